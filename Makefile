@@ -1,0 +1,40 @@
+# The two commands of a fresh Debian machine: `make test` and `make run`.
+JOBS    ?= $(shell nproc)
+BUILD   ?= build
+SANBUILD ?= build-san
+FUZZBUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: test run build deps sanitize fuzz clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRIN_SANITIZE=ON -DTAVRIN_BENCH=OFF
+	cmake --build $(SANBUILD) -j $(JOBS)
+	ctest --test-dir $(SANBUILD) -L sanitize --output-on-failure -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory sanitize
+
+run: build
+	@if [ -x $(BUILD)/app/tavrin ]; then exec $(BUILD)/app/tavrin; \
+	else echo "Tavrin has no window yet: the main window is still being built."; fi
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTAVRIN_FUZZ=ON -DTAVRIN_BENCH=OFF -DBUILD_TESTING=OFF
+	cmake --build $(FUZZBUILD) -j $(JOBS)
+	@for target in $(FUZZBUILD)/fuzz/fuzz_*; do \
+	  echo "== $$target"; mkdir -p $(FUZZBUILD)/corpus/$$(basename $$target); \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZBUILD)/corpus/$$(basename $$target) fuzz/seeds/$$(basename $$target) || exit 1; \
+	done
+
+clean:
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)
