@@ -1,0 +1,27 @@
+#include "control_wrappers.h"
+
+#include "button.h"
+#include "standard_controls.h"
+#include "static_control.h"
+
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
+BOOL CButton::Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+  RegisterStandardControls();
+  return CWnd::Create(kButtonClassName, caption, style, rect, parent, id);
+}
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, result);
+  DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+  if (result != nullptr) *result = TRUE;
+  return TRUE;
+}
+
+BOOL CStatic::Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+  RegisterStandardControls();
+  return CWnd::Create(kStaticClassName, text, style, rect, parent, id);
+}
