@@ -239,13 +239,16 @@ void PostQuitMessage(int exitCode) {
 BOOL GetMessage(MSG* message, HWND, UINT, UINT) {
   if (message == nullptr) return FALSE;
   WindowSystem& system = System();
-  while (!TakeMessage(message, true)) {
+  if (!TakeMessage(message, true)) {
     PresentPending();
     if (system.backend == nullptr) {
       PostQuitMessage(0);
     } else {
       system.backend->WaitForInput();
     }
+    // What the input did may have been handled already (a step processes its own input); the
+    // caller gets an empty message then, so that its loop looks at its condition again.
+    if (!TakeMessage(message, true)) *message = MSG{nullptr, WM_NULL, 0, 0, system.time, system.cursor};
   }
   return message->message == WM_QUIT ? FALSE : TRUE;
 }
