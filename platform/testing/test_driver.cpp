@@ -64,11 +64,15 @@ bool TestDriver::RunNextStep() {
   if (steps_.empty()) return false;
   std::function<void()> step = std::move(steps_.front());
   steps_.pop_front();
+  ++stepDepth_;
   step();
+  --stepDepth_;
   return true;
 }
 
 void TestDriver::Pump() {
+  // Inside a step the running loop takes the input itself, with its own handling of dialog keys.
+  if (stepDepth_ > 0) return;
   MSG message;
   while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

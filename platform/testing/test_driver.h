@@ -3,10 +3,11 @@
 // clicks at their place through the real hit test, types, presses keys, reads texts, check states
 // and list items, answers and records message boxes, and saves pictures of windows.
 //
-// Actions deliver their input and process it before they return. An action that opens a modal
-// window returns when that window has ended; meanwhile the modal loop runs the steps queued with
-// Then(), one whenever it is idle. When no step is left, an idle loop ends the program as its
-// File, Exit command would (see HeadlessBackend).
+// Called directly, an action delivers its input and processes it before it returns; an action
+// that opens a modal window returns when that window has ended, and meanwhile the modal loop runs
+// the steps queued with Then(), one whenever it is idle. Within such a step an action only
+// delivers its input: the loop that runs the step takes it next, as it takes a user's. When no
+// step is left, an idle loop ends the program as its File, Exit command would (HeadlessBackend).
 #include <deque>
 #include <functional>
 #include <optional>
@@ -80,4 +81,5 @@ class TestDriver : public StepSource {
   std::vector<MessageBoxRecord> boxes_;
   std::function<void(const MessageBoxRecord&)> boxListener_;
   std::string lastError_;
+  int stepDepth_ = 0;
 };
