@@ -101,6 +101,11 @@ CPoint CDC::MoveTo(int x, int y) {
   return CPoint(previous);
 }
 
+CPoint CDC::GetCurrentPosition() const {
+  const DeviceContext* context = LookupDC(m_hDC);
+  return context == nullptr ? CPoint() : CPoint(context->position);
+}
+
 void CDC::FillRect(LPCRECT rect, CBrush* brush) {
   if (brush != nullptr) ::FillRect(m_hDC, rect, brush->m_hObject);
 }

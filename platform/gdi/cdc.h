@@ -43,6 +43,7 @@ class CDC {
   CPoint MoveTo(int x, int y);
   CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
   BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+  CPoint GetCurrentPosition() const;
   BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
   BOOL Rectangle(int left, int top, int right, int bottom) { return ::Rectangle(m_hDC, left, top, right, bottom); }
   BOOL Rectangle(LPCRECT rect) { return Rectangle(rect->left, rect->top, rect->right, rect->bottom); }

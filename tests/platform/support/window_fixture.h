@@ -82,6 +82,17 @@ class WindowTest : public ::testing::Test {
   TestDriver driver;
 };
 
+// A pixel of a window's client area, read from its top-level window's framebuffer.
+inline COLORREF PixelAt(HWND window, int x, int y) {
+  const HWND top = GetTopLevel(window);
+  RECT topRect{};
+  GetWindowRect(top, &topRect);
+  POINT point{x, y};
+  ClientToScreen(window, &point);
+  const Surface* pixels = WindowSurface(top);
+  return pixels->Pixel(point.x - topRect.left, point.y - topRect.top);
+}
+
 inline DialogItemTemplate Item(const char* className, const char* text, int id, DWORD style, short x, short y, short cx,
                                short cy) {
   DialogItemTemplate item;
