@@ -82,6 +82,10 @@ bool ScriptSession::LoadText(const std::string& text) {
 }
 
 bool ScriptSession::Parse(const std::string& raw, int line, Step& step, std::string& error) const {
+  auto refuse = [&](std::string why) {
+    error = std::move(why);
+    return false;
+  };
   step.line = line;
   const size_t verbEnd = raw.find(' ');
   step.verb = raw.substr(0, verbEnd);
@@ -92,26 +96,26 @@ bool ScriptSession::Parse(const std::string& raw, int line, Step& step, std::str
   const std::string& verb = step.verb;
   if (verb == "menu" || verb == "click" || verb == "dblclick" || verb == "text" || verb == "items" ||
       verb == "checked") {
-    if (parts.size() != 1 || !ParseInteger(parts[0], step.id)) return error = "`" + verb + " ID` expected", false;
+    if (parts.size() != 1 || !ParseInteger(parts[0], step.id)) return refuse("`" + verb + " ID` expected");
     return true;
   }
   if (verb == "select") {
     if (parts.size() != 2 || !ParseInteger(parts[0], step.id) || !ParseInteger(parts[1], step.number)) {
-      return error = "`select ID INDEX` expected", false;
+      return refuse("`select ID INDEX` expected");
     }
     return true;
   }
   if (verb == "type") {
     const size_t idEnd = rest.find(' ');
-    if (!ParseInteger(rest.substr(0, idEnd), step.id)) return error = "`type ID TEXT` expected", false;
+    if (!ParseInteger(rest.substr(0, idEnd), step.id)) return refuse("`type ID TEXT` expected");
     const std::optional<std::string> text =
         Cp1252FromUtf8(idEnd == std::string::npos ? std::string() : rest.substr(idEnd + 1));
-    if (!text) return error = "the text is not UTF-8 or has a character outside Windows-1252", false;
+    if (!text) return refuse("the text is not UTF-8 or has a character outside Windows-1252");
     step.text = *text;
     return true;
   }
   if (verb == "key") {
-    if (parts.size() != 1) return error = "`key NAME` expected", false;
+    if (parts.size() != 1) return refuse("`key NAME` expected");
     step.text = parts[0];
     return true;
   }
@@ -123,18 +127,18 @@ bool ScriptSession::Parse(const std::string& raw, int line, Step& step, std::str
         return true;
       }
     }
-    return error = "`answer ok|yes|no|cancel` expected", false;
+    return refuse("`answer ok|yes|no|cancel` expected");
   }
   if (verb == "snapshot") {
-    if (rest.empty()) return error = "`snapshot FILE` expected", false;
+    if (rest.empty()) return refuse("`snapshot FILE` expected");
     step.text = rest;
     return true;
   }
   if (verb == "window" || verb == "exit") {
-    if (!parts.empty()) return error = "`" + verb + "` takes nothing after it", false;
+    if (!parts.empty()) return refuse("`" + verb + "` takes nothing after it");
     return true;
   }
-  return error = "no step called `" + verb + "`", false;
+  return refuse("no step called `" + verb + "`");
 }
 
 void ScriptSession::Print(const std::string& label, const std::string& value) {

@@ -58,7 +58,7 @@ int CancelAnswer(UINT type) {
   return buttons.size() == 1 ? buttons.front() : 0;
 }
 
-void DrawIcon(CDC& dc, UINT icon, int x, int y) {
+void DrawBoxIcon(CDC& dc, UINT icon, int x, int y) {
   COLORREF fill = RGB(255, 255, 255);
   const char* mark = "i";
   COLORREF ink = RGB(0, 0, 255);
@@ -113,7 +113,7 @@ LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
       const LRESULT painted = CallWindowProc(dialogProcedure, box, message, wParam, lParam);
       if ((state->type & MB_ICONMASK) != 0) {
         const HDC dc = GetDC(box);
-        DrawIcon(*CDC::FromHandle(dc), state->type & MB_ICONMASK, 12, 12);
+        DrawBoxIcon(*CDC::FromHandle(dc), state->type & MB_ICONMASK, 12, 12);
         ReleaseDC(box, dc);
       }
       return painted;
