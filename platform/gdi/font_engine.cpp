@@ -33,18 +33,45 @@ class FreeTypeLibrary {
   FT_Library library_ = nullptr;
 };
 
-FT_Library Library() {
-  static FreeTypeLibrary library;
-  return library.Get();
+enum class Kind { Sans, Serif, Mono };
+
+using SizeKey = std::tuple<std::string, int, int, int, bool>;
+
+class FontconfigSession {
+ public:
+  FontconfigSession() : ready_(FcInit() == FcTrue) {}
+  ~FontconfigSession() {
+    if (ready_) FcFini();
+  }
+  FontconfigSession(const FontconfigSession&) = delete;
+  FontconfigSession& operator=(const FontconfigSession&) = delete;
+  bool Ready() const { return ready_; }
+
+ private:
+  bool ready_;
+};
+
+// The libraries and everything made with them, in one object so that the faces go first.
+struct FontEngine {
+  FontconfigSession fontconfig;
+  FreeTypeLibrary library;
+  std::map<std::tuple<Kind, bool, bool>, std::optional<FaceFile>> matches;
+  std::map<std::string, double> cellRatios;
+  std::map<SizeKey, std::shared_ptr<SizedFont>> sized;
+};
+
+FontEngine& Engine() {
+  static FontEngine engine;
+  return engine;
 }
+
+FT_Library Library() { return Engine().library.Get(); }
 
 std::string Lower(const char* text) {
   std::string out(text);
   std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return out;
 }
-
-enum class Kind { Sans, Serif, Mono };
 
 Kind KindFor(const LOGFONT& logFont) {
   const std::string face = Lower(logFont.lfFaceName);
@@ -84,11 +111,11 @@ const char* GenericFamily(Kind kind) {
 }
 
 std::optional<FaceFile> MatchFace(Kind kind, bool bold, bool italic) {
-  static std::map<std::tuple<Kind, bool, bool>, std::optional<FaceFile>> cache;
+  auto& cache = Engine().matches;
   const auto key = std::make_tuple(kind, bold, italic);
   if (auto found = cache.find(key); found != cache.end()) return found->second;
   std::optional<FaceFile> result;
-  if (FcInit()) {
+  if (Engine().fontconfig.Ready()) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(PreferredFamily(kind)));
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(GenericFamily(kind)));
@@ -218,7 +245,7 @@ std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont) {
   if (logFont.lfHeight < 0) {
     emHeight = -logFont.lfHeight;
   } else if (logFont.lfHeight > 0) {
-    static std::map<std::string, double> cellRatio;
+    auto& cellRatio = Engine().cellRatios;
     auto known = cellRatio.find(face->path);
     if (known == cellRatio.end()) {
       SizedFont probe(*face, 100, 100);
@@ -233,9 +260,8 @@ std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont) {
     const int average = std::max(1, natural.Metrics().averageCharWidth);
     emWidth = std::max(1, emHeight * logFont.lfWidth / average);
   }
-  using Key = std::tuple<std::string, int, int, int, bool>;
-  static std::map<Key, std::shared_ptr<SizedFont>> cache;
-  const Key key{face->path, face->index, emHeight, emWidth, face->embolden};
+  auto& cache = Engine().sized;
+  const SizeKey key{face->path, face->index, emHeight, emWidth, face->embolden};
   if (auto found = cache.find(key); found != cache.end()) return found->second;
   auto made = std::make_shared<SizedFont>(*face, emHeight, emWidth);
   if (!made->IsOpen()) return nullptr;

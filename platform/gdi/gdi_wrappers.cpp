@@ -12,8 +12,10 @@ std::unordered_map<std::uintptr_t, std::unique_ptr<CGdiObject>>& TemporaryWrappe
   return wrappers;
 }
 
+}  // namespace
+
 // The wrapper class that fits the object's kind.
-std::unique_ptr<CGdiObject> MakeWrapperFor(HGDIOBJ object) {
+std::unique_ptr<CGdiObject> MakeTemporaryWrapper(HGDIOBJ object) {
   const GdiObject* found = LookupGdiObject(object);
   if (found == nullptr) return nullptr;
   std::unique_ptr<CGdiObject> made;
@@ -29,26 +31,23 @@ std::unique_ptr<CGdiObject> MakeWrapperFor(HGDIOBJ object) {
     made = std::make_unique<CRgn>();
   }
   made->m_hObject = object;
+  made->temporary_ = true;
   return made;
 }
+
+namespace {
 
 template <typename Wrapper>
 Wrapper* TemporaryWrapper(HGDIOBJ object) {
   if (object == nullptr) return nullptr;
   auto& wrappers = TemporaryWrappers();
   auto& slot = wrappers[NumberFromHandle(object)];
-  if (!slot) slot = MakeWrapperFor(object);
+  if (!slot) slot = MakeTemporaryWrapper(object);
   if (!slot) {
     wrappers.erase(NumberFromHandle(object));
     return nullptr;
   }
   return dynamic_cast<Wrapper*>(slot.get());
-}
-
-bool IsTemporary(const CGdiObject* wrapper) {
-  auto& wrappers = TemporaryWrappers();
-  auto found = wrappers.find(NumberFromHandle(wrapper->m_hObject));
-  return found != wrappers.end() && found->second.get() == wrapper;
 }
 
 }  // namespace
@@ -63,7 +62,7 @@ void ForgetGdiWrapper(HGDIOBJ object) {
 }
 
 CGdiObject::~CGdiObject() {
-  if (m_hObject != nullptr && !IsTemporary(this)) ::DeleteObject(m_hObject);
+  if (m_hObject != nullptr && !temporary_) ::DeleteObject(m_hObject);
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ object) { return TemporaryWrapper<CGdiObject>(object); }

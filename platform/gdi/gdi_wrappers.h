@@ -1,6 +1,8 @@
 #pragma once
 // The class forms of the drawing objects. Each owns the object it created and deletes it;
 // a wrapper made by FromHandle only names an object and never deletes it.
+#include <memory>
+
 #include "gdi_api.h"
 
 class CGdiObject {
@@ -21,6 +23,10 @@ class CGdiObject {
   operator HGDIOBJ() const { return m_hObject; }
 
   HGDIOBJ m_hObject = nullptr;
+
+ private:
+  friend std::unique_ptr<CGdiObject> MakeTemporaryWrapper(HGDIOBJ object);
+  bool temporary_ = false;  // made by FromHandle: names the object, never deletes it
 };
 
 class CPen : public CGdiObject {
