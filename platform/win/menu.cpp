@@ -369,8 +369,11 @@ HMENU GetMenu(HWND window) {
 
 int MenuBarHeight(const WindowRecord& record) { return IsMenu(record.menu) ? kBarHeight : 0; }
 
-void DrawMenuBar(HWND window) {
-  if (WindowRecord* record = FindWindowRecord(window)) InvalidateArea(*record, RECT{}, false, true);
+BOOL DrawMenuBar(HWND window) {
+  WindowRecord* record = FindWindowRecord(window);
+  if (record == nullptr) return FALSE;
+  InvalidateArea(*record, RECT{}, false, true);
+  return TRUE;
 }
 
 void PaintMenuBar(CDC& dc, WindowRecord& record, const RECT& barRect) {

@@ -22,6 +22,7 @@ UINT GetMenuState(HMENU menu, UINT item, UINT flags);
 int GetMenuString(HMENU menu, UINT item, LPSTR text, int size, UINT flags);
 BOOL SetMenu(HWND window, HMENU menu);
 HMENU GetMenu(HWND window);
+BOOL DrawMenuBar(HWND window);
 // The popup of a menu that holds the command, searching nested popups; null when none does.
 HMENU FindPopupOfCommand(HMENU menu, UINT id, int* position);
 

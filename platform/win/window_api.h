@@ -11,7 +11,6 @@
 BOOL RegisterClass(const WNDCLASS* windowClass);
 int GetClassName(HWND window, LPSTR name, int size);
 DWORD GetClassLong(HWND window, int index);
-HGDIOBJ GetClassBrush(HWND window);
 
 // Creation and the tree.
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,

@@ -113,7 +113,6 @@ void PresentPending();
 void PaintNonClient(WindowRecord& record);
 LRESULT NonClientHitTest(WindowRecord& record, POINT screen);
 // Menu bar of a top-level window.
-void DrawMenuBar(HWND window);
 int MenuBarHeight(const WindowRecord& record);
 void PaintMenuBar(CDC& dc, WindowRecord& record, const RECT& barRect);
 void TrackMenuBarClick(HWND window, POINT screen);

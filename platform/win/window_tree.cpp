@@ -181,11 +181,6 @@ int GetClassName(HWND window, LPSTR name, int size) {
   return copied;
 }
 
-HGDIOBJ GetClassBrush(HWND window) {
-  const WindowRecord* record = FindWindowRecord(window);
-  return record == nullptr ? nullptr : record->windowClass->background;
-}
-
 DWORD GetClassLong(HWND window, int index) {
   const WindowRecord* record = FindWindowRecord(window);
   if (record == nullptr) return 0;
@@ -478,7 +473,9 @@ BOOL EnableWindow(HWND window, BOOL enable) {
     record->style &= ~WS_DISABLED;
   } else {
     record->style |= WS_DISABLED;
-    if (system.focus == window || IsChild(window, system.focus)) SetFocus(nullptr);
+    // A disabled control loses the focus; a disabled top-level window keeps it until another
+    // window is activated, so that its dialog can remember which control had it.
+    if (!IsTopLevel(*record) && (system.focus == window || IsChild(window, system.focus))) SetFocus(nullptr);
     if (system.capture == window) ReleaseCapture();
   }
   SendMessage(window, WM_ENABLE, enable ? TRUE : FALSE, 0);

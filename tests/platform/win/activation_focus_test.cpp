@@ -42,6 +42,10 @@ TEST_F(WindowTest, DisabledWindowsTakeNoFocus) {
   SetFocus(other);
   EnableWindow(other, FALSE);
   EXPECT_EQ(GetFocus(), nullptr);
+  // A disabled top-level window gives no focus to its children.
+  const HWND last = Child(top, "e", 3, RECT{0, 40, 10, 50});
+  EnableWindow(top, FALSE);
+  EXPECT_EQ(SetFocus(last), nullptr);
 }
 
 }  // namespace

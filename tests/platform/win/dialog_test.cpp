@@ -79,6 +79,8 @@ TEST_F(ModalTest, LoopsNestTwoDeepAndEachOwnerComesBackActive) {
     EXPECT_EQ(GetActiveWindow(), outerWindow);
     EXPECT_TRUE(IsWindowEnabled(outerWindow));
     EXPECT_EQ(outer.innerResult, IDOK);
+    // The control that opened the inner dialog has the focus again.
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), kOpen);
     EXPECT_TRUE(driver.Key("Escape"));
   });
   EXPECT_EQ(outer.DoModal(), IDCANCEL);

@@ -21,12 +21,14 @@ class CountingApp : public CWinApp {
  protected:
   afx_msg void OnSetup() { ++setups; }
   afx_msg void OnAbout() { ++abouts; }
+  afx_msg void OnUpdateAbout(CCmdUI* item) { item->SetCheck(1); }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CountingApp, CWinApp)
 ON_COMMAND(kSetup, OnSetup)
 ON_COMMAND(kAbout, OnAbout)
+ON_UPDATE_COMMAND_UI(kAbout, OnUpdateAbout)
 END_MESSAGE_MAP()
 
 class FormView : public CFormView {
@@ -101,6 +103,10 @@ TEST_F(FrameTest, MenuCommandsReachTheApplicationAndItemsWithoutHandlerAreDisabl
   EXPECT_FALSE(driver.Menu(kExit));
   EXPECT_EQ(driver.LastError(), "menu item 4001 is disabled");
   EXPECT_FALSE(driver.Menu(4999));
+  // An update handler decides an item's state when its popup opens.
+  EXPECT_TRUE(driver.Menu(kAbout));
+  EXPECT_NE(GetMenuState(GetMenu(AfxGetMainWnd()->m_hWnd), kAbout, MF_BYCOMMAND) & MF_CHECKED, 0u);
+  EXPECT_EQ(app.abouts, 1);
 }
 
 TEST_F(FrameTest, AClickOnTheMenuBarOpensItsPopupAndAClickOnAnItemChoosesIt) {

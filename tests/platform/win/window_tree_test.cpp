@@ -1,4 +1,7 @@
+#include <memory>
+
 #include "cwnd.h"
+#include "message_map.h"
 #include "window_fixture.h"
 
 namespace {
@@ -95,6 +98,72 @@ TEST_F(WindowTest, SetCursorReachesTheParentWhileThePointerIsOverAChild) {
   PostInput(move);
   driver.Pump();
   EXPECT_EQ(Log(), (Messages{"c: WM_SETCURSOR", "T: WM_SETCURSOR"}));
+}
+
+TEST_F(WindowTest, MovingThePointerDeliversACursorMessageAndTheCursorShapeIsShown) {
+  const HWND top = TopLevel("T", 100, 100, 200, 200);
+  driver.Pump();
+  window_test::Log().clear();
+  ASSERT_TRUE(SetCursorPos(150, 150));
+  driver.Pump();
+  EXPECT_EQ(Log(), (Messages{"T: WM_SETCURSOR"}));
+  POINT at{};
+  GetCursorPos(&at);
+  EXPECT_EQ(at.x, 150);
+  const HCURSOR wait = LoadCursor(nullptr, IDC_WAIT);
+  ASSERT_NE(wait, nullptr);
+  EXPECT_NE(wait, LoadCursor(nullptr, IDC_ARROW));
+  SetCursor(wait);
+  EXPECT_EQ(driver.Backend().CursorShape(), wait);
+  EXPECT_EQ(GetCursor(), wait);
+  EXPECT_NE(top, nullptr);
+}
+
+UINT PingMessage() {
+  static const UINT id = RegisterWindowMessage("TavrinPing");
+  return id;
+}
+const UINT kPing = PingMessage();
+
+// Answers a registered message through its message map, and chains to CWnd's map for the rest.
+class PingWindow : public CWnd {
+ public:
+  int pings = 0;
+
+ protected:
+  afx_msg LRESULT OnPing(WPARAM code, LPARAM) {
+    ++pings;
+    return static_cast<LRESULT>(code) * 2;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(PingWindow, CWnd)
+ON_REGISTERED_MESSAGE(kPing, OnPing)
+END_MESSAGE_MAP()
+
+TEST_F(WindowTest, ARegisteredMessageReachesItsHandlerAndOneNameIsOneId) {
+  EXPECT_EQ(RegisterWindowMessage("TavrinPing"), kPing);
+  EXPECT_NE(RegisterWindowMessage("TavrinPong"), kPing);
+  EXPECT_GE(kPing, 0xC000u);
+  const HWND top = TopLevel("T", 0, 0, 100, 100);
+  PingWindow window;
+  ASSERT_TRUE(window.Create("RECORDER", "ping", WS_VISIBLE, RECT{0, 0, 20, 20}, CWnd::FromHandle(top), 9));
+  EXPECT_EQ(::SendMessage(window.m_hWnd, kPing, 21, 0), 42);
+  EXPECT_EQ(window.pings, 1);
+  // Messages the map does not name go on to the window's own procedure.
+  window.SetWindowText("pong");
+  EXPECT_EQ(GetWindowTextString(window.m_hWnd), "pong");
+}
+
+TEST_F(WindowTest, RuntimeClassesKnowTheirBasesAndMakeObjects) {
+  EXPECT_TRUE(RUNTIME_CLASS(CWnd)->IsDerivedFrom(RUNTIME_CLASS(CCmdTarget)));
+  EXPECT_FALSE(RUNTIME_CLASS(CCmdTarget)->IsDerivedFrom(RUNTIME_CLASS(CWnd)));
+  std::unique_ptr<CObject> made(RUNTIME_CLASS(CWnd)->CreateObject());
+  ASSERT_NE(made, nullptr);
+  EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CObject)));
+  EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, "CWnd");
+  EXPECT_EQ(RUNTIME_CLASS(CCmdTarget)->CreateObject(), nullptr);
 }
 
 TEST_F(WindowTest, AWrapperSeesTheMessagesOfTheWindowItSubclassesFirst) {
