@@ -12,6 +12,8 @@
 //   sze: S. M. Sze, Physics of Semiconductor Devices: intrinsic resistivity at 300 K
 //   rothe: S. Rothe et al., Measurement of the first ionization potential of astatine, Nat. Commun. 4, 1835 (2013)
 //   est: Pauling-scale estimates as commonly tabulated for lanthanides without a measured value; entered by hand
+// Fixed reference values (reference_values.csv, isotope_reference.csv) take the place of
+// sourced ones where the program's results rest on them; atomic volume = atomic mass / density.
 // Units: degrees C, g/cm3, 10^-10 m, cm3/mol, V, J/(g K), kJ/mol (per mole of atoms),
 // 10^6 /(Ohm cm), W/(cm K). Sentinels: -999 temperatures, -1 other values, 255 codes.
 #include "globals.h"

@@ -398,6 +398,8 @@ def header(bodr_version, source_rows):
     for key in ("crc", "ge", "chart", "cordero", "sze", "rothe", "est"):
         lines.append(f"//   {key}: {described[key]}")
     lines += [
+        "// Fixed reference values (reference_values.csv, isotope_reference.csv) take the place of",
+        "// sourced ones where the program's results rest on them; atomic volume = atomic mass / density.",
         "// Units: degrees C, g/cm3, 10^-10 m, cm3/mol, V, J/(g K), kJ/mol (per mole of atoms),",
         "// 10^6 /(Ohm cm), W/(cm K). Sentinels: -999 temperatures, -1 other values, 255 codes.",
     ]
