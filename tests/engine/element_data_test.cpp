@@ -213,7 +213,7 @@ constexpr PlausibleRange PlausibleRanges[] = {
     {"first ionisation potential", &ElementRecord::ionisationPotential, NoValue, 3.8f, 24.6f},
     {"specific heat capacity", &ElementRecord::specificHeat, NoValue, 0.09f, 14.5f},
     {"heat of vaporisation", &ElementRecord::heatOfVaporisation, NoValue, 0.08f, 850.0f},
-    {"heat of fusion", &ElementRecord::heatOfFusion, NoValue, 0.05f, 55.0f},
+    {"heat of fusion", &ElementRecord::heatOfFusion, NoValue, 0.05f, 65.0f},
     {"electrical conductivity", &ElementRecord::electricalConductivity, NoValue, 1e-13f, 0.7f},
     {"thermal conductivity", &ElementRecord::thermalConductivity, NoValue, 3e-5f, 4.5f},
 };
