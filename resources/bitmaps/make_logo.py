@@ -16,7 +16,7 @@ CX, CY = 100.0, 102.0
 
 PALETTE = [(".", "#C0C0C0"), ("k", "#000000"), ("w", "#FFFFFF"), ("d", "#808080"),
            ("r", "#FF0000"), ("m", "#800000"), ("g", "#00FF00"), ("G", "#008000"),
-           ("b", "#0000FF"), ("n", "#000080"), ("c", "#00FFFF")]
+           ("b", "#0000FF")]
 
 
 # ---- signed distances (negative inside) ----
@@ -41,7 +41,7 @@ def polygon_sdf(points):
 
 
 def rounded(sdf, radius):
-    """A shape whose sdf is computed for the shape shrunk by radius."""
+    """The shape grown by radius, its corners rounded with that radius."""
     return lambda x, y: sdf(x, y) - radius
 
 
@@ -65,6 +65,9 @@ neck = polygon_sdf([(CX - NECK, 36), (CX + NECK, 36), (CX + NECK, BODY_TOP + 1),
 body = rounded(polygon_sdf([(CX - NECK + 4, BODY_TOP), (CX + NECK - 4, BODY_TOP),
                             (CX + 58 - 9, BOTTOM - 5), (CX - 58 + 9, BOTTOM - 5)]), 5)
 flask = union(lip, neck, body)
+# bubbles (x, y, radius): three in the liquid, three rising in the glass
+BUBBLES = [(CX - 22, 148, 6.0), (CX + 6, 140, 5.0), (CX + 22, 154, 4.0),
+           (CX - 4, 106, 4.5), (CX + 3, 80, 4.0), (CX - 3, 58, 3.5)]
 
 
 def flask_colour(x, y):
@@ -93,10 +96,6 @@ def flask_colour(x, y):
     if 0.72 < rel < 0.86:
         return "d"
     return "w" if rel < 0.3 else "."
-
-
-BUBBLES = [(CX - 22, 148, 6.0), (CX + 6, 140, 5.0), (CX + 22, 154, 4.0),
-           (CX - 4, 106, 4.5), (CX + 3, 80, 4.0), (CX - 3, 58, 3.5)]
 
 
 # ---- the orbits and their electrons ----
