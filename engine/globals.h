@@ -51,3 +51,7 @@ struct ElectronConfigRecord {
 extern const ElementRecord ElementTable[ElementCount];
 extern const IsotopeRecord IsotopeTable[ElementCount];
 extern const ElectronConfigRecord ElectronConfigTable[ElementCount];
+
+#include "element_symbols.h"
+#include "element_text.h"
+#include "settings.h"
