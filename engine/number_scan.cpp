@@ -59,7 +59,7 @@ NumberScan ScanNumber(std::string_view text, int limits, bool wholeMode, std::si
     std::size_t i = start;
     while (i < size) {
         const char c = text[i];
-        const char previous = i > 0 ? text[i - 1] : '\0';
+        const char previous = i > start ? text[i - 1] : '\0';  // characters before the number do not count
         const char next = at(i + 1);
         if (!wholeMode &&
             ((IsSign(c) && scan.length > 0 && !IsExponentMark(previous)) || (IsExponentMark(c) && exponent) ||
@@ -71,8 +71,7 @@ NumberScan ScanNumber(std::string_view text, int limits, bool wholeMode, std::si
         if (IsDigit(c) && c != '0' && !exponent) nonZero = true;
         if (c == '.') ++dots;
         // A digit followed by a sign is malformed wherever it stands: "1+3" is no number.
-        if ((IsExponentMark(previous) && (IsDigit(c) || c == '.') && !exponent) || (IsSign(c) && IsSign(next)) ||
-            ((IsDigit(c) || c == '.') && IsSign(next)) ||
+        if ((IsSign(c) && IsSign(next)) || ((IsDigit(c) || c == '.') && IsSign(next)) ||
             (scan.length == 0 && IsSign(c) && !(IsDigit(next) || next == '.'))) {
             malformed = true;
             stoppedAtCharacter = true;
@@ -86,7 +85,7 @@ NumberScan ScanNumber(std::string_view text, int limits, bool wholeMode, std::si
         } else if (c == '.') {
             accepted = IsDigit(previous) || IsDigit(next);
         } else if (IsExponentMark(c) && !exponent) {
-            const bool mantissaBefore = IsDigit(previous) || (previous == '.' && i >= 2 && IsDigit(text[i - 2]));
+            const bool mantissaBefore = IsDigit(previous) || (previous == '.' && i >= start + 2 && IsDigit(text[i - 2]));
             const bool exponentAfter = IsDigit(next) || (IsSign(next) && IsDigit(at(i + 2)));
             accepted = mantissaBefore && exponentAfter;
             exponent = accepted;
