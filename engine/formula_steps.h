@@ -81,8 +81,8 @@ void CheckBrackets(std::string_view wrapped, ErrorSlots& errors);
 void EvaluateGroups(std::string_view wrapped, const std::vector<MassNumberMark>& marks, ErrorSlots& errors,
                     GroupResult& result);
 
-// Characters of the number that starts at position (for a malformed number, its
-// run of digits and '.').
+// Characters of the number that starts at position; for a number the parser
+// refuses, at least its whole run of digits and '.'.
 std::size_t NumberTextLength(std::string_view text, std::size_t position);
 
 }  // namespace formula

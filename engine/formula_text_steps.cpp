@@ -95,11 +95,11 @@ bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
 
 std::size_t NumberTextLength(std::string_view text, std::size_t position) {
     if (!IsDigit(At(text, position)) && At(text, position) != '.') return 0;
-    const std::size_t length = ScanFormulaNumber(text, position).length;
-    if (length > 0) return length;
+    const NumberScan number = ScanFormulaNumber(text, position);
+    if (number.code == 0) return number.length;
     std::size_t end = position;
     while (IsDigit(At(text, end)) || At(text, end) == '.') ++end;
-    return end - position;
+    return std::max(number.length, end - position);
 }
 
 void ScanMisplacedMarks(std::string_view formula, ErrorSlots& errors, bool& hasQuestionMark) {
