@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "formtext.h"
-#include "number_format.h"
+#include "number_text.h"
 
 namespace {
 

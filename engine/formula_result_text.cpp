@@ -1,5 +1,5 @@
 #include "formtext.h"
-#include "number_format.h"
+#include "number_text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "number_format.h"
+#include "number_text.h"
 #include "reaction.h"
 
 int CheckNumberText(std::string_view text, float low, float high) {

@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "number_format.h"
+#include "number_text.h"
 #include "services/files.h"
 #include "settings.h"
 

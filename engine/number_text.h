@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// Numbers as the program writes them, always with '.' as the decimal point,
-// whatever the user's locale.
+// Numbers written and read as text with '.' as the decimal point, whatever the
+// user's locale.
 
 // "%G": six significant digits, trailing zeros dropped, "1.33041E-05".
 std::string FormatNumberG(double value);

@@ -1,4 +1,4 @@
-#include "number_format.h"
+#include "number_text.h"
 
 #include <locale.h>
 
