@@ -131,4 +131,21 @@ TEST(ElementTables, IsotopesAreFoundByTheirRoundedMass) {
     EXPECT_EQ(FindIsotopeByMassNumber(0, 1), -1);
 }
 
+TEST_F(ElementText, DeliveredTextsOfEveryElementFitTheWindow) {
+    for (const char* name : {"ngrstoff.dat", "egrstoff.dat"}) {
+        WriteFile(std::string("dats/datfiles/atomdata/") + name,
+                  ReadFile(std::filesystem::path(TAVRIN_SOURCE_DIR) / "dats/datfiles/atomdata" / name));
+    }
+    for (int language : {47, 44}) {
+        LanguageScope scope(language);
+        for (int Z = 1; Z <= ElementCount; ++Z) {
+            const auto rows = Rows(Z, 65);
+            ASSERT_FALSE(rows.empty());
+            EXPECT_FALSE(rows.front().empty()) << "language " << language << " Z " << Z;
+            for (const auto& row : rows) EXPECT_LE(row.size(), 64u) << "Z " << Z;
+        }
+    }
+}
+
+
 }  // namespace
