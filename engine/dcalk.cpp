@@ -38,8 +38,8 @@ void ParseFormulaText(const std::string& formula, ErrorSlots& errors, ParsedForm
     std::string text = formula;
     MarkExponents(text);
     parsed.commaForm = text.find(',') != std::string::npos;
-    if (parsed.commaForm && !(!text.empty() && (IsDigit(text.front()) || text.front() == '.')))
-        text.insert(0, "1m");
+    const bool startsWithNumber = !text.empty() && (IsDigit(text.front()) || text.front() == '.');
+    if (parsed.commaForm && !startsWithNumber) text.insert(0, "1m");
     ReadAmountPrefix(text, parsed.commaForm, parsed.amount, parsed.target, errors);
     if (!parsed.electron) ReadCharge(text, parsed.charge, errors);
 
