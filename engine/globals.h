@@ -2,6 +2,14 @@
 
 #include <cstdint>
 
+// The shared data of the engine: the element tables below, the settings values
+// (settings.h), the element history texts (element_text.h) and the lookups in
+// the tables (element_symbols.h).
+
+#include "element_symbols.h"
+#include "element_text.h"
+#include "settings.h"
+
 // The compiled-in tables of the 103 elements, hydrogen to lawrencium.
 // The record of element Z is entry Z-1 of each table.
 

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Every remembered choice of the program, one global per choice, holding its
+// compiled-in default until LoadSettings reads the settings file.
+
+inline constexpr int NorwegianLanguage = 47;
+inline constexpr int EnglishLanguage = 44;
+inline constexpr const char* SettingsFileName = "dats\\tavrpar.dat";
+inline constexpr std::size_t SpecParentFormulaLimit = 73;
+
+extern int LanguageCode;
+extern std::uint8_t MmMod;
+extern std::uint8_t MmStr;
+extern std::uint8_t SkMulti;
+extern int SkDef;
+extern int BalMin;
+extern int BalMid;
+extern int BalMax;
+extern float SkDev;
+extern int StartupTool;
+extern int ChemDbFormulaSearchMode;
+extern int ChemDbNoDeleteWarning;
+extern std::uint8_t StoreAfterRecord;
+extern int ChemDbWholeWordSearch;
+extern std::uint8_t AutoFormulaMass;
+extern int QuickEditCategory;
+extern int ChemDbNumericField1;
+extern int ChemDbNumericField2;
+extern int PropertiesViewMode;
+extern int PeriodicTableProperty;
+extern int GraphProperty;
+extern int GraphMainGroupsOnly;
+extern int SpareSetting;
+extern std::uint8_t ThermoColumnChoice;
+extern int RedoxTurnOnSelection;
+extern int RedoxBalanceOptions;
+extern int SpecIterate;
+extern int SpecShowIsoFormula;
+extern int SpecHitPercent;
+extern int SpecMinCountIr;
+extern int SpecMinCountH1;
+extern int SpecMinCountC13;
+extern int SpecMsTolerance;
+extern std::string SpecParentFormula;  // at most SpecParentFormulaLimit characters
+extern int CurveFitModel;
+extern int CurveFitHidePoints;
+extern int CurveFitGrid;
+extern int CurveFitFrame;
+extern int PrintPointsX;
+
+// Reads "dats\tavrpar.dat" into the values; a missing file leaves them all as they are.
+void LoadSettings();
+
+// Writes every value to "dats\tavrpar.dat", replacing the file whole.
+void SaveSettings();
