@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 #include <sstream>
-#include <vector>
 
 namespace {
 
@@ -30,6 +29,8 @@ std::optional<COLORREF> ParseColour(const std::string& text) {
   return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
 }
 
+bool IsKey(char c) { return c > ' ' && c <= '~'; }
+
 BitmapTextResult Failure(size_t line, const std::string& why) {
   BitmapTextResult result;
   result.error = "line " + std::to_string(line) + ": " + why;
@@ -46,10 +47,7 @@ BitmapTextResult ParseBitmapText(const std::string& text) {
     lines.push_back(line);
   }
   size_t index = 0;
-  auto skipBlank = [&] {
-    while (index < lines.size() && lines[index].find_first_not_of(' ') == std::string::npos) ++index;
-  };
-  skipBlank();
+  while (index < lines.size() && !lines[index].empty() && lines[index][0] == '#') ++index;
   int width = 0;
   int height = 0;
   {
@@ -65,29 +63,40 @@ BitmapTextResult ParseBitmapText(const std::string& text) {
     }
     ++index;
   }
+  if (index >= lines.size() || lines[index] != "palette") return Failure(index + 1, "expected `palette`");
+  ++index;
   std::array<std::optional<COLORREF>, 256> palette{};
   int colours = 0;
+  std::optional<unsigned char> transparent;
   while (true) {
-    skipBlank();
     if (index >= lines.size()) return Failure(index + 1, "expected `pixels`");
     const std::string& line = lines[index];
     if (line == "pixels") {
       ++index;
       break;
     }
-    if (line.rfind("palette ", 0) != 0 || line.size() < 10 || line[9] != ' ') {
-      return Failure(index + 1, "expected `palette C #RRGGBB` or `pixels`");
+    if (line.rfind("transparent ", 0) == 0) {
+      if (transparent || line.size() != 13 || !palette[static_cast<unsigned char>(line[12])]) {
+        return Failure(index + 1, "expected `transparent KEY` once, with a key of the palette");
+      }
+      transparent = static_cast<unsigned char>(line[12]);
+      ++index;
+      continue;
     }
-    const unsigned char key = static_cast<unsigned char>(line[8]);
-    const std::optional<COLORREF> colour = ParseColour(line.substr(10));
-    if (key == ' ' || !colour) return Failure(index + 1, "expected `palette C #RRGGBB` or `pixels`");
-    if (palette[key]) return Failure(index + 1, std::string("the character '") + line[8] + "' is named twice");
+    const std::optional<COLORREF> colour = line.size() == 9 && line[1] == ' ' ? ParseColour(line.substr(2)) : std::nullopt;
+    if (transparent || !IsKey(line[0]) || !colour) {
+      return Failure(index + 1, "expected `KEY #RRGGBB`, `transparent KEY` or `pixels`");
+    }
+    const unsigned char key = static_cast<unsigned char>(line[0]);
+    if (palette[key]) return Failure(index + 1, std::string("the key '") + line[0] + "' is named twice");
     if (++colours > kMaxColours) return Failure(index + 1, "more than 16 colours");
     palette[key] = colour;
     ++index;
   }
+  if (colours == 0) return Failure(index, "the palette is empty");
   BitmapTextResult result;
   result.pixels = Surface(width, height);
+  if (transparent) result.transparent.assign(static_cast<size_t>(width) * height, false);
   for (int y = 0; y < height; ++y, ++index) {
     if (index >= lines.size()) return Failure(index + 1, "expected " + std::to_string(height) + " rows of pixels");
     const std::string& row = lines[index];
@@ -95,13 +104,15 @@ BitmapTextResult ParseBitmapText(const std::string& text) {
       return Failure(index + 1, "a row must have " + std::to_string(width) + " characters");
     }
     for (int x = 0; x < width; ++x) {
-      const std::optional<COLORREF>& colour = palette[static_cast<unsigned char>(row[x])];
-      if (!colour) return Failure(index + 1, std::string("the character '") + row[x] + "' is not in the palette");
+      const unsigned char key = static_cast<unsigned char>(row[x]);
+      const std::optional<COLORREF>& colour = palette[key];
+      if (!colour) return Failure(index + 1, std::string("the key '") + row[x] + "' is not in the palette");
       result.pixels.SetPixel(x, y, *colour);
+      if (transparent && key == *transparent) result.transparent[static_cast<size_t>(y) * width + x] = true;
     }
   }
   while (index < lines.size()) {
-    if (lines[index].find_first_not_of(' ') != std::string::npos) return Failure(index + 1, "text after the last row");
+    if (!lines[index].empty()) return Failure(index + 1, "text after the last row");
     ++index;
   }
   result.ok = true;

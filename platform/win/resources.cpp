@@ -5,13 +5,13 @@
 #include <tuple>
 
 #include "bitmap_text.h"
-#include "raster_device.h"
+#include "gdi_api.h"
 
 namespace {
 
 // Icons are loaded once each and live as long as the program.
-std::map<std::uintptr_t, Surface>& LoadedIcons() {
-  static std::map<std::uintptr_t, Surface> icons;
+std::map<std::uintptr_t, IconImage>& LoadedIcons() {
+  static std::map<std::uintptr_t, IconImage> icons;
   return icons;
 }
 
@@ -80,7 +80,7 @@ const Surface* ResourceRegistry::FindBitmap(const ResourceName& name) const {
   return found == bitmaps_.end() ? nullptr : &found->second;
 }
 
-void ResourceRegistry::AddIcon(const ResourceName& name, Surface pixels) { icons_[name] = std::move(pixels); }
+void ResourceRegistry::AddIcon(const ResourceName& name, IconImage icon) { icons_[name] = std::move(icon); }
 
 bool ResourceRegistry::AddIconText(const ResourceName& name, const std::string& text, std::string* error) {
   BitmapTextResult parsed = ParseBitmapText(text);
@@ -88,11 +88,11 @@ bool ResourceRegistry::AddIconText(const ResourceName& name, const std::string& 
     if (error != nullptr) *error = name.Display() + ": " + parsed.error;
     return false;
   }
-  AddIcon(name, std::move(parsed.pixels));
+  AddIcon(name, IconImage{std::move(parsed.pixels), std::move(parsed.transparent)});
   return true;
 }
 
-const Surface* ResourceRegistry::FindIcon(const ResourceName& name) const {
+const IconImage* ResourceRegistry::FindIcon(const ResourceName& name) const {
   auto found = icons_.find(name);
   return found == icons_.end() ? nullptr : &found->second;
 }
@@ -132,7 +132,7 @@ HICON LoadIcon(HINSTANCE, LPCSTR name) {
   const ResourceName key(name);
   auto& handles = IconHandles();
   if (auto known = handles.find(key); known != handles.end()) return HandleFromNumber<HICON>(known->second);
-  const Surface* pixels = Resources().FindIcon(key);
+  const IconImage* pixels = Resources().FindIcon(key);
   if (pixels == nullptr) return nullptr;
   const std::uintptr_t number = 0x50000 + handles.size();
   handles.emplace(key, number);
@@ -140,21 +140,22 @@ HICON LoadIcon(HINSTANCE, LPCSTR name) {
   return HandleFromNumber<HICON>(number);
 }
 
-const Surface* IconPixels(HICON icon) {
+const IconImage* IconPixels(HICON icon) {
   auto& icons = LoadedIcons();
   auto found = icons.find(NumberFromHandle(icon));
   return found == icons.end() ? nullptr : &found->second;
 }
 
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon) {
-  const Surface* pixels = IconPixels(icon);
-  if (pixels == nullptr || LookupDC(dc) == nullptr) return FALSE;
-  const HDC memory = CreateCompatibleDC(dc);
-  const HBITMAP bitmap = CreateBitmapFromSurface(*pixels);
-  const HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(dc, x, y, pixels->Width(), pixels->Height(), memory, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  DeleteObject(bitmap);
+  const IconImage* image = IconPixels(icon);
+  if (image == nullptr || LookupDC(dc) == nullptr) return FALSE;
+  const Surface& pixels = image->pixels;
+  for (int row = 0; row < pixels.Height(); ++row) {
+    for (int column = 0; column < pixels.Width(); ++column) {
+      const size_t index = static_cast<size_t>(row) * pixels.Width() + column;
+      if (!image->transparent.empty() && image->transparent[index]) continue;
+      SetPixel(dc, x + column, y + row, pixels.Pixel(column, row));
+    }
+  }
   return TRUE;
 }

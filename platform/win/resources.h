@@ -74,6 +74,12 @@ struct MenuTemplateItem {
   std::vector<MenuTemplateItem> children;
 };
 
+// An icon: its pixels, and the pixels it leaves out (empty when it covers all).
+struct IconImage {
+  Surface pixels;
+  std::vector<bool> transparent;
+};
+
 class ResourceRegistry {
  public:
   void AddDialog(const ResourceName& name, DialogTemplate dialog);
@@ -88,9 +94,9 @@ class ResourceRegistry {
   // Registers a bitmap from its text form (see bitmap_text.h); false with `error` set when the text is bad.
   bool AddBitmapText(const ResourceName& name, const std::string& text, std::string* error = nullptr);
   const Surface* FindBitmap(const ResourceName& name) const;
-  void AddIcon(const ResourceName& name, Surface pixels);
+  void AddIcon(const ResourceName& name, IconImage icon);
   bool AddIconText(const ResourceName& name, const std::string& text, std::string* error = nullptr);
-  const Surface* FindIcon(const ResourceName& name) const;
+  const IconImage* FindIcon(const ResourceName& name) const;
   void Clear();
 
  private:
@@ -98,7 +104,7 @@ class ResourceRegistry {
   std::map<ResourceName, std::vector<MenuTemplateItem>> menus_;
   std::map<UINT, std::string> strings_;
   std::map<ResourceName, Surface> bitmaps_;
-  std::map<ResourceName, Surface> icons_;
+  std::map<ResourceName, IconImage> icons_;
 };
 
 ResourceRegistry& Resources();
@@ -110,5 +116,6 @@ int LoadString(HINSTANCE instance, UINT id, LPSTR buffer, int size);
 HBITMAP LoadBitmap(HINSTANCE instance, LPCSTR name);
 // A shared icon the caller does not delete; null when there is no such icon.
 HICON LoadIcon(HINSTANCE instance, LPCSTR name);
+// Draws the icon's pixels, leaving its transparent ones as they were.
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
-const Surface* IconPixels(HICON icon);
+const IconImage* IconPixels(HICON icon);
