@@ -32,7 +32,9 @@ int CDialog::DoModal() {
   const HWND window = CreateFromTemplate(templateName_, owner);
   if (window != nullptr) RunModalLoop();
   if (enableOwner) ::EnableWindow(owner, TRUE);
-  if (owner != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
+  // The owner comes back active, also when the dialog's window is already gone and left no
+  // window active.
+  if (owner != nullptr && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
   if (m_hWnd != nullptr) DestroyWindow();
   return window == nullptr ? -1 : m_nModalResult;
 }

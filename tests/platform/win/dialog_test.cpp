@@ -96,10 +96,13 @@ TEST_F(ModalTest, MissingTemplateGivesMinusOneAndLeavesTheOwnerEnabled) {
   EXPECT_TRUE(IsWindowEnabled(main));
 }
 
-TEST_F(ModalTest, ADestroyedModalWindowEndsItsLoop) {
-  CDialog dialog("INNER", nullptr);
+TEST_F(ModalTest, ADestroyedModalWindowEndsItsLoopAndItsOwnerIsActiveAgain) {
+  const HWND main = TopLevel("Main", 0, 0, 400, 300);
+  CDialog dialog("INNER", CWnd::FromHandle(main));
   driver.Then([&] { DestroyWindow(GetActiveWindow()); });
   EXPECT_EQ(dialog.DoModal(), IDABORT);
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_TRUE(IsWindowEnabled(main));
 }
 
 // Records the commands the dialog interface sends.
