@@ -19,10 +19,6 @@ void HeadlessBackend::WaitForInput() {
   if (CWnd* window = CWnd::FromHandle(target)) window->DestroyWindow();
 }
 
-void HeadlessBackend::Present(HWND, const Surface&) { ++presents_; }
-
-void HeadlessBackend::WindowDestroyed(HWND) {}
-
 bool HeadlessBackend::MoveCursor(POINT screen) {
   InputEvent move;
   move.kind = InputEvent::Kind::MouseMove;

@@ -18,15 +18,14 @@ class HeadlessBackend : public Backend {
   // Runs the next step; when no step is left, leaves the program as File, Exit would: the active
   // window is destroyed, and with no window left the loop is told to end. Nothing waits on a clock.
   void WaitForInput() override;
-  void Present(HWND window, const Surface& pixels) override;
-  void WindowDestroyed(HWND window) override;
+  void Present(HWND, const Surface&) override {}
+  void WindowDestroyed(HWND) override {}
   // Moves the virtual pointer and delivers the move, as a pointer moved by hand would be.
   bool MoveCursor(POINT screen) override;
   void ShowCursorShape(HCURSOR cursor) override { cursor_ = cursor; }
   SIZE ScreenSize() const override { return screen_; }
 
   HCURSOR CursorShape() const { return cursor_; }
-  int PresentCount() const { return presents_; }
   // The virtual clock that stamps injected input.
   DWORD Now() const { return now_; }
   void Advance(DWORD milliseconds) { now_ += milliseconds; }
@@ -35,6 +34,5 @@ class HeadlessBackend : public Backend {
   SIZE screen_;
   StepSource* source_ = nullptr;
   HCURSOR cursor_ = nullptr;
-  int presents_ = 0;
   DWORD now_ = 10000;
 };

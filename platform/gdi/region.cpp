@@ -70,11 +70,6 @@ bool Region::Contains(int x, int y) const {
   return std::any_of(rects_.begin(), rects_.end(), [&](const RECT& rect) { return PtInRect(&rect, POINT{x, y}); });
 }
 
-bool Region::Meets(const RECT& rect) const {
-  RECT meet;
-  return std::any_of(rects_.begin(), rects_.end(), [&](const RECT& piece) { return IntersectRect(&meet, &piece, &rect); });
-}
-
 RECT Region::Bounds() const {
   RECT bounds{};
   for (const RECT& rect : rects_) UnionRect(&bounds, &bounds, &rect);

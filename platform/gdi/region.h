@@ -19,7 +19,6 @@ class Region {
 
   bool IsEmpty() const { return rects_.empty(); }
   bool Contains(int x, int y) const;
-  bool Meets(const RECT& rect) const;
   RECT Bounds() const;
   const std::vector<RECT>& Rects() const { return rects_; }
 

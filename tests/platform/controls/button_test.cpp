@@ -1,5 +1,6 @@
 #include "cdialog.h"
-#include "control_wrappers.h"
+#include "cbutton.h"
+#include "cstatic.h"
 #include "window_fixture.h"
 
 namespace {
@@ -169,6 +170,18 @@ TEST_F(ButtonTest, OwnerDrawButtonsAreDrawnByTheirMemberAndReportDoubleClicks) {
   ASSERT_TRUE(driver.DoubleClick(kPush));
   ASSERT_EQ(buttons.notifications.size(), 2u);
   EXPECT_EQ(buttons.notifications[1].code, static_cast<int>(BN_CLICKED));
+}
+
+TEST_F(ButtonTest, WrappersMadeWithCreateAreTheControlsTheyName) {
+  CButton check;
+  ASSERT_TRUE(check.Create("Salt", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, RECT{5, 100, 80, 115}, &buttons, 300));
+  CStatic label;
+  ASSERT_TRUE(label.Create("  Ion", WS_CHILD | WS_VISIBLE | SS_LEFT, RECT{90, 100, 150, 115}, &buttons, 301));
+  check.SetCheck(BST_CHECKED);
+  EXPECT_EQ(check.GetCheck(), static_cast<int>(BST_CHECKED));
+  EXPECT_EQ(check.GetButtonStyle(), BS_AUTOCHECKBOX);
+  EXPECT_EQ(Send(301, WM_GETDLGCODE), static_cast<LRESULT>(DLGC_STATIC));
+  EXPECT_EQ(GetWindowTextString(GetDlgItem(window, 301)), "  Ion");
 }
 
 TEST_F(ButtonTest, AGroupBoxIsTransparentToTheMouse) {

@@ -1,5 +1,4 @@
 #include "cdialog.h"
-#include "control_wrappers.h"
 #include "window_fixture.h"
 
 namespace {

@@ -152,6 +152,15 @@ TEST_F(WindowTest, AMessageBoxOnTheScreenTakesKeysAndDisablesItsOwner) {
   EXPECT_EQ(GetActiveWindow(), owner);
   driver.Then([&] { driver.Key("Escape"); });
   EXPECT_EQ(MessageBox(owner, "Sure?", "Question", MB_OKCANCEL), IDCANCEL);
+  // A system-modal box keeps every window from input, not only its owner.
+  const HWND other = TopLevel("Other", 300, 0, 100, 100);
+  driver.Then([&] {
+    EXPECT_FALSE(IsWindowEnabled(owner));
+    EXPECT_FALSE(IsWindowEnabled(other));
+    driver.Key("Enter");
+  });
+  EXPECT_EQ(MessageBox(owner, "Cannot load string.", "TAVRIN", MB_SYSTEMMODAL | MB_ICONHAND), IDOK);
+  EXPECT_TRUE(IsWindowEnabled(other));
 }
 
 TEST_F(WindowTest, AnsweredMessageBoxesAreRecordedWithTheirDefaultOrGivenAnswers) {

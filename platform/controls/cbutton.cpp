@@ -1,11 +1,9 @@
-#include "control_wrappers.h"
+#include "cbutton.h"
 
 #include "button.h"
 #include "standard_controls.h"
-#include "static_control.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
-IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
 BOOL CButton::Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   RegisterStandardControls();
@@ -19,9 +17,4 @@ BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
   DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
   if (result != nullptr) *result = TRUE;
   return TRUE;
-}
-
-BOOL CStatic::Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-  RegisterStandardControls();
-  return CWnd::Create(kStaticClassName, text, style, rect, parent, id);
 }

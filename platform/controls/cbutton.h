@@ -1,5 +1,5 @@
 #pragma once
-// The class forms of the button and static controls.
+// The class form of the button control.
 #include "cwnd.h"
 
 class CButton : public CWnd {
@@ -16,11 +16,4 @@ class CButton : public CWnd {
   // Paints an owner-draw button; the parent's WM_DRAWITEM comes here first.
   virtual void DrawItem(LPDRAWITEMSTRUCT item);
   BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
-};
-
-class CStatic : public CWnd {
-  DECLARE_DYNAMIC(CStatic)
-
- public:
-  BOOL Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
 };
