@@ -40,6 +40,8 @@ constexpr DWORD SS_NOPREFIX = 0x80;
 constexpr UINT EM_SETSEL = 0x00B1;
 
 // List boxes and combo boxes: what the test driver asks of them.
+constexpr UINT LB_ADDSTRING = 0x0180;
+constexpr UINT LB_GETCURSEL = 0x0188;
 constexpr UINT LB_GETTEXT = 0x0189;
 constexpr UINT LB_GETTEXTLEN = 0x018A;
 constexpr UINT LB_GETCOUNT = 0x018B;

@@ -22,6 +22,7 @@ constexpr int kHeavy = 40;
 constexpr int kAsk = 50;
 constexpr int kMore = 60;
 constexpr int kPicture = 70;
+constexpr int kList = 80;
 
 // A field that keeps what is typed into it; EM_SETSEL with the whole text makes the next
 // character replace it, as an edit field does.
@@ -49,6 +50,38 @@ LRESULT FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
       return DefWindowProc(field, message, wParam, lParam);
     default:
       return DefWindowProc(field, message, wParam, lParam);
+  }
+}
+
+// A list that answers the list-box messages the driver uses, kept as window state of its own.
+LRESULT ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  static std::map<HWND, std::pair<std::vector<std::string>, LRESULT>> lists;
+  auto& [items, selection] = lists[list];
+  switch (message) {
+    case LB_ADDSTRING:
+      items.emplace_back(reinterpret_cast<LPCSTR>(lParam));
+      return static_cast<LRESULT>(items.size()) - 1;
+    case LB_GETCOUNT:
+      return static_cast<LRESULT>(items.size());
+    case LB_GETTEXTLEN:
+      return wParam < items.size() ? static_cast<LRESULT>(items[wParam].size()) : LB_ERR;
+    case LB_GETTEXT:
+      if (wParam >= items.size()) return LB_ERR;
+      std::copy(items[wParam].begin(), items[wParam].end(), reinterpret_cast<LPSTR>(lParam));
+      reinterpret_cast<LPSTR>(lParam)[items[wParam].size()] = '\0';
+      return static_cast<LRESULT>(items[wParam].size());
+    case LB_SETCURSEL:
+      selection = wParam < items.size() ? static_cast<LRESULT>(wParam) : LB_ERR;
+      return selection;
+    case LB_GETCURSEL:
+      return selection;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_NCDESTROY:
+      lists.erase(list);
+      return DefWindowProc(list, message, wParam, lParam);
+    default:
+      return DefWindowProc(list, message, wParam, lParam);
   }
 }
 
@@ -84,6 +117,14 @@ class DemoDialog : public CDialog {
     if (more.DoModal() == IDOK) SetDlgItemText(kResult, more.text.c_str());
   }
   afx_msg void OnPicture() { SetDlgItemText(kResult, "double"); }
+  afx_msg void OnChoice() {
+    SetDlgItemText(kResult, std::to_string(SendDlgItemMessage(kList, LB_GETCURSEL)).c_str());
+  }
+  BOOL OnInitDialog() override {
+    SendDlgItemMessage(kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("H2O"));
+    SendDlgItemMessage(kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("NaCl"));
+    return CDialog::OnInitDialog();
+  }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -92,6 +133,7 @@ ON_BN_CLICKED(kCopy, OnCopy)
 ON_BN_CLICKED(kAsk, OnAsk)
 ON_BN_CLICKED(kMore, OnMore)
 ON_BN_DOUBLECLICKED(kPicture, OnPicture)
+ON_CONTROL(LBN_SELCHANGE, kList, OnChoice)
 END_MESSAGE_MAP()
 
 class DemoApp : public CWinApp {
@@ -113,6 +155,11 @@ void RegisterDemo() {
   field.lpfnWndProc = FieldProc;
   field.lpszClassName = "TESTFIELD";
   RegisterClass(&field);
+  // The list box class of the controls, where there is one, serves as well.
+  WNDCLASS list;
+  list.lpfnWndProc = ListProc;
+  list.lpszClassName = "LISTBOX";
+  RegisterClass(&list);
   DialogTemplate demo;
   demo.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
   demo.caption = "Demo";
@@ -126,6 +173,7 @@ void RegisterDemo() {
       Item("BUTTON", "Ask", kAsk, WS_TABSTOP, 90, 36, 40, 14),
       Item("BUTTON", "More", kMore, WS_TABSTOP, 140, 36, 40, 14),
       Item("BUTTON", "", kPicture, BS_OWNERDRAW, 4, 54, 30, 20),
+      Item("LISTBOX", "", kList, WS_TABSTOP | WS_BORDER, 90, 54, 60, 30),
   };
   Resources().AddDialog("DEMO", demo);
   DialogTemplate more;
@@ -181,6 +229,9 @@ TEST_F(ScriptTest, ASessionTypesClicksAnswersAndReadsBackThroughTheProgramsEntry
                            "text 30\n"
                            "dblclick 70\n"
                            "text 30\n"
+                           "items 80\n"
+                           "select 80 1\n"
+                           "text 30\n"
                            "snapshot " + picture.string() + "\n"
                            "exit\n"
                            "click 20\n";
@@ -204,22 +255,38 @@ TEST_F(ScriptTest, ASessionTypesClicksAnswersAndReadsBackThroughTheProgramsEntry
             "window: More: MORE\n"
             "window: Demo: DEMO\n"
             "text 30: Kalium \xC3\xA6\n"
-            "text 30: double\n");
+            "text 30: double\n"
+            "items 80: H2O\\tNaCl\n"
+            "text 30: 1\n");
   EXPECT_TRUE(std::filesystem::exists(picture));
   EXPECT_TRUE(TopLevelWindows().empty());
 }
 
 TEST_F(ScriptTest, AStepThatCannotBeDoneStopsTheSessionWithAnError) {
-  DemoApp app;
-  std::ostringstream out;
-  {
-    ScriptSession session(out);
-    ASSERT_TRUE(session.LoadText("click 60\nclick 999\ntext 30\n"));
-    RunApplication(app);
-    EXPECT_TRUE(session.Failed());
+  struct Case {
+    const char* script;
+    const char* output;
+  };
+  const Case cases[] = {
+      // Controls are looked up in the active window: here the modal one.
+      {"click 60\nselect 80 5\ntext 30\n", "error: line 2: no control 80 in the active window\n"},
+      {"select 80 5\ntext 30\n", "error: line 1: control 80 has no item 5\n"},
+      {"items 20\n", "error: line 1: control 20 is not a list\n"},
+      {"answer cancel\nclick 50\ntext 30\n",
+       "messagebox: TAVRIN: QUESTION\\n\\nGo on?\nerror: the message box \"TAVRIN\" has no button for the answer given\n"},
+  };
+  for (const Case& test : cases) {
+    DemoApp app;
+    std::ostringstream out;
+    {
+      ScriptSession session(out);
+      ASSERT_TRUE(session.LoadText(test.script));
+      RunApplication(app);
+      EXPECT_TRUE(session.Failed()) << test.script;
+    }
+    EXPECT_EQ(out.str(), test.output) << test.script;
+    EXPECT_TRUE(TopLevelWindows().empty());
   }
-  EXPECT_EQ(out.str(), "error: line 2: no control 999 in the active window\n");
-  EXPECT_TRUE(TopLevelWindows().empty());
 }
 
 TEST_F(ScriptTest, AScriptWithALineThatIsNoStepDoesNotRun) {
