@@ -1,0 +1,175 @@
+// The SDL2 backend on a real X server: the demo program runs through the program's entry, which
+// chooses real windows because a display is there, and the test acts on it with real input events
+// (xdotool) and reads back what the demo printed, what the X server shows, and its bells.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "desktop_session.h"
+// After the test framework: Xlib's macros would clash with its names.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+using namespace desktop_test;
+
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+class Sdl2BackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (OnPath("Xvfb").empty() || OnPath("xdotool").empty()) {
+      GTEST_SKIP() << "Xvfb and xdotool are needed for the desktop tests (scripts/install-deps installs them)";
+    }
+    server_ = std::make_unique<Xvfb>();
+    ASSERT_FALSE(server_->Display().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", server_->Display().c_str(), 1);
+    unsetenv("TAVRIN_SCRIPT");
+    x_ = XOpenDisplay(server_->Display().c_str());
+    ASSERT_NE(x_, nullptr);
+    int opcode = 0;
+    int error = 0;
+    int major = XkbMajorVersion;
+    int minor = XkbMinorVersion;
+    ASSERT_TRUE(XkbQueryExtension(x_, &opcode, &xkbEvent_, &error, &major, &minor));
+    XkbSelectEvents(x_, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
+    XSync(x_, False);
+    demo_ = std::make_unique<Child>(std::vector<std::string>{TAVRIN_SDL2_DEMO}, 1);
+    ASSERT_TRUE(demo_->Started());
+    const std::optional<std::string> ready = demo_->ReadLine(20s);
+    ASSERT_TRUE(ready.has_value()) << "the demo did not start";
+    std::istringstream words(*ready);
+    std::string word;
+    words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y;
+    ASSERT_EQ(word, "ready");
+    const std::optional<std::string> found = RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
+    ASSERT_TRUE(found.has_value());
+    window_ = std::stoul(*found);
+    ASSERT_TRUE(RunToEnd({"xdotool", "windowfocus", "--sync", std::to_string(window_)}));
+  }
+
+  void TearDown() override {
+    demo_.reset();
+    if (x_ != nullptr) XCloseDisplay(x_);
+  }
+
+  static void Click(Point at, const std::vector<std::string>& more = {}) {
+    std::vector<std::string> command{"xdotool", "mousemove", std::to_string(at.x), std::to_string(at.y), "click"};
+    command.insert(command.end(), more.begin(), more.end());
+    command.push_back("1");
+    ASSERT_TRUE(RunToEnd(command));
+  }
+
+  // The lines the demo prints up to `last`, which must come.
+  std::vector<std::string> LinesUpTo(const std::string& last) {
+    std::vector<std::string> seen;
+    EXPECT_TRUE(demo_->WaitForLine(last, &seen)) << "no \"" << last << "\" after " << ::testing::PrintToString(seen);
+    return seen;
+  }
+
+  // The close box, as a window manager reports it to the program.
+  void AskToClose(unsigned long window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(x_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x_, window, False, NoEventMask, &event);
+    XFlush(x_);
+  }
+
+  bool BellRings(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+      while (XPending(x_) > 0) {
+        XEvent event;
+        XNextEvent(x_, &event);
+        if (event.type == xkbEvent_ && reinterpret_cast<XkbEvent*>(&event)->any.xkb_type == XkbBellNotify) return true;
+      }
+      usleep(10000);
+    }
+    return false;
+  }
+
+  // The colour the X server shows at a screen point, as 0xRRGGBB.
+  unsigned long ShownColour(Point at) {
+    XImage* image = XGetImage(x_, DefaultRootWindow(x_), at.x, at.y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) return 0xFFFFFFFFul;
+    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return pixel;
+  }
+
+  std::unique_ptr<Xvfb> server_;
+  Display* x_ = nullptr;
+  int xkbEvent_ = 0;
+  std::unique_ptr<Child> demo_;
+  unsigned long window_ = 0;
+  Point press_;
+  Point box_;
+  Point pad_;
+};
+
+TEST_F(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWindowText) {
+  EXPECT_EQ(ShownColour(pad_), 0xFFFFFFul) << "the pad's white background is on the screen";
+  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 100}), 0xC0C0C0ul) << "the window's light gray is on the screen";
+  Click(press_);
+  LinesUpTo("command 100");
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  std::optional<std::string> name;
+  while (std::chrono::steady_clock::now() < deadline) {
+    name = RunToEnd({"xdotool", "getwindowname", std::to_string(window_)});
+    if (name == "Pressed\n") break;
+    usleep(20000);
+  }
+  EXPECT_EQ(name, "Pressed\n");
+}
+
+TEST_F(Sdl2BackendTest, TypedTextArrivesInWindows1252AndACharacterOutsideItIsRefusedWithABeep) {
+  Click(pad_);
+  LinesUpTo("pad up");
+  ASSERT_TRUE(RunToEnd({"xdotool", "type", "--delay", "20", "aæ€Ωb"}));
+  const std::vector<std::string> seen = LinesUpTo("pad char 62");
+  EXPECT_EQ(seen, (std::vector<std::string>{"pad char 61", "pad char e6", "pad char 80", "pad char 62"}));
+  EXPECT_TRUE(BellRings(5s)) << "the refused character rings the bell";
+}
+
+TEST_F(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
+  Click(pad_, {"--repeat", "2", "--delay", "80"});
+  EXPECT_EQ(LinesUpTo("pad dblclk"), (std::vector<std::string>{"pad down", "pad up", "pad dblclk"}));
+  LinesUpTo("pad up");
+  Click(Point{pad_.x - 30, pad_.y});
+  Click(Point{pad_.x + 30, pad_.y});
+  Click(Point{pad_.x + 30, pad_.y + 30}, {"--repeat", "2", "--delay", "80"});
+  EXPECT_EQ(LinesUpTo("pad dblclk"), (std::vector<std::string>{"pad down", "pad up", "pad down", "pad up", "pad down",
+                                                                "pad up", "pad dblclk"}))
+      << "presses far apart are single clicks";
+}
+
+TEST_F(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
+  Click(box_);
+  LinesUpTo("box open");
+  ASSERT_TRUE(RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Demo box$"}));
+  Click(press_);
+  AskToClose(window_);
+  ASSERT_TRUE(RunToEnd({"xdotool", "key", "Return"}));
+  EXPECT_EQ(LinesUpTo("box 1"), std::vector<std::string>{"box 1"}) << "the owner took no click and no close";
+  Click(press_);
+  LinesUpTo("command 100");
+}
+
+TEST_F(Sdl2BackendTest, TheCloseBoxSendsTheCloseCommandAndTheProgramEnds) {
+  AskToClose(window_);
+  EXPECT_EQ(LinesUpTo("destroyed"), (std::vector<std::string>{"syscommand f060", "destroyed"}));
+  EXPECT_EQ(demo_->Wait(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// A small program on the real entry of the layer, for the desktop test: a window with a push
+// button, a pad that takes clicks and typing, and a button that opens a message box. It prints
+// what it receives, one line each, so that the test can follow it.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "control_constants.h"
+#include "cwinapp.h"
+#include "message_box.h"
+#include "window_api.h"
+
+namespace {
+
+constexpr int kPressId = 100;
+constexpr int kPadId = 101;
+constexpr int kBoxId = 102;
+
+void Say(const std::string& line) { std::cout << line << std::endl; }
+
+std::string Hex(unsigned value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02x", value);
+  return text;
+}
+
+std::string CentreOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return std::to_string((rect.left + rect.right) / 2) + " " + std::to_string((rect.top + rect.bottom) / 2);
+}
+
+LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      SetFocus(pad);
+      Say("pad down");
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      Say("pad dblclk");
+      return 0;
+    case WM_LBUTTONUP:
+      Say("pad up");
+      return 0;
+    case WM_CHAR:
+      Say("pad char " + Hex(static_cast<unsigned>(wParam)));
+      return 0;
+    default:
+      return DefWindowProc(pad, message, wParam, lParam);
+  }
+}
+
+LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kPressId) {
+        Say("command " + std::to_string(kPressId));
+        SetWindowText(window, "Pressed");
+      } else if (LOWORD(wParam) == kBoxId) {
+        Say("box open");
+        Say("box " + std::to_string(MessageBox(window, "A modal box", "Demo box", MB_OK)));
+      }
+      return 0;
+    case WM_SYSCOMMAND:
+      Say("syscommand " + Hex(static_cast<unsigned>(wParam)));
+      return DefWindowProc(window, message, wParam, lParam);
+    case WM_DESTROY:
+      Say("destroyed");
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProc(window, message, wParam, lParam);
+  }
+}
+
+class DemoApp : public CWinApp {
+ public:
+  BOOL InitInstance() override {
+    WNDCLASS main;
+    main.lpfnWndProc = MainProc;
+    main.lpszClassName = "DEMOMAIN";
+    main.hbrBackground = GetStockObject(LTGRAY_BRUSH);
+    WNDCLASS pad;
+    pad.style = CS_DBLCLKS;
+    pad.lpfnWndProc = PadProc;
+    pad.lpszClassName = "DEMOPAD";
+    pad.hbrBackground = GetStockObject(WHITE_BRUSH);
+    if (!RegisterClass(&main) || !RegisterClass(&pad)) return FALSE;
+    const HWND window = CreateWindowEx(0, "DEMOMAIN", "Tavrin demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 60, 50,
+                                       360, 200, nullptr, nullptr, nullptr, nullptr);
+    auto child = [&](const char* className, const char* text, int id, int x, int y, int width, int height) {
+      return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width, height, window,
+                            HandleFromNumber<HMENU>(static_cast<unsigned>(id)), nullptr, nullptr);
+    };
+    const HWND press = child("BUTTON", "Press", kPressId, 20, 20, 100, 30);
+    const HWND box = child("BUTTON", "Box", kBoxId, 20, 70, 100, 30);
+    const HWND area = child("DEMOPAD", "", kPadId, 160, 20, 150, 100);
+    if (window == nullptr || press == nullptr || box == nullptr || area == nullptr) return FALSE;
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area));
+    return TRUE;
+  }
+};
+
+}  // namespace
+
+int main() {
+  DemoApp app;
+  return AfxWinMain();
+}
