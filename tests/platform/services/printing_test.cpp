@@ -1,0 +1,292 @@
+// Printing as the program prints: the print dialog, then the printer DC's escapes and drawing.
+// The pages are read back with poppler's tools; the print system is played by stand-ins for
+// lpstat and lp.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "child_process.h"
+#include "fake_programs.h"
+#include "gdi_api.h"
+#include "print_dialog.h"
+#include "test_driver.h"
+#include "window_api.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr DWORD kProgramsFlags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
+
+// A grey picture of a page, as pdftoppm renders it.
+struct Greymap {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> pixels;
+  int At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+std::optional<Greymap> Render(const std::filesystem::path& pdf, int dotsPerInch) {
+  const std::filesystem::path stem = pdf.parent_path() / "page";
+  const ProgramRun run = RunProgram({"pdftoppm", "-gray", "-r", std::to_string(dotsPerInch), "-singlefile",
+                                     pdf.string(), stem.string()}, 30s);
+  if (!run.finished || run.exitCode != 0) return std::nullopt;
+  std::ifstream file(stem.string() + ".pgm", std::ios::binary);
+  std::string magic;
+  int maximum = 0;
+  Greymap map;
+  file >> magic >> map.width >> map.height >> maximum;
+  file.get();
+  if (magic != "P5" || maximum != 255) return std::nullopt;
+  map.pixels.resize(static_cast<size_t>(map.width) * map.height);
+  file.read(reinterpret_cast<char*>(map.pixels.data()), static_cast<std::streamsize>(map.pixels.size()));
+  return map;
+}
+
+std::string TextOf(const std::filesystem::path& pdf) {
+  return RunProgram({"pdftotext", "-raw", pdf.string(), "-"}, 30s).output;
+}
+
+// Records what reaches it, in place of a real destination.
+class KeptPages : public PrintDestination {
+ public:
+  explicit KeptPages(std::vector<std::string>* kept) : kept_(kept) {}
+  bool Deliver(const std::string& pdf, const std::string& title) override {
+    kept_->push_back(title + ":" + pdf.substr(0, 5));
+    return true;
+  }
+
+ private:
+  std::vector<std::string>* kept_;
+};
+
+class PrintingTest : public ::testing::Test {
+ protected:
+  PrintingTest() {
+    home_ = fakes.Folder() / "home";
+    std::filesystem::create_directories(home_);
+    const char* home = std::getenv("HOME");
+    oldHome_ = home == nullptr ? "" : home;
+    setenv("HOME", home_.c_str(), 1);
+    // Two printers, the second the default; lp keeps a copy of what it was given.
+    fakes.Add("lpstat", "case \"$1\" in -e) printf 'office\\nlab\\n';; -d) echo 'system default destination: lab';; esac");
+    fakes.Add("lp", "cp \"$5\" '" + (fakes.Folder() / "sent.pdf").string() + "'");
+  }
+  ~PrintingTest() override {
+    setenv("HOME", oldHome_.c_str(), 1);
+    for (HWND window : TopLevelWindows()) DestroyWindow(window);
+    driver.Pump();
+  }
+
+  // Runs the print dialog as the program opens it, with the steps given for it; the dialog's DC,
+  // or null.
+  HDC Choose(const std::vector<std::function<void()>>& steps, int* result = nullptr) {
+    for (const auto& step : steps) driver.Then(step);
+    CPrintDialog dialog(FALSE, kProgramsFlags, nullptr);
+    dialog.m_pd.Flags |= PD_RETURNDC;
+    const int answer = dialog.DoModal();
+    if (result != nullptr) *result = answer;
+    EXPECT_EQ(answer == IDOK, dialog.m_pd.hDC != nullptr);
+    EXPECT_EQ(GlobalFree(dialog.m_pd.hDevMode), nullptr);
+    EXPECT_EQ(GlobalFree(dialog.m_pd.hDevNames), nullptr);
+    return dialog.m_pd.hDC;
+  }
+  std::function<void()> Click(int id) {
+    return [this, id] { EXPECT_TRUE(driver.Click(id)) << driver.LastError(); };
+  }
+
+  FakePrograms fakes;
+  TestDriver driver;
+  std::filesystem::path home_;
+  std::string oldHome_;
+};
+
+TEST_F(PrintingTest, TheDialogOffersAPdfFileAndThePrintersWithTheDefaultChosen) {
+  std::optional<std::string> caption;
+  std::optional<std::string> office;
+  std::optional<std::string> file;
+  std::optional<int> pdfChecked;
+  std::optional<int> labChecked;
+  int result = 0;
+  Choose({[&] {
+            caption = driver.WindowCaption();
+            office = driver.Text(kFirstPrinterId);
+            file = driver.Text(kPdfFileNameId);
+            pdfChecked = driver.Checked(kPdfFileChoiceId);
+            labChecked = driver.Checked(kFirstPrinterId + 1);
+          },
+          Click(IDCANCEL)},
+         &result);
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(caption, "Print");
+  EXPECT_EQ(office, "office");
+  EXPECT_EQ(file, "PDF file: " + (home_ / "tavrin-print.pdf").string());
+  EXPECT_EQ(pdfChecked, 0);
+  EXPECT_EQ(labChecked, 1);
+}
+
+TEST_F(PrintingTest, WithoutAPrintSystemOnlyThePdfFileIsOffered) {
+  fakes.Add("lpstat", "echo 'lpstat: No destinations added.' >&2; exit 1");
+  bool printerShown = true;
+  std::optional<int> pdfChecked;
+  HDC dc = Choose({[&] {
+                     printerShown = driver.FindControl(kFirstPrinterId) != nullptr;
+                     pdfChecked = driver.Checked(kPdfFileChoiceId);
+                   },
+                   Click(IDOK)});
+  EXPECT_FALSE(printerShown);
+  EXPECT_EQ(pdfChecked, 1);
+  ASSERT_NE(dc, nullptr);
+  EXPECT_TRUE(DeleteDC(dc));
+}
+
+TEST_F(PrintingTest, APrintedPageHasItsLinesEllipsesAndTextWhereTheyWereDrawn) {
+  HDC dc = Choose({Click(kPdfFileChoiceId), Click(IDOK)});
+  ASSERT_NE(dc, nullptr);
+  EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 2480);
+  EXPECT_EQ(GetDeviceCaps(dc, HORZRES) / 500, 4) << "the plot's scale on this page";
+  EXPECT_GT(Escape(dc, STARTDOC, 8, "Test-Doc", nullptr), 0);
+  // A line three dots thick, drawn in passes as the plot draws them, from x 400 to 2000 at y 1200.
+  for (int pass = 0; pass < 3; ++pass) {
+    MoveToEx(dc, 400, 1200 + pass, nullptr);
+    LineTo(dc, 2000, 1200 + pass);
+  }
+  HPEN thick = CreatePen(PS_SOLID, 8, RGB(0, 0, 0));
+  HGDIOBJ thin = SelectObject(dc, thick);
+  Ellipse(dc, 1000, 2000, 1400, 2400);
+  SelectObject(dc, thin);
+  EXPECT_TRUE(DeleteObject(thick));
+  HFONT title = CreateFont(34 * 4, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
+  HGDIOBJ previous = SelectObject(dc, title);
+  TextOut(dc, 4, 0, "Titration curve \xE6", -1);
+  HFONT turned = CreateFont(20 * 4, 0, 900, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
+  SelectObject(dc, turned);
+  TextOut(dc, 112, 980, "Volume", -1);
+  SelectObject(dc, previous);
+  EXPECT_TRUE(DeleteObject(title));
+  EXPECT_TRUE(DeleteObject(turned));
+  EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+  EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+  EXPECT_TRUE(DeleteDC(dc));
+
+  const std::filesystem::path pdf = home_ / "tavrin-print.pdf";
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home_), std::filesystem::directory_iterator()), 1)
+      << "nothing is left beside the file";
+  const std::string text = TextOf(pdf);
+  EXPECT_NE(text.find("Titration curve \xC3\xA6"), std::string::npos) << text;
+  EXPECT_NE(text.find("Volume"), std::string::npos) << text;
+  // At 75 dots per inch a page dot is a quarter of a picture's pixel.
+  const std::optional<Greymap> page = Render(pdf, 75);
+  ASSERT_TRUE(page.has_value());
+  EXPECT_EQ(page->width, 620);
+  EXPECT_EQ(page->height, 877);
+  for (int x = 110; x < 490; x += 20) {
+    EXPECT_LT(page->At(x, 300), 128) << "the line at x " << x;
+    EXPECT_GT(page->At(x, 297), 200) << "above the line at x " << x;
+    EXPECT_GT(page->At(x, 303), 200) << "below the line at x " << x;
+  }
+  EXPECT_GT(page->At(90, 300), 200) << "the line starts at x 400";
+  EXPECT_GT(page->At(510, 300), 200) << "the line ends at x 2000";
+  // The ellipse, from (250, 500) to (350, 600) in the picture, with an outline two pixels wide.
+  EXPECT_LT(page->At(250, 550), 128) << "the ellipse's left edge";
+  EXPECT_LT(page->At(300, 599), 128) << "the ellipse's bottom edge";
+  EXPECT_GT(page->At(300, 550), 200) << "inside the ellipse";
+  EXPECT_GT(page->At(248, 550), 200) << "outside the ellipse";
+  int turnedInk = 0;
+  int levelInk = 0;
+  for (int y = 150; y < 245; ++y) {
+    for (int x = 28; x < 48; ++x) turnedInk += page->At(x, y) < 128 ? 1 : 0;
+  }
+  for (int y = 230; y < 245; ++y) {
+    for (int x = 60; x < 200; ++x) levelInk += page->At(x, y) < 128 ? 1 : 0;
+  }
+  EXPECT_GT(turnedInk, 40) << "the turned text runs up from its start";
+  EXPECT_EQ(levelInk, 0) << "and not across";
+}
+
+TEST_F(PrintingTest, APageForAPrinterGoesToItsQueueWithLp) {
+  HDC dc = Choose({Click(IDOK)});
+  ASSERT_NE(dc, nullptr);
+  ASSERT_GT(Escape(dc, STARTDOC, 8, "Test-Doc", nullptr), 0);
+  TextOut(dc, 100, 100, "Sent to lab", -1);
+  ASSERT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+  EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+  DeleteDC(dc);
+  const std::vector<std::string> arguments = fakes.Arguments("lp");
+  ASSERT_EQ(arguments.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(arguments.begin(), arguments.begin() + 4),
+            (std::vector<std::string>{"-d", "lab", "-t", "Test-Doc"}));
+  EXPECT_FALSE(std::filesystem::exists(arguments[4])) << "the file lp was given is removed after";
+  EXPECT_NE(TextOf(fakes.Folder() / "sent.pdf").find("Sent to lab"), std::string::npos);
+  EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(PrintingTest, AFailedDeliveryIsReportedToTheProgramAndTheUser) {
+  const struct {
+    const char* lp;  // the stand-in's commands; null: no lp at all
+    bool pdfFile;
+    const char* told;
+  } cases[] = {
+      {"echo 'lp: The printer or class does not exist.' >&2; exit 1", false,
+       "The page could not be sent to the printer lab:\nlp: The printer or class does not exist."},
+      {"exit 5", false, "The page could not be sent to the printer lab:\nlp ended with code 5."},
+      {nullptr, false, "The page could not be sent to the printer lab:\nlp, which sends pages to printers, was not found."},
+      {"exit 0", true, "The page could not be written to "},
+  };
+  for (const auto& each : cases) {
+    FakePrograms local;
+    local.Add("lpstat", "case \"$1\" in -e) echo lab;; -d) echo 'system default destination: lab';; esac");
+    if (each.lp != nullptr) local.Add("lp", each.lp);
+    local.Alone();
+    const size_t boxes = driver.MessageBoxes().size();
+    HDC dc = Choose({Click(each.pdfFile ? kPdfFileChoiceId : kFirstPrinterId), Click(IDOK)});
+    ASSERT_NE(dc, nullptr);
+    ASSERT_GT(Escape(dc, STARTDOC, 8, "Test-Doc", nullptr), 0);
+    TextOut(dc, 100, 100, "Lost", -1);
+    ASSERT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    // The folder of the PDF file goes away before the page is done.
+    if (each.pdfFile) std::filesystem::remove_all(home_);
+    EXPECT_EQ(Escape(dc, ENDDOC, 0, nullptr, nullptr), SP_ERROR) << each.told;
+    DeleteDC(dc);
+    ASSERT_EQ(driver.MessageBoxes().size(), boxes + 1) << each.told;
+    EXPECT_EQ(driver.MessageBoxes().back().text.rfind(each.told, 0), 0u) << driver.MessageBoxes().back().text;
+    EXPECT_EQ(driver.MessageBoxes().back().caption, "Print");
+  }
+}
+
+TEST_F(PrintingTest, APdfFileInAFolderThatCannotBeWrittenIsRefusedInTheDialog) {
+  setenv("HOME", "/tavrin-no-such-folder", 1);
+  int result = 0;
+  bool stillOpen = false;
+  HDC dc = Choose({Click(kPdfFileChoiceId), Click(IDOK), [&] { stillOpen = driver.WindowCaption() == "Print"; },
+                   Click(IDCANCEL)},
+                  &result);
+  EXPECT_EQ(dc, nullptr);
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_TRUE(stillOpen);
+  ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+  EXPECT_EQ(driver.MessageBoxes()[0].text,
+            "The PDF file cannot be written: the folder /tavrin-no-such-folder does not exist or is not writable.");
+}
+
+TEST(PrinterDevice, TheEscapesComeInTheirOrderAndEachStepReportsFailure) {
+  std::vector<std::string> kept;
+  HDC dc = AddDC(std::make_unique<PrinterDevice>(std::make_unique<KeptPages>(&kept)));
+  EXPECT_EQ(Escape(dc, NEWFRAME, 0, nullptr, nullptr), SP_ERROR) << "no page before the document";
+  EXPECT_EQ(Escape(dc, ENDDOC, 0, nullptr, nullptr), SP_ERROR);
+  EXPECT_EQ(Escape(dc, 9999, 0, nullptr, nullptr), 0) << "an escape the device does not know";
+  EXPECT_GT(Escape(dc, STARTDOC, 3, "One-and-more", nullptr), 0);
+  EXPECT_EQ(Escape(dc, STARTDOC, 3, "Two", nullptr), SP_ERROR) << "one document at a time";
+  MoveToEx(dc, 0, 0, nullptr);
+  EXPECT_TRUE(LineTo(dc, 100, 100));
+  EXPECT_EQ(GetPixel(dc, 50, 50), static_cast<COLORREF>(-1)) << "paper cannot be read back";
+  EXPECT_FALSE(PatBlt(dc, 0, 0, 10, 10, DSTINVERT)) << "nor inverted";
+  EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+  EXPECT_EQ(kept, std::vector<std::string>{"One:%PDF-"});
+  EXPECT_TRUE(DeleteDC(dc));
+}
+
+}  // namespace
