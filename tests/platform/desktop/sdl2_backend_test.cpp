@@ -3,6 +3,7 @@
 // (xdotool) and reads back what the demo printed, what the X server shows, and its bells.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -39,6 +40,7 @@ class Sdl2BackendTest : public ::testing::Test {
     int minor = XkbMinorVersion;
     ASSERT_TRUE(XkbQueryExtension(x_, &opcode, &xkbEvent_, &error, &major, &minor));
     XkbSelectEvents(x_, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
+    BindKeys({"ae", "EuroSign", "Greek_OMEGA"});
     XSync(x_, False);
     demo_ = std::make_unique<Child>(std::vector<std::string>{TAVRIN_SDL2_DEMO}, 1);
     ASSERT_TRUE(demo_->Started());
@@ -71,6 +73,24 @@ class Sdl2BackendTest : public ::testing::Test {
     std::vector<std::string> seen;
     EXPECT_TRUE(demo_->WaitForLine(last, &seen)) << "no \"" << last << "\" after " << ::testing::PrintToString(seen);
     return seen;
+  }
+
+  // Puts the symbols on free keys before the demo starts, so that typing them needs no change of
+  // the keyboard map while the demo reads its keys.
+  void BindKeys(const std::vector<const char*>& names) {
+    int first = 0;
+    int last = 0;
+    XDisplayKeycodes(x_, &first, &last);
+    int perKey = 0;
+    KeySym* map = XGetKeyboardMapping(x_, static_cast<KeyCode>(first), last - first + 1, &perKey);
+    size_t next = 0;
+    for (int code = last; code >= first && next < names.size(); --code) {
+      const KeySym* symbols = map + static_cast<ptrdiff_t>(code - first) * perKey;
+      if (std::any_of(symbols, symbols + perKey, [](KeySym symbol) { return symbol != NoSymbol; })) continue;
+      KeySym symbol = XStringToKeysym(names[next++]);
+      XChangeKeyboardMapping(x_, code, 1, &symbol, 1);
+    }
+    XFree(map);
   }
 
   // The close box, as a window manager reports it to the program.
