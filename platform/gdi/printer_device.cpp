@@ -50,9 +50,33 @@ void EllipsePath(cairo_t* context, double centreX, double centreY, double radius
   cairo_restore(context);
 }
 
+// cairo keeps the fonts it used, and fontconfig's patterns of them, for the life of the process.
+// They are given back at exit, before the font engine closes fontconfig (the engine is started
+// first, so that it ends last), unless a document is still open then.
+class CairoCaches {
+ public:
+  CairoCaches() { InstalledFamilyFor(LOGFONT{}); }
+  ~CairoCaches() {
+    if (openDocuments == 0) cairo_debug_reset_static_data();
+  }
+  CairoCaches(const CairoCaches&) = delete;
+  CairoCaches& operator=(const CairoCaches&) = delete;
+  int openDocuments = 0;
+};
+
+CairoCaches& Caches() {
+  static CairoCaches caches;
+  return caches;
+}
+
 }  // namespace
 
 struct PrinterDevice::Document {
+  Document() { ++Caches().openDocuments; }
+  ~Document() { --Caches().openDocuments; }
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
   std::string bytes;
   std::string title;
   std::unique_ptr<cairo_surface_t, SurfaceRelease> surface;
