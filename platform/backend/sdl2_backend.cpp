@@ -125,6 +125,10 @@ void Sdl2Backend::WaitForInput() {
   } while (SDL_PollEvent(&event) != 0);
   for (const InputEvent& input : batch_) PostInput(input);
   batch_.clear();
+  // The program lost the keyboard to another one: as on the platform, an open menu or a drag
+  // that holds the mouse lets go.
+  if (focusLost_ && SDL_GetKeyboardFocus() == nullptr && GetCapture() != nullptr) ReleaseCapture();
+  focusLost_ = false;
 }
 
 void Sdl2Backend::Queue(InputEvent event) {
@@ -197,6 +201,9 @@ void Sdl2Backend::TakeWindowEvent(const SDL_WindowEvent& event) {
       break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       Activated(*native);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      focusLost_ = true;
       break;
     case SDL_WINDOWEVENT_MOVED: {
       const int x = event.data1 - applied.insets.left;

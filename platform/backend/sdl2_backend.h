@@ -60,4 +60,5 @@ class Sdl2Backend : public Backend {
   std::optional<SDL_Event> held_;
   HWND lastActive_ = nullptr;
   bool capturing_ = false;
+  bool focusLost_ = false;
 };

@@ -71,6 +71,7 @@ class Child {
   Child& operator=(const Child&) = delete;
 
   bool Started() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
 
   // The next line of output, or nothing when none comes in time or the output ended.
   std::optional<std::string> ReadLine(std::chrono::milliseconds timeout = 10s) {

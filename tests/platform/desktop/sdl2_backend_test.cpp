@@ -48,7 +48,7 @@ class Sdl2BackendTest : public ::testing::Test {
     ASSERT_TRUE(ready.has_value()) << "the demo did not start";
     std::istringstream words(*ready);
     std::string word;
-    words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y;
+    words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y >> menu_.x >> menu_.y;
     ASSERT_EQ(word, "ready");
     const std::optional<std::string> found = RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
     ASSERT_TRUE(found.has_value());
@@ -106,6 +106,31 @@ class Sdl2BackendTest : public ::testing::Test {
     XFlush(x_);
   }
 
+  // The demo's native windows other than its main window, once there are `count` of them.
+  std::vector<unsigned long> OtherWindows(size_t count) {
+    std::vector<unsigned long> others;
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (std::chrono::steady_clock::now() < deadline) {
+      others.clear();
+      std::istringstream found(
+          RunToEnd({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(demo_->Pid()), ""}).value_or(""));
+      for (unsigned long each = 0; found >> each;) {
+        if (each != window_ && each != DefaultRootWindow(x_)) others.push_back(each);
+      }
+      if (others.size() == count) break;
+      usleep(20000);
+    }
+    return others;
+  }
+
+  // The middle and the left edge of a window on the screen.
+  std::pair<Point, Point> MiddleAndLeftEdge(unsigned long window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(x_, window, &attributes);
+    const int middle = attributes.y + attributes.height / 2;
+    return {Point{attributes.x + attributes.width / 2, middle}, Point{attributes.x, middle}};
+  }
+
   bool BellRings(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
@@ -136,6 +161,7 @@ class Sdl2BackendTest : public ::testing::Test {
   Point press_;
   Point box_;
   Point pad_;
+  Point menu_;
 };
 
 TEST_F(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWindowText) {
@@ -184,6 +210,25 @@ TEST_F(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
   EXPECT_EQ(LinesUpTo("box 1"), std::vector<std::string>{"box 1"}) << "the owner took no click and no close";
   Click(press_);
   LinesUpTo("command 100");
+}
+
+TEST_F(Sdl2BackendTest, AMenuOpensAboveTheWindowAndClosesWhenTheProgramLosesTheKeyboard) {
+  Click(menu_);
+  std::vector<unsigned long> popups = OtherWindows(1);
+  ASSERT_EQ(popups.size(), 1u) << "the menu is a window of its own";
+  const auto [middle, edge] = MiddleAndLeftEdge(popups[0]);
+  EXPECT_EQ(ShownColour(edge), 0x000000ul) << "the menu's border is shown over the window";
+  Click(middle);
+  LinesUpTo("command 200");
+  EXPECT_TRUE(OtherWindows(0).empty());
+  Click(menu_);
+  ASSERT_EQ(OtherWindows(1).size(), 1u);
+  XSetInputFocus(x_, DefaultRootWindow(x_), RevertToPointerRoot, CurrentTime);
+  XFlush(x_);
+  EXPECT_TRUE(OtherWindows(0).empty()) << "the menu closed";
+  ASSERT_TRUE(RunToEnd({"xdotool", "windowfocus", "--sync", std::to_string(window_)}));
+  Click(press_);
+  EXPECT_EQ(LinesUpTo("command 100"), std::vector<std::string>{"command 100"}) << "the menu chose nothing";
 }
 
 TEST_F(Sdl2BackendTest, TheCloseBoxSendsTheCloseCommandAndTheProgramEnds) {

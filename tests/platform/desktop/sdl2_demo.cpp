@@ -7,6 +7,7 @@
 
 #include "control_constants.h"
 #include "cwinapp.h"
+#include "menu.h"
 #include "message_box.h"
 #include "window_api.h"
 
@@ -15,6 +16,7 @@ namespace {
 constexpr int kPressId = 100;
 constexpr int kPadId = 101;
 constexpr int kBoxId = 102;
+constexpr int kHelloId = 200;
 
 void Say(const std::string& line) { std::cout << line << std::endl; }
 
@@ -56,6 +58,8 @@ LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == kPressId) {
         Say("command " + std::to_string(kPressId));
         SetWindowText(window, "Pressed");
+      } else if (LOWORD(wParam) == kHelloId) {
+        Say("command " + std::to_string(kHelloId));
       } else if (LOWORD(wParam) == kBoxId) {
         Say("box open");
         Say("box " + std::to_string(MessageBox(window, "A modal box", "Demo box", MB_OK)));
@@ -86,8 +90,12 @@ class DemoApp : public CWinApp {
     pad.lpszClassName = "DEMOPAD";
     pad.hbrBackground = GetStockObject(WHITE_BRUSH);
     if (!RegisterClass(&main) || !RegisterClass(&pad)) return FALSE;
+    const HMENU file = CreatePopupMenu();
+    AppendMenu(file, MF_STRING, kHelloId, "Hello");
+    const HMENU bar = CreateMenu();
+    AppendMenu(bar, MF_POPUP, NumberFromHandle(file), "File");
     const HWND window = CreateWindowEx(0, "DEMOMAIN", "Tavrin demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 60, 50,
-                                       360, 200, nullptr, nullptr, nullptr, nullptr);
+                                       360, 220, nullptr, bar, nullptr, nullptr);
     auto child = [&](const char* className, const char* text, int id, int x, int y, int width, int height) {
       return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width, height, window,
                             HandleFromNumber<HMENU>(static_cast<unsigned>(id)), nullptr, nullptr);
@@ -98,7 +106,10 @@ class DemoApp : public CWinApp {
     if (window == nullptr || press == nullptr || box == nullptr || area == nullptr) return FALSE;
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
-    Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area));
+    POINT menu{12, -GetSystemMetrics(SM_CYMENU) / 2};
+    ClientToScreen(window, &menu);
+    Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area) + " " + std::to_string(menu.x) + " " +
+        std::to_string(menu.y));
     return TRUE;
   }
 };
