@@ -114,7 +114,6 @@ class Drawing {
   }
   Drawing(const Drawing&) = delete;
   Drawing& operator=(const Drawing&) = delete;
-  cairo_t* operator->() const { return context_; }
   explicit operator bool() const { return context_ != nullptr; }
   cairo_t* Get() const { return context_; }
 

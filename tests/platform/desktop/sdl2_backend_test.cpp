@@ -179,6 +179,19 @@ TEST_F(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWi
   EXPECT_EQ(name, "Pressed\n");
 }
 
+TEST_F(Sdl2BackendTest, AWindowWithoutASizingFrameCannotBeResized) {
+  XSizeHints hints{};
+  long supplied = 0;
+  ASSERT_TRUE(XGetWMNormalHints(x_, window_, &hints, &supplied));
+  ASSERT_TRUE((hints.flags & PMinSize) != 0 && (hints.flags & PMaxSize) != 0);
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(x_, window_, &attributes);
+  EXPECT_EQ(hints.min_width, attributes.width);
+  EXPECT_EQ(hints.max_width, attributes.width);
+  EXPECT_EQ(hints.min_height, attributes.height);
+  EXPECT_EQ(hints.max_height, attributes.height);
+}
+
 TEST_F(Sdl2BackendTest, TypedTextArrivesInWindows1252AndACharacterOutsideItIsRefusedWithABeep) {
   Click(pad_);
   LinesUpTo("pad up");
