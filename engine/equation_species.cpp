@@ -51,8 +51,9 @@ int ReadSpecies(std::int8_t mode, EquationSpecies& species, bool amountWritten) 
     }
     species.electrons = species.product ? -electrons : electrons;
     for (int Z = 1; Z <= ElementCount; ++Z) {
-        float atoms = 0.0f;
-        for (const auto& row : counts) atoms += row[Z - 1];
+        float atoms = counts[PlainElementRow][Z - 1];
+        if (isotopeFlags[Z - 1])
+            for (int row = 0; row < IsotopeRowCount; ++row) atoms += counts[row][Z - 1];
         if (atoms != 0.0f) species.elementCounts.emplace_back(Z, atoms);
     }
     if (kind >= AmountPrefixGiven) kind -= AmountPrefixGiven;
