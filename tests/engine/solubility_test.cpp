@@ -42,8 +42,9 @@ TEST(SolubilityFromKsp, OneToOneAndOneToTwoSalts) {
     EXPECT_EQ(caf2.concentrations[3], "0.000427266");
     EXPECT_EQ(caf2.amounts[0], "0.000427266");  // in 2 kg of water
     EXPECT_EQ(caf2.amounts[2], "0.000854532");
-    // The anion row's mass is that of the fluoride ions: 0.000854532 x (18.9984 + 0.000549) g/mol.
-    EXPECT_NEAR(Value(caf2.masses[2]), 0.000854532 * 18.99895, 1e-8);
+    // The anion row's mass: moles of "2F-" units (two F with one charge, 2 x 18.9984 + 0.000549
+    // g/mol) divided by the row's 2: 0.000854532 x 18.99868 g.
+    EXPECT_NEAR(Value(caf2.masses[2]), 0.000854532 * 18.99868, 1e-8);
 
     // Without a Ksp nothing is computed.
     Dissociation none = Salt("AgCl", "Ag+", "Cl-");
@@ -152,7 +153,7 @@ TEST(AmountsAndMasses, ConvertAmountMassAndTheMassColumns) {
     FillMolarMassColumns(rows.rows, rows.amounts, rows.masses);
     EXPECT_NEAR(Value(rows.masses[0]), 78.0748, 1e-3);
     EXPECT_NEAR(Value(rows.masses[1]), 40.078 - 2 * 0.000549, 1e-4);  // two electrons fewer
-    EXPECT_NEAR(Value(rows.masses[2]), 2 * 18.99895, 1e-4);
+    EXPECT_NEAR(Value(rows.masses[2]), 2 * 18.99868, 1e-4);
     EXPECT_TRUE(rows.masses[3].empty());
     EXPECT_TRUE(rows.amounts[3].empty());
 }
