@@ -113,7 +113,7 @@ int ClampToInt(double value) {
 }
 
 // The upper bound of the multipliers: balMid, or with a negative balMax the
-// bound made from it; always below the stop value.
+// bound made from it; never above BalMidLimit.
 int HighestMultiplier(int groupCount, int balMin, int balMid, int balMax) {
     long long highest = balMid;
     if (balMax < 0 && groupCount > 0) {
@@ -122,7 +122,7 @@ int HighestMultiplier(int groupCount, int balMin, int balMid, int balMax) {
         if (max > -static_cast<long long>(balMid)) max = static_cast<long long>(balMin) - balMid;
         highest = max - 1;
     }
-    return static_cast<int>(std::clamp<long long>(highest, INT_MIN, SearchStopValue - 1));
+    return static_cast<int>(std::clamp<long long>(highest, INT_MIN, BalMidLimit));
 }
 
 }  // namespace

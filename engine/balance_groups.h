@@ -4,14 +4,11 @@
 
 #include "balance_search.h"
 #include "equation_species.h"
+#include "settings.h"
 
 // The groups of an equation's species, whose coefficients stand in a fixed
 // whole-number ratio because an element links them, and the search problem
 // over the groups' multipliers.
-
-// The multiplier bounds end below the value the search once used to mark a
-// finished position.
-inline constexpr int SearchStopValue = 32767;
 
 struct BalanceGroups {
     std::vector<int> groupOf;            // per species, in written order

@@ -93,6 +93,25 @@ TEST(BalanceEquation, LowerBoundAboveOneScalesTheFirstSolution) {
     EXPECT_EQ(Balance("FeS2+O2>Fe3O4+SO2", 3, 30).equation, "9FeS2 + 24O2 = 3Fe3O4 + 18SO2");
 }
 
+TEST(BalanceEquation, NegativeBalMaxAndHugeBalMid) {
+    auto balance = [](int balMid, int balMax, std::string equation) {
+        int enthalpyMissing = 0, entropyMissing = 0;
+        float dH = 0.0f, dS = 0.0f;
+        std::string table;
+        const int code =
+            BalanceEquation(2, enthalpyMissing, entropyMissing, 0, 1, balMid, balMax, dH, dS, equation, table);
+        return code == 0 ? equation : std::to_string(code);
+    };
+    // Two groups, BalMax -1000: the bound is trunc(1000^(1/2) + 1) = 32 unless that is above
+    // -BalMid, when it becomes BalMin - BalMid.
+    EXPECT_EQ(balance(-100, -1000, "H2+O2>H2O"), "2H2 + O2 = 2H2O");
+    EXPECT_EQ(balance(10, -1000, "H2+O2>H2O"), "5");
+    EXPECT_EQ(balance(-40, -1000, "C8H18+O2>CO2+H2O"), "2C8H18 + 25O2 = 16CO2 + 18H2O");
+    EXPECT_EQ(balance(-20, -1000, "C8H18+O2>CO2+H2O"), "5");  // bound 21: 25 is out of reach
+    // An upper bound beyond the search's range is held below 32767.
+    EXPECT_EQ(balance(2000000000, 20, "H2+O2>H2O"), "2H2 + O2 = 2H2O");
+}
+
 TEST(BalanceEquation, FailuresGiveTheirCodeAndLine) {
     LanguageScope english(EnglishLanguage);
     const std::string thirteen = "H2+H2+H2+H2+H2+H2+H2>H2+H2+H2+H2+H2+H2";
