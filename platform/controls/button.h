@@ -1,0 +1,7 @@
+#pragma once
+// The button control: push, default push, check box, radio button, group box and owner-draw.
+#include "window_api.h"
+
+constexpr const char* kButtonClassName = "BUTTON";
+
+LRESULT ButtonWindowProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,11 @@
+#include "cstatic.h"
+
+#include "standard_controls.h"
+#include "static_control.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
+BOOL CStatic::Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+  RegisterStandardControls();
+  return CWnd::Create(kStaticClassName, text, style, rect, parent, id);
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The static control: text on the dialog's background, transparent to the mouse.
+#include "window_api.h"
+
+constexpr const char* kStaticClassName = "STATIC";
+
+LRESULT StaticWindowProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,14 @@
+#pragma once
+// Windows-1252, the program's character set, and its conversions at the edges.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The Unicode code point of a Windows-1252 byte; the five unassigned bytes map to themselves.
+char32_t UnicodeFromCp1252(unsigned char byte);
+// The Windows-1252 byte of a code point, if the set has one.
+std::optional<unsigned char> Cp1252FromUnicode(char32_t codePoint);
+
+std::string Utf8FromCp1252(const std::string& text);
+// Empty when the text is not valid UTF-8 or holds a character outside Windows-1252.
+std::optional<std::string> Cp1252FromUtf8(const std::string& text);

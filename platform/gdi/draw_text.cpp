@@ -1,0 +1,188 @@
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "gdi_api.h"
+
+namespace {
+
+struct TextLine {
+  std::string text;
+  int underlined = -1;  // index of the character marked with '&', or -1
+};
+
+// Removes the '&' markers: "&x" underlines x, "&&" is one '&'.
+TextLine StripPrefixes(const std::string& raw, bool keep) {
+  TextLine line;
+  if (keep) {
+    line.text = raw;
+    return line;
+  }
+  for (size_t index = 0; index < raw.size(); ++index) {
+    if (raw[index] == '&' && index + 1 < raw.size()) {
+      ++index;
+      if (raw[index] != '&' && line.underlined < 0) line.underlined = static_cast<int>(line.text.size());
+    }
+    line.text += raw[index];
+  }
+  return line;
+}
+
+class Measurer {
+ public:
+  Measurer(DeviceContext& context, bool expandTabs) : context_(context), expandTabs_(expandTabs) {
+    tabWidth_ = 8 * std::max(1, static_cast<int>(context.TextMetrics().tmAveCharWidth));
+  }
+  int Width(const std::string& text) const {
+    int width = 0;
+    size_t start = 0;
+    while (start <= text.size()) {
+      const size_t tab = expandTabs_ ? text.find('\t', start) : std::string::npos;
+      const size_t end = tab == std::string::npos ? text.size() : tab;
+      width += context_.TextExtent(text.data() + start, end - start).cx;
+      if (tab == std::string::npos) break;
+      width = (width / tabWidth_ + 1) * tabWidth_;
+      start = tab + 1;
+    }
+    return width;
+  }
+  void Draw(int x, int y, const std::string& text) const {
+    int offset = 0;
+    size_t start = 0;
+    while (start <= text.size()) {
+      const size_t tab = expandTabs_ ? text.find('\t', start) : std::string::npos;
+      const size_t end = tab == std::string::npos ? text.size() : tab;
+      context_.TextRun(x + offset, y, text.data() + start, end - start);
+      offset += context_.TextExtent(text.data() + start, end - start).cx;
+      if (tab == std::string::npos) break;
+      offset = (offset / tabWidth_ + 1) * tabWidth_;
+      start = tab + 1;
+    }
+  }
+
+ private:
+  DeviceContext& context_;
+  bool expandTabs_;
+  int tabWidth_ = 64;
+};
+
+std::vector<std::string> SplitLines(const std::string& text, bool single) {
+  std::vector<std::string> lines;
+  std::string current;
+  for (size_t index = 0; index < text.size(); ++index) {
+    const char c = text[index];
+    if (c == '\r' || c == '\n') {
+      if (single) continue;
+      if (c == '\r' && index + 1 < text.size() && text[index + 1] == '\n') ++index;
+      lines.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  lines.push_back(current);
+  return lines;
+}
+
+// Greedy breaking between words; the blank at a break is dropped, leading blanks of a paragraph stay.
+std::vector<TextLine> WrapLine(const TextLine& line, int width, const Measurer& measure) {
+  std::vector<TextLine> out;
+  const std::string& text = line.text;
+  size_t start = 0;
+  while (true) {
+    if (measure.Width(text.substr(start)) <= width) {
+      out.push_back(TextLine{text.substr(start), -1});
+      break;
+    }
+    const size_t firstWord = text.find_first_not_of(' ', start);
+    size_t fit = std::string::npos;
+    for (size_t blank = text.find(' ', start); blank != std::string::npos; blank = text.find(' ', blank + 1)) {
+      if (firstWord >= blank) continue;
+      if (measure.Width(text.substr(start, blank - start)) > width) break;
+      fit = blank;
+    }
+    if (fit == std::string::npos) {
+      // A word wider than the rectangle is not broken; it ends at the next blank.
+      const size_t next = firstWord == std::string::npos ? std::string::npos : text.find(' ', firstWord);
+      if (next == std::string::npos) {
+        out.push_back(TextLine{text.substr(start), -1});
+        break;
+      }
+      fit = next;
+    }
+    out.push_back(TextLine{text.substr(start, fit - start), -1});
+    start = fit + 1;
+    while (start < text.size() && text[start] == ' ') ++start;
+    if (start >= text.size()) break;
+  }
+  // Keep the '&' marker on the line that holds its character.
+  if (line.underlined >= 0) {
+    size_t consumed = 0;
+    for (TextLine& piece : out) {
+      const size_t at = text.find(piece.text, consumed);
+      if (at != std::string::npos && static_cast<size_t>(line.underlined) >= at &&
+          static_cast<size_t>(line.underlined) < at + piece.text.size()) {
+        piece.underlined = line.underlined - static_cast<int>(at);
+        break;
+      }
+      if (at != std::string::npos) consumed = at + piece.text.size();
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+int DrawText(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
+  DeviceContext* context = LookupDC(dc);
+  if (context == nullptr || rect == nullptr || text == nullptr) return 0;
+  const std::string whole(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
+  const bool single = (format & DT_SINGLELINE) != 0;
+  const Measurer measure(*context, (format & DT_EXPANDTABS) != 0);
+  const int width = rect->right - rect->left;
+  std::vector<TextLine> lines;
+  for (const std::string& raw : SplitLines(whole, single)) {
+    TextLine line = StripPrefixes(raw, (format & DT_NOPREFIX) != 0);
+    if ((format & DT_WORDBREAK) != 0 && !single) {
+      for (TextLine& piece : WrapLine(line, width, measure)) lines.push_back(std::move(piece));
+    } else {
+      lines.push_back(std::move(line));
+    }
+  }
+  const TEXTMETRIC metrics = context->TextMetrics();
+  const int lineHeight = metrics.tmHeight;
+  const int totalHeight = lineHeight * static_cast<int>(lines.size());
+  if ((format & DT_CALCRECT) != 0) {
+    int widest = 0;
+    for (const TextLine& line : lines) widest = std::max(widest, measure.Width(line.text));
+    rect->right = rect->left + widest;
+    rect->bottom = rect->top + totalHeight;
+    return totalHeight;
+  }
+  int y = rect->top;
+  if (single && (format & DT_VCENTER) != 0) y = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+  if (single && (format & DT_BOTTOM) != 0) y = rect->bottom - lineHeight;
+  const std::optional<Region> savedClip = context->ClipRegion();
+  if ((format & DT_NOCLIP) == 0) context->IntersectClip(*rect);
+  for (const TextLine& line : lines) {
+    const int lineWidth = measure.Width(line.text);
+    int x = rect->left;
+    if ((format & DT_CENTER) != 0) x = rect->left + (width - lineWidth) / 2;
+    if ((format & DT_RIGHT) != 0) x = rect->right - lineWidth;
+    measure.Draw(x, y, line.text);
+    if (line.underlined >= 0) {
+      const int from = x + measure.Width(line.text.substr(0, static_cast<size_t>(line.underlined)));
+      const int to = x + measure.Width(line.text.substr(0, static_cast<size_t>(line.underlined) + 1));
+      const HPEN pen = CreatePen(PS_SOLID, 1, context->textColour);
+      const HGDIOBJ previous = context->Select(pen);
+      const int baseline = y + metrics.tmAscent + 1;
+      context->Line(POINT{from, baseline}, POINT{to, baseline});
+      context->Select(previous);
+      DeleteObject(pen);
+    }
+    y += lineHeight;
+  }
+  context->RestoreClip(savedClip);
+  return totalHeight;
+}

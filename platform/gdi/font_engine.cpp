@@ -1,0 +1,270 @@
+#include "font_engine.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SFNT_NAMES_H
+#include FT_SYNTHESIS_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+#include "charset.h"
+
+namespace {
+
+class FreeTypeLibrary {
+ public:
+  FreeTypeLibrary() {
+    if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+  }
+  ~FreeTypeLibrary() {
+    if (library_ != nullptr) FT_Done_FreeType(library_);
+  }
+  FreeTypeLibrary(const FreeTypeLibrary&) = delete;
+  FreeTypeLibrary& operator=(const FreeTypeLibrary&) = delete;
+  FT_Library Get() const { return library_; }
+
+ private:
+  FT_Library library_ = nullptr;
+};
+
+enum class Kind { Sans, Serif, Mono };
+
+using SizeKey = std::tuple<std::string, int, int, int, bool>;
+
+class FontconfigSession {
+ public:
+  FontconfigSession() : ready_(FcInit() == FcTrue) {}
+  ~FontconfigSession() {
+    if (ready_) FcFini();
+  }
+  FontconfigSession(const FontconfigSession&) = delete;
+  FontconfigSession& operator=(const FontconfigSession&) = delete;
+  bool Ready() const { return ready_; }
+
+ private:
+  bool ready_;
+};
+
+// The libraries and everything made with them, in one object so that the faces go first.
+struct FontEngine {
+  FontconfigSession fontconfig;
+  FreeTypeLibrary library;
+  std::map<std::tuple<Kind, bool, bool>, std::optional<FaceFile>> matches;
+  std::map<std::string, double> cellRatios;
+  std::map<SizeKey, std::shared_ptr<SizedFont>> sized;
+};
+
+FontEngine& Engine() {
+  static FontEngine engine;
+  return engine;
+}
+
+FT_Library Library() { return Engine().library.Get(); }
+
+std::string Lower(const char* text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return out;
+}
+
+Kind KindFor(const LOGFONT& logFont) {
+  const std::string face = Lower(logFont.lfFaceName);
+  if (face == "fixedsys" || face == "courier" || face == "courier new" || face == "terminal") return Kind::Mono;
+  if (face == "times new roman" || face == "tms rmn" || face == "times") return Kind::Serif;
+  if (!face.empty()) return Kind::Sans;
+  if ((logFont.lfPitchAndFamily & 0x03) == FIXED_PITCH || (logFont.lfPitchAndFamily & 0xF0) == FF_MODERN) {
+    return Kind::Mono;
+  }
+  if ((logFont.lfPitchAndFamily & 0xF0) == FF_ROMAN) return Kind::Serif;
+  return Kind::Sans;
+}
+
+// The installed families the three kinds of face map to, the Liberation set first.
+const char* PreferredFamily(Kind kind) {
+  switch (kind) {
+    case Kind::Serif:
+      return "Liberation Serif";
+    case Kind::Mono:
+      return "Liberation Mono";
+    case Kind::Sans:
+      break;
+  }
+  return "Liberation Sans";
+}
+
+const char* GenericFamily(Kind kind) {
+  switch (kind) {
+    case Kind::Serif:
+      return "serif";
+    case Kind::Mono:
+      return "monospace";
+    case Kind::Sans:
+      break;
+  }
+  return "sans-serif";
+}
+
+std::optional<FaceFile> MatchFace(Kind kind, bool bold, bool italic) {
+  auto& cache = Engine().matches;
+  const auto key = std::make_tuple(kind, bold, italic);
+  if (auto found = cache.find(key); found != cache.end()) return found->second;
+  std::optional<FaceFile> result;
+  if (Engine().fontconfig.Ready()) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(PreferredFamily(kind)));
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(GenericFamily(kind)));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult outcome = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &outcome);
+    if (match != nullptr) {
+      FcChar8* file = nullptr;
+      FcChar8* family = nullptr;
+      int index = 0;
+      FcBool embolden = FcFalse;
+      int weight = FC_WEIGHT_REGULAR;
+      if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+        FaceFile face;
+        face.path = reinterpret_cast<const char*>(file);
+        face.index = index;
+        if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch) {
+          face.family = reinterpret_cast<const char*>(family);
+        }
+        face.embolden = bold && (embolden == FcTrue || weight < FC_WEIGHT_DEMIBOLD);
+        result = face;
+      }
+      FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+  }
+  cache[key] = result;
+  return result;
+}
+
+int Ceil26(FT_Pos value) { return static_cast<int>((value + 63) >> 6); }
+int Round26(FT_Pos value) { return static_cast<int>((value + 32) >> 6); }
+
+}  // namespace
+
+struct SizedFont::Impl {
+  FT_Face face = nullptr;
+  bool embolden = false;
+};
+
+SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth) : impl_(std::make_unique<Impl>()) {
+  impl_->embolden = file.embolden;
+  metrics_.familyName = file.family;
+  FT_Library library = Library();
+  if (library == nullptr || FT_New_Face(library, file.path.c_str(), file.index, &impl_->face) != 0) {
+    impl_->face = nullptr;
+    return;
+  }
+  FT_Face face = impl_->face;
+  FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(std::max(1, emWidth)), static_cast<FT_UInt>(std::max(1, emHeight)));
+  const double scale = static_cast<double>(emHeight) / face->units_per_EM;
+  const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (os2 != nullptr && os2->usWinAscent + os2->usWinDescent > 0) {
+    metrics_.ascent = static_cast<int>(std::ceil(os2->usWinAscent * scale - 0.01));
+    metrics_.descent = static_cast<int>(std::ceil(os2->usWinDescent * scale - 0.01));
+    metrics_.averageCharWidth =
+        static_cast<int>(std::lround(os2->xAvgCharWidth * scale * std::max(1, emWidth) / std::max(1, emHeight)));
+  } else {
+    metrics_.ascent = Ceil26(face->size->metrics.ascender);
+    metrics_.descent = Ceil26(-face->size->metrics.descender);
+  }
+  metrics_.height = metrics_.ascent + metrics_.descent;
+  metrics_.internalLeading = std::max(0, metrics_.height - emHeight);
+  metrics_.externalLeading = std::max(0, Round26(face->size->metrics.height) - metrics_.height);
+  metrics_.maxCharWidth = Round26(face->size->metrics.max_advance);
+  metrics_.fixedPitch = FT_IS_FIXED_WIDTH(face);
+  metrics_.lineThickness = std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
+  metrics_.underlinePosition = std::max(1, static_cast<int>(std::lround(-face->underline_position * scale)));
+  if (metrics_.averageCharWidth == 0) metrics_.averageCharWidth = GlyphOf('x').advance;
+}
+
+SizedFont::~SizedFont() {
+  if (impl_->face != nullptr) FT_Done_Face(impl_->face);
+}
+
+bool SizedFont::IsOpen() const { return impl_->face != nullptr; }
+
+const Glyph& SizedFont::GlyphOf(unsigned char character) {
+  std::optional<Glyph>& slot = glyphs_[character];
+  if (slot) return *slot;
+  slot.emplace();
+  FT_Face face = impl_->face;
+  if (face == nullptr) return *slot;
+  const FT_UInt index = FT_Get_Char_Index(face, UnicodeFromCp1252(character));
+  if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) return *slot;
+  if (impl_->embolden) FT_GlyphSlot_Embolden(face->glyph);
+  if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return *slot;
+  const FT_Bitmap& bitmap = face->glyph->bitmap;
+  Glyph& glyph = *slot;
+  glyph.left = face->glyph->bitmap_left;
+  glyph.top = face->glyph->bitmap_top;
+  glyph.width = static_cast<int>(bitmap.width);
+  glyph.height = static_cast<int>(bitmap.rows);
+  glyph.advance = Round26(face->glyph->advance.x);
+  glyph.coverage.resize(static_cast<size_t>(glyph.width) * glyph.height);
+  for (int row = 0; row < glyph.height; ++row) {
+    const unsigned char* source = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
+    std::copy(source, source + glyph.width, glyph.coverage.begin() + static_cast<ptrdiff_t>(row) * glyph.width);
+  }
+  return glyph;
+}
+
+int SizedFont::TextWidth(const char* text, size_t length) {
+  int width = 0;
+  for (size_t index = 0; index < length; ++index) width += GlyphOf(static_cast<unsigned char>(text[index])).advance;
+  return width;
+}
+
+std::string InstalledFamilyFor(const LOGFONT& logFont) {
+  const std::optional<FaceFile> face = MatchFace(KindFor(logFont), logFont.lfWeight >= 600, logFont.lfItalic != 0);
+  return face ? face->family : std::string();
+}
+
+std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont) {
+  const bool bold = logFont.lfWeight >= 600;
+  const std::optional<FaceFile> face = MatchFace(KindFor(logFont), bold, logFont.lfItalic != 0);
+  if (!face) return nullptr;
+  // A zero height is the layer's default size; a positive one is the cell height.
+  int emHeight = 12;
+  if (logFont.lfHeight < 0) {
+    emHeight = -logFont.lfHeight;
+  } else if (logFont.lfHeight > 0) {
+    auto& cellRatio = Engine().cellRatios;
+    auto known = cellRatio.find(face->path);
+    if (known == cellRatio.end()) {
+      SizedFont probe(*face, 100, 100);
+      const double ratio = probe.IsOpen() ? probe.Metrics().height / 100.0 : 1.0;
+      known = cellRatio.emplace(face->path, ratio > 0 ? ratio : 1.0).first;
+    }
+    emHeight = std::max(1, static_cast<int>(std::lround(logFont.lfHeight / known->second)));
+  }
+  int emWidth = emHeight;
+  if (logFont.lfWidth > 0) {
+    SizedFont natural(*face, emHeight, emHeight);
+    const int average = std::max(1, natural.Metrics().averageCharWidth);
+    emWidth = std::max(1, emHeight * logFont.lfWidth / average);
+  }
+  auto& cache = Engine().sized;
+  const SizeKey key{face->path, face->index, emHeight, emWidth, face->embolden};
+  if (auto found = cache.find(key); found != cache.end()) return found->second;
+  auto made = std::make_shared<SizedFont>(*face, emHeight, emWidth);
+  if (!made->IsOpen()) return nullptr;
+  cache.emplace(key, made);
+  return made;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// Fonts through fontconfig and FreeType: the program's face names mapped to installed faces,
+// sized as the LOGFONT asks, with metrics and rendered glyphs of Windows-1252 text.
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gdi_objects.h"
+
+struct FontMetrics {
+  int height = 0;
+  int ascent = 0;
+  int descent = 0;
+  int internalLeading = 0;
+  int externalLeading = 0;
+  int averageCharWidth = 0;
+  int maxCharWidth = 0;
+  int underlinePosition = 0;  // pixels below the baseline
+  int lineThickness = 1;
+  bool fixedPitch = false;
+  std::string familyName;
+};
+
+struct Glyph {
+  int left = 0;  // from the pen position to the first column of the mask
+  int top = 0;   // from the baseline up to the first row of the mask
+  int width = 0;
+  int height = 0;
+  int advance = 0;
+  std::vector<BYTE> coverage;  // width * height values, 0 to 255
+};
+
+struct FaceFile {
+  std::string path;
+  int index = 0;
+  std::string family;
+  bool embolden = false;
+};
+
+// One face at one size; shared by every font handle that asks for the same.
+class SizedFont {
+ public:
+  SizedFont(const FaceFile& face, int emHeight, int emWidth);
+  ~SizedFont();
+  bool IsOpen() const;
+  SizedFont(const SizedFont&) = delete;
+  SizedFont& operator=(const SizedFont&) = delete;
+
+  const FontMetrics& Metrics() const { return metrics_; }
+  const Glyph& GlyphOf(unsigned char character);
+  int TextWidth(const char* text, size_t length);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  FontMetrics metrics_;
+  std::array<std::optional<Glyph>, 256> glyphs_;
+};
+
+// The sized face for a LOGFONT, or null when no face at all is installed.
+std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont);
+// The installed family a face name of the program maps to ("Helv" to a sans face, and so on).
+std::string InstalledFamilyFor(const LOGFONT& logFont);

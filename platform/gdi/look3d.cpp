@@ -1,0 +1,209 @@
+#include "look3d.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace look3d {
+
+namespace {
+
+void HLine(CDC& dc, int x0, int x1, int y, COLORREF colour) {
+  if (x1 > x0) dc.FillSolidRect(x0, y, x1 - x0, 1, colour);
+}
+
+void VLine(CDC& dc, int x, int y0, int y1, COLORREF colour) {
+  if (y1 > y0) dc.FillSolidRect(x, y0, 1, y1 - y0, colour);
+}
+
+void DrawCaptionGlyph(CDC& dc, const RECT& box, bool close) {
+  DrawButtonFrame(dc, box, false, false);
+  const int width = box.right - box.left;
+  const int height = box.bottom - box.top;
+  if (close) {
+    // A small cross in the middle of the box.
+    const int size = std::max(3, std::min(width, height) / 2 - 1);
+    const int left = box.left + (width - size) / 2;
+    const int top = box.top + (height - size) / 2;
+    for (int step = 0; step < size; ++step) {
+      dc.FillSolidRect(left + step, top + step, 2, 1, kDark);
+      dc.FillSolidRect(left + size - 1 - step, top + step, 2, 1, kDark);
+    }
+  } else {
+    dc.FillSolidRect(box.left + width / 2 - 3, box.bottom - 5, 6, 2, kDark);
+  }
+}
+
+}  // namespace
+
+RECT DrawButtonFrame(CDC& dc, const RECT& rect, bool pressed, bool isDefault) {
+  RECT outline = rect;
+  const int depth = isDefault ? 2 : 1;
+  for (int ring = 0; ring < depth; ++ring) {
+    const int l = outline.left;
+    const int t = outline.top;
+    const int r = outline.right - 1;
+    const int b = outline.bottom - 1;
+    HLine(dc, l + 1, r, t, kDark);
+    HLine(dc, l + 1, r, b, kDark);
+    VLine(dc, l, t + 1, b, kDark);
+    VLine(dc, r, t + 1, b, kDark);
+    InflateRect(&outline, -1, -1);
+    if (ring == 0 && isDefault) {
+      // The second ring of the default button is complete, corners included.
+      dc.FillSolidRect(outline.left, outline.top, 1, 1, kDark);
+      dc.FillSolidRect(outline.right - 1, outline.top, 1, 1, kDark);
+      dc.FillSolidRect(outline.left, outline.bottom - 1, 1, 1, kDark);
+      dc.FillSolidRect(outline.right - 1, outline.bottom - 1, 1, 1, kDark);
+    }
+  }
+  const int L = outline.left;
+  const int T = outline.top;
+  const int R = outline.right;
+  const int B = outline.bottom;
+  dc.FillSolidRect(&outline, kFace);
+  if (pressed) {
+    HLine(dc, L, R, T, kShadow);
+    VLine(dc, L, T, B, kShadow);
+    return RECT{L + 1, T + 1, R, B};
+  }
+  HLine(dc, L, R - 1, T, kHighlight);
+  HLine(dc, L, R - 2, T + 1, kHighlight);
+  VLine(dc, L, T, B - 1, kHighlight);
+  VLine(dc, L + 1, T, B - 2, kHighlight);
+  HLine(dc, L, R, B - 1, kShadow);
+  HLine(dc, L + 1, R, B - 2, kShadow);
+  VLine(dc, R - 1, T, B, kShadow);
+  VLine(dc, R - 2, T + 1, B, kShadow);
+  return RECT{L + 2, T + 2, R - 2, B - 2};
+}
+
+void DrawFaceText(CDC& dc, const std::string& text, RECT rect, UINT format, bool disabled) {
+  const int mode = dc.SetBkMode(TRANSPARENT);
+  if (disabled) {
+    const COLORREF previous = dc.SetTextColor(kHighlight);
+    RECT shifted = rect;
+    OffsetRect(&shifted, 1, 1);
+    dc.DrawText(text, &shifted, format);
+    dc.SetTextColor(kGrayText);
+    dc.DrawText(text, &rect, format);
+    dc.SetTextColor(previous);
+  } else {
+    dc.DrawText(text, &rect, format);
+  }
+  dc.SetBkMode(mode);
+}
+
+void DrawCheckMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
+  const RECT box{topLeft.x, topLeft.y, topLeft.x + 13, topLeft.y + 13};
+  DrawSunkenEdge(dc, box);
+  dc.FillSolidRect(box.left + 2, box.top + 2, 9, 9, disabled ? kFace : kWindow);
+  if (!checked) return;
+  const COLORREF ink = disabled ? kGrayText : kDark;
+  // A tick: down three pixels to the right, then up four, each stroke three pixels tall.
+  const int x0 = box.left + 3;
+  const int y0 = box.top + 5;
+  for (int step = 0; step < 7; ++step) {
+    const int y = step < 3 ? y0 + step : y0 + 4 - step;
+    dc.FillSolidRect(x0 + step, y, 1, 3, ink);
+  }
+}
+
+void DrawRadioMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
+  // Rings by distance from the centre: the outer one shadow and white, the inner one dark and
+  // face, lit from the upper left.
+  for (int row = 0; row < 12; ++row) {
+    for (int column = 0; column < 12; ++column) {
+      const double dx = column - 5.5;
+      const double dy = row - 5.5;
+      const double distance = std::sqrt(dx * dx + dy * dy);
+      const bool upperLeft = column + row < 11;
+      COLORREF colour = 0;
+      if (distance >= 6.0) {
+        continue;
+      } else if (distance >= 5.0) {
+        colour = upperLeft ? kShadow : kHighlight;
+      } else if (distance >= 4.0) {
+        colour = upperLeft ? kDark : kFace;
+      } else if (checked && distance < 2.0) {
+        colour = disabled ? kGrayText : kDark;
+      } else {
+        colour = disabled ? kFace : kWindow;
+      }
+      dc.SetPixel(topLeft.x + column, topLeft.y + row, colour);
+    }
+  }
+}
+
+void DrawGroupFrame(CDC& dc, const RECT& rect, int captionHeight) {
+  const int top = rect.top + captionHeight / 2;
+  const int l = rect.left;
+  const int r = rect.right;
+  const int b = rect.bottom;
+  HLine(dc, l, r - 1, top, kShadow);
+  VLine(dc, l, top, b - 1, kShadow);
+  HLine(dc, l, r - 1, b - 2, kShadow);
+  VLine(dc, r - 2, top, b - 1, kShadow);
+  HLine(dc, l + 1, r - 2, top + 1, kHighlight);
+  VLine(dc, l + 1, top + 1, b - 2, kHighlight);
+  HLine(dc, l, r, b - 1, kHighlight);
+  VLine(dc, r - 1, top, b, kHighlight);
+}
+
+void DrawSunkenEdge(CDC& dc, const RECT& rect) {
+  const int l = rect.left;
+  const int t = rect.top;
+  const int r = rect.right;
+  const int b = rect.bottom;
+  HLine(dc, l, r - 1, t, kShadow);
+  VLine(dc, l, t, b - 1, kShadow);
+  HLine(dc, l, r, b - 1, kHighlight);
+  VLine(dc, r - 1, t, b, kHighlight);
+  HLine(dc, l + 1, r - 2, t + 1, kDark);
+  VLine(dc, l + 1, t + 1, b - 2, kDark);
+  HLine(dc, l + 1, r - 1, b - 2, kFace);
+  VLine(dc, r - 2, t + 1, b - 1, kFace);
+}
+
+void DrawRaisedEdge(CDC& dc, const RECT& rect) {
+  const int l = rect.left;
+  const int t = rect.top;
+  const int r = rect.right;
+  const int b = rect.bottom;
+  HLine(dc, l, r - 1, t, kFace);
+  VLine(dc, l, t, b - 1, kFace);
+  HLine(dc, l, r, b - 1, kDark);
+  VLine(dc, r - 1, t, b, kDark);
+  HLine(dc, l + 1, r - 2, t + 1, kHighlight);
+  VLine(dc, l + 1, t + 1, b - 2, kHighlight);
+  HLine(dc, l + 1, r - 1, b - 2, kShadow);
+  VLine(dc, r - 2, t + 1, b - 1, kShadow);
+}
+
+RECT CloseBoxRect(const RECT& caption) {
+  const int size = caption.bottom - caption.top - 4;
+  return RECT{caption.right - 2 - size - 2, caption.top + 2, caption.right - 2, caption.bottom - 2};
+}
+
+RECT MinimizeBoxRect(const RECT& caption, bool closeBox) {
+  const int size = caption.bottom - caption.top - 4;
+  const int right = closeBox ? CloseBoxRect(caption).left - 2 : caption.right - 2;
+  return RECT{right - size - 2, caption.top + 2, right, caption.bottom - 2};
+}
+
+void DrawCaptionBar(CDC& dc, const RECT& rect, const std::string& text, bool active, bool minimizeBox, bool closeBox) {
+  dc.FillSolidRect(&rect, active ? kActiveCaption : kInactiveCaption);
+  CFont font;
+  font.CreateFont(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Helv");
+  CFont* previous = dc.SelectObject(&font);
+  const COLORREF oldColour = dc.SetTextColor(active ? kCaptionText : kFace);
+  RECT textRect{rect.left + 4, rect.top, rect.right - 4, rect.bottom};
+  if (closeBox) textRect.right = CloseBoxRect(rect).left - 2;
+  if (minimizeBox) textRect.right = MinimizeBoxRect(rect, closeBox).left - 2;
+  DrawFaceText(dc, text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, false);
+  dc.SetTextColor(oldColour);
+  dc.SelectObject(previous);
+  if (minimizeBox) DrawCaptionGlyph(dc, MinimizeBoxRect(rect, closeBox), false);
+  if (closeBox) DrawCaptionGlyph(dc, CloseBoxRect(rect), true);
+}
+
+}  // namespace look3d

@@ -1,0 +1,406 @@
+#include "raster_device.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const PenObject kNullPen{PS_NULL, 1, 0};
+const BrushObject kHollowBrush{true, 0, {}};
+
+const PenObject& PenOf(HPEN pen) {
+  const PenObject* found = LookupGdiObjectAs<PenObject>(pen);
+  return found == nullptr ? kNullPen : *found;
+}
+
+const BrushObject& BrushOf(HBRUSH brush) {
+  const BrushObject* found = LookupGdiObjectAs<BrushObject>(brush);
+  return found == nullptr ? kHollowBrush : *found;
+}
+
+COLORREF Mix(COLORREF under, COLORREF over, int coverage) {
+  auto channel = [&](int shift) {
+    const int a = static_cast<int>((under >> shift) & 0xFF);
+    const int b = static_cast<int>((over >> shift) & 0xFF);
+    return static_cast<COLORREF>((a + (b - a) * coverage / 255) & 0xFF) << shift;
+  };
+  return channel(0) | channel(8) | channel(16);
+}
+
+COLORREF BrushColourAt(const BrushObject& brush, int x, int y, POINT origin) {
+  if (!brush.pattern) return brush.colour;
+  const Surface& pattern = *brush.pattern;
+  const int px = ((x - origin.x) % pattern.Width() + pattern.Width()) % pattern.Width();
+  const int py = ((y - origin.y) % pattern.Height() + pattern.Height()) % pattern.Height();
+  return pattern.Pixel(px, py);
+}
+
+// The span of pixel centres inside an ellipse on one row, or nothing.
+bool EllipseSpan(double centreX, double centreY, double radiusX, double radiusY, int row, int& first, int& last) {
+  if (radiusX <= 0 || radiusY <= 0) return false;
+  const double dy = (row + 0.5 - centreY) / radiusY;
+  if (dy * dy > 1.0) return false;
+  const double half = radiusX * std::sqrt(1.0 - dy * dy);
+  first = static_cast<int>(std::ceil(centreX - half - 0.5));
+  last = static_cast<int>(std::floor(centreX + half - 0.5));
+  return first <= last;
+}
+
+}  // namespace
+
+RasterDevice::RasterDevice(Surface* target, POINT origin, Region visible, SIZE display)
+    : target_(target), origin_(origin), visible_(std::move(visible)), display_(display) {
+  UpdateEffectiveClip();
+}
+
+RasterDevice::RasterDevice(SIZE display) : memory_(true), display_(display) {
+  Select(DefaultBitmap());
+}
+
+void RasterDevice::SetVisible(Region visible) {
+  visible_ = std::move(visible);
+  UpdateEffectiveClip();
+}
+
+void RasterDevice::OnBitmapSelected() {
+  BitmapObject* bitmap = LookupGdiObjectAs<BitmapObject>(Bitmap());
+  target_ = bitmap == nullptr ? nullptr : &bitmap->pixels;
+  visible_ = target_ == nullptr ? Region() : Region(RECT{0, 0, target_->Width(), target_->Height()});
+  UpdateEffectiveClip();
+}
+
+void RasterDevice::OnClipChanged() { UpdateEffectiveClip(); }
+
+void RasterDevice::UpdateEffectiveClip() {
+  effective_ = visible_;
+  if (ClipRegion()) {
+    Region clip = *ClipRegion();
+    clip.Offset(origin_.x, origin_.y);
+    effective_.Intersect(clip);
+  }
+}
+
+bool RasterDevice::Drawable(int deviceX, int deviceY) const {
+  return target_ != nullptr && target_->Contains(deviceX, deviceY) && effective_.Contains(deviceX, deviceY);
+}
+
+void RasterDevice::Plot(int deviceX, int deviceY, COLORREF colour) {
+  if (Drawable(deviceX, deviceY)) target_->SetPixel(deviceX, deviceY, colour);
+}
+
+void RasterDevice::Blend(int deviceX, int deviceY, COLORREF colour, int coverage) {
+  if (coverage <= 0 || !Drawable(deviceX, deviceY)) return;
+  target_->SetPixel(deviceX, deviceY, coverage >= 255 ? colour : Mix(target_->Pixel(deviceX, deviceY), colour, coverage));
+}
+
+void RasterDevice::FillDeviceRect(RECT rect, const BrushObject& brush, DWORD rop) {
+  if (target_ == nullptr) return;
+  if (rop == PATCOPY && brush.hollow) return;
+  for (const RECT& piece : effective_.Rects()) {
+    RECT part;
+    if (!IntersectRect(&part, &piece, &rect)) continue;
+    for (int y = part.top; y < part.bottom; ++y) {
+      COLORREF* row = target_->Row(y);
+      for (int x = part.left; x < part.right; ++x) {
+        switch (rop) {
+          case PATCOPY:
+            row[x] = BrushColourAt(brush, x, y, brushOrigin);
+            break;
+          case PATINVERT:
+            row[x] ^= brush.hollow ? 0 : BrushColourAt(brush, x, y, brushOrigin);
+            break;
+          case DSTINVERT:
+            row[x] = ~row[x] & 0xFFFFFF;
+            break;
+          case BLACKNESS:
+            row[x] = RGB(0, 0, 0);
+            break;
+          default:
+            row[x] = RGB(255, 255, 255);
+            break;
+        }
+      }
+    }
+  }
+}
+
+void RasterDevice::FillSpan(int y, int x0, int x1, const BrushObject& brush) {
+  FillDeviceRect(RECT{x0, y, x1 + 1, y + 1}, brush, PATCOPY);
+}
+
+void RasterDevice::PenDot(int deviceX, int deviceY, const PenObject& pen) {
+  if (pen.width <= 1) {
+    Plot(deviceX, deviceY, pen.colour);
+    return;
+  }
+  const int start = -pen.width / 2;
+  for (int dy = start; dy < start + pen.width; ++dy) {
+    for (int dx = start; dx < start + pen.width; ++dx) Plot(deviceX + dx, deviceY + dy, pen.colour);
+  }
+}
+
+void RasterDevice::Line(POINT from, POINT to) {
+  const PenObject& pen = PenOf(Pen());
+  if (pen.style == PS_NULL) return;
+  int x = from.x + origin_.x;
+  int y = from.y + origin_.y;
+  const int endX = to.x + origin_.x;
+  const int endY = to.y + origin_.y;
+  const int dx = std::abs(endX - x);
+  const int dy = -std::abs(endY - y);
+  const int stepX = x < endX ? 1 : -1;
+  const int stepY = y < endY ? 1 : -1;
+  int error = dx + dy;
+  // The end point itself is not drawn.
+  while (x != endX || y != endY) {
+    PenDot(x, y, pen);
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += stepX;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += stepY;
+    }
+  }
+}
+
+void RasterDevice::Rectangle(const RECT& rect) {
+  RECT box{std::min(rect.left, rect.right), std::min(rect.top, rect.bottom), std::max(rect.left, rect.right),
+           std::max(rect.top, rect.bottom)};
+  OffsetRect(&box, origin_.x, origin_.y);
+  const PenObject& pen = PenOf(Pen());
+  const BrushObject& brush = BrushOf(Brush());
+  if (pen.style == PS_NULL) {
+    FillDeviceRect(RECT{box.left, box.top, box.right - 1, box.bottom - 1}, brush, PATCOPY);
+    return;
+  }
+  const int w = pen.width;
+  const BrushObject penBrush{false, pen.colour, {}};
+  FillDeviceRect(RECT{box.left, box.top, box.right, std::min(box.bottom, box.top + w)}, penBrush, PATCOPY);
+  FillDeviceRect(RECT{box.left, std::max(box.top, box.bottom - w), box.right, box.bottom}, penBrush, PATCOPY);
+  FillDeviceRect(RECT{box.left, box.top + w, std::min(box.right, box.left + w), box.bottom - w}, penBrush, PATCOPY);
+  FillDeviceRect(RECT{std::max(box.left, box.right - w), box.top + w, box.right, box.bottom - w}, penBrush, PATCOPY);
+  FillDeviceRect(RECT{box.left + w, box.top + w, box.right - w, box.bottom - w}, brush, PATCOPY);
+}
+
+void RasterDevice::Ellipse(const RECT& rect) {
+  RECT box{std::min(rect.left, rect.right), std::min(rect.top, rect.bottom), std::max(rect.left, rect.right),
+           std::max(rect.top, rect.bottom)};
+  OffsetRect(&box, origin_.x, origin_.y);
+  const PenObject& pen = PenOf(Pen());
+  const BrushObject& brush = BrushOf(Brush());
+  const double centreX = (box.left + box.right) / 2.0;
+  const double centreY = (box.top + box.bottom) / 2.0;
+  const double radiusX = (box.right - box.left) / 2.0;
+  const double radiusY = (box.bottom - box.top) / 2.0;
+  const int ring = pen.style == PS_NULL ? 0 : pen.width;
+  const BrushObject penBrush{false, pen.colour, {}};
+  for (int row = box.top; row < box.bottom; ++row) {
+    int outerFirst = 0;
+    int outerLast = 0;
+    if (!EllipseSpan(centreX, centreY, radiusX, radiusY, row, outerFirst, outerLast)) continue;
+    int innerFirst = 0;
+    int innerLast = 0;
+    const bool inner = EllipseSpan(centreX, centreY, radiusX - ring, radiusY - ring, row, innerFirst, innerLast);
+    if (!inner) {
+      if (ring > 0) FillSpan(row, outerFirst, outerLast, penBrush);
+      continue;
+    }
+    if (ring > 0) {
+      if (outerFirst < innerFirst) FillSpan(row, outerFirst, innerFirst - 1, penBrush);
+      if (innerLast < outerLast) FillSpan(row, innerLast + 1, outerLast, penBrush);
+    }
+    if (!brush.hollow) FillSpan(row, innerFirst, innerLast, brush);
+  }
+}
+
+void RasterDevice::FillWithBrush(const RECT& rect, HBRUSH brush) {
+  RECT box = rect;
+  OffsetRect(&box, origin_.x, origin_.y);
+  FillDeviceRect(box, BrushOf(brush), PATCOPY);
+}
+
+BOOL RasterDevice::PatBlt(const RECT& rect, DWORD rop) {
+  if (rop != PATCOPY && rop != PATINVERT && rop != DSTINVERT && rop != BLACKNESS && rop != WHITENESS) return FALSE;
+  RECT box{std::min(rect.left, rect.right), std::min(rect.top, rect.bottom), std::max(rect.left, rect.right),
+           std::max(rect.top, rect.bottom)};
+  OffsetRect(&box, origin_.x, origin_.y);
+  FillDeviceRect(box, BrushOf(Brush()), rop);
+  return TRUE;
+}
+
+COLORREF RasterDevice::SetPixel(int x, int y, COLORREF colour) {
+  const int deviceX = x + origin_.x;
+  const int deviceY = y + origin_.y;
+  if (!Drawable(deviceX, deviceY)) return static_cast<COLORREF>(-1);
+  target_->SetPixel(deviceX, deviceY, colour & 0xFFFFFF);
+  return colour & 0xFFFFFF;
+}
+
+COLORREF RasterDevice::GetPixel(int x, int y) const {
+  const int deviceX = x + origin_.x;
+  const int deviceY = y + origin_.y;
+  if (!Drawable(deviceX, deviceY)) return static_cast<COLORREF>(-1);
+  return target_->Pixel(deviceX, deviceY);
+}
+
+void RasterDevice::TextRun(int x, int y, const char* text, size_t length) {
+  const LOGFONT logFont = CurrentLogFont();
+  const std::shared_ptr<SizedFont> font = ResolveFont(logFont);
+  if (!font || target_ == nullptr) return;
+  const FontMetrics& metrics = font->Metrics();
+  const int width = font->TextWidth(text, length);
+  const int height = metrics.height;
+  if (width <= 0 || height <= 0) return;
+  std::vector<BYTE> mask(static_cast<size_t>(width) * height, 0);
+  int pen = 0;
+  for (size_t index = 0; index < length; ++index) {
+    const Glyph& glyph = font->GlyphOf(static_cast<unsigned char>(text[index]));
+    for (int row = 0; row < glyph.height; ++row) {
+      const int v = metrics.ascent - glyph.top + row;
+      if (v < 0 || v >= height) continue;
+      for (int column = 0; column < glyph.width; ++column) {
+        const int u = pen + glyph.left + column;
+        if (u < 0 || u >= width) continue;
+        BYTE& cell = mask[static_cast<size_t>(v) * width + u];
+        cell = std::max(cell, glyph.coverage[static_cast<size_t>(row) * glyph.width + column]);
+      }
+    }
+    pen += glyph.advance;
+  }
+  auto rule = [&](int firstRow) {
+    for (int v = firstRow; v < firstRow + metrics.lineThickness && v < height; ++v) {
+      if (v >= 0) std::fill(mask.begin() + static_cast<ptrdiff_t>(v) * width, mask.begin() + static_cast<ptrdiff_t>(v + 1) * width, 255);
+    }
+  };
+  if (logFont.lfUnderline) rule(std::min(height - metrics.lineThickness, metrics.ascent + metrics.underlinePosition));
+  if (logFont.lfStrikeOut) rule(metrics.ascent - metrics.ascent / 3);
+  // Escapement in tenths of a degree, in quarter turns counter-clockwise.
+  const int quarter = (((logFont.lfEscapement + 450) / 900) % 4 + 4) % 4;
+  const int baseX = x + origin_.x;
+  const int baseY = y + origin_.y;
+  auto place = [&](int u, int v, int& deviceX, int& deviceY) {
+    switch (quarter) {
+      case 1:
+        deviceX = baseX + v;
+        deviceY = baseY - u;
+        break;
+      case 2:
+        deviceX = baseX - u;
+        deviceY = baseY - v;
+        break;
+      case 3:
+        deviceX = baseX - v;
+        deviceY = baseY + u;
+        break;
+      default:
+        deviceX = baseX + u;
+        deviceY = baseY + v;
+        break;
+    }
+  };
+  for (int v = 0; v < height; ++v) {
+    for (int u = 0; u < width; ++u) {
+      int deviceX = 0;
+      int deviceY = 0;
+      place(u, v, deviceX, deviceY);
+      if (backgroundMode == OPAQUE) Plot(deviceX, deviceY, backgroundColour);
+      Blend(deviceX, deviceY, textColour, mask[static_cast<size_t>(v) * width + u]);
+    }
+  }
+}
+
+BOOL RasterDevice::Transfer(const RECT& destination, DeviceContext* source, const RECT& sourceRect, DWORD rop) {
+  if (rop == PATCOPY || rop == PATINVERT || rop == DSTINVERT || rop == BLACKNESS || rop == WHITENESS) {
+    return PatBlt(destination, rop);
+  }
+  if (rop != SRCCOPY && rop != SRCPAINT && rop != SRCAND && rop != SRCINVERT && rop != NOTSRCCOPY) return FALSE;
+  auto* raster = dynamic_cast<RasterDevice*>(source);
+  if (raster == nullptr || raster->target_ == nullptr || target_ == nullptr) return FALSE;
+  const int destWidth = destination.right - destination.left;
+  const int destHeight = destination.bottom - destination.top;
+  const int sourceWidth = sourceRect.right - sourceRect.left;
+  const int sourceHeight = sourceRect.bottom - sourceRect.top;
+  if (destWidth <= 0 || destHeight <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return FALSE;
+  RECT sourceDevice = sourceRect;
+  OffsetRect(&sourceDevice, raster->origin_.x, raster->origin_.y);
+  // Copy first: source and destination may be the same pixels.
+  const Surface copy = raster->target_->Crop(sourceDevice);
+  const int offsetX = std::max(0, -static_cast<int>(sourceDevice.left));
+  const int offsetY = std::max(0, -static_cast<int>(sourceDevice.top));
+  for (int dy = 0; dy < destHeight; ++dy) {
+    const int sy = static_cast<int>(static_cast<long long>(dy) * sourceHeight / destHeight) - offsetY;
+    if (sy < 0 || sy >= copy.Height()) continue;
+    for (int dx = 0; dx < destWidth; ++dx) {
+      const int sx = static_cast<int>(static_cast<long long>(dx) * sourceWidth / destWidth) - offsetX;
+      if (sx < 0 || sx >= copy.Width()) continue;
+      const int deviceX = destination.left + dx + origin_.x;
+      const int deviceY = destination.top + dy + origin_.y;
+      if (!Drawable(deviceX, deviceY)) continue;
+      const COLORREF from = copy.Pixel(sx, sy);
+      const COLORREF under = target_->Pixel(deviceX, deviceY);
+      COLORREF result = from;
+      switch (rop) {
+        case SRCPAINT:
+          result = under | from;
+          break;
+        case SRCAND:
+          result = under & from;
+          break;
+        case SRCINVERT:
+          result = under ^ from;
+          break;
+        case NOTSRCCOPY:
+          result = ~from & 0xFFFFFF;
+          break;
+        default:
+          break;
+      }
+      target_->SetPixel(deviceX, deviceY, result);
+    }
+  }
+  return TRUE;
+}
+
+int RasterDevice::Caps(int index) const {
+  switch (index) {
+    case TECHNOLOGY:
+      return DT_RASDISPLAY;
+    case HORZRES:
+      return display_.cx;
+    case VERTRES:
+      return display_.cy;
+    case HORZSIZE:
+      return display_.cx * 254 / 960;
+    case VERTSIZE:
+      return display_.cy * 254 / 960;
+    case BITSPIXEL:
+      return 24;
+    case PLANES:
+      return 1;
+    case NUMCOLORS:
+      return 16;
+    case RASTERCAPS:
+      return RC_BITBLT | RC_BITMAP64 | RC_STRETCHBLT;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+      return 96;
+    default:
+      return 0;
+  }
+}
+
+HDC CreateCompatibleDC(HDC dc) {
+  SIZE display{1024, 768};
+  if (DeviceContext* context = LookupDC(dc)) display = SIZE{context->Caps(HORZRES), context->Caps(VERTRES)};
+  return AddDC(std::make_unique<RasterDevice>(display));
+}
+
+HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
+  if (width <= 0 || height <= 0) return nullptr;
+  return CreateBitmapFromSurface(Surface(width, height, RGB(0, 0, 0)));
+}

@@ -1,0 +1,125 @@
+#pragma once
+// The window layer's own state: window records, classes, the queue, focus and activation.
+// Only the layer's sources include this; programs use window_api.h and the classes.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "backend.h"
+#include "region.h"
+#include "window_api.h"
+#include "window_extra.h"
+
+struct WindowClassInfo {
+  std::string name;
+  UINT style = 0;
+  WNDPROC procedure = nullptr;
+  HBRUSH background = nullptr;
+  HCURSOR cursor = nullptr;
+  HICON icon = nullptr;
+};
+
+struct WindowRecord {
+  WindowRecord();
+  ~WindowRecord();
+
+  HWND handle = nullptr;
+  const WindowClassInfo* windowClass = nullptr;
+  WNDPROC procedure = nullptr;
+  CWnd* object = nullptr;               // the wrapper attached to the window
+  std::unique_ptr<CWnd> temporary;      // the wrapper FromHandle made for an unattached window
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  UINT id = 0;
+  std::string text;
+  RECT rect{};                          // parent client coordinates; screen for top-level windows
+  HWND parent = nullptr;                // child windows
+  HWND owner = nullptr;                 // top-level windows
+  std::vector<HWND> children;           // front first
+  HMENU menu = nullptr;
+  std::unique_ptr<WindowExtra> extra;
+  std::string templateName;             // the dialog template the window was made from
+  Region update;                        // client coordinates
+  bool erase = false;
+  bool frameDirty = false;
+  bool destroying = false;
+  bool neverActivate = false;           // popup menus
+  bool captionActive = false;           // as the last WM_NCACTIVATE said
+  std::unique_ptr<Surface> surface;     // top-level windows
+  bool presentPending = false;
+};
+
+struct WindowSystem {
+  std::unordered_map<std::uintptr_t, std::unique_ptr<WindowRecord>> windows;
+  std::uintptr_t nextHandle = 0x30000;
+  std::map<std::string, std::unique_ptr<WindowClassInfo>> classes;
+  std::vector<HWND> topLevels;  // front first
+  std::deque<MSG> posted;
+  std::deque<InputEvent> input;
+  bool quitPending = false;
+  int quitCode = 0;
+  HWND focus = nullptr;
+  HWND active = nullptr;
+  HWND capture = nullptr;
+  POINT cursor{};
+  HCURSOR currentCursor = nullptr;
+  DWORD time = 0;
+  DWORD messageTime = 0;
+  bool shiftDown = false;
+  bool controlDown = false;
+  bool leftDown = false;
+  HWND lastDownWindow = nullptr;
+  DWORD lastDownTime = 0;
+  POINT lastDownPoint{};
+  bool lastDownWasDouble = false;
+  HWND nonClientPressWindow = nullptr;
+  int nonClientPressCode = HTNOWHERE;
+  int defaultPlacements = 0;
+  Backend* backend = nullptr;
+  std::map<std::string, UINT> registeredMessages;
+};
+
+WindowSystem& System();
+WindowRecord* FindWindowRecord(HWND window);
+bool IsTopLevel(const WindowRecord& record);
+// Insets of the non-client area: frame, caption and menu bar.
+RECT NonClientInsets(const WindowRecord& record);
+int CaptionHeight(const WindowRecord& record);
+int FrameThickness(const WindowRecord& record);
+// Positions within the top-level window's framebuffer.
+RECT WindowRectInTopLevel(const WindowRecord& record);
+RECT ClientRectInTopLevel(const WindowRecord& record);
+// The part of the window (client or whole) that can be seen, in top-level coordinates.
+Region VisibleRegion(const WindowRecord& record, bool clientOnly);
+bool IsVisibleChain(const WindowRecord& record);
+bool IsEnabledChain(const WindowRecord& record);
+void ForEachInPaintOrder(HWND topLevel, const std::function<void(WindowRecord&)>& visit);
+// Invalidation in the window's client coordinates, passed on to the windows painted over it.
+void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bool includeFrame);
+void InvalidateWholeWindow(WindowRecord& record);
+void EnsureSurface(WindowRecord& record);
+HWND SetActiveWindowWith(HWND window, UINT state);
+// Activation and focus after a window left the screen.
+void ActivateNextAfter(HWND leaving);
+void ForgetFocusWithin(HWND window);
+// Paints the first window that waits for painting; false when none does.
+bool NextPaintMessage(MSG* message);
+void PresentPending();
+// The layer's default non-client painting.
+void PaintNonClient(WindowRecord& record);
+LRESULT NonClientHitTest(WindowRecord& record, POINT screen);
+// Menu bar of a top-level window.
+int MenuBarHeight(const WindowRecord& record);
+void PaintMenuBar(CDC& dc, WindowRecord& record, const RECT& barRect);
+void TrackMenuBarClick(HWND window, POINT screen);
+
+// The wrapper side of attaching: the wrapper sees the window's messages from then on.
+void AttachWrapper(HWND window, CWnd* wrapper);
+void DetachWrapper(CWnd* wrapper);
+// Creation with a wrapper attached before the first message, as the classes create windows.
+HWND CreateWindowAttached(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                          int height, HWND parent, HMENU menuOrId, void* param, CWnd* attach);

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "canvas.h"
+#include "look3d.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+TEST(Lines, LineToDrawsFromTheStartUpToButNotIncludingTheEnd) {
+  struct Case {
+    POINT from;
+    POINT to;
+    std::vector<POINT> drawn;
+  };
+  const Case cases[] = {
+      {{1, 1}, {5, 1}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+      {{5, 1}, {1, 1}, {{5, 1}, {4, 1}, {3, 1}, {2, 1}}},
+      {{2, 0}, {2, 3}, {{2, 0}, {2, 1}, {2, 2}}},
+      {{0, 0}, {3, 3}, {{0, 0}, {1, 1}, {2, 2}}},
+      {{4, 4}, {4, 4}, {}},
+  };
+  for (const Case& test : cases) {
+    Canvas canvas(8, 8);
+    canvas.dc.MoveTo(test.from);
+    canvas.dc.LineTo(test.to);
+    int ink = 0;
+    for (const POINT& point : test.drawn) {
+      EXPECT_EQ(canvas.At(point.x, point.y), kBlack) << point.x << "," << point.y;
+      ++ink;
+    }
+    EXPECT_EQ(canvas.At(test.to.x, test.to.y), kWhite);
+    EXPECT_EQ(canvas.Ink(kWhite), ink);
+  }
+}
+
+TEST(Lines, AWidePenCoversItsWidthAndTheCurrentPositionMoves) {
+  Canvas canvas(10, 10);
+  CPen pen(PS_SOLID, 3, kRed);
+  CPen* previous = canvas.dc.SelectObject(&pen);
+  canvas.dc.MoveTo(2, 5);
+  canvas.dc.LineTo(7, 5);
+  canvas.dc.LineTo(7, 6);
+  canvas.dc.SelectObject(previous);
+  // Each point of the line is a square of the pen's width around it: the points 2 to 6 of the
+  // first line and the point 7 of the second.
+  RECT bounds{};
+  EXPECT_EQ(canvas.Ink(kWhite, &bounds), 8 * 3);
+  EXPECT_EQ(bounds.left, 1);
+  EXPECT_EQ(bounds.right, 9);
+  EXPECT_EQ(bounds.top, 4);
+  EXPECT_EQ(bounds.bottom, 7);
+  EXPECT_EQ(canvas.dc.GetCurrentPosition(), CPoint(7, 6));
+}
+
+TEST(Bevel, ARaisedButtonFrameIsPixelExact) {
+  Canvas canvas(8, 6, RGB(1, 2, 3));
+  look3d::DrawButtonFrame(canvas.dc, RECT{0, 0, 8, 6}, false, false);
+  const std::vector<std::string> expected{
+      "oKKKKKKo",
+      "KWWWWWSK",
+      "KWWWWSSK",
+      "KWSSSSSK",
+      "KSSSSSSK",
+      "oKKKKKKo",
+  };
+  EXPECT_EQ(canvas.Rows({{'o', RGB(1, 2, 3)}, {'K', kBlack}, {'W', kWhite}, {'S', look3d::kShadow}, {'F', look3d::kFace}}),
+            expected);
+}
+
+TEST(Bevel, APressedButtonFrameIsPixelExactAndADefaultOneHasTwoOutlines) {
+  Canvas pressed(8, 6, RGB(1, 2, 3));
+  look3d::DrawButtonFrame(pressed.dc, RECT{0, 0, 8, 6}, true, false);
+  const std::vector<std::pair<char, COLORREF>> legend{
+      {'o', RGB(1, 2, 3)}, {'K', kBlack}, {'W', kWhite}, {'S', look3d::kShadow}, {'F', look3d::kFace}};
+  EXPECT_EQ(pressed.Rows(legend), (std::vector<std::string>{
+                                      "oKKKKKKo",
+                                      "KSSSSSSK",
+                                      "KSFFFFFK",
+                                      "KSFFFFFK",
+                                      "KSFFFFFK",
+                                      "oKKKKKKo",
+                                  }));
+  Canvas fallback(10, 8, RGB(1, 2, 3));
+  const RECT face = look3d::DrawButtonFrame(fallback.dc, RECT{0, 0, 10, 8}, false, true);
+  EXPECT_EQ(fallback.Rows(legend)[1], "KKKKKKKKKK");
+  EXPECT_EQ(face.left, 4);
+  EXPECT_EQ(face.top, 4);
+}
+
+TEST(Shapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+  Canvas canvas(7, 6);
+  CBrush red(kRed);
+  CBrush* previous = canvas.dc.SelectObject(&red);
+  canvas.dc.Rectangle(0, 0, 5, 4);
+  canvas.dc.SelectObject(previous);
+  EXPECT_EQ(canvas.Rows({{'.', kWhite}, {'K', kBlack}, {'R', kRed}}),
+            (std::vector<std::string>{"KKKKK..", "KRRRK..", "KRRRK..", "KKKKK..", ".......", "......."}));
+}
+
+TEST(Shapes, AnEllipseIsSymmetricAndStaysInsideItsBox) {
+  Canvas canvas(12, 10);
+  CBrush red(kRed);
+  CBrush* previous = canvas.dc.SelectObject(&red);
+  canvas.dc.Ellipse(1, 1, 11, 9);
+  canvas.dc.SelectObject(previous);
+  RECT bounds{};
+  canvas.Ink(kWhite, &bounds);
+  EXPECT_EQ(bounds.left, 1);
+  EXPECT_EQ(bounds.top, 1);
+  EXPECT_EQ(bounds.right, 11);
+  EXPECT_EQ(bounds.bottom, 9);
+  for (int y = 1; y < 9; ++y) {
+    for (int x = 1; x < 11; ++x) {
+      EXPECT_EQ(canvas.At(x, y), canvas.At(11 - x, y)) << x << "," << y;
+      EXPECT_EQ(canvas.At(x, y), canvas.At(x, 9 - y)) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(canvas.At(6, 5), kRed);
+  EXPECT_EQ(canvas.At(1, 1), kWhite);
+  EXPECT_EQ(canvas.At(6, 1), kBlack);
+}
+
+TEST(Regions, TheDifferenceOfTwoRectanglesFillsAFrame) {
+  Canvas canvas(10, 10);
+  CRgn outer;
+  CRgn inner;
+  CRgn frame;
+  outer.CreateRectRgn(0, 0, 10, 10);
+  inner.CreateRectRgn(2, 2, 8, 8);
+  frame.CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(frame.CombineRgn(&outer, &inner, RGN_DIFF), COMPLEXREGION);
+  CBrush red(kRed);
+  canvas.dc.FillRgn(&frame, &red);
+  EXPECT_EQ(canvas.Ink(kWhite), 100 - 36);
+  EXPECT_EQ(canvas.At(1, 5), kRed);
+  EXPECT_EQ(canvas.At(5, 5), kWhite);
+  EXPECT_TRUE(frame.PtInRegion(0, 9));
+  EXPECT_FALSE(frame.PtInRegion(7, 7));
+}
+
+TEST(Clipping, DrawingStaysInsideTheClipRectangle) {
+  Canvas canvas(10, 10);
+  canvas.dc.IntersectClipRect(2, 3, 6, 5);
+  canvas.dc.FillSolidRect(0, 0, 10, 10, kRed);
+  // Outside the clip a pixel cannot be read either.
+  EXPECT_EQ(canvas.At(0, 0), static_cast<COLORREF>(CLR_INVALID));
+  canvas.dc.SelectClipRgn(nullptr);
+  RECT bounds{};
+  EXPECT_EQ(canvas.Ink(kWhite, &bounds), 8);
+  EXPECT_EQ(bounds.left, 2);
+  EXPECT_EQ(bounds.bottom, 5);
+  canvas.dc.SetPixel(9, 9, kRed);
+  EXPECT_EQ(canvas.At(9, 9), kRed);
+}
+
+TEST(Transfers, StretchBltScalesAndBitBltCopiesAtTheOffset) {
+  Canvas source(2, 2);
+  source.dc.SetPixel(0, 0, kRed);
+  source.dc.SetPixel(1, 1, kBlack);
+  Canvas target(6, 6);
+  EXPECT_TRUE(target.dc.StretchBlt(0, 0, 4, 4, &source.dc, 0, 0, 2, 2, SRCCOPY));
+  EXPECT_EQ(target.Rows({{'.', kWhite}, {'R', kRed}, {'K', kBlack}}),
+            (std::vector<std::string>{"RR....", "RR....", "..KK..", "..KK..", "......", "......"}));
+  EXPECT_TRUE(target.dc.BitBlt(4, 4, 2, 2, &source.dc, 0, 0, SRCCOPY));
+  EXPECT_EQ(target.At(4, 4), kRed);
+  EXPECT_EQ(target.At(5, 5), kBlack);
+  CBrush red(kRed);
+  CBrush* previous = target.dc.SelectObject(&red);
+  EXPECT_TRUE(target.dc.PatBlt(0, 5, 3, 1, PATCOPY));
+  target.dc.SelectObject(previous);
+  EXPECT_EQ(target.At(2, 5), kRed);
+}
+
+TEST(Devices, TheDisplayCanBlockTransferAndHasAPositiveColourCount) {
+  Canvas canvas(1, 1);
+  EXPECT_GT(canvas.dc.GetDeviceCaps(NUMCOLORS), 2);
+  EXPECT_NE(canvas.dc.GetDeviceCaps(RASTERCAPS) & RC_BITBLT, 0);
+  EXPECT_EQ(canvas.dc.GetDeviceCaps(HORZRES), 1024);
+}
+
+TEST(Objects, ABitmapIsInOneDeviceContextAtATimeAndSelectedObjectsStay) {
+  CDC first;
+  CDC second;
+  first.CreateCompatibleDC(nullptr);
+  second.CreateCompatibleDC(nullptr);
+  CBitmap bitmap;
+  bitmap.CreateCompatibleBitmap(&first, 4, 4);
+  CBitmap* previous = first.SelectObject(&bitmap);
+  ASSERT_NE(previous, nullptr);
+  EXPECT_EQ(second.SelectObject(&bitmap), nullptr);
+  CBrush brush(kRed);
+  first.SelectObject(&brush);
+  EXPECT_FALSE(::DeleteObject(brush.m_hObject));
+  first.SelectStockObject(WHITE_BRUSH);
+  first.SelectObject(previous);
+  EXPECT_EQ(second.SelectObject(&bitmap) != nullptr, true);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "canvas.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+class Font {
+ public:
+  Font(const char* face, int height, int weight = FW_NORMAL, int escapement = 0, BYTE underline = 0) {
+    font.CreateFont(height, 0, escapement, 0, weight, 0, underline, 0, ANSI_CHARSET, 0, 0, 0, 0, face);
+  }
+  CFont font;
+};
+
+std::string FaceOf(CDC& dc) {
+  char face[64] = {};
+  GetTextFace(dc.m_hDC, sizeof face, face);
+  return face;
+}
+
+TEST(Fonts, TheProgramsFaceNamesMapToASansAMonoAndASerifFace) {
+  struct Case {
+    const char* asked;
+    const char* installed;
+  };
+  const Case cases[] = {{"Helv", "Liberation Sans"}, {"Fixedsys", "Liberation Mono"},
+                        {"Times New Roman", "Liberation Serif"}};
+  Canvas canvas(1, 1);
+  for (const Case& test : cases) {
+    Font font(test.asked, -11);
+    canvas.dc.SelectObject(&font.font);
+    EXPECT_EQ(FaceOf(canvas.dc), test.installed) << test.asked;
+  }
+}
+
+TEST(Fonts, AMonoFaceGivesEveryCharacterTheSameWidth) {
+  Canvas canvas(1, 1);
+  Font mono("Fixedsys", -12);
+  canvas.dc.SelectObject(&mono.font);
+  EXPECT_EQ(canvas.dc.GetTextExtent("iii").cx, canvas.dc.GetTextExtent("WWW").cx);
+  Font sans("Helv", -12);
+  canvas.dc.SelectObject(&sans.font);
+  EXPECT_LT(canvas.dc.GetTextExtent("iii").cx, canvas.dc.GetTextExtent("WWW").cx);
+}
+
+TEST(Fonts, ANegativeHeightIsTheCharacterHeightAndAPositiveOneTheCell) {
+  Canvas canvas(1, 1);
+  Font character("Helv", -11);
+  canvas.dc.SelectObject(&character.font);
+  TEXTMETRIC metrics;
+  canvas.dc.GetTextMetrics(&metrics);
+  EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, 11);
+  EXPECT_EQ(metrics.tmHeight, metrics.tmAscent + metrics.tmDescent);
+  Font cell("Helv", 20);
+  canvas.dc.SelectObject(&cell.font);
+  canvas.dc.GetTextMetrics(&metrics);
+  EXPECT_GE(metrics.tmHeight, 19);
+  EXPECT_LE(metrics.tmHeight, 21);
+}
+
+TEST(Text, TextOutDrawsInsideItsCellAndOpaqueModeFillsTheCell) {
+  Canvas canvas(100, 40);
+  Font font("Helv", -11);
+  canvas.dc.SelectObject(&font.font);
+  const CSize extent = canvas.dc.GetTextExtent("Hydrogen");
+  canvas.dc.SetBkMode(TRANSPARENT);
+  canvas.dc.TextOut(10, 5, "Hydrogen");
+  RECT ink{};
+  ASSERT_GT(canvas.Ink(kWhite, &ink), 20);
+  EXPECT_GE(ink.left, 10);
+  EXPECT_LE(ink.left, 11);
+  EXPECT_LE(ink.right, 10 + extent.cx);
+  EXPECT_GE(ink.top, 5);
+  EXPECT_LE(ink.bottom, 5 + extent.cy);
+  // The H's stem is nearly solid in the text colour within a pixel of where the ink starts.
+  const int stem = std::min<int>(GetGValue(canvas.At(ink.left, ink.top + 3)), GetGValue(canvas.At(ink.left + 1, ink.top + 3)));
+  EXPECT_LT(stem, 64);
+  Canvas opaque(100, 40);
+  opaque.dc.SelectObject(&font.font);
+  opaque.dc.SetBkColor(RGB(0, 255, 0));
+  opaque.dc.TextOut(10, 5, "Hydrogen");
+  EXPECT_EQ(opaque.At(10, 5), RGB(0, 255, 0));
+  EXPECT_EQ(opaque.At(10 + extent.cx - 1, 5 + extent.cy - 1), RGB(0, 255, 0));
+  EXPECT_EQ(opaque.At(10 + extent.cx, 5), kWhite);
+  EXPECT_EQ(opaque.At(9, 5), kWhite);
+}
+
+TEST(Text, BoldUnderlinedAndTurnedTextAsTheFontAsks) {
+  Canvas normal(120, 30);
+  Font regular("Helv", -11);
+  normal.dc.SelectObject(&regular.font);
+  normal.dc.SetBkMode(TRANSPARENT);
+  normal.dc.TextOut(2, 2, "Oxygen");
+  Canvas heavy(120, 30);
+  Font bold("Helv", -11, FW_BOLD);
+  heavy.dc.SelectObject(&bold.font);
+  heavy.dc.SetBkMode(TRANSPARENT);
+  heavy.dc.TextOut(2, 2, "Oxygen");
+  EXPECT_GT(heavy.Darkness(), normal.Darkness() * 5 / 4);
+  Canvas underlined(120, 30);
+  Font line("Helv", -11, FW_NORMAL, 0, 1);
+  underlined.dc.SelectObject(&line.font);
+  underlined.dc.SetBkMode(TRANSPARENT);
+  const CSize extent = underlined.dc.GetTextExtent("Oxygen");
+  underlined.dc.TextOut(2, 2, "Oxygen");
+  TEXTMETRIC metrics;
+  underlined.dc.GetTextMetrics(&metrics);
+  int fullRows = 0;
+  for (int y = 2 + metrics.tmAscent; y < 2 + extent.cy; ++y) {
+    bool full = true;
+    for (int x = 2; x < 2 + extent.cx; ++x) full = full && underlined.At(x, y) == kBlack;
+    fullRows += full ? 1 : 0;
+  }
+  EXPECT_GE(fullRows, 1);
+  // Turned by 90 degrees the text runs upward from the reference point.
+  Canvas turned(40, 120);
+  Font up("Helv", -11, FW_NORMAL, 900);
+  turned.dc.SelectObject(&up.font);
+  turned.dc.SetBkMode(TRANSPARENT);
+  turned.dc.TextOut(5, 100, "Oxygen");
+  RECT ink{};
+  turned.Ink(kWhite, &ink);
+  EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
+  EXPECT_LE(ink.bottom, 101);
+  EXPECT_GE(ink.top, 100 - extent.cx);
+  EXPECT_GE(ink.left, 5);
+  EXPECT_LE(ink.right, 5 + extent.cy);
+}
+
+TEST(Text, DrawTextWrapsBetweenWordsKeepsLeadingBlanksAndMarksPrefixes) {
+  Canvas canvas(200, 100);
+  Font font("Helv", -11);
+  canvas.dc.SelectObject(&font.font);
+  TEXTMETRIC metrics;
+  canvas.dc.GetTextMetrics(&metrics);
+  const int wordWidth = canvas.dc.GetTextExtent("Carbon Nitrogen").cx;
+  RECT narrow{0, 0, wordWidth + 2, 0};
+  EXPECT_EQ(canvas.dc.DrawText("Carbon Nitrogen Oxygen", &narrow, DT_WORDBREAK | DT_CALCRECT), 2 * metrics.tmHeight);
+  EXPECT_LE(narrow.right, wordWidth + 2);
+  RECT single{0, 0, 10, 0};
+  canvas.dc.DrawText("Carbon", &single, DT_SINGLELINE | DT_CALCRECT);
+  EXPECT_EQ(single.right, canvas.dc.GetTextExtent("Carbon").cx);
+  RECT blanks{0, 0, 200, 20};
+  canvas.dc.SetBkMode(TRANSPARENT);
+  canvas.dc.DrawText("   Li", &blanks, DT_WORDBREAK | DT_LEFT);
+  RECT ink{};
+  canvas.Ink(kWhite, &ink);
+  EXPECT_GE(ink.left, canvas.dc.GetTextExtent("   ").cx);
+  RECT prefixed{0, 0, 200, 0};
+  canvas.dc.DrawText("&Save && go", &prefixed, DT_SINGLELINE | DT_CALCRECT);
+  EXPECT_EQ(prefixed.right, canvas.dc.GetTextExtent("Save & go").cx);
+}
+
+}  // namespace

@@ -1,0 +1,323 @@
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+#include "cdialog.h"
+#include "cwinapp.h"
+#include "script_session.h"
+#include "window_fixture.h"
+
+namespace {
+
+using window_test::Item;
+
+constexpr int kField = 10;
+constexpr int kInnerField = 11;
+constexpr int kCopy = 20;
+constexpr int kResult = 30;
+constexpr int kHeavy = 40;
+constexpr int kAsk = 50;
+constexpr int kMore = 60;
+constexpr int kPicture = 70;
+constexpr int kList = 80;
+
+// A field that keeps what is typed into it; EM_SETSEL with the whole text makes the next
+// character replace it, as an edit field does.
+LRESULT FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+  static std::map<HWND, bool> selected;
+  switch (message) {
+    case WM_GETDLGCODE:
+      return DLGC_WANTCHARS | DLGC_HASSETSEL;
+    case EM_SETSEL:
+      selected[field] = wParam == 0 && lParam == -1;
+      return 0;
+    case WM_CHAR: {
+      std::string text = selected[field] ? std::string() : GetWindowTextString(field);
+      selected[field] = false;
+      if (wParam == '\b') {
+        if (!text.empty()) text.pop_back();
+      } else if (wParam >= 0x20) {
+        text += static_cast<char>(wParam);
+      }
+      SetWindowText(field, text.c_str());
+      return 0;
+    }
+    case WM_NCDESTROY:
+      selected.erase(field);
+      return DefWindowProc(field, message, wParam, lParam);
+    default:
+      return DefWindowProc(field, message, wParam, lParam);
+  }
+}
+
+// A list that answers the list-box messages the driver uses, kept as window state of its own.
+LRESULT ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  static std::map<HWND, std::pair<std::vector<std::string>, LRESULT>> lists;
+  auto& [items, selection] = lists[list];
+  switch (message) {
+    case LB_ADDSTRING:
+      items.emplace_back(reinterpret_cast<LPCSTR>(lParam));
+      return static_cast<LRESULT>(items.size()) - 1;
+    case LB_GETCOUNT:
+      return static_cast<LRESULT>(items.size());
+    case LB_GETTEXTLEN:
+      return wParam < items.size() ? static_cast<LRESULT>(items[wParam].size()) : LB_ERR;
+    case LB_GETTEXT:
+      if (wParam >= items.size()) return LB_ERR;
+      std::copy(items[wParam].begin(), items[wParam].end(), reinterpret_cast<LPSTR>(lParam));
+      reinterpret_cast<LPSTR>(lParam)[items[wParam].size()] = '\0';
+      return static_cast<LRESULT>(items[wParam].size());
+    case LB_SETCURSEL:
+      selection = wParam < items.size() ? static_cast<LRESULT>(wParam) : LB_ERR;
+      return selection;
+    case LB_GETCURSEL:
+      return selection;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_NCDESTROY:
+      lists.erase(list);
+      return DefWindowProc(list, message, wParam, lParam);
+    default:
+      return DefWindowProc(list, message, wParam, lParam);
+  }
+}
+
+class MoreDialog : public CDialog {
+ public:
+  explicit MoreDialog(CWnd* parent) : CDialog("MORE", parent) {}
+  std::string text;
+  void OnOK() override {
+    GetDlgItem(kInnerField)->GetWindowText(text);
+    CDialog::OnOK();
+  }
+};
+
+// The demo's main window: a modeless dialog that deletes itself when it is destroyed.
+class DemoDialog : public CDialog {
+ public:
+  DemoDialog() : CDialog("DEMO", nullptr) {}
+
+ protected:
+  void OnCancel() override { DestroyWindow(); }
+  void PostNcDestroy() override { delete this; }
+  afx_msg void OnCopy() {
+    std::string text;
+    GetDlgItem(kField)->GetWindowText(text);
+    SetDlgItemText(kResult, text.c_str());
+  }
+  afx_msg void OnAsk() {
+    const int answer = MessageBox("QUESTION\n\nGo on?", "TAVRIN", MB_YESNO | MB_ICONQUESTION);
+    SetDlgItemText(kResult, answer == IDYES ? "yes" : "no");
+  }
+  afx_msg void OnMore() {
+    MoreDialog more(this);
+    if (more.DoModal() == IDOK) SetDlgItemText(kResult, more.text.c_str());
+  }
+  afx_msg void OnPicture() { SetDlgItemText(kResult, "double"); }
+  afx_msg void OnChoice() {
+    SetDlgItemText(kResult, std::to_string(SendDlgItemMessage(kList, LB_GETCURSEL)).c_str());
+  }
+  BOOL OnInitDialog() override {
+    SendDlgItemMessage(kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("H2O"));
+    SendDlgItemMessage(kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("NaCl"));
+    return CDialog::OnInitDialog();
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(DemoDialog, CDialog)
+ON_BN_CLICKED(kCopy, OnCopy)
+ON_BN_CLICKED(kAsk, OnAsk)
+ON_BN_CLICKED(kMore, OnMore)
+ON_BN_DOUBLECLICKED(kPicture, OnPicture)
+ON_CONTROL(LBN_SELCHANGE, kList, OnChoice)
+END_MESSAGE_MAP()
+
+class DemoApp : public CWinApp {
+ public:
+  DemoApp() : CWinApp("Demo") {}
+  BOOL InitInstance() override {
+    auto* demo = new DemoDialog;
+    if (!demo->Create("DEMO")) {
+      delete demo;
+      return FALSE;
+    }
+    m_pMainWnd = demo;
+    return TRUE;
+  }
+};
+
+void RegisterDemo() {
+  WNDCLASS field;
+  field.lpfnWndProc = FieldProc;
+  field.lpszClassName = "TESTFIELD";
+  RegisterClass(&field);
+  // The list box class of the controls, where there is one, serves as well.
+  WNDCLASS list;
+  list.lpfnWndProc = ListProc;
+  list.lpszClassName = "LISTBOX";
+  RegisterClass(&list);
+  DialogTemplate demo;
+  demo.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+  demo.caption = "Demo";
+  demo.cx = 200;
+  demo.cy = 90;
+  demo.items = {
+      Item("TESTFIELD", "", kField, WS_TABSTOP | WS_BORDER, 4, 4, 80, 12),
+      Item("BUTTON", "Copy", kCopy, BS_DEFPUSHBUTTON | WS_TABSTOP, 90, 4, 40, 14),
+      Item("STATIC", "", kResult, SS_LEFT, 4, 22, 120, 10),
+      Item("BUTTON", "Heavy", kHeavy, BS_AUTOCHECKBOX | WS_TABSTOP, 4, 36, 60, 12),
+      Item("BUTTON", "Ask", kAsk, WS_TABSTOP, 90, 36, 40, 14),
+      Item("BUTTON", "More", kMore, WS_TABSTOP, 140, 36, 40, 14),
+      Item("BUTTON", "", kPicture, BS_OWNERDRAW, 4, 54, 30, 20),
+      Item("LISTBOX", "", kList, WS_TABSTOP | WS_BORDER, 90, 54, 60, 30),
+  };
+  Resources().AddDialog("DEMO", demo);
+  DialogTemplate more;
+  more.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  more.caption = "More";
+  more.x = 20;
+  more.y = 20;
+  more.cx = 120;
+  more.cy = 40;
+  more.items = {Item("TESTFIELD", "", kInnerField, WS_TABSTOP | WS_BORDER, 4, 4, 60, 12),
+                Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 70, 4, 40, 14),
+                Item("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP, 70, 20, 40, 14)};
+  Resources().AddDialog("MORE", more);
+}
+
+class ScriptTest : public ::testing::Test {
+ protected:
+  ScriptTest() {
+    RegisterDemo();
+    folder = std::filesystem::temp_directory_path() /
+             (std::string("tavrin-script-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder);
+  }
+  ~ScriptTest() override {
+    Resources().Clear();
+    std::filesystem::remove_all(folder);
+  }
+
+  std::filesystem::path folder;
+};
+
+TEST_F(ScriptTest, ASessionTypesClicksAnswersAndReadsBackThroughTheProgramsEntry) {
+  const std::filesystem::path picture = folder / "demo.png";
+  const std::filesystem::path script = folder / "demo.script";
+  std::ofstream(script) << "# a session of the demo\n"
+                           "window\n"
+                           "type 10 Natrium\n"
+                           "key Enter\n"
+                           "text 30\n"
+                           "checked 40\n"
+                           "click 40\n"
+                           "checked 40\n"
+                           "answer yes\n"
+                           "click 50\n"
+                           "text 30\n"
+                           "click 50\n"
+                           "text 30\n"
+                           "click 60\n"
+                           "window\n"
+                           "type 11 Kalium \xC3\xA6\n"
+                           "key Enter\n"
+                           "window\n"
+                           "text 30\n"
+                           "dblclick 70\n"
+                           "text 30\n"
+                           "items 80\n"
+                           "select 80 1\n"
+                           "text 30\n"
+                           "snapshot " + picture.string() + "\n"
+                           "exit\n"
+                           "click 20\n";
+  DemoApp app;
+  setenv("TAVRIN_SCRIPT", script.c_str(), 1);
+  std::ostringstream captured;
+  std::streambuf* previous = std::cout.rdbuf(captured.rdbuf());
+  const int code = AfxWinMain();
+  std::cout.rdbuf(previous);
+  unsetenv("TAVRIN_SCRIPT");
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(captured.str(),
+            "window: Demo: DEMO\n"
+            "text 30: Natrium\n"
+            "checked 40: 0\n"
+            "checked 40: 1\n"
+            "messagebox: TAVRIN: QUESTION\\n\\nGo on?\n"
+            "text 30: yes\n"
+            "messagebox: TAVRIN: QUESTION\\n\\nGo on?\n"
+            "text 30: no\n"
+            "window: More: MORE\n"
+            "window: Demo: DEMO\n"
+            "text 30: Kalium \xC3\xA6\n"
+            "text 30: double\n"
+            "items 80: H2O\\tNaCl\n"
+            "text 30: 1\n");
+  EXPECT_TRUE(std::filesystem::exists(picture));
+  EXPECT_TRUE(TopLevelWindows().empty());
+}
+
+TEST_F(ScriptTest, AStepThatCannotBeDoneStopsTheSessionWithAnError) {
+  struct Case {
+    const char* script;
+    const char* output;
+  };
+  const Case cases[] = {
+      // Controls are looked up in the active window: here the modal one.
+      {"click 60\nselect 80 5\ntext 30\n", "error: line 2: no control 80 in the active window\n"},
+      {"select 80 5\ntext 30\n", "error: line 1: control 80 has no item 5\n"},
+      {"items 20\n", "error: line 1: control 20 is not a list\n"},
+      {"answer cancel\nclick 50\ntext 30\n",
+       "messagebox: TAVRIN: QUESTION\\n\\nGo on?\nerror: the message box \"TAVRIN\" has no button for the answer given\n"},
+  };
+  for (const Case& test : cases) {
+    DemoApp app;
+    std::ostringstream out;
+    {
+      ScriptSession session(out);
+      ASSERT_TRUE(session.LoadText(test.script));
+      RunApplication(app);
+      EXPECT_TRUE(session.Failed()) << test.script;
+    }
+    EXPECT_EQ(out.str(), test.output) << test.script;
+    EXPECT_TRUE(TopLevelWindows().empty());
+  }
+}
+
+TEST_F(ScriptTest, AScriptWithALineThatIsNoStepDoesNotRun) {
+  struct Case {
+    const char* script;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"window\njump 4\n", "error: line 2: no step called `jump`\n"},
+      {"click x\n", "error: line 1: `click ID` expected\n"},
+      {"answer maybe\n", "error: line 1: `answer ok|yes|no|cancel` expected\n"},
+      {"type 10 \xE2\x82\xAC\xF0\x9F\x98\x80\n", "error: line 1: the text is not UTF-8 or has a character outside Windows-1252\n"},
+  };
+  for (const Case& test : cases) {
+    std::ostringstream out;
+    ScriptSession session(out);
+    EXPECT_FALSE(session.LoadText(test.script));
+    EXPECT_TRUE(session.Failed());
+    EXPECT_EQ(out.str(), test.error);
+  }
+}
+
+TEST_F(ScriptTest, ValuesWithLineBreaksAndTabsStayOnOneLine) {
+  DemoApp app;
+  std::ostringstream out;
+  ScriptSession session(out);
+  ASSERT_TRUE(session.LoadText("text 30\n"));
+  ASSERT_TRUE(app.InitInstance());
+  SetDlgItemText(app.m_pMainWnd->m_hWnd, kResult, "a\r\nb\nc\td");
+  app.Run();
+  EXPECT_EQ(out.str(), "text 30: a\\nb\\nc\\td\n");
+}
+
+}  // namespace
