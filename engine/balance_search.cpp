@@ -209,7 +209,7 @@ Projection Project(const LatticeBasis& basis, const Box& box) {
 class LexicographicSearch {
 public:
     LexicographicSearch(const LatticeBasis& basis, const Projection& projection)
-        : basis_(basis), projection_(projection), coordinates_(basis.vectors.size(), 0) {}
+        : projection_(projection), coordinates_(basis.vectors.size(), 0) {}
 
     bool Run() { return Descend(0); }
     const Vector& coordinates() const { return coordinates_; }
@@ -249,7 +249,6 @@ private:
         return haveLow && haveHigh && low <= high;
     }
 
-    const LatticeBasis& basis_;
     const Projection& projection_;
     Vector coordinates_;
 };
