@@ -34,6 +34,9 @@ std::unique_ptr<Sdl2Backend> Sdl2Backend::Open() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The window's own framebuffer: a renderer behind it would make SDL remake the X window, which
+  // loses the hint that keeps an owned window above its owner.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Popups and owned windows are placed in screen coordinates, which X11 gives and Wayland does not.
   SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;

@@ -201,6 +201,21 @@ TEST_F(Sdl2BackendTest, TypedTextArrivesInWindows1252AndACharacterOutsideItIsRef
   EXPECT_TRUE(BellRings(5s)) << "the refused character rings the bell";
 }
 
+TEST_F(Sdl2BackendTest, TheProgramMovesThePointer) {
+  Click(pad_);
+  LinesUpTo("pad up");
+  ASSERT_TRUE(RunToEnd({"xdotool", "type", ">"}));
+  EXPECT_EQ(LinesUpTo("warped 1"), (std::vector<std::string>{"pad char 3e", "warped 1"}));
+  Window root = 0;
+  Window child = 0;
+  Point at;
+  Point inside;
+  unsigned int keys = 0;
+  XQueryPointer(x_, DefaultRootWindow(x_), &root, &child, &at.x, &at.y, &inside.x, &inside.y, &keys);
+  EXPECT_EQ(at.x, 500);
+  EXPECT_EQ(at.y, 400);
+}
+
 TEST_F(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
   Click(pad_, {"--repeat", "2", "--delay", "80"});
   EXPECT_EQ(LinesUpTo("pad dblclk"), (std::vector<std::string>{"pad down", "pad up", "pad dblclk"}));
@@ -216,7 +231,11 @@ TEST_F(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
 TEST_F(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
   Click(box_);
   LinesUpTo("box open");
-  ASSERT_TRUE(RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Demo box$"}));
+  const std::optional<std::string> box = RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Demo box$"});
+  ASSERT_TRUE(box.has_value());
+  Window owner = 0;
+  ASSERT_TRUE(XGetTransientForHint(x_, std::stoul(*box), &owner));
+  EXPECT_EQ(owner, window_) << "the box is kept above its owner";
   Click(press_);
   AskToClose(window_);
   ASSERT_TRUE(RunToEnd({"xdotool", "key", "Return"}));

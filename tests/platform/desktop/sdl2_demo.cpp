@@ -46,6 +46,7 @@ LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CHAR:
       Say("pad char " + Hex(static_cast<unsigned>(wParam)));
+      if (wParam == '>') Say("warped " + std::to_string(SetCursorPos(500, 400)));
       return 0;
     default:
       return DefWindowProc(pad, message, wParam, lParam);
