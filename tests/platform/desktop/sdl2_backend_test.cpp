@@ -201,6 +201,17 @@ TEST_F(Sdl2BackendTest, TypedTextArrivesInWindows1252AndACharacterOutsideItIsRef
   EXPECT_TRUE(BellRings(5s)) << "the refused character rings the bell";
 }
 
+TEST_F(Sdl2BackendTest, WhatTheProgramPaintsAgainReachesTheScreen) {
+  Click(pad_);
+  LinesUpTo("pad up");
+  ASSERT_TRUE(RunToEnd({"xdotool", "type", "#"}));
+  LinesUpTo("pad char 23");
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (ShownColour(pad_) != 0x0000FFul && std::chrono::steady_clock::now() < deadline) usleep(20000);
+  EXPECT_EQ(ShownColour(pad_), 0x0000FFul) << "the pad is blue now";
+  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 100}), 0xC0C0C0ul) << "and the rest as it was";
+}
+
 TEST_F(Sdl2BackendTest, TheProgramMovesThePointer) {
   Click(pad_);
   LinesUpTo("pad up");

@@ -9,6 +9,7 @@
 #include "cwinapp.h"
 #include "menu.h"
 #include "message_box.h"
+#include "gdi_api.h"
 #include "window_api.h"
 
 namespace {
@@ -33,7 +34,17 @@ std::string CentreOf(HWND window) {
 }
 
 LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
+  static bool marked = false;
   switch (message) {
+    case WM_ERASEBKGND: {
+      if (!marked) return DefWindowProc(pad, message, wParam, lParam);
+      RECT client{};
+      GetClientRect(pad, &client);
+      const HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+      FillRect(reinterpret_cast<HDC>(wParam), &client, blue);
+      DeleteObject(blue);
+      return 1;
+    }
     case WM_LBUTTONDOWN:
       SetFocus(pad);
       Say("pad down");
@@ -47,6 +58,10 @@ LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       Say("pad char " + Hex(static_cast<unsigned>(wParam)));
       if (wParam == '>') Say("warped " + std::to_string(SetCursorPos(500, 400)));
+      if (wParam == '#') {
+        marked = true;
+        InvalidateRect(pad, nullptr, TRUE);
+      }
       return 0;
     default:
       return DefWindowProc(pad, message, wParam, lParam);
