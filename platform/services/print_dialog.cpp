@@ -14,6 +14,7 @@
 #include "pdf_file_destination.h"
 #include "printer_queue_destination.h"
 #include "resources.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -107,9 +108,10 @@ DialogTemplate CPrintDialog::Layout() const {
 }
 
 int CPrintDialog::DoModal() {
-  const HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  printers_ = PrintSystemPrinters(defaultPrinter_);
-  SetCursor(previous);
+  {
+    const WaitCursor asking;
+    printers_ = PrintSystemPrinters(defaultPrinter_);
+  }
   pdfPath_ = DefaultPdfPath();
   chosen_.reset();
   m_pd.hDC = nullptr;

@@ -6,6 +6,7 @@
 #include "child_process.h"
 #include "print_failure.h"
 #include "temporary_file.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -23,7 +24,11 @@ bool PrinterQueueDestination::Deliver(const std::string& pdf, const std::string&
     ReportPrintFailure("The page for the printer " + printer_ + " could not be written:\n" + file.Error() + ".");
     return false;
   }
-  const ProgramRun run = RunProgram({"lp", "-d", printer_, "-t", Utf8FromCp1252(title), file.Path()}, kQueueWait);
+  ProgramRun run;
+  {
+    const WaitCursor sending;
+    run = RunProgram({"lp", "-d", printer_, "-t", Utf8FromCp1252(title), file.Path()}, kQueueWait);
+  }
   if (run.finished && run.exitCode == 0) return true;
   std::string why = "lp, which sends pages to printers, was not found.";
   if (run.started) {

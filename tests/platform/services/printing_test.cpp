@@ -82,9 +82,10 @@ class PrintingTest : public ::testing::Test {
 
   // Runs the print dialog as the program opens it, with the steps given for it; the dialog's DC,
   // or null.
-  HDC Choose(const std::vector<std::function<void()>>& steps, int* result = nullptr) {
+  HDC Choose(const std::vector<std::function<void()>>& steps, int* result = nullptr, HWND owner = nullptr) {
     for (const auto& step : steps) driver.Then(step);
     CPrintDialog dialog(FALSE, kProgramsFlags, nullptr);
+    dialog.m_pd.hwndOwner = owner;
     dialog.m_pd.Flags |= PD_RETURNDC;
     const int answer = dialog.DoModal();
     if (result != nullptr) *result = answer;
@@ -110,7 +111,13 @@ TEST_F(PrintingTest, TheDialogOffersAPdfFileAndThePrintersWithTheDefaultChosen) 
   std::optional<int> pdfChecked;
   std::optional<int> labChecked;
   int result = 0;
+  const HWND owner = CreateWindowEx(0, "STATIC", "Curve fit", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
+  HWND shownOwner = nullptr;
+  bool ownerEnabled = true;
   Choose({[&] {
+            shownOwner = GetWindow(GetActiveWindow(), GW_OWNER);
+            ownerEnabled = IsWindowEnabled(owner) != FALSE;
             caption = driver.WindowCaption();
             office = driver.Text(kFirstPrinterId);
             file = driver.Text(kPdfFileNameId);
@@ -118,8 +125,11 @@ TEST_F(PrintingTest, TheDialogOffersAPdfFileAndThePrintersWithTheDefaultChosen) 
             labChecked = driver.Checked(kFirstPrinterId + 1);
           },
           Click(IDCANCEL)},
-         &result);
+         &result, owner);
   EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(shownOwner, owner) << "the program's window owns the dialog";
+  EXPECT_FALSE(ownerEnabled) << "and takes no input while it is open";
+  EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(caption, "Print");
   EXPECT_EQ(office, "office");
   EXPECT_EQ(file, "PDF file: " + (home_ / "tavrin-print.pdf").string());
@@ -158,12 +168,12 @@ TEST_F(PrintingTest, APrintedPageHasItsLinesEllipsesAndTextWhereTheyWereDrawn) {
   Ellipse(dc, 1000, 2000, 1400, 2400);
   SelectObject(dc, thin);
   EXPECT_TRUE(DeleteObject(thick));
-  HFONT title = CreateFont(34 * 4, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
+  HFONT title = CreateFontA(34 * 4, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
   HGDIOBJ previous = SelectObject(dc, title);
-  TextOut(dc, 4, 0, "Titration curve \xE6", -1);
-  HFONT turned = CreateFont(20 * 4, 0, 900, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
+  TextOutA(dc, 4, 0, "Titration curve \xE6", -1);
+  HFONT turned = CreateFontA(20 * 4, 0, 900, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
   SelectObject(dc, turned);
-  TextOut(dc, 112, 980, "Volume", -1);
+  TextOutA(dc, 112, 980, "Volume", -1);
   SelectObject(dc, previous);
   EXPECT_TRUE(DeleteObject(title));
   EXPECT_TRUE(DeleteObject(turned));
