@@ -2,8 +2,9 @@
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <poll.h>
 
-#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -117,7 +118,7 @@ void Sdl2Backend::WaitForInput() {
   if (held_) {
     event = *held_;
     held_.reset();
-  } else if (SDL_WaitEvent(&event) == 0) {
+  } else if (!NextEvent(event)) {
     return;
   }
   do {
@@ -132,6 +133,28 @@ void Sdl2Backend::WaitForInput() {
   // that holds the mouse lets go.
   if (focusLost_ && SDL_GetKeyboardFocus() == nullptr && GetCapture() != nullptr) ReleaseCapture();
   focusLost_ = false;
+}
+
+bool Sdl2Backend::NextEvent(SDL_Event& event) {
+  Display* display = X11Display();
+  // SDL's own wait wakes itself through one of the windows, which may be gone by the time the X
+  // server gets to it, and the X error ends the program; waiting on the connection avoids that.
+  if (display == nullptr) return SDL_WaitEvent(&event) != 0;
+  while (SDL_PollEvent(&event) == 0) {
+    pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    if (poll(&connection, 1, -1) < 0 && errno != EINTR) return false;
+  }
+  return true;
+}
+
+Display* Sdl2Backend::X11Display() const {
+  if (windows_.empty()) return nullptr;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(windows_.front()->Native(), &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+    return nullptr;
+  }
+  return info.info.x11.display;
 }
 
 void Sdl2Backend::Queue(InputEvent event) {
@@ -221,8 +244,12 @@ void Sdl2Backend::TakeWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
       const int width = event.data1 + applied.insets.left + applied.insets.right;
       const int height = event.data2 + applied.insets.top + applied.insets.bottom;
+      // SDL made the window's surface anew: it is filled again now, or by the layer's repaint.
       native->Forget();
-      if (width == applied.rect.right - applied.rect.left && height == applied.rect.bottom - applied.rect.top) break;
+      if (width == applied.rect.right - applied.rect.left && height == applied.rect.bottom - applied.rect.top) {
+        if (const Surface* pixels = WindowSurface(window)) native->Present(*pixels);
+        break;
+      }
       SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       RECT now{};
       GetWindowRect(window, &now);
@@ -302,10 +329,8 @@ SIZE Sdl2Backend::ScreenSize() const {
 }
 
 void Sdl2Backend::Beep() const {
-  if (windows_.empty()) return;
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(windows_.front()->Native(), &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) return;
-  XBell(info.info.x11.display, 0);
-  XFlush(info.info.x11.display);
+  Display* display = X11Display();
+  if (display == nullptr) return;
+  XBell(display, 0);
+  XFlush(display);
 }

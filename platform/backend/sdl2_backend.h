@@ -39,6 +39,10 @@ class Sdl2Backend : public Backend {
   };
   using Cursor = std::unique_ptr<SDL_Cursor, FreeCursor>;
 
+  // The next event of the desktop, waiting for it; false when none can come.
+  bool NextEvent(SDL_Event& event);
+  // The X connection SDL shows the windows through; null while there is no native window.
+  struct _XDisplay* X11Display() const;
   NativeWindow* Find(HWND window) const;
   NativeWindow* FindById(Uint32 id) const;
   // The native window of a layer window, made when the layer window is shown; null while hidden.

@@ -81,6 +81,12 @@ LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         Say("box " + std::to_string(MessageBox(window, "A modal box", "Demo box", MB_OK)));
       }
       return 0;
+    case WM_SIZE:
+      Say("size " + std::to_string(LOWORD(lParam)) + " " + std::to_string(HIWORD(lParam)));
+      return 0;
+    case WM_MOVE:
+      Say("moved");
+      return 0;
     case WM_SYSCOMMAND:
       Say("syscommand " + Hex(static_cast<unsigned>(wParam)));
       return DefWindowProc(window, message, wParam, lParam);
@@ -110,7 +116,8 @@ class DemoApp : public CWinApp {
     AppendMenu(file, MF_STRING, kHelloId, "Hello");
     const HMENU bar = CreateMenu();
     AppendMenu(bar, MF_POPUP, NumberFromHandle(file), "File");
-    const HWND window = CreateWindowEx(0, "DEMOMAIN", "Tavrin demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 60, 50,
+    const HWND window = CreateWindowEx(0, "DEMOMAIN", "Tavrin demo",
+                                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 60, 50,
                                        360, 220, nullptr, bar, nullptr, nullptr);
     auto child = [&](const char* className, const char* text, int id, int x, int y, int width, int height) {
       return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width, height, window,
@@ -124,8 +131,10 @@ class DemoApp : public CWinApp {
     UpdateWindow(window);
     POINT menu{12, -GetSystemMetrics(SM_CYMENU) / 2};
     ClientToScreen(window, &menu);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
     Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area) + " " + std::to_string(menu.x) + " " +
-        std::to_string(menu.y));
+        std::to_string(menu.y) + " " + std::to_string(client.y));
     return TRUE;
   }
 };
