@@ -185,17 +185,21 @@ void Navigate(HWND combo, ComboState& state, UINT key) {
   Notify(combo, CBN_SELCHANGE);
 }
 
+void ShowDropDown(HWND combo, ComboState& state, bool show) {
+  if (show) {
+    DropDown(combo);
+  } else {
+    CloseUp(combo, state);
+  }
+}
+
 // The keys of the combo box, also when its edit field has the focus; false for keys it leaves alone.
 bool ComboKey(HWND combo, UINT key) {
   ComboState* state = StateOf(combo);
   if (state == nullptr) return false;
   switch (key) {
     case VK_F4:
-      if (state->dropped) {
-        CloseUp(combo, *state);
-      } else {
-        DropDown(combo);
-      }
+      ShowDropDown(combo, *state, !state->dropped);
       return true;
     case VK_RETURN:
     case VK_ESCAPE:
@@ -240,12 +244,7 @@ void MouseDown(HWND combo, POINT point) {
   ComboState* state = StateOf(combo);
   if (state == nullptr) return;
   const RECT button = ButtonRect(combo);
-  if (state->edit != nullptr && !PtInRect(&button, point)) return;
-  if (state->dropped) {
-    CloseUp(combo, *state);
-  } else {
-    DropDown(combo);
-  }
+  if (state->edit == nullptr || PtInRect(&button, point)) ShowDropDown(combo, *state, !state->dropped);
 }
 
 void FocusGained(HWND combo, const ComboState& state) {
@@ -462,6 +461,9 @@ LRESULT ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
       return ToList(*state, LB_GETTEXTLEN, wParam);
     case CB_FINDSTRINGEXACT:
       return ToList(*state, LB_FINDSTRINGEXACT, wParam, lParam);
+    case CB_SHOWDROPDOWN:
+      ShowDropDown(combo, *state, wParam != 0);
+      return TRUE;
     case CB_GETDROPPEDSTATE:
       return state->dropped ? TRUE : FALSE;
     case CB_GETDROPPEDCONTROLRECT:

@@ -43,8 +43,11 @@ class TestDriver : public StepSource {
   bool DoubleClick(int id);
   // Focuses the control, selects all its text and types the Windows-1252 text over it key by key.
   bool Type(int id, const std::string& text);
-  // Enter, Escape, Tab, Shift+Tab, Space, Left, Right, Up, Down, Backspace, Delete, Home, End.
+  // Enter, Escape, Tab, Space, Left, Right, Up, Down, Backspace, Delete, Home, End, PageUp,
+  // PageDown, F4; each also with "Shift+" before it.
   bool Key(const std::string& name);
+  // Clicks the item in a list box, or opens a combo box's list and clicks the item there; in a
+  // multiple-selection list the click turns the item's selection on or off.
   bool Select(int id, int index);
   // The menu command, as if chosen in the active window's menu.
   bool Menu(int id);
@@ -72,6 +75,7 @@ class TestDriver : public StepSource {
   HWND RequireControl(int id);
   int AnswerBox(const MessageBoxRequest& request);
   bool FocusControl(HWND control, int id);
+  bool ClickItem(HWND list, int id, int index);
   void Deliver(InputEvent event);
   void PressKey(UINT key, char character);
 
