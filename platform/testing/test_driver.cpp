@@ -125,6 +125,22 @@ void TestDriver::ClickAt(POINT screen) {
   Pump();
 }
 
+void TestDriver::DragAt(POINT from, POINT to) {
+  InputEvent event;
+  event.point = from;
+  event.kind = InputEvent::Kind::MouseMove;
+  Deliver(event);
+  event.kind = InputEvent::Kind::MouseDown;
+  Deliver(event);
+  event.point = to;
+  event.kind = InputEvent::Kind::MouseMove;
+  Deliver(event);
+  event.kind = InputEvent::Kind::MouseUp;
+  Deliver(event);
+  backend_.Advance(kBetweenActions);
+  Pump();
+}
+
 bool TestDriver::Click(int id) {
   const HWND control = RequireControl(id);
   if (control == nullptr) return false;

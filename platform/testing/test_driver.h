@@ -60,6 +60,8 @@ class TestDriver : public StepSource {
   bool Snapshot(const std::string& path);
   // A click at a screen point, for what has no control id (a caption's close box, a menu bar).
   void ClickAt(POINT screen);
+  // The button pressed at one screen point, the pointer moved to another and released there.
+  void DragAt(POINT from, POINT to);
 
   // The answer for the next message box; a later call replaces an unused one.
   void Answer(int result) { pendingAnswer_ = result; }

@@ -1,0 +1,9 @@
+#include "controls_fixture.h"
+
+namespace controls_test {
+
+BEGIN_MESSAGE_MAP(RecordingDialog, CDialog)
+ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+}  // namespace controls_test
