@@ -145,11 +145,6 @@ void ListReport(HWND combo, ComboState& state, UINT code) {
   }
 }
 
-void EditReport(HWND combo, ComboState& state, UINT code) {
-  if (code == EN_SETFOCUS) Notify(combo, CBN_SETFOCUS);
-  if (code == EN_KILLFOCUS) CloseUp(combo, state);
-}
-
 // The arrow keys move the selection, open or closed, and report each move.
 void Navigate(HWND combo, ComboState& state, UINT key) {
   const int count = static_cast<int>(ToList(state, LB_GETCOUNT));
@@ -231,11 +226,41 @@ LRESULT DialogCode(HWND combo) {
   return code;
 }
 
-// The edit field of a drop-down combo box: an edit control whose arrow keys belong to the combo box.
+// The focus enters the combo box from elsewhere, or leaves it; passing between the combo box and
+// its own edit field is neither.
+void FocusEntered(HWND combo, HWND previous) {
+  const ComboState* state = StateOf(combo);
+  if (state != nullptr && previous != combo && previous != state->edit) Notify(combo, CBN_SETFOCUS);
+}
+
+void FocusLeft(HWND combo, HWND next) {
+  ComboState* state = StateOf(combo);
+  if (state == nullptr || next == combo || next == state->edit) return;
+  CloseUp(combo, *state);
+  InvalidateRect(combo, nullptr, TRUE);
+}
+
+// The edit field of a drop-down combo box: an edit control whose arrow keys belong to the combo
+// box, and whose focus is the combo box's.
 LRESULT ComboEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND combo = GetParent(edit);
-  if (message == WM_KEYDOWN && ComboKey(combo, static_cast<UINT>(wParam))) return 0;
-  if (message == WM_GETDLGCODE) return EditWindowProc(edit, message, wParam, lParam) | DialogCode(combo);
+  switch (message) {
+    case WM_KEYDOWN:
+      if (ComboKey(combo, static_cast<UINT>(wParam))) return 0;
+      break;
+    case WM_GETDLGCODE:
+      return EditWindowProc(edit, message, wParam, lParam) | DialogCode(combo);
+    case WM_SETFOCUS: {
+      const LRESULT result = EditWindowProc(edit, message, wParam, lParam);
+      FocusEntered(combo, reinterpret_cast<HWND>(wParam));
+      return result;
+    }
+    case WM_KILLFOCUS:
+      FocusLeft(combo, reinterpret_cast<HWND>(wParam));
+      break;
+    default:
+      break;
+  }
   return EditWindowProc(edit, message, wParam, lParam);
 }
 
@@ -247,19 +272,15 @@ void MouseDown(HWND combo, POINT point) {
   if (state->edit == nullptr || PtInRect(&button, point)) ShowDropDown(combo, *state, !state->dropped);
 }
 
-void FocusGained(HWND combo, const ComboState& state) {
+// A drop-down combo box hands the focus on to its edit field.
+void FocusGained(HWND combo, const ComboState& state, HWND previous) {
   if (state.edit != nullptr) {
     SetFocus(state.edit);
+    if (IsWindow(combo)) FocusEntered(combo, previous);
     return;
   }
   InvalidateRect(combo, nullptr, TRUE);
-  Notify(combo, CBN_SETFOCUS);
-}
-
-void FocusLost(HWND combo, ComboState& state, HWND next) {
-  if (next != nullptr && next == state.edit) return;
-  CloseUp(combo, state);
-  InvalidateRect(combo, nullptr, TRUE);
+  FocusEntered(combo, previous);
 }
 
 void PaintSelection(CDC& dc, HWND combo, const ComboState& state, const RECT& field, bool enabled) {
@@ -419,10 +440,10 @@ LRESULT ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
       Paint(combo, *state);
       return 0;
     case WM_SETFOCUS:
-      FocusGained(combo, *state);
+      FocusGained(combo, *state, reinterpret_cast<HWND>(wParam));
       return 0;
     case WM_KILLFOCUS:
-      FocusLost(combo, *state, reinterpret_cast<HWND>(wParam));
+      FocusLeft(combo, reinterpret_cast<HWND>(wParam));
       return 0;
     case WM_LBUTTONDOWN:
       MouseDown(combo, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -432,7 +453,6 @@ LRESULT ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_COMMAND:
       if (reinterpret_cast<HWND>(lParam) == state->list) ListReport(combo, *state, HIWORD(wParam));
-      if (reinterpret_cast<HWND>(lParam) == state->edit) EditReport(combo, *state, HIWORD(wParam));
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:

@@ -6,10 +6,21 @@
 #include <vector>
 
 #include "cdialog.h"
+#include "cscrollbar.h"
 #include "message_map.h"
 #include "window_fixture.h"
 
 namespace controls_test {
+
+struct ScrollRequest {
+  UINT message;
+  UINT code;
+  UINT position;
+  HWND bar;
+  bool operator==(const ScrollRequest& other) const {
+    return message == other.message && code == other.code && position == other.position && bar == other.bar;
+  }
+};
 
 struct Notification {
   int id;
@@ -32,6 +43,7 @@ class RecordingDialog : public CDialog {
     }
     return CDialog::OnCommand(wParam, lParam);
   }
+  std::vector<ScrollRequest> scrolls;
   // The brush the dialog answers an edit field's colour query with, instead of the default.
   HBRUSH editBrush = nullptr;
 
@@ -48,6 +60,12 @@ class RecordingDialog : public CDialog {
   afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) {
     if (kind == CTLCOLOR_EDIT && editBrush != nullptr) return editBrush;
     return CDialog::OnCtlColor(dc, control, kind);
+  }
+  afx_msg void OnHScroll(UINT code, UINT position, CScrollBar* bar) {
+    scrolls.push_back(ScrollRequest{WM_HSCROLL, code, position, bar == nullptr ? nullptr : bar->m_hWnd});
+  }
+  afx_msg void OnVScroll(UINT code, UINT position, CScrollBar* bar) {
+    scrolls.push_back(ScrollRequest{WM_VSCROLL, code, position, bar == nullptr ? nullptr : bar->m_hWnd});
   }
   DECLARE_MESSAGE_MAP()
 };
