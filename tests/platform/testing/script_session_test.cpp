@@ -118,6 +118,73 @@ void RegisterDemo() {
   Resources().AddDialog("MORE", more);
 }
 
+constexpr int kSalt = 90;
+constexpr int kHazard = 91;
+constexpr int kNotes = 92;
+
+// A window whose salt list is read afresh each time it drops down, keeping what was typed, and
+// which shows the salt chosen.
+class SaltDialog : public CDialog {
+ public:
+  SaltDialog() : CDialog("SALTS", nullptr) {}
+
+ protected:
+  void OnCancel() override { DestroyWindow(); }
+  void PostNcDestroy() override { delete this; }
+  BOOL OnInitDialog() override {
+    for (const char* hazard : {"T+", "Xn", "C"}) SendDlgItemMessage(kHazard, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hazard));
+    return CDialog::OnInitDialog();
+  }
+  afx_msg void OnDropDown() {
+    std::string typed;
+    GetDlgItem(kSalt)->GetWindowText(typed);
+    SendDlgItemMessage(kSalt, CB_RESETCONTENT);
+    for (const char* salt : {"AgCl", "PbI2", "BaSO4"}) SendDlgItemMessage(kSalt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(salt));
+    SetDlgItemText(kSalt, typed.c_str());
+  }
+  afx_msg void OnSalt() {
+    const auto index = SendDlgItemMessage(kSalt, CB_GETCURSEL);
+    char salt[16] = {};
+    SendDlgItemMessage(kSalt, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(salt));
+    SetDlgItemText(kResult, salt);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SaltDialog, CDialog)
+ON_CONTROL(CBN_DROPDOWN, kSalt, OnDropDown)
+ON_CONTROL(CBN_SELCHANGE, kSalt, OnSalt)
+END_MESSAGE_MAP()
+
+class SaltApp : public CWinApp {
+ public:
+  SaltApp() : CWinApp("Salts") {}
+  BOOL InitInstance() override {
+    auto* salts = new SaltDialog;
+    if (!salts->Create("SALTS")) {
+      delete salts;
+      return FALSE;
+    }
+    m_pMainWnd = salts;
+    return TRUE;
+  }
+};
+
+void RegisterSalts() {
+  DialogTemplate salts;
+  salts.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+  salts.caption = "Salts";
+  salts.cx = 200;
+  salts.cy = 120;
+  salts.items = {
+      Item("COMBOBOX", "", kSalt, WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL, 4, 4, 80, 60),
+      Item("COMBOBOX", "", kHazard, WS_TABSTOP | CBS_DROPDOWNLIST, 90, 4, 60, 60),
+      Item("STATIC", "", kResult, SS_LEFT, 4, 24, 80, 10),
+      Item("EDIT", "", kNotes, WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 4, 40, 120, 40),
+  };
+  Resources().AddDialog("SALTS", salts);
+}
+
 class ScriptTest : public ::testing::Test {
  protected:
   ScriptTest() {
@@ -247,6 +314,43 @@ TEST_F(ScriptTest, ValuesWithLineBreaksAndTabsStayOnOneLine) {
   SetDlgItemText(app.m_pMainWnd->m_hWnd, kResult, "a\r\nb\nc\td");
   app.Run();
   EXPECT_EQ(out.str(), "text 30: a\\nb\\nc\\td\n");
+}
+
+TEST_F(ScriptTest, ASessionTypesIntoAndChoosesFromTheRealListsAndFields) {
+  RegisterSalts();
+  SaltApp app;
+  std::ostringstream out;
+  {
+    ScriptSession session(out);
+    ASSERT_TRUE(session.LoadText("items 90\n"
+                                 "type 90 NaCl\n"
+                                 "text 90\n"
+                                 "select 90 1\n"
+                                 "text 90\n"
+                                 "text 30\n"
+                                 "items 90\n"
+                                 "select 91 2\n"
+                                 "text 91\n"
+                                 "type 92 Kalium\n"
+                                 "key Enter\n"
+                                 "key Backspace\n"
+                                 "key Enter\n"
+                                 "text 92\n"
+                                 "select 91 7\n"
+                                 "text 30\n"));
+    RunApplication(app);
+    EXPECT_TRUE(session.Failed());
+  }
+  EXPECT_EQ(out.str(),
+            "items 90: \n"
+            "text 90: NaCl\n"
+            "text 90: PbI2\n"
+            "text 30: PbI2\n"
+            "items 90: AgCl\\tPbI2\\tBaSO4\n"
+            "text 91: C\n"
+            "text 92: Kalium\\n\n"
+            "error: line 15: control 91 has no item 7\n");
+  EXPECT_TRUE(TopLevelWindows().empty());
 }
 
 }  // namespace
