@@ -371,7 +371,9 @@ LRESULT CreateParts(HWND combo, ComboState& state, const CREATESTRUCT& create) {
   if (state.list == nullptr) return -1;
   if (HasEdit(combo)) {
     state.edit = CreateWindowEx(0, kEditClassName, create.lpszName,
-                                WS_CHILD | WS_VISIBLE | ((style & CBS_AUTOHSCROLL) != 0 ? ES_AUTOHSCROLL : 0), 0, 0, 0,
+                                WS_CHILD | WS_VISIBLE | (style & WS_DISABLED) |
+                                    ((style & CBS_AUTOHSCROLL) != 0 ? ES_AUTOHSCROLL : 0),
+                                0, 0, 0,
                                 0, combo, HandleFromNumber<HMENU>(kComboEditId), nullptr, nullptr);
     if (state.edit == nullptr) return -1;
     SubclassWindowProc(state.edit, ComboEditProc);

@@ -199,6 +199,12 @@ LRESULT GetCurrentSelection(HWND list, const ListBoxState& state) {
   return IsItem(state, index) ? index : LB_ERR;
 }
 
+LRESULT GetSelected(HWND list, const ListBoxState& state, WPARAM wParam) {
+  const auto index = static_cast<LRESULT>(static_cast<int>(wParam));
+  if (!IsItem(state, index)) return LB_ERR;
+  return IsSelected(list, state, static_cast<int>(index)) ? 1 : 0;
+}
+
 // Multiple selection only; index -1 is every item.
 LRESULT SetSelected(HWND list, ListBoxState& state, WPARAM select, LPARAM index) {
   if (!IsMultiple(list)) return LB_ERR;
@@ -469,7 +475,7 @@ LRESULT Create(HWND list, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(list, WM_NCCREATE, wParam, lParam);
 }
 
-LRESULT Mouse(HWND list, ListBoxState& state, UINT message, WPARAM, LPARAM lParam) {
+LRESULT Mouse(HWND list, ListBoxState& state, UINT message, LPARAM lParam) {
   const POINT point = PointOf(lParam);
   if (state.combo != nullptr) {
     DroppedMouse(list, state, message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message, point);
@@ -539,7 +545,7 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
-      return Mouse(list, *state, message, wParam, lParam);
+      return Mouse(list, *state, message, lParam);
     case WM_CAPTURECHANGED:
       CaptureLost(list, *state);
       return 0;
@@ -569,8 +575,7 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case LB_GETCURSEL:
       return GetCurrentSelection(list, *state);
     case LB_GETSEL:
-      return IsItem(*state, static_cast<int>(wParam)) ? (IsSelected(list, *state, static_cast<int>(wParam)) ? 1 : 0)
-                                                       : LB_ERR;
+      return GetSelected(list, *state, wParam);
     case LB_SETSEL:
       return SetSelected(list, *state, wParam, lParam);
     case LB_GETSELCOUNT:

@@ -1,7 +1,7 @@
 #pragma once
 // Styles, messages and notifications of the standard controls, shared by the controls, the dialog
 // manager and the test driver.
-#include "win_constants.h"
+#include "wintypes.h"
 
 // Buttons.
 constexpr DWORD BS_PUSHBUTTON = 0x00;
@@ -56,8 +56,6 @@ constexpr UINT EN_CHANGE = 0x0300;
 constexpr DWORD LBS_NOTIFY = 0x0001;
 constexpr DWORD LBS_SORT = 0x0002;
 constexpr DWORD LBS_MULTIPLESEL = 0x0008;
-constexpr DWORD LBS_HASSTRINGS = 0x0040;
-constexpr DWORD LBS_STANDARD = LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER;
 constexpr UINT LB_ADDSTRING = 0x0180;
 constexpr UINT LB_INSERTSTRING = 0x0181;
 constexpr UINT LB_DELETESTRING = 0x0182;
@@ -82,15 +80,11 @@ constexpr LRESULT LB_ERR = -1;
 constexpr LRESULT LB_ERRSPACE = -2;
 
 // Combo boxes.
-constexpr DWORD CBS_SIMPLE = 0x0001;
 constexpr DWORD CBS_DROPDOWN = 0x0002;
 constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
 constexpr DWORD CBS_TYPEMASK = 0x0003;
 constexpr DWORD CBS_AUTOHSCROLL = 0x0040;
 constexpr DWORD CBS_SORT = 0x0100;
-constexpr DWORD CBS_HASSTRINGS = 0x0200;
-constexpr UINT CB_GETEDITSEL = 0x0140;
-constexpr UINT CB_SETEDITSEL = 0x0142;
 constexpr UINT CB_ADDSTRING = 0x0143;
 constexpr UINT CB_DELETESTRING = 0x0144;
 constexpr UINT CB_GETCOUNT = 0x0146;

@@ -20,6 +20,7 @@ constexpr int kReadOnly = 15;
 constexpr int kDisabled = 16;
 constexpr int kHidden = 17;
 constexpr int kBoth = 18;
+constexpr int kBounded = 19;
 
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 
@@ -34,6 +35,7 @@ std::vector<DialogItemTemplate> Fields() {
       Item("EDIT", "Natrium", kReadOnly, WS_TABSTOP | WS_BORDER | ES_READONLY, 4, 64, 60, 12),
       Item("EDIT", "Kalium", kDisabled, WS_TABSTOP | WS_BORDER | WS_DISABLED, 70, 64, 60, 12),
       Item("EDIT", "", kBoth, WS_TABSTOP | WS_BORDER | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 4, 80, 120, 50),
+      Item("EDIT", "", kBounded, WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN, 130, 80, 60, 20),
   };
 }
 
@@ -151,6 +153,28 @@ TEST_F(EditTest, WithoutAutomaticScrollingTypingStopsAtTheFieldsWidth) {
 
   ASSERT_TRUE(driver.Type(kNarrowScrolling, typed));
   EXPECT_EQ(Text(kNarrowScrolling), typed);
+  // The view followed the caret: the right end of the field is the end of the text, the left end
+  // well into it.
+  const HWND scrolling = Control(kNarrowScrolling);
+  RECT frame{};
+  GetWindowRect(scrolling, &frame);
+  const int middle = (frame.bottom - frame.top) / 2;
+  driver.ClickAt(OnScreen(scrolling, frame.right - frame.left - 3, middle));
+  EXPECT_EQ(Selection(kNarrowScrolling), std::make_pair(DWORD(typed.size()), DWORD(typed.size())));
+  driver.ClickAt(OnScreen(scrolling, 3, middle));
+  EXPECT_GT(Selection(kNarrowScrolling).first, 10u);
+}
+
+TEST_F(EditTest, AMultiLineFieldThatDoesNotScrollTakesNoLineBelowItsLast) {
+  RECT client{};
+  GetClientRect(Control(kBounded), &client);
+  ASSERT_EQ(client.bottom / LineHeightOf(kBounded), 2);
+  ASSERT_TRUE(driver.Type(kBounded, "a"));
+  driver.Key("Enter");
+  driver.Key("Enter");
+  TypeHere(kBounded, "b");
+  driver.Key("Enter");
+  EXPECT_EQ(Text(kBounded), "a\r\nb");
 }
 
 TEST_F(EditTest, ChangesAreReportedAlsoWhenTheProgramSetsTheText) {
