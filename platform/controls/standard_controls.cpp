@@ -1,7 +1,13 @@
 #include "standard_controls.h"
 
 #include "button.h"
+#include "cbutton.h"
+#include "ccombobox.h"
+#include "cedit.h"
+#include "clistbox.h"
 #include "combo_box.h"
+#include "cscrollbar.h"
+#include "cstatic.h"
 #include "edit.h"
 #include "list_box.h"
 #include "scroll_bar_control.h"
@@ -18,6 +24,12 @@ bool Register(LPCSTR name, WNDPROC procedure, UINT style) {
   return RegisterClass(&windowClass) != FALSE;
 }
 
+template <typename Wrapper>
+std::unique_ptr<CWnd> MakeWrapper() {
+  return std::make_unique<Wrapper>();
+}
+
+
 }  // namespace
 
 void RegisterStandardControls() {
@@ -28,7 +40,14 @@ void RegisterStandardControls() {
     all = Register(kListBoxClassName, ListBoxWindowProc, CS_DBLCLKS) && all;
     all = Register(kComboListClassName, ListBoxWindowProc, 0) && all;
     all = Register(kComboBoxClassName, ComboBoxWindowProc, 0) && all;
-    return Register(kScrollBarClassName, ScrollBarWindowProc, 0) && all;
+    all = Register(kScrollBarClassName, ScrollBarWindowProc, 0) && all;
+    SetTemporaryWrapperFactory(kButtonClassName, MakeWrapper<CButton>);
+    SetTemporaryWrapperFactory(kStaticClassName, MakeWrapper<CStatic>);
+    SetTemporaryWrapperFactory(kEditClassName, MakeWrapper<CEdit>);
+    SetTemporaryWrapperFactory(kListBoxClassName, MakeWrapper<CListBox>);
+    SetTemporaryWrapperFactory(kComboBoxClassName, MakeWrapper<CComboBox>);
+    SetTemporaryWrapperFactory(kScrollBarClassName, MakeWrapper<CScrollBar>);
+    return all;
   }();
   (void)registered;
 }

@@ -258,6 +258,11 @@ TEST_F(ListBoxTest, TheClassFormReachesItemsAndSelection) {
   list.GetText(7, text);
   EXPECT_EQ(text, "");
   list.UnsubclassWindow();
+  // A list box without a wrapper of its own is reached through one of its class form.
+  CWnd* other = Dialog().GetDlgItem(kList);
+  ASSERT_TRUE(other->IsKindOf(RUNTIME_CLASS(CListBox)));
+  EXPECT_EQ(static_cast<CListBox*>(other)->AddString("Neon"), 0);
+  EXPECT_EQ(static_cast<CListBox*>(other)->GetCount(), 1);
 }
 
 }  // namespace
