@@ -38,6 +38,17 @@ TEST_F(ScrollBarTest, TheRangeHoldsThePositionAndTheMessagesReachIt) {
   int maximum = 0;
   Send(kVertical, SBM_GETRANGE, reinterpret_cast<WPARAM>(&minimum), reinterpret_cast<LPARAM>(&maximum));
   EXPECT_EQ(std::make_pair(minimum, maximum), std::make_pair(2, 3));
+  // A window's bars take their room from the client area, not from its frame.
+  RECT frame{0, 0, 100, 50};
+  AdjustWindowRectEx(&frame, WS_CHILD | WS_VSCROLL | WS_HSCROLL, FALSE, WS_EX_CLIENTEDGE);
+  const RECT expected{-2, -2, 102, 52};
+  EXPECT_TRUE(EqualRect(&frame, &expected));
+  const HWND edit = CreateWindowEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
+                                   200, 40, 104, 54, window, nullptr, nullptr, nullptr);
+  RECT client{};
+  GetClientRect(edit, &client);
+  EXPECT_EQ(client.right, 100 - 16);
+  EXPECT_EQ(client.bottom, 50 - 16);
   // A window without bars has no positions to give or take.
   EXPECT_EQ(GetScrollPos(window, SB_VERT), 0);
   EXPECT_EQ(SetScrollRange(window, SB_VERT, 0, 5, TRUE), FALSE);
