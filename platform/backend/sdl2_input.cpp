@@ -18,7 +18,7 @@ constexpr KeyPair kKeys[] = {
     {SDLK_LALT, VK_MENU},       {SDLK_RALT, VK_MENU},       {SDLK_ESCAPE, VK_ESCAPE},   {SDLK_SPACE, VK_SPACE},
     {SDLK_PAGEUP, VK_PRIOR},    {SDLK_PAGEDOWN, VK_NEXT},   {SDLK_END, VK_END},         {SDLK_HOME, VK_HOME},
     {SDLK_LEFT, VK_LEFT},       {SDLK_UP, VK_UP},           {SDLK_RIGHT, VK_RIGHT},     {SDLK_DOWN, VK_DOWN},
-    {SDLK_INSERT, VK_INSERT},   {SDLK_DELETE, VK_DELETE},
+    {SDLK_INSERT, VK_INSERT},   {SDLK_DELETE, VK_DELETE},   {SDLK_F4, VK_F4},
 };
 
 // The length of the UTF-8 sequence a lead byte starts; a stray byte stands alone.

@@ -9,7 +9,6 @@
 
 #include "charset.h"
 #include "child_process.h"
-#include "dialog_manager.h"
 #include "message_box.h"
 #include "pdf_file_destination.h"
 #include "printer_queue_destination.h"
@@ -21,16 +20,14 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kPrintSystemWait = 5s;
-// As many printers as fit one column of choices on the screen.
-constexpr size_t kMostPrinters = 24;
-constexpr short kChoiceTop = 19;
-constexpr short kChoiceStep = 12;
+constexpr const char* kDefaultFileName = "tavrin-print.pdf";
 
-std::string DefaultPdfPath() {
+std::string HomeFolder() {
   const char* home = std::getenv("HOME");
-  const std::filesystem::path folder = home != nullptr && *home != '\0' ? std::filesystem::path(home)
-                                                                          : std::filesystem::current_path();
-  return (folder / "tavrin-print.pdf").string();
+  if (home != nullptr && *home != '\0') return home;
+  std::error_code error;
+  const std::filesystem::path here = std::filesystem::current_path(error);
+  return error ? std::string(".") : here.string();
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -50,7 +47,6 @@ std::vector<std::string> PrintSystemPrinters(int& defaultIndex) {
   if (!names.finished || names.exitCode != 0) return {};
   std::vector<std::string> printers;
   for (const std::string& name : Lines(names.output)) {
-    if (printers.size() == kMostPrinters) break;
     // Printer names are plain words; anything else is not a list of printers.
     if (name.find_first_of(" \t/#") == std::string::npos && Cp1252FromUtf8(name)) printers.push_back(name);
   }
@@ -64,7 +60,7 @@ std::vector<std::string> PrintSystemPrinters(int& defaultIndex) {
   return printers;
 }
 
-DialogItemTemplate Control(const char* className, const std::string& text, int id, DWORD style, short x, short y,
+DialogItemTemplate Control(const char* className, const char* text, int id, DWORD style, short x, short y,
                            short width, short height) {
   DialogItemTemplate item;
   item.className = className;
@@ -78,7 +74,17 @@ DialogItemTemplate Control(const char* className, const std::string& text, int i
   return item;
 }
 
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CPrintDialog, CDialog)
+ON_CONTROL(CBN_SELCHANGE, kPrintDestinationId, OnDestinationChange)
+END_MESSAGE_MAP()
 
 CPrintDialog::CPrintDialog(BOOL printSetupOnly, DWORD flags, CWnd* parent)
     : CDialog(kPrintDialogTemplate, parent), setupOnly_(printSetupOnly != FALSE) {
@@ -89,21 +95,17 @@ DialogTemplate CPrintDialog::Layout() const {
   DialogTemplate layout;
   layout.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
   layout.caption = setupOnly_ ? "Print Setup" : "Print";
-  const short listBottom = static_cast<short>(kChoiceTop + kChoiceStep * (printers_.size() + 1));
   layout.cx = 250;
-  layout.cy = static_cast<short>(std::max<int>(48, listBottom + 20));
-  layout.items.push_back(Control("STATIC", "Print to:", -1, SS_LEFT, 7, 7, 100, 8));
-  layout.items.push_back(Control("BUTTON", "PDF file", kPdfFileChoiceId,
-                                 BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 14, kChoiceTop, 160, 10));
-  for (size_t index = 0; index < printers_.size(); ++index) {
-    layout.items.push_back(Control("BUTTON", *Cp1252FromUtf8(printers_[index]), kFirstPrinterId + static_cast<int>(index),
-                                   BS_AUTORADIOBUTTON, 14, static_cast<short>(kChoiceTop + kChoiceStep * (index + 1)),
-                                   160, 10));
-  }
-  layout.items.push_back(Control("STATIC", "PDF file: " + Cp1252ForDisplay(pdfPath_), kPdfFileNameId,
-                                 SS_LEFT | SS_NOPREFIX | WS_GROUP, 7, static_cast<short>(listBottom + 4), 236, 8));
-  layout.items.push_back(Control("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 193, 7, 50, 14));
-  layout.items.push_back(Control("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP, 193, 24, 50, 14));
+  layout.cy = 46;
+  layout.items = {
+      Control("STATIC", "Printer:", -1, SS_LEFT, 7, 9, 40, 8),
+      Control("COMBOBOX", "", kPrintDestinationId, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 50, 7, 136,
+              100),
+      Control("STATIC", "File name:", -1, SS_LEFT, 7, 27, 40, 8),
+      Control("EDIT", "", kPdfFileNameId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 50, 25, 136, 12),
+      Control("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 193, 7, 50, 14),
+      Control("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP, 193, 24, 50, 14),
+  };
   return layout;
 }
 
@@ -112,7 +114,7 @@ int CPrintDialog::DoModal() {
     const WaitCursor asking;
     printers_ = PrintSystemPrinters(defaultPrinter_);
   }
-  pdfPath_ = DefaultPdfPath();
+  home_ = HomeFolder();
   chosen_.reset();
   m_pd.hDC = nullptr;
   Resources().AddDialog(kPrintDialogTemplate, Layout());
@@ -123,28 +125,64 @@ int CPrintDialog::DoModal() {
 }
 
 BOOL CPrintDialog::OnInitDialog() {
-  const int choice = defaultPrinter_ < 0 ? kPdfFileChoiceId : kFirstPrinterId + defaultPrinter_;
-  SendDlgItemMessage(choice, BM_SETCHECK, BST_CHECKED, 0);
+  SendDlgItemMessage(kPrintDestinationId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("PDF file"));
+  for (const std::string& printer : printers_) {
+    SendDlgItemMessage(kPrintDestinationId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp1252FromUtf8(printer)->c_str()));
+  }
+  SendDlgItemMessage(kPrintDestinationId, CB_SETCURSEL, static_cast<WPARAM>(defaultPrinter_ + 1), 0);
+  const std::string file = (std::filesystem::path(home_) / kDefaultFileName).string();
+  SetDlgItemText(kPdfFileNameId, Cp1252FromUtf8(file).value_or(std::string("~/") + kDefaultFileName).c_str());
+  OnDestinationChange();
   CDialog::OnInitDialog();
-  GotoDlgCtrl(GetDlgItem(choice));
+  GotoDlgCtrl(GetDlgItem(kPrintDestinationId));
   return FALSE;
 }
 
+void CPrintDialog::OnDestinationChange() {
+  // The file name matters only for the PDF file.
+  const LRESULT choice = SendDlgItemMessage(kPrintDestinationId, CB_GETCURSEL, 0, 0);
+  GetDlgItem(kPdfFileNameId)->EnableWindow(choice == 0 ? TRUE : FALSE);
+}
+
+std::string CPrintDialog::ChosenPdfFile() {
+  auto refuse = [&](const std::string& why) {
+    MessageBox(why.c_str(), "Print", MB_OK | MB_ICONEXCLAMATION);
+    GotoDlgCtrl(GetDlgItem(kPdfFileNameId));
+    return std::string();
+  };
+  std::string typed;
+  GetDlgItem(kPdfFileNameId)->GetWindowText(typed);
+  typed = Trimmed(typed);
+  if (typed.empty()) return refuse("Type the name of the PDF file to print to.");
+  // A name without a folder, or starting with "~/", is in the home folder.
+  std::string name = Utf8FromCp1252(typed);
+  if (name.starts_with("~/")) name = name.substr(2);
+  std::filesystem::path file(name);
+  if (file.is_relative()) file = std::filesystem::path(home_) / file;
+  const std::string shown = Cp1252ForDisplay(file.string());
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) return refuse(shown + " is a folder; type the name of a file.");
+  const std::filesystem::path folder = file.parent_path();
+  if (access(folder.c_str(), W_OK) != 0) {
+    return refuse("The PDF file cannot be written: the folder " + Cp1252ForDisplay(folder.string()) +
+                  " does not exist or is not writable.");
+  }
+  if (std::filesystem::exists(file, error) &&
+      MessageBox((shown + " exists already.\nReplace it?").c_str(), "Print", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    GotoDlgCtrl(GetDlgItem(kPdfFileNameId));
+    return {};
+  }
+  return file.string();
+}
+
 void CPrintDialog::OnOK() {
-  for (size_t index = 0; index < printers_.size(); ++index) {
-    if (SendDlgItemMessage(kFirstPrinterId + static_cast<int>(index), BM_GETCHECK, 0, 0) == BST_CHECKED) {
-      chosen_ = std::make_unique<PrinterQueueDestination>(printers_[index]);
-      CDialog::OnOK();
-      return;
-    }
+  const LRESULT choice = SendDlgItemMessage(kPrintDestinationId, CB_GETCURSEL, 0, 0);
+  if (choice > 0 && static_cast<size_t>(choice) <= printers_.size()) {
+    chosen_ = std::make_unique<PrinterQueueDestination>(printers_[static_cast<size_t>(choice) - 1]);
+  } else {
+    const std::string file = ChosenPdfFile();
+    if (file.empty()) return;
+    chosen_ = std::make_unique<PdfFileDestination>(file);
   }
-  const std::filesystem::path folder = std::filesystem::path(pdfPath_).parent_path();
-  if (access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
-    const std::string text = "The PDF file cannot be written: the folder " + Cp1252ForDisplay(folder.string()) +
-                             " does not exist or is not writable.";
-    MessageBox(text.c_str(), "Print", MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
-  chosen_ = std::make_unique<PdfFileDestination>(pdfPath_);
   CDialog::OnOK();
 }

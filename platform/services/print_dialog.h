@@ -1,12 +1,13 @@
 #pragma once
-// The print dialog: a choice between "PDF file" and the printers the desktop's print system
-// (CUPS) names, and, with PD_RETURNDC, the printer DC of the choice.
+// The print dialog: a choice between "PDF file", written under a name the user can type, and the
+// printers the desktop's print system (CUPS) names; with PD_RETURNDC, the printer DC of the choice.
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cdialog.h"
 #include "global_memory.h"
+#include "message_map.h"
 #include "printer_device.h"
 
 constexpr DWORD PD_ALLPAGES = 0x00000000;
@@ -30,10 +31,9 @@ struct PRINTDLG {
   WORD nCopies = 0;
 };
 
-// The dialog's controls, for tests and scripted sessions: the choice "PDF file", the printers from
-// kFirstPrinterId on in the print system's order, and the line that names the PDF file.
-constexpr int kPdfFileChoiceId = 1100;
-constexpr int kFirstPrinterId = 1101;
+// The dialog's controls, for tests and scripted sessions: the drop-down list of destinations
+// ("PDF file" first, then the printers in the print system's order) and the PDF file's name.
+constexpr int kPrintDestinationId = 1100;
 constexpr int kPdfFileNameId = 1090;
 constexpr const char* kPrintDialogTemplate = "PRINTDLG";
 
@@ -53,13 +53,19 @@ class CPrintDialog : public CDialog {
  protected:
   BOOL OnInitDialog() override;
   void OnOK() override;
+  afx_msg void OnDestinationChange();
 
  private:
   DialogTemplate Layout() const;
+  // The PDF file the name field names, UTF-8; empty, after telling the user why, when it cannot
+  // be written there.
+  std::string ChosenPdfFile();
 
   bool setupOnly_;
   std::vector<std::string> printers_;  // as the print system names them
   int defaultPrinter_ = -1;
-  std::string pdfPath_;                // UTF-8
+  std::string home_;                   // UTF-8: where the PDF file goes by default
   std::unique_ptr<PrintDestination> chosen_;
+
+  DECLARE_MESSAGE_MAP()
 };

@@ -15,7 +15,7 @@ TEST(Sdl2Input, KeysMapToTheirVirtualKeys) {
       {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE}, {SDLK_TAB, VK_TAB},
       {SDLK_BACKSPACE, VK_BACK}, {SDLK_DELETE, VK_DELETE}, {SDLK_LEFT, VK_LEFT},  {SDLK_DOWN, VK_DOWN},
       {SDLK_HOME, VK_HOME},     {SDLK_PAGEDOWN, VK_NEXT}, {SDLK_RSHIFT, VK_SHIFT}, {SDLK_LCTRL, VK_CONTROL},
-      {SDLK_F13, 0},            {SDLK_CAPSLOCK, 0},
+      {SDLK_F4, VK_F4},         {SDLK_F13, 0},            {SDLK_CAPSLOCK, 0},
   };
   for (const auto& each : cases) EXPECT_EQ(VirtualKeyFor(each.key), each.virtualKey) << SDL_GetKeyName(each.key);
 }

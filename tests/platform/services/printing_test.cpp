@@ -97,6 +97,19 @@ class PrintingTest : public ::testing::Test {
   std::function<void()> Click(int id) {
     return [this, id] { EXPECT_TRUE(driver.Click(id)) << driver.LastError(); };
   }
+  std::function<void()> Destination(int index) {
+    return [this, index] { EXPECT_TRUE(driver.Select(kPrintDestinationId, index)) << driver.LastError(); };
+  }
+  std::function<void()> FileName(const std::string& name) {
+    return [this, name] { EXPECT_TRUE(driver.Type(kPdfFileNameId, name)) << driver.LastError(); };
+  }
+  // Prints one line of text on one page and ends the document; what ENDDOC returned.
+  static int PrintLine(HDC dc, const char* text) {
+    EXPECT_GT(Escape(dc, STARTDOC, 8, "Test-Doc", nullptr), 0);
+    TextOutA(dc, 100, 100, text, -1);
+    EXPECT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
+    return Escape(dc, ENDDOC, 0, nullptr, nullptr);
+  }
 
   FakePrograms fakes;
   TestDriver driver;
@@ -106,10 +119,11 @@ class PrintingTest : public ::testing::Test {
 
 TEST_F(PrintingTest, TheDialogOffersAPdfFileAndThePrintersWithTheDefaultChosen) {
   std::optional<std::string> caption;
-  std::optional<std::string> office;
+  std::optional<std::vector<std::string>> destinations;
+  std::optional<std::string> chosen;
   std::optional<std::string> file;
-  std::optional<int> pdfChecked;
-  std::optional<int> labChecked;
+  bool fileNameOpen = true;
+  bool fileNameOpenForPdf = false;
   int result = 0;
   const HWND owner = CreateWindowEx(0, "STATIC", "Curve fit", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 200,
                                     nullptr, nullptr, nullptr, nullptr);
@@ -119,11 +133,12 @@ TEST_F(PrintingTest, TheDialogOffersAPdfFileAndThePrintersWithTheDefaultChosen) 
             shownOwner = GetWindow(GetActiveWindow(), GW_OWNER);
             ownerEnabled = IsWindowEnabled(owner) != FALSE;
             caption = driver.WindowCaption();
-            office = driver.Text(kFirstPrinterId);
+            destinations = driver.Items(kPrintDestinationId);
+            chosen = driver.Text(kPrintDestinationId);
             file = driver.Text(kPdfFileNameId);
-            pdfChecked = driver.Checked(kPdfFileChoiceId);
-            labChecked = driver.Checked(kFirstPrinterId + 1);
+            fileNameOpen = IsWindowEnabled(driver.FindControl(kPdfFileNameId)) != FALSE;
           },
+          Destination(0), [&] { fileNameOpenForPdf = IsWindowEnabled(driver.FindControl(kPdfFileNameId)) != FALSE; },
           Click(IDCANCEL)},
          &result, owner);
   EXPECT_EQ(result, IDCANCEL);
@@ -131,29 +146,30 @@ TEST_F(PrintingTest, TheDialogOffersAPdfFileAndThePrintersWithTheDefaultChosen) 
   EXPECT_FALSE(ownerEnabled) << "and takes no input while it is open";
   EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(caption, "Print");
-  EXPECT_EQ(office, "office");
-  EXPECT_EQ(file, "PDF file: " + (home_ / "tavrin-print.pdf").string());
-  EXPECT_EQ(pdfChecked, 0);
-  EXPECT_EQ(labChecked, 1);
+  EXPECT_EQ(destinations, (std::vector<std::string>{"PDF file", "office", "lab"}));
+  EXPECT_EQ(chosen, "lab");
+  EXPECT_EQ(file, (home_ / "tavrin-print.pdf").string());
+  EXPECT_FALSE(fileNameOpen) << "a printer needs no file name";
+  EXPECT_TRUE(fileNameOpenForPdf);
 }
 
 TEST_F(PrintingTest, WithoutAPrintSystemOnlyThePdfFileIsOffered) {
   fakes.Add("lpstat", "echo 'lpstat: No destinations added.' >&2; exit 1");
-  bool printerShown = true;
-  std::optional<int> pdfChecked;
+  std::optional<std::vector<std::string>> destinations;
+  std::optional<std::string> chosen;
   HDC dc = Choose({[&] {
-                     printerShown = driver.FindControl(kFirstPrinterId) != nullptr;
-                     pdfChecked = driver.Checked(kPdfFileChoiceId);
+                     destinations = driver.Items(kPrintDestinationId);
+                     chosen = driver.Text(kPrintDestinationId);
                    },
                    Click(IDOK)});
-  EXPECT_FALSE(printerShown);
-  EXPECT_EQ(pdfChecked, 1);
+  EXPECT_EQ(destinations, std::vector<std::string>{"PDF file"});
+  EXPECT_EQ(chosen, "PDF file");
   ASSERT_NE(dc, nullptr);
   EXPECT_TRUE(DeleteDC(dc));
 }
 
 TEST_F(PrintingTest, APrintedPageHasItsLinesEllipsesAndTextWhereTheyWereDrawn) {
-  HDC dc = Choose({Click(kPdfFileChoiceId), Click(IDOK)});
+  HDC dc = Choose({Destination(0), Click(IDOK)});
   ASSERT_NE(dc, nullptr);
   EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 2480);
   EXPECT_EQ(GetDeviceCaps(dc, HORZRES) / 500, 4) << "the plot's scale on this page";
@@ -220,10 +236,7 @@ TEST_F(PrintingTest, APrintedPageHasItsLinesEllipsesAndTextWhereTheyWereDrawn) {
 TEST_F(PrintingTest, APageForAPrinterGoesToItsQueueWithLp) {
   HDC dc = Choose({Click(IDOK)});
   ASSERT_NE(dc, nullptr);
-  ASSERT_GT(Escape(dc, STARTDOC, 8, "Test-Doc", nullptr), 0);
-  TextOut(dc, 100, 100, "Sent to lab", -1);
-  ASSERT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
-  EXPECT_GT(Escape(dc, ENDDOC, 0, nullptr, nullptr), 0);
+  EXPECT_GT(PrintLine(dc, "Sent to lab"), 0);
   DeleteDC(dc);
   const std::vector<std::string> arguments = fakes.Arguments("lp");
   ASSERT_EQ(arguments.size(), 5u);
@@ -232,6 +245,45 @@ TEST_F(PrintingTest, APageForAPrinterGoesToItsQueueWithLp) {
   EXPECT_FALSE(std::filesystem::exists(arguments[4])) << "the file lp was given is removed after";
   EXPECT_NE(TextOf(fakes.Folder() / "sent.pdf").find("Sent to lab"), std::string::npos);
   EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(PrintingTest, ThePdfFileIsWhereTheUserNamedIt) {
+  std::filesystem::create_directories(home_ / "plots");
+  std::filesystem::create_directories(fakes.Folder() / "elsewhere");
+  const struct {
+    std::string typed;
+    std::filesystem::path written;
+  } cases[] = {
+      {"~/plots/fit.pdf", home_ / "plots" / "fit.pdf"},
+      {"  titration.pdf ", home_ / "titration.pdf"},
+      {(fakes.Folder() / "elsewhere" / "s\xF8k.pdf").string(), fakes.Folder() / "elsewhere" / "s\xC3\xB8k.pdf"},
+  };
+  for (const auto& each : cases) {
+    HDC dc = Choose({Destination(0), FileName(each.typed), Click(IDOK)});
+    ASSERT_NE(dc, nullptr) << each.typed;
+    EXPECT_GT(PrintLine(dc, "Named"), 0);
+    DeleteDC(dc);
+    EXPECT_NE(TextOf(each.written).find("Named"), std::string::npos) << each.written;
+  }
+  EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(PrintingTest, AFileThatExistsIsReplacedOnlyWhenTheUserSaysSo) {
+  const std::filesystem::path file = home_ / "tavrin-print.pdf";
+  std::ofstream(file) << "the user's own";
+  int result = 0;
+  HDC dc = Choose({Destination(0), [&] { driver.Answer(IDNO); }, Click(IDOK), Click(IDCANCEL)}, &result);
+  EXPECT_EQ(dc, nullptr);
+  EXPECT_EQ(result, IDCANCEL);
+  ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+  EXPECT_EQ(driver.MessageBoxes()[0].text, file.string() + " exists already.\nReplace it?");
+  std::ifstream kept(file);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()), "the user's own");
+  dc = Choose({Destination(0), [&] { driver.Answer(IDYES); }, Click(IDOK)});
+  ASSERT_NE(dc, nullptr);
+  EXPECT_GT(PrintLine(dc, "Replaced"), 0);
+  DeleteDC(dc);
+  EXPECT_NE(TextOf(file).find("Replaced"), std::string::npos);
 }
 
 TEST_F(PrintingTest, AFailedDeliveryIsReportedToTheProgramAndTheUser) {
@@ -252,10 +304,10 @@ TEST_F(PrintingTest, AFailedDeliveryIsReportedToTheProgramAndTheUser) {
     if (each.lp != nullptr) local.Add("lp", each.lp);
     local.Alone();
     const size_t boxes = driver.MessageBoxes().size();
-    HDC dc = Choose({Click(each.pdfFile ? kPdfFileChoiceId : kFirstPrinterId), Click(IDOK)});
+    HDC dc = Choose({Destination(each.pdfFile ? 0 : 1), Click(IDOK)});
     ASSERT_NE(dc, nullptr);
     ASSERT_GT(Escape(dc, STARTDOC, 8, "Test-Doc", nullptr), 0);
-    TextOut(dc, 100, 100, "Lost", -1);
+    TextOutA(dc, 100, 100, "Lost", -1);
     ASSERT_GT(Escape(dc, NEWFRAME, 0, nullptr, nullptr), 0);
     // The folder of the PDF file goes away before the page is done.
     if (each.pdfFile) std::filesystem::remove_all(home_);
@@ -267,19 +319,30 @@ TEST_F(PrintingTest, AFailedDeliveryIsReportedToTheProgramAndTheUser) {
   }
 }
 
-TEST_F(PrintingTest, APdfFileInAFolderThatCannotBeWrittenIsRefusedInTheDialog) {
-  setenv("HOME", "/tavrin-no-such-folder", 1);
-  int result = 0;
-  bool stillOpen = false;
-  HDC dc = Choose({Click(kPdfFileChoiceId), Click(IDOK), [&] { stillOpen = driver.WindowCaption() == "Print"; },
-                   Click(IDCANCEL)},
-                  &result);
-  EXPECT_EQ(dc, nullptr);
-  EXPECT_EQ(result, IDCANCEL);
-  EXPECT_TRUE(stillOpen);
-  ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-  EXPECT_EQ(driver.MessageBoxes()[0].text,
-            "The PDF file cannot be written: the folder /tavrin-no-such-folder does not exist or is not writable.");
+TEST_F(PrintingTest, AFileNameThatCannotBeWrittenIsRefusedInTheDialog) {
+  std::filesystem::create_directories(home_ / "plots");
+  const struct {
+    std::string typed;
+    std::string told;
+  } cases[] = {
+      {"   ", "Type the name of the PDF file to print to."},
+      {"/tavrin-no-such-folder/fit.pdf",
+       "The PDF file cannot be written: the folder /tavrin-no-such-folder does not exist or is not writable."},
+      {"~/plots", (home_ / "plots").string() + " is a folder; type the name of a file."},
+  };
+  for (const auto& each : cases) {
+    int result = 0;
+    bool stillOpen = false;
+    const size_t boxes = driver.MessageBoxes().size();
+    HDC dc = Choose({Destination(0), FileName(each.typed), Click(IDOK),
+                     [&] { stillOpen = driver.WindowCaption() == "Print"; }, Click(IDCANCEL)},
+                    &result);
+    EXPECT_EQ(dc, nullptr);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(stillOpen) << each.typed;
+    ASSERT_EQ(driver.MessageBoxes().size(), boxes + 1) << each.typed;
+    EXPECT_EQ(driver.MessageBoxes().back().text, each.told);
+  }
 }
 
 TEST(PrinterDevice, TheEscapesComeInTheirOrderAndEachStepReportsFailure) {
