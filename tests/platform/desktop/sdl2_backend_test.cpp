@@ -48,7 +48,7 @@ class Sdl2BackendTest : public ::testing::Test {
     ASSERT_TRUE(ready.has_value()) << "the demo did not start";
     std::istringstream words(*ready);
     std::string word;
-    words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y >> menu_.x >> menu_.y >> clientTop_;
+    words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y >> menu_.x >> menu_.y >> clientTop_ >> combo_.x >> combo_.y;
     ASSERT_EQ(word, "ready");
     const std::optional<std::string> found = RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
     ASSERT_TRUE(found.has_value());
@@ -178,11 +178,12 @@ class Sdl2BackendTest : public ::testing::Test {
   Point pad_;
   Point menu_;
   int clientTop_ = 0;
+  Point combo_;
 };
 
 TEST_F(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWindowText) {
   EXPECT_EQ(ShownColour(pad_), 0xFFFFFFul) << "the pad's white background is on the screen";
-  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 100}), 0xC0C0C0ul) << "the window's light gray is on the screen";
+  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75}), 0xC0C0C0ul) << "the window's light gray is on the screen";
   Click(press_);
   LinesUpTo("command 100");
   const auto deadline = std::chrono::steady_clock::now() + 5s;
@@ -241,7 +242,7 @@ TEST_F(Sdl2BackendTest, WhatTheProgramPaintsAgainReachesTheScreen) {
   ASSERT_TRUE(RunToEnd({"xdotool", "type", "#"}));
   LinesUpTo("pad char 23");
   EXPECT_TRUE(ShowsSoon(pad_, 0x0000FFul)) << "the pad is blue now";
-  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 100}), 0xC0C0C0ul) << "and the rest as it was";
+  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75}), 0xC0C0C0ul) << "and the rest as it was";
 }
 
 TEST_F(Sdl2BackendTest, TheProgramMovesThePointer) {
@@ -304,6 +305,22 @@ TEST_F(Sdl2BackendTest, AMenuOpensAboveTheWindowAndClosesWhenTheProgramLosesTheK
   ASSERT_TRUE(RunToEnd({"xdotool", "windowfocus", "--sync", std::to_string(window_)}));
   Click(press_);
   EXPECT_EQ(LinesUpTo("command 100"), std::vector<std::string>{"command 100"}) << "the menu chose nothing";
+}
+
+TEST_F(Sdl2BackendTest, AComboBoxListDropsDownAboveTheWindowAndAClickChoosesAnItem) {
+  Click(combo_);
+  const std::vector<unsigned long> lists = OtherWindows(1);
+  ASSERT_EQ(lists.size(), 1u) << "the list is a window of its own";
+  XWindowAttributes list{};
+  XGetWindowAttributes(x_, lists[0], &list);
+  XWindowAttributes main{};
+  XGetWindowAttributes(x_, window_, &main);
+  EXPECT_GT(list.y + list.height, main.y + main.height) << "the list reaches below the window";
+  // Three items of one height inside a one-pixel border.
+  const int item = (list.height - 2) / 3;
+  Click(Point{list.x + list.width / 2, list.y + 1 + 2 * item + item / 2});
+  EXPECT_EQ(LinesUpTo("combo 2"), std::vector<std::string>{"combo 2"});
+  EXPECT_TRUE(OtherWindows(0).empty()) << "the list closed";
 }
 
 TEST_F(Sdl2BackendTest, TheCloseBoxSendsTheCloseCommandAndTheProgramEnds) {

@@ -17,6 +17,7 @@ namespace {
 constexpr int kPressId = 100;
 constexpr int kPadId = 101;
 constexpr int kBoxId = 102;
+constexpr int kComboId = 103;
 constexpr int kHelloId = 200;
 
 void Say(const std::string& line) { std::cout << line << std::endl; }
@@ -74,6 +75,9 @@ LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == kPressId) {
         Say("command " + std::to_string(kPressId));
         SetWindowText(window, "Pressed");
+      } else if (LOWORD(wParam) == kComboId && HIWORD(wParam) == CBN_SELCHANGE) {
+        const LRESULT chosen = SendDlgItemMessage(window, kComboId, CB_GETCURSEL, 0, 0);
+        Say("combo " + std::to_string(chosen));
       } else if (LOWORD(wParam) == kHelloId) {
         Say("command " + std::to_string(kHelloId));
       } else if (LOWORD(wParam) == kBoxId) {
@@ -126,7 +130,13 @@ class DemoApp : public CWinApp {
     const HWND press = child("BUTTON", "Press", kPressId, 20, 20, 100, 30);
     const HWND box = child("BUTTON", "Box", kBoxId, 20, 70, 100, 30);
     const HWND area = child("DEMOPAD", "", kPadId, 160, 20, 150, 100);
-    if (window == nullptr || press == nullptr || box == nullptr || area == nullptr) return FALSE;
+    const HWND combo = CreateWindowEx(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 20, 120,
+                                      120, 100, window, HandleFromNumber<HMENU>(static_cast<unsigned>(kComboId)),
+                                      nullptr, nullptr);
+    if (window == nullptr || press == nullptr || box == nullptr || area == nullptr || combo == nullptr) return FALSE;
+    for (const char* item : {"H2O", "NaCl", "KCl"}) {
+      SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     POINT menu{12, -GetSystemMetrics(SM_CYMENU) / 2};
@@ -134,7 +144,7 @@ class DemoApp : public CWinApp {
     POINT client{0, 0};
     ClientToScreen(window, &client);
     Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area) + " " + std::to_string(menu.x) + " " +
-        std::to_string(menu.y) + " " + std::to_string(client.y));
+        std::to_string(menu.y) + " " + std::to_string(client.y) + " " + CentreOf(combo));
     return TRUE;
   }
 };
