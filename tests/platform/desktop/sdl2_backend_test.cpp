@@ -329,4 +329,21 @@ TEST_F(Sdl2BackendTest, TheCloseBoxSendsTheCloseCommandAndTheProgramEnds) {
   EXPECT_EQ(demo_->Wait(), 0);
 }
 
+TEST(ProgramEntry, WithoutADisplayTheProgramRunsWithoutWindowsAndEnds) {
+  unsetenv("TAVRIN_SCRIPT");
+  for (const char* display : {static_cast<const char*>(nullptr), ":9999"}) {
+    if (display == nullptr) {
+      unsetenv("DISPLAY");
+    } else {
+      setenv("DISPLAY", display, 1);
+    }
+    Child demo({TAVRIN_SDL2_DEMO}, 1);
+    const std::optional<std::string> ready = demo.ReadLine();
+    ASSERT_TRUE(ready.has_value());
+    EXPECT_EQ(ready->rfind("ready ", 0), 0u);
+    EXPECT_TRUE(demo.WaitForLine("destroyed")) << "the idle program ends as its exit command would";
+    EXPECT_EQ(demo.Wait(), 0);
+  }
+}
+
 }  // namespace
