@@ -46,7 +46,7 @@ constexpr ElementIdentity ExpectedElements[ElementCount] = {
     {"Ti", "Titan", 47.867f},
     {"V", "Vanadium", 50.9415f},
     {"Cr", "Krom", 51.9961f},
-    {"Mn", "Mangan", 54.93085f},
+    {"Mn", "Mangan", 54.93805f},  // the standard atomic weight; 54.93085 would have two digits swapped
     {"Fe", "Jern", 55.845f},
     {"Co", "Kobolt", 58.9332f},
     {"Ni", "Nikkel", 58.6934f},
