@@ -10,6 +10,9 @@ inline constexpr int NorwegianLanguage = 47;
 inline constexpr int EnglishLanguage = 44;
 inline constexpr const char* SettingsFileName = "dats\\tavrpar.dat";
 inline constexpr std::size_t SpecParentFormulaLimit = 73;
+// The balancing search once marked a finished position with 32767; its upper
+// bound BalMid stays below that value.
+inline constexpr int BalMidLimit = 32766;
 
 extern int LanguageCode;
 extern std::uint8_t MmMod;
@@ -52,6 +55,7 @@ extern int CurveFitFrame;
 extern int PrintPointsX;
 
 // Reads "dats\tavrpar.dat" into the values; a missing file leaves them all as they are.
+// Numbers beyond a value's type are held at its ends, BalMid at BalMidLimit.
 void LoadSettings();
 
 // Writes every value to "dats\tavrpar.dat", replacing the file whole.

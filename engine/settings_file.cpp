@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <string>
@@ -124,6 +125,7 @@ void LoadSettings() {
             if (valueLine.line == line) SetFromLine(valueLine.value, text);
         }
     }
+    BalMid = std::min(BalMid, BalMidLimit);
 }
 
 void SaveSettings() {

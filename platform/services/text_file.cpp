@@ -38,3 +38,32 @@ bool TextFile::ReadLine(std::string& line, std::size_t keepAtMost) {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+FileLines ReadFileLines(std::string_view programPath) {
+    FileLines result;
+    auto path = FindExistingPath(programPath);
+    if (!path) return result;
+    struct stat status {};
+    if (stat(path->c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        result.status = FileReadStatus::Unreadable;
+        return result;
+    }
+    if ((status.st_mode & 0222) == 0) {
+        result.status = FileReadStatus::ReadOnly;
+        return result;
+    }
+    auto file = TextFile::OpenForUpdate(programPath);
+    if (!file) {
+        result.status = FileReadStatus::Unreadable;
+        return result;
+    }
+    std::string line;
+    while (file->ReadLine(line)) result.lines.push_back(line);
+    result.status = file->Failed() ? FileReadStatus::Unreadable : FileReadStatus::Read;
+    if (result.status != FileReadStatus::Read) result.lines.clear();
+    return result;
+}
+
+}  // namespace platform

@@ -128,6 +128,8 @@ TEST_F(Settings, ValuesAreReadAsTheirLeadingNumber) {
     lines[7] = "-1";
     lines[11] = "abc";   // no number reads as 0
     lines[13] = "99999999999";
+    lines[15] = "40000";  // BalMid stays below 32767
+    lines[17] = "-99999999999";
     lines[19] = " 0.25xyz";
     WriteFile("dats/tavrpar.dat", SettingsFileText(lines));
     LoadSettings();
@@ -136,6 +138,8 @@ TEST_F(Settings, ValuesAreReadAsTheirLeadingNumber) {
     EXPECT_EQ(MmStr, 255);
     EXPECT_EQ(SkDef, 0);
     EXPECT_EQ(BalMin, 2147483647);
+    EXPECT_EQ(BalMid, 32766);
+    EXPECT_EQ(BalMax, -2147483648);
     EXPECT_FLOAT_EQ(SkDev, 0.25f);
 }
 

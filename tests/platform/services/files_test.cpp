@@ -122,6 +122,22 @@ TEST_F(TextFileReading, MissingReadOnlyAndFolderReadAsMissing) {
     EXPECT_TRUE(platform::TextFile::OpenForUpdate("WRITABLE.dat"));
 }
 
+TEST_F(TextFileReading, WholeFileLinesTellMissingReadOnlyAndUnreadableApart) {
+    Write("table.dat", "\\\r\n" + std::string(400, 'x') + "\r\nlast");
+    auto read = platform::ReadFileLines("TABLE.dat");
+    EXPECT_EQ(read.status, platform::FileReadStatus::Read);
+    EXPECT_EQ(read.lines, (std::vector<std::string>{"\\", std::string(400, 'x'), "last"}));  // lines read whole
+
+    EXPECT_EQ(platform::ReadFileLines("absent.dat").status, platform::FileReadStatus::Missing);
+    Write("locked.dat", "a\n");
+    fs::permissions("locked.dat", fs::perms::owner_read);
+    read = platform::ReadFileLines("locked.dat");
+    EXPECT_EQ(read.status, platform::FileReadStatus::ReadOnly);
+    EXPECT_TRUE(read.lines.empty());
+    fs::create_directories("folder.dat");
+    EXPECT_EQ(platform::ReadFileLines("folder.dat").status, platform::FileReadStatus::Unreadable);
+}
+
 TEST_F(FileRewrite, ReplacesTheWholeFileAndLeavesNoTemporaryFile) {
     Write("DATS/Tavrpar.dat", "old contents that are longer\n");
     ASSERT_TRUE(platform::RewriteFileSafely("dats\\tavrpar.dat", "new\n"));
