@@ -21,7 +21,6 @@ class CSimGraphicButton : public CButton {
 
   void DrawItem(LPDRAWITEMSTRUCT item) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  PictureMode Mode() const { return mode_; }
 
  private:
   void StorePictures(PictureMode mode, bool isBitmap, int drawMode);
