@@ -1,6 +1,7 @@
 #include "button.h"
 
 #include "cdc.h"
+#include "control_colours.h"
 #include "look3d.h"
 #include "window_extra.h"
 
@@ -37,16 +38,8 @@ UINT DialogCode(DWORD kind) {
   }
 }
 
-HBRUSH AskColours(HWND button, HDC dc, UINT message) {
-  const HWND parent = GetParent(button);
-  const WPARAM context = reinterpret_cast<WPARAM>(dc);
-  const LPARAM self = reinterpret_cast<LPARAM>(button);
-  return reinterpret_cast<HBRUSH>(parent != nullptr ? SendMessage(parent, message, context, self)
-                                                    : DefWindowProc(button, message, context, self));
-}
-
 void DrawOwner(HWND button, const ButtonState& state, HDC dc, UINT action) {
-  AskColours(button, dc, WM_CTLCOLORBTN);
+  AskControlColours(button, dc, WM_CTLCOLORBTN);
   DRAWITEMSTRUCT item;
   item.CtlType = ODT_BUTTON;
   item.CtlID = static_cast<UINT>(GetDlgCtrlID(button));
@@ -137,7 +130,7 @@ void Paint(HWND button, const ButtonState& state) {
       DrawOwner(button, state, dc, ODA_DRAWENTIRE);
     } else {
       const HGDIOBJ previous = SelectObject(dc, state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
-      const HBRUSH brush = AskColours(button, dc, IsPush(kind) ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC);
+      const HBRUSH brush = AskControlColours(button, dc, IsPush(kind) ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC);
       RECT client{};
       GetClientRect(button, &client);
       const std::string text = GetWindowTextString(button);

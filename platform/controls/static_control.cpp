@@ -1,6 +1,7 @@
 #include "static_control.h"
 
 #include "cdc.h"
+#include "control_colours.h"
 #include "look3d.h"
 #include "window_extra.h"
 
@@ -32,10 +33,7 @@ void Paint(HWND control, const StaticState& state) {
   const HDC dc = BeginPaint(control, &paint);
   CDC* painter = CDC::FromHandle(dc);
   if (painter != nullptr) {
-    const HWND parent = GetParent(control);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        parent != nullptr ? SendMessage(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control))
-                          : DefWindowProc(control, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    const HBRUSH brush = AskControlColours(control, dc, WM_CTLCOLORSTATIC);
     RECT client{};
     GetClientRect(control, &client);
     if (brush != nullptr) FillRect(dc, &client, brush);

@@ -33,6 +33,27 @@ void DrawCaptionGlyph(CDC& dc, const RECT& box, bool close) {
   }
 }
 
+// Rows of a triangle pointing along `arrow`, the widest row at the base, centred in `rect`.
+void DrawTriangle(CDC& dc, const RECT& rect, Arrow arrow, COLORREF colour) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  const int rows = std::max(1, (std::min(width, height) - 4) / 3);
+  const bool vertical = arrow == Arrow::Up || arrow == Arrow::Down;
+  const int centreX = rect.left + (width - 1) / 2;
+  const int centreY = rect.top + (height - 1) / 2;
+  for (int row = 0; row < rows; ++row) {
+    // Row 0 is the tip; each row further from it is two pixels wider.
+    const int half = row;
+    const bool tipFirst = arrow == Arrow::Up || arrow == Arrow::Left;
+    const int along = (tipFirst ? row : rows - 1 - row) - rows / 2;
+    if (vertical) {
+      dc.FillSolidRect(centreX - half, centreY + along, 2 * half + 1, 1, colour);
+    } else {
+      dc.FillSolidRect(centreX + along, centreY - half, 1, 2 * half + 1, colour);
+    }
+  }
+}
+
 }  // namespace
 
 RECT DrawButtonFrame(CDC& dc, const RECT& rect, bool pressed, bool isDefault) {
@@ -177,6 +198,45 @@ void DrawRaisedEdge(CDC& dc, const RECT& rect) {
   VLine(dc, l + 1, t + 1, b - 2, kHighlight);
   HLine(dc, l + 1, r - 1, b - 2, kShadow);
   VLine(dc, r - 2, t + 1, b - 1, kShadow);
+}
+
+void DrawArrowButton(CDC& dc, const RECT& rect, Arrow arrow, bool pressed, bool disabled) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  dc.FillSolidRect(&rect, kFace);
+  RECT glyph = rect;
+  if (pressed) {
+    CBrush shadow(kShadow);
+    dc.FrameRect(&rect, &shadow);
+    OffsetRect(&glyph, 1, 1);
+  } else {
+    DrawRaisedEdge(dc, rect);
+  }
+  if (disabled) {
+    RECT etch = glyph;
+    OffsetRect(&etch, 1, 1);
+    DrawTriangle(dc, etch, arrow, kHighlight);
+    DrawTriangle(dc, glyph, arrow, kGrayText);
+  } else {
+    DrawTriangle(dc, glyph, arrow, kDark);
+  }
+}
+
+void DrawScrollTrack(CDC& dc, const RECT& rect) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  Surface checker(2, 2, kFace);
+  checker.SetPixel(0, 0, kHighlight);
+  checker.SetPixel(1, 1, kHighlight);
+  const HBITMAP bitmap = CreateBitmapFromSurface(std::move(checker));
+  const HBRUSH brush = CreatePatternBrush(bitmap);
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+  DeleteObject(bitmap);
+}
+
+void DrawScrollThumb(CDC& dc, const RECT& rect) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+  dc.FillSolidRect(&rect, kFace);
+  DrawRaisedEdge(dc, rect);
 }
 
 RECT CloseBoxRect(const RECT& caption) {

@@ -33,6 +33,13 @@ void DrawGroupFrame(CDC& dc, const RECT& rect, int captionHeight);
 // Two-pixel sunken and raised edges, for client edges and window frames.
 void DrawSunkenEdge(CDC& dc, const RECT& rect);
 void DrawRaisedEdge(CDC& dc, const RECT& rect);
+enum class Arrow { Up, Down, Left, Right };
+// A scroll-bar arrow or a combo box's drop button: a raised face (flat with a shadow line when
+// pressed) with a small triangle, gray and etched when disabled.
+void DrawArrowButton(CDC& dc, const RECT& rect, Arrow arrow, bool pressed, bool disabled);
+// The track of a scroll bar, face and white in a fine checker, and the thumb that runs in it.
+void DrawScrollTrack(CDC& dc, const RECT& rect);
+void DrawScrollThumb(CDC& dc, const RECT& rect);
 // A caption bar with its text and, at the right, the minimize and close boxes it has.
 void DrawCaptionBar(CDC& dc, const RECT& rect, const std::string& text, bool active, bool minimizeBox, bool closeBox);
 // The rectangles of the caption boxes inside a caption bar.

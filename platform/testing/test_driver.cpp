@@ -125,6 +125,22 @@ void TestDriver::ClickAt(POINT screen) {
   Pump();
 }
 
+void TestDriver::DragAt(POINT from, POINT to) {
+  InputEvent event;
+  event.point = from;
+  event.kind = InputEvent::Kind::MouseMove;
+  Deliver(event);
+  event.kind = InputEvent::Kind::MouseDown;
+  Deliver(event);
+  event.point = to;
+  event.kind = InputEvent::Kind::MouseMove;
+  Deliver(event);
+  event.kind = InputEvent::Kind::MouseUp;
+  Deliver(event);
+  backend_.Advance(kBetweenActions);
+  Pump();
+}
+
 bool TestDriver::Click(int id) {
   const HWND control = RequireControl(id);
   if (control == nullptr) return false;
@@ -175,7 +191,9 @@ bool TestDriver::FocusControl(HWND control, int id) {
     SetFocus(control);
   }
   Pump();
-  if (GetFocus() != control) return Fail("control " + std::to_string(id) + " cannot take the focus");
+  // A combo box passes the focus on to its edit field.
+  const HWND focus = GetFocus();
+  if (focus != control && !IsChild(control, focus)) return Fail("control " + std::to_string(id) + " cannot take the focus");
   return true;
 }
 
@@ -221,6 +239,7 @@ bool TestDriver::Key(const std::string& name) {
       {"enter", VK_RETURN, 0},  {"escape", VK_ESCAPE, 0}, {"tab", VK_TAB, 0},       {"space", VK_SPACE, ' '},
       {"left", VK_LEFT, 0},     {"right", VK_RIGHT, 0},   {"up", VK_UP, 0},         {"down", VK_DOWN, 0},
       {"backspace", VK_BACK, 0}, {"delete", VK_DELETE, 0}, {"home", VK_HOME, 0},    {"end", VK_END, 0},
+      {"pageup", VK_PRIOR, 0},   {"pagedown", VK_NEXT, 0}, {"f4", VK_F4, 0},
   };
   const bool shifted = key.rfind("shift+", 0) == 0;
   const std::string bare = shifted ? key.substr(6) : key;
@@ -248,16 +267,40 @@ bool TestDriver::Select(int id, int index) {
   const std::string kind = ClassOf(control);
   const bool list = kind == "LISTBOX";
   if (!list && kind != "COMBOBOX") return Fail("control " + std::to_string(id) + " is not a list");
-  const LRESULT count = SendMessage(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-  if (index < 0 || index >= count) {
+  if (!FocusControl(control, id)) return false;
+  if (list) return ClickItem(control, id, index);
+  // The list opens as the drop button opens it, telling the parent first, which may fill it.
+  if (SendMessage(control, CB_GETDROPPEDSTATE, 0, 0) == 0) SendMessage(control, CB_SHOWDROPDOWN, TRUE, 0);
+  RECT dropped{};
+  SendMessage(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  const HWND popup = WindowFromPoint(POINT{(dropped.left + dropped.right) / 2, (dropped.top + dropped.bottom) / 2});
+  if (SendMessage(control, CB_GETDROPPEDSTATE, 0, 0) == 0 || ClassOf(popup) != "COMBOLBOX") {
+    return Fail("control " + std::to_string(id) + " does not open its list");
+  }
+  if (ClickItem(popup, id, index)) return true;
+  SendMessage(control, CB_SHOWDROPDOWN, FALSE, 0);
+  return false;
+}
+
+// Scrolls the item into view where it is not, and clicks the middle of the part that shows.
+bool TestDriver::ClickItem(HWND list, int id, int index) {
+  if (index < 0 || index >= SendMessage(list, LB_GETCOUNT, 0, 0)) {
     return Fail("control " + std::to_string(id) + " has no item " + std::to_string(index));
   }
-  if (!FocusControl(control, id)) return false;
-  SendMessage(control, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessage(GetParent(control), WM_COMMAND,
-              MAKEWPARAM(static_cast<unsigned>(id), list ? LBN_SELCHANGE : CBN_SELCHANGE),
-              reinterpret_cast<LPARAM>(control));
-  Pump();
+  RECT client{};
+  GetClientRect(list, &client);
+  RECT item{};
+  SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  if (item.top < 0 || (item.top + item.bottom) / 2 >= client.bottom) {
+    SendMessage(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  }
+  POINT middle{(item.left + item.right) / 2, (item.top + std::min(item.bottom, client.bottom)) / 2};
+  ClientToScreen(list, &middle);
+  if (WindowFromPoint(middle) != list) {
+    return Fail("item " + std::to_string(index) + " of control " + std::to_string(id) + " cannot be clicked");
+  }
+  ClickAt(middle);
   return true;
 }
 

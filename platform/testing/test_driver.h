@@ -43,8 +43,11 @@ class TestDriver : public StepSource {
   bool DoubleClick(int id);
   // Focuses the control, selects all its text and types the Windows-1252 text over it key by key.
   bool Type(int id, const std::string& text);
-  // Enter, Escape, Tab, Shift+Tab, Space, Left, Right, Up, Down, Backspace, Delete, Home, End.
+  // Enter, Escape, Tab, Space, Left, Right, Up, Down, Backspace, Delete, Home, End, PageUp,
+  // PageDown, F4; each also with "Shift+" before it.
   bool Key(const std::string& name);
+  // Clicks the item in a list box, or opens a combo box's list and clicks the item there; in a
+  // multiple-selection list the click turns the item's selection on or off.
   bool Select(int id, int index);
   // The menu command, as if chosen in the active window's menu.
   bool Menu(int id);
@@ -57,6 +60,8 @@ class TestDriver : public StepSource {
   bool Snapshot(const std::string& path);
   // A click at a screen point, for what has no control id (a caption's close box, a menu bar).
   void ClickAt(POINT screen);
+  // The button pressed at one screen point, the pointer moved to another and released there.
+  void DragAt(POINT from, POINT to);
 
   // The answer for the next message box; a later call replaces an unused one.
   void Answer(int result) { pendingAnswer_ = result; }
@@ -72,6 +77,7 @@ class TestDriver : public StepSource {
   HWND RequireControl(int id);
   int AnswerBox(const MessageBoxRequest& request);
   bool FocusControl(HWND control, int id);
+  bool ClickItem(HWND list, int id, int index);
   void Deliver(InputEvent event);
   void PressKey(UINT key, char character);
 

@@ -1,5 +1,8 @@
 #include "cwnd.h"
 
+#include <algorithm>
+#include <cctype>
+#include <map>
 #include <vector>
 
 #include "cframewnd.h"
@@ -26,7 +29,27 @@ LRESULT CWndDispatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   return result;
 }
 
+std::map<std::string, TemporaryWrapperFactory>& TemporaryWrapperFactories() {
+  static std::map<std::string, TemporaryWrapperFactory> factories;
+  return factories;
+}
+
+std::string UpperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+std::unique_ptr<CWnd> MakeTemporaryWrapper(const std::string& className) {
+  const auto& factories = TemporaryWrapperFactories();
+  const auto found = factories.find(UpperCase(className));
+  return found != factories.end() ? found->second() : std::make_unique<CWnd>();
+}
+
 }  // namespace
+
+void SetTemporaryWrapperFactory(LPCSTR className, TemporaryWrapperFactory factory) {
+  if (className != nullptr && factory != nullptr) TemporaryWrapperFactories()[UpperCase(className)] = factory;
+}
 
 void AttachWrapper(HWND window, CWnd* wrapper) {
   WindowRecord* record = FindWindowRecord(window);
@@ -70,7 +93,7 @@ CWnd* CWnd::FromHandle(HWND window) {
   if (record == nullptr) return nullptr;
   if (record->object != nullptr) return record->object;
   if (!record->temporary) {
-    record->temporary = std::make_unique<CWnd>();
+    record->temporary = MakeTemporaryWrapper(record->windowClass->name);
     record->temporary->m_hWnd = window;
     record->temporary->temporary_ = true;
   }

@@ -2,6 +2,7 @@
 // The class form of a window. A CWnd attached to a window (by creating it, or by SubclassWindow)
 // sees the window's messages first, in its message map; what it does not handle goes to
 // DefWindowProc, which is the procedure the window had before.
+#include <memory>
 #include <string>
 
 #include "cmd_target.h"
@@ -23,6 +24,10 @@ class CScrollBar;
 constexpr UINT WF_MODALLOOP = 0x0004;
 constexpr UINT WF_CONTINUEMODAL = 0x0020;
 
+using TemporaryWrapperFactory = std::unique_ptr<class CWnd> (*)();
+// The class form FromHandle makes for a window of the class that has no wrapper attached.
+void SetTemporaryWrapperFactory(LPCSTR className, TemporaryWrapperFactory factory);
+
 class CWnd : public CCmdTarget {
   DECLARE_DYNCREATE(CWnd)
 
@@ -32,7 +37,8 @@ class CWnd : public CCmdTarget {
   CWnd(const CWnd&) = delete;
   CWnd& operator=(const CWnd&) = delete;
 
-  // The attached wrapper of a window, or a wrapper the layer keeps for it while it lives.
+  // The attached wrapper of a window, or a wrapper the layer keeps for it while it lives: of the
+  // class form registered for the window's class, so that a CWnd* of a list box is a CListBox.
   static CWnd* FromHandle(HWND window);
   static CWnd* FromHandlePermanent(HWND window);
   BOOL SubclassWindow(HWND window);

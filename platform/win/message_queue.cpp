@@ -103,8 +103,15 @@ bool MouseDown(const InputEvent& event, MSG* out) {
   if (hit.code != HTCLIENT) {
     system.nonClientPressWindow = hit.window;
     system.nonClientPressCode = hit.code;
-    if (hit.code == HTMENU) TrackMenuBarClick(hit.window, event.point);
-    return false;
+    if (hit.code == HTMENU) {
+      TrackMenuBarClick(hit.window, event.point);
+      return false;
+    }
+    // The window's own non-client parts (a scroll bar) see the press.
+    *out = MSG{hit.window, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit.code),
+               MAKELPARAM(static_cast<unsigned>(event.point.x), static_cast<unsigned>(event.point.y)), event.time,
+               event.point};
+    return true;
   }
   const WindowRecord* record = FindWindowRecord(hit.window);
   if (record == nullptr) return false;

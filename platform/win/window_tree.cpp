@@ -76,6 +76,9 @@ RECT NonClientInsets(const WindowRecord& record) {
   RECT insets{frame, frame, frame, frame};
   insets.top += CaptionHeight(record);
   if (IsTopLevel(record)) insets.top += MenuBarHeight(record);
+  // The window's scroll bars stand inside its edges, beside the client area.
+  if ((record.style & WS_VSCROLL) != 0) insets.right += GetSystemMetrics(SM_CXVSCROLL);
+  if ((record.style & WS_HSCROLL) != 0) insets.bottom += GetSystemMetrics(SM_CYHSCROLL);
   return insets;
 }
 
@@ -202,6 +205,7 @@ HWND CreateWindowAttached(DWORD exStyle, LPCSTR className, LPCSTR windowName, DW
   record->procedure = found->second->procedure;
   record->style = style;
   record->exStyle = exStyle;
+  record->neverActivate = (exStyle & WS_EX_NOACTIVATE) != 0;
   record->text = windowName == nullptr ? std::string() : std::string(windowName);
   if (child) {
     record->parent = parent;
@@ -624,7 +628,8 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL) {
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle) {
   if (rect == nullptr) return FALSE;
   WindowRecord probe;
-  probe.style = style;
+  // As on the platform, the scroll bars are not counted: they take their room from the client area.
+  probe.style = style & ~(WS_VSCROLL | WS_HSCROLL);
   probe.exStyle = exStyle;
   RECT insets = NonClientInsets(probe);
   if (menu && (style & WS_CHILD) == 0) insets.top += 19;

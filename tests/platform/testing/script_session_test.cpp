@@ -2,7 +2,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <sstream>
 
 #include "cdialog.h"
@@ -23,67 +22,6 @@ constexpr int kAsk = 50;
 constexpr int kMore = 60;
 constexpr int kPicture = 70;
 constexpr int kList = 80;
-
-// A field that keeps what is typed into it; EM_SETSEL with the whole text makes the next
-// character replace it, as an edit field does.
-LRESULT FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
-  static std::map<HWND, bool> selected;
-  switch (message) {
-    case WM_GETDLGCODE:
-      return DLGC_WANTCHARS | DLGC_HASSETSEL;
-    case EM_SETSEL:
-      selected[field] = wParam == 0 && lParam == -1;
-      return 0;
-    case WM_CHAR: {
-      std::string text = selected[field] ? std::string() : GetWindowTextString(field);
-      selected[field] = false;
-      if (wParam == '\b') {
-        if (!text.empty()) text.pop_back();
-      } else if (wParam >= 0x20) {
-        text += static_cast<char>(wParam);
-      }
-      SetWindowText(field, text.c_str());
-      return 0;
-    }
-    case WM_NCDESTROY:
-      selected.erase(field);
-      return DefWindowProc(field, message, wParam, lParam);
-    default:
-      return DefWindowProc(field, message, wParam, lParam);
-  }
-}
-
-// A list that answers the list-box messages the driver uses, kept as window state of its own.
-LRESULT ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-  static std::map<HWND, std::pair<std::vector<std::string>, LRESULT>> lists;
-  auto& [items, selection] = lists[list];
-  switch (message) {
-    case LB_ADDSTRING:
-      items.emplace_back(reinterpret_cast<LPCSTR>(lParam));
-      return static_cast<LRESULT>(items.size()) - 1;
-    case LB_GETCOUNT:
-      return static_cast<LRESULT>(items.size());
-    case LB_GETTEXTLEN:
-      return wParam < items.size() ? static_cast<LRESULT>(items[wParam].size()) : LB_ERR;
-    case LB_GETTEXT:
-      if (wParam >= items.size()) return LB_ERR;
-      std::copy(items[wParam].begin(), items[wParam].end(), reinterpret_cast<LPSTR>(lParam));
-      reinterpret_cast<LPSTR>(lParam)[items[wParam].size()] = '\0';
-      return static_cast<LRESULT>(items[wParam].size());
-    case LB_SETCURSEL:
-      selection = wParam < items.size() ? static_cast<LRESULT>(wParam) : LB_ERR;
-      return selection;
-    case LB_GETCURSEL:
-      return selection;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
-    case WM_NCDESTROY:
-      lists.erase(list);
-      return DefWindowProc(list, message, wParam, lParam);
-    default:
-      return DefWindowProc(list, message, wParam, lParam);
-  }
-}
 
 class MoreDialog : public CDialog {
  public:
@@ -151,29 +89,20 @@ class DemoApp : public CWinApp {
 };
 
 void RegisterDemo() {
-  WNDCLASS field;
-  field.lpfnWndProc = FieldProc;
-  field.lpszClassName = "TESTFIELD";
-  RegisterClass(&field);
-  // The list box class of the controls, where there is one, serves as well.
-  WNDCLASS list;
-  list.lpfnWndProc = ListProc;
-  list.lpszClassName = "LISTBOX";
-  RegisterClass(&list);
   DialogTemplate demo;
   demo.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
   demo.caption = "Demo";
   demo.cx = 200;
   demo.cy = 90;
   demo.items = {
-      Item("TESTFIELD", "", kField, WS_TABSTOP | WS_BORDER, 4, 4, 80, 12),
+      Item("EDIT", "", kField, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 4, 4, 80, 12),
       Item("BUTTON", "Copy", kCopy, BS_DEFPUSHBUTTON | WS_TABSTOP, 90, 4, 40, 14),
       Item("STATIC", "", kResult, SS_LEFT, 4, 22, 120, 10),
       Item("BUTTON", "Heavy", kHeavy, BS_AUTOCHECKBOX | WS_TABSTOP, 4, 36, 60, 12),
       Item("BUTTON", "Ask", kAsk, WS_TABSTOP, 90, 36, 40, 14),
       Item("BUTTON", "More", kMore, WS_TABSTOP, 140, 36, 40, 14),
       Item("BUTTON", "", kPicture, BS_OWNERDRAW, 4, 54, 30, 20),
-      Item("LISTBOX", "", kList, WS_TABSTOP | WS_BORDER, 90, 54, 60, 30),
+      Item("LISTBOX", "", kList, WS_TABSTOP | WS_BORDER | LBS_NOTIFY, 90, 54, 60, 30),
   };
   Resources().AddDialog("DEMO", demo);
   DialogTemplate more;
@@ -183,10 +112,77 @@ void RegisterDemo() {
   more.y = 20;
   more.cx = 120;
   more.cy = 40;
-  more.items = {Item("TESTFIELD", "", kInnerField, WS_TABSTOP | WS_BORDER, 4, 4, 60, 12),
+  more.items = {Item("EDIT", "", kInnerField, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 4, 4, 60, 12),
                 Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 70, 4, 40, 14),
                 Item("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP, 70, 20, 40, 14)};
   Resources().AddDialog("MORE", more);
+}
+
+constexpr int kSalt = 90;
+constexpr int kHazard = 91;
+constexpr int kNotes = 92;
+
+// A window whose salt list is read afresh each time it drops down, keeping what was typed, and
+// which shows the salt chosen.
+class SaltDialog : public CDialog {
+ public:
+  SaltDialog() : CDialog("SALTS", nullptr) {}
+
+ protected:
+  void OnCancel() override { DestroyWindow(); }
+  void PostNcDestroy() override { delete this; }
+  BOOL OnInitDialog() override {
+    for (const char* hazard : {"T+", "Xn", "C"}) SendDlgItemMessage(kHazard, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hazard));
+    return CDialog::OnInitDialog();
+  }
+  afx_msg void OnDropDown() {
+    std::string typed;
+    GetDlgItem(kSalt)->GetWindowText(typed);
+    SendDlgItemMessage(kSalt, CB_RESETCONTENT);
+    for (const char* salt : {"AgCl", "PbI2", "BaSO4"}) SendDlgItemMessage(kSalt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(salt));
+    SetDlgItemText(kSalt, typed.c_str());
+  }
+  afx_msg void OnSalt() {
+    const auto index = SendDlgItemMessage(kSalt, CB_GETCURSEL);
+    char salt[16] = {};
+    SendDlgItemMessage(kSalt, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(salt));
+    SetDlgItemText(kResult, salt);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SaltDialog, CDialog)
+ON_CONTROL(CBN_DROPDOWN, kSalt, OnDropDown)
+ON_CONTROL(CBN_SELCHANGE, kSalt, OnSalt)
+END_MESSAGE_MAP()
+
+class SaltApp : public CWinApp {
+ public:
+  SaltApp() : CWinApp("Salts") {}
+  BOOL InitInstance() override {
+    auto* salts = new SaltDialog;
+    if (!salts->Create("SALTS")) {
+      delete salts;
+      return FALSE;
+    }
+    m_pMainWnd = salts;
+    return TRUE;
+  }
+};
+
+void RegisterSalts() {
+  DialogTemplate salts;
+  salts.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+  salts.caption = "Salts";
+  salts.cx = 200;
+  salts.cy = 120;
+  salts.items = {
+      Item("COMBOBOX", "", kSalt, WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL, 4, 4, 80, 60),
+      Item("COMBOBOX", "", kHazard, WS_TABSTOP | CBS_DROPDOWNLIST, 90, 4, 60, 60),
+      Item("STATIC", "", kResult, SS_LEFT, 4, 24, 80, 10),
+      Item("EDIT", "", kNotes, WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 4, 40, 120, 40),
+  };
+  Resources().AddDialog("SALTS", salts);
 }
 
 class ScriptTest : public ::testing::Test {
@@ -318,6 +314,43 @@ TEST_F(ScriptTest, ValuesWithLineBreaksAndTabsStayOnOneLine) {
   SetDlgItemText(app.m_pMainWnd->m_hWnd, kResult, "a\r\nb\nc\td");
   app.Run();
   EXPECT_EQ(out.str(), "text 30: a\\nb\\nc\\td\n");
+}
+
+TEST_F(ScriptTest, ASessionTypesIntoAndChoosesFromTheRealListsAndFields) {
+  RegisterSalts();
+  SaltApp app;
+  std::ostringstream out;
+  {
+    ScriptSession session(out);
+    ASSERT_TRUE(session.LoadText("items 90\n"
+                                 "type 90 NaCl\n"
+                                 "text 90\n"
+                                 "select 90 1\n"
+                                 "text 90\n"
+                                 "text 30\n"
+                                 "items 90\n"
+                                 "select 91 2\n"
+                                 "text 91\n"
+                                 "type 92 Kalium\n"
+                                 "key Enter\n"
+                                 "key Backspace\n"
+                                 "key Enter\n"
+                                 "text 92\n"
+                                 "select 91 7\n"
+                                 "text 30\n"));
+    RunApplication(app);
+    EXPECT_TRUE(session.Failed());
+  }
+  EXPECT_EQ(out.str(),
+            "items 90: \n"
+            "text 90: NaCl\n"
+            "text 90: PbI2\n"
+            "text 30: PbI2\n"
+            "items 90: AgCl\\tPbI2\\tBaSO4\n"
+            "text 91: C\n"
+            "text 92: Kalium\\n\n"
+            "error: line 15: control 91 has no item 7\n");
+  EXPECT_TRUE(TopLevelWindows().empty());
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+// The class form of the scroll bar control.
+#include "cwnd.h"
+
+class CScrollBar : public CWnd {
+  DECLARE_DYNAMIC(CScrollBar)
+
+ public:
+  BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+  int GetScrollPos() const;
+  int SetScrollPos(int position, BOOL redraw = TRUE);
+  void GetScrollRange(int* minimum, int* maximum) const;
+  void SetScrollRange(int minimum, int maximum, BOOL redraw = TRUE);
+};
