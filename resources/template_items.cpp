@@ -48,7 +48,7 @@ DialogItemTemplate RadioButton(const char* text, int id, short x, short y, short
 }
 
 DialogItemTemplate EditField(int id, short x, short y, short cx, short cy, DWORD shown) {
-  return Item("EDIT", "", id, shown | WS_BORDER | WS_TABSTOP, x, y, cx, cy);
+  return Item("EDIT", "", id, shown | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, x, y, cx, cy);
 }
 
 DialogTemplate ModalDialog(const char* caption, short cx, short cy) {

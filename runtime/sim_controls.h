@@ -3,6 +3,10 @@
 // the control window by SubclassDlgItem, owning the control's font and background brush and
 // answering the dialog's colour query.
 #include "cbutton.h"
+#include "ccombobox.h"
+#include "cedit.h"
+#include "clistbox.h"
+#include "cscrollbar.h"
 #include "cstatic.h"
 #include "private_message.h"
 #include "sim_control_style.h"
@@ -27,6 +31,22 @@ class CSimStatic : public SimControl<CStatic> {
 
 class CSimButton : public SimControl<CButton> {
   DECLARE_DYNCREATE(CSimButton)
+};
+
+class CSimEdit : public SimControl<CEdit> {
+  DECLARE_DYNCREATE(CSimEdit)
+};
+
+class CSimListBox : public SimControl<CListBox> {
+  DECLARE_DYNCREATE(CSimListBox)
+};
+
+class CSimComboBox : public SimControl<CComboBox> {
+  DECLARE_DYNCREATE(CSimComboBox)
+};
+
+class CSimScrollBar : public SimControl<CScrollBar> {
+  DECLARE_DYNCREATE(CSimScrollBar)
 };
 
 class CSimCustom : public SimControl<CWnd> {

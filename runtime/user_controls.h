@@ -4,6 +4,10 @@
 #include "sim_graphic_button.h"
 
 class CUserStatic : public CSimStatic {};
+class CUserEdit : public CSimEdit {};
+class CUserListBox : public CSimListBox {};
+class CUserComboBox : public CSimComboBox {};
+class CUserScrollBar : public CSimScrollBar {};
 class CUserButton : public CSimButton {};
 class CUserCustom : public CSimCustom {};
 class CUserGraphicButton : public CSimGraphicButton {};

@@ -19,3 +19,6 @@ int OpenChemicalsDatabaseDialog(CWnd* parent);    // kjemik1: KJEMIKALIEDATABASE
 int OpenDictionaryDialog(CWnd* parent);           // ordliste: ORDLISTE
 int OpenIndicatorsDialog(CWnd* parent);           // indikato: INDIKATORER
 int OpenConversionDialog(CWnd* parent);           // convert: CONVERT
+
+// The print options, which the curve-fit window opens; the shell's module printopt defines it.
+int OpenPrintOptionsDialog(CWnd* parent);         // printopt: PRINTOPT

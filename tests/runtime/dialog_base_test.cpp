@@ -44,10 +44,10 @@ class ColouredDialog : public CSimModalDlg {
   BOOL OnInitDialog() override {
     PrepareGeneratedWindow(Fields());
     AttachMembers(*this, {{FieldId, field}});
-    UseWhiteField(field);
+    UseDefaultColours(field);
     return CSimModalDlg::OnInitDialog();
   }
-  CUserStatic field;
+  CUserEdit field;
 };
 
 class DialogBaseTest : public RuntimeTest {
@@ -57,7 +57,7 @@ class DialogBaseTest : public RuntimeTest {
     dialog.style = WS_POPUP | WS_VISIBLE;
     dialog.cx = 80;
     dialog.cy = 40;
-    dialog.items.push_back(window_test::Item("STATIC", "", FieldId, 0, 4, 4, 30, 10));
+    dialog.items.push_back(window_test::Item("EDIT", "", FieldId, 0, 4, 4, 30, 10));
     dialog.items.push_back(window_test::Item("STATIC", "", PlainId, 0, 4, 20, 30, 10));
     Resources().AddDialog("COLOURED", dialog);
   }
@@ -72,11 +72,17 @@ class DialogBaseTest : public RuntimeTest {
   ColouredDialog window;
 };
 
-TEST_F(DialogBaseTest, BackgroundIsTheDialogBrushAndControlsWithoutColoursKeepTheLibrarys) {
+// An edit field is white in the library's colours; its member's default colours make it light gray.
+TEST_F(DialogBaseTest, BackgroundIsTheDialogBrushAndControlsTakeTheirMembersColours) {
   Open();
+  const HWND field = ::GetDlgItem(window.m_hWnd, FieldId);
   EXPECT_EQ(window_test::PixelAt(window.m_hWnd, 2, 2), Gray);
-  EXPECT_EQ(window_test::PixelAt(::GetDlgItem(window.m_hWnd, FieldId), 2, 2), RGB(255, 255, 255));
+  EXPECT_EQ(window_test::PixelAt(field, 4, 4), Gray);
   EXPECT_EQ(window_test::PixelAt(::GetDlgItem(window.m_hWnd, PlainId), 2, 2), Gray);
+  UseWhiteField(window.field);
+  window.field.Invalidate(TRUE);
+  UpdateAllWindows();
+  EXPECT_EQ(window_test::PixelAt(field, 4, 4), RGB(255, 255, 255));
 }
 
 TEST_F(DialogBaseTest, BrushOriginMovesWithTheScrollPositionOnlyWhileScrolling) {
