@@ -45,36 +45,58 @@ std::string Utf8FromCp1252(const std::string& text) {
   return out;
 }
 
+namespace {
+
+// The code point of the UTF-8 sequence at index, moving index past it; false for a malformed one,
+// with index past its lead byte.
+bool DecodeNext(const std::string& text, size_t& index, char32_t& code) {
+  const unsigned char lead = static_cast<unsigned char>(text[index++]);
+  int extra = 0;
+  if (lead < 0x80) {
+    code = lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    code = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    code = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    code = lead & 0x07;
+  } else {
+    return false;
+  }
+  for (int follow = 0; follow < extra; ++follow) {
+    if (index >= text.size()) return false;
+    const unsigned char next = static_cast<unsigned char>(text[index]);
+    if ((next & 0xC0) != 0x80) return false;
+    code = (code << 6) | (next & 0x3F);
+    ++index;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::optional<std::string> Cp1252FromUtf8(const std::string& text) {
   std::string out;
   for (size_t index = 0; index < text.size();) {
-    const unsigned char lead = static_cast<unsigned char>(text[index]);
-    int extra = 0;
     char32_t code = 0;
-    if (lead < 0x80) {
-      code = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1;
-      code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2;
-      code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3;
-      code = lead & 0x07;
-    } else {
-      return std::nullopt;
-    }
-    if (index + extra >= text.size()) return std::nullopt;
-    for (int follow = 1; follow <= extra; ++follow) {
-      const unsigned char next = static_cast<unsigned char>(text[index + follow]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      code = (code << 6) | (next & 0x3F);
-    }
-    index += static_cast<size_t>(extra) + 1;
+    if (!DecodeNext(text, index, code)) return std::nullopt;
     const std::optional<unsigned char> byte = Cp1252FromUnicode(code);
     if (!byte) return std::nullopt;
     out += static_cast<char>(*byte);
+  }
+  return out;
+}
+
+std::string Cp1252ForDisplay(const std::string& text) {
+  std::string out;
+  for (size_t index = 0; index < text.size();) {
+    char32_t code = 0;
+    const std::optional<unsigned char> byte =
+        DecodeNext(text, index, code) ? Cp1252FromUnicode(code) : std::optional<unsigned char>();
+    out += byte ? static_cast<char>(*byte) : '?';
   }
   return out;
 }

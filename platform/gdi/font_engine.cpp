@@ -166,6 +166,8 @@ struct SizedFont::Impl {
 SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth) : impl_(std::make_unique<Impl>()) {
   impl_->embolden = file.embolden;
   metrics_.familyName = file.family;
+  metrics_.emHeight = emHeight;
+  metrics_.emWidth = emWidth;
   FT_Library library = Library();
   if (library == nullptr || FT_New_Face(library, file.path.c_str(), file.index, &impl_->face) != 0) {
     impl_->face = nullptr;

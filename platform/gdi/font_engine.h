@@ -10,6 +10,8 @@
 #include "gdi_objects.h"
 
 struct FontMetrics {
+  int emHeight = 0;  // the size the face was scaled to, in pixels
+  int emWidth = 0;
   int height = 0;
   int ascent = 0;
   int descent = 0;

@@ -46,6 +46,8 @@ BOOL BitBlt(HDC dc, int x, int y, int width, int height, HDC source, int sourceX
 BOOL StretchBlt(HDC dc, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
                 int sourceHeight, DWORD rop);
 BOOL TextOut(HDC dc, int x, int y, LPCSTR text, int length);
+// The name of TextOut for single-byte text, which the program also calls it by.
+inline BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length) { return TextOut(dc, x, y, text, length); }
 int DrawText(HDC dc, LPCSTR text, int length, RECT* rect, UINT format);
 BOOL GetTextExtentPoint32(HDC dc, LPCSTR text, int length, SIZE* size);
 BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);

@@ -108,6 +108,13 @@ HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
                  DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality,
                  DWORD pitchAndFamily, LPCSTR faceName);
+// The name of CreateFont for single-byte text, which the program also calls it by.
+inline HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                         DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
+                         DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
+  return CreateFont(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet, outPrecision,
+                    clipPrecision, quality, pitchAndFamily, faceName);
+}
 HFONT CreateFontIndirect(const LOGFONT* logFont);
 HBITMAP CreateBitmapFromSurface(Surface pixels);
 HRGN CreateRectRgn(int left, int top, int right, int bottom);

@@ -4,10 +4,12 @@
 #include "cwinapp.h"
 #include "headless_backend.h"
 #include "script_session.h"
+#include "sdl2_backend.h"
 #include "standard_controls.h"
 
 // The program's entry: with TAVRIN_SCRIPT naming a script, a headless scripted session; otherwise
-// the program runs on the headless backend.
+// real windows on the desktop, or, where no display is found, the headless backend, on which the
+// program ends as soon as it is idle.
 int AfxWinMain() {
   RegisterStandardControls();
   CWinApp* app = AfxGetApp();
@@ -20,6 +22,14 @@ int AfxWinMain() {
     std::cout.flush();
     return session.Failed() ? 1 : code;
   }
+  if (std::unique_ptr<Sdl2Backend> desktop = Sdl2Backend::Open()) {
+    InstallBackend(desktop.get());
+    const int code = RunApplication(*app);
+    InstallBackend(nullptr);
+    return code;
+  }
+  std::cerr << "No display was found (DISPLAY is not set, or no X server answers): the program has no "
+               "windows to show and ends. Set TAVRIN_SCRIPT to run a scripted session without a display.\n";
   HeadlessBackend backend;
   InstallBackend(&backend);
   const int code = RunApplication(*app);

@@ -46,6 +46,9 @@ ScriptSession::ScriptSession(std::ostream& out) : out_(out) {
     Print("messagebox", box.caption + ": " + box.text);
     if (!box.problem.empty()) StepFailed(0, box.problem);
   });
+  driver_.OnShellCall([this](const ShellRequest& call) {
+    Print("shell", (call.verb.empty() ? std::string("open") : call.verb) + ": " + call.file);
+  });
 }
 
 bool ScriptSession::Load(const std::string& path) {

@@ -1,8 +1,9 @@
 #pragma once
 // Scripted sessions: a script of steps, one a line, performed by the test driver whenever the
 // program's running message loop is idle. Reading steps print `STEP ID: value`; message boxes print
-// `messagebox: CAPTION: TEXT`; a step that cannot be done prints `error: line N: ...` and ends the
-// session, which then counts as failed. The README's "Testing" section lists the steps.
+// `messagebox: CAPTION: TEXT` and shell calls `shell: VERB: FILE`; a step that cannot be done
+// prints `error: line N: ...` and ends the session, which then counts as failed. The README's
+// "Testing" section lists the steps.
 #include <ostream>
 #include <string>
 

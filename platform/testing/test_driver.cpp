@@ -51,10 +51,16 @@ TestDriver::TestDriver() {
   backend_.SetStepSource(this);
   InstallBackend(&backend_);
   SetMessageBoxHook([this](const MessageBoxRequest& request) { return AnswerBox(request); });
+  SetShellExecuteHook([this](const ShellRequest& request) {
+    shellCalls_.push_back(request);
+    if (shellListener_) shellListener_(request);
+    return HandleFromNumber<HINSTANCE>(kShellExecuteSucceeded);
+  });
 }
 
 TestDriver::~TestDriver() {
   SetMessageBoxHook(nullptr);
+  SetShellExecuteHook(nullptr);
   if (CurrentBackend() == &backend_) InstallBackend(nullptr);
 }
 

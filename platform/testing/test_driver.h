@@ -1,7 +1,8 @@
 #pragma once
 // Drives windows as a user would, without a screen: finds controls of the active window by id,
 // clicks at their place through the real hit test, types, presses keys, reads texts, check states
-// and list items, answers and records message boxes, and saves pictures of windows.
+// and list items, answers and records message boxes, records shell calls instead of making them,
+// and saves pictures of windows.
 //
 // Called directly, an action delivers its input and processes it before it returns; an action
 // that opens a modal window returns when that window has ended, and meanwhile the modal loop runs
@@ -16,6 +17,7 @@
 
 #include "headless_backend.h"
 #include "message_box.h"
+#include "shell_execute.h"
 
 struct MessageBoxRecord {
   std::string caption;
@@ -67,6 +69,9 @@ class TestDriver : public StepSource {
   void Answer(int result) { pendingAnswer_ = result; }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
   void OnMessageBox(std::function<void(const MessageBoxRecord&)> listener) { boxListener_ = std::move(listener); }
+  // Every ShellExecute call, which succeeds and opens nothing.
+  const std::vector<ShellRequest>& ShellCalls() const { return shellCalls_; }
+  void OnShellCall(std::function<void(const ShellRequest&)> listener) { shellListener_ = std::move(listener); }
 
   HWND FindControl(int id);
   const std::string& LastError() const { return lastError_; }
@@ -86,6 +91,8 @@ class TestDriver : public StepSource {
   std::optional<int> pendingAnswer_;
   std::vector<MessageBoxRecord> boxes_;
   std::function<void(const MessageBoxRecord&)> boxListener_;
+  std::vector<ShellRequest> shellCalls_;
+  std::function<void(const ShellRequest&)> shellListener_;
   std::string lastError_;
   int stepDepth_ = 0;
 };

@@ -1,0 +1,57 @@
+#pragma once
+// One desktop window, shown by SDL, for one top-level window of the layer. The desktop draws the
+// caption and the frame of a captioned window, so the layer's own caption and frame are left out
+// of what is shown; a caption-less popup (a menu, a drop-down list) is shown whole, above all.
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+#include "surface.h"
+#include "wintypes.h"
+
+// What the native window shows of its layer window, as the layer has it now.
+struct NativeLook {
+  RECT rect{};          // the layer window, screen coordinates
+  RECT insets{};        // the layer's caption and frame that the desktop's frame replaces
+  std::string title;    // UTF-8
+  bool visible = false;
+  bool minimized = false;
+  bool resizable = false;
+  bool popup = false;
+};
+NativeLook LookOf(HWND window);
+
+class NativeWindow {
+ public:
+  // Null when SDL cannot make the window.
+  static std::unique_ptr<NativeWindow> Create(HWND window, const NativeLook& look, SDL_Window* owner);
+  // Takes over a native window made for the look, still hidden.
+  NativeWindow(HWND window, SDL_Window* native, const NativeLook& look);
+
+  HWND Window() const { return window_; }
+  Uint32 Id() const { return SDL_GetWindowID(native_.get()); }
+  SDL_Window* Native() const { return native_.get(); }
+  const NativeLook& Applied() const { return applied_; }
+
+  // Brings the desktop window to the look: title, size, place, shown or hidden.
+  void Apply(const NativeLook& look);
+  // The layer took the place or size the desktop gave the window.
+  void Accept(const RECT& rect) { applied_.rect = rect; }
+  // Shows the framebuffer's pixels, passing only the rows and columns that changed.
+  void Present(const Surface& pixels);
+  // The desktop lost what the window showed: the next Present passes everything.
+  void Forget() { shown_ = Surface(); }
+  // A point of the native window in the layer's screen coordinates.
+  POINT ToScreen(int x, int y) const;
+
+ private:
+  struct Destroy {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+  };
+
+  HWND window_;
+  std::unique_ptr<SDL_Window, Destroy> native_;
+  NativeLook applied_;
+  Surface shown_;  // what was last passed to the desktop: the framebuffer without the insets
+};

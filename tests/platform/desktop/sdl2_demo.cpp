@@ -1,0 +1,157 @@
+// A small program on the real entry of the layer, for the desktop test: a window with a push
+// button, a pad that takes clicks and typing, and a button that opens a message box. It prints
+// what it receives, one line each, so that the test can follow it.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "control_constants.h"
+#include "cwinapp.h"
+#include "menu.h"
+#include "message_box.h"
+#include "gdi_api.h"
+#include "window_api.h"
+
+namespace {
+
+constexpr int kPressId = 100;
+constexpr int kPadId = 101;
+constexpr int kBoxId = 102;
+constexpr int kComboId = 103;
+constexpr int kHelloId = 200;
+
+void Say(const std::string& line) { std::cout << line << std::endl; }
+
+std::string Hex(unsigned value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02x", value);
+  return text;
+}
+
+std::string CentreOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return std::to_string((rect.left + rect.right) / 2) + " " + std::to_string((rect.top + rect.bottom) / 2);
+}
+
+LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
+  static bool marked = false;
+  switch (message) {
+    case WM_ERASEBKGND: {
+      if (!marked) return DefWindowProc(pad, message, wParam, lParam);
+      RECT client{};
+      GetClientRect(pad, &client);
+      const HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+      FillRect(reinterpret_cast<HDC>(wParam), &client, blue);
+      DeleteObject(blue);
+      return 1;
+    }
+    case WM_LBUTTONDOWN:
+      SetFocus(pad);
+      Say("pad down");
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      Say("pad dblclk");
+      return 0;
+    case WM_LBUTTONUP:
+      Say("pad up");
+      return 0;
+    case WM_CHAR:
+      Say("pad char " + Hex(static_cast<unsigned>(wParam)));
+      if (wParam == '>') Say("warped " + std::to_string(SetCursorPos(500, 400)));
+      if (wParam == '#') {
+        marked = true;
+        InvalidateRect(pad, nullptr, TRUE);
+      }
+      return 0;
+    default:
+      return DefWindowProc(pad, message, wParam, lParam);
+  }
+}
+
+LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kPressId) {
+        Say("command " + std::to_string(kPressId));
+        SetWindowText(window, "Pressed");
+      } else if (LOWORD(wParam) == kComboId && HIWORD(wParam) == CBN_SELCHANGE) {
+        const LRESULT chosen = SendDlgItemMessage(window, kComboId, CB_GETCURSEL, 0, 0);
+        Say("combo " + std::to_string(chosen));
+      } else if (LOWORD(wParam) == kHelloId) {
+        Say("command " + std::to_string(kHelloId));
+      } else if (LOWORD(wParam) == kBoxId) {
+        Say("box open");
+        Say("box " + std::to_string(MessageBox(window, "A modal box", "Demo box", MB_OK)));
+      }
+      return 0;
+    case WM_SIZE:
+      Say("size " + std::to_string(LOWORD(lParam)) + " " + std::to_string(HIWORD(lParam)));
+      return 0;
+    case WM_MOVE:
+      Say("moved");
+      return 0;
+    case WM_SYSCOMMAND:
+      Say("syscommand " + Hex(static_cast<unsigned>(wParam)));
+      return DefWindowProc(window, message, wParam, lParam);
+    case WM_DESTROY:
+      Say("destroyed");
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProc(window, message, wParam, lParam);
+  }
+}
+
+class DemoApp : public CWinApp {
+ public:
+  BOOL InitInstance() override {
+    WNDCLASS main;
+    main.lpfnWndProc = MainProc;
+    main.lpszClassName = "DEMOMAIN";
+    main.hbrBackground = GetStockObject(LTGRAY_BRUSH);
+    WNDCLASS pad;
+    pad.style = CS_DBLCLKS;
+    pad.lpfnWndProc = PadProc;
+    pad.lpszClassName = "DEMOPAD";
+    pad.hbrBackground = GetStockObject(WHITE_BRUSH);
+    if (!RegisterClass(&main) || !RegisterClass(&pad)) return FALSE;
+    const HMENU file = CreatePopupMenu();
+    AppendMenu(file, MF_STRING, kHelloId, "Hello");
+    const HMENU bar = CreateMenu();
+    AppendMenu(bar, MF_POPUP, NumberFromHandle(file), "File");
+    const HWND window = CreateWindowEx(0, "DEMOMAIN", "Tavrin demo",
+                                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 60, 50,
+                                       360, 220, nullptr, bar, nullptr, nullptr);
+    auto child = [&](const char* className, const char* text, int id, int x, int y, int width, int height) {
+      return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width, height, window,
+                            HandleFromNumber<HMENU>(static_cast<unsigned>(id)), nullptr, nullptr);
+    };
+    const HWND press = child("BUTTON", "Press", kPressId, 20, 20, 100, 30);
+    const HWND box = child("BUTTON", "Box", kBoxId, 20, 70, 100, 30);
+    const HWND area = child("DEMOPAD", "", kPadId, 160, 20, 150, 100);
+    const HWND combo = CreateWindowEx(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 20, 120,
+                                      120, 100, window, HandleFromNumber<HMENU>(static_cast<unsigned>(kComboId)),
+                                      nullptr, nullptr);
+    if (window == nullptr || press == nullptr || box == nullptr || area == nullptr || combo == nullptr) return FALSE;
+    for (const char* item : {"H2O", "NaCl", "KCl"}) {
+      SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    POINT menu{12, -GetSystemMetrics(SM_CYMENU) / 2};
+    ClientToScreen(window, &menu);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area) + " " + std::to_string(menu.x) + " " +
+        std::to_string(menu.y) + " " + std::to_string(client.y) + " " + CentreOf(combo));
+    return TRUE;
+  }
+};
+
+}  // namespace
+
+int main() {
+  DemoApp app;
+  return AfxWinMain();
+}

@@ -1,0 +1,102 @@
+// Shell calls in test runs and scripted sessions are recorded, printed, and never made.
+#include <sstream>
+
+#include "cdialog.h"
+#include "cwinapp.h"
+#include "script_session.h"
+#include "shell_execute.h"
+#include "window_fixture.h"
+
+namespace {
+
+using window_test::Item;
+
+constexpr int kWeb = 10;
+constexpr int kMail = 11;
+constexpr int kResult = 20;
+
+class LinkDialog : public CDialog {
+ public:
+  LinkDialog() : CDialog("LINKS", nullptr) {}
+
+ protected:
+  void OnCancel() override { DestroyWindow(); }
+  void PostNcDestroy() override { delete this; }
+  void Open(LPCSTR address) {
+    const HINSTANCE result = ShellExecute(nullptr, nullptr, address, nullptr, nullptr, SW_SHOW);
+    SetDlgItemText(kResult, std::to_string(NumberFromHandle(result)).c_str());
+  }
+  afx_msg void OnWeb() { Open("https://example.org/s\xF8k side"); }
+  afx_msg void OnMail() { Open("mailto:kontakt@example.org"); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(LinkDialog, CDialog)
+ON_BN_CLICKED(kWeb, OnWeb)
+ON_BN_CLICKED(kMail, OnMail)
+END_MESSAGE_MAP()
+
+class LinkApp : public CWinApp {
+ public:
+  LinkApp() : CWinApp("Links") {}
+  BOOL InitInstance() override {
+    auto* links = new LinkDialog;
+    if (!links->Create("LINKS")) {
+      delete links;
+      return FALSE;
+    }
+    m_pMainWnd = links;
+    return TRUE;
+  }
+};
+
+class ShellRecordingTest : public ::testing::Test {
+ protected:
+  ShellRecordingTest() {
+    DialogTemplate links;
+    links.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+    links.caption = "Links";
+    links.cx = 120;
+    links.cy = 50;
+    links.items = {Item("BUTTON", "Web", kWeb, WS_TABSTOP, 4, 4, 40, 14),
+                   Item("BUTTON", "Mail", kMail, WS_TABSTOP, 50, 4, 40, 14),
+                   Item("STATIC", "", kResult, SS_LEFT, 4, 24, 100, 10)};
+    Resources().AddDialog("LINKS", links);
+  }
+  ~ShellRecordingTest() override { Resources().Clear(); }
+};
+
+TEST_F(ShellRecordingTest, ADriverRecordsTheCallsAndTheyAllSucceed) {
+  TestDriver driver;
+  auto* links = new LinkDialog;
+  ASSERT_TRUE(links->Create("LINKS"));
+  driver.Pump();
+  ASSERT_TRUE(driver.Click(kWeb));
+  ASSERT_TRUE(driver.Click(kMail));
+  ASSERT_EQ(driver.ShellCalls().size(), 2u);
+  EXPECT_EQ(driver.ShellCalls()[0].file, "https://example.org/s\xF8k side");
+  EXPECT_EQ(driver.ShellCalls()[1].file, "mailto:kontakt@example.org");
+  EXPECT_EQ(driver.ShellCalls()[1].verb, "");
+  EXPECT_EQ(driver.ShellCalls()[1].show, SW_SHOW);
+  EXPECT_EQ(driver.Text(kResult), std::to_string(kShellExecuteSucceeded));
+  links->DestroyWindow();
+  driver.Pump();
+}
+
+TEST_F(ShellRecordingTest, AScriptedSessionPrintsEachCallInItsPlace) {
+  LinkApp app;
+  std::ostringstream out;
+  {
+    ScriptSession session(out);
+    ASSERT_TRUE(session.LoadText("click 11\ntext 20\nclick 10\n"));
+    RunApplication(app);
+    EXPECT_FALSE(session.Failed());
+  }
+  EXPECT_EQ(out.str(),
+            "shell: open: mailto:kontakt@example.org\n"
+            "text 20: 42\n"
+            "shell: open: https://example.org/s\xC3\xB8k side\n");
+  EXPECT_TRUE(TopLevelWindows().empty());
+}
+
+}  // namespace
