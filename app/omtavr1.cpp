@@ -6,6 +6,7 @@
 #include "globals.h"
 #include "omtavrin_ids.h"
 #include "resource_message.h"
+#include "shell_execute.h"
 
 namespace {
 
@@ -45,6 +46,10 @@ BOOL Cwm_OMTAVRINBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_OMTAVRINDlg, Cwm_OMTAVRINBaseDlg)
 ON_BN_DOUBLECLICKED(AboutLogoId, ShowAboutCredits)
+ON_BN_CLICKED(HomePageLinkId, OnHomePage)
+ON_BN_CLICKED(ContactLinkId, OnContact)
+ON_BN_CLICKED(MirrorLinkId, OnMirror)
+ON_BN_CLICKED(SecondContactLinkId, OnSecondContact)
 END_MESSAGE_MAP()
 
 BOOL Cwm_OMTAVRINDlg::OnUserInit(int) {
@@ -60,5 +65,12 @@ BOOL Cwm_OMTAVRINDlg::OnUserInit(int) {
 void Cwm_OMTAVRINDlg::ShowAboutCredits() {
   MessageBox(LanguageCode == EnglishLanguage ? CreditsEnglish : CreditsNorwegian, MessageCaption, MB_OK);
 }
+
+void Cwm_OMTAVRINDlg::OnHomePage() { OpenAboutLink(HomePageAddress); }
+void Cwm_OMTAVRINDlg::OnContact() { OpenAboutLink(ContactAddress); }
+void Cwm_OMTAVRINDlg::OnMirror() { OpenAboutLink(MirrorAddress); }
+void Cwm_OMTAVRINDlg::OnSecondContact() { OpenAboutLink(SecondContactAddress); }
+
+void OpenAboutLink(LPCSTR target) { ::ShellExecute(nullptr, nullptr, target, nullptr, nullptr, SW_SHOW); }
 
 int OpenAboutDialog(CWnd* parent) { return OpenModalDialog<Cwm_OMTAVRINDlg>(OmtavrinTemplateName, parent); }

@@ -29,8 +29,16 @@ class Cwm_OMTAVRINDlg : public Cwm_OMTAVRINBaseDlg {
 
  protected:
   afx_msg void ShowAboutCredits();
+  afx_msg void OnHomePage();
+  afx_msg void OnContact();
+  afx_msg void OnMirror();
+  afx_msg void OnSecondContact();
 
   DECLARE_MESSAGE_MAP()
 };
+
+// Opens the address with the desktop's default program; a missing browser or mail program gives
+// no message.
+void OpenAboutLink(LPCSTR target);
 
 int OpenAboutDialog(CWnd* parent);
