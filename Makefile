@@ -2,10 +2,11 @@
 JOBS    ?= $(shell nproc)
 BUILD   ?= build
 SANBUILD ?= build-san
+PREFIX  ?= /usr/local
 FUZZBUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: test run build deps sanitize fuzz clean
+.PHONY: test run install build deps sanitize fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -23,9 +24,12 @@ test: build
 	ctest --test-dir $(BUILD) --no-tests=error --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 
+# Starts the program from the build tree in the user's data folder, as the installed launcher does.
 run: build
-	@if [ -x $(BUILD)/app/tavrin ]; then exec $(BUILD)/app/tavrin; \
-	else echo "Tavrin has no window yet: the main window is still being built."; fi
+	@TAVRIN_PROGRAM=$(CURDIR)/$(BUILD)/app/tavrin TAVRIN_DATS=$(CURDIR)/dats exec scripts/tavrin
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

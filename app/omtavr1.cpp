@@ -1,0 +1,76 @@
+#include "omtavr1.h"
+
+#include "about_texts.h"
+#include "dialog_openers.h"
+#include "generated_setup.h"
+#include "globals.h"
+#include "omtavrin_ids.h"
+#include "resource_message.h"
+#include "shell_execute.h"
+
+namespace {
+
+void UseLinkLook(CUserStatic& line) {
+  UseTextColour(line, LinkBlue);
+  UseFont(line, -11, FW_NORMAL, true);
+}
+
+}  // namespace
+
+Cwm_OMTAVRINBaseDlg::Cwm_OMTAVRINBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_OMTAVRINBaseDlg::OnInitDialog() {
+  PrepareGeneratedWindow(Fields());
+  AttachMembers(*this, {
+                           {AboutLogoId, m_logo},
+                           {AboutTitleId, m_title},
+                           {MailLabelId, m_mailLabel},
+                           {MirrorLabelId, m_mirrorLabel},
+                           {HomePageLineId, m_homePageLine},
+                           {ContactLineId, m_contactLine},
+                           {MirrorLineId, m_mirrorLine},
+                           {SecondContactLineId, m_secondContactLine},
+                           {LinkGroupId, m_linkGroup},
+                       });
+  m_logo.SetImage("TVRNLOGO", true, CentredDrawMode);
+  UseFont(m_title, -32, FW_BOLD);
+  UseDefaultColours(m_mailLabel);
+  UseDefaultColours(m_mirrorLabel);
+  for (CUserStatic* line : {&m_homePageLine, &m_contactLine, &m_mirrorLine, &m_secondContactLine}) UseLinkLook(*line);
+  UseDefaultColours(m_linkGroup);
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_OMTAVRINBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_OMTAVRINDlg, Cwm_OMTAVRINBaseDlg)
+ON_BN_DOUBLECLICKED(AboutLogoId, ShowAboutCredits)
+ON_BN_CLICKED(HomePageLinkId, OnHomePage)
+ON_BN_CLICKED(ContactLinkId, OnContact)
+ON_BN_CLICKED(MirrorLinkId, OnMirror)
+ON_BN_CLICKED(SecondContactLinkId, OnSecondContact)
+END_MESSAGE_MAP()
+
+BOOL Cwm_OMTAVRINDlg::OnUserInit(int) {
+  if (LanguageCode == EnglishLanguage) {
+    SetWindowText("ABOUT TAVRIN");
+    SetDlgItemText(AboutCloseId, "Close");
+    SetDlgItemText(HomePageLineId, HomePageLineEnglish);
+    SetDlgItemText(LinkGroupId, "Contact");
+  }
+  return TRUE;
+}
+
+void Cwm_OMTAVRINDlg::ShowAboutCredits() {
+  MessageBox(LanguageCode == EnglishLanguage ? CreditsEnglish : CreditsNorwegian, MessageCaption, MB_OK);
+}
+
+void Cwm_OMTAVRINDlg::OnHomePage() { OpenAboutLink(HomePageAddress); }
+void Cwm_OMTAVRINDlg::OnContact() { OpenAboutLink(ContactAddress); }
+void Cwm_OMTAVRINDlg::OnMirror() { OpenAboutLink(MirrorAddress); }
+void Cwm_OMTAVRINDlg::OnSecondContact() { OpenAboutLink(SecondContactAddress); }
+
+void OpenAboutLink(LPCSTR target) { ::ShellExecute(nullptr, nullptr, target, nullptr, nullptr, SW_SHOW); }
+
+int OpenAboutDialog(CWnd* parent) { return OpenModalDialog<Cwm_OMTAVRINDlg>(OmtavrinTemplateName, parent); }

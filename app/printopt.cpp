@@ -1,0 +1,57 @@
+#include "printopt.h"
+
+#include <string>
+
+#include "dialog_openers.h"
+#include "generated_setup.h"
+#include "globals.h"
+#include "number_text.h"
+#include "printopt_ids.h"
+#include "window_openers.h"
+
+namespace {
+
+constexpr const char* AutomaticText = "Automatisk";
+// The field is read into a 48-character buffer: 47 characters and the end.
+constexpr int FieldBufferSize = 48;
+
+}  // namespace
+
+Cwm_PRINTOPTBaseDlg::Cwm_PRINTOPTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_PRINTOPTBaseDlg::OnInitDialog() {
+  PrepareGeneratedWindow(Fields());
+  AttachMembers(*this, {{PrintPointsGroupId, m_pointsGroup}});
+  UseDefaultColours(m_pointsGroup);
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_PRINTOPTBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_PRINTOPTDlg, Cwm_PRINTOPTBaseDlg)
+ON_CONTROL(EN_KILLFOCUS, PrintPointsFieldId, ValidatePrintPoints)
+END_MESSAGE_MAP()
+
+BOOL Cwm_PRINTOPTDlg::OnUserInit(int) {
+  ShowPrintPoints();
+  return TRUE;
+}
+
+void Cwm_PRINTOPTDlg::ShowPrintPoints() {
+  SetDlgItemText(PrintPointsFieldId, PrintPointsX >= 1 ? std::to_string(PrintPointsX).c_str() : AutomaticText);
+}
+
+void Cwm_PRINTOPTDlg::ValidatePrintPoints() {
+  char text[FieldBufferSize] = {};
+  GetDlgItemText(PrintPointsFieldId, text, FieldBufferSize);
+  const int points = ReadLeadingInteger(text);
+  if (points >= 1) {
+    PrintPointsX = points;
+    ShowPrintPoints();
+  } else {
+    SetDlgItemText(PrintPointsFieldId, AutomaticText);
+  }
+}
+
+int OpenPrintOptionsDialog(CWnd* parent) { return OpenModalDialog<Cwm_PRINTOPTDlg>(PrintoptTemplateName, parent); }

@@ -1,0 +1,91 @@
+#include "tavrin_app.h"
+
+#include <iterator>
+#include <memory>
+
+#include "ctl3d_library.h"
+#include "main_frame.h"
+#include "menu_commands.h"
+#include "omtavr1.h"
+#include "tavrpara.h"
+#include "usercode.h"
+#include "window_openers.h"
+
+namespace {
+
+constexpr const char* HelpFileName = "TAVRIN.HLP";
+
+struct MenuCommandEntry {
+  UINT id;
+  int (*open)(CWnd* parent);
+};
+
+constexpr MenuCommandEntry MenuCommandTable[] = {
+    {SetupCommand, OpenSetupDialog},
+    {ExitCommand, ExitActiveWindow},
+    {MolecularCalculatorCommand, OpenMolecularCalculatorDialog},
+    {BalanceCommand, OpenBalanceDialog},
+    {ThermochemistryCommand, OpenThermochemistryDialog},
+    {ElectrochemistryCommand, OpenElectrochemistryDialog},
+    {SolubilityProductCommand, OpenSolubilityProductDialog},
+    {WeakAcidBaseCommand, OpenWeakAcidBaseDialog},
+    {SpectroscopyCommand, OpenSpectroscopyDialog},
+    {CurveFitCommand, OpenCurveFitDialog},
+    {ChemicalsDatabaseCommand, OpenChemicalsDatabaseDialog},
+    {DictionaryCommand, OpenDictionaryDialog},
+    {PeriodicTableCommand, OpenPeriodicTableDialog},
+    {IndicatorsCommand, OpenIndicatorsDialog},
+    {ConversionCommand, OpenConversionDialog},
+    {AboutCommand, OpenAboutDialog},
+};
+
+}  // namespace
+
+std::string MainClassName;
+
+BEGIN_MESSAGE_MAP(Cwm_BaseApplication, CWinApp)
+ON_COMMAND_RANGE(SetupCommand, AboutCommand, OnMenuCommand)
+END_MESSAGE_MAP()
+
+Cwm_BaseApplication::Cwm_BaseApplication() : CWinApp(nullptr) {}
+
+BOOL Cwm_BaseApplication::InitInstance() {
+  ctl3dLibrary_ = LoadCtl3dLibrary(m_hInstance);
+  // Owned by the window layer once its window exists; a frame whose window could not be made is
+  // left to this object.
+  auto frame = std::make_unique<Cwm_MainWnd>();
+  if (!frame->CreateMainWindow(nullptr)) {
+    startFailed_ = true;
+    return FALSE;
+  }
+  m_pMainWnd = frame.release();
+  helpPath_ = HelpFileName;
+  m_pszHelpFilePath = helpPath_.c_str();
+  return CWinApp::InitInstance();
+}
+
+int Cwm_BaseApplication::ExitInstance() {
+  if (ctl3dLibrary_ != nullptr) {
+    UnloadCtl3dLibrary(ctl3dLibrary_, m_hInstance);
+    ctl3dLibrary_ = nullptr;
+  }
+  const int code = CWinApp::ExitInstance();
+  return startFailed_ ? 1 : code;
+}
+
+BOOL Cwm_BaseApplication::FilterHelpModeCommand(UINT) { return FALSE; }
+
+BOOL Cwm_BaseApplication::SubclassCtl3d(CWnd* window) {
+  if (ctl3dLibrary_ == nullptr || window == nullptr) return FALSE;
+  SubclassDialogCtl3d(ctl3dLibrary_, window->m_hWnd);
+  return TRUE;
+}
+
+void Cwm_BaseApplication::OnMenuCommand(UINT commandId) {
+  for (const MenuCommandEntry& entry : MenuCommandTable) {
+    if (entry.id == commandId) {
+      entry.open(CWnd::GetActiveWindow());
+      return;
+    }
+  }
+}

@@ -1,0 +1,6 @@
+#include "usercode.h"
+
+int ExitActiveWindow(CWnd* window) {
+  if (window != nullptr) window->DestroyWindow();
+  return 0;
+}

@@ -1,0 +1,16 @@
+# Writes the pictures of PICTURE_DIR (NAME.txt, the text form of bitmaps and icons) into OUTPUT as
+# a table of names and texts that the program registers at start.
+file(GLOB pictures ${PICTURE_DIR}/*.txt)
+list(SORT pictures)
+set(table "// Made by embed_pictures.cmake from resources/bitmaps; edit the pictures there.\n")
+string(APPEND table "#include \"embedded_pictures.h\"\n\nconst std::vector<EmbeddedPicture>& EmbeddedPictures() {\n")
+string(APPEND table "  static const std::vector<EmbeddedPicture> pictures = {\n")
+foreach(picture ${pictures})
+  get_filename_component(name ${picture} NAME_WE)
+  file(READ ${picture} text)
+  string(APPEND table "      {\"${name}\", R\"picture(${text})picture\"},\n")
+endforeach()
+string(APPEND table "  };\n  return pictures;\n}\n")
+file(WRITE ${OUTPUT}.new "${table}")
+file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT}.new)

@@ -1,0 +1,13 @@
+#include "missing_picture.h"
+
+#include <set>
+#include <utility>
+
+#include "message_box.h"
+#include "resource_message.h"
+
+void ReportMissingPicture(UINT stringId, const std::string& name) {
+  static std::set<std::pair<UINT, std::string>> reported;
+  if (!reported.emplace(stringId, name).second) return;
+  ShowResourceMessage(::GetActiveWindow(), MB_ICONINFORMATION, stringId, name.c_str());
+}

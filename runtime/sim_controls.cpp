@@ -1,0 +1,9 @@
+#include "sim_controls.h"
+
+IMPLEMENT_DYNCREATE(CSimStatic, CStatic)
+IMPLEMENT_DYNCREATE(CSimButton, CButton)
+IMPLEMENT_DYNCREATE(CSimEdit, CEdit)
+IMPLEMENT_DYNCREATE(CSimListBox, CListBox)
+IMPLEMENT_DYNCREATE(CSimComboBox, CComboBox)
+IMPLEMENT_DYNCREATE(CSimScrollBar, CScrollBar)
+IMPLEMENT_DYNCREATE(CSimCustom, CWnd)

@@ -1,0 +1,11 @@
+#include "sim_dialog_fields.h"
+
+#include "gdi_objects.h"
+
+SimDialogFields::~SimDialogFields() { SetBackgroundBrush(nullptr, false); }
+
+void SimDialogFields::SetBackgroundBrush(HBRUSH brush, bool owned) {
+  if (brushOwned_ && backgroundBrush_ != nullptr && backgroundBrush_ != brush) ::DeleteObject(backgroundBrush_);
+  backgroundBrush_ = brush;
+  brushOwned_ = owned;
+}

@@ -1,0 +1,3 @@
+#include "sim_modal_dlg.h"
+
+IMPLEMENT_DYNCREATE(CSimModalDlg, CSimDialog)

@@ -1,0 +1,17 @@
+#pragma once
+// Runs the real program on a script (TAVRIN_SCRIPT) in a working folder and collects what it prints.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct SessionResult {
+  int exitCode = -1;
+  std::vector<std::string> lines;
+  // The printed lines that start with the text.
+  std::vector<std::string> LinesStartingWith(const std::string& start) const;
+  int Count(const std::string& line) const;
+};
+
+// The script is written beside the working folder, not into it, so that the folder holds only
+// what the program itself reads and writes.
+SessionResult RunSession(const std::filesystem::path& workingFolder, const std::string& script);

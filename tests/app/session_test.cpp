@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "session_runner.h"
+#include "settings_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const LauncherCaptionIds[] = {"10157", "10162", "10161", "10160", "10282",
+                                          "10239", "112",   "115",   "117",   "10278"};
+
+// The same file with CR LF line ends, which the program reads as well but never writes.
+std::string WithCrLf(const std::string& text) {
+  std::string converted;
+  for (char c : text) converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return converted;
+}
+
+class SessionTest : public ::testing::Test {
+ protected:
+  SessionResult Run(const std::string& settings, const std::string& script) {
+    folder.WriteSettings(settings);
+    return RunSession(folder.Path(), script);
+  }
+  WorkingFolder folder;
+};
+
+TEST_F(SessionTest, TheTenCaptionsAreEnglishOnlyWithLanguageCode44) {
+  std::string script;
+  for (const char* id : LauncherCaptionIds) script += std::string("text ") + id + "\n";
+  script += "text 10159\ntext 104\n";
+  const std::vector<std::string> norwegian = {
+      "text 10157:   Periodesystemet", "text 10162:   Molekylkalkulator", "text 10161:        Balansere",
+      "text 10160:      Termokjemi",   "text 10282:    Elektrokjemi",     "text 10239: Løselighetsprodukt",
+      "text 112:     Svak syre/base",  "text 115: Spektroskopi",          "text 117:  Kurvetilspasning",
+      "text 10278:       Ordliste",    "text 10159: Kjemikaliedatabase",  "text 104: TAVRIN",
+  };
+  const std::vector<std::string> english = {
+      "text 10157:    Periodic Table", "text 10162: Molecular Calculator", "text 10161:        Balance",
+      "text 10160:   Thermochemistry", "text 10282: Electrochemistry",     "text 10239:   Solubility Product",
+      "text 112:    Weak acid/base",   "text 115: Spectroscopy",           "text 117:       Curve Fit",
+      "text 10278:     Dictionary",    "text 10159: Kjemikaliedatabase",   "text 104: TAVRIN",
+  };
+  for (const auto& [language, expected] :
+       std::vector<std::pair<std::string, std::vector<std::string>>>{{"44", english}, {"47", norwegian}, {"45", norwegian}}) {
+    const SessionResult result = Run(SettingsText(language, "0"), script);
+    EXPECT_EQ(result.exitCode, 0) << language;
+    EXPECT_EQ(result.lines, expected) << language;
+  }
+}
+
+// The start-up click comes before the script's first step; the clicks on the logo that follow move
+// the pointer over the launcher again and must open nothing more.
+TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
+  struct Case {
+    const char* tool;
+    const char* opens;
+  };
+  const Case cases[] = {{"0", nullptr},        {"1", "PERIODESYSTEMET"}, {"2", "KJEMIKALIEDATABASE"},
+                        {"3", "BALANSERE"},   {"6", nullptr},           {"14", nullptr},
+                        {"13", "ORDLISTE"},   {"10", "TERMODYNAMIKK"}};
+  for (const Case& example : cases) {
+    const SessionResult result = Run(SettingsText("47", example.tool), "click 103\nclick 103\nclick 103\nwindow\n");
+    EXPECT_EQ(result.exitCode, 0) << example.tool;
+    std::vector<std::string> expected;
+    if (example.opens != nullptr) {
+      expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + example.opens);
+    }
+    expected.push_back("window: TAVRIN: CLIENT");
+    EXPECT_EQ(result.lines, expected) << example.tool;
+  }
+}
+
+TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
+  const std::pair<int, const char*> tools[] = {
+      {4002, "MOLEKYLKALKULATOR"}, {4003, "BALANSERE"}, {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},
+      {4006, "SOLUPROD"},          {4007, "SYREBASE"},  {4008, "MASSSP"},        {4009, "FUNCPLOT"},
+      {4011, "ORDLISTE"},          {4012, "PERIODESYSTEMET"}, {4013, "INDIKATORER"}, {4014, "CONVERT"},
+  };
+  std::string script;
+  std::vector<std::string> expected;
+  for (const auto& [command, name] : tools) {
+    script += "menu " + std::to_string(command) + "\n";
+    expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
+  }
+  script += "menu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\nwindow\nmenu 4001\n";
+  expected.insert(expected.end(), {"window: OPPSETT: TAVRPARA", "window: OM TAVRIN: OMTAVRIN", "window: TAVRIN: CLIENT"});
+  const SessionResult result = Run(SettingsText("47", "0"), script);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.lines, expected);
+}
+
+TEST_F(SessionTest, TheSettingsDialogAndAboutBoxSpeakEnglishWithLanguageCode44) {
+  const SessionResult result = Run(SettingsText("44", "0"),
+                                   "menu 4000\nwindow\ntext 2\ntext 10101\nkey Escape\n"
+                                   "menu 4015\nwindow\ntext 2\ntext 130\ntext 134\nkey Escape\n");
+  const std::vector<std::string> expected = {
+      "window: SETUP: TAVRPARA",        "text 2: Close",  "text 10101: Save settings",
+      "window: ABOUT TAVRIN: OMTAVRIN", "text 2: Close",  "text 130: TAVRIN on the web:  www.example.org/tavrin",
+      "text 134: Contact",
+  };
+  EXPECT_EQ(result.lines, expected);
+}
+
+// Saving writes the 100 lines of every settings value. The start-up tool is saved as its hidden
+// radio buttons show it: a tool without a button of its own is saved as 5, which opens nothing,
+// "none" and the value 6, whose id is that of "none", as 0.
+TEST_F(SessionTest, SaveWritesTheHundredLinesWithTheStartupToolAsTheRadioButtonsHoldIt) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"0", "0"},   {"1", "1"},   {"2", "2"},   {"3", "3"},   {"4", "4"},  {"5", "5"},
+      {"6", "0"},   {"7", "5"},   {"9", "5"},   {"10", "10"}, {"11", "11"}, {"12", "12"},
+      {"13", "13"}, {"14", "5"},  {"-3", "0"},  {"99999999999", "5"},
+  };
+  for (const auto& [read, saved] : cases) {
+    const SessionResult result = Run(WithCrLf(SettingsText("47", read)), "menu 4000\nclick 10101\nkey Escape\n");
+    EXPECT_EQ(result.exitCode, 0) << read;
+    const std::string file = folder.ReadSettings();
+    EXPECT_EQ(file, SettingsText("47", saved)) << read;
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 100) << read;
+    EXPECT_EQ(file.find('\r'), std::string::npos) << read;
+  }
+}
+
+TEST_F(SessionTest, SavingTwiceWritesTheSameFileAndTheDialogStaysOpen) {
+  const SessionResult result =
+      Run(WithCrLf(SettingsText("44", "0")), "menu 4000\nclick 10101\nclick 10101\nwindow\nkey Escape\n");
+  EXPECT_EQ(result.lines, std::vector<std::string>{"window: SETUP: TAVRPARA"});
+  EXPECT_EQ(folder.ReadSettings(), SettingsText("44", "0"));
+}
+
+struct FileState {
+  std::string contents;
+  fs::file_time_type written;
+  bool operator==(const FileState& other) const = default;
+};
+
+std::map<std::string, FileState> FolderState(const fs::path& folder) {
+  std::map<std::string, FileState> state;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    std::ostringstream contents;
+    if (entry.is_regular_file()) contents << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+    state[fs::relative(entry.path(), folder).string()] = FileState{contents.str(), entry.last_write_time()};
+  }
+  return state;
+}
+
+TEST_F(SessionTest, LeavingTheProgramChangesNoFile) {
+  // A settings file that differs from what a save would write, so that any rewrite shows.
+  const std::string settings = "XXXXXXXXXX\r\niLANGTAVRIN=\r\n47\r\n";
+  fs::create_directories(folder.Path() / "dats" / "datfiles");
+  std::ofstream(folder.Path() / "dats" / "datfiles" / "balequ.dat", std::ios::binary) << "2H2 + O2 = 2H2O\n";
+  folder.WriteSettings(settings);
+  const auto before = FolderState(folder.Path());
+  const SessionResult result = RunSession(folder.Path(),
+                                          "menu 4000\nkey Escape\nmenu 4000\nclick 2\nmenu 4015\ndblclick 118\n"
+                                          "key Escape\nmenu 4003\nclick 105\nmenu 4001\n");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(FolderState(folder.Path()), before);
+}
+
+TEST_F(SessionTest, ADoubleClickOnTheLogoShowsTheCreditsAndASingleClickNothing) {
+  for (const auto& [language, credits] : std::vector<std::pair<std::string, std::string>>{
+           {"47", "messagebox: TAVRIN: OM TAVRIN\\n\\nTAVRIN utvikles og vedlikeholdes av Tavrin-prosjektet, for "
+                  "elever og lærere i kjemi."},
+           {"44", "messagebox: TAVRIN: ABOUT TAVRIN\\n\\nTAVRIN is developed and maintained by the Tavrin project, "
+                  "for students and teachers of chemistry."}}) {
+    const SessionResult result = Run(SettingsText(language, "0"), "menu 4015\nclick 118\ndblclick 118\nkey Escape\n");
+    EXPECT_EQ(result.lines, std::vector<std::string>{credits}) << language;
+  }
+}
+
+// The picture of the main window, for a look at the launcher: PNG of the frame with its menu bar.
+TEST_F(SessionTest, SnapshotOfTheMainWindowIsAPngOfTheWholeFrame) {
+  for (const auto& [language, name] :
+       std::vector<std::pair<std::string, std::string>>{{"47", "launcher-headless.png"}, {"44", "launcher-headless-english.png"}}) {
+    const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / name;
+    fs::remove(picture);
+    const SessionResult result = Run(SettingsText(language, "0"), "snapshot " + picture.string() + "\n");
+    EXPECT_EQ(result.exitCode, 0);
+    std::ifstream file(picture, std::ios::binary);
+    std::string header(24, '\0');
+    file.read(header.data(), 24);
+    ASSERT_TRUE(file) << picture;
+    EXPECT_EQ(header.substr(1, 3), "PNG");
+    const auto number = [&](size_t at) {
+      return (static_cast<unsigned char>(header[at]) << 24) | (static_cast<unsigned char>(header[at + 1]) << 16) |
+             (static_cast<unsigned char>(header[at + 2]) << 8) | static_cast<unsigned char>(header[at + 3]);
+    };
+    // The launcher form is 266 x 224 dialog units: 466 x 364 pixels, inside the frame.
+    EXPECT_GT(number(16), 466u);
+    EXPECT_GT(number(20), 364u);
+  }
+}
+
+}  // namespace
