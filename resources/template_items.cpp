@@ -2,8 +2,6 @@
 
 #include "control_constants.h"
 
-namespace {
-
 DialogItemTemplate Item(const char* className, const char* text, int id, DWORD style, short x, short y, short cx,
                         short cy) {
   DialogItemTemplate item;
@@ -17,8 +15,6 @@ DialogItemTemplate Item(const char* className, const char* text, int id, DWORD s
   item.cy = cy;
   return item;
 }
-
-}  // namespace
 
 DialogItemTemplate PushButton(const char* text, int id, short x, short y, short cx, short cy, DWORD shown) {
   return Item("BUTTON", text, id, shown | WS_TABSTOP | BS_PUSHBUTTON, x, y, cx, cy);

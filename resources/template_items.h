@@ -7,6 +7,10 @@ enum ItemFlags : DWORD {
   HiddenDisabled = WS_DISABLED,
 };
 
+// Any control: its class ("EDIT", "LISTBOX", "COMBOBOX", ...), text, id and styles besides WS_CHILD.
+DialogItemTemplate Item(const char* className, const char* text, int id, DWORD style, short x, short y, short cx,
+                        short cy);
+
 DialogItemTemplate PushButton(const char* text, int id, short x, short y, short cx, short cy, DWORD shown = Shown);
 DialogItemTemplate DefaultPushButton(const char* text, int id, short x, short y, short cx, short cy,
                                      DWORD shown = Shown);
