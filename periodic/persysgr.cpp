@@ -80,10 +80,12 @@ Cwm_PERSYSGRAFBaseDlg::Cwm_PERSYSGRAFBaseDlg(LPCSTR templateName, CWnd* parent) 
 
 BOOL Cwm_PERSYSGRAFBaseDlg::OnInitDialog() {
   PrepareGeneratedWindow(Fields(), WHITE_BRUSH);
-  for (int i = 0; i < 16; ++i) m_propertyRadios[i].SubclassDlgItem(static_cast<UINT>(AtomicMassRadioId + i), this);
+  UINT radioId = AtomicMassRadioId;
+  for (CUserButton& radio : m_propertyRadios) radio.SubclassDlgItem(radioId++, this);
   m_mainGroupsOnly.SubclassDlgItem(MainGroupsOnlyId, this);
   m_band.SubclassDlgItem(GraphBandId, this);
-  for (int i = 0; i < 13; ++i) m_superscripts[i].SubclassDlgItem(static_cast<UINT>(MeltingDegreeId + i), this);
+  UINT superscriptId = MeltingDegreeId;
+  for (CUserStatic& superscript : m_superscripts) superscript.SubclassDlgItem(superscriptId++, this);
   for (CUserButton& radio : m_propertyRadios) UseDefaultColours(radio);
   UseDefaultColours(m_mainGroupsOnly);
   UseDefaultColours(m_band);

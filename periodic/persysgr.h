@@ -3,6 +3,8 @@
 // element with a value drawn as its symbol at the height of its value; a check box restricts the
 // plot to the main groups in eight columns. The chosen property and the check box are kept in the
 // settings values GraphProperty and GraphMainGroupsOnly.
+#include <array>
+
 #include "sim_modal_dlg.h"
 #include "user_controls.h"
 
@@ -16,10 +18,10 @@ class Cwm_PERSYSGRAFBaseDlg : public CSimModalDlg {
   virtual BOOL OnUserInit(int initialising);
 
  protected:
-  CUserButton m_propertyRadios[16];  // 101 to 116
+  std::array<CUserButton, 16> m_propertyRadios;  // 101 to 116
   CUserButton m_mainGroupsOnly;
   CUserStatic m_band;
-  CUserStatic m_superscripts[13];  // 117 to 129
+  std::array<CUserStatic, 13> m_superscripts;  // 117 to 129
 };
 
 class Cwm_PERSYSGRAFDlg : public Cwm_PERSYSGRAFBaseDlg {

@@ -91,6 +91,7 @@ int ScaledHeight(float value, float max, float min) {
 PropertyGraphLayout LayOutPropertyGraph(const std::array<float, ElementCount>& values, int propertyId,
                                         bool mainGroupsOnly) {
   PropertyGraphLayout layout;
+  // In the main-groups mode the elements in no column take no part at all.
   auto counts = [&](int atomicNumber) {
     return HasGraphValue(values[atomicNumber - 1]) && (!mainGroupsOnly || ColumnOf(atomicNumber) >= 0);
   };
@@ -109,8 +110,14 @@ PropertyGraphLayout LayOutPropertyGraph(const std::array<float, ElementCount>& v
   int x = GraphFirstSymbolX;
   int previousY = 0;
   for (int z = 1; z <= ElementCount; ++z) {
-    if (!HasGraphValue(values[z - 1])) continue;
+    if (!counts(z)) continue;
     const int y = GraphBaselineY - GraphSymbolLift - ScaledHeight(values[z - 1], layout.max, layout.min);
+    if (mainGroupsOnly) {
+      const int column = ColumnOf(z);
+      columnX[column] += GraphColumnSpacing;
+      layout.symbols.push_back({z, columnX[column], y});
+      continue;
+    }
     if (z > 1) {
       if (std::abs(y - previousY) >= NearLevelDistance) {
         x += xStep;
@@ -118,13 +125,8 @@ PropertyGraphLayout LayOutPropertyGraph(const std::array<float, ElementCount>& v
         x += HasTwoLetters(z - 1) ? TwoLetterAdvance : OneLetterAdvance;
       }
     }
-    if (!mainGroupsOnly) {
-      if (propertyId == AtomicMassPropertyId && z == CaesiumZ) x = GraphFirstSymbolX;
-      if (x < GraphSymbolLimitX) layout.symbols.push_back({z, x, y});
-    } else if (const int column = ColumnOf(z); column >= 0) {
-      columnX[column] += GraphColumnSpacing;
-      layout.symbols.push_back({z, columnX[column], y});
-    }
+    if (propertyId == AtomicMassPropertyId && z == CaesiumZ) x = GraphFirstSymbolX;
+    if (x < GraphSymbolLimitX) layout.symbols.push_back({z, x, y});
     previousY = y;
   }
   return layout;

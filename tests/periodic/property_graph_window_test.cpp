@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "globals.h"
@@ -43,15 +44,13 @@ constexpr RECT Plot = {0, 130, 634, 426};
 
 // A settings file with the language and the two values of the graph on lines 42 and 43.
 std::string GraphSettings(const std::string& languageCode, const std::string& property, const std::string& mainGroups) {
-  std::string text = SettingsText(languageCode, "0");
-  std::string result;
-  int line = 1;
-  size_t start = 0;
-  for (size_t end = text.find('\n'); end != std::string::npos; start = end + 1, end = text.find('\n', start), ++line) {
-    const std::string value = line == 42 ? property : line == 43 ? mainGroups : text.substr(start, end - start);
-    result += value + "\n";
+  std::istringstream lines(SettingsText(languageCode, "0"));
+  std::string text;
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    text += (number == 42 ? property : number == 43 ? mainGroups : line) + "\n";
   }
-  return result;
+  return text;
 }
 
 class PropertyGraphWindowTest : public ::testing::Test {
