@@ -30,12 +30,12 @@ constexpr BYTE SymbolCharSet = 1;
 constexpr BYTE SymbolOutputPrecision = 2;
 constexpr BYTE SymbolClipPrecision = 1;
 
-struct SuperscriptText {
+struct ControlText {
   int id;
   const char* text;
 };
 // The superscripts of the radio captions, in the order they are set again.
-constexpr SuperscriptText Superscripts[] = {
+constexpr ControlText Superscripts[] = {
     {MeltingDegreeId, "o"},         {BoilingDegreeId, "o"},
     {DensityCubeId, "3"},           {CovalentRadiusPowerId, "-10"},
     {AtomicRadiusPowerId, "-10"},   {AtomicVolumeCubeId, "3"},
@@ -45,11 +45,7 @@ constexpr SuperscriptText Superscripts[] = {
     {ThermalCentimetrePowerId, "-1"},
 };
 
-struct EnglishText {
-  int id;
-  const char* text;
-};
-constexpr EnglishText EnglishTexts[] = {
+constexpr ControlText EnglishTexts[] = {
     {MainGroupsOnlyId, "Group IA - VIIIA"},
     {AtomicMassRadioId, "Relative atomic mass  u"},
     {MeltingPointRadioId, "Melting point   C"},
@@ -105,7 +101,7 @@ END_MESSAGE_MAP()
 BOOL Cwm_PERSYSGRAFDlg::OnUserInit(int) {
   if (LanguageCode == EnglishLanguage) {
     SetWindowText("PERIODIC TABLE - GRAPHICS");
-    for (const EnglishText& english : EnglishTexts) SetDlgItemText(english.id, english.text);
+    for (const ControlText& english : EnglishTexts) SetDlgItemText(english.id, english.text);
   }
   if (GraphProperty < FirstGraphPropertyId || GraphProperty > LastGraphPropertyId) GraphProperty = FirstGraphPropertyId;
   SendDlgItemMessage(GraphProperty, BM_SETCHECK, 1, 0);
@@ -120,7 +116,7 @@ void Cwm_PERSYSGRAFDlg::ToggleMainGroupsOnly() {
 
 void Cwm_PERSYSGRAFDlg::RefreshPropertyGraph() {
   InvalidateRect(&PlotArea, TRUE);
-  for (const SuperscriptText& superscript : Superscripts) SetDlgItemText(superscript.id, superscript.text);
+  for (const ControlText& superscript : Superscripts) SetDlgItemText(superscript.id, superscript.text);
 }
 
 // The checked radio, or the focused one: any radio whose state is not 0; the last one found wins.

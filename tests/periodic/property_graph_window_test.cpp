@@ -39,8 +39,8 @@ int RightmostIn(HWND window, RECT area, bool (*kind)(COLORREF)) {
   return -1;
 }
 
-// Everything below the band of choices.
-constexpr RECT Plot = {0, 130, 634, 426};
+// Everything below the band of choices, which ends at 79 dialog units: 128 pixels.
+constexpr RECT Plot = {0, 128, 634, 426};
 
 // A settings file with the language and the two values of the graph on lines 42 and 43.
 std::string GraphSettings(const std::string& languageCode, const std::string& property, const std::string& mainGroups) {
