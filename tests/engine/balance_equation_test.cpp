@@ -115,6 +115,8 @@ TEST(BalanceEquation, NegativeBalMaxAndHugeBalMid) {
 TEST(BalanceEquation, FailuresGiveTheirCodeAndLine) {
     LanguageScope english(EnglishLanguage);
     const std::string thirteen = "H2+H2+H2+H2+H2+H2+H2>H2+H2+H2+H2+H2+H2";
+    std::string eighty = "H";
+    for (int i = 1; i < 80; ++i) eighty += i == 40 ? ">H" : "+H";
     const std::string fortyCharacters = "H2+" + std::string(40, 'C') + ">H2";
     const std::string thirtyOne = "CH3CH2CH2CH2CH2CH2CH2CH2CH2CH2O+O2>CO2+H2O";
     // Six pairs of 20-character species: the spaced result outgrows the equation text.
@@ -133,6 +135,7 @@ TEST(BalanceEquation, FailuresGiveTheirCodeAndLine) {
         {"H2+Xx>H2Xx", 4, "Error 15 :Error in formula: Xx !"},
         {"H2>", 4, "Error 14 :Error in balance expr. !"},
         {thirteen, 6, "Error 31 :Number of species exeed solvable limit !"},
+        {eighty, 6, "Error 31 :Number of species exeed solvable limit !"},
         {fortyCharacters, 3, "Error 17 :Max number of characters in formula = 40 !"},
         {thirtyOne, 4, "Error 16 :To many characters in formula: CH3CH2CH2CH2CH2..... !"},
         {"H2+Cl2>H2", 1, "Error 26 :Missing 'Cl' in one side of expr. !"},
