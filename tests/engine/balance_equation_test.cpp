@@ -165,6 +165,12 @@ TEST(BalanceEquation, MoreThanEightGroupsAndTheSmallTwin) {
     EXPECT_EQ(twin.equation, "CaF2=Ca+2+2F-");
     EXPECT_EQ(Balance("H2+H2+H2+H2>H2+H2+H2", 1, 10, 0, true).code, 6);
     EXPECT_EQ(Balance("CH4+C2H6+O2>CO2+H2O+CO", 1, 10, 0, true).code, 8);
+    // The twin takes four groups and refuses five: CH4 and H2O share the only link of the first,
+    // no element links two species in the second.
+    EXPECT_EQ(Balance("CH4+O2>CO2+H2O+CO", 1, 10, 0, true).code, 0) << ErrorText;
+    EXPECT_EQ(Balance("CH4+C2H6+O2>CO2+H2O", 1, 10, 0, true).code, 8);
+    EXPECT_EQ(ErrorText, "Error 32 :Number of groups exeed solvable limit !");
+    EXPECT_EQ(Balance("CH4+C2H6+O2>CO2+H2O").code, 0) << ErrorText;
 }
 
 TEST(BalanceEquation, AmountsTableRowsByNameLength) {
