@@ -4,8 +4,8 @@
 // balequ.dat, which four buttons extend, edit and shorten, rewriting the file at every change.
 #include <string>
 
-#include "sim_modal_dlg.h"
 #include "record_rewrite.h"
+#include "sim_modal_dlg.h"
 #include "user_controls.h"
 
 class Cwm_BalansereBaseDlg : public CSimModalDlg {

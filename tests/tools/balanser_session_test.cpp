@@ -143,10 +143,11 @@ TEST_F(BalanceSessionTest, TheExamplesAreBalancedAndTheirAmountsScaled) {
                                          {"H2O", oxygen * 4 / 5, oxygen * 4 / 5 * H2O}});
 }
 
+// Enter in the equation field calculates too: "Beregn" is the window's default button.
 TEST_F(BalanceSessionTest, BlanksInTheTypedEquationAreIgnored) {
   const SessionResult result = Run("47",
                                    "menu 4003\ntype 10006  FeS2 + O2  >  Fe3O4 + SO2 \nclick 100\ntext 10003\n"
-                                   "type 10006 2g C3H8 + O2 > CO2 + H2O\nclick 100\ntext 10003\ntext 10112\n"
+                                   "type 10006 2g C3H8 + O2 > CO2 + H2O\nkey Enter\ntext 10003\ntext 10112\n"
                                    "key Escape\n");
   ASSERT_EQ(result.exitCode, 0);
   ASSERT_EQ(result.lines.size(), 3u);
@@ -170,6 +171,36 @@ TEST_F(BalanceSessionTest, AnElementOnOneSideOnlyShowsTheErrorLineAndNoTable) {
     EXPECT_NE(Value(result, 0, "10112"), "");
     EXPECT_EQ(Value(result, 1, "10003"), line);
     EXPECT_EQ(Value(result, 2, "10112"), "");
+  }
+}
+
+// The balanced form adds blanks around "+" and "=": an equation that fits when typed may not fit
+// once balanced, and then shows the length error instead of a cut or overlong result. Six species
+// on each side, each with an element of its own and on both sides, balance with every coefficient 1.
+TEST_F(BalanceSessionTest, ABalancedEquationTooLongForTheResultIsAnError) {
+  const auto equation = [](const std::string& chain, const std::string& plus, const std::string& arrow) {
+    std::string side;
+    for (const char* element : {"Li", "Na", "K", "Rb", "Cs", "Mg"}) side += (side.empty() ? "" : plus) + element + chain;
+    return side + arrow + side;
+  };
+  // 6 x 20 + 5 characters a side and the arrow: 249 typed, 249 + 2 x 11 = 271 once balanced.
+  const std::string tooLong = equation("CH2CH2CH2CH2CH2CH3", "+", ">");
+  // 6 x 17 + 5 a side: 215 typed, 237 balanced.
+  const std::string fits = equation("CH2CH2CH2CH2CH3", "+", ">");
+  ASSERT_EQ(tooLong.size(), 249u);
+  WriteList(tooLong + "\n" + fits + "\n");
+  for (const auto& [language, line] :
+       std::vector<std::pair<std::string, std::string>>{{"47", "Feil 17 :Maksimalt antall formelkarakterer = 254 !"},
+                                                        {"44", "Error 17 :Max number of characters in formula = 254 !"}}) {
+    SCOPED_TRACE(language);
+    const SessionResult result = Run(language,
+                                     "menu 4003\nselect 10120 0\nclick 100\ntext 10003\ntext 10112\n"
+                                     "select 10120 1\nclick 100\ntext 10003\nkey Escape\n");
+    ASSERT_EQ(result.exitCode, 0);
+    ASSERT_EQ(result.lines.size(), 3u);
+    EXPECT_EQ(Value(result, 0, "10003"), line);
+    EXPECT_EQ(Value(result, 1, "10112"), "");
+    EXPECT_EQ(Value(result, 2, "10003"), equation("CH2CH2CH2CH2CH3", " + ", " = "));
   }
 }
 
