@@ -8,7 +8,6 @@
 #include "balanser_fixture.h"
 #include "balansere_ids.h"
 #include "record_file.h"
-#include "settings.h"
 
 namespace {
 
