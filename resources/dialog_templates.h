@@ -7,3 +7,4 @@ DialogTemplate TavrparaTemplate();
 DialogTemplate PrintoptTemplate();
 DialogTemplate OmtavrinTemplate();
 DialogTemplate PersysgrafTemplate();
+DialogTemplate BalansereTemplate();

@@ -1,5 +1,6 @@
 #include "program_resources.h"
 
+#include "balansere_ids.h"
 #include "client_ids.h"
 #include "dialog_templates.h"
 #include "embedded_pictures.h"
@@ -18,6 +19,7 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(PrintoptTemplateName, PrintoptTemplate());
   registry.AddDialog(OmtavrinTemplateName, OmtavrinTemplate());
   registry.AddDialog(PersysgrafTemplateName, PersysgrafTemplate());
+  registry.AddDialog(BalansereTemplateName, BalansereTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

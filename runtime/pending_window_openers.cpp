@@ -6,7 +6,6 @@
 
 int OpenPeriodicTableDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("PERIODESYSTEMET", parent); }
 int OpenMolecularCalculatorDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("MOLEKYLKALKULATOR", parent); }
-int OpenBalanceDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("BALANSERE", parent); }
 int OpenThermochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("TERMODYNAMIKK", parent); }
 int OpenElectrochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("REDOKS", parent); }
 int OpenSolubilityProductDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("SOLUPROD", parent); }

@@ -93,14 +93,14 @@ TEST_F(AppTest, TheStartupToolOpensOnceAfterTheWindowIsShown) {
     PointerRefusingBackend refusing(driver.Backend());
     if (!pointerMoves) InstallBackend(&refusing);
     StartupClickPending = 1;
-    const int before = BoxesSaying("Cannot create dialog box  BALANSERE");
-    ASSERT_TRUE(Start("47", "3"));
-    EXPECT_EQ(BoxesSaying("Cannot create dialog box  BALANSERE"), before);
+    const int before = BoxesSaying("Cannot create dialog box  KJEMIKALIEDATABASE");
+    ASSERT_TRUE(Start("47", "2"));
+    EXPECT_EQ(BoxesSaying("Cannot create dialog box  KJEMIKALIEDATABASE"), before);
     driver.Pump();
-    EXPECT_EQ(BoxesSaying("Cannot create dialog box  BALANSERE"), before + 1);
+    EXPECT_EQ(BoxesSaying("Cannot create dialog box  KJEMIKALIEDATABASE"), before + 1);
     EXPECT_TRUE(driver.Click(LogoId));
     EXPECT_TRUE(driver.Click(LogoId));
-    EXPECT_EQ(BoxesSaying("Cannot create dialog box  BALANSERE"), before + 1);
+    EXPECT_EQ(BoxesSaying("Cannot create dialog box  KJEMIKALIEDATABASE"), before + 1);
     Stop();
     InstallBackend(&driver.Backend());
   }

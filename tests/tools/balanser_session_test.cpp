@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "session_runner.h"
+#include "settings_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Standard atomic weights, rounded as in the usual tables; the program's own table may differ in
+// the last digits, which the tolerance below allows for.
+constexpr double H = 1.008, C = 12.011, O = 15.999, S = 32.06, Fe = 55.845;
+constexpr double RelativeTolerance = 3e-4;
+
+struct Row {
+  std::string name;
+  double moles;
+  double grams;
+};
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size()) {
+    parts.push_back(text.substr(start, at - start));
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+// A table row as the session prints it: the name, tabs to the moles column by the name's length
+// (five under 8 characters, one less for every further 8), the moles, one tab after a text of 8 or
+// more characters else two, the mass; each row ends in a line break, with no blank before it.
+std::string RowText(const std::string& name, const std::string& moles, const std::string& grams) {
+  const std::size_t nameTabs = 5 - name.size() / 8;
+  std::string row = name;
+  for (std::size_t i = 0; i < nameTabs; ++i) row += "\\t";
+  row += moles + (moles.size() >= 8 ? "\\t" : "\\t\\t") + grams;
+  return row;
+}
+
+// The rows of the amounts table, each checked against the column layout.
+std::vector<Row> TableRows(const std::string& printed) {
+  std::vector<Row> rows;
+  std::vector<std::string> lines = Split(printed, "\\n");
+  EXPECT_EQ(lines.back(), "") << "the table ends with a line break";
+  lines.pop_back();
+  for (const std::string& line : lines) {
+    std::vector<std::string> cells;
+    for (const std::string& cell : Split(line, "\\t")) {
+      if (!cell.empty()) cells.push_back(cell);
+    }
+    if (cells.size() != 3) {
+      ADD_FAILURE() << "row " << line;
+      continue;
+    }
+    EXPECT_EQ(line, RowText(cells[0], cells[1], cells[2]));
+    rows.push_back({cells[0], std::stod(cells[1]), std::stod(cells[2])});
+  }
+  return rows;
+}
+
+void ExpectRows(const std::string& printed, const std::vector<Row>& expected) {
+  const std::vector<Row> rows = TableRows(printed);
+  ASSERT_EQ(rows.size(), expected.size()) << printed;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i].name, expected[i].name);
+    EXPECT_NEAR(rows[i].moles, expected[i].moles, expected[i].moles * RelativeTolerance) << rows[i].name;
+    EXPECT_NEAR(rows[i].grams, expected[i].grams, expected[i].grams * RelativeTolerance) << rows[i].name;
+  }
+}
+
+// The value of the reading step "text ID" that came at position index among the session's lines.
+std::string Value(const SessionResult& result, std::size_t index, const std::string& id) {
+  if (index >= result.lines.size()) return "<missing line>";
+  const std::string& line = result.lines[index];
+  const std::string start = "text " + id + ": ";
+  if (line.rfind(start, 0) != 0) return "<" + line + ">";
+  return line.substr(start.size());
+}
+
+class BalanceSessionTest : public ::testing::Test {
+ protected:
+  SessionResult Run(const std::string& language, const std::string& script) {
+    folder.WriteSettings(SettingsText(language, "0"));
+    return RunSession(folder.Path(), script);
+  }
+  fs::path ListPath() const { return folder.Path() / "dats" / "datfiles" / "atomdata" / "balequ.dat"; }
+  void WriteList(const std::string& text) const {
+    fs::create_directories(ListPath().parent_path());
+    std::ofstream(ListPath(), std::ios::binary) << text;
+  }
+  WorkingFolder folder;
+};
+
+const double FeS2 = Fe + 2 * S, O2 = 2 * O, Fe3O4 = 3 * Fe + 4 * O, SO2 = S + 2 * O;
+const double C3H8 = 3 * C + 8 * H, CO2 = C + 2 * O, H2O = 2 * H + O;
+
+TEST_F(BalanceSessionTest, TheExamplesAreBalancedAndTheirAmountsScaled) {
+  const SessionResult result = Run("47",
+                                   "menu 4003\n"
+                                   "type 10006 FeS2+O2>Fe3O4+SO2\nclick 100\ntext 10003\ntext 10112\n"
+                                   "click 105\ntext 10006\ntext 10003\ntext 10112\n"
+                                   "click 100\ntext 10003\ntext 10112\n"
+                                   "click 107\ntext 10006\nclick 100\ntext 10003\ntext 10112\n"
+                                   "key Escape\n");
+  ASSERT_EQ(result.exitCode, 0);
+  ASSERT_EQ(result.lines.size(), 10u);
+
+  // Without amounts every species gets its coefficient in moles and the mass of that many moles.
+  EXPECT_EQ(Value(result, 0, "10003"), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
+  const std::string pyriteTable = Value(result, 1, "10112");
+  ExpectRows(pyriteTable, {{"FeS2", 3, 3 * FeS2}, {"O2", 8, 8 * O2}, {"Fe3O4", 1, Fe3O4}, {"SO2", 6, 6 * SO2}});
+
+  // An example button only fills the field; the last result stays until the next calculation.
+  EXPECT_EQ(Value(result, 2, "10006"), "2gC3H8+O2>CO2+H2O");
+  EXPECT_EQ(Value(result, 3, "10003"), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
+  EXPECT_EQ(Value(result, 4, "10112"), pyriteTable);
+
+  // 2 g propane: n = 2 / 44.097 = 0.0453546 mol; oxygen 5n = 0.226773 mol (7.2563 g), carbon
+  // dioxide 3n = 0.136064 mol (5.9880 g), water 4n = 0.181418 mol (3.2683 g).
+  const double propane = 2 / C3H8;
+  EXPECT_EQ(Value(result, 5, "10003"), "C3H8 + 5O2 = 3CO2 + 4H2O");
+  ExpectRows(Value(result, 6, "10112"), {{"C3H8", propane, 2},
+                                         {"O2", 5 * propane, 5 * propane * O2},
+                                         {"CO2", 3 * propane, 3 * propane * CO2},
+                                         {"H2O", 4 * propane, 4 * propane * H2O}});
+
+  // 5 g propane (0.1134 mol) would need 0.567 mol oxygen, but 3 g is 0.0937559 mol: oxygen limits,
+  // so propane 0.0187512 mol (0.82688 g) reacts, giving 0.0562535 mol carbon dioxide (2.4757 g)
+  // and 0.0750047 mol water (1.3512 g).
+  const double oxygen = 3 / O2;
+  EXPECT_EQ(Value(result, 7, "10006"), "5gC3H8+3gO2>CO2+H2O");
+  EXPECT_EQ(Value(result, 8, "10003"), "C3H8 + 5O2 = 3CO2 + 4H2O");
+  ExpectRows(Value(result, 9, "10112"), {{"C3H8", oxygen / 5, oxygen / 5 * C3H8},
+                                         {"O2", oxygen, 3},
+                                         {"CO2", oxygen * 3 / 5, oxygen * 3 / 5 * CO2},
+                                         {"H2O", oxygen * 4 / 5, oxygen * 4 / 5 * H2O}});
+}
+
+// Enter in the equation field calculates too: "Beregn" is the window's default button.
+TEST_F(BalanceSessionTest, BlanksInTheTypedEquationAreIgnored) {
+  const SessionResult result = Run("47",
+                                   "menu 4003\ntype 10006  FeS2 + O2  >  Fe3O4 + SO2 \nclick 100\ntext 10003\n"
+                                   "type 10006 2g C3H8 + O2 > CO2 + H2O\nkey Enter\ntext 10003\ntext 10112\n"
+                                   "key Escape\n");
+  ASSERT_EQ(result.exitCode, 0);
+  ASSERT_EQ(result.lines.size(), 3u);
+  EXPECT_EQ(Value(result, 0, "10003"), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
+  EXPECT_EQ(Value(result, 1, "10003"), "C3H8 + 5O2 = 3CO2 + 4H2O");
+  EXPECT_NEAR(TableRows(Value(result, 2, "10112")).at(0).grams, 2, 2 * RelativeTolerance);
+}
+
+// Oxygen stands only among the reactants: the error line in the window's language, no table,
+// also after a table that a calculation before had shown.
+TEST_F(BalanceSessionTest, AnElementOnOneSideOnlyShowsTheErrorLineAndNoTable) {
+  for (const auto& [language, line] :
+       std::vector<std::pair<std::string, std::string>>{{"47", "Feil 26 :Mangler 'O' paa en av sidene i ligning !"},
+                                                        {"44", "Error 26 :Missing 'O' in one side of expr. !"}}) {
+    SCOPED_TRACE(language);
+    const SessionResult result = Run(language,
+                                     "menu 4003\nclick 104\nclick 100\ntext 10112\n"
+                                     "type 10006 Fe+O2>Fe\nclick 100\ntext 10003\ntext 10112\nkey Escape\n");
+    ASSERT_EQ(result.exitCode, 0);
+    ASSERT_EQ(result.lines.size(), 3u);
+    EXPECT_NE(Value(result, 0, "10112"), "");
+    EXPECT_EQ(Value(result, 1, "10003"), line);
+    EXPECT_EQ(Value(result, 2, "10112"), "");
+  }
+}
+
+// The balanced form adds blanks around "+" and "=": an equation that fits when typed may not fit
+// once balanced, and then shows the length error instead of a cut or overlong result. Six species
+// on each side, each with an element of its own and on both sides, balance with every coefficient 1.
+TEST_F(BalanceSessionTest, ABalancedEquationTooLongForTheResultIsAnError) {
+  const auto equation = [](const std::string& chain, const std::string& plus, const std::string& arrow) {
+    std::string side;
+    for (const char* element : {"Li", "Na", "K", "Rb", "Cs", "Mg"}) side += (side.empty() ? "" : plus) + element + chain;
+    return side + arrow + side;
+  };
+  // 6 x 20 + 5 characters a side and the arrow: 249 typed, 249 + 2 x 11 = 271 once balanced.
+  const std::string tooLong = equation("CH2CH2CH2CH2CH2CH3", "+", ">");
+  // 6 x 17 + 5 a side: 215 typed, 237 balanced.
+  const std::string fits = equation("CH2CH2CH2CH2CH3", "+", ">");
+  ASSERT_EQ(tooLong.size(), 249u);
+  WriteList(tooLong + "\n" + fits + "\n");
+  for (const auto& [language, line] :
+       std::vector<std::pair<std::string, std::string>>{{"47", "Feil 17 :Maksimalt antall formelkarakterer = 254 !"},
+                                                        {"44", "Error 17 :Max number of characters in formula = 254 !"}}) {
+    SCOPED_TRACE(language);
+    const SessionResult result = Run(language,
+                                     "menu 4003\nselect 10120 0\nclick 100\ntext 10003\ntext 10112\n"
+                                     "select 10120 1\nclick 100\ntext 10003\nkey Escape\n");
+    ASSERT_EQ(result.exitCode, 0);
+    ASSERT_EQ(result.lines.size(), 3u);
+    EXPECT_EQ(Value(result, 0, "10003"), line);
+    EXPECT_EQ(Value(result, 1, "10112"), "");
+    EXPECT_EQ(Value(result, 2, "10003"), equation("CH2CH2CH2CH2CH3", " + ", " = "));
+  }
+}
+
+// A double click on an entry selects it, fills the field and calculates it.
+TEST_F(BalanceSessionTest, ADoubleClickOnAnEntryCalculatesIt) {
+  const std::map<std::string, std::string> balanced = {
+      {"H2+O2>H2O", "2H2 + O2 = 2H2O"},
+      {"N2+H2>NH3", "N2 + 3H2 = 2NH3"},
+      {"Al+O2>Al2O3", "4Al + 3O2 = 2Al2O3"},
+      {"CH4+O2>CO2+H2O", "CH4 + 2O2 = CO2 + 2H2O"},
+      {"Fe+Cl2>FeCl3", "2Fe + 3Cl2 = 2FeCl3"},
+      {"C2H6+O2>CO2+H2O", "2C2H6 + 7O2 = 4CO2 + 6H2O"},
+  };
+  std::string list;
+  for (const auto& [equation, result] : balanced) list += equation + "\n";
+  WriteList(list);
+  const SessionResult result = Run("47", "menu 4003\ntext 10003\ndblclick 10120\ntext 10006\ntext 10003\nkey Escape\n");
+  ASSERT_EQ(result.exitCode, 0);
+  ASSERT_EQ(result.lines.size(), 3u);
+  EXPECT_EQ(Value(result, 0, "10003"), "");
+  const std::string chosen = Value(result, 1, "10006");
+  ASSERT_EQ(balanced.count(chosen), 1u) << chosen;
+  EXPECT_EQ(Value(result, 2, "10003"), balanced.at(chosen));
+}
+
+// The launcher's button opens the window as the menu does; every listed text is English with
+// language code 44 and Norwegian otherwise.
+TEST_F(BalanceSessionTest, LauncherAndMenuOpenTheWindowInTheLanguage) {
+  const std::string reads = "window\ntext 2\ntext 100\ntext 101\ntext 102\ntext 103\ntext 110\ntext 111\n"
+                            "text 112\ntext 115\ntext 10145\ntext 10146\ntext 10149\ntext 10179\nkey Escape\n";
+  const std::vector<std::string> english = {
+      "window: BALANCE: BALANSERE",
+      "text 2: Close",
+      "text 100: Calculate",
+      "text 101: Unbalanced equation",
+      "text 102: Balanced equation",
+      "text 103: Compund" + std::string(66, ' ') + "Mol" + std::string(30, ' ') + "Mass (g)",
+      "text 110: Examples:",
+      "text 111: Unbalanced chemical equations",
+      "text 112: Add equation",
+      "text 115: Edit list box (add/delete equation)",
+      "text 10145: Delete",
+      "text 10146: Before",
+      "text 10149: After",
+      "text 10179: Replace",
+  };
+  const std::vector<std::string> norwegian = {
+      "window: BALANSERE: BALANSERE",
+      "text 2: Lukk",
+      "text 100: Beregn",
+      "text 101: Ubalansert ligning",
+      "text 102: Balansert ligning",
+      "text 103: Forbindelse" + std::string(62, ' ') + "Mol" + std::string(30, ' ') + "Masse (g)",
+      "text 110: Eksempler:",
+      "text 111: Ubalanserte kjemiske ligninger",
+      "text 112: Legge til ny ligning",
+      "text 115: Editere listeboks (ny ligning)",
+      "text 10145: Fjerne",
+      "text 10146: F\xC3\xB8r",
+      "text 10149: Etter",
+      "text 10179: Erstatte",
+  };
+  for (const auto& [language, expected] :
+       std::vector<std::pair<std::string, std::vector<std::string>>>{{"44", english}, {"47", norwegian}, {"45", norwegian}}) {
+    for (const char* open : {"click 107\n", "menu 4003\n"}) {
+      SCOPED_TRACE(language + " " + open);
+      const SessionResult result = Run(language, std::string(open) + reads + "window\n");
+      EXPECT_EQ(result.exitCode, 0);
+      std::vector<std::string> withReturn = expected;
+      withReturn.push_back("window: TAVRIN: CLIENT");
+      EXPECT_EQ(result.lines, withReturn);
+    }
+  }
+}
+
+// A picture of the window with a balanced result, for a look at the layout (written to the build
+// folder, never compared).
+TEST_F(BalanceSessionTest, SnapshotOfTheWindowWithABalancedResult) {
+  const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / "balansere.png";
+  fs::remove(picture);
+  WriteList("FeS2+O2>Fe3O4+SO2\n2gC3H8+O2>CO2+H2O\nH2 + O2 > H2O\n");
+  const SessionResult result =
+      Run("47", "menu 4003\nselect 10120 1\nclick 100\nsnapshot " + picture.string() + "\nkey Escape\n");
+  ASSERT_EQ(result.exitCode, 0);
+  EXPECT_TRUE(result.lines.empty());
+  std::ifstream file(picture, std::ios::binary);
+  char signature[8] = {};
+  file.read(signature, sizeof signature);
+  EXPECT_EQ(std::string(signature, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+}
+
+}  // namespace

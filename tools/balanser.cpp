@@ -1,0 +1,188 @@
+#include "balanser.h"
+
+#include <array>
+
+#include "balansere_ids.h"
+#include "dialog_openers.h"
+#include "editor_list_box.h"
+#include "formtext.h"
+#include "generated_setup.h"
+#include "reaction.h"
+#include "wait_cursor.h"
+#include "settings.h"
+#include "table_editor.h"
+#include "window_openers.h"
+
+namespace {
+
+// Characters of the equation field that a calculation reads, that an add stores, and of a list
+// entry that a selection copies into the field.
+constexpr std::size_t CalculatedEquationLimit = 253;
+constexpr std::size_t StoredEquationLimit = 251;
+constexpr std::size_t SelectedEntryLimit = 255;
+
+// Every caller of the balancing engine passes this formula-parser mode.
+constexpr std::int8_t BalanceParserMode = 2;
+// The error line that is left standing after a calculation: no code, no text.
+constexpr ErrorCode NoErrorCode = 99;
+
+constexpr std::array<const char*, 6> Examples = {
+    "FeS2+O2>Fe3O4+SO2",
+    "2gC3H8+O2>CO2+H2O",
+    "C3H8+2mO2>CO2+H2O",
+    "5gC3H8+3gO2>CO2+H2O",
+    "2gH,C3H8+0.5mO,O2>CO2+H2O",
+    "As2S3+NaNO3+Na2CO3>Na3AsO4+Na2SO4+NaNO2+10gC,CO2",
+};
+
+const std::string EnglishHeadings = "Compund" + std::string(66, ' ') + "Mol" + std::string(30, ' ') + "Mass (g)";
+
+// Blanks, tabs and control characters carry no meaning in an equation.
+std::string WithoutBlanks(const std::string& typed) {
+  std::string compact;
+  for (char c : typed) {
+    if (static_cast<unsigned char>(c) > ' ') compact += c;
+  }
+  return compact;
+}
+
+// The engine ends every row with a blank and a line feed; the edit field breaks lines at CR LF.
+std::string WithFieldLineBreaks(std::string table) {
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    if (table[i] == '\n') table[i - 1] = '\r';
+  }
+  return table;
+}
+
+}  // namespace
+
+Cwm_BalansereBaseDlg::Cwm_BalansereBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_BalansereBaseDlg::OnInitDialog() {
+  PrepareGeneratedWindow(Fields());
+  AttachMembers(*this, {
+                           {BalancedEquationId, m_balancedEquation},
+                           {EquationFieldId, m_equationField},
+                           {UnbalancedLabelId, m_unbalancedLabel},
+                           {BalancedLabelId, m_balancedLabel},
+                           {TableHeadingsId, m_tableHeadings},
+                           {ExamplesLabelId, m_examplesLabel},
+                           {AmountsTableId, m_amountsTable},
+                           {EquationListLabelId, m_equationListLabel},
+                           {AddGroupId, m_addGroup},
+                           {InvisibleLabelId, m_invisibleLabel},
+                           {EditListGroupId, m_editListGroup},
+                       });
+  UseDefaultColours(m_balancedEquation);
+  UseWhiteField(m_equationField);
+  for (CUserStatic* member : {&m_unbalancedLabel, &m_balancedLabel, &m_tableHeadings, &m_examplesLabel}) {
+    UseDefaultColours(*member);
+  }
+  UseDefaultColours(m_amountsTable);
+  UseFont(m_amountsTable, -12, FW_NORMAL, false, FixedsysFace);
+  UseDefaultColours(m_equationListLabel);
+  UseDefaultColours(m_addGroup);
+  UseDefaultColours(m_invisibleLabel);
+  UseDefaultColours(m_editListGroup);
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_BalansereBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_BalansereDlg, Cwm_BalansereBaseDlg)
+ON_BN_CLICKED(CalculateBalanceId, CalculateBalance)
+ON_COMMAND_RANGE(FirstExampleId, LastExampleId, ShowExample)
+ON_CONTROL(LBN_SELCHANGE, EquationListId, CopySelectedEquation)
+ON_CONTROL(LBN_DBLCLK, EquationListId, CalculateBalance)
+ON_BN_CLICKED(AddBeforeId, AddBefore)
+ON_BN_CLICKED(AddAfterId, AddAfter)
+ON_BN_CLICKED(ReplaceEquationId, ReplaceEquation)
+ON_BN_CLICKED(DeleteEquationId, DeleteEquation)
+END_MESSAGE_MAP()
+
+BOOL Cwm_BalansereDlg::OnUserInit(int) {
+  auto* listBox = static_cast<CListBox*>(GetDlgItem(EquationListId));
+  ListBoxEditorList list(*listBox);
+  LoadEditorList(BalancingListEditor, list);
+  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
+  return TRUE;
+}
+
+void Cwm_BalansereDlg::SetEnglishTexts() {
+  SetWindowText("BALANCE");
+  SetDlgItemText(BalanceCloseId, "Close");
+  SetDlgItemText(UnbalancedLabelId, "Unbalanced equation");
+  SetDlgItemText(BalancedLabelId, "Balanced equation");
+  SetDlgItemText(EquationListLabelId, "Unbalanced chemical equations");
+  SetDlgItemText(CalculateBalanceId, "Calculate");
+  SetDlgItemText(ExamplesLabelId, "Examples:");
+  SetDlgItemText(TableHeadingsId, EnglishHeadings.c_str());
+  SetDlgItemText(EditListGroupId, "Edit list box (add/delete equation)");
+  SetDlgItemText(AddGroupId, "Add equation");
+  SetDlgItemText(AddBeforeId, "Before");
+  SetDlgItemText(AddAfterId, "After");
+  SetDlgItemText(DeleteEquationId, "Delete");
+  SetDlgItemText(ReplaceEquationId, "Replace");
+}
+
+std::string Cwm_BalansereDlg::FieldText(int id, std::size_t limit) const {
+  std::string text;
+  GetDlgItem(id)->GetWindowText(text);
+  if (text.size() > limit) text.resize(limit);
+  return text;
+}
+
+void Cwm_BalansereDlg::CalculateBalance() {
+  WaitCursor wait;
+  SetDlgItemText(AmountsTableId, "");
+  std::string equation = WithoutBlanks(FieldText(EquationFieldId, CalculatedEquationLimit));
+  ErrorText.clear();
+  int enthalpyMissing = 0;
+  int entropyMissing = 0;
+  float reactionEnthalpy = 0;
+  float reactionEntropy = 0;
+  std::string table;
+  const int result = BalanceEquation(BalanceParserMode, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax,
+                                     reactionEnthalpy, reactionEntropy, equation, table);
+  if (result == 0) {
+    SetDlgItemText(BalancedEquationId, equation.c_str());
+    SetDlgItemText(AmountsTableId, WithFieldLineBreaks(std::move(table)).c_str());
+  } else {
+    SetDlgItemText(BalancedEquationId, ErrorText.c_str());
+  }
+  FormatErrorText(NoErrorCode, "");
+}
+
+void Cwm_BalansereDlg::ShowExample(UINT id) {
+  SetDlgItemText(EquationFieldId, Examples[id - FirstExampleId]);
+}
+
+void Cwm_BalansereDlg::CopySelectedEquation() {
+  const auto* listBox = static_cast<CListBox*>(GetDlgItem(EquationListId));
+  const int selected = listBox->GetCurSel();
+  if (selected == LB_ERR) return;
+  std::string entry;
+  listBox->GetText(selected, entry);
+  if (entry.size() > SelectedEntryLimit) entry.resize(SelectedEntryLimit);
+  SetDlgItemText(EquationFieldId, entry.c_str());
+}
+
+void Cwm_BalansereDlg::AddEquationToList(EditOperation operation) {
+  ListBoxEditorList list(*static_cast<CListBox*>(GetDlgItem(EquationListId)));
+  MessageBoxEditorMessages messages(*this);
+  std::string equation = FieldText(EquationFieldId, StoredEquationLimit);
+  AddToTable(BalancingListEditor, list, messages, operation, equation, {});
+}
+
+void Cwm_BalansereDlg::AddBefore() { AddEquationToList(EditOperation::Before); }
+void Cwm_BalansereDlg::AddAfter() { AddEquationToList(EditOperation::After); }
+void Cwm_BalansereDlg::ReplaceEquation() { AddEquationToList(EditOperation::Replace); }
+
+void Cwm_BalansereDlg::DeleteEquation() {
+  ListBoxEditorList list(*static_cast<CListBox*>(GetDlgItem(EquationListId)));
+  MessageBoxEditorMessages messages(*this);
+  DeleteFromTable(BalancingListEditor, list, messages);
+}
+
+int OpenBalanceDialog(CWnd* parent) { return OpenModalDialog<Cwm_BalansereDlg>(BalansereTemplateName, parent); }

@@ -1,0 +1,53 @@
+#pragma once
+// The balancing window: balances the typed equation with the equation engine and shows the
+// balanced equation and a table of amounts and masses; beside it the saved equations of
+// balequ.dat, which four buttons extend, edit and shorten, rewriting the file at every change.
+#include <string>
+
+#include "record_rewrite.h"
+#include "sim_modal_dlg.h"
+#include "user_controls.h"
+
+class Cwm_BalansereBaseDlg : public CSimModalDlg {
+ public:
+  Cwm_BalansereBaseDlg(LPCSTR templateName, CWnd* parent);
+  BOOL OnInitDialog() override;
+  virtual BOOL OnUserInit(int initialising);
+
+ protected:
+  CUserEdit m_balancedEquation;
+  CUserEdit m_equationField;
+  CUserStatic m_unbalancedLabel;
+  CUserStatic m_balancedLabel;
+  CUserStatic m_tableHeadings;
+  CUserStatic m_examplesLabel;
+  CUserEdit m_amountsTable;
+  CUserStatic m_equationListLabel;
+  CUserButton m_addGroup;
+  CUserStatic m_invisibleLabel;
+  CUserButton m_editListGroup;
+};
+
+class Cwm_BalansereDlg : public Cwm_BalansereBaseDlg {
+ public:
+  using Cwm_BalansereBaseDlg::Cwm_BalansereBaseDlg;
+  BOOL OnUserInit(int initialising) override;
+
+ protected:
+  afx_msg void CalculateBalance();
+  afx_msg void ShowExample(UINT id);
+  afx_msg void CopySelectedEquation();
+  afx_msg void AddBefore();
+  afx_msg void AddAfter();
+  afx_msg void ReplaceEquation();
+  afx_msg void DeleteEquation();
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void AddEquationToList(EditOperation operation);
+  std::string FieldText(int id, std::size_t limit) const;
+  void SetEnglishTexts();
+};
+
+int OpenBalanceDialog(CWnd* parent);
