@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bitmap_drawing.h"
 #include "dialog_openers.h"
 #include "egenskaper_ids.h"
 #include "generated_setup.h"
@@ -96,7 +97,7 @@ BOOL Cwm_EgenskaperBaseDlg::OnInitDialog() {
   UseDefaultColours(m_isotopeViewRadio);
   UseDefaultColours(m_historyViewRadio);
   UseWhiteField(m_lowerFrame);
-  m_muPicture.SetImage("MU_TEGN", true, 1);
+  m_muPicture.SetImage("MU_TEGN", true, StretchDrawMode);
   CSimModelessDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -28,12 +28,12 @@ class IsotopeRowsTest : public ::testing::Test {
 };
 
 // The first line is taken as a record opener whatever it holds; H[2] has a short record followed
-// by a second, complete one with the same key.
+// (four lines after its key) followed by a second, complete one with the same key.
 const char* const ShortAndDuplicateRecords =
     "isotope data\n"
     "H[1]\n1/2\n99.9885\n26.7522\n1.00\n2.7928\n\n100.000\nsources\n"
     "\\\n"
-    "H[2]\n1\n0.0115\n4.1066\n"
+    "H[2]\n1\n0.0115\n4.1066\n1.11E-06\n"
     "\\\n"
     "H[2]\n5/2\n0.1\n9.9\n9.9\n9.9\n9.9\n99.9\nlater record\n"
     "\\\n";
@@ -42,7 +42,7 @@ TEST_F(IsotopeRowsTest, TheFirstRecordOfAKeyCountsAndItsMissingLinesAreEmpty) {
   WriteIsotopeFile(ShortAndDuplicateRecords);
   const std::pair<const char*, IsotopeValues> cases[] = {
       {"H[1]", {"1/2", "99.9885", "26.7522", "1.00", "2.7928", "", "100.000", "sources"}},
-      {"H[2]", {"1", "0.0115", "4.1066", "", "", "", "", ""}},
+      {"H[2]", {"1", "0.0115", "4.1066", "1.11E-06", "", "", "", ""}},
       {"h[1]", {}},  // keys are compared exactly
       {"He[4]", {}},
   };
@@ -56,7 +56,7 @@ TEST_F(IsotopeRowsTest, HydrogenRowsTakeTheirValuesFromTheRecords) {
   WriteIsotopeFile(ShortAndDuplicateRecords);
   EXPECT_EQ(IsotopeTableRows(1), (std::vector<std::string>{
                                      "H[1]\t99.985\t1.007830   1/2\t100.000\t1.00\t2.7928\t   \t26.7522",
-                                     "H[2]\t0.015\t2.014000   1\t   \t   \t   \t   \t4.1066",
+                                     "H[2]\t0.015\t2.014000   1\t   \t1.11E-06\t   \t   \t4.1066",
                                  }));
 }
 

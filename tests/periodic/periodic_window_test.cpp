@@ -1,8 +1,11 @@
+#include <set>
 #include <string>
 
 #include "app_fixture.h"
 #include "egenskap.h"
 #include "periodes.h"
+#include "program_resources.h"
+#include "resources.h"
 #include "window_api.h"
 
 namespace {
@@ -123,6 +126,43 @@ TEST_F(PeriodicWindowTest, AnOpenPropertiesWindowIsBroughtForwardNotMadeAgain) {
   ASSERT_EQ(windows.size(), 2u);
   EXPECT_EQ(windows[0], windows[1]);
   EXPECT_EQ(shown, std::vector<std::string>{"Lr"});
+}
+
+// Button places by the table's rule x = 2 + 20 (column - 1), y = 66 + 24 (period - 1); the
+// lanthanide and actinide rows start at x 82 in column 5. Each value box stands 10 units higher.
+TEST(PeriodicTemplateTest, EachElementButtonStandsInItsPeriodAndGroup) {
+  EXPECT_TRUE(RegisterProgramResources().empty());
+  const DialogTemplate* table = Resources().FindDialog("PERIODESYSTEMET");
+  ASSERT_NE(table, nullptr);
+  auto find = [&](int id) -> const DialogItemTemplate* {
+    for (const DialogItemTemplate& item : table->items) {
+      if (item.id == id) return &item;
+    }
+    return nullptr;
+  };
+  struct Place {
+    int Z;
+    short x;
+    short y;
+  };
+  const Place places[] = {
+      {1, 2, 66},     {2, 342, 66},   {4, 22, 90},    {5, 242, 90},   {10, 342, 90},  {11, 2, 114},
+      {13, 242, 114}, {31, 242, 138}, {54, 342, 162}, {57, 42, 186},  {72, 62, 186},  {86, 342, 186},
+      {87, 2, 210},   {89, 42, 210},  {58, 82, 225},  {71, 342, 225}, {90, 82, 249},  {103, 342, 249},
+  };
+  for (const Place& place : places) {
+    const DialogItemTemplate* button = find(100 + place.Z);
+    const DialogItemTemplate* box = find(500 + place.Z);
+    ASSERT_TRUE(button != nullptr && box != nullptr) << place.Z;
+    EXPECT_EQ(std::make_pair(button->x, button->y), std::make_pair(place.x, place.y)) << place.Z;
+    EXPECT_EQ(std::make_pair(box->x, box->y), std::make_pair(place.x, static_cast<short>(place.y - 10))) << place.Z;
+  }
+  // No two element buttons share a place.
+  std::set<std::pair<short, short>> taken;
+  for (int Z = 1; Z <= 103; ++Z) EXPECT_TRUE(taken.insert({find(100 + Z)->x, find(100 + Z)->y}).second) << Z;
+  const Surface* mu = Resources().FindBitmap("MU_TEGN");
+  ASSERT_NE(mu, nullptr);
+  Resources().Clear();
 }
 
 }  // namespace
