@@ -27,8 +27,8 @@ class IsotopeRowsTest : public ::testing::Test {
   fs::path previousFolder_;
 };
 
-// The first line is taken as a record opener whatever it holds; H[2] has a short record followed
-// (four lines after its key) followed by a second, complete one with the same key.
+// The first line is taken as a record opener whatever it holds; H[2] has a short record (four
+// lines after its key) followed by a second, complete one with the same key.
 const char* const ShortAndDuplicateRecords =
     "isotope data\n"
     "H[1]\n1/2\n99.9885\n26.7522\n1.00\n2.7928\n\n100.000\nsources\n"
