@@ -36,9 +36,9 @@ struct ControlText {
 };
 // The superscripts of the radio captions, in the order they are set again.
 constexpr ControlText Superscripts[] = {
-    {MeltingDegreeId, "o"},         {BoilingDegreeId, "o"},
-    {DensityCubeId, "3"},           {CovalentRadiusPowerId, "-10"},
-    {AtomicRadiusPowerId, "-10"},   {AtomicVolumeCubeId, "3"},
+    {GraphMeltingDegreeId, "o"},         {GraphBoilingDegreeId, "o"},
+    {GraphDensityCubeId, "3"},           {CovalentRadiusPowerId, "-10"},
+    {AtomicRadiusPowerId, "-10"},   {GraphAtomicVolumeCubeId, "3"},
     {SpecificHeatGramPowerId, "-1"}, {SpecificHeatKelvinPowerId, "-1"},
     {ConductivityPowerId, "6"},     {ConductivityOhmPowerId, "-1"},
     {ConductivityCentimetrePowerId, "-1"}, {ThermalKelvinPowerId, "-1"},
@@ -47,21 +47,21 @@ constexpr ControlText Superscripts[] = {
 
 constexpr ControlText EnglishTexts[] = {
     {MainGroupsOnlyId, "Group IA - VIIIA"},
-    {AtomicMassRadioId, "Relative atomic mass  u"},
-    {MeltingPointRadioId, "Melting point   C"},
-    {BoilingPointRadioId, "Boiling point    C"},
-    {DensityRadioId, "Density   g/cm"},
-    {CovalentRadiusRadioId, "Covalent radius   *10    m"},
-    {AtomicRadiusRadioId, "Atomic radius      *10     m"},
-    {AtomicVolumeRadioId, "Atomic volume  cm   /mol"},
-    {IonisationPotentialRadioId, "First ionization potential V"},
-    {SpecificHeatRadioId, "Specific heat capacity       Jg   K"},
-    {ElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
-    {ThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
-    {ElectronegativityRadioId, "Electronegativity Pauling"},
-    {HeatOfFusionRadioId, "Heat of fusion kJ/mol"},
-    {HeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
-    {IsotopeCountRadioId, "Number of stable isotopes"},
+    {GraphAtomicMassRadioId, "Relative atomic mass  u"},
+    {GraphMeltingPointRadioId, "Melting point   C"},
+    {GraphBoilingPointRadioId, "Boiling point    C"},
+    {GraphDensityRadioId, "Density   g/cm"},
+    {GraphCovalentRadiusRadioId, "Covalent radius   *10    m"},
+    {GraphAtomicRadiusRadioId, "Atomic radius      *10     m"},
+    {GraphAtomicVolumeRadioId, "Atomic volume  cm   /mol"},
+    {GraphIonisationPotentialRadioId, "First ionization potential V"},
+    {GraphSpecificHeatRadioId, "Specific heat capacity       Jg   K"},
+    {GraphElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
+    {GraphThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
+    {GraphElectronegativityRadioId, "Electronegativity Pauling"},
+    {GraphHeatOfFusionRadioId, "Heat of fusion kJ/mol"},
+    {GraphHeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
+    {GraphIsotopeCountRadioId, "Number of stable isotopes"},
     {GraphCloseId, "Close"},
 };
 
@@ -76,11 +76,11 @@ Cwm_PERSYSGRAFBaseDlg::Cwm_PERSYSGRAFBaseDlg(LPCSTR templateName, CWnd* parent) 
 
 BOOL Cwm_PERSYSGRAFBaseDlg::OnInitDialog() {
   PrepareGeneratedWindow(Fields(), WHITE_BRUSH);
-  UINT radioId = AtomicMassRadioId;
+  UINT radioId = GraphAtomicMassRadioId;
   for (CUserButton& radio : m_propertyRadios) radio.SubclassDlgItem(radioId++, this);
   m_mainGroupsOnly.SubclassDlgItem(MainGroupsOnlyId, this);
   m_band.SubclassDlgItem(GraphBandId, this);
-  UINT superscriptId = MeltingDegreeId;
+  UINT superscriptId = GraphMeltingDegreeId;
   for (CUserStatic& superscript : m_superscripts) superscript.SubclassDlgItem(superscriptId++, this);
   for (CUserButton& radio : m_propertyRadios) UseDefaultColours(radio);
   UseDefaultColours(m_mainGroupsOnly);

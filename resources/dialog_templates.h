@@ -8,3 +8,5 @@ DialogTemplate PrintoptTemplate();
 DialogTemplate OmtavrinTemplate();
 DialogTemplate PersysgrafTemplate();
 DialogTemplate BalansereTemplate();
+DialogTemplate PeriodesystemetTemplate();
+DialogTemplate EgenskaperTemplate();

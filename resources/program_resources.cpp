@@ -3,11 +3,13 @@
 #include "balansere_ids.h"
 #include "client_ids.h"
 #include "dialog_templates.h"
+#include "egenskaper_ids.h"
 #include "embedded_pictures.h"
 #include "main_menu.h"
 #include "menu_commands.h"
 #include "omtavrin_ids.h"
 #include "persysgraf_ids.h"
+#include "periodesystemet_ids.h"
 #include "printopt_ids.h"
 #include "string_table.h"
 #include "tavrpara_ids.h"
@@ -20,6 +22,8 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(OmtavrinTemplateName, OmtavrinTemplate());
   registry.AddDialog(PersysgrafTemplateName, PersysgrafTemplate());
   registry.AddDialog(BalansereTemplateName, BalansereTemplate());
+  registry.AddDialog(PeriodesystemetTemplateName, PeriodesystemetTemplate());
+  registry.AddDialog(EgenskaperTemplateName, EgenskaperTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

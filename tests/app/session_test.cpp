@@ -64,8 +64,12 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
     const char* opens;
     const char* window = nullptr;  // a tool window that opens: its line, before it is closed
   };
-  const Case cases[] = {{"0", nullptr},        {"1", "PERIODESYSTEMET"}, {"2", "KJEMIKALIEDATABASE"},
-                        {"3", nullptr, "window: BALANSERE: BALANSERE"},   {"6", nullptr},  {"14", nullptr},
+  const Case cases[] = {{"0", nullptr},
+                        {"1", nullptr, "window: PERIODESYSTEMET: PERIODESYSTEMET"},
+                        {"2", "KJEMIKALIEDATABASE"},
+                        {"3", nullptr, "window: BALANSERE: BALANSERE"},
+                        {"6", nullptr},
+                        {"14", nullptr},
                         {"13", "ORDLISTE"},   {"10", "TERMODYNAMIKK"}};
   for (const Case& example : cases) {
     const std::string closeTool = example.window != nullptr ? "window\nkey Escape\n" : "";
@@ -86,7 +90,7 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
   const std::pair<int, const char*> tools[] = {
       {4002, "MOLEKYLKALKULATOR"}, {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},
       {4006, "SOLUPROD"},          {4007, "SYREBASE"},  {4008, "MASSSP"},        {4009, "FUNCPLOT"},
-      {4011, "ORDLISTE"},          {4012, "PERIODESYSTEMET"}, {4013, "INDIKATORER"}, {4014, "CONVERT"},
+      {4011, "ORDLISTE"},          {4013, "INDIKATORER"}, {4014, "CONVERT"},
   };
   std::string script;
   std::vector<std::string> expected;
@@ -128,7 +132,15 @@ TEST_F(SessionTest, SaveWritesTheHundredLinesWithTheStartupToolAsTheRadioButtons
     const SessionResult result = Run(WithCrLf(SettingsText("47", read)), "menu 4000\nclick 10101\nkey Escape\n");
     EXPECT_EQ(result.exitCode, 0) << read;
     const std::string file = folder.ReadSettings();
-    EXPECT_EQ(file, SettingsText("47", saved)) << read;
+    std::string expected = SettingsText("47", saved);
+    // Start-up tool 1 opens the periodic table, which turns its property choice 0 (line 41) into
+    // the atomic numbers' radio, 604.
+    if (std::string(read) == "1") {
+      size_t line41 = 0;
+      for (int line = 1; line < 41; ++line) line41 = expected.find('\n', line41) + 1;
+      expected.replace(line41, expected.find('\n', line41) - line41, "604");
+    }
+    EXPECT_EQ(file, expected) << read;
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 100) << read;
     EXPECT_EQ(file.find('\r'), std::string::npos) << read;
   }

@@ -95,7 +95,7 @@ class PropertyGraphWindowTest : public ::testing::Test {
 TEST_F(PropertyGraphWindowTest, AnOutOfRangePropertyOpensWithTheAtomicMassGraphOfAllElements) {
   UseSettings("47", "0", "0");
   Open({[&](HWND window) {
-    EXPECT_EQ(driver.Checked(AtomicMassRadioId), 1);
+    EXPECT_EQ(driver.Checked(GraphAtomicMassRadioId), 1);
     EXPECT_EQ(driver.Checked(MainGroupsOnlyId), 0);
     EXPECT_EQ(driver.WindowCaption(), "PERIODESYSTEMET - GRAFIKK");
     // H at (20, 393) is the leftmost symbol; Cs starts the second run at x 20, at y 266.
@@ -113,14 +113,14 @@ TEST_F(PropertyGraphWindowTest, AnOutOfRangePropertyOpensWithTheAtomicMassGraphO
     EXPECT_GT(CountIn(window, {610, 391, 622, 407}, IsDark), 0);
     EXPECT_EQ(CountIn(window, Plot, IsRed), 0);
   }});
-  EXPECT_EQ(GraphProperty, AtomicMassRadioId);
+  EXPECT_EQ(GraphProperty, GraphAtomicMassRadioId);
 }
 
 TEST_F(PropertyGraphWindowTest, ChoosingMeltingPointRescalesAndRepaintsThePlot) {
   UseSettings("47", "101", "0");
-  Open({[&](HWND) { driver.Click(MeltingPointRadioId); },
+  Open({[&](HWND) { driver.Click(GraphMeltingPointRadioId); },
         [&](HWND window) {
-          EXPECT_EQ(GraphProperty, MeltingPointRadioId);
+          EXPECT_EQ(GraphProperty, GraphMeltingPointRadioId);
           // H's -259.14 C lies under the axis, at y 409; the axis top is at 399 - 232.
           EXPECT_GT(CountIn(window, {20, 409, 30, 421}, IsBlue), 0);
           EXPECT_TRUE(IsDark(PixelAt(window, 19, 167)));
@@ -195,7 +195,7 @@ TEST_F(PropertyGraphWindowTest, TextsFollowTheLanguageCode) {
     UseSettings(each.languageCode, "101", "0");
     Open({[&](HWND window) {
       EXPECT_EQ(driver.WindowCaption(), each.caption);
-      EXPECT_EQ(driver.Text(AtomicMassRadioId), each.atomicMass);
+      EXPECT_EQ(driver.Text(GraphAtomicMassRadioId), each.atomicMass);
       EXPECT_EQ(driver.Text(MainGroupsOnlyId), each.checkBox);
       EXPECT_EQ(driver.Text(GraphCloseId), each.close);
       // The caption at (450, 407) ends where its text in the painting font ends.
@@ -210,20 +210,20 @@ TEST_F(PropertyGraphWindowTest, TextsFollowTheLanguageCode) {
 TEST_F(PropertyGraphWindowTest, EveryEnglishRadioCaption) {
   UseSettings("44", "101", "0");
   const std::pair<int, const char*> english[] = {
-      {MeltingPointRadioId, "Melting point   C"},
-      {BoilingPointRadioId, "Boiling point    C"},
-      {DensityRadioId, "Density   g/cm"},
-      {CovalentRadiusRadioId, "Covalent radius   *10    m"},
-      {AtomicRadiusRadioId, "Atomic radius      *10     m"},
-      {AtomicVolumeRadioId, "Atomic volume  cm   /mol"},
-      {IonisationPotentialRadioId, "First ionization potential V"},
-      {SpecificHeatRadioId, "Specific heat capacity       Jg   K"},
-      {ElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
-      {ThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
-      {ElectronegativityRadioId, "Electronegativity Pauling"},
-      {HeatOfFusionRadioId, "Heat of fusion kJ/mol"},
-      {HeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
-      {IsotopeCountRadioId, "Number of stable isotopes"},
+      {GraphMeltingPointRadioId, "Melting point   C"},
+      {GraphBoilingPointRadioId, "Boiling point    C"},
+      {GraphDensityRadioId, "Density   g/cm"},
+      {GraphCovalentRadiusRadioId, "Covalent radius   *10    m"},
+      {GraphAtomicRadiusRadioId, "Atomic radius      *10     m"},
+      {GraphAtomicVolumeRadioId, "Atomic volume  cm   /mol"},
+      {GraphIonisationPotentialRadioId, "First ionization potential V"},
+      {GraphSpecificHeatRadioId, "Specific heat capacity       Jg   K"},
+      {GraphElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
+      {GraphThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
+      {GraphElectronegativityRadioId, "Electronegativity Pauling"},
+      {GraphHeatOfFusionRadioId, "Heat of fusion kJ/mol"},
+      {GraphHeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
+      {GraphIsotopeCountRadioId, "Number of stable isotopes"},
   };
   Open({[&](HWND) {
     for (const auto& [id, text] : english) EXPECT_EQ(driver.Text(id), text) << id;
@@ -232,13 +232,13 @@ TEST_F(PropertyGraphWindowTest, EveryEnglishRadioCaption) {
 
 TEST_F(PropertyGraphWindowTest, TheChosenPropertyIsRememberedForTheNextOpening) {
   UseSettings("47", "101", "0");
-  Open({[&](HWND) { driver.Click(DensityRadioId); }});
-  EXPECT_EQ(GraphProperty, DensityRadioId);
+  Open({[&](HWND) { driver.Click(GraphDensityRadioId); }});
+  EXPECT_EQ(GraphProperty, GraphDensityRadioId);
   Open({[&](HWND) {
-    EXPECT_EQ(driver.Checked(DensityRadioId), 1);
-    EXPECT_EQ(driver.Checked(AtomicMassRadioId), 0);
+    EXPECT_EQ(driver.Checked(GraphDensityRadioId), 1);
+    EXPECT_EQ(driver.Checked(GraphAtomicMassRadioId), 0);
   }});
-  EXPECT_EQ(GraphProperty, DensityRadioId);
+  EXPECT_EQ(GraphProperty, GraphDensityRadioId);
 }
 
 TEST_F(PropertyGraphWindowTest, AMissingTemplateIsReportedByName) {

@@ -1,0 +1,167 @@
+#include "egenskap.h"
+
+#include <algorithm>
+
+#include "bitmap_drawing.h"
+#include "dialog_openers.h"
+#include "egenskaper_ids.h"
+#include "generated_setup.h"
+#include "globals.h"
+#include "isotope_rows.h"
+#include "periodes.h"
+#include "property_fields.h"
+
+ModelessInstance<Cwm_EgenskaperDlg> ElementPropertiesWindow;
+
+namespace {
+
+constexpr int HistoryRowWidth = 65;
+constexpr int HistoryRowsShown = 98;
+constexpr int HistoryViewMode = 1;
+constexpr int IsotopeViewMode = 0;
+
+struct Heading {
+  int id;
+  const char* norwegian;
+  const char* english;
+};
+
+// The isotope table's headings in member order: the first column, then each column's two lines.
+constexpr std::array<Heading, IsotopeHeadingCount> IsotopeHeadings = {{
+    {FirstColumnUpperId, "Stabile", "Stable"},
+    {FirstColumnLowerId, "isotoper", "isotopes"},
+    {AbundanceUpperId, "Naturlig", "Abundance"},
+    {AbundanceLowerId, "forekomst(%)", "     (%)"},
+    {MassUpperId, "Atom-", "Atomic"},
+    {MassLowerId, "masse(u)", "mass(u)"},
+    {SpinUpperId, "   Spinn", "   Spin"},
+    {SpinLowerId, "      (I)", "     (I)"},
+    {ReceptivityUpperId, "Relativ", "Relative"},
+    {ReceptivityLowerId, "reseptivitet", "receptivity"},
+    {FrequencyUpperId, "Resonans", "Resonance"},
+    {FrequencyLowerId, "frekv.(MHz)", "freq.(MHz)"},
+    {MomentUpperId, "Magnetisk", "Magnetic"},
+    {MomentLowerId, "moment", "moment"},
+    {QuadrupoleUpperId, "Kvadropol", "Quadropole"},
+    {QuadrupoleLowerId, "moment", "moment"},
+    {GyromagneticUpperId, "Magnetogyrisk", "Magnetogyric"},
+    {GyromagneticLowerId, "forhold(rad/T s)", "ratio (rad/T s)"},
+}};
+
+struct DialogText {
+  int id;
+  const char* text;
+};
+
+constexpr DialogText EnglishTexts[] = {
+    {IsotopeViewRadioId, "Stable isotopes"},
+    {HistoryViewRadioId, "History"},
+    {PropertiesCloseId, "Close"},
+};
+
+int UnitTextId(size_t index) { return FirstUnitTextId + static_cast<int>(index); }
+
+}  // namespace
+
+BOOL Cwm_EgenskaperBaseDlg::OnInitDialog() {
+  PrepareGeneratedWindow(Fields());
+  m_refillField.SubclassDlgItem(RefillFocusFieldId, this);
+  for (size_t index = 0; index < PropertyFields.size(); ++index) {
+    m_propertyFields[index].SubclassDlgItem(static_cast<UINT>(PropertyFields[index].fieldId), this);
+  }
+  m_isotopeOrHistoryText.SubclassDlgItem(IsotopeOrHistoryTextId, this);
+  for (size_t index = 0; index < IsotopeHeadings.size(); ++index) {
+    m_headings[index].SubclassDlgItem(static_cast<UINT>(IsotopeHeadings[index].id), this);
+  }
+  for (size_t index = 0; index < PropertyFields.size(); ++index) {
+    m_labels[index].SubclassDlgItem(static_cast<UINT>(PropertyFields[index].labelId), this);
+  }
+  for (size_t index = 0; index < m_unitTexts.size(); ++index) {
+    m_unitTexts[index].SubclassDlgItem(static_cast<UINT>(UnitTextId(index)), this);
+  }
+  m_muOpeningBracket.SubclassDlgItem(MuOpeningBracketId, this);
+  m_muClosingBracket.SubclassDlgItem(MuClosingBracketId, this);
+  m_isotopeViewRadio.SubclassDlgItem(IsotopeViewRadioId, this);
+  m_historyViewRadio.SubclassDlgItem(HistoryViewRadioId, this);
+  m_lowerFrame.SubclassDlgItem(LowerFrameId, this);
+  m_muPicture.SubclassDlgItem(MuPictureId, this);
+
+  UseDefaultColours(m_refillField);
+  for (CUserEdit& field : m_propertyFields) UseDefaultColours(field);
+  UseFont(m_isotopeOrHistoryText, -12, FW_NORMAL, false, FixedsysFace);
+  for (CUserEdit& heading : m_headings) UseDefaultColours(heading);
+  for (CUserStatic& label : m_labels) UseDefaultColours(label);
+  for (CUserStatic& unit : m_unitTexts) UseDefaultColours(unit);
+  UseDefaultColours(m_muOpeningBracket);
+  UseDefaultColours(m_muClosingBracket);
+  UseDefaultColours(m_isotopeViewRadio);
+  UseDefaultColours(m_historyViewRadio);
+  UseWhiteField(m_lowerFrame);
+  m_muPicture.SetImage("MU_TEGN", true, StretchDrawMode);
+  CSimModelessDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_EgenskaperBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_EgenskaperDlg, Cwm_EgenskaperBaseDlg)
+ON_CONTROL(EN_SETFOCUS, RefillFocusFieldId, FillElementProperties)
+ON_BN_CLICKED(IsotopeViewRadioId, OnIsotopeView)
+ON_BN_CLICKED(HistoryViewRadioId, OnHistoryView)
+END_MESSAGE_MAP()
+
+BOOL Cwm_EgenskaperDlg::OnUserInit(int) { return TRUE; }
+
+void Cwm_EgenskaperDlg::OnIsotopeView() {
+  PropertiesViewMode = IsotopeViewMode;
+  FillElementProperties();
+}
+
+void Cwm_EgenskaperDlg::OnHistoryView() {
+  PropertiesViewMode = HistoryViewMode;
+  FillElementProperties();
+}
+
+void Cwm_EgenskaperDlg::FillElementProperties() {
+  if (LanguageCode == EnglishLanguage) {
+    SetWindowText("PERIODIC TABLE - PROPERTIES");
+    for (const DialogText& text : EnglishTexts) SetDlgItemText(text.id, text.text);
+    for (const PropertyField& field : PropertyFields) SetDlgItemText(field.labelId, field.englishLabel);
+  }
+  SendDlgItemMessage(PropertiesViewMode == HistoryViewMode ? HistoryViewRadioId : IsotopeViewRadioId, BM_SETCHECK, 1, 0);
+  SetDlgItemText(IsotopeOrHistoryTextId, "");
+  const int Z = SelectedElement;
+  if (Z < 1 || Z > ElementCount) return;
+  for (const PropertyField& field : PropertyFields) SetDlgItemText(field.fieldId, field.text(Z).c_str());
+  if (PropertiesViewMode == HistoryViewMode) {
+    ShowHistory(Z);
+  } else {
+    ShowIsotopeTable(Z);
+  }
+}
+
+void Cwm_EgenskaperDlg::ShowHistory(int Z) {
+  if (LanguageCode == NorwegianLanguage || LanguageCode == EnglishLanguage) {
+    SetDlgItemText(FirstColumnUpperId, "");
+    SetDlgItemText(FirstColumnLowerId, LanguageCode == EnglishLanguage ? "History" : "Historikk");
+  }
+  for (size_t index = 2; index < IsotopeHeadings.size(); ++index) SetDlgItemText(IsotopeHeadings[index].id, "");
+  ElementTextRows rows;
+  const int rowCount = std::min(ReadElementText(rows, Z, HistoryRowWidth), HistoryRowsShown);
+  SetDlgItemText(IsotopeOrHistoryTextId,
+                 JoinRows(std::vector<std::string>(rows.begin(), rows.begin() + rowCount)).c_str());
+}
+
+void Cwm_EgenskaperDlg::ShowIsotopeTable(int Z) {
+  const bool english = LanguageCode == EnglishLanguage;
+  for (const Heading& heading : IsotopeHeadings) SetDlgItemText(heading.id, english ? heading.english : heading.norwegian);
+  SetDlgItemText(IsotopeOrHistoryTextId, JoinRows(IsotopeTableRows(Z)).c_str());
+}
+
+// Refilled on every opening, not only when the focus lands on the refill field: a window whose
+// text field held the focus would otherwise come forward showing the previous element.
+Cwm_EgenskaperDlg* ShowElementPropertiesWindow(CWnd* owner) {
+  Cwm_EgenskaperDlg* window = ShowModelessWindow(ElementPropertiesWindow, EgenskaperTemplateName, owner);
+  if (window != nullptr) window->FillElementProperties();
+  return window;
+}

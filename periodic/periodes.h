@@ -1,0 +1,47 @@
+#pragma once
+// The periodic table window: an element button per element with a value box above it showing
+// the property chosen by the radio buttons. A click on an element brings the element-properties
+// window forward for it; "Grafikk" opens the property graph.
+#include <array>
+
+#include "sim_modal_dlg.h"
+#include "user_controls.h"
+
+// The element whose button last held the focus when the table's activation changed; 0 until then.
+extern int SelectedElement;
+
+inline constexpr int PeriodicTableElements = 103;
+inline constexpr int PropertyRadioCount = 22;
+inline constexpr int PeriodicStaticCount = 22;
+
+class Cwm_PeriodesystemetBaseDlg : public CSimModalDlg {
+ public:
+  Cwm_PeriodesystemetBaseDlg(LPCSTR templateName, CWnd* parent);
+  BOOL OnInitDialog() override;
+  virtual BOOL OnUserInit(int initialising);
+
+ protected:
+  std::array<CUserEdit, PeriodicTableElements> m_valueBoxes;
+  std::array<CUserButton, PropertyRadioCount> m_propertyRadios;
+  std::array<CUserStatic, PeriodicStaticCount> m_statics;
+};
+
+class Cwm_PeriodesystemetDlg : public Cwm_PeriodesystemetBaseDlg {
+ public:
+  using Cwm_PeriodesystemetBaseDlg::Cwm_PeriodesystemetBaseDlg;
+  BOOL OnUserInit(int initialising) override;
+
+ protected:
+  afx_msg void OnElementButton();
+  afx_msg void OnGraph();
+  afx_msg void ShowPropertyInAllCells();
+  afx_msg BOOL OnNcActivate(BOOL active);
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  int ChosenProperty() const;
+  void TrackSelectedElement();
+};
+
+int OpenPeriodicTableDialog(CWnd* parent);
