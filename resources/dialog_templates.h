@@ -6,3 +6,5 @@ DialogTemplate ClientTemplate();
 DialogTemplate TavrparaTemplate();
 DialogTemplate PrintoptTemplate();
 DialogTemplate OmtavrinTemplate();
+DialogTemplate MolekylkalkulatorTemplate();
+DialogTemplate Molclc2Template();

@@ -5,6 +5,8 @@
 #include "embedded_pictures.h"
 #include "main_menu.h"
 #include "menu_commands.h"
+#include "molclc2_ids.h"
+#include "molekylkalkulator_ids.h"
 #include "omtavrin_ids.h"
 #include "printopt_ids.h"
 #include "string_table.h"
@@ -16,6 +18,8 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(TavrparaTemplateName, TavrparaTemplate());
   registry.AddDialog(PrintoptTemplateName, PrintoptTemplate());
   registry.AddDialog(OmtavrinTemplateName, OmtavrinTemplate());
+  registry.AddDialog(MolekylkalkulatorTemplateName, MolekylkalkulatorTemplate());
+  registry.AddDialog(Molclc2TemplateName, Molclc2Template());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -5,7 +5,6 @@
 #include "window_openers.h"
 
 int OpenPeriodicTableDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("PERIODESYSTEMET", parent); }
-int OpenMolecularCalculatorDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("MOLEKYLKALKULATOR", parent); }
 int OpenBalanceDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("BALANSERE", parent); }
 int OpenThermochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("TERMODYNAMIKK", parent); }
 int OpenElectrochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("REDOKS", parent); }
