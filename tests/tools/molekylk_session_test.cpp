@@ -84,15 +84,15 @@ TEST_F(CalculatorSessionTest, SulfuricAcidShowsItsFormulaMassAndComposition) {
   }
 }
 
-// 2 g of sulfur: 2 / 32.066 = 0.0623713 mol of S, so as much H2SO4, weighing
-// 0.0623713 x 98.07948 = 6.11735 g. 2 mol of sulfur: 2 mol of H2SO4, 2 x 98.07948 = 196.159 g.
+// 2 g of sulfur: 2 / 32.066 = 0.06237136 mol of S, so as much H2SO4, weighing
+// 0.06237136 x 98.07948 = 6.117352 g. 2 mol of sulfur: 2 mol of H2SO4, 2 x 98.07948 = 196.159 g.
 TEST_F(CalculatorSessionTest, TheCommaFormGivesTheAmountOfTheCompound) {
   const SessionResult result = Run("44",
                                    "menu 4002\nclick 108\nclick 100\ntext 10000\ntext 10001\n"
                                    "click 109\nclick 100\ntext 10000\ntext 10001\n");
   ASSERT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines, (std::vector<std::string>{"text 10000: 2gS,H2SO4",
-                                                    "text 10001: Mass = 6.11735g  Amount(n) = 0.0623713mol",
+                                                    "text 10001: Mass = 6.11735g  Amount(n) = 0.0623714mol",
                                                     "text 10000: 2mS,H2SO4",
                                                     "text 10001: Mass = 196.159g  Amount(n) = 2mol"}));
 }
