@@ -11,7 +11,7 @@ DialogTemplate MolekylkalkulatorTemplate() {
   dialog.faceName = "Fixedsys";
   const char* const examples[] = {"1", "2", "3", "4", "5", "6"};
   dialog.items = {
-      DefaultPushButton("OK", IDOK, 150, 2, 30, 12, HiddenDisabled),
+      PushButton("OK", IDOK, 150, 2, 30, 12, HiddenDisabled),
       StaticText("Formel", FormulaLabelId, 4, 4, 80, 9),
       Item("EDIT", "", MoleculeFormulaId, Shown | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 4, 14, 250, 13),
       StaticText("Eksempler:", ExamplesLabelId, 4, 33, 46, 9),

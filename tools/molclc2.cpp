@@ -14,6 +14,19 @@ constexpr std::size_t NameFieldReadLimit = 251;
 constexpr std::size_t FormulaFieldReadLimit = 251;
 constexpr std::size_t FormulaField = 1;
 
+// The formula is tested as typed, blanks included; a refusal shows the headline only, Norwegian
+// when LanguageCode is 47, else English.
+std::string MoleculeFormulaRefusal(const std::vector<std::string>& fields) {
+  FormulaCounts counts{};
+  IsotopeUsedFlags isotopeFlags{};
+  std::string formula = fields[FormulaField];
+  int kind = 0;
+  float electrons = 0.0f;
+  float amount = 0.0f;
+  if (dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount) > -1.0f) return {};
+  return LanguageCode == NorwegianLanguage ? "FORMELFEIL\n\n" : "FORMULA ERROR\n\n";
+}
+
 const RecordEditorLayout MoleculeNamesLayout{
     MoleculeNamesEditor,
     {{NameFieldId, NameFieldReadLimit}, {NameFormulaId, FormulaFieldReadLimit}},
@@ -28,17 +41,6 @@ const RecordEditorLayout MoleculeNamesLayout{
 };
 
 }  // namespace
-
-std::string MoleculeFormulaRefusal(const std::vector<std::string>& fields) {
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-  std::string formula = fields[FormulaField];
-  int kind = 0;
-  float electrons = 0.0f;
-  float amount = 0.0f;
-  if (dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount) > -1.0f) return {};
-  return LanguageCode == NorwegianLanguage ? "FORMELFEIL\n\n" : "FORMULA ERROR\n\n";
-}
 
 Cwm_MOLCLC2BaseDlg::Cwm_MOLCLC2BaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 

@@ -34,8 +34,4 @@ class Cwm_MOLCLC2Dlg : public Cwm_MOLCLC2BaseDlg {
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 };
 
-// The message that refuses a formula the formula parser does not take: Norwegian when
-// LanguageCode is 47, else English.
-std::string MoleculeFormulaRefusal(const std::vector<std::string>& fields);
-
 int OpenMoleculeNamesDialog(CWnd* parent);

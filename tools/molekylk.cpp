@@ -15,7 +15,7 @@
 namespace {
 
 // The formula field is read with at most this many characters.
-constexpr int FormulaReadLimit = 78;
+constexpr std::size_t FormulaReadLimit = 78;
 constexpr int FormulaLine = 6;
 constexpr ErrorCode UnspecifiedError = 99;
 
@@ -75,9 +75,7 @@ BOOL Cwm_MolekylkalkulatorBaseDlg::OnInitDialog() {
                            {IDCANCEL, m_close},
                        });
   UseWhiteField(m_formula);
-  UseDefaultColours(m_result);
-  UseDefaultColours(m_composition);
-  UseDefaultColoursOf(m_formulaLabel, m_examplesLabel, m_resultLabel, m_compositionHeading);
+  UseDefaultColoursOf(m_result, m_composition, m_formulaLabel, m_examplesLabel, m_resultLabel, m_compositionHeading);
   UseBoldHelv(m_formulaLabel, m_formula, m_examplesLabel, m_examples[0], m_examples[1], m_examples[2], m_examples[3],
               m_examples[4], m_examples[5], m_calculate, m_resultLabel, m_result, m_compositionHeading, m_names,
               m_openNames, m_close);

@@ -80,9 +80,9 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
 
 TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
   const std::pair<int, const char*> tools[] = {
-      {4002, "MOLEKYLKALKULATOR"}, {4003, "BALANSERE"}, {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},
-      {4006, "SOLUPROD"},          {4007, "SYREBASE"},  {4008, "MASSSP"},        {4009, "FUNCPLOT"},
-      {4011, "ORDLISTE"},          {4012, "PERIODESYSTEMET"}, {4013, "INDIKATORER"}, {4014, "CONVERT"},
+      {4003, "BALANSERE"}, {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},
+      {4006, "SOLUPROD"},  {4007, "SYREBASE"},  {4008, "MASSSP"},        {4009, "FUNCPLOT"},
+      {4011, "ORDLISTE"},  {4012, "PERIODESYSTEMET"}, {4013, "INDIKATORER"}, {4014, "CONVERT"},
   };
   std::string script;
   std::vector<std::string> expected;
@@ -90,8 +90,10 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
     script += "menu " + std::to_string(command) + "\n";
     expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
   }
-  script += "menu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\nwindow\nmenu 4001\n";
-  expected.insert(expected.end(), {"window: OPPSETT: TAVRPARA", "window: OM TAVRIN: OMTAVRIN", "window: TAVRIN: CLIENT"});
+  script += "menu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\nmenu 4002\nwindow\nkey Escape\nwindow\n"
+            "menu 4001\n";
+  expected.insert(expected.end(), {"window: OPPSETT: TAVRPARA", "window: OM TAVRIN: OMTAVRIN",
+                                   "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", "window: TAVRIN: CLIENT"});
   const SessionResult result = Run(SettingsText("47", "0"), script);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines, expected);

@@ -126,4 +126,13 @@ TEST_F(CalculatorSessionTest, ALauncherOpeningListsTheNamesOfTheLanguage) {
                                                      "text 10001: Formula mass = 98.0795g/mol"}));
 }
 
+// The start-up tool 4 opens the calculator through the launcher's button.
+TEST_F(CalculatorSessionTest, StartupTool4OpensTheCalculator) {
+  folder.WriteSettings(SettingsText("47", "4"));
+  const SessionResult result = RunSession(folder.Path(), "window\nitems 10120\n");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.lines, (std::vector<std::string>{"window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR",
+                                                    "items 10120: Vann\\tSvovelsyre"}));
+}
+
 }  // namespace

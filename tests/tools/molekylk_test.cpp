@@ -66,10 +66,13 @@ TEST_F(CalculatorTest, ShowsTheResultLineOrTheErrorLineOfTheTypedFormula) {
   }
 }
 
-// Every line of the table ends in CR LF; an isotope has a line of its own.
+// Enter calculates, "Beregn" being the default button. Every line of the table ends in CR LF; an
+// isotope has a line of its own.
 TEST_F(CalculatorTest, CompositionLinesEndInCrLfAndListIsotopesApart) {
   std::string composition;
-  InCalculator({[&] { Calculate("H[2]2SO4"); }, [&] { composition = Text(CompositionId); }});
+  InCalculator({[&] { driver.Type(MoleculeFormulaId, "H[2]2SO4"); },
+                [&] { driver.Key("Enter"); },
+                [&] { composition = Text(CompositionId); }});
   ASSERT_FALSE(composition.empty());
   EXPECT_EQ(composition.substr(composition.size() - 2), "\r\n");
   int lines = 0;
