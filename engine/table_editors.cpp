@@ -61,12 +61,12 @@ const TableEditorConfig ThermochemicalDataEditor{
     "en formel"};
 
 const TableEditorConfig NorwegianMoleculeNamesEditor{
-    "dats\\datfiles\\atomdata\\nomolclc.dat", TableShape::RecordFile, 2, MoleculeNamesFrame(), TextFieldLimit, true, false,
-    "equation", "en ligning"};
+    "dats\\datfiles\\atomdata\\nomolclc.dat", TableShape::RecordFile, 2, MoleculeNamesFrame(), TextFieldLimit, true,
+    false, "equation", "en ligning"};
 
 const TableEditorConfig EnglishMoleculeNamesEditor{
-    "dats\\datfiles\\atomdata\\enmolclc.dat", TableShape::RecordFile, 2, MoleculeNamesFrame(), TextFieldLimit, true, false,
-    "equation", "en ligning"};
+    "dats\\datfiles\\atomdata\\enmolclc.dat", TableShape::RecordFile, 2, MoleculeNamesFrame(), TextFieldLimit, true,
+    false, "equation", "en ligning"};
 
 const TableEditorConfig& MoleculeNamesEditor() {
     return LanguageCode == NorwegianLanguage ? NorwegianMoleculeNamesEditor : EnglishMoleculeNamesEditor;

@@ -42,4 +42,3 @@ class Cwm_MolekylkalkulatorDlg : public Cwm_MolekylkalkulatorBaseDlg {
  private:
   void LoadMoleculeNames();
 };
-

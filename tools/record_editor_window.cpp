@@ -22,12 +22,18 @@ bool RecordEditorWindow::OnCommand(int id, int notification) {
     return true;
   }
   if (notification != BN_CLICKED) return false;
-  if (id == layout_.beforeId) Add(EditOperation::Before);
-  else if (id == layout_.afterId) Add(EditOperation::After);
-  else if (id == layout_.replaceId) Add(EditOperation::Replace);
-  else if (id == layout_.deleteId) Delete();
-  else if (layout_.eraseFieldsId != 0 && id == layout_.eraseFieldsId) EraseFields();
-  else return false;
+  if (id == layout_.beforeId)
+    Add(EditOperation::Before);
+  else if (id == layout_.afterId)
+    Add(EditOperation::After);
+  else if (id == layout_.replaceId)
+    Add(EditOperation::Replace);
+  else if (id == layout_.deleteId)
+    Delete();
+  else if (layout_.eraseFieldsId != 0 && id == layout_.eraseFieldsId)
+    EraseFields();
+  else
+    return false;
   return true;
 }
 
@@ -54,7 +60,8 @@ void RecordEditorWindow::ShowSelectedRecord() {
 
 std::vector<std::string> RecordEditorWindow::ReadFields() const {
   std::vector<std::string> fields;
-  for (const EditorFieldControl& field : layout_.fields) fields.push_back(ControlText(dialog_, field.id, field.readLimit));
+  for (const EditorFieldControl& field : layout_.fields)
+    fields.push_back(ControlText(dialog_, field.id, field.readLimit));
   return fields;
 }
 

@@ -1,3 +1,5 @@
+#include "molclc2.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "control_constants.h"
-#include "molclc2.h"
 #include "molclc2_ids.h"
 #include "record_file.h"
 #include "settings.h"
@@ -87,7 +88,12 @@ TEST_F(NamesEditorTest, ListOperationsRewriteTheTable) {
   const std::string one = NamesTable({{"Water", "H2O"}});
   const std::pair<std::string, std::string> acid{"Acid", "HCl"};
   const Case cases[] = {
-      {"Before the first", three.c_str(), 0, NameBeforeId, {acid, ThreeRecords[0], ThreeRecords[1], ThreeRecords[2]}, 0},
+      {"Before the first",
+       three.c_str(),
+       0,
+       NameBeforeId,
+       {acid, ThreeRecords[0], ThreeRecords[1], ThreeRecords[2]},
+       0},
       {"After the first", three.c_str(), 0, NameAfterId, {ThreeRecords[0], acid, ThreeRecords[1], ThreeRecords[2]}, 1},
       {"Before the last", three.c_str(), 2, NameBeforeId, {ThreeRecords[0], ThreeRecords[1], acid, ThreeRecords[2]}, 2},
       {"After the last", three.c_str(), 2, NameAfterId, {ThreeRecords[0], ThreeRecords[1], ThreeRecords[2], acid}, 3},
@@ -142,7 +148,8 @@ TEST_F(NamesEditorTest, RefusalsWriteNothingAndSayWhyInTheirLanguage) {
   const std::string duplicateEnglish =
       "TAVRIN: DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box equation!\n\n";
   const std::string duplicateNorwegian =
-      "TAVRIN: DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen en ligning\nsom fra f\xF8r befinner seg i "
+      "TAVRIN: DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen en ligning\nsom fra f\xF8r befinner seg "
+      "i "
       "listen!\n\n";
   const std::string highlightEnglish =
       "TAVRIN: MISSING HIGHLIGHT\n\nOne of the list box elements must be\nhighlighted during add/delete!";
@@ -240,9 +247,8 @@ int EntriesIn(const std::filesystem::path& folder) {
 // A table that cannot be put in place stays as it was, the list too, and a message says so.
 TEST_F(NamesEditorTest, AFailedRewriteKeepsTableAndListAndTellsTheUser) {
   const std::string original = NamesTable(ThreeRecords);
-  for (const auto& [code, message] :
-       {std::pair{44, "FILE ERROR\n\nThe table could not be written\nand is unchanged!"},
-        std::pair{47, "FILFEIL\n\nTabellen kunne ikke skrives\nog er uendret!"}}) {
+  for (const auto& [code, message] : {std::pair{44, "FILE ERROR\n\nThe table could not be written\nand is unchanged!"},
+                                      std::pair{47, "FILFEIL\n\nTabellen kunne ikke skrives\nog er uendret!"}}) {
     Language language(code);
     const char* table = code == 47 ? "nomolclc.dat" : Table;
     WriteTable(table, original);
@@ -276,10 +282,9 @@ TEST_F(NamesEditorTest, AFailedRewriteKeepsTableAndListAndTellsTheUser) {
 }
 
 TEST_F(NamesEditorTest, CaptionAndTextsAreEnglishOnlyWithLanguageCode44) {
-  for (const auto& [code, caption, before] :
-       {std::tuple{44, "MOLECULAR CALCULATOR - NAME AND FORMULA", "Before"},
-        std::tuple{47, "MOLEKYLKALKULATOR - NAVN OG FORMLER", "F\xF8r"},
-        std::tuple{45, "MOLEKYLKALKULATOR - NAVN OG FORMLER", "F\xF8r"}}) {
+  for (const auto& [code, caption, before] : {std::tuple{44, "MOLECULAR CALCULATOR - NAME AND FORMULA", "Before"},
+                                              std::tuple{47, "MOLEKYLKALKULATOR - NAVN OG FORMLER", "F\xF8r"},
+                                              std::tuple{45, "MOLEKYLKALKULATOR - NAVN OG FORMLER", "F\xF8r"}}) {
     Language language(code);
     std::optional<std::string> shown;
     std::string button;
@@ -301,7 +306,8 @@ TEST_F(NamesEditorTest, SnapshotsWithARecordShown) {
     InEditor({[&] { driver.Select(NamesListId, 2); },
               [&] {
                 const HWND list = driver.FindControl(NamesListId);
-                SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(NamesListId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+                SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(NamesListId, LBN_DBLCLK),
+                            reinterpret_cast<LPARAM>(list));
               },
               [&] { written = driver.Snapshot(std::string(TAVRIN_OUTPUT_DIR) + "/" + file); }});
     EXPECT_TRUE(written) << driver.LastError();

@@ -91,10 +91,9 @@ TEST_F(CalculatorSessionTest, TheCommaFormGivesTheAmountOfTheCompound) {
                                    "menu 4002\nclick 108\nclick 100\ntext 10000\ntext 10001\n"
                                    "click 109\nclick 100\ntext 10000\ntext 10001\n");
   ASSERT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.lines, (std::vector<std::string>{"text 10000: 2gS,H2SO4",
-                                                    "text 10001: Mass = 6.11735g  Amount(n) = 0.0623714mol",
-                                                    "text 10000: 2mS,H2SO4",
-                                                    "text 10001: Mass = 196.159g  Amount(n) = 2mol"}));
+  EXPECT_EQ(result.lines,
+            (std::vector<std::string>{"text 10000: 2gS,H2SO4", "text 10001: Mass = 6.11735g  Amount(n) = 0.0623714mol",
+                                      "text 10000: 2mS,H2SO4", "text 10001: Mass = 196.159g  Amount(n) = 2mol"}));
 }
 
 TEST_F(CalculatorSessionTest, AnInvalidFormulaShowsItsErrorLineInEitherLanguage) {
@@ -116,9 +115,9 @@ TEST_F(CalculatorSessionTest, ALauncherOpeningListsTheNamesOfTheLanguage) {
   const std::string script = "click 108\nwindow\nitems 10120\nselect 10120 1\ntext 10000\nclick 100\ntext 10001\n";
   const SessionResult norwegian = Run("47", script);
   EXPECT_EQ(norwegian.exitCode, 0);
-  EXPECT_EQ(norwegian.lines, (std::vector<std::string>{"window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR",
-                                                       "items 10120: Vann\\tSvovelsyre", "text 10000: H2SO4",
-                                                       "text 10001: Formelmasse = 98.0795g/mol"}));
+  EXPECT_EQ(norwegian.lines,
+            (std::vector<std::string>{"window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", "items 10120: Vann\\tSvovelsyre",
+                                      "text 10000: H2SO4", "text 10001: Formelmasse = 98.0795g/mol"}));
   const SessionResult english = Run("44", script);
   EXPECT_EQ(english.exitCode, 0);
   EXPECT_EQ(english.lines, (std::vector<std::string>{"window: MOLECULAR CALCULATOR: MOLEKYLKALKULATOR",

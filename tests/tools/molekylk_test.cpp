@@ -70,8 +70,7 @@ TEST_F(CalculatorTest, ShowsTheResultLineOrTheErrorLineOfTheTypedFormula) {
 // isotope has a line of its own.
 TEST_F(CalculatorTest, CompositionLinesEndInCrLfAndListIsotopesApart) {
   std::string composition;
-  InCalculator({[&] { driver.Type(MoleculeFormulaId, "H[2]2SO4"); },
-                [&] { driver.Key("Enter"); },
+  InCalculator({[&] { driver.Type(MoleculeFormulaId, "H[2]2SO4"); }, [&] { driver.Key("Enter"); },
                 [&] { composition = Text(CompositionId); }});
   ASSERT_FALSE(composition.empty());
   EXPECT_EQ(composition.substr(composition.size() - 2), "\r\n");
@@ -146,7 +145,8 @@ TEST_F(CalculatorTest, ListShowsTheNamesAndAChosenNameFillsTheFormula) {
   });
   steps.push_back([&] {
     const HWND list = driver.FindControl(MoleculeNamesListId);
-    SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(MoleculeNamesListId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(MoleculeNamesListId, LBN_DBLCLK),
+                reinterpret_cast<LPARAM>(list));
     afterDoubleClick = Text(MoleculeResultId);
   });
   InCalculator(steps);
@@ -188,7 +188,9 @@ TEST_F(CalculatorTest, ReloadsItsListAfterTheEditorRewroteTheTable) {
   std::vector<std::string> afterEdit;
   std::vector<std::string> editorNames;
   InCalculator({[&] { driver.Click(OpenMoleculeNamesId); },
-                [&] { WriteTable("enmolclc.dat", NamesTable({{"Ozone", "O3"}})); },
+                [&] {
+                  WriteTable("enmolclc.dat", NamesTable({{"Ozone", "O3"}}));
+                },
                 [&] { driver.Key("Escape"); },
                 [&] {
                   afterLook = Items(MoleculeNamesListId);
@@ -198,10 +200,8 @@ TEST_F(CalculatorTest, ReloadsItsListAfterTheEditorRewroteTheTable) {
                   editorNames = Items(NamesListId);
                   driver.Type(NameFieldId, "Carbon dioxide");
                 },
-                [&] { driver.Type(NameFormulaId, "CO2"); },
-                [&] { driver.Click(NameAfterId); },
-                [&] { driver.Key("Escape"); },
-                [&] { afterEdit = Items(MoleculeNamesListId); }});
+                [&] { driver.Type(NameFormulaId, "CO2"); }, [&] { driver.Click(NameAfterId); },
+                [&] { driver.Key("Escape"); }, [&] { afterEdit = Items(MoleculeNamesListId); }});
   EXPECT_EQ(afterLook, (std::vector<std::string>{"Water"}));
   EXPECT_EQ(editorNames, (std::vector<std::string>{"Ozone"}));
   EXPECT_EQ(afterEdit, (std::vector<std::string>{"Ozone", "Carbon dioxide"}));
@@ -228,11 +228,11 @@ TEST_F(CalculatorTest, CaptionAndTextsAreEnglishOnlyWithLanguageCode44) {
 TEST_F(CalculatorTest, SnapshotsWithResults) {
   WriteTable("enmolclc.dat", NamesTable({{"Sulfuric acid", "H2SO4"}, {"Water", "H2O"}}));
   WriteTable("nomolclc.dat", NamesTable({{"Svovelsyre", "H2SO4"}, {"Vann", "H2O"}}));
-  for (const auto& [code, file] : {std::pair{English, "molekylkalkulator-en.png"}, std::pair{Norwegian, "molekylkalkulator-no.png"}}) {
+  for (const auto& [code, file] :
+       {std::pair{English, "molekylkalkulator-en.png"}, std::pair{Norwegian, "molekylkalkulator-no.png"}}) {
     Language language(code);
     bool written = false;
-    InCalculator({[&] { driver.Click(FirstExampleId + 1); },
-                  [&] { driver.Click(CalculateMoleculeId); },
+    InCalculator({[&] { driver.Click(FirstExampleId + 1); }, [&] { driver.Click(CalculateMoleculeId); },
                   [&] { written = driver.Snapshot(std::string(TAVRIN_OUTPUT_DIR) + "/" + file); }});
     EXPECT_TRUE(written) << driver.LastError();
   }
