@@ -86,6 +86,12 @@ std::vector<std::string> ReadEditorRecord(const TableEditorConfig& config, int i
     return records[static_cast<std::size_t>(index)];
 }
 
+std::vector<std::string> FindEditorRecord(const TableEditorConfig& config, std::string_view key) {
+    for (auto& record : ReadRecordFile(config.fileName))
+        if (RecordLine(record, config.keyLine) == key) return std::move(record);
+    return {};
+}
+
 std::string ShownFieldText(std::string_view stored) {
     std::string shown;
     for (char c : stored) {

@@ -71,6 +71,9 @@ void LoadEditorList(const TableEditorConfig& config, EditorList& list);
 // The lines of the record at a list index (without its separator), empty when there is none.
 std::vector<std::string> ReadEditorRecord(const TableEditorConfig& config, int index);
 
+// The lines of the first record whose key line is exactly key (letter case counts); empty when none.
+std::vector<std::string> FindEditorRecord(const TableEditorConfig& config, std::string_view key);
+
 // A stored field shown in an edit field of several lines, and back.
 std::string ShownFieldText(std::string_view stored);
 std::string StoredFieldText(std::string_view shown);
@@ -95,3 +98,9 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
 extern const TableEditorConfig BalancingListEditor;
 extern const TableEditorConfig ThermochemistryListEditor;
 extern const TableEditorConfig ThermochemicalDataEditor;
+extern const TableEditorConfig NorwegianMoleculeNamesEditor;
+extern const TableEditorConfig EnglishMoleculeNamesEditor;
+
+// The names-and-formulas table of the language: Norwegian when LanguageCode is 47, else English.
+// Fields: 0 the name (the key), 1 the formula.
+const TableEditorConfig& MoleculeNamesEditor();

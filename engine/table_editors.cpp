@@ -1,5 +1,7 @@
 #include "table_editor.h"
 
+#include "settings.h"
+
 namespace {
 
 using Kind = RecordLineSource::Kind;
@@ -9,6 +11,22 @@ constexpr std::size_t TextFieldLimit = 251;
 constexpr std::size_t NumberFieldLimit = 35;
 constexpr std::size_t KeyFieldLimit = 35;
 constexpr std::size_t ListLineLimit = 251;
+constexpr std::size_t MoleculeFormulaLimit = 219;
+
+// Nine lines: the name on line 2, the formula on line 6, the rest empty.
+std::vector<RecordLineSource> MoleculeNamesFrame() {
+    return {
+        {Kind::Empty},
+        {Kind::Field, 0, TextFieldLimit},
+        {Kind::Empty},
+        {Kind::Empty},
+        {Kind::Empty},
+        {Kind::Field, 1, MoleculeFormulaLimit},
+        {Kind::Empty},
+        {Kind::Empty},
+        {Kind::Empty},
+    };
+}
 
 }  // namespace
 
@@ -41,3 +59,15 @@ const TableEditorConfig ThermochemicalDataEditor{
     true,
     "formula",
     "en formel"};
+
+const TableEditorConfig NorwegianMoleculeNamesEditor{
+    "dats\\datfiles\\atomdata\\nomolclc.dat", TableShape::RecordFile, 2, MoleculeNamesFrame(), TextFieldLimit, true,
+    false, "equation", "en ligning"};
+
+const TableEditorConfig EnglishMoleculeNamesEditor{
+    "dats\\datfiles\\atomdata\\enmolclc.dat", TableShape::RecordFile, 2, MoleculeNamesFrame(), TextFieldLimit, true,
+    false, "equation", "en ligning"};
+
+const TableEditorConfig& MoleculeNamesEditor() {
+    return LanguageCode == NorwegianLanguage ? NorwegianMoleculeNamesEditor : EnglishMoleculeNamesEditor;
+}

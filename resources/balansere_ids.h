@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the balancing window BALANSERE.
-inline constexpr const char* BalansereTemplateName = "BALANSERE";
+#include "dialog_templates.h"
 
 inline constexpr int BalanceOkId = 1;
 inline constexpr int BalanceCloseId = 2;

@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the element-properties window EGENSKAPER.
-inline constexpr const char* EgenskaperTemplateName = "EGENSKAPER";
+#include "dialog_templates.h"
 
 inline constexpr int PropertiesCloseId = 2;
 inline constexpr int RefillFocusFieldId = 10104;

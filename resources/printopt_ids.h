@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the print options dialog PRINTOPT.
-inline constexpr const char* PrintoptTemplateName = "PRINTOPT";
+#include "dialog_templates.h"
 
 inline constexpr int PrintPointsFieldId = 100;
 inline constexpr int PrintPointsGroupId = 101;

@@ -1,18 +1,10 @@
 #include "program_resources.h"
 
-#include "balansere_ids.h"
-#include "client_ids.h"
 #include "dialog_templates.h"
-#include "egenskaper_ids.h"
 #include "embedded_pictures.h"
 #include "main_menu.h"
 #include "menu_commands.h"
-#include "omtavrin_ids.h"
-#include "persysgraf_ids.h"
-#include "periodesystemet_ids.h"
-#include "printopt_ids.h"
 #include "string_table.h"
-#include "tavrpara_ids.h"
 
 std::vector<std::string> RegisterProgramResources() {
   ResourceRegistry& registry = Resources();
@@ -24,6 +16,8 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(BalansereTemplateName, BalansereTemplate());
   registry.AddDialog(PeriodesystemetTemplateName, PeriodesystemetTemplate());
   registry.AddDialog(EgenskaperTemplateName, EgenskaperTemplate());
+  registry.AddDialog(MolekylkalkulatorTemplateName, MolekylkalkulatorTemplate());
+  registry.AddDialog(Molclc2TemplateName, Molclc2Template());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -4,7 +4,6 @@
 #include "sim_modal_dlg.h"
 #include "window_openers.h"
 
-int OpenMolecularCalculatorDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("MOLEKYLKALKULATOR", parent); }
 int OpenThermochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("TERMODYNAMIKK", parent); }
 int OpenElectrochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("REDOKS", parent); }
 int OpenSolubilityProductDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("SOLUPROD", parent); }

@@ -88,9 +88,9 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
 
 TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
   const std::pair<int, const char*> tools[] = {
-      {4002, "MOLEKYLKALKULATOR"}, {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},
-      {4006, "SOLUPROD"},          {4007, "SYREBASE"},  {4008, "MASSSP"},        {4009, "FUNCPLOT"},
-      {4011, "ORDLISTE"},          {4013, "INDIKATORER"}, {4014, "CONVERT"},
+      {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},  {4006, "SOLUPROD"},    {4007, "SYREBASE"},
+      {4008, "MASSSP"},        {4009, "FUNCPLOT"}, {4011, "ORDLISTE"},    {4013, "INDIKATORER"},
+      {4014, "CONVERT"},
   };
   std::string script;
   std::vector<std::string> expected;
@@ -98,10 +98,11 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
     script += "menu " + std::to_string(command) + "\n";
     expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
   }
-  script += "menu 4003\nwindow\nkey Escape\n"
-            "menu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\nwindow\nmenu 4001\n";
+  script += "menu 4003\nwindow\nkey Escape\nmenu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\n"
+            "menu 4002\nwindow\nkey Escape\nmenu 4012\nwindow\nkey Escape\nwindow\nmenu 4001\n";
   expected.insert(expected.end(), {"window: BALANSERE: BALANSERE", "window: OPPSETT: TAVRPARA",
-                                   "window: OM TAVRIN: OMTAVRIN", "window: TAVRIN: CLIENT"});
+                                   "window: OM TAVRIN: OMTAVRIN", "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR",
+                                   "window: PERIODESYSTEMET: PERIODESYSTEMET", "window: TAVRIN: CLIENT"});
   const SessionResult result = Run(SettingsText("47", "0"), script);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines, expected);

@@ -1,0 +1,37 @@
+#pragma once
+// The names-and-formulas editor: the table of named formulas that the molecular calculator lists,
+// edited record by record; every change rewrites the table at once.
+#include "sim_modal_dlg.h"
+#include "user_controls.h"
+
+class Cwm_MOLCLC2BaseDlg : public CSimModalDlg {
+ public:
+  Cwm_MOLCLC2BaseDlg(LPCSTR templateName, CWnd* parent);
+  BOOL OnInitDialog() override;
+  virtual BOOL OnUserInit(int initialising);
+
+ protected:
+  CUserStatic m_nameLabel;
+  CUserEdit m_name;
+  CUserStatic m_formulaLabel;
+  CUserEdit m_formula;
+  CUserListBox m_names;
+  CUserButton m_eraseFields;
+  CUserButton m_editListGroup;
+  CUserButton m_addNameGroup;
+  CUserButton m_before;
+  CUserButton m_after;
+  CUserButton m_replace;
+  CUserButton m_delete;
+};
+
+class Cwm_MOLCLC2Dlg : public Cwm_MOLCLC2BaseDlg {
+ public:
+  using Cwm_MOLCLC2BaseDlg::Cwm_MOLCLC2BaseDlg;
+  BOOL OnUserInit(int initialising) override;
+
+ protected:
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+};
+
+int OpenMoleculeNamesDialog(CWnd* parent);

@@ -1,0 +1,178 @@
+#include "molekylk.h"
+
+#include "dialog_openers.h"
+#include "editor_list_box.h"
+#include "formcalc.h"
+#include "formtext.h"
+#include "generated_setup.h"
+#include "molclc2.h"
+#include "molekylkalkulator_ids.h"
+#include "record_file.h"
+#include "settings.h"
+#include "table_editor.h"
+#include "window_openers.h"
+
+namespace {
+
+// The formula field is read with at most this many characters.
+constexpr std::size_t FormulaReadLimit = 78;
+constexpr int FormulaLine = 6;
+constexpr ErrorCode UnspecifiedError = 99;
+
+const char* const ExampleFormulas[] = {"H2SO4", "H[2]2SO4", "2gH2SO4", "2mH2SO4", "2gS,H2SO4", "2mS,H2SO4"};
+
+// Blanks and control characters are no part of a formula.
+std::string WithoutBlanks(const std::string& typed) {
+  std::string formula;
+  for (char c : typed) {
+    if (static_cast<unsigned char>(c) > ' ') formula += c;
+  }
+  return formula;
+}
+
+template <class... Members>
+void UseDefaultColoursOf(Members&... members) {
+  (UseDefaultColours(members), ...);
+}
+
+template <class... Members>
+void UseBoldHelv(Members&... members) {
+  (UseFont(members, -11, FW_BOLD), ...);
+}
+
+// The report ends every line with a blank and a line feed; the field wants carriage return and
+// line feed.
+void EndLinesWithCrLf(std::string& report) {
+  for (std::size_t i = 1; i < report.size(); ++i) {
+    if (report[i] == '\n') report[i - 1] = '\r';
+  }
+}
+
+}  // namespace
+
+Cwm_MolekylkalkulatorBaseDlg::Cwm_MolekylkalkulatorBaseDlg(LPCSTR templateName, CWnd* parent)
+    : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_MolekylkalkulatorBaseDlg::OnInitDialog() {
+  PrepareGeneratedWindow(Fields());
+  AttachMembers(*this, {
+                           {FormulaLabelId, m_formulaLabel},
+                           {MoleculeFormulaId, m_formula},
+                           {ExamplesLabelId, m_examplesLabel},
+                           {FirstExampleId, m_examples[0]},
+                           {FirstExampleId + 1, m_examples[1]},
+                           {FirstExampleId + 2, m_examples[2]},
+                           {FirstExampleId + 3, m_examples[3]},
+                           {FirstExampleId + 4, m_examples[4]},
+                           {FirstExampleId + 5, m_examples[5]},
+                           {CalculateMoleculeId, m_calculate},
+                           {ResultLabelId, m_resultLabel},
+                           {MoleculeResultId, m_result},
+                           {CompositionHeadingId, m_compositionHeading},
+                           {CompositionId, m_composition},
+                           {MoleculeNamesListId, m_names},
+                           {OpenMoleculeNamesId, m_openNames},
+                           {IDCANCEL, m_close},
+                       });
+  UseWhiteField(m_formula);
+  UseDefaultColoursOf(m_result, m_composition, m_formulaLabel, m_examplesLabel, m_resultLabel, m_compositionHeading);
+  UseBoldHelv(m_formulaLabel, m_formula, m_examplesLabel, m_examples[0], m_examples[1], m_examples[2], m_examples[3],
+              m_examples[4], m_examples[5], m_calculate, m_resultLabel, m_result, m_compositionHeading, m_names,
+              m_openNames, m_close);
+  UseFont(m_composition, -12, FW_NORMAL, false, FixedsysFace);
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_MolekylkalkulatorBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_MolekylkalkulatorDlg, Cwm_MolekylkalkulatorBaseDlg)
+ON_BN_CLICKED(CalculateMoleculeId, CalculateMolecule)
+ON_COMMAND_RANGE(FirstExampleId, LastExampleId, PutExample)
+ON_BN_CLICKED(OpenMoleculeNamesId, OpenNamesEditor)
+ON_CONTROL(LBN_SELCHANGE, MoleculeNamesListId, SelectMoleculeName)
+ON_CONTROL(LBN_DBLCLK, MoleculeNamesListId, CalculateMolecule)
+ON_WM_ACTIVATE()
+END_MESSAGE_MAP()
+
+BOOL Cwm_MolekylkalkulatorDlg::OnUserInit(int) {
+  ListFileChanged = 0;
+  LoadMoleculeNames();
+  if (LanguageCode == EnglishLanguage) {
+    SetWindowText("MOLECULAR CALCULATOR");
+    SetDlgItemText(FormulaLabelId, "Formula");
+    SetDlgItemText(ExamplesLabelId, "Examples:");
+    SetDlgItemText(CalculateMoleculeId, "Calculate");
+    SetDlgItemText(ResultLabelId, "Calculated values");
+    SetDlgItemText(CompositionHeadingId,
+                   "Atom       Mol                                Mass(g)                    Mass(%)");
+    SetDlgItemText(OpenMoleculeNamesId, "Name and formula");
+    SetDlgItemText(IDCANCEL, "Close");
+  }
+  return TRUE;
+}
+
+void Cwm_MolekylkalkulatorDlg::LoadMoleculeNames() {
+  ListBoxEditorList list(m_names);
+  LoadEditorList(MoleculeNamesEditor(), list);
+}
+
+void Cwm_MolekylkalkulatorDlg::CalculateMolecule() {
+  SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  SetDlgItemText(CompositionId, "");
+  std::string typed;
+  m_formula.GetWindowText(typed);
+  if (typed.size() > FormulaReadLimit) typed.resize(FormulaReadLimit);
+  std::string formula = WithoutBlanks(typed);
+
+  FormulaCounts counts{};
+  IsotopeUsedFlags isotopeFlags{};
+  int kind = 0;
+  float electrons = 0.0f;
+  float amount = 0.0f;
+  const float result = dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount);
+  if (result > -1.0f) {
+    std::string line;
+    FormatFormulaResult(kind, line, amount, result);
+    SetDlgItemText(MoleculeResultId, line.c_str());
+    std::string composition;
+    FormatCompositionReport(counts, 0, composition, isotopeFlags);
+    EndLinesWithCrLf(composition);
+    SetDlgItemText(CompositionId, composition.c_str());
+  } else {
+    SetDlgItemText(MoleculeResultId, ErrorText.c_str());
+  }
+  FormatErrorText(UnspecifiedError, "");
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void Cwm_MolekylkalkulatorDlg::PutExample(UINT id) {
+  SetDlgItemText(MoleculeFormulaId, ExampleFormulas[id - FirstExampleId]);
+}
+
+void Cwm_MolekylkalkulatorDlg::OpenNamesEditor() { OpenMoleculeNamesDialog(this); }
+
+// The first record whose name is the chosen entry gives the formula; without one the field keeps
+// its text.
+void Cwm_MolekylkalkulatorDlg::SelectMoleculeName() {
+  const int selected = m_names.GetCurSel();
+  if (selected < 0) return;
+  std::string name;
+  m_names.GetText(selected, name);
+  const std::vector<std::string> record = FindEditorRecord(MoleculeNamesEditor(), name);
+  if (record.empty()) return;
+  SetDlgItemText(MoleculeFormulaId, RecordLine(record, FormulaLine).c_str());
+}
+
+// The names editor, or any other editor of a shared list, may have rewritten the table meanwhile.
+void Cwm_MolekylkalkulatorDlg::OnActivate(UINT state, CWnd* other, BOOL minimized) {
+  if (ListFileChanged != 0) {
+    LoadMoleculeNames();
+    ListFileChanged = 0;
+  }
+  Cwm_MolekylkalkulatorBaseDlg::OnActivate(state, other, minimized);
+}
+
+int OpenMolecularCalculatorDialog(CWnd* parent) {
+  return OpenModalDialog<Cwm_MolekylkalkulatorDlg>(MolekylkalkulatorTemplateName, parent);
+}
