@@ -3,33 +3,15 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "failing_rename.h"
 #include "record_file.h"
 #include "table_editor.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// While set, every rename of this test program fails as a rename across
-// devices would, so the last step of a rewrite can be made to fail.
-std::atomic<bool> FailRenames{false};
-
-}  // namespace
-
-extern "C" int rename(const char* from, const char* to) noexcept {
-    if (FailRenames) {
-        errno = EXDEV;
-        return -1;
-    }
-    return renameat(AT_FDCWD, from, AT_FDCWD, to);
-}
 
 namespace {
 

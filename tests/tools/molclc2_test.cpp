@@ -1,36 +1,15 @@
 #include "molclc2.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "control_constants.h"
+#include "failing_rename.h"
 #include "molclc2_ids.h"
 #include "record_file.h"
 #include "settings.h"
 #include "tool_window_fixture.h"
-
-namespace {
-
-// While set, every rename of this test program fails as a rename across devices would, so the
-// last step of a rewrite, putting the new table in place of the old, fails even for root.
-std::atomic<bool> FailRenames{false};
-
-}  // namespace
-
-extern "C" int rename(const char* from, const char* to) noexcept {
-  if (FailRenames) {
-    errno = EXDEV;
-    return -1;
-  }
-  return renameat(AT_FDCWD, from, AT_FDCWD, to);
-}
 
 namespace {
 
