@@ -6,3 +6,4 @@ DialogTemplate ClientTemplate();
 DialogTemplate TavrparaTemplate();
 DialogTemplate PrintoptTemplate();
 DialogTemplate OmtavrinTemplate();
+DialogTemplate PersysgrafTemplate();

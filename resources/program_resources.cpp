@@ -6,6 +6,7 @@
 #include "main_menu.h"
 #include "menu_commands.h"
 #include "omtavrin_ids.h"
+#include "persysgraf_ids.h"
 #include "printopt_ids.h"
 #include "string_table.h"
 #include "tavrpara_ids.h"
@@ -16,6 +17,7 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(TavrparaTemplateName, TavrparaTemplate());
   registry.AddDialog(PrintoptTemplateName, PrintoptTemplate());
   registry.AddDialog(OmtavrinTemplateName, OmtavrinTemplate());
+  registry.AddDialog(PersysgrafTemplateName, PersysgrafTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -17,4 +17,3 @@ int OpenChemicalsDatabaseDialog(CWnd* parent) { return OpenModalDialog<CSimModal
 int OpenDictionaryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("ORDLISTE", parent); }
 int OpenIndicatorsDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("INDIKATORER", parent); }
 int OpenConversionDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("CONVERT", parent); }
-int OpenPeriodicGraphDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("PERSYSGRAF", parent); }

@@ -184,11 +184,15 @@ TEST_F(Dcalk, MassOnlyTypesLeaveTheCountsAlone) {
 }
 
 TEST_F(Dcalk, ElectronCountPerFormulaUnitAndCharge) {
+    // Z x atoms per formula unit, less the charge: water 2 x 1 + 8 = 10, sulfate 16 + 4 x 8 + 2 = 50.
     const std::pair<std::string, float> asked[] = {
-        {"H2O", 10}, {"2mH2O", 10}, {"SO4--", 50}, {"Fe+3", 23}, {"e-", 1}, {"C(13)O2", 22}, {"H+", 0},
+        {"H2O", 10},  {"2mH2O", 10}, {"36gH2O", 10}, {"0.5mSO4--", 50}, {"SO4--", 50},
+        {"Fe+3", 23}, {"e-", 1},     {"C(13)O2", 22}, {"H+", 0},        {"2mS,H2SO4", 50},
     };
-    for (const auto& [formula, electrons] : asked)
-        EXPECT_EQ(Calculate(formula, 2, 1, 2, -1.0f).electrons, electrons) << formula;
+    // Counts scaled by the amount (modes 0 and 1) must not change the count per formula unit.
+    for (int mode : {0, 1, 2})
+        for (const auto& [formula, electrons] : asked)
+            EXPECT_EQ(Calculate(formula, mode, 1, 2, -1.0f).electrons, electrons) << formula << " mode " << mode;
     // Not asked, the output is the charge of the amount.
     EXPECT_EQ(Calculate("Fe+3").electrons, 3.0f);
     EXPECT_EQ(Calculate("2mSO4--").electrons, -4.0f);

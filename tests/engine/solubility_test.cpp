@@ -87,7 +87,21 @@ TEST(SolveKspFromOneIon, KspFromAConcentrationAndTheOtherIonFromKsp) {
     EXPECT_EQ(caf2.concentrations[1], "3.9E-05");
     EXPECT_EQ(caf2.amounts[0], "3.9E-05");
     EXPECT_EQ(caf2.amounts[2], "7.8E-05");
+    // With 0.001 mol/kg of fluoride added: [Ca+2] = 3.9E-11 / 0.002^2 = 9.75E-06, all of it from the salt.
+    caf2.concentrations = {"3.9E-11", "", "", "0.001", "0.001"};
+    SolveKspSecondIon(caf2.rows, caf2.amounts, caf2.masses, caf2.concentrations, caf2.solvent);
+    EXPECT_EQ(caf2.concentrations[1], "9.75E-06");
+    EXPECT_EQ(caf2.amounts[0], "9.75E-06");
+    EXPECT_EQ(caf2.amounts[2], "1.95E-05");
+    // Gypsum from [SO4-2] = 0.01: [Ca+2] = 4.93E-5 / 0.01 = 0.00493 mol/kg of salt, 0.00986 mol of water.
+    gypsum = Salt("CaSO4*2H2O", "Ca+2", "SO4-2", "2H2O");
+    gypsum.concentrations = {"4.93E-5", "", "", "0.01", ""};
+    SolveKspSecondIon(gypsum.rows, gypsum.amounts, gypsum.masses, gypsum.concentrations, gypsum.solvent);
+    EXPECT_EQ(gypsum.concentrations[1], "0.00493");
+    EXPECT_EQ(gypsum.amounts[0], "0.00493");
+    EXPECT_EQ(gypsum.amounts[3], "0.00986");
     // Ksp from [F-] alone: S = 0.0005, Ksp = 0.0005 x 0.001^2 = 5E-10.
+    caf2 = Salt("CaF2", "Ca+2", "2F-");
     caf2.concentrations = {"", "", "", "0.001", ""};
     SolveKspSecondIon(caf2.rows, caf2.amounts, caf2.masses, caf2.concentrations, caf2.solvent);
     EXPECT_EQ(caf2.concentrations[0], "5E-10");
