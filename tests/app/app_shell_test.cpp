@@ -197,6 +197,26 @@ TEST_F(AppTest, TheFrameRegistersOnlyItsFivePanesAndForgetsTheDestroyedForm) {
   EXPECT_TRUE(::IsWindow(frame));
 }
 
+// A form is made only inside a frame, and a new form takes the place of the frame's old one.
+TEST_F(AppTest, AFormNeedsAFrameAndANewFormReplacesTheOldOne) {
+  EXPECT_EQ(CreateClientForm(nullptr), nullptr);
+  EXPECT_EQ(BoxesSaying("Cannot create dialog box  CLIENT"), 1);
+  EXPECT_TRUE(TopLevelWindows().empty());
+
+  ASSERT_TRUE(Start());
+  const HWND first = Frame()->Pane(FormPaneId)->m_hWnd;
+  RECT before{};
+  Frame()->GetClientRect(&before);
+  Cwm_NONAMEClientDlg* second = CreateClientForm(Frame());
+  ASSERT_NE(second, nullptr);
+  EXPECT_FALSE(::IsWindow(first));
+  EXPECT_EQ(Frame()->Pane(FormPaneId), second);
+  RECT after{};
+  Frame()->GetClientRect(&after);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_EQ(BoxesSaying("Cannot create dialog box  CLIENT"), 1);
+}
+
 TEST_F(AppTest, AFrameThatCannotBeMadeIsReportedAndEndsTheStart) {
   Resources().Clear();
   for (auto& [id, text] : StringTable()) Resources().AddString(id, text);

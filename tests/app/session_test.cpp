@@ -108,6 +108,31 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
   EXPECT_EQ(result.lines, expected);
 }
 
+// Each visible picture button of the launcher opens its tool: the tool's window when it is written,
+// else the message that names its template. The hidden database button cannot be clicked.
+TEST_F(SessionTest, EveryLauncherButtonReachesItsOpener) {
+  const std::pair<const char*, const char*> buttons[] = {
+      {"105", "PERIODESYSTEMET"}, {"108", "MOLEKYLKALKULATOR"}, {"107", "BALANSERE"}, {"109", "TERMODYNAMIKK"},
+      {"10281", "REDOKS"},        {"110", "SOLUPROD"},          {"111", "SYREBASE"},  {"114", "MASSSP"},
+      {"116", "FUNCPLOT"},        {"113", "ORDLISTE"},
+  };
+  const auto opened = [](const SessionResult& result, const std::string& name) {
+    for (const std::string& line : result.lines) {
+      if (line == "messagebox: TAVRIN: Cannot create dialog box  " + name) return true;
+      if (line.starts_with("window: ") && line.ends_with(": " + name)) return true;
+    }
+    return false;
+  };
+  for (const auto& [button, name] : buttons) {
+    const SessionResult result = Run(SettingsText("47", "0"), std::string("click ") + button + "\nwindow\n");
+    EXPECT_EQ(result.exitCode, 0) << button;
+    EXPECT_TRUE(opened(result, name)) << button << " should open " << name;
+  }
+  const SessionResult hidden = Run(SettingsText("47", "0"), "click 106\n");
+  EXPECT_NE(hidden.exitCode, 0);
+  EXPECT_FALSE(opened(hidden, "KJEMIKALIEDATABASE"));
+}
+
 TEST_F(SessionTest, TheSettingsDialogAndAboutBoxSpeakEnglishWithLanguageCode44) {
   const SessionResult result = Run(SettingsText("44", "0"),
                                    "menu 4000\nwindow\ntext 2\ntext 10101\nkey Escape\n"
