@@ -150,29 +150,7 @@ void Navigate(HWND combo, ComboState& state, UINT key) {
   const int count = static_cast<int>(ToList(state, LB_GETCOUNT));
   if (count == 0) return;
   const int from = static_cast<int>(ToList(state, LB_GETCURSEL));
-  const int page = std::max(1, OpenRows(combo, state) - 1);
-  int target = from;
-  switch (key) {
-    case VK_UP:
-      target = from < 0 ? 0 : from - 1;
-      break;
-    case VK_DOWN:
-      target = from + 1;
-      break;
-    case VK_PRIOR:
-      target = from - page;
-      break;
-    case VK_NEXT:
-      target = from + page;
-      break;
-    case VK_HOME:
-      target = 0;
-      break;
-    default:
-      target = count - 1;
-      break;
-  }
-  target = std::clamp(target, 0, count - 1);
+  const int target = ListKeyTarget(key, from, count, std::max(1, OpenRows(combo, state) - 1));
   if (target == from) return;
   ToList(state, LB_SETCURSEL, static_cast<WPARAM>(target));
   state.selectionAtDrop = target;

@@ -379,34 +379,12 @@ void KeyDown(HWND list, ListBoxState& state, UINT key) {
   const int count = Count(state);
   if (count == 0) return;
   const int from = IsMultiple(list) ? state.caretItem : state.selection;
-  const int page = std::max(1, VisibleRows(list, state) - 1);
-  int target = from;
-  switch (key) {
-    case VK_UP:
-      target = from - 1;
-      break;
-    case VK_DOWN:
-      target = from + 1;
-      break;
-    case VK_PRIOR:
-      target = from - page;
-      break;
-    case VK_NEXT:
-      target = from + page;
-      break;
-    case VK_HOME:
-      target = 0;
-      break;
-    case VK_END:
-      target = count - 1;
-      break;
-    case VK_SPACE:
-      if (IsMultiple(list) && IsItem(state, from)) Choose(list, state, from);
-      return;
-    default:
-      return;
+  if (key == VK_SPACE) {
+    if (IsMultiple(list) && IsItem(state, from)) Choose(list, state, from);
+    return;
   }
-  target = std::clamp(target, 0, count - 1);
+  const int target = ListKeyTarget(key, from, count, std::max(1, VisibleRows(list, state) - 1));
+  if (target < 0) return;
   if (IsMultiple(list)) {
     state.caretItem = target;
     ShowItem(list, state, target);
@@ -504,6 +482,33 @@ void CaptureLost(HWND list, ListBoxState& state) {
 }
 
 }  // namespace
+
+int ListKeyTarget(UINT key, int from, int count, int page) {
+  int target = from;
+  switch (key) {
+    case VK_UP:
+      target = from - 1;
+      break;
+    case VK_DOWN:
+      target = from + 1;
+      break;
+    case VK_PRIOR:
+      target = from - page;
+      break;
+    case VK_NEXT:
+      target = from + page;
+      break;
+    case VK_HOME:
+      target = 0;
+      break;
+    case VK_END:
+      target = count - 1;
+      break;
+    default:
+      return -1;
+  }
+  return std::clamp(target, 0, count - 1);
+}
 
 LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) return Create(list, wParam, lParam);

@@ -10,3 +10,8 @@ constexpr const char* kListBoxClassName = "LISTBOX";
 constexpr const char* kComboListClassName = "COMBOLBOX";
 
 LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The item a navigation key moves to in a list of count items (count > 0) from the item `from`
+// (-1 for none), a page being `page` items: Up, Down, Page Up, Page Down, Home or End; -1 for
+// any other key.
+int ListKeyTarget(UINT key, int from, int count, int page);
