@@ -1,6 +1,6 @@
-#include "ctl3d_library.h"
+#include "app/ctl3d_library.h"
 
-#include "system_info.h"
+#include "platform/win/system_info.h"
 
 namespace {
 

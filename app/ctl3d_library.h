@@ -1,7 +1,7 @@
 #pragma once
 // The platform's 3D-controls library, which gives dialog controls a 3D look on platform versions
 // before 4.0. From version 4 on the controls have that look themselves and it is never loaded.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 // Loads and registers the library for the program instance on versions before 4.0; null when it
 // is not needed or cannot be loaded.

@@ -1,14 +1,14 @@
-#include "main_frame.h"
+#include "app/main_frame.h"
 
-#include "cwinapp.h"
-#include "menu_commands.h"
-#include "message_box.h"
-#include "plakat.h"
-#include "private_message.h"
-#include "program_resources.h"
-#include "resource_message.h"
-#include "resource_strings.h"
-#include "tavrin_app.h"
+#include "platform/win/cwinapp.h"
+#include "resources/menu_commands.h"
+#include "platform/win/message_box.h"
+#include "app/plakat.h"
+#include "runtime/private_message.h"
+#include "resources/program_resources.h"
+#include "runtime/resource_message.h"
+#include "resources/resource_strings.h"
+#include "app/tavrin_app.h"
 
 namespace {
 

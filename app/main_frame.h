@@ -4,7 +4,7 @@
 // reaches through the private message.
 #include <array>
 
-#include "cframewnd.h"
+#include "platform/win/cframewnd.h"
 
 // WS_CAPTION, WS_SYSMENU and WS_MINIMIZEBOX: no sizing border, no maximize box.
 inline constexpr DWORD MainWindowStyle = 0x00CA0000;

@@ -1,12 +1,12 @@
-#include "omtavr1.h"
+#include "app/omtavr1.h"
 
-#include "about_texts.h"
-#include "dialog_openers.h"
-#include "generated_setup.h"
-#include "globals.h"
-#include "omtavrin_ids.h"
-#include "resource_message.h"
-#include "shell_execute.h"
+#include "resources/about_texts.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "resources/omtavrin_ids.h"
+#include "runtime/resource_message.h"
+#include "platform/services/shell_execute.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The about box: the program's logo and name, and link lines that open the program's web pages and
 // its contact address through the desktop; a double click on the logo shows the credits.
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 class Cwm_OMTAVRINBaseDlg : public CSimModalDlg {
  public:

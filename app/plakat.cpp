@@ -1,10 +1,10 @@
-#include "plakat.h"
+#include "app/plakat.h"
 
-#include "client_ids.h"
-#include "dialog_openers.h"
-#include "generated_setup.h"
-#include "globals.h"
-#include "window_openers.h"
+#include "resources/client_ids.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "runtime/window_openers.h"
 
 BYTE StartupClickPending = 1;
 

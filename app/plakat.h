@@ -2,8 +2,8 @@
 // The launcher form that fills the main frame: the logo with the title beneath it, framed by the
 // picture buttons of the tools with their captions. Its set-up reads the settings file, sets the
 // English captions, and arms the start-up tool, which it opens with a simulated click.
-#include "sim_client_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_client_dlg.h"
+#include "runtime/user_controls.h"
 
 // 1 until the start-up click has been handled.
 extern BYTE StartupClickPending;

@@ -1,13 +1,13 @@
-#include "printopt.h"
+#include "app/printopt.h"
 
 #include <string>
 
-#include "dialog_openers.h"
-#include "generated_setup.h"
-#include "globals.h"
-#include "number_text.h"
-#include "printopt_ids.h"
-#include "window_openers.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "engine/numbers/number_text.h"
+#include "resources/printopt_ids.h"
+#include "runtime/window_openers.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The print options dialog: the number of print points in the X direction, kept in the settings
 // value PrintPointsX (below 1: automatic). Its texts are Norwegian only.
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 class Cwm_PRINTOPTBaseDlg : public CSimModalDlg {
  public:

@@ -1,15 +1,15 @@
-#include "tavrin_app.h"
+#include "app/tavrin_app.h"
 
 #include <iterator>
 #include <memory>
 
-#include "ctl3d_library.h"
-#include "main_frame.h"
-#include "menu_commands.h"
-#include "omtavr1.h"
-#include "tavrpara.h"
-#include "usercode.h"
-#include "window_openers.h"
+#include "app/ctl3d_library.h"
+#include "app/main_frame.h"
+#include "resources/menu_commands.h"
+#include "app/omtavr1.h"
+#include "app/tavrpara.h"
+#include "app/usercode.h"
+#include "runtime/window_openers.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // frame, the help file name), the menu commands, and the clean-up at exit.
 #include <string>
 
-#include "application_services.h"
-#include "cwinapp.h"
-#include "message_map.h"
+#include "runtime/application_services.h"
+#include "platform/win/cwinapp.h"
+#include "platform/win/message_map.h"
 
 // The registered window class of the main frame; empty until the frame registers it.
 extern std::string MainClassName;

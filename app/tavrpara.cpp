@@ -1,11 +1,11 @@
-#include "tavrpara.h"
+#include "app/tavrpara.h"
 
 #include <climits>
 
-#include "dialog_openers.h"
-#include "generated_setup.h"
-#include "globals.h"
-#include "tavrpara_ids.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "resources/tavrpara_ids.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The settings dialog: its save button writes every settings value to the settings file. Its
 // start-up tool radio buttons stay hidden and disabled, so it saves the start-up tool as it was read.
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 class Cwm_TAVRPARABaseDlg : public CSimModalDlg {
  public:

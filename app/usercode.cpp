@@ -1,4 +1,4 @@
-#include "usercode.h"
+#include "app/usercode.h"
 
 int ExitActiveWindow(CWnd* window) {
   if (window != nullptr) window->DestroyWindow();

@@ -1,6 +1,6 @@
 #pragma once
 // The exit command.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 // Destroys the window, which for the menu's Exit is the main frame and so ends the program.
 // Nothing happens without a window. Returns 0.

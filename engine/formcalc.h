@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "globals.h"
+#include "engine/elements/element_tables.h"
 
 // The formula parser: molar mass, amounts, atom counts and charge of a formula text.
 

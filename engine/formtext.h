@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "formcalc.h"
+#include "engine/formcalc.h"
 
 // Numbered computation errors and the texts the windows show for formula results.
 

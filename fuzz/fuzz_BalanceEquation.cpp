@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "reaction.h"
+#include "engine/reaction.h"
 
 // The first byte chooses the bounds and the twin; the rest is the equation.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "reaction.h"
+#include "engine/reaction.h"
 
 // The first byte chooses limits, mode and start position; the rest is the text.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "textutil.h"
+#include "engine/textutil.h"
 
 // Splits the input into words until the empty word, as the callers do.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

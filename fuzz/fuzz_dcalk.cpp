@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "formcalc.h"
+#include "engine/formcalc.h"
 
 // The first byte chooses mode, quiet, type and the electron request; the rest is the formula.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

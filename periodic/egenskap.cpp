@@ -1,15 +1,15 @@
-#include "egenskap.h"
+#include "periodic/egenskap.h"
 
 #include <algorithm>
 
-#include "bitmap_drawing.h"
-#include "dialog_openers.h"
-#include "egenskaper_ids.h"
-#include "generated_setup.h"
-#include "globals.h"
-#include "isotope_rows.h"
-#include "periodes.h"
-#include "property_fields.h"
+#include "runtime/bitmap_drawing.h"
+#include "runtime/dialog_openers.h"
+#include "resources/egenskaper_ids.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "periodic/isotope_rows.h"
+#include "periodic/periodes.h"
+#include "periodic/property_fields.h"
 
 ModelessInstance<Cwm_EgenskaperDlg> ElementPropertiesWindow;
 

@@ -4,8 +4,8 @@
 // once, owned by the periodic table window and destroyed with it.
 #include <array>
 
-#include "sim_modeless_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modeless_dlg.h"
+#include "runtime/user_controls.h"
 
 inline constexpr int PropertyFieldCount = 22;
 inline constexpr int IsotopeHeadingCount = 18;

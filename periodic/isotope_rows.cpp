@@ -1,9 +1,9 @@
-#include "isotope_rows.h"
+#include "periodic/isotope_rows.h"
 
 #include <cstdio>
 
-#include "globals.h"
-#include "services/files.h"
+#include "engine/globals.h"
+#include "platform/services/files.h"
 
 namespace {
 

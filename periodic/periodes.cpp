@@ -1,14 +1,14 @@
-#include "periodes.h"
+#include "periodic/periodes.h"
 
 #include <algorithm>
 
-#include "dialog_openers.h"
-#include "egenskap.h"
-#include "generated_setup.h"
-#include "globals.h"
-#include "periodesystemet_ids.h"
-#include "periodic_cells.h"
-#include "window_openers.h"
+#include "runtime/dialog_openers.h"
+#include "periodic/egenskap.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "resources/periodesystemet_ids.h"
+#include "periodic/periodic_cells.h"
+#include "runtime/window_openers.h"
 
 int SelectedElement = 0;
 

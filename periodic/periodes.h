@@ -4,8 +4,8 @@
 // window forward for it; "Grafikk" opens the property graph.
 #include <array>
 
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 // The element whose button last held the focus when the table's activation changed; 0 until then.
 extern int SelectedElement;

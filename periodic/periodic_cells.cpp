@@ -1,9 +1,9 @@
-#include "periodic_cells.h"
+#include "periodic/periodic_cells.h"
 
 #include <cstdio>
 
-#include "periodesystemet_ids.h"
-#include "property_words.h"
+#include "resources/periodesystemet_ids.h"
+#include "periodic/property_words.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // What the value box of each element shows in the periodic table for the chosen property.
 #include <string>
 
-#include "globals.h"
+#include "engine/globals.h"
 
 // True for the ids of the property radio buttons: 604 to 625 without 624, and 696.
 bool IsPropertyRadio(int id);

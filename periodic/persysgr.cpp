@@ -1,13 +1,13 @@
-#include "persysgr.h"
+#include "periodic/persysgr.h"
 
 #include <cstdio>
 
-#include "dialog_openers.h"
-#include "generated_setup.h"
-#include "globals.h"
-#include "paint_dc.h"
-#include "persysgraf_ids.h"
-#include "property_graph_layout.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "platform/win/paint_dc.h"
+#include "resources/persysgraf_ids.h"
+#include "periodic/property_graph_layout.h"
 
 namespace {
 

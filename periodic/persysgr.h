@@ -5,8 +5,8 @@
 // settings values GraphProperty and GraphMainGroupsOnly.
 #include <array>
 
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 class CDC;
 struct PropertyGraphLayout;

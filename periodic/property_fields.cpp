@@ -1,10 +1,10 @@
-#include "property_fields.h"
+#include "periodic/property_fields.h"
 
 #include <cstdio>
 
-#include "egenskaper_ids.h"
-#include "globals.h"
-#include "property_words.h"
+#include "resources/egenskaper_ids.h"
+#include "engine/globals.h"
+#include "periodic/property_words.h"
 
 namespace {
 

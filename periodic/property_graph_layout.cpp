@@ -1,4 +1,4 @@
-#include "property_graph_layout.h"
+#include "periodic/property_graph_layout.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "globals.h"
+#include "engine/globals.h"
 
 inline constexpr int FirstGraphPropertyId = 101;  // the radio of the atomic mass
 inline constexpr int LastGraphPropertyId = 115;   // the radio of the stable isotope count

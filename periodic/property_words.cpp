@@ -1,6 +1,6 @@
-#include "property_words.h"
+#include "periodic/property_words.h"
 
-#include "formtext.h"
+#include "engine/formtext.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "globals.h"
+#include "engine/globals.h"
 
 // The English name where LanguageCode is 44 and the element has one of its own, else the table's name.
 std::string ElementDisplayName(int Z);

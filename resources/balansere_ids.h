@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the balancing window BALANSERE.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int BalanceOkId = 1;
 inline constexpr int BalanceCloseId = 2;

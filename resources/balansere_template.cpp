@@ -1,7 +1,7 @@
-#include "balansere_ids.h"
-#include "control_constants.h"
-#include "dialog_templates.h"
-#include "template_items.h"
+#include "resources/balansere_ids.h"
+#include "platform/win/control_constants.h"
+#include "resources/dialog_templates.h"
+#include "resources/template_items.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the launcher form CLIENT.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int UnusedButton1Id = 101;
 inline constexpr int UnusedButton2Id = 102;

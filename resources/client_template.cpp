@@ -1,6 +1,6 @@
-#include "client_ids.h"
-#include "dialog_templates.h"
-#include "template_items.h"
+#include "resources/client_ids.h"
+#include "resources/dialog_templates.h"
+#include "resources/template_items.h"
 
 // The launcher form: the logo and the title in the middle, framed by the picture buttons of the
 // tools with their captions. The buttons' text marks them as 3D picture buttons.

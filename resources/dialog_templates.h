@@ -1,6 +1,6 @@
 #pragma once
 // The dialog templates of the program, in dialog units with Windows-1252 texts.
-#include "resources.h"
+#include "platform/win/resources.h"
 
 // The names the templates are registered and opened under.
 inline constexpr const char* BalansereTemplateName = "BALANSERE";

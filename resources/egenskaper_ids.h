@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the element-properties window EGENSKAPER.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int PropertiesCloseId = 2;
 inline constexpr int RefillFocusFieldId = 10104;

@@ -3,7 +3,7 @@
 file(GLOB pictures ${PICTURE_DIR}/*.txt)
 list(SORT pictures)
 set(table "// Made by embed_pictures.cmake from resources/bitmaps; edit the pictures there.\n")
-string(APPEND table "#include \"embedded_pictures.h\"\n\nconst std::vector<EmbeddedPicture>& EmbeddedPictures() {\n")
+string(APPEND table "#include \"resources/embedded_pictures.h\"\n\nconst std::vector<EmbeddedPicture>& EmbeddedPictures() {\n")
 string(APPEND table "  static const std::vector<EmbeddedPicture> pictures = {\n")
 foreach(picture ${pictures})
   get_filename_component(name ${picture} NAME_WE)

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "bitmap_text.h"
+#include "platform/gdi/bitmap_text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "main_menu.h"
+#include "resources/main_menu.h"
 
-#include "menu_commands.h"
+#include "resources/menu_commands.h"
 
 namespace {
 

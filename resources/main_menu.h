@@ -2,6 +2,6 @@
 // The main menu, resource 2: English texts, no mnemonics.
 #include <vector>
 
-#include "resources.h"
+#include "platform/win/resources.h"
 
 std::vector<MenuTemplateItem> MainMenu();

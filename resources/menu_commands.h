@@ -1,6 +1,6 @@
 #pragma once
 // The commands of the main menu (resource 2). Command 4010, the chemicals database, has no item.
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 inline constexpr UINT MainMenuId = 2;
 

@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the names-and-formulas editor MOLCLC2.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int EditListGroupId = 109;
 inline constexpr int AddNameGroupId = 110;

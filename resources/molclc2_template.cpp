@@ -1,7 +1,7 @@
-#include "control_constants.h"
-#include "dialog_templates.h"
-#include "molclc2_ids.h"
-#include "template_items.h"
+#include "platform/win/control_constants.h"
+#include "resources/dialog_templates.h"
+#include "resources/molclc2_ids.h"
+#include "resources/template_items.h"
 
 // The names-and-formulas editor: the name and the formula of a record above the list of names,
 // the list buttons framed below it.

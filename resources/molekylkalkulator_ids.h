@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the molecular calculator MOLEKYLKALKULATOR.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int CalculateMoleculeId = 100;
 inline constexpr int CompositionHeadingId = 101;

@@ -1,7 +1,7 @@
-#include "control_constants.h"
-#include "dialog_templates.h"
-#include "molekylkalkulator_ids.h"
-#include "template_items.h"
+#include "platform/win/control_constants.h"
+#include "resources/dialog_templates.h"
+#include "resources/molekylkalkulator_ids.h"
+#include "resources/template_items.h"
 
 // The molecular calculator: the formula with its example buttons on top, the result line and the
 // composition table below, the list of named formulas on the right.

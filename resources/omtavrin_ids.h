@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the about box OMTAVRIN.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int AboutCloseId = 2;
 inline constexpr int AboutTitleId = 101;

@@ -1,7 +1,7 @@
-#include "about_texts.h"
-#include "dialog_templates.h"
-#include "omtavrin_ids.h"
-#include "template_items.h"
+#include "resources/about_texts.h"
+#include "resources/dialog_templates.h"
+#include "resources/omtavrin_ids.h"
+#include "resources/template_items.h"
 
 // The about box: the logo and the name, and the link lines, each with an invisible owner-draw
 // button lying over it that opens the link.

@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the periodic table window PERIODESYSTEMET. Element Z has the button
 // ElementButtonBaseId + Z and, above it, the value box ValueBoxBaseId + Z.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int PeriodicCloseId = 2;
 inline constexpr int ElementButtonBaseId = 100;

@@ -1,7 +1,7 @@
-#include "control_constants.h"
-#include "dialog_templates.h"
-#include "periodesystemet_ids.h"
-#include "template_items.h"
+#include "platform/win/control_constants.h"
+#include "resources/dialog_templates.h"
+#include "resources/periodesystemet_ids.h"
+#include "resources/template_items.h"
 
 namespace {
 

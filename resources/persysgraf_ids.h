@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the property graph PERSYSGRAF. The property radios run from 101 to 115 in the order
 // of the graph's properties; 116 is a hidden, disabled radio of the same group.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int GraphCloseId = 2;
 inline constexpr int GraphBandId = 100;

@@ -1,7 +1,7 @@
-#include "control_constants.h"
-#include "dialog_templates.h"
-#include "persysgraf_ids.h"
-#include "template_items.h"
+#include "platform/win/control_constants.h"
+#include "resources/dialog_templates.h"
+#include "resources/persysgraf_ids.h"
+#include "resources/template_items.h"
 
 // The property graph. The superscripts come first, so that they lie over the radio captions they
 // complete, and the light-gray band behind the choices comes last, under every other control.

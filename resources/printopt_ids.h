@@ -1,6 +1,6 @@
 #pragma once
 // Controls of the print options dialog PRINTOPT.
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int PrintPointsFieldId = 100;
 inline constexpr int PrintPointsGroupId = 101;

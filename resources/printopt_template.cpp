@@ -1,6 +1,6 @@
-#include "dialog_templates.h"
-#include "printopt_ids.h"
-#include "template_items.h"
+#include "resources/dialog_templates.h"
+#include "resources/printopt_ids.h"
+#include "resources/template_items.h"
 
 // The print options dialog: the number of print points in the X direction.
 DialogTemplate PrintoptTemplate() {

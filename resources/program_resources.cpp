@@ -1,10 +1,10 @@
-#include "program_resources.h"
+#include "resources/program_resources.h"
 
-#include "dialog_templates.h"
-#include "embedded_pictures.h"
-#include "main_menu.h"
-#include "menu_commands.h"
-#include "string_table.h"
+#include "resources/dialog_templates.h"
+#include "resources/embedded_pictures.h"
+#include "resources/main_menu.h"
+#include "resources/menu_commands.h"
+#include "resources/string_table.h"
 
 std::vector<std::string> RegisterProgramResources() {
   ResourceRegistry& registry = Resources();

@@ -1,6 +1,6 @@
-#include "string_table.h"
+#include "resources/string_table.h"
 
-#include "resource_strings.h"
+#include "resources/resource_strings.h"
 
 std::vector<std::pair<UINT, std::string>> StringTable() {
   return {

@@ -4,6 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 std::vector<std::pair<UINT, std::string>> StringTable();

@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the settings dialog TAVRPARA. The radio button of start-up tool N has the id N + 100,
 // except "none" (106).
-#include "dialog_templates.h"
+#include "resources/dialog_templates.h"
 
 inline constexpr int SetupCloseId = 2;
 inline constexpr int StartupGroupId = 100;

@@ -1,6 +1,6 @@
-#include "dialog_templates.h"
-#include "tavrpara_ids.h"
-#include "template_items.h"
+#include "resources/dialog_templates.h"
+#include "resources/tavrpara_ids.h"
+#include "resources/template_items.h"
 
 // The settings dialog. Only the close and save buttons show; the start-up tool radio buttons, their
 // group box and OK stay hidden and disabled.

@@ -1,6 +1,6 @@
-#include "template_items.h"
+#include "resources/template_items.h"
 
-#include "control_constants.h"
+#include "platform/win/control_constants.h"
 
 DialogItemTemplate Item(const char* className, const char* text, int id, DWORD style, short x, short y, short cx,
                         short cy) {

@@ -1,6 +1,6 @@
 #pragma once
 // Building blocks of the dialog templates: one function per kind of control, in dialog units.
-#include "resources.h"
+#include "platform/win/resources.h"
 
 enum ItemFlags : DWORD {
   Shown = WS_VISIBLE,

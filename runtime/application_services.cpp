@@ -1,5 +1,5 @@
-#include "application_services.h"
+#include "runtime/application_services.h"
 
-#include "cwinapp.h"
+#include "platform/win/cwinapp.h"
 
 RuntimeApplicationServices* ApplicationServices() { return dynamic_cast<RuntimeApplicationServices*>(AfxGetApp()); }

@@ -1,7 +1,7 @@
 #pragma once
 // What the dialog runtime asks of the application object: help-mode filtering of commands and 3D
 // subclassing of a dialog's controls. The program's application class provides both.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 class RuntimeApplicationServices {
  public:

@@ -1,9 +1,9 @@
-#include "bitmap_drawing.h"
+#include "runtime/bitmap_drawing.h"
 
-#include "cdc.h"
-#include "missing_picture.h"
-#include "resource_strings.h"
-#include "resources.h"
+#include "platform/gdi/cdc.h"
+#include "runtime/missing_picture.h"
+#include "resources/resource_strings.h"
+#include "platform/win/resources.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Drawing bitmap resources into owner-draw buttons and dialog backgrounds.
 #include <string>
 
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 enum BitmapDrawMode : int {
   NaturalSizeDrawMode = 0,  // the bitmap's top-left block at its own size, clipped to the target

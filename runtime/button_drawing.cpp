@@ -1,11 +1,11 @@
-#include "button_drawing.h"
+#include "runtime/button_drawing.h"
 
 #include <array>
 #include <functional>
 
-#include "bitmap_drawing.h"
-#include "icon_drawing.h"
-#include "resources.h"
+#include "runtime/bitmap_drawing.h"
+#include "runtime/icon_drawing.h"
+#include "platform/win/resources.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // buttons that show one whole picture per state.
 #include <string>
 
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 // A 3D push button whose face is the named bitmap (isBitmap) or icon, or light gray for an empty
 // name; a checkerboard of light gray over the face when disabled. Only for an owner-draw button

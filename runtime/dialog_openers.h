@@ -3,10 +3,10 @@
 // modeless window is made once, shown again while it exists, and deletes itself when closed.
 // A template that cannot be loaded, or a window that cannot be made, is reported as
 // "Cannot create dialog box " and the template's name.
-#include "message_box.h"
-#include "resource_message.h"
-#include "resource_strings.h"
-#include "sim_modeless_dlg.h"
+#include "platform/win/message_box.h"
+#include "runtime/resource_message.h"
+#include "resources/resource_strings.h"
+#include "runtime/sim_modeless_dlg.h"
 
 inline void ReportDialogNotCreated(LPCSTR templateName) {
   ShowResourceMessage(::GetActiveWindow(), MB_ICONHAND, CannotCreateDialogStringId, templateName);

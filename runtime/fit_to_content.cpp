@@ -1,4 +1,4 @@
-#include "fit_to_content.h"
+#include "runtime/fit_to_content.h"
 
 #include <algorithm>
 

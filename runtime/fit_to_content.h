@@ -1,6 +1,6 @@
 #pragma once
 // Fits a window to the extent of its child windows.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 // Sizes the window so that its client area reaches the right and bottom edges of its furthest
 // child windows plus the margins (pixels).

@@ -1,4 +1,4 @@
-#include "generated_setup.h"
+#include "runtime/generated_setup.h"
 
 void PrepareGeneratedWindow(SimDialogFields& fields, int stockBrush) {
   fields.helpContextId = GeneratedHelpContextId;

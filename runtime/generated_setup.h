@@ -3,9 +3,9 @@
 // its members attached to their controls in order, then each member's colours, font and pictures.
 #include <initializer_list>
 
-#include "cwnd.h"
-#include "sim_control_style.h"
-#include "sim_dialog_fields.h"
+#include "platform/win/cwnd.h"
+#include "runtime/sim_control_style.h"
+#include "runtime/sim_dialog_fields.h"
 
 inline constexpr COLORREF DialogGray = 0xC0C0C0;
 inline constexpr COLORREF FieldWhite = 0xFFFFFF;

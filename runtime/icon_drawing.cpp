@@ -1,9 +1,9 @@
-#include "icon_drawing.h"
+#include "runtime/icon_drawing.h"
 
-#include "bitmap_drawing.h"
-#include "missing_picture.h"
-#include "resource_strings.h"
-#include "resources.h"
+#include "runtime/bitmap_drawing.h"
+#include "runtime/missing_picture.h"
+#include "resources/resource_strings.h"
+#include "platform/win/resources.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Drawing icon resources into owner-draw buttons and dialogs.
 #include <string>
 
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 // The icon at the top-left corner of the item's device context; a missing icon is reported once.
 // Returns 1 drawn, 0 missing.

@@ -1,10 +1,10 @@
-#include "missing_picture.h"
+#include "runtime/missing_picture.h"
 
 #include <set>
 #include <utility>
 
-#include "message_box.h"
-#include "resource_message.h"
+#include "platform/win/message_box.h"
+#include "runtime/resource_message.h"
 
 void ReportMissingPicture(UINT stringId, const std::string& name) {
   static std::set<std::pair<UINT, std::string>> reported;

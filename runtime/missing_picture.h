@@ -4,7 +4,7 @@
 // name is reported once per run, and afterwards the picture is drawn as an empty face.
 #include <string>
 
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 // Shows the resource message `stringId` with the name (owner: the active window, an information
 // icon) the first time this name is reported for that string; later reports show nothing.

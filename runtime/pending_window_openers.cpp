@@ -1,8 +1,8 @@
 // Tools whose windows are not written yet: each opens its template on the runtime's modal
 // dialog base, and without the template reports "Cannot create dialog box " and its name.
-#include "dialog_openers.h"
-#include "sim_modal_dlg.h"
-#include "window_openers.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/window_openers.h"
 
 int OpenThermochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("TERMODYNAMIKK", parent); }
 int OpenElectrochemistryDialog(CWnd* parent) { return OpenModalDialog<CSimModalDlg>("REDOKS", parent); }

@@ -1,4 +1,4 @@
-#include "private_message.h"
+#include "runtime/private_message.h"
 
 const UINT PrivateMessageId = RegisterWindowMessage(PrivateMessageName);
 

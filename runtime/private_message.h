@@ -2,7 +2,7 @@
 // The dialog runtime's one registered window message: a dialog asks its controls for their
 // colours and tells them it has painted; the launcher form registers itself with the main frame
 // and looks up the frame's panes. It carries no tool data.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 inline constexpr const char* PrivateMessageName = "BLDPrivateMessage";
 

@@ -1,10 +1,10 @@
-#include "resource_message.h"
+#include "runtime/resource_message.h"
 
 #include <cstring>
 #include <string>
 
-#include "message_box.h"
-#include "resources.h"
+#include "platform/win/message_box.h"
+#include "platform/win/resources.h"
 
 namespace {
 

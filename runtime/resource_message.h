@@ -1,7 +1,7 @@
 #pragma once
 // The message box that reports a resource that cannot be loaded or created: a string of the
 // string table, a blank and the resource's name, with the caption "TAVRIN".
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 inline constexpr const char* MessageCaption = "TAVRIN";
 

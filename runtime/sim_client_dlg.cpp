@@ -1,9 +1,9 @@
-#include "sim_client_dlg.h"
+#include "runtime/sim_client_dlg.h"
 
-#include "application_services.h"
-#include "cframewnd.h"
-#include "private_message.h"
-#include "sim_dialog_behaviour.h"
+#include "runtime/application_services.h"
+#include "platform/win/cframewnd.h"
+#include "runtime/private_message.h"
+#include "runtime/sim_dialog_behaviour.h"
 
 namespace {
 

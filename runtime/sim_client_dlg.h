@@ -1,8 +1,8 @@
 #pragma once
 // The base of the form that fills the main frame: a dialog template living in the frame's client
 // area, registered as the frame's pane 0, with the same colours, painting and help as the dialogs.
-#include "cview.h"
-#include "sim_dialog_fields.h"
+#include "platform/win/cview.h"
+#include "runtime/sim_dialog_fields.h"
 
 class CSimClientDlg : public CFormView {
   DECLARE_DYNAMIC(CSimClientDlg)

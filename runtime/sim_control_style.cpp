@@ -1,6 +1,6 @@
-#include "sim_control_style.h"
+#include "runtime/sim_control_style.h"
 
-#include "bitmap_drawing.h"
+#include "runtime/bitmap_drawing.h"
 
 BOOL SimControlStyle::SetFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                               BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,

@@ -4,7 +4,7 @@
 // dialog asks for them (the private message's colour query).
 #include <string>
 
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 enum BackgroundMode : int { TransparentBackground = TRANSPARENT, OpaqueBackground = OPAQUE };
 

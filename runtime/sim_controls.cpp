@@ -1,4 +1,4 @@
-#include "sim_controls.h"
+#include "runtime/sim_controls.h"
 
 IMPLEMENT_DYNCREATE(CSimStatic, CStatic)
 IMPLEMENT_DYNCREATE(CSimButton, CButton)

@@ -2,14 +2,14 @@
 // The control wrappers of the runtime: one member object of its dialog per control, attached to
 // the control window by SubclassDlgItem, owning the control's font and background brush and
 // answering the dialog's colour query.
-#include "cbutton.h"
-#include "ccombobox.h"
-#include "cedit.h"
-#include "clistbox.h"
-#include "cscrollbar.h"
-#include "cstatic.h"
-#include "private_message.h"
-#include "sim_control_style.h"
+#include "platform/controls/cbutton.h"
+#include "platform/controls/ccombobox.h"
+#include "platform/controls/cedit.h"
+#include "platform/controls/clistbox.h"
+#include "platform/controls/cscrollbar.h"
+#include "platform/controls/cstatic.h"
+#include "runtime/private_message.h"
+#include "runtime/sim_control_style.h"
 
 template <class Library>
 class SimControl : public Library, public SimControlStyle {

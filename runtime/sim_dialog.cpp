@@ -1,9 +1,9 @@
-#include "sim_dialog.h"
+#include "runtime/sim_dialog.h"
 
-#include "application_services.h"
-#include "cwinapp.h"
-#include "private_message.h"
-#include "sim_dialog_behaviour.h"
+#include "runtime/application_services.h"
+#include "platform/win/cwinapp.h"
+#include "runtime/private_message.h"
+#include "runtime/sim_dialog_behaviour.h"
 
 IMPLEMENT_DYNAMIC(CSimDialog, CDialog)
 

@@ -2,8 +2,8 @@
 // What the modal and the modeless dialogs of the runtime share: the dialog background brush and
 // the colour protocol with the controls, background bitmaps, 3D painting of marked owner-draw
 // buttons, menu-item enabling, context help, and commands passed on to the application.
-#include "cdialog.h"
-#include "sim_dialog_fields.h"
+#include "platform/win/cdialog.h"
+#include "runtime/sim_dialog_fields.h"
 
 class CSimDialog : public CDialog {
   DECLARE_DYNAMIC(CSimDialog)

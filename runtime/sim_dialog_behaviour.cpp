@@ -1,11 +1,11 @@
-#include "sim_dialog_behaviour.h"
+#include "runtime/sim_dialog_behaviour.h"
 
 #include <strings.h>
 
-#include "button_drawing.h"
-#include "cwinapp.h"
-#include "fit_to_content.h"
-#include "private_message.h"
+#include "runtime/button_drawing.h"
+#include "platform/win/cwinapp.h"
+#include "runtime/fit_to_content.h"
+#include "runtime/private_message.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The handlers that the modal and modeless dialogs and the form share, each working on the
 // window's own fields.
-#include "cwnd.h"
-#include "sim_dialog_fields.h"
+#include "platform/win/cwnd.h"
+#include "runtime/sim_dialog_fields.h"
 
 // The brush for a colour query: the dialog's background brush for its own background, else what
 // the control's wrapper answers to the colour query; null when the library's colours apply.

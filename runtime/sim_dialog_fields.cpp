@@ -1,6 +1,6 @@
-#include "sim_dialog_fields.h"
+#include "runtime/sim_dialog_fields.h"
 
-#include "gdi_objects.h"
+#include "platform/gdi/gdi_objects.h"
 
 SimDialogFields::~SimDialogFields() { SetBackgroundBrush(nullptr, false); }
 

@@ -3,7 +3,7 @@
 // optional background bitmap, menu-item enabling, its help context and its scroll position.
 #include <string>
 
-#include "bitmap_drawing.h"
+#include "runtime/bitmap_drawing.h"
 
 class SimDialogFields {
  public:

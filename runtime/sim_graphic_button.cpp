@@ -1,9 +1,9 @@
-#include "sim_graphic_button.h"
+#include "runtime/sim_graphic_button.h"
 
-#include "bitmap_drawing.h"
-#include "button_drawing.h"
-#include "icon_drawing.h"
-#include "private_message.h"
+#include "runtime/bitmap_drawing.h"
+#include "runtime/button_drawing.h"
+#include "runtime/icon_drawing.h"
+#include "runtime/private_message.h"
 
 IMPLEMENT_DYNCREATE(CSimGraphicButton, CButton)
 

@@ -4,7 +4,7 @@
 // a picture painted straight into its parent in place of the hidden button.
 #include <string>
 
-#include "cbutton.h"
+#include "platform/controls/cbutton.h"
 
 class CSimGraphicButton : public CButton {
   DECLARE_DYNCREATE(CSimGraphicButton)

@@ -1,3 +1,3 @@
-#include "sim_modal_dlg.h"
+#include "runtime/sim_modal_dlg.h"
 
 IMPLEMENT_DYNCREATE(CSimModalDlg, CSimDialog)

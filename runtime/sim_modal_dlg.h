@@ -1,6 +1,6 @@
 #pragma once
 // The base of every modal dialog: an object on its opener's stack that DoModal shows and runs.
-#include "sim_dialog.h"
+#include "runtime/sim_dialog.h"
 
 class CSimModalDlg : public CSimDialog {
   DECLARE_DYNCREATE(CSimModalDlg)

@@ -1,4 +1,4 @@
-#include "sim_modeless_dlg.h"
+#include "runtime/sim_modeless_dlg.h"
 
 IMPLEMENT_DYNCREATE(CSimModelessDlg, CSimDialog)
 

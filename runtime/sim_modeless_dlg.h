@@ -2,7 +2,7 @@
 // The base of the modeless dialogs: allocated by its opener, made with Create, closed by OK,
 // Cancel or its close box, and deleted when its window is destroyed. Each kind exists at most
 // once; the opener keeps it in a ModelessInstance, which the window clears when it goes.
-#include "sim_dialog.h"
+#include "runtime/sim_dialog.h"
 
 class CSimModelessDlg;
 

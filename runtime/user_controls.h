@@ -1,7 +1,7 @@
 #pragma once
 // The member classes of the generated dialogs, one per kind of control.
-#include "sim_controls.h"
-#include "sim_graphic_button.h"
+#include "runtime/sim_controls.h"
+#include "runtime/sim_graphic_button.h"
 
 class CUserStatic : public CSimStatic {};
 class CUserEdit : public CSimEdit {};

@@ -4,7 +4,7 @@
 // dialog's result. A tool module defines its own opener and deletes its entry from
 // pending_window_openers.cpp, where the tools that have no window yet are opened from their
 // template name alone.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 int OpenPeriodicTableDialog(CWnd* parent);        // periodes: PERIODESYSTEMET
 int OpenMolecularCalculatorDialog(CWnd* parent);  // molekylk: MOLEKYLKALKULATOR

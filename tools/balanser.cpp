@@ -1,17 +1,17 @@
-#include "balanser.h"
+#include "tools/balanser.h"
 
 #include <array>
 
-#include "balansere_ids.h"
-#include "dialog_openers.h"
-#include "editor_list_box.h"
-#include "formtext.h"
-#include "generated_setup.h"
-#include "reaction.h"
-#include "wait_cursor.h"
-#include "settings.h"
-#include "table_editor.h"
-#include "window_openers.h"
+#include "resources/balansere_ids.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/editor_list_box.h"
+#include "engine/formtext.h"
+#include "runtime/generated_setup.h"
+#include "engine/reaction.h"
+#include "platform/win/wait_cursor.h"
+#include "engine/settings/settings.h"
+#include "engine/records/table_editor.h"
+#include "runtime/window_openers.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // balequ.dat, which four buttons extend, edit and shorten, rewriting the file at every change.
 #include <string>
 
-#include "record_rewrite.h"
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "engine/records/record_rewrite.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 class Cwm_BalansereBaseDlg : public CSimModalDlg {
  public:

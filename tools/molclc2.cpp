@@ -1,11 +1,11 @@
-#include "molclc2.h"
+#include "tools/molclc2.h"
 
-#include "dialog_openers.h"
-#include "formcalc.h"
-#include "generated_setup.h"
-#include "molclc2_ids.h"
-#include "record_editor_window.h"
-#include "settings.h"
+#include "runtime/dialog_openers.h"
+#include "engine/formcalc.h"
+#include "runtime/generated_setup.h"
+#include "resources/molclc2_ids.h"
+#include "runtime/record_editor_window.h"
+#include "engine/settings/settings.h"
 
 namespace {
 

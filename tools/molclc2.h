@@ -1,8 +1,8 @@
 #pragma once
 // The names-and-formulas editor: the table of named formulas that the molecular calculator lists,
 // edited record by record; every change rewrites the table at once.
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 class Cwm_MOLCLC2BaseDlg : public CSimModalDlg {
  public:

@@ -1,16 +1,16 @@
-#include "molekylk.h"
+#include "tools/molekylk.h"
 
-#include "dialog_openers.h"
-#include "editor_list_box.h"
-#include "formcalc.h"
-#include "formtext.h"
-#include "generated_setup.h"
-#include "molclc2.h"
-#include "molekylkalkulator_ids.h"
-#include "record_file.h"
-#include "settings.h"
-#include "table_editor.h"
-#include "window_openers.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/editor_list_box.h"
+#include "engine/formcalc.h"
+#include "engine/formtext.h"
+#include "runtime/generated_setup.h"
+#include "tools/molclc2.h"
+#include "resources/molekylkalkulator_ids.h"
+#include "engine/records/record_file.h"
+#include "engine/settings/settings.h"
+#include "engine/records/table_editor.h"
+#include "runtime/window_openers.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The molecular calculator: one formula in, its result line and its composition by element out,
 // beside the list of named formulas that the names-and-formulas editor maintains.
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 class Cwm_MolekylkalkulatorBaseDlg : public CSimModalDlg {
  public:

@@ -9,8 +9,8 @@
 #include <random>
 #include <sstream>
 
-#include "desktop_session.h"
-#include "x_screen.h"
+#include "tests/platform/desktop/desktop_session.h"
+#include "tests/app/desktop/x_screen.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <random>
 #include <string>
 
-#include "program_resources.h"
-#include "resources.h"
-#include "tavrin_app.h"
-#include "test_driver.h"
+#include "resources/program_resources.h"
+#include "platform/win/resources.h"
+#include "app/tavrin_app.h"
+#include "platform/testing/test_driver.h"
 
 extern char** environ;
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "balance_groups.h"
-#include "balance_search.h"
-#include "equation_species.h"
-#include "reaction.h"
+#include "engine/reaction/balance_groups.h"
+#include "engine/reaction/balance_search.h"
+#include "engine/reaction/equation_species.h"
+#include "engine/reaction.h"
 
 namespace {
 

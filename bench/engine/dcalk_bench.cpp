@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "formcalc.h"
+#include "engine/formcalc.h"
 
 namespace {
 

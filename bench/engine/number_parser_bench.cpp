@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "reaction.h"
+#include "engine/reaction.h"
 
 namespace {
 

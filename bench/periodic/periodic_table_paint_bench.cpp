@@ -2,11 +2,11 @@
 // boxes, 22 radio buttons and their labels, drawn into the window's framebuffer.
 #include <benchmark/benchmark.h>
 
-#include "periodes.h"
-#include "periodesystemet_ids.h"
-#include "program_resources.h"
-#include "resources.h"
-#include "test_driver.h"
+#include "periodic/periodes.h"
+#include "resources/periodesystemet_ids.h"
+#include "resources/program_resources.h"
+#include "platform/win/resources.h"
+#include "platform/testing/test_driver.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "cdialog.h"
-#include "test_driver.h"
+#include "platform/win/cdialog.h"
+#include "platform/testing/test_driver.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "cdialog.h"
-#include "test_driver.h"
+#include "platform/win/cdialog.h"
+#include "platform/testing/test_driver.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 // sourced ones where the program's results rest on them; atomic volume = atomic mass / density.
 // Units: degrees C, g/cm3, 10^-10 m, cm3/mol, V, J/(g K), kJ/mol (per mole of atoms),
 // 10^6 /(Ohm cm), W/(cm K). Sentinels: -999 temperatures, -1 other values, 255 codes.
-#include "globals.h"
+#include "engine/elements/element_tables.h"
 
 const ElementRecord ElementTable[ElementCount] = {
     {"Hydrogen", "H", 1, 1.00794f, -259.14f, -252.87f, 0.071f, 2.2f, {1, -1, 0, 0, 0}, 0.32f, 0.79f, 14.4f, 13.598f, 14.304f, 0.44936f, 0.05868f, -1.0f, 0.001815f, 5, 4},  // 1 H

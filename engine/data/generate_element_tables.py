@@ -428,7 +428,7 @@ def generate(bodr_dir, bodr_version):
         raise DataError(f"reference values not marked ref in elements.csv: {sorted(unused)}")
 
     lines = header(bodr_version, source_rows)
-    lines += ["#include \"globals.h\"", "", "const ElementRecord ElementTable[ElementCount] = {"]
+    lines += ["#include \"engine/elements/element_tables.h\"", "", "const ElementRecord ElementTable[ElementCount] = {"]
     lines += [element_line(r) for r in records]
     lines += ["};", "", "const IsotopeRecord IsotopeTable[ElementCount] = {"]
     for r in records:

@@ -1,6 +1,6 @@
-#include "headless_backend.h"
+#include "platform/backend/headless_backend.h"
 
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 HeadlessBackend::HeadlessBackend(SIZE screen) : screen_(screen) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 // The backend without a screen: every top-level window is only its framebuffer, and input comes
 // from a source of steps (a test, a script) whenever the running message loop is idle.
-#include "backend.h"
+#include "platform/win/backend.h"
 
 class StepSource {
  public:

@@ -1,9 +1,9 @@
-#include "native_window.h"
+#include "platform/backend/native_window.h"
 
 #include <algorithm>
 
-#include "charset.h"
-#include "window_api.h"
+#include "platform/gdi/charset.h"
+#include "platform/win/window_api.h"
 
 namespace {
 

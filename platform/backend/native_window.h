@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "surface.h"
-#include "wintypes.h"
+#include "platform/gdi/surface.h"
+#include "platform/gdi/wintypes.h"
 
 // What the native window shows of its layer window, as the layer has it now.
 struct NativeLook {

@@ -1,4 +1,4 @@
-#include "sdl2_backend.h"
+#include "platform/backend/sdl2_backend.h"
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "sdl2_input.h"
-#include "window_api.h"
+#include "platform/backend/sdl2_input.h"
+#include "platform/win/window_api.h"
 
 namespace {
 

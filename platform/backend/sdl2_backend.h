@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "backend.h"
-#include "native_window.h"
+#include "platform/win/backend.h"
+#include "platform/backend/native_window.h"
 
 class Sdl2Backend : public Backend {
  public:

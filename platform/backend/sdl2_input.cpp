@@ -1,9 +1,9 @@
-#include "sdl2_input.h"
+#include "platform/backend/sdl2_input.h"
 
 #include <algorithm>
 
-#include "charset.h"
-#include "win_constants.h"
+#include "platform/gdi/charset.h"
+#include "platform/win/win_constants.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 // The virtual key of an SDL key; 0 for a key the program has no virtual key for.
 UINT VirtualKeyFor(SDL_Keycode key);

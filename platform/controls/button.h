@@ -1,6 +1,6 @@
 #pragma once
 // The button control: push, default push, check box, radio button, group box and owner-draw.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 constexpr const char* kButtonClassName = "BUTTON";
 

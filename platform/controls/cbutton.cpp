@@ -1,7 +1,7 @@
-#include "cbutton.h"
+#include "platform/controls/cbutton.h"
 
-#include "button.h"
-#include "standard_controls.h"
+#include "platform/controls/button.h"
+#include "platform/controls/standard_controls.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 

@@ -1,6 +1,6 @@
 #pragma once
 // The class form of the button control.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 class CButton : public CWnd {
   DECLARE_DYNAMIC(CButton)

@@ -1,7 +1,7 @@
-#include "ccombobox.h"
+#include "platform/controls/ccombobox.h"
 
-#include "combo_box.h"
-#include "standard_controls.h"
+#include "platform/controls/combo_box.h"
+#include "platform/controls/standard_controls.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 

@@ -2,7 +2,7 @@
 // The class form of the combo box.
 #include <string>
 
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 class CComboBox : public CWnd {
   DECLARE_DYNAMIC(CComboBox)

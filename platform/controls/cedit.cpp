@@ -1,7 +1,7 @@
-#include "cedit.h"
+#include "platform/controls/cedit.h"
 
-#include "edit.h"
-#include "standard_controls.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/standard_controls.h"
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 

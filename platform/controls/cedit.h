@@ -1,6 +1,6 @@
 #pragma once
 // The class form of the edit control.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 class CEdit : public CWnd {
   DECLARE_DYNAMIC(CEdit)

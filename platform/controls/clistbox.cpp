@@ -1,7 +1,7 @@
-#include "clistbox.h"
+#include "platform/controls/clistbox.h"
 
-#include "list_box.h"
-#include "standard_controls.h"
+#include "platform/controls/list_box.h"
+#include "platform/controls/standard_controls.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 

@@ -2,7 +2,7 @@
 // The class form of the list box.
 #include <string>
 
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 class CListBox : public CWnd {
   DECLARE_DYNAMIC(CListBox)

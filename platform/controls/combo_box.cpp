@@ -1,14 +1,14 @@
-#include "combo_box.h"
+#include "platform/controls/combo_box.h"
 
 #include <algorithm>
 
-#include "cdc.h"
-#include "control_colours.h"
-#include "control_font.h"
-#include "edit.h"
-#include "list_box.h"
-#include "look3d.h"
-#include "window_extra.h"
+#include "platform/gdi/cdc.h"
+#include "platform/controls/control_colours.h"
+#include "platform/controls/control_font.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/list_box.h"
+#include "platform/gdi/look3d.h"
+#include "platform/win/window_extra.h"
 
 namespace {
 

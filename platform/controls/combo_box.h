@@ -3,7 +3,7 @@
 // popup window of its own above every other window. A drop-down combo box has an edit field in
 // which the user may also type; a drop-down list shows the selected item only. It sends
 // CBN_DROPDOWN before the list opens, CBN_SELCHANGE for the user's choice and CBN_SETFOCUS.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 constexpr const char* kComboBoxClassName = "COMBOBOX";
 

@@ -1,4 +1,4 @@
-#include "control_colours.h"
+#include "platform/controls/control_colours.h"
 
 HBRUSH AskControlColours(HWND control, HDC dc, UINT message) {
   const HWND parent = GetParent(control);

@@ -2,6 +2,6 @@
 // How a control learns its colours: it asks its parent with the WM_CTLCOLOR* message of its kind,
 // which sets the text and background colours on the device context and answers the brush for the
 // background; without a parent the platform's defaults answer.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 HBRUSH AskControlColours(HWND control, HDC dc, UINT message);

@@ -1,4 +1,4 @@
-#include "control_font.h"
+#include "platform/controls/control_font.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The font a control draws with, and the measures of it the controls lay their text out by.
-#include "edit_layout.h"
-#include "window_api.h"
+#include "platform/controls/edit_layout.h"
+#include "platform/win/window_api.h"
 
 // The font set with WM_SETFONT, or the platform's default when none is.
 HFONT ControlFont(HFONT assigned);

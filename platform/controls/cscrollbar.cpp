@@ -1,8 +1,8 @@
-#include "cscrollbar.h"
+#include "platform/controls/cscrollbar.h"
 
-#include "scroll_bar.h"
-#include "scroll_bar_control.h"
-#include "standard_controls.h"
+#include "platform/controls/scroll_bar.h"
+#include "platform/controls/scroll_bar_control.h"
+#include "platform/controls/standard_controls.h"
 
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 

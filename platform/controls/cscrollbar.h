@@ -1,6 +1,6 @@
 #pragma once
 // The class form of the scroll bar control.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 class CScrollBar : public CWnd {
   DECLARE_DYNAMIC(CScrollBar)

@@ -1,7 +1,7 @@
-#include "cstatic.h"
+#include "platform/controls/cstatic.h"
 
-#include "standard_controls.h"
-#include "static_control.h"
+#include "platform/controls/standard_controls.h"
+#include "platform/controls/static_control.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 

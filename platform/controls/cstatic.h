@@ -1,6 +1,6 @@
 #pragma once
 // The class form of the static control.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 class CStatic : public CWnd {
   DECLARE_DYNAMIC(CStatic)

@@ -2,7 +2,7 @@
 // The edit control: single-line and multi-line text fields with a caret, a selection, the editing
 // keys, selection with the mouse, scroll bars, and the EN_SETFOCUS, EN_KILLFOCUS and EN_CHANGE
 // notifications to the parent.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 constexpr const char* kEditClassName = "EDIT";
 

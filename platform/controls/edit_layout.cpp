@@ -1,4 +1,4 @@
-#include "edit_layout.h"
+#include "platform/controls/edit_layout.h"
 
 #include <algorithm>
 

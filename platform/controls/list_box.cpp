@@ -1,13 +1,13 @@
-#include "list_box.h"
+#include "platform/controls/list_box.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "cdc.h"
-#include "control_colours.h"
-#include "control_font.h"
-#include "look3d.h"
-#include "scroll_bar.h"
+#include "platform/gdi/cdc.h"
+#include "platform/controls/control_colours.h"
+#include "platform/controls/control_font.h"
+#include "platform/gdi/look3d.h"
+#include "platform/controls/scroll_bar.h"
 
 namespace {
 

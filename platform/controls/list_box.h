@@ -4,7 +4,7 @@
 // A combo box's drop-down list is the same control in a popup window of the class "COMBOLBOX":
 // it follows the pointer and reports to its combo box, LBN_SELCHANGE when the user chose an item
 // and LBN_SELCANCEL when the list was dismissed.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 constexpr const char* kListBoxClassName = "LISTBOX";
 constexpr const char* kComboListClassName = "COMBOLBOX";

@@ -1,9 +1,9 @@
-#include "scroll_bar.h"
+#include "platform/controls/scroll_bar.h"
 
 #include <algorithm>
 
-#include "cdc.h"
-#include "look3d.h"
+#include "platform/gdi/cdc.h"
+#include "platform/gdi/look3d.h"
 
 namespace {
 

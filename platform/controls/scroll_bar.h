@@ -2,8 +2,8 @@
 // Scroll bars: the bars a window shows with WS_VSCROLL and WS_HSCROLL, in its non-client area
 // beside the client, and the scroll bar control that is one bar. Their range, page and position,
 // their look, and the mouse on their arrows, track and thumb, which send WM_VSCROLL or WM_HSCROLL.
-#include "window_api.h"
-#include "window_extra.h"
+#include "platform/win/window_api.h"
+#include "platform/win/window_extra.h"
 
 struct ScrollBarState {
   int minimum = 0;

@@ -1,6 +1,6 @@
-#include "scroll_bar_control.h"
+#include "platform/controls/scroll_bar_control.h"
 
-#include "scroll_bar.h"
+#include "platform/controls/scroll_bar.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The scroll bar control: one bar, horizontal or vertical (SBS_VERT), filling the control. It
 // tells its parent what the mouse asks with WM_HSCROLL or WM_VSCROLL; the parent moves the thumb.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 constexpr const char* kScrollBarClassName = "SCROLLBAR";
 

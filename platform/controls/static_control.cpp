@@ -1,9 +1,9 @@
-#include "static_control.h"
+#include "platform/controls/static_control.h"
 
-#include "cdc.h"
-#include "control_colours.h"
-#include "look3d.h"
-#include "window_extra.h"
+#include "platform/gdi/cdc.h"
+#include "platform/controls/control_colours.h"
+#include "platform/gdi/look3d.h"
+#include "platform/win/window_extra.h"
 
 namespace {
 

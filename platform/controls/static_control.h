@@ -1,6 +1,6 @@
 #pragma once
 // The static control: text on the dialog's background, transparent to the mouse.
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 constexpr const char* kStaticClassName = "STATIC";
 

@@ -1,4 +1,4 @@
-#include "bitmap_text.h"
+#include "platform/gdi/bitmap_text.h"
 
 #include <array>
 #include <optional>

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "surface.h"
+#include "platform/gdi/surface.h"
 
 struct BitmapTextResult {
   bool ok = false;

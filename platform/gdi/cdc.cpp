@@ -1,4 +1,4 @@
-#include "cdc.h"
+#include "platform/gdi/cdc.h"
 
 #include <unordered_map>
 

@@ -3,8 +3,8 @@
 // one attached to a DC, or made by FromHandle, leaves the DC to its owner.
 #include <string>
 
-#include "geometry.h"
-#include "gdi_wrappers.h"
+#include "platform/gdi/geometry.h"
+#include "platform/gdi/gdi_wrappers.h"
 
 class CDC {
  public:

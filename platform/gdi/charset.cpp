@@ -1,4 +1,4 @@
-#include "charset.h"
+#include "platform/gdi/charset.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "device_context.h"
+#include "platform/gdi/device_context.h"
 
 #include <unordered_map>
 
-#include "cdc.h"
+#include "platform/gdi/cdc.h"
 
 namespace {
 

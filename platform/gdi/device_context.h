@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "font_engine.h"
-#include "gdi_objects.h"
-#include "region.h"
-#include "surface.h"
+#include "platform/gdi/font_engine.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/region.h"
+#include "platform/gdi/surface.h"
 
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;

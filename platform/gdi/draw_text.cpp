@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "gdi_api.h"
+#include "platform/gdi/gdi_api.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "font_engine.h"
+#include "platform/gdi/font_engine.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -13,7 +13,7 @@
 #include <map>
 #include <tuple>
 
-#include "charset.h"
+#include "platform/gdi/charset.h"
 
 namespace {
 

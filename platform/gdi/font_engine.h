@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gdi_objects.h"
+#include "platform/gdi/gdi_objects.h"
 
 struct FontMetrics {
   int emHeight = 0;  // the size the face was scaled to, in pixels

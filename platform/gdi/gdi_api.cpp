@@ -1,4 +1,4 @@
-#include "gdi_api.h"
+#include "platform/gdi/gdi_api.h"
 
 #include <cstring>
 

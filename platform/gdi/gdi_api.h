@@ -2,8 +2,8 @@
 // The drawing calls on device-context handles.
 #include <string>
 
-#include "device_context.h"
-#include "raster_device.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/raster_device.h"
 
 constexpr UINT DT_TOP = 0x0000;
 constexpr UINT DT_LEFT = 0x0000;

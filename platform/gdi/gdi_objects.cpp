@@ -1,6 +1,6 @@
-#include "gdi_objects.h"
+#include "platform/gdi/gdi_objects.h"
 
-#include "gdi_wrappers.h"
+#include "platform/gdi/gdi_wrappers.h"
 
 #include <array>
 #include <cstring>

@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
-#include "region.h"
-#include "surface.h"
-#include "wintypes.h"
+#include "platform/gdi/region.h"
+#include "platform/gdi/surface.h"
+#include "platform/gdi/wintypes.h"
 
 constexpr int PS_SOLID = 0;
 constexpr int PS_NULL = 5;

@@ -1,8 +1,8 @@
-#include "gdi_wrappers.h"
+#include "platform/gdi/gdi_wrappers.h"
 
 #include <unordered_map>
 
-#include "cdc.h"
+#include "platform/gdi/cdc.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // a wrapper made by FromHandle only names an object and never deletes it.
 #include <memory>
 
-#include "gdi_api.h"
+#include "platform/gdi/gdi_api.h"
 
 class CGdiObject {
  public:

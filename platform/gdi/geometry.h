@@ -1,6 +1,6 @@
 #pragma once
 // Class forms of the geometry types, as the window classes pass them to handlers.
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 class CPoint : public POINT {
  public:

@@ -1,4 +1,4 @@
-#include "look3d.h"
+#include "platform/gdi/look3d.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // The light-gray 3D look, drawn in one place for every control, frame and menu of the layer.
 #include <string>
 
-#include "cdc.h"
+#include "platform/gdi/cdc.h"
 
 namespace look3d {
 

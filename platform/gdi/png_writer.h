@@ -2,7 +2,7 @@
 // PNG files of framebuffers.
 #include <string>
 
-#include "surface.h"
+#include "platform/gdi/surface.h"
 
 // Writes the surface as an 8-bit RGB PNG through a temporary file beside the target, so a failed
 // write never leaves a half-written file. Returns false with `error` set on failure.

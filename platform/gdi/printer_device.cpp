@@ -1,4 +1,4 @@
-#include "printer_device.h"
+#include "platform/gdi/printer_device.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <numbers>
 
-#include "charset.h"
+#include "platform/gdi/charset.h"
 
 namespace {
 

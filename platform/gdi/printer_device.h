@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "device_context.h"
+#include "platform/gdi/device_context.h"
 
 constexpr int NEWFRAME = 1;
 constexpr int STARTDOC = 10;

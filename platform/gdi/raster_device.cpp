@@ -1,4 +1,4 @@
-#include "raster_device.h"
+#include "platform/gdi/raster_device.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 // The device context that draws into pixels: a window's framebuffer or a memory bitmap.
-#include "device_context.h"
+#include "platform/gdi/device_context.h"
 
 class RasterDevice : public DeviceContext {
  public:

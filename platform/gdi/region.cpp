@@ -1,4 +1,4 @@
-#include "region.h"
+#include "platform/gdi/region.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // A region as a list of disjoint rectangles: update regions, clipping and the GDI region objects.
 #include <vector>
 
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 class Region {
  public:

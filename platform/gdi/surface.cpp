@@ -1,4 +1,4 @@
-#include "surface.h"
+#include "platform/gdi/surface.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 class Surface {
  public:

@@ -1,4 +1,4 @@
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "services/file_rewrite.h"
+#include "platform/services/file_rewrite.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "services/path_lookup.h"
+#include "platform/services/path_lookup.h"
 
 namespace platform {
 namespace {

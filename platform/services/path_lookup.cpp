@@ -1,4 +1,4 @@
-#include "services/path_lookup.h"
+#include "platform/services/path_lookup.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "shell_execute.h"
+#include "platform/services/shell_execute.h"
 
 #include <strings.h>
 
-#include "charset.h"
-#include "child_process.h"
+#include "platform/gdi/charset.h"
+#include "platform/services/child_process.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 // Results of ShellExecute: above 32 is success.
 constexpr int SE_ERR_FNF = 2;

@@ -1,4 +1,4 @@
-#include "temporary_file.h"
+#include "platform/services/temporary_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>

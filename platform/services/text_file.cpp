@@ -1,8 +1,8 @@
-#include "services/text_file.h"
+#include "platform/services/text_file.h"
 
 #include <sys/stat.h>
 
-#include "services/path_lookup.h"
+#include "platform/services/path_lookup.h"
 
 namespace platform {
 

@@ -1,14 +1,14 @@
-#include "test_driver.h"
+#include "platform/testing/test_driver.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "cwinapp.h"
-#include "dialog_manager.h"
-#include "menu.h"
-#include "png_writer.h"
-#include "standard_controls.h"
-#include "window_api.h"
+#include "platform/win/cwinapp.h"
+#include "platform/win/dialog_manager.h"
+#include "platform/win/menu.h"
+#include "platform/gdi/png_writer.h"
+#include "platform/controls/standard_controls.h"
+#include "platform/win/window_api.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "headless_backend.h"
-#include "message_box.h"
-#include "shell_execute.h"
+#include "platform/backend/headless_backend.h"
+#include "platform/win/message_box.h"
+#include "platform/services/shell_execute.h"
 
 struct MessageBoxRecord {
   std::string caption;

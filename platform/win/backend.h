@@ -1,8 +1,8 @@
 #pragma once
 // Where the framebuffers of top-level windows go and where input comes from. The window layer
 // calls the installed backend; the backends live in platform/backend.
-#include "surface.h"
-#include "win_constants.h"
+#include "platform/gdi/surface.h"
+#include "platform/win/win_constants.h"
 
 struct InputEvent {
   enum class Kind { MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Character, Close };

@@ -1,6 +1,6 @@
-#include "cdialog.h"
+#include "platform/win/cdialog.h"
 
-#include "dialog_manager.h"
+#include "platform/win/dialog_manager.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 

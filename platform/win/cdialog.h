@@ -1,9 +1,9 @@
 #pragma once
 // Dialogs from templates: modal ones run their own message loop over a disabled owner and end with
 // EndDialog; modeless ones live until their window is destroyed.
-#include "cwnd.h"
-#include "message_map.h"
-#include "resources.h"
+#include "platform/win/cwnd.h"
+#include "platform/win/message_map.h"
+#include "platform/win/resources.h"
 
 class CDialog : public CWnd {
   DECLARE_DYNAMIC(CDialog)

@@ -1,11 +1,11 @@
-#include "cframewnd.h"
+#include "platform/win/cframewnd.h"
 
 #include <cstdio>
 #include <set>
 #include <string>
 
-#include "cview.h"
-#include "cwinapp.h"
+#include "platform/win/cview.h"
+#include "platform/win/cwinapp.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 

@@ -1,8 +1,8 @@
 #pragma once
 // The frame of a main window: caption, menu bar and one pane, the view, filling its client area.
 // Commands go to the active view, then to the frame, then to the application.
-#include "cwnd.h"
-#include "message_map.h"
+#include "platform/win/cwnd.h"
+#include "platform/win/message_map.h"
 
 class CView;
 

@@ -1,6 +1,6 @@
-#include "cmd_target.h"
+#include "platform/win/cmd_target.h"
 
-#include "menu.h"
+#include "platform/win/menu.h"
 
 namespace {
 

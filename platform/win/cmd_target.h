@@ -1,7 +1,7 @@
 #pragma once
 // Objects that receive commands and messages through message maps chained to their base class.
-#include "runtime_class.h"
-#include "win_constants.h"
+#include "platform/win/runtime_class.h"
+#include "platform/win/win_constants.h"
 
 class CCmdTarget;
 class CMenu;

@@ -1,7 +1,7 @@
 #pragma once
 // Styles, messages and notifications of the standard controls, shared by the controls, the dialog
 // manager and the test driver.
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 // Buttons.
 constexpr DWORD BS_PUSHBUTTON = 0x00;

@@ -1,9 +1,9 @@
-#include "cview.h"
+#include "platform/win/cview.h"
 
 #include <algorithm>
 
-#include "cframewnd.h"
-#include "dialog_manager.h"
+#include "platform/win/cframewnd.h"
+#include "platform/win/dialog_manager.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 IMPLEMENT_DYNAMIC(CScrollView, CView)

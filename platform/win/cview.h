@@ -1,8 +1,8 @@
 #pragma once
 // Views: the pane of a frame. A form view is a dialog template living in the frame's client area.
-#include "cwnd.h"
-#include "message_map.h"
-#include "resources.h"
+#include "platform/win/cwnd.h"
+#include "platform/win/message_map.h"
+#include "platform/win/resources.h"
 
 class CView : public CWnd {
   DECLARE_DYNAMIC(CView)

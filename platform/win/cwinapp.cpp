@@ -1,8 +1,8 @@
-#include "cwinapp.h"
+#include "platform/win/cwinapp.h"
 
 #include <filesystem>
 
-#include "resources.h"
+#include "platform/win/resources.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The application object: start-up, the message loop, the end; and the last stop of commands.
 #include <string>
 
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 constexpr UINT HELP_CONTEXT = 0x0001;
 

@@ -1,15 +1,15 @@
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <vector>
 
-#include "cframewnd.h"
-#include "cwinapp.h"
-#include "message_box.h"
-#include "message_map.h"
-#include "window_system.h"
+#include "platform/win/cframewnd.h"
+#include "platform/win/cwinapp.h"
+#include "platform/win/message_box.h"
+#include "platform/win/message_map.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "cmd_target.h"
-#include "menu.h"
-#include "window_api.h"
+#include "platform/win/cmd_target.h"
+#include "platform/win/menu.h"
+#include "platform/win/window_api.h"
 
 #define afx_msg
 

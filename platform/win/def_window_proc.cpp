@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "window_system.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "dialog_manager.h"
+#include "platform/win/dialog_manager.h"
 
 #include <algorithm>
 
-#include "window_system.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 // the default button, Escape to IDCANCEL.
 #include <string>
 
-#include "resources.h"
-#include "window_api.h"
+#include "platform/win/resources.h"
+#include "platform/win/window_api.h"
 
 constexpr const char* kDialogClassName = "#32770";
 

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "window_system.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "menu.h"
+#include "platform/win/menu.h"
 
 #include <cstring>
 #include <unordered_map>
 
-#include "look3d.h"
-#include "window_system.h"
+#include "platform/gdi/look3d.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

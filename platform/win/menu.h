@@ -2,8 +2,8 @@
 // Menus: the menu bar of a top-level window and its popups, as handles and as CMenu.
 #include <string>
 
-#include "resources.h"
-#include "window_api.h"
+#include "platform/win/resources.h"
+#include "platform/win/window_api.h"
 
 HMENU CreateMenu();
 HMENU CreatePopupMenu();

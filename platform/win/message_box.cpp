@@ -1,10 +1,10 @@
-#include "message_box.h"
+#include "platform/win/message_box.h"
 
 #include <algorithm>
 #include <map>
 
-#include "dialog_manager.h"
-#include "window_system.h"
+#include "platform/win/dialog_manager.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "window_api.h"
+#include "platform/win/window_api.h"
 
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_OKCANCEL = 0x0001;

@@ -1,7 +1,7 @@
 #pragma once
 // Message maps: each class lists the messages and commands it handles and chains to its base
 // class's map, so a message not handled here is looked up there.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 #define DECLARE_MESSAGE_MAP()                       \
  protected:                                         \

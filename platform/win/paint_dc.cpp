@@ -1,4 +1,4 @@
-#include "paint_dc.h"
+#include "platform/win/paint_dc.h"
 
 CPaintDC::CPaintDC(CWnd* window) : window_(window == nullptr ? nullptr : window->m_hWnd) {
   Attach(::BeginPaint(window_, &m_ps));

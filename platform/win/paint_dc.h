@@ -1,6 +1,6 @@
 #pragma once
 // Device contexts tied to a window for the length of a scope.
-#include "cwnd.h"
+#include "platform/win/cwnd.h"
 
 // Between BeginPaint and EndPaint of a WM_PAINT.
 class CPaintDC : public CDC {

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "look3d.h"
-#include "raster_device.h"
-#include "window_system.h"
+#include "platform/gdi/look3d.h"
+#include "platform/gdi/raster_device.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "resources.h"
+#include "platform/win/resources.h"
 
 #include <cstring>
 #include <memory>
 #include <tuple>
 
-#include "bitmap_text.h"
-#include "gdi_api.h"
+#include "platform/gdi/bitmap_text.h"
+#include "platform/gdi/gdi_api.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "surface.h"
-#include "win_constants.h"
+#include "platform/gdi/surface.h"
+#include "platform/win/win_constants.h"
 
 // A resource name: a string, or a number given as MAKEINTRESOURCE or as an integer.
 class ResourceName {

@@ -1,4 +1,4 @@
-#include "runtime_class.h"
+#include "platform/win/runtime_class.h"
 
 const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), nullptr, nullptr};
 

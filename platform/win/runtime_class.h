@@ -1,6 +1,6 @@
 #pragma once
 // Objects that know their class at run time, and can be made from their class record.
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 class CObject;
 class CDumpContext {};

@@ -1,4 +1,4 @@
-#include "system_info.h"
+#include "platform/win/system_info.h"
 
 DWORD GetVersion() { return 0x0004; }
 

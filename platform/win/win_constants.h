@@ -1,7 +1,7 @@
 #pragma once
 // Messages, styles, keys and the structures that travel with them.
-#include "cdc.h"
-#include "geometry.h"
+#include "platform/gdi/cdc.h"
+#include "platform/gdi/geometry.h"
 
 class CWnd;
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "backend.h"
-#include "control_constants.h"
-#include "win_constants.h"
+#include "platform/win/backend.h"
+#include "platform/win/control_constants.h"
+#include "platform/win/win_constants.h"
 
 // Classes.
 BOOL RegisterClass(const WNDCLASS* windowClass);

@@ -2,7 +2,7 @@
 // State that a control or dialog kind keeps per window, owned by the window and freed with it.
 #include <memory>
 
-#include "wintypes.h"
+#include "platform/gdi/wintypes.h"
 
 class WindowExtra {
  public:

@@ -9,10 +9,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "backend.h"
-#include "region.h"
-#include "window_api.h"
-#include "window_extra.h"
+#include "platform/win/backend.h"
+#include "platform/gdi/region.h"
+#include "platform/win/window_api.h"
+#include "platform/win/window_extra.h"
 
 struct WindowClassInfo {
   std::string name;

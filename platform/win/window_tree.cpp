@@ -2,8 +2,8 @@
 #include <cctype>
 #include <cstring>
 
-#include "cwnd.h"
-#include "window_system.h"
+#include "platform/win/cwnd.h"
+#include "platform/win/window_system.h"
 
 namespace {
 

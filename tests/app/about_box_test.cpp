@@ -1,7 +1,7 @@
-#include "about_texts.h"
-#include "app_fixture.h"
-#include "omtavr1.h"
-#include "omtavrin_ids.h"
+#include "resources/about_texts.h"
+#include "tests/app/app_fixture.h"
+#include "app/omtavr1.h"
+#include "resources/omtavrin_ids.h"
 
 namespace {
 

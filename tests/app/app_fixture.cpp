@@ -1,8 +1,8 @@
-#include "app_fixture.h"
+#include "tests/app/app_fixture.h"
 
-#include "plakat.h"
-#include "program_resources.h"
-#include "resources.h"
+#include "app/plakat.h"
+#include "resources/program_resources.h"
+#include "platform/win/resources.h"
 
 AppTest::AppTest() : previousFolder_(std::filesystem::current_path()) {
   RegisterProgramResources();

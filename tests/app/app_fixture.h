@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "main_frame.h"
-#include "settings_fixture.h"
-#include "tavrin_app.h"
-#include "test_driver.h"
+#include "app/main_frame.h"
+#include "tests/app/settings_fixture.h"
+#include "app/tavrin_app.h"
+#include "platform/testing/test_driver.h"
 
 class AppTest : public ::testing::Test {
  protected:

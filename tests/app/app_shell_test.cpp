@@ -1,17 +1,17 @@
 #include <functional>
 
-#include "app_fixture.h"
-#include "client_ids.h"
-#include "dialog_manager.h"
-#include "globals.h"
-#include "menu.h"
-#include "menu_commands.h"
-#include "plakat.h"
-#include "private_message.h"
-#include "resources.h"
-#include "main_menu.h"
-#include "program_resources.h"
-#include "string_table.h"
+#include "tests/app/app_fixture.h"
+#include "resources/client_ids.h"
+#include "platform/win/dialog_manager.h"
+#include "engine/globals.h"
+#include "platform/win/menu.h"
+#include "resources/menu_commands.h"
+#include "app/plakat.h"
+#include "runtime/private_message.h"
+#include "platform/win/resources.h"
+#include "resources/main_menu.h"
+#include "resources/program_resources.h"
+#include "resources/string_table.h"
 
 namespace {
 

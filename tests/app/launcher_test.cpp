@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "settings_fixture.h"
+#include "tests/app/settings_fixture.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <initializer_list>
 #include <optional>
 
-#include "app_fixture.h"
-#include "globals.h"
-#include "printopt_ids.h"
-#include "window_openers.h"
+#include "tests/app/app_fixture.h"
+#include "engine/globals.h"
+#include "resources/printopt_ids.h"
+#include "runtime/window_openers.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <set>
 
-#include "app_fixture.h"
-#include "program_resources.h"
-#include "resources.h"
+#include "tests/app/app_fixture.h"
+#include "resources/program_resources.h"
+#include "platform/win/resources.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "session_runner.h"
+#include "tests/app/session_runner.h"
 
 #include <sys/wait.h>
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <sstream>
 
-#include "session_runner.h"
-#include "settings_fixture.h"
+#include "tests/app/session_runner.h"
+#include "tests/app/settings_fixture.h"
 
 namespace {
 

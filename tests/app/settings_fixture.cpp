@@ -1,4 +1,4 @@
-#include "settings_fixture.h"
+#include "tests/app/settings_fixture.h"
 
 #include <fstream>
 #include <random>

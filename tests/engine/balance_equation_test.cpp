@@ -2,9 +2,9 @@
 #include <sstream>
 #include <vector>
 
-#include "formtext.h"
-#include "reaction.h"
-#include "test_support.h"
+#include "engine/formtext.h"
+#include "engine/reaction.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "balance_groups.h"
-#include "balance_search.h"
-#include "equation_species.h"
+#include "engine/reaction/balance_groups.h"
+#include "engine/reaction/balance_search.h"
+#include "engine/reaction/equation_species.h"
 
 namespace {
 

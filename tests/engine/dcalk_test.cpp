@@ -1,9 +1,9 @@
 #include <cmath>
 #include <random>
 
-#include "formcalc.h"
-#include "formtext.h"
-#include "test_support.h"
+#include "engine/formcalc.h"
+#include "engine/formtext.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "formcalc.h"
-#include "reaction.h"
-#include "settings.h"
-#include "test_support.h"
+#include "engine/formcalc.h"
+#include "engine/reaction.h"
+#include "engine/settings/settings.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "globals.h"
+#include "engine/globals.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <numeric>
 
-#include "test_support.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

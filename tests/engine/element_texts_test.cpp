@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "globals.h"
+#include "engine/globals.h"
 
 namespace {
 

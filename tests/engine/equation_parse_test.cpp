@@ -1,8 +1,8 @@
 #include <vector>
 
-#include "formtext.h"
-#include "reaction.h"
-#include "test_support.h"
+#include "engine/formtext.h"
+#include "engine/reaction.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <set>
 
-#include "formtext.h"
-#include "test_support.h"
+#include "engine/formtext.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "formcalc.h"
-#include "formtext.h"
-#include "test_support.h"
+#include "engine/formcalc.h"
+#include "engine/formtext.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

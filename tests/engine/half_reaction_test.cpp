@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "reaction.h"
+#include "engine/reaction.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "globals.h"
+#include "engine/globals.h"
 
 namespace {
 

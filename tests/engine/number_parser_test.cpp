@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "reaction.h"
-#include "test_support.h"
+#include "engine/reaction.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

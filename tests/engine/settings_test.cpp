@@ -2,7 +2,7 @@
 #include <map>
 #include <vector>
 
-#include "test_support.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "reaction.h"
-#include "test_support.h"
+#include "engine/reaction.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 

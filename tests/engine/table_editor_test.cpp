@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "failing_rename.h"
-#include "record_file.h"
-#include "table_editor.h"
-#include "test_support.h"
+#include "tests/support/failing_rename.h"
+#include "engine/records/record_file.h"
+#include "engine/records/table_editor.h"
+#include "tests/engine/test_support.h"
 
 namespace fs = std::filesystem;
 

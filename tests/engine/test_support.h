@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "globals.h"
+#include "engine/globals.h"
 
 // A fresh folder made the working folder for one test, removed afterwards, so
 // that files the program names relatively ("dats\tavrpar.dat") land in it.

@@ -1,6 +1,6 @@
-#include "formtext.h"
-#include "test_support.h"
-#include "textutil.h"
+#include "engine/formtext.h"
+#include "tests/engine/test_support.h"
+#include "engine/textutil.h"
 
 namespace {
 

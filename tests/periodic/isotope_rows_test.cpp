@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "isotope_rows.h"
-#include "settings_fixture.h"
+#include "periodic/isotope_rows.h"
+#include "tests/app/settings_fixture.h"
 
 namespace {
 

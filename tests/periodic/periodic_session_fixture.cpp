@@ -1,4 +1,4 @@
-#include "periodic_session_fixture.h"
+#include "tests/periodic/periodic_session_fixture.h"
 
 #include <filesystem>
 #include <sstream>

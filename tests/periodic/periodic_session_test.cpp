@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "periodic_session_fixture.h"
+#include "tests/periodic/periodic_session_fixture.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include <set>
 #include <string>
 
-#include "app_fixture.h"
-#include "egenskap.h"
-#include "periodes.h"
-#include "program_resources.h"
-#include "resources.h"
-#include "window_api.h"
+#include "tests/app/app_fixture.h"
+#include "periodic/egenskap.h"
+#include "periodic/periodes.h"
+#include "resources/program_resources.h"
+#include "platform/win/resources.h"
+#include "platform/win/window_api.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "periodic_session_fixture.h"
+#include "tests/periodic/periodic_session_fixture.h"
 
 namespace {
 

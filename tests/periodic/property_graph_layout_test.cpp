@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "property_graph_layout.h"
+#include "periodic/property_graph_layout.h"
 
 namespace {
 

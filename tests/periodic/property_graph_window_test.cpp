@@ -3,14 +3,14 @@
 #include <sstream>
 #include <string>
 
-#include "globals.h"
-#include "paint_dc.h"
-#include "persysgr.h"
-#include "persysgraf_ids.h"
-#include "program_resources.h"
-#include "resource_strings.h"
-#include "settings_fixture.h"
-#include "window_fixture.h"
+#include "engine/globals.h"
+#include "platform/win/paint_dc.h"
+#include "periodic/persysgr.h"
+#include "resources/persysgraf_ids.h"
+#include "resources/program_resources.h"
+#include "resources/resource_strings.h"
+#include "tests/app/settings_fixture.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "bitmap_drawing.h"
-#include "cdialog.h"
-#include "runtime_fixture.h"
+#include "runtime/bitmap_drawing.h"
+#include "platform/win/cdialog.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 

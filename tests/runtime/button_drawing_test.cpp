@@ -1,7 +1,7 @@
 #include <vector>
 
-#include "button_drawing.h"
-#include "runtime_fixture.h"
+#include "runtime/button_drawing.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 

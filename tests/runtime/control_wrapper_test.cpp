@@ -1,8 +1,8 @@
-#include "generated_setup.h"
-#include "private_message.h"
-#include "runtime_fixture.h"
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/generated_setup.h"
+#include "runtime/private_message.h"
+#include "tests/runtime/runtime_fixture.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "application_services.h"
-#include "cwinapp.h"
-#include "generated_setup.h"
-#include "menu.h"
-#include "private_message.h"
-#include "runtime_fixture.h"
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "runtime/application_services.h"
+#include "platform/win/cwinapp.h"
+#include "runtime/generated_setup.h"
+#include "platform/win/menu.h"
+#include "runtime/private_message.h"
+#include "tests/runtime/runtime_fixture.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "dialog_openers.h"
-#include "runtime_fixture.h"
-#include "sim_modal_dlg.h"
+#include "runtime/dialog_openers.h"
+#include "tests/runtime/runtime_fixture.h"
+#include "runtime/sim_modal_dlg.h"
 
 namespace {
 

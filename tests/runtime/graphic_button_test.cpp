@@ -1,8 +1,8 @@
-#include "paint_dc.h"
-#include "private_message.h"
-#include "runtime_fixture.h"
-#include "sim_modal_dlg.h"
-#include "user_controls.h"
+#include "platform/win/paint_dc.h"
+#include "runtime/private_message.h"
+#include "tests/runtime/runtime_fixture.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
 
 namespace {
 

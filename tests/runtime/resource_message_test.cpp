@@ -1,8 +1,8 @@
 #include <string>
 
-#include "message_box.h"
-#include "resource_message.h"
-#include "runtime_fixture.h"
+#include "platform/win/message_box.h"
+#include "runtime/resource_message.h"
+#include "tests/runtime/runtime_fixture.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // small bitmaps registered, and owner-draw items on a canvas.
 #include <string>
 
-#include "canvas.h"
-#include "resource_strings.h"
-#include "window_fixture.h"
+#include "tests/platform/gdi/canvas.h"
+#include "resources/resource_strings.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace runtime_test {
 

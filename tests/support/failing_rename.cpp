@@ -1,4 +1,4 @@
-#include "failing_rename.h"
+#include "tests/support/failing_rename.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,11 +1,11 @@
-#include "balanser_fixture.h"
+#include "tests/tools/balanser_fixture.h"
 
 #include <fstream>
 #include <sstream>
 
-#include "balanser.h"
-#include "balansere_ids.h"
-#include "settings.h"
+#include "tools/balanser.h"
+#include "resources/balansere_ids.h"
+#include "engine/settings/settings.h"
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;

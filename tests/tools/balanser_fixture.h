@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app_fixture.h"
+#include "tests/app/app_fixture.h"
 
 // What the window shows after an action.
 struct ListState {

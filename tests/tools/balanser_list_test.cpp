@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "balanser_fixture.h"
-#include "balansere_ids.h"
-#include "record_file.h"
+#include "tests/tools/balanser_fixture.h"
+#include "resources/balansere_ids.h"
+#include "engine/records/record_file.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <map>
 
-#include "session_runner.h"
-#include "settings_fixture.h"
+#include "tests/app/session_runner.h"
+#include "tests/app/settings_fixture.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "molclc2.h"
+#include "tools/molclc2.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "control_constants.h"
-#include "failing_rename.h"
-#include "molclc2_ids.h"
-#include "record_file.h"
-#include "settings.h"
-#include "tool_window_fixture.h"
+#include "platform/win/control_constants.h"
+#include "tests/support/failing_rename.h"
+#include "resources/molclc2_ids.h"
+#include "engine/records/record_file.h"
+#include "engine/settings/settings.h"
+#include "tests/tools/tool_window_fixture.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "session_runner.h"
-#include "settings_fixture.h"
+#include "tests/app/session_runner.h"
+#include "tests/app/settings_fixture.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <tuple>
 #include <vector>
 
-#include "control_constants.h"
-#include "molclc2_ids.h"
-#include "molekylkalkulator_ids.h"
-#include "record_file.h"
-#include "settings.h"
-#include "tool_window_fixture.h"
-#include "window_openers.h"
+#include "platform/win/control_constants.h"
+#include "resources/molclc2_ids.h"
+#include "resources/molekylkalkulator_ids.h"
+#include "engine/records/record_file.h"
+#include "engine/settings/settings.h"
+#include "tests/tools/tool_window_fixture.h"
+#include "runtime/window_openers.h"
 
 namespace {
 

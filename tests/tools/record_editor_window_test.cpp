@@ -1,14 +1,14 @@
-#include "record_editor_window.h"
+#include "runtime/record_editor_window.h"
 
 #include <string>
 #include <vector>
 
-#include "control_constants.h"
-#include "dialog_openers.h"
-#include "sim_modal_dlg.h"
-#include "template_items.h"
-#include "tool_window_fixture.h"
-#include "user_controls.h"
+#include "platform/win/control_constants.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/sim_modal_dlg.h"
+#include "resources/template_items.h"
+#include "tests/tools/tool_window_fixture.h"
+#include "runtime/user_controls.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "tool_window_fixture.h"
+#include "tests/tools/tool_window_fixture.h"
 
 #include <fstream>
 #include <sstream>
 
-#include "control_constants.h"
-#include "program_resources.h"
-#include "resources.h"
-#include "settings.h"
+#include "platform/win/control_constants.h"
+#include "resources/program_resources.h"
+#include "platform/win/resources.h"
+#include "engine/settings/settings.h"
 
 std::string NamesTable(const std::vector<std::pair<std::string, std::string>>& records) {
   std::string text = "\\\n";

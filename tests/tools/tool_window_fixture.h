@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings_fixture.h"
-#include "test_driver.h"
+#include "tests/app/settings_fixture.h"
+#include "platform/testing/test_driver.h"
 
 // A names-and-formulas table: an opening separator line, then per record its nine lines (name on
 // line 2, formula on line 6) and a separator line.

@@ -5,12 +5,12 @@
 
 #include <memory>
 
-#include "app_fixture.h"
-#include "desktop_session.h"
-#include "native_window.h"
-#include "png_writer.h"
-#include "window_api.h"
-#include "x_screen.h"
+#include "tests/app/app_fixture.h"
+#include "tests/platform/desktop/desktop_session.h"
+#include "platform/backend/native_window.h"
+#include "platform/gdi/png_writer.h"
+#include "platform/win/window_api.h"
+#include "tests/app/desktop/x_screen.h"
 
 namespace {
 

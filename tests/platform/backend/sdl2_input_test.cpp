@@ -1,8 +1,8 @@
-#include "sdl2_input.h"
+#include "platform/backend/sdl2_input.h"
 
 #include <gtest/gtest.h>
 
-#include "win_constants.h"
+#include "platform/win/win_constants.h"
 
 namespace {
 

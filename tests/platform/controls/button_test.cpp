@@ -1,7 +1,7 @@
-#include "cdialog.h"
-#include "cbutton.h"
-#include "cstatic.h"
-#include "window_fixture.h"
+#include "platform/win/cdialog.h"
+#include "platform/controls/cbutton.h"
+#include "platform/controls/cstatic.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "ccombobox.h"
-#include "controls_fixture.h"
+#include "platform/controls/ccombobox.h"
+#include "tests/platform/controls/controls_fixture.h"
 
 namespace {
 

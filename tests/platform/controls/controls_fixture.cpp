@@ -1,4 +1,4 @@
-#include "controls_fixture.h"
+#include "tests/platform/controls/controls_fixture.h"
 
 namespace controls_test {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "cdialog.h"
-#include "cscrollbar.h"
-#include "message_map.h"
-#include "window_fixture.h"
+#include "platform/win/cdialog.h"
+#include "platform/controls/cscrollbar.h"
+#include "platform/win/message_map.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace controls_test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "edit_layout.h"
+#include "platform/controls/edit_layout.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <sstream>
 
-#include "cedit.h"
-#include "controls_fixture.h"
-#include "scroll_bar.h"
+#include "platform/controls/cedit.h"
+#include "tests/platform/controls/controls_fixture.h"
+#include "platform/controls/scroll_bar.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "clistbox.h"
-#include "controls_fixture.h"
-#include "scroll_bar.h"
+#include "platform/controls/clistbox.h"
+#include "tests/platform/controls/controls_fixture.h"
+#include "platform/controls/scroll_bar.h"
 
 namespace {
 

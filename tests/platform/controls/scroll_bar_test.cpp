@@ -1,6 +1,6 @@
-#include "controls_fixture.h"
-#include "cscrollbar.h"
-#include "scroll_bar.h"
+#include "tests/platform/controls/controls_fixture.h"
+#include "platform/controls/cscrollbar.h"
+#include "platform/controls/scroll_bar.h"
 
 namespace {
 

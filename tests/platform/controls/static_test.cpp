@@ -1,5 +1,5 @@
-#include "cdialog.h"
-#include "window_fixture.h"
+#include "platform/win/cdialog.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

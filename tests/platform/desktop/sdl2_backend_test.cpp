@@ -7,7 +7,7 @@
 #include <memory>
 #include <sstream>
 
-#include "desktop_session.h"
+#include "tests/platform/desktop/desktop_session.h"
 // After the test framework: Xlib's macros would clash with its names.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

@@ -5,12 +5,12 @@
 #include <iostream>
 #include <string>
 
-#include "control_constants.h"
-#include "cwinapp.h"
-#include "menu.h"
-#include "message_box.h"
-#include "gdi_api.h"
-#include "window_api.h"
+#include "platform/win/control_constants.h"
+#include "platform/win/cwinapp.h"
+#include "platform/win/menu.h"
+#include "platform/win/message_box.h"
+#include "platform/gdi/gdi_api.h"
+#include "platform/win/window_api.h"
 
 namespace {
 

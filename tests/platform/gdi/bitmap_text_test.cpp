@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bitmap_text.h"
+#include "platform/gdi/bitmap_text.h"
 
 namespace {
 

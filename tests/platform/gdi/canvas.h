@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cdc.h"
+#include "platform/gdi/cdc.h"
 
 class Canvas {
  public:

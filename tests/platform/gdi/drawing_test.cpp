@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "canvas.h"
-#include "look3d.h"
+#include "tests/platform/gdi/canvas.h"
+#include "platform/gdi/look3d.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "png_writer.h"
+#include "platform/gdi/png_writer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "canvas.h"
+#include "tests/platform/gdi/canvas.h"
 
 namespace {
 

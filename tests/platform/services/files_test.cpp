@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "services/files.h"
+#include "platform/services/files.h"
 
 namespace fs = std::filesystem;
 

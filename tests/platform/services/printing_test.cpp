@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "child_process.h"
-#include "fake_programs.h"
-#include "gdi_api.h"
-#include "print_dialog.h"
-#include "test_driver.h"
-#include "window_api.h"
+#include "platform/services/child_process.h"
+#include "tests/platform/services/fake_programs.h"
+#include "platform/gdi/gdi_api.h"
+#include "platform/printing/print_dialog.h"
+#include "platform/testing/test_driver.h"
+#include "platform/win/window_api.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "shell_execute.h"
+#include "platform/services/shell_execute.h"
 
 #include <gtest/gtest.h>
 
-#include "child_process.h"
-#include "fake_programs.h"
-#include "win_constants.h"
+#include "platform/services/child_process.h"
+#include "tests/platform/services/fake_programs.h"
+#include "platform/win/win_constants.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "resources.h"
-#include "test_driver.h"
-#include "window_api.h"
+#include "platform/win/resources.h"
+#include "platform/testing/test_driver.h"
+#include "platform/win/window_api.h"
 
 namespace window_test {
 

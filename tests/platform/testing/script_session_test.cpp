@@ -4,10 +4,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "cdialog.h"
-#include "cwinapp.h"
-#include "script_session.h"
-#include "window_fixture.h"
+#include "platform/win/cdialog.h"
+#include "platform/win/cwinapp.h"
+#include "platform/session/script_session.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Shell calls in test runs and scripted sessions are recorded, printed, and never made.
 #include <sstream>
 
-#include "cdialog.h"
-#include "cwinapp.h"
-#include "script_session.h"
-#include "shell_execute.h"
-#include "window_fixture.h"
+#include "platform/win/cdialog.h"
+#include "platform/win/cwinapp.h"
+#include "platform/session/script_session.h"
+#include "platform/services/shell_execute.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

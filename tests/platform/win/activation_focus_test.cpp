@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

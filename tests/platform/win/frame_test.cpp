@@ -1,8 +1,8 @@
-#include "cframewnd.h"
-#include "cview.h"
-#include "cwinapp.h"
-#include "dialog_manager.h"
-#include "window_fixture.h"
+#include "platform/win/cframewnd.h"
+#include "platform/win/cview.h"
+#include "platform/win/cwinapp.h"
+#include "platform/win/dialog_manager.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

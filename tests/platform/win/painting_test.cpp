@@ -1,6 +1,6 @@
-#include "cdc.h"
-#include "paint_dc.h"
-#include "window_fixture.h"
+#include "platform/gdi/cdc.h"
+#include "platform/win/paint_dc.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

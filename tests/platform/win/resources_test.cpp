@@ -2,9 +2,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "cdc.h"
-#include "menu.h"
-#include "window_fixture.h"
+#include "platform/gdi/cdc.h"
+#include "platform/win/menu.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

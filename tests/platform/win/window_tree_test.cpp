@@ -1,8 +1,8 @@
 #include <memory>
 
-#include "cwnd.h"
-#include "message_map.h"
-#include "window_fixture.h"
+#include "platform/win/cwnd.h"
+#include "platform/win/message_map.h"
+#include "tests/platform/support/window_fixture.h"
 
 namespace {
 

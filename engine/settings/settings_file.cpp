@@ -1,0 +1,139 @@
+#include <algorithm>
+#include <array>
+#include <cfloat>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "engine/numbers/number_text.h"
+#include "platform/services/files.h"
+#include "engine/settings/settings.h"
+
+namespace {
+
+constexpr int SettingsLineCount = 100;
+constexpr int LastValueLine = 70;
+// A line holds at most 76 characters and its line feed.
+constexpr std::size_t SettingsLineLimit = 76;
+
+struct KeyLine {
+    int line;
+    const char* text;
+};
+
+constexpr std::array<KeyLine, 9> KeyLines = {{
+    {2, "iLANGTAVRIN="},
+    {4, "cMMMODTAVRIN="},
+    {6, "cMMSTRTAVRIN="},
+    {8, "cSKMULTITAVRIN="},
+    {10, "iSKDEFTAVRIN="},
+    {12, "iBALMINTAVRIN="},
+    {14, "iBALMIDTAVRIN="},
+    {16, "iBALMAXTAVRIN="},
+    {18, "dSKDEVTAVRIN="},
+}};
+
+using SettingValue = std::variant<int*, std::uint8_t*, float*, std::string*>;
+
+struct ValueLine {
+    int line;
+    SettingValue value;
+};
+
+const std::array<ValueLine, 39> ValueLines = {{
+    {3, &LanguageCode},
+    {5, &MmMod},
+    {7, &MmStr},
+    {9, &SkMulti},
+    {11, &SkDef},
+    {13, &BalMin},
+    {15, &BalMid},
+    {17, &BalMax},
+    {19, &SkDev},
+    {30, &StartupTool},
+    {32, &ChemDbFormulaSearchMode},
+    {33, &ChemDbNoDeleteWarning},
+    {34, &StoreAfterRecord},
+    {35, &ChemDbWholeWordSearch},
+    {36, &AutoFormulaMass},
+    {37, &QuickEditCategory},
+    {38, &ChemDbNumericField1},
+    {39, &ChemDbNumericField2},
+    {40, &PropertiesViewMode},
+    {41, &PeriodicTableProperty},
+    {42, &GraphProperty},
+    {43, &GraphMainGroupsOnly},
+    {44, &SpareSetting},
+    {46, &ThermoColumnChoice},
+    {50, &RedoxTurnOnSelection},
+    {51, &RedoxBalanceOptions},
+    {55, &SpecIterate},
+    {56, &SpecShowIsoFormula},
+    {57, &SpecHitPercent},
+    {58, &SpecMinCountIr},
+    {59, &SpecMinCountH1},
+    {60, &SpecMinCountC13},
+    {61, &SpecMsTolerance},
+    {62, &SpecParentFormula},
+    {65, &CurveFitModel},
+    {66, &CurveFitHidePoints},
+    {68, &CurveFitGrid},
+    {69, &CurveFitFrame},
+    {70, &PrintPointsX},
+}};
+
+float ToFloatRange(double value) {
+    if (value > FLT_MAX) return FLT_MAX;
+    if (value < -FLT_MAX) return -FLT_MAX;
+    return static_cast<float>(value);
+}
+
+void SetFromLine(const SettingValue& value, const std::string& text) {
+    struct Reader {
+        const std::string& text;
+        void operator()(int* target) const { *target = ReadLeadingInteger(text); }
+        void operator()(std::uint8_t* target) const {
+            *target = static_cast<std::uint8_t>(static_cast<unsigned>(ReadLeadingInteger(text)) & 0xFFu);
+        }
+        void operator()(float* target) const { *target = ToFloatRange(ReadLeadingReal(text)); }
+        void operator()(std::string* target) const { *target = text.substr(0, SpecParentFormulaLimit); }
+    };
+    std::visit(Reader{text}, value);
+}
+
+std::string TextOf(const SettingValue& value) {
+    struct Writer {
+        std::string operator()(const int* source) const { return std::to_string(*source); }
+        std::string operator()(const std::uint8_t* source) const { return std::to_string(unsigned{*source}); }
+        std::string operator()(const float* source) const { return FormatNumberFixed(*source); }
+        std::string operator()(const std::string* source) const {
+            return source->substr(0, SpecParentFormulaLimit);
+        }
+    };
+    return std::visit(Writer{}, value);
+}
+
+}  // namespace
+
+void LoadSettings() {
+    auto file = platform::TextFile::OpenForUpdate(SettingsFileName);
+    if (!file) return;
+    std::string text;
+    for (int line = 1; line <= LastValueLine && file->ReadLine(text, SettingsLineLimit); ++line) {
+        if (text.empty()) continue;
+        for (const auto& valueLine : ValueLines) {
+            if (valueLine.line == line) SetFromLine(valueLine.value, text);
+        }
+    }
+    BalMid = std::min(BalMid, BalMidLimit);
+}
+
+void SaveSettings() {
+    std::vector<std::string> lines(SettingsLineCount, "0");
+    lines[0] = "XXXXXXXXXX";
+    for (const auto& key : KeyLines) lines[key.line - 1] = key.text;
+    for (const auto& valueLine : ValueLines) lines[valueLine.line - 1] = TextOf(valueLine.value);
+    std::string contents;
+    for (const auto& line : lines) contents += line + '\n';
+    platform::RewriteFileSafely(SettingsFileName, contents);
+}

@@ -1,0 +1,91 @@
+#include "runtime/record_editor_window.h"
+
+#include "runtime/editor_list_box.h"
+#include "engine/records/record_file.h"
+
+std::string ControlText(const CWnd& dialog, int id, std::size_t limit) {
+  std::string text;
+  if (const CWnd* control = dialog.GetDlgItem(id)) control->GetWindowText(text);
+  if (text.size() > limit) text.resize(limit);
+  return text;
+}
+
+void RecordEditorWindow::LoadList() {
+  ListBoxEditorList list(list_);
+  LoadEditorList(layout_.table(), list);
+}
+
+bool RecordEditorWindow::OnCommand(int id, int notification) {
+  if (id == layout_.listId) {
+    if (notification != LBN_DBLCLK) return false;
+    ShowSelectedRecord();
+    return true;
+  }
+  if (notification != BN_CLICKED) return false;
+  if (id == layout_.beforeId)
+    Add(EditOperation::Before);
+  else if (id == layout_.afterId)
+    Add(EditOperation::After);
+  else if (id == layout_.replaceId)
+    Add(EditOperation::Replace);
+  else if (id == layout_.deleteId)
+    Delete();
+  else if (layout_.eraseFieldsId != 0 && id == layout_.eraseFieldsId)
+    EraseFields();
+  else
+    return false;
+  return true;
+}
+
+void RecordEditorWindow::ShowSelectedRecord() {
+  const int selected = list_.GetCurSel();
+  if (selected < 0) return;
+  std::string key;
+  list_.GetText(selected, key);
+  const TableEditorConfig& table = layout_.table();
+  const std::vector<std::string> record = FindEditorRecord(table, key);
+  if (record.empty()) return;
+  for (std::size_t i = 0; i < table.frame.size(); ++i) {
+    const int lineNumber = static_cast<int>(i) + 1;
+    const RecordLineSource& source = table.frame[i];
+    const bool keyLine = lineNumber == table.keyLine;
+    if (!keyLine && source.kind != RecordLineSource::Kind::Field) continue;
+    const std::size_t field = keyLine ? layout_.keyField : static_cast<std::size_t>(source.field);
+    if (field >= layout_.fields.size()) continue;
+    const std::string stored = RecordLine(record, lineNumber);
+    const std::string shown = source.multiLine ? ShownFieldText(stored) : stored;
+    dialog_.SetDlgItemText(layout_.fields[field].id, shown.c_str());
+  }
+}
+
+std::vector<std::string> RecordEditorWindow::ReadFields() const {
+  std::vector<std::string> fields;
+  for (const EditorFieldControl& field : layout_.fields)
+    fields.push_back(ControlText(dialog_, field.id, field.readLimit));
+  return fields;
+}
+
+void RecordEditorWindow::Add(EditOperation operation) {
+  const std::vector<std::string> fields = ReadFields();
+  ListBoxEditorList list(list_);
+  MessageBoxEditorMessages messages(dialog_);
+  if (layout_.checkFields != nullptr) {
+    if (const std::string refusal = layout_.checkFields(fields); !refusal.empty()) {
+      messages.Show(refusal);
+      return;
+    }
+  }
+  std::string key = fields[layout_.keyField];
+  AddToTable(layout_.table(), list, messages, operation, key, fields);
+  if (key != fields[layout_.keyField]) dialog_.SetDlgItemText(layout_.fields[layout_.keyField].id, key.c_str());
+}
+
+void RecordEditorWindow::Delete() {
+  ListBoxEditorList list(list_);
+  MessageBoxEditorMessages messages(dialog_);
+  DeleteFromTable(layout_.table(), list, messages);
+}
+
+void RecordEditorWindow::EraseFields() {
+  for (const EditorFieldControl& field : layout_.fields) dialog_.SetDlgItemText(field.id, "");
+}
