@@ -41,8 +41,8 @@ BOOL Cwm_MainBaseWnd::RegisterMainWindowClass() {
 BOOL Cwm_MainBaseWnd::CreateMainWindow(CWnd* parent) {
   if (MainClassName.empty() && !RegisterMainWindowClass()) return FALSE;
   creating_ = true;
-  const BOOL created = Create(MainClassName.c_str(), MainWindowTitle, MainWindowStyle, rectDefault, parent,
-                              MAKEINTRESOURCE(MainMenuId));
+  const BOOL created =
+      Create(MainClassName.c_str(), MainWindowTitle, MainWindowStyle, rectDefault, parent, MAKEINTRESOURCE(MainMenuId));
   creating_ = false;
   if (!created || !::IsWindow(m_hWnd)) {
     ShowResourceMessage(::GetActiveWindow(), MB_ICONINFORMATION, CannotCreateWindowStringId, "Main");
@@ -78,8 +78,7 @@ void Cwm_MainBaseWnd::OnSetFocus(CWnd* previous) {
 
 LRESULT Cwm_MainBaseWnd::OnPrivateMessage(WPARAM code, LPARAM argument) {
   switch (code) {
-    case PaneLookupCode:
-      return reinterpret_cast<LRESULT>(Pane(LOWORD(argument)));
+    case PaneLookupCode: return reinterpret_cast<LRESULT>(Pane(LOWORD(argument)));
     case PaneRegisterCode: {
       const auto* record = reinterpret_cast<const PaneRecord*>(argument);
       const int index = record == nullptr ? -1 : PaneIndex(record->id);

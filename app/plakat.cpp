@@ -20,9 +20,9 @@ struct StartupButton {
   int button;
 };
 constexpr StartupButton StartupButtons[] = {
-    {1, PeriodicTableButtonId},  {2, ChemicalsDatabaseButtonId},   {3, BalanceButtonId},
-    {4, MolecularCalculatorButtonId}, {10, ThermochemistryButtonId}, {11, SolubilityProductButtonId},
-    {12, WeakAcidBaseButtonId},  {13, DictionaryButtonId},
+    {1, PeriodicTableButtonId},       {2, ChemicalsDatabaseButtonId}, {3, BalanceButtonId},
+    {4, MolecularCalculatorButtonId}, {10, ThermochemistryButtonId},  {11, SolubilityProductButtonId},
+    {12, WeakAcidBaseButtonId},       {13, DictionaryButtonId},
 };
 
 struct EnglishCaption {

@@ -32,5 +32,5 @@ inline constexpr int CountsTypeBits = 6;
 // mode 0 scales counts by the amount, 1 also writes the normalised formula back,
 // 2 gives counts per formula unit. electrons -1.0 on entry asks for the
 // electron count.
-float dcalk(FormulaCounts& counts, IsotopeUsedFlags& isotopeFlags, int mode, std::string& formula, int quiet,
-            int type, int& kind, float& electrons, float& amount);
+float dcalk(FormulaCounts& counts, IsotopeUsedFlags& isotopeFlags, int mode, std::string& formula, int quiet, int type,
+            int& kind, float& electrons, float& amount);

@@ -128,7 +128,8 @@ void Cwm_EgenskaperDlg::FillElementProperties() {
     for (const DialogText& text : EnglishTexts) SetDlgItemText(text.id, text.text);
     for (const PropertyField& field : PropertyFields) SetDlgItemText(field.labelId, field.englishLabel);
   }
-  SendDlgItemMessage(PropertiesViewMode == HistoryViewMode ? HistoryViewRadioId : IsotopeViewRadioId, BM_SETCHECK, 1, 0);
+  SendDlgItemMessage(PropertiesViewMode == HistoryViewMode ? HistoryViewRadioId : IsotopeViewRadioId, BM_SETCHECK, 1,
+                     0);
   SetDlgItemText(IsotopeOrHistoryTextId, "");
   const int Z = SelectedElement;
   if (Z < 1 || Z > ElementCount) return;
@@ -154,7 +155,8 @@ void Cwm_EgenskaperDlg::ShowHistory(int Z) {
 
 void Cwm_EgenskaperDlg::ShowIsotopeTable(int Z) {
   const bool english = LanguageCode == EnglishLanguage;
-  for (const Heading& heading : IsotopeHeadings) SetDlgItemText(heading.id, english ? heading.english : heading.norwegian);
+  for (const Heading& heading : IsotopeHeadings)
+    SetDlgItemText(heading.id, english ? heading.english : heading.norwegian);
   SetDlgItemText(IsotopeOrHistoryTextId, JoinRows(IsotopeTableRows(Z)).c_str());
 }
 

@@ -46,19 +46,33 @@ constexpr std::array<PropertyRadio, PropertyRadioCount> PropertyRadios = {{
 }};
 
 constexpr std::array<int, PeriodicStaticCount> StaticIds = {
-    GroupHeadingId,         Group1LabelId,         Group2LabelId,
-    Groups3To12LabelId,     Groups13To17LabelId,   Group18LabelId,
-    LanthanidesLabelId,     ActinidesLabelId,      MeltingDegreeId,
-    BoilingDegreeId,        DensityCubeId,         CovalentExponentId,
-    AtomicRadiusExponentId, AtomicVolumeCubeId,    SpecificHeatGramExponentId,
-    SpecificHeatKelvinExponentId, ConductivityMillionId, ConductivityOhmExponentId,
-    ConductivityCmExponentId, ThermalCmExponentId, ThermalKelvinExponentId,
+    GroupHeadingId,
+    Group1LabelId,
+    Group2LabelId,
+    Groups3To12LabelId,
+    Groups13To17LabelId,
+    Group18LabelId,
+    LanthanidesLabelId,
+    ActinidesLabelId,
+    MeltingDegreeId,
+    BoilingDegreeId,
+    DensityCubeId,
+    CovalentExponentId,
+    AtomicRadiusExponentId,
+    AtomicVolumeCubeId,
+    SpecificHeatGramExponentId,
+    SpecificHeatKelvinExponentId,
+    ConductivityMillionId,
+    ConductivityOhmExponentId,
+    ConductivityCmExponentId,
+    ThermalCmExponentId,
+    ThermalKelvinExponentId,
     PhaseDegreeId,
 };
 
 // The group numbers and their heading are drawn in the small font.
-constexpr int SmallFontStatics[] = {Group1LabelId,      Groups3To12LabelId, GroupHeadingId,
-                                    Group2LabelId,      Groups13To17LabelId, Group18LabelId};
+constexpr int SmallFontStatics[] = {Group1LabelId, Groups3To12LabelId,  GroupHeadingId,
+                                    Group2LabelId, Groups13To17LabelId, Group18LabelId};
 
 struct DialogText {
   int id;
@@ -75,13 +89,16 @@ constexpr DialogText EnglishTexts[] = {
 
 // The superscripts that every redisplay writes again, in this order.
 constexpr DialogText Superscripts[] = {
-    {CovalentExponentId, "-10"}, {AtomicRadiusExponentId, "-10"}, {BoilingDegreeId, "o"},
-    {MeltingDegreeId, "o"},      {PhaseDegreeId, "o"},            {SpecificHeatGramExponentId, "-1"},
-    {ThermalCmExponentId, "-1"}, {ConductivityOhmExponentId, "-1"}, {ConductivityMillionId, "6"},
-    {AtomicVolumeCubeId, "3"},
+    {CovalentExponentId, "-10"},  {AtomicRadiusExponentId, "-10"},
+    {BoilingDegreeId, "o"},       {MeltingDegreeId, "o"},
+    {PhaseDegreeId, "o"},         {SpecificHeatGramExponentId, "-1"},
+    {ThermalCmExponentId, "-1"},  {ConductivityOhmExponentId, "-1"},
+    {ConductivityMillionId, "6"}, {AtomicVolumeCubeId, "3"},
 };
 
-bool IsSmallFontStatic(int id) { return std::find(std::begin(SmallFontStatics), std::end(SmallFontStatics), id) != std::end(SmallFontStatics); }
+bool IsSmallFontStatic(int id) {
+  return std::find(std::begin(SmallFontStatics), std::end(SmallFontStatics), id) != std::end(SmallFontStatics);
+}
 
 }  // namespace
 

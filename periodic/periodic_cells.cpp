@@ -17,7 +17,9 @@ std::string Fixed(float value) {
 }
 
 // "%f" of the value, or empty at or below the limit that marks a missing one.
-std::string FixedAbove(float value, float emptyAtOrBelow) { return value <= emptyAtOrBelow ? std::string() : Fixed(value); }
+std::string FixedAbove(float value, float emptyAtOrBelow) {
+  return value <= emptyAtOrBelow ? std::string() : Fixed(value);
+}
 
 }  // namespace
 

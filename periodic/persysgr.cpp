@@ -36,12 +36,10 @@ struct ControlText {
 };
 // The superscripts of the radio captions, in the order they are set again.
 constexpr ControlText Superscripts[] = {
-    {GraphMeltingDegreeId, "o"},         {GraphBoilingDegreeId, "o"},
-    {GraphDensityCubeId, "3"},           {CovalentRadiusPowerId, "-10"},
-    {AtomicRadiusPowerId, "-10"},   {GraphAtomicVolumeCubeId, "3"},
-    {SpecificHeatGramPowerId, "-1"}, {SpecificHeatKelvinPowerId, "-1"},
-    {ConductivityPowerId, "6"},     {ConductivityOhmPowerId, "-1"},
-    {ConductivityCentimetrePowerId, "-1"}, {ThermalKelvinPowerId, "-1"},
+    {GraphMeltingDegreeId, "o"},      {GraphBoilingDegreeId, "o"},           {GraphDensityCubeId, "3"},
+    {CovalentRadiusPowerId, "-10"},   {AtomicRadiusPowerId, "-10"},          {GraphAtomicVolumeCubeId, "3"},
+    {SpecificHeatGramPowerId, "-1"},  {SpecificHeatKelvinPowerId, "-1"},     {ConductivityPowerId, "6"},
+    {ConductivityOhmPowerId, "-1"},   {ConductivityCentimetrePowerId, "-1"}, {ThermalKelvinPowerId, "-1"},
     {ThermalCentimetrePowerId, "-1"},
 };
 
@@ -177,6 +175,4 @@ void Cwm_PERSYSGRAFDlg::DrawSymbols(CDC& dc, const PropertyGraphLayout& layout) 
   dc.SelectObject(previousFont);
 }
 
-int OpenPeriodicGraphDialog(CWnd* parent) {
-  return OpenModalDialog<Cwm_PERSYSGRAFDlg>(PersysgrafTemplateName, parent);
-}
+int OpenPeriodicGraphDialog(CWnd* parent) { return OpenModalDialog<Cwm_PERSYSGRAFDlg>(PersysgrafTemplateName, parent); }

@@ -11,14 +11,14 @@ inline constexpr int FirstGraphPropertyId = 101;  // the radio of the atomic mas
 inline constexpr int LastGraphPropertyId = 115;   // the radio of the stable isotope count
 
 inline constexpr int GraphBaselineY = 399;
-inline constexpr int GraphPlotHeight = 250;   // pixels of the whole value range
-inline constexpr int GraphLabelLift = 20;     // the label line above the axis top
+inline constexpr int GraphPlotHeight = 250;  // pixels of the whole value range
+inline constexpr int GraphLabelLift = 20;    // the label line above the axis top
 inline constexpr int GraphAxisLeft = 16;
 inline constexpr int GraphAxisRight = 610;
 inline constexpr int GraphFirstSymbolX = 20;
 inline constexpr int GraphSymbolLimitX = 620;  // symbols from here on are not drawn
 inline constexpr int GraphColumnSpacing = 13;
-inline constexpr int GraphSymbolLift = 6;      // half the symbol font's height
+inline constexpr int GraphSymbolLift = 6;  // half the symbol font's height
 
 struct MainGroupColumn {
   int baseX;
@@ -46,7 +46,7 @@ struct PropertyGraphLayout {
   float min = 0;
   int axisTop = GraphBaselineY;
   int labelY = GraphBaselineY - GraphLabelLift;  // the max label and the column headings
-  std::vector<PlacedSymbol> symbols;            // the symbols drawn, in order of atomic number
+  std::vector<PlacedSymbol> symbols;             // the symbols drawn, in order of atomic number
 };
 
 // Pixels above the baseline of a value: its share of the plot height, truncated towards zero;

@@ -24,7 +24,9 @@ DialogTemplate ClientTemplate() {
       OwnerDrawButton(Picture, ElectrochemistryButtonId, 79, 182, 35, 23),
       StaticText("   Elektrokjemi", ElectrochemistryCaptionId, 75, 206, 47, 8),
       OwnerDrawButton(Picture, SolubilityProductButtonId, 147, 182, 35, 23),
-      StaticText("L\xF8" "selighetsprodukt", SolubilityProductCaptionId, 139, 206, 53, 8),
+      StaticText("L\xF8"
+                 "selighetsprodukt",
+                 SolubilityProductCaptionId, 139, 206, 53, 8),
       OwnerDrawButton(Picture, WeakAcidBaseButtonId, 216, 182, 35, 23),
       StaticText("    Svak syre/base", WeakAcidBaseCaptionId, 206, 206, 59, 8),
       OwnerDrawButton(Picture, SpectroscopyButtonId, 216, 125, 35, 23),

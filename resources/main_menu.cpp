@@ -30,11 +30,10 @@ MenuTemplateItem Popup(const char* text, std::vector<MenuTemplateItem> items) {
 std::vector<MenuTemplateItem> MainMenu() {
   return {
       Popup("File", {Command("Setup", SetupCommand), Separator(), Command("Exit", ExitCommand)}),
-      Popup("Calculate", {Command("Molecular Calculator", MolecularCalculatorCommand), Command("Balance", BalanceCommand),
-                          Command("Thermochemistry", ThermochemistryCommand),
-                          Command("Electrochemistry", ElectrochemistryCommand),
-                          Command("Solubility Product", SolubilityProductCommand),
-                          Command("Weak acid/base", WeakAcidBaseCommand)}),
+      Popup("Calculate",
+            {Command("Molecular Calculator", MolecularCalculatorCommand), Command("Balance", BalanceCommand),
+             Command("Thermochemistry", ThermochemistryCommand), Command("Electrochemistry", ElectrochemistryCommand),
+             Command("Solubility Product", SolubilityProductCommand), Command("Weak acid/base", WeakAcidBaseCommand)}),
       Popup("Analyse", {Command("Spectroscopy", SpectroscopyCommand)}),
       Popup("Plot", {Command("Curve Fit", CurveFitCommand)}),
       Popup("Search", {Command("Dictionary", DictionaryCommand)}),

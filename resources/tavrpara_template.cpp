@@ -16,7 +16,9 @@ DialogTemplate TavrparaTemplate() {
       RadioButton("Molekylkalkulator", StartupMolecularCalculatorId, 3, 47, 67, 12, false, HiddenDisabled),
       RadioButton("Balansere", StartupBalanceId, 3, 60, 64, 12, false, HiddenDisabled),
       RadioButton("Termodynamikk", StartupThermochemistryId, 3, 73, 63, 12, false, HiddenDisabled),
-      RadioButton("L\xF8" "selighetsprodukt", StartupSolubilityProductId, 73, 21, 73, 12, false, HiddenDisabled),
+      RadioButton("L\xF8"
+                  "selighetsprodukt",
+                  StartupSolubilityProductId, 73, 21, 73, 12, false, HiddenDisabled),
       RadioButton("Syre-base", StartupWeakAcidBaseId, 73, 34, 43, 12, false, HiddenDisabled),
       RadioButton("Ordliste", StartupDictionaryId, 73, 47, 40, 12, false, HiddenDisabled),
       RadioButton("Kjemikaliedatabase", StartupChemicalsDatabaseId, 73, 60, 73, 12, false, HiddenDisabled),

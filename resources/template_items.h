@@ -15,8 +15,8 @@ DialogItemTemplate PushButton(const char* text, int id, short x, short y, short 
 DialogItemTemplate DefaultPushButton(const char* text, int id, short x, short y, short cx, short cy,
                                      DWORD shown = Shown);
 // An owner-draw button; `tabStop` false for pictures that only show.
-DialogItemTemplate OwnerDrawButton(const char* text, int id, short x, short y, short cx, short cy,
-                                   DWORD shown = Shown, bool tabStop = true);
+DialogItemTemplate OwnerDrawButton(const char* text, int id, short x, short y, short cx, short cy, DWORD shown = Shown,
+                                   bool tabStop = true);
 DialogItemTemplate StaticText(const char* text, int id, short x, short y, short cx, short cy, DWORD shown = Shown);
 DialogItemTemplate GroupBox(const char* text, int id, short x, short y, short cx, short cy, DWORD shown = Shown);
 // An automatic radio button; the first of a group starts the group.

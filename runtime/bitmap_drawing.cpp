@@ -30,8 +30,7 @@ HBITMAP LoadResourceBitmap(const std::string& name) {
   return ::LoadBitmap(resourceModule, name.c_str());
 }
 
-int DrawResourceBitmap(HDC dc, const std::string& name, int x, int y, int width, int height, DWORD rop,
-                       int mode) {
+int DrawResourceBitmap(HDC dc, const std::string& name, int x, int y, int width, int height, DWORD rop, int mode) {
   CBitmap bitmap;
   if (!bitmap.Attach(LoadResourceBitmap(name))) {
     ReportMissingPicture(CannotLoadBitmapStringId, name);

@@ -15,8 +15,7 @@ HBITMAP LoadResourceBitmap(const std::string& name);
 
 // Draws the bitmap into the target rectangle with the raster operation. A missing bitmap is
 // reported once and leaves a light-gray face. Returns 1 drawn, 0 failed.
-int DrawResourceBitmap(HDC dc, const std::string& name, int x, int y, int width, int height, DWORD rop,
-                       int mode);
+int DrawResourceBitmap(HDC dc, const std::string& name, int x, int y, int width, int height, DWORD rop, int mode);
 
 // The bitmap over the whole item rectangle; 0 when the device cannot block-transfer.
 int DrawItemBitmap(const DRAWITEMSTRUCT& item, const std::string& name, int mode);

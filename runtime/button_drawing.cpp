@@ -109,14 +109,10 @@ int Draw3DFrame(HDC dc, int left, int top, int faceWidth, int faceHeight, bool p
   CPen face(PS_SOLID, 1, fewColours ? FrameWhite : FrameFace);
   auto penFor = [&](FramePen pen) -> CPen& {
     switch (pen) {
-      case FramePen::Black:
-        return black;
-      case FramePen::Shadow:
-        return shadow;
-      case FramePen::White:
-        return white;
-      default:
-        return face;
+      case FramePen::Black: return black;
+      case FramePen::Shadow: return shadow;
+      case FramePen::White: return white;
+      default: return face;
     }
   };
   const int right = left + faceWidth + 5;
@@ -163,10 +159,9 @@ int Draw3DButton(const DRAWITEMSTRUCT& item, const std::string& name, bool isBit
 
 int DrawStateBitmapButton(const DRAWITEMSTRUCT& item, const std::string& normal, const std::string& focus,
                           const std::string& pressed, const std::string& disabled, int mode) {
-  return DrawStatePicture(item, normal, focus, pressed, disabled, true, mode,
-                          [mode](const DRAWITEMSTRUCT& each, const std::string& name) {
-                            return DrawItemBitmap(each, name, mode);
-                          });
+  return DrawStatePicture(
+      item, normal, focus, pressed, disabled, true, mode,
+      [mode](const DRAWITEMSTRUCT& each, const std::string& name) { return DrawItemBitmap(each, name, mode); });
 }
 
 int DrawStateIconButton(const DRAWITEMSTRUCT& item, const std::string& normal, const std::string& focus,

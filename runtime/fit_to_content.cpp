@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 void FitWindowToContent(HWND window, int horizontalMargin, int verticalMargin) {
   int right = 0;
   int bottom = 0;

@@ -11,11 +11,11 @@ extern const UINT PrivateMessageId;
 
 // The message's wParam.
 enum PrivateMessageCode : WPARAM {
-  ParentPaintedCode = 1,     // lParam: the parent's PAINTSTRUCT
-  ColourQueryCode = 2,       // lParam: the control's HDC; reply: the background brush or 0
-  PaneLookupCode = 3,        // lParam: pane id (low 16 bits); reply: the registered CWnd* or 0
-  PaneRegisterCode = 4,      // lParam: a PaneRecord*
-  FitToContentCode = 5,      // lParam: horizontal margin (low word), vertical margin (high word)
+  ParentPaintedCode = 1,  // lParam: the parent's PAINTSTRUCT
+  ColourQueryCode = 2,    // lParam: the control's HDC; reply: the background brush or 0
+  PaneLookupCode = 3,     // lParam: pane id (low 16 bits); reply: the registered CWnd* or 0
+  PaneRegisterCode = 4,   // lParam: a PaneRecord*
+  FitToContentCode = 5,   // lParam: horizontal margin (low word), vertical margin (high word)
   LoadAcceleratorsCode = 6,
   NoEffectCode = 7,
   RegistryQueryCode = 8,

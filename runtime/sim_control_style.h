@@ -16,8 +16,8 @@ class SimControlStyle {
   // A new font from exactly these values, sent to the control with redrawing; the previous font is
   // deleted. 0, keeping the previous font, when the font cannot be made or there is no control yet.
   BOOL SetFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
-               BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
-               BYTE pitchAndFamily, LPCSTR faceName);
+               BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
+               LPCSTR faceName);
   // An owned solid brush of the colour.
   void SetBkBrushColor(COLORREF colour);
   // An owned pattern brush of the bitmap resource; no brush when the bitmap cannot be loaded.

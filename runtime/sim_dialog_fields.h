@@ -21,7 +21,7 @@ class SimDialogFields {
   bool autoEnableMenus = true;  // menu items without a handler are disabled
   UINT helpContextId = 0;       // 0: none
   bool scrollingOn = false;
-  int horizontalPosition = 0;   // pixels
+  int horizontalPosition = 0;  // pixels
   int verticalPosition = 0;
 
  private:

@@ -28,9 +28,8 @@ void CSimGraphicButton::SetGraphic(const std::string& name, bool isBitmap, int d
   pictureName_ = name;
 }
 
-void CSimGraphicButton::SetStateImages(const std::string& normal, const std::string& focus,
-                                       const std::string& pressed, const std::string& disabled, bool isBitmap,
-                                       int drawMode) {
+void CSimGraphicButton::SetStateImages(const std::string& normal, const std::string& focus, const std::string& pressed,
+                                       const std::string& disabled, bool isBitmap, int drawMode) {
   StorePictures(PictureMode::FourState, isBitmap, drawMode);
   normalPicture_ = normal;
   focusPicture_ = focus;
@@ -57,8 +56,7 @@ void CSimGraphicButton::DrawItem(LPDRAWITEMSTRUCT item) {
       }
       return;
     case PictureMode::None:
-    case PictureMode::Painted:
-      return;
+    case PictureMode::Painted: return;
   }
 }
 

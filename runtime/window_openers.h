@@ -21,7 +21,7 @@ int OpenIndicatorsDialog(CWnd* parent);           // indikato: INDIKATORER
 int OpenConversionDialog(CWnd* parent);           // convert: CONVERT
 
 // The property graph, which the periodic table window opens; the module persysgr defines it.
-int OpenPeriodicGraphDialog(CWnd* parent);        // persysgr: PERSYSGRAF
+int OpenPeriodicGraphDialog(CWnd* parent);  // persysgr: PERSYSGRAF
 
 // The print options, which the curve-fit window opens; the shell's module printopt defines it.
-int OpenPrintOptionsDialog(CWnd* parent);         // printopt: PRINTOPT
+int OpenPrintOptionsDialog(CWnd* parent);  // printopt: PRINTOPT

@@ -27,12 +27,8 @@ constexpr std::int8_t BalanceParserMode = 2;
 constexpr ErrorCode NoErrorCode = 99;
 
 constexpr std::array<const char*, 6> Examples = {
-    "FeS2+O2>Fe3O4+SO2",
-    "2gC3H8+O2>CO2+H2O",
-    "C3H8+2mO2>CO2+H2O",
-    "5gC3H8+3gO2>CO2+H2O",
-    "2gH,C3H8+0.5mO,O2>CO2+H2O",
-    "As2S3+NaNO3+Na2CO3>Na3AsO4+Na2SO4+NaNO2+10gC,CO2",
+    "FeS2+O2>Fe3O4+SO2",   "2gC3H8+O2>CO2+H2O",         "C3H8+2mO2>CO2+H2O",
+    "5gC3H8+3gO2>CO2+H2O", "2gH,C3H8+0.5mO,O2>CO2+H2O", "As2S3+NaNO3+Na2CO3>Na3AsO4+Na2SO4+NaNO2+10gC,CO2",
 };
 
 const std::string EnglishHeadings = "Compund" + std::string(66, ' ') + "Mol" + std::string(30, ' ') + "Mass (g)";
@@ -154,9 +150,7 @@ void Cwm_BalansereDlg::CalculateBalance() {
   FormatErrorText(NoErrorCode, "");
 }
 
-void Cwm_BalansereDlg::ShowExample(UINT id) {
-  SetDlgItemText(EquationFieldId, Examples[id - FirstExampleId]);
-}
+void Cwm_BalansereDlg::ShowExample(UINT id) { SetDlgItemText(EquationFieldId, Examples[id - FirstExampleId]); }
 
 void Cwm_BalansereDlg::CopySelectedEquation() {
   const auto* listBox = static_cast<CListBox*>(GetDlgItem(EquationListId));

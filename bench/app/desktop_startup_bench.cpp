@@ -74,8 +74,7 @@ void ProgramOnTheDesktopToPaintedWindow(benchmark::State& state) {
     const auto deadline = start + std::chrono::seconds(10);
     unsigned long window = 0;
     while (window == 0 && std::chrono::steady_clock::now() < deadline) window = screen.ShownWindowNamed("TAVRIN");
-    while (!SamePicture(screen.Shown(window), painted) && std::chrono::steady_clock::now() < deadline) {
-    }
+    while (!SamePicture(screen.Shown(window), painted) && std::chrono::steady_clock::now() < deadline) {}
     state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     peakKilobytes = std::max(peakKilobytes, PeakKilobytes(program.Pid()));
     screen.AskToClose(window);

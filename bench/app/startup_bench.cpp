@@ -92,8 +92,7 @@ void ApplicationStartUpToFirstPainting(benchmark::State& state) {
     }
     state.PauseTiming();
     app.m_pMainWnd->DestroyWindow();
-    for (MSG message; PeekMessage(&message, nullptr, 0, 0, PM_REMOVE);) {
-    }
+    for (MSG message; PeekMessage(&message, nullptr, 0, 0, PM_REMOVE);) {}
     state.ResumeTiming();
   }
   Resources().Clear();

@@ -61,56 +61,55 @@ const std::vector<std::string> Corpus = {
 };
 
 void BalanceOne(benchmark::State& state, const std::string& equation, int balMid) {
-    for (auto _ : state) {
-        std::string text = equation, table;
-        int enthalpyMissing = 0, entropyMissing = 0;
-        float dH = 0.0f, dS = 0.0f;
-        const int code = BalanceEquation(2, enthalpyMissing, entropyMissing, 0, 1, balMid, 20, dH, dS, text, table);
-        benchmark::DoNotOptimize(code);
-        benchmark::DoNotOptimize(text.data());
-    }
+  for (auto _ : state) {
+    std::string text = equation, table;
+    int enthalpyMissing = 0, entropyMissing = 0;
+    float dH = 0.0f, dS = 0.0f;
+    const int code = BalanceEquation(2, enthalpyMissing, entropyMissing, 0, 1, balMid, 20, dH, dS, text, table);
+    benchmark::DoNotOptimize(code);
+    benchmark::DoNotOptimize(text.data());
+  }
 }
 
 balance::SearchProblem ProblemOf(const std::string& equation, int balMid) {
-    PreparedEquation prepared;
-    BalanceGroups groups;
-    PrepareEquation(2, equation, MaxEquationSpecies, prepared);
-    FormGroups(prepared, MaxEquationGroups, 1, balMid, 20, groups);
-    return groups.problem;
+  PreparedEquation prepared;
+  BalanceGroups groups;
+  PrepareEquation(2, equation, MaxEquationSpecies, prepared);
+  FormGroups(prepared, MaxEquationGroups, 1, balMid, 20, groups);
+  return groups.problem;
 }
 
 // The search alone, exact beside point by point, for a few equations at small bounds.
 void SearchOne(benchmark::State& state, const std::string& equation, int balMid, bool pointByPoint) {
-    const balance::SearchProblem problem = ProblemOf(equation, balMid);
-    for (auto _ : state) {
-        auto found = pointByPoint ? balance::FirstSolutionByOdometer(problem) : balance::FirstSolutionInBox(problem);
-        benchmark::DoNotOptimize(found);
-    }
+  const balance::SearchProblem problem = ProblemOf(equation, balMid);
+  for (auto _ : state) {
+    auto found = pointByPoint ? balance::FirstSolutionByOdometer(problem) : balance::FirstSolutionInBox(problem);
+    benchmark::DoNotOptimize(found);
+  }
 }
 
 const int Registered = [] {
-    for (std::size_t i = 0; i < Corpus.size(); ++i) {
-        for (int balMid : {10, 100}) {
-            const std::string name = "BalanceEquation/mid" + std::to_string(balMid) + "/" + std::to_string(i) + ":" +
-                                     Corpus[i];
-            benchmark::RegisterBenchmark(name.c_str(), BalanceOne, Corpus[i], balMid);
-        }
+  for (std::size_t i = 0; i < Corpus.size(); ++i) {
+    for (int balMid : {10, 100}) {
+      const std::string name =
+          "BalanceEquation/mid" + std::to_string(balMid) + "/" + std::to_string(i) + ":" + Corpus[i];
+      benchmark::RegisterBenchmark(name.c_str(), BalanceOne, Corpus[i], balMid);
     }
-    benchmark::RegisterBenchmark("BalanceEquation/mid300/K4Fe(CN)6", BalanceOne, Corpus[14], 300);
-    const struct {
-        std::size_t corpusIndex;
-        int balMid;
-    } searches[] = {{10, 10}, {40, 6}, {41, 6}, {42, 6}, {41, 10}};
-    for (const auto& search : searches) {
-        for (bool pointByPoint : {false, true}) {
-            const std::string name = std::string(pointByPoint ? "PointByPoint" : "ExactSearch") + "/mid" +
-                                     std::to_string(search.balMid) + "/" + Corpus[search.corpusIndex];
-            benchmark::RegisterBenchmark(name.c_str(), SearchOne, Corpus[search.corpusIndex], search.balMid,
-                                         pointByPoint)
-                ->Unit(benchmark::kMicrosecond);
-        }
+  }
+  benchmark::RegisterBenchmark("BalanceEquation/mid300/K4Fe(CN)6", BalanceOne, Corpus[14], 300);
+  const struct {
+    std::size_t corpusIndex;
+    int balMid;
+  } searches[] = {{10, 10}, {40, 6}, {41, 6}, {42, 6}, {41, 10}};
+  for (const auto& search : searches) {
+    for (bool pointByPoint : {false, true}) {
+      const std::string name = std::string(pointByPoint ? "PointByPoint" : "ExactSearch") + "/mid" +
+                               std::to_string(search.balMid) + "/" + Corpus[search.corpusIndex];
+      benchmark::RegisterBenchmark(name.c_str(), SearchOne, Corpus[search.corpusIndex], search.balMid, pointByPoint)
+          ->Unit(benchmark::kMicrosecond);
     }
-    return 0;
+  }
+  return 0;
 }();
 
 }  // namespace

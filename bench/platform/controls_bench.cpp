@@ -54,7 +54,8 @@ void Deliver(TestDriver& driver, InputEvent event) {
 // other work on the machine does not count as the field's.
 void TypeOneThousandCharactersIntoAMultiLineEdit(benchmark::State& state) {
   TestDriver driver;
-  Resources().AddDialog("NOTES", Window(Control("EDIT", kNotes, ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 4, 4, 180, 80)));
+  Resources().AddDialog("NOTES",
+                        Window(Control("EDIT", kNotes, ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 4, 4, 180, 80)));
   CDialog dialog("NOTES", nullptr);
   dialog.Create("NOTES");
   const HWND notes = GetDlgItem(dialog.m_hWnd, kNotes);
@@ -84,7 +85,8 @@ void TypeOneThousandCharactersIntoAMultiLineEdit(benchmark::State& state) {
   }
   state.counters["slowest step cpu ms"] = slowestMilliseconds;
   state.counters["characters"] = static_cast<double>(GetWindowTextLength(notes));
-  state.counters["per character"] = benchmark::Counter(1000, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per character"] =
+      benchmark::Counter(1000, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   dialog.DestroyWindow();
   Resources().Clear();
 }

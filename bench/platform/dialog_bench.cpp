@@ -31,9 +31,7 @@ DialogTemplate Grid(int count, short cx, short cy) {
     const int y = 2 + (index / columns) * 16;
     const int width = (cx - 4) / columns - 2;
     switch (index % 4) {
-      case 0:
-        dialog.items.push_back(Control("BUTTON", "Beregn", 100 + index, WS_TABSTOP, x, y, width, 14));
-        break;
+      case 0: dialog.items.push_back(Control("BUTTON", "Beregn", 100 + index, WS_TABSTOP, x, y, width, 14)); break;
       case 1:
         dialog.items.push_back(Control("BUTTON", "Valg", 100 + index, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, 12));
         break;

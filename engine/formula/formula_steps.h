@@ -15,54 +15,54 @@ inline constexpr float DeuteriumMass = 2.014f;
 
 // Error slots: code k (1 to 10) sets slot k-1; the lowest set slot is reported.
 class ErrorSlots {
-public:
-    void Set(int code) { bits_ |= 1u << (code - 1); }
-    void Clear(int code) { bits_ &= ~(1u << (code - 1)); }
-    bool Has(int code) const { return (bits_ & (1u << (code - 1))) != 0; }
-    int Lowest() const {
-        for (int code = 1; code <= 10; ++code)
-            if (Has(code)) return code;
-        return 0;
-    }
+ public:
+  void Set(int code) { bits_ |= 1u << (code - 1); }
+  void Clear(int code) { bits_ &= ~(1u << (code - 1)); }
+  bool Has(int code) const { return (bits_ & (1u << (code - 1))) != 0; }
+  int Lowest() const {
+    for (int code = 1; code <= 10; ++code)
+      if (Has(code)) return code;
+    return 0;
+  }
 
-private:
-    std::uint32_t bits_ = 0;
+ private:
+  std::uint32_t bits_ = 0;
 };
 
 // One cell of FormulaCounts: element index Z-1 and row (isotope index, or PlainElementRow).
 struct AtomCell {
-    int index = -1;
-    int row = PlainElementRow;
-    bool operator==(const AtomCell&) const = default;
+  int index = -1;
+  int row = PlainElementRow;
+  bool operator==(const AtomCell&) const = default;
 };
 
 struct Amount {
-    float moles = 1.0f;  // C
-    float grams = 0.0f;  // G
-    bool given = false;
+  float moles = 1.0f;  // C
+  float grams = 0.0f;  // G
+  bool given = false;
 };
 
 // X of the comma form "2mS,H2SO4"; index -1 when X is no symbol.
 struct CommaTarget {
-    AtomCell cell;
-    bool valid() const { return cell.index >= 0; }
+  AtomCell cell;
+  bool valid() const { return cell.index >= 0; }
 };
 
 // A mass number taken out of the text, for the symbol that ends at position.
 struct MassNumberMark {
-    std::size_t position;
-    long massNumber;
+  std::size_t position;
+  long massNumber;
 };
 
 // Atoms per formula unit, one entry per cell, in the order first met.
 struct AtomCount {
-    AtomCell cell;
-    float count;
+  AtomCell cell;
+  float count;
 };
 
 struct GroupResult {
-    float molarMass = 0.0f;
-    std::vector<AtomCount> atoms;
+  float molarMass = 0.0f;
+  std::vector<AtomCount> atoms;
 };
 
 bool IsDigit(char c);

@@ -8,85 +8,85 @@
 namespace {
 
 struct EquationLimits {
-    int species;
-    int groups;
-    bool spaced;
+  int species;
+  int groups;
+  bool spaced;
 };
 
 constexpr EquationLimits FullEquation{MaxEquationSpecies, MaxEquationGroups, true};
 constexpr EquationLimits SmallEquation{MaxSmallEquationSpecies, MaxSmallEquationGroups, false};
 
 int NoSolution() {
-    FormatErrorText(27, "");
-    return 5;
+  FormatErrorText(27, "");
+  return 5;
 }
 
 // The coefficient of every species: its group's multiplier times its ratio.
 bool Coefficients(const BalanceGroups& groups, const std::vector<int>& multipliers, std::vector<long>& coefficients) {
-    std::vector<int> multiplierOfGroup(multipliers.size());
-    for (std::size_t position = 0; position < multipliers.size(); ++position)
-        multiplierOfGroup[groups.groupAtPosition[position]] = multipliers[position];
-    coefficients.clear();
-    try {
-        for (std::size_t i = 0; i < groups.groupOf.size(); ++i) {
-            const exact::Int coefficient = exact::Mul(groups.ratioOf[i], multiplierOfGroup[groups.groupOf[i]]);
-            if (coefficient > LONG_MAX) return false;
-            coefficients.push_back(static_cast<long>(coefficient));
-        }
-    } catch (const exact::Overflow&) {
-        return false;
+  std::vector<int> multiplierOfGroup(multipliers.size());
+  for (std::size_t position = 0; position < multipliers.size(); ++position)
+    multiplierOfGroup[groups.groupAtPosition[position]] = multipliers[position];
+  coefficients.clear();
+  try {
+    for (std::size_t i = 0; i < groups.groupOf.size(); ++i) {
+      const exact::Int coefficient = exact::Mul(groups.ratioOf[i], multiplierOfGroup[groups.groupOf[i]]);
+      if (coefficient > LONG_MAX) return false;
+      coefficients.push_back(static_cast<long>(coefficient));
     }
-    return true;
+  } catch (const exact::Overflow&) {
+    return false;
+  }
+  return true;
 }
 
 int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo,
             int balMin, int balMid, int balMax, float& dH, float& dS, std::string& equation, std::string& table) {
-    if (equation.size() > EquationTextLimit) {
-        FormatErrorText(17, std::to_string(EquationTextLimit));
-        return 3;
-    }
-    PreparedEquation prepared;
-    if (const int code = PrepareEquation(mode, equation, limits.species, prepared); code != 0) return code;
-    BalanceGroups groups;
-    if (const int code = FormGroups(prepared, limits.groups, balMin, balMid, balMax, groups); code != 0) return code;
+  if (equation.size() > EquationTextLimit) {
+    FormatErrorText(17, std::to_string(EquationTextLimit));
+    return 3;
+  }
+  PreparedEquation prepared;
+  if (const int code = PrepareEquation(mode, equation, limits.species, prepared); code != 0) return code;
+  BalanceGroups groups;
+  if (const int code = FormGroups(prepared, limits.groups, balMin, balMid, balMax, groups); code != 0) return code;
 
-    const auto multipliers = balance::FirstSolutionInBox(groups.problem);
-    if (!multipliers) return NoSolution();
-    for (int multiplier : *multipliers)
-        if (multiplier < 1) return NoSolution();
-    std::vector<long> coefficients;
-    if (!Coefficients(groups, *multipliers, coefficients)) return NoSolution();
+  const auto multipliers = balance::FirstSolutionInBox(groups.problem);
+  if (!multipliers) return NoSolution();
+  for (int multiplier : *multipliers)
+    if (multiplier < 1) return NoSolution();
+  std::vector<long> coefficients;
+  if (!Coefficients(groups, *multipliers, coefficients)) return NoSolution();
 
-    std::string balanced = BalancedEquationText(prepared, coefficients, limits.spaced);
-    std::string rows;
-    ThermoSums sums;
-    if (const int code = AmountsTable(prepared, coefficients, thermo == 1, rows, sums); code != 0) return code;
-    if (thermo == 1) balanced += HeatTerm(sums);
-    if (balanced.size() > EquationTextLimit) {
-        FormatErrorText(17, std::to_string(EquationTextLimit));
-        return 3;
-    }
-    if (thermo == 1) {
-        if (sums.enthalpyMissing) enthalpyMissing = 1;
-        if (sums.entropyMissing) entropyMissing = 1;
-        dH = static_cast<float>(-sums.enthalpy);
-        dS = static_cast<float>(sums.entropy);
-    }
-    equation = std::move(balanced);
-    table = std::move(rows);
-    return 0;
+  std::string balanced = BalancedEquationText(prepared, coefficients, limits.spaced);
+  std::string rows;
+  ThermoSums sums;
+  if (const int code = AmountsTable(prepared, coefficients, thermo == 1, rows, sums); code != 0) return code;
+  if (thermo == 1) balanced += HeatTerm(sums);
+  if (balanced.size() > EquationTextLimit) {
+    FormatErrorText(17, std::to_string(EquationTextLimit));
+    return 3;
+  }
+  if (thermo == 1) {
+    if (sums.enthalpyMissing) enthalpyMissing = 1;
+    if (sums.entropyMissing) entropyMissing = 1;
+    dH = static_cast<float>(-sums.enthalpy);
+    dS = static_cast<float>(sums.entropy);
+  }
+  equation = std::move(balanced);
+  table = std::move(rows);
+  return 0;
 }
 
 }  // namespace
 
 int BalanceEquation(std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo, int balMin, int balMid,
                     int balMax, float& dH, float& dS, std::string& equation, std::string& table) {
-    return Balance(FullEquation, mode, enthalpyMissing, entropyMissing, thermo, balMin, balMid, balMax, dH, dS,
-                   equation, table);
+  return Balance(FullEquation, mode, enthalpyMissing, entropyMissing, thermo, balMin, balMid, balMax, dH, dS, equation,
+                 table);
 }
 
 int BalanceEquationSix(std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo, int balMin, int balMid,
                        int balMax, float& dH, float& dS, std::string& equation, std::string& table) {
-    return Balance(SmallEquation, mode, enthalpyMissing, entropyMissing, thermo, balMin, balMid, balMax, dH, dS,
-                   equation, table);
+  return Balance(SmallEquation, mode, enthalpyMissing, entropyMissing, thermo, balMin, balMid, balMax, dH, dS, equation,
+                 table);
 }

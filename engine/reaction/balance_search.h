@@ -28,10 +28,10 @@
 namespace balance {
 
 struct SearchProblem {
-    std::vector<std::vector<exact::Int>> rows;  // one per element and one for the electrons; a column per position
-    int positions = 0;
-    int lowest = 1;
-    int highest = 10;
+  std::vector<std::vector<exact::Int>> rows;  // one per element and one for the electrons; a column per position
+  int positions = 0;
+  int lowest = 1;
+  int highest = 10;
 };
 
 // The multipliers by search position, or empty when the box holds no solution.

@@ -9,23 +9,23 @@
 // equation text: the checks, the formula parser's results and the names.
 
 struct EquationSpecies {
-    std::string text;         // as typed, without its phase
-    std::string displayName;  // without its amount prefix; "(2H2O)" when it begins with a number
-    std::string phase;
-    bool product = false;
-    std::vector<std::pair<int, float>> elementCounts;  // Z and atoms per formula unit
-    float electrons = 0.0f;                           // per formula unit, negated for products
-    float molarMass = 0.0f;
-    float availableMoles = 0.0f;
-    float availableMass = 0.0f;  // the mass of the available amount
+  std::string text;         // as typed, without its phase
+  std::string displayName;  // without its amount prefix; "(2H2O)" when it begins with a number
+  std::string phase;
+  bool product = false;
+  std::vector<std::pair<int, float>> elementCounts;  // Z and atoms per formula unit
+  float electrons = 0.0f;                            // per formula unit, negated for products
+  float molarMass = 0.0f;
+  float availableMoles = 0.0f;
+  float availableMass = 0.0f;  // the mass of the available amount
 };
 
 struct PreparedEquation {
-    std::vector<EquationSpecies> species;  // in written order
-    int reactants = 0;
-    bool reversed = false;  // the engine takes the species last first
-    bool anyAmountPrefix = false;
-    int reference = 0;  // the species with the fewest available moles
+  std::vector<EquationSpecies> species;  // in written order
+  int reactants = 0;
+  bool reversed = false;  // the engine takes the species last first
+  bool anyAmountPrefix = false;
+  int reference = 0;  // the species with the fewest available moles
 };
 
 // Steps up to the balancing: parse, check lengths, call the formula parser for

@@ -5,66 +5,66 @@
 namespace exact {
 
 Fraction Reduced(Int numerator, Int denominator) {
-    if (denominator < 0) {
-        numerator = Sub(0, numerator);
-        denominator = Sub(0, denominator);
-    }
-    const Int divisor = Gcd(numerator, denominator);
-    if (divisor > 1) {
-        numerator /= divisor;
-        denominator /= divisor;
-    }
-    return {numerator, denominator};
+  if (denominator < 0) {
+    numerator = Sub(0, numerator);
+    denominator = Sub(0, denominator);
+  }
+  const Int divisor = Gcd(numerator, denominator);
+  if (divisor > 1) {
+    numerator /= divisor;
+    denominator /= divisor;
+  }
+  return {numerator, denominator};
 }
 
 Fraction Plus(const Fraction& a, const Fraction& b) {
-    return Reduced(Add(Mul(a.numerator, b.denominator), Mul(b.numerator, a.denominator)),
-                   Mul(a.denominator, b.denominator));
+  return Reduced(Add(Mul(a.numerator, b.denominator), Mul(b.numerator, a.denominator)),
+                 Mul(a.denominator, b.denominator));
 }
 
 Fraction Times(const Fraction& a, const Fraction& b) {
-    return Reduced(Mul(a.numerator, b.numerator), Mul(a.denominator, b.denominator));
+  return Reduced(Mul(a.numerator, b.numerator), Mul(a.denominator, b.denominator));
 }
 
 Fraction Quotient(const Fraction& a, const Fraction& b) {
-    return Reduced(Mul(a.numerator, b.denominator), Mul(a.denominator, b.numerator));
+  return Reduced(Mul(a.numerator, b.denominator), Mul(a.denominator, b.numerator));
 }
 
 std::optional<Fraction> FractionOfCount(float value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    constexpr long double MaxDenominator = 1e6L;
-    const long double target = value;
-    if (std::fabs(target) >= 0x1p100L) return std::nullopt;
-    // Whole numbers, and every float beyond 2^24, are integers already.
-    if (std::floor(target) == target) return Fraction{static_cast<Int>(target), 1};
-    // Continued-fraction convergents of the value, until one rounds back to it.
-    long double rest = target;
-    Int previousNumerator = 1, previousDenominator = 0;
-    Int numerator = static_cast<Int>(std::floor(rest)), denominator = 1;
-    while (true) {
-        if (static_cast<float>(static_cast<long double>(numerator) / static_cast<long double>(denominator)) == value)
-            return Reduced(numerator, denominator);
-        const long double fractional = rest - std::floor(rest);
-        if (fractional == 0.0L) break;
-        rest = 1.0L / fractional;
-        if (rest > MaxDenominator) break;
-        const Int term = static_cast<Int>(std::floor(rest));
-        const Int nextNumerator = Add(Mul(term, numerator), previousNumerator);
-        const Int nextDenominator = Add(Mul(term, denominator), previousDenominator);
-        if (static_cast<long double>(nextDenominator) > MaxDenominator) break;
-        previousNumerator = numerator;
-        previousDenominator = denominator;
-        numerator = nextNumerator;
-        denominator = nextDenominator;
-    }
-    // No short fraction gives the float back: take its exact binary value.
-    int exponent = 0;
-    const long double mantissa = std::frexp(target, &exponent);
-    const Int scaled = static_cast<Int>(std::ldexp(mantissa, 24));
-    exponent -= 24;
-    if (exponent >= 0) return Fraction{Mul(scaled, static_cast<Int>(1) << exponent), 1};
-    if (-exponent > 100) return std::nullopt;
-    return Reduced(scaled, static_cast<Int>(1) << -exponent);
+  if (!std::isfinite(value)) return std::nullopt;
+  constexpr long double MaxDenominator = 1e6L;
+  const long double target = value;
+  if (std::fabs(target) >= 0x1p100L) return std::nullopt;
+  // Whole numbers, and every float beyond 2^24, are integers already.
+  if (std::floor(target) == target) return Fraction{static_cast<Int>(target), 1};
+  // Continued-fraction convergents of the value, until one rounds back to it.
+  long double rest = target;
+  Int previousNumerator = 1, previousDenominator = 0;
+  Int numerator = static_cast<Int>(std::floor(rest)), denominator = 1;
+  while (true) {
+    if (static_cast<float>(static_cast<long double>(numerator) / static_cast<long double>(denominator)) == value)
+      return Reduced(numerator, denominator);
+    const long double fractional = rest - std::floor(rest);
+    if (fractional == 0.0L) break;
+    rest = 1.0L / fractional;
+    if (rest > MaxDenominator) break;
+    const Int term = static_cast<Int>(std::floor(rest));
+    const Int nextNumerator = Add(Mul(term, numerator), previousNumerator);
+    const Int nextDenominator = Add(Mul(term, denominator), previousDenominator);
+    if (static_cast<long double>(nextDenominator) > MaxDenominator) break;
+    previousNumerator = numerator;
+    previousDenominator = denominator;
+    numerator = nextNumerator;
+    denominator = nextDenominator;
+  }
+  // No short fraction gives the float back: take its exact binary value.
+  int exponent = 0;
+  const long double mantissa = std::frexp(target, &exponent);
+  const Int scaled = static_cast<Int>(std::ldexp(mantissa, 24));
+  exponent -= 24;
+  if (exponent >= 0) return Fraction{Mul(scaled, static_cast<Int>(1) << exponent), 1};
+  if (-exponent > 100) return std::nullopt;
+  return Reduced(scaled, static_cast<Int>(1) << -exponent);
 }
 
 }  // namespace exact

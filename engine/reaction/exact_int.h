@@ -15,56 +15,56 @@ using Int = __int128;
 struct Overflow {};
 
 inline Int Add(Int a, Int b) {
-    Int sum;
-    if (__builtin_add_overflow(a, b, &sum)) throw Overflow{};
-    return sum;
+  Int sum;
+  if (__builtin_add_overflow(a, b, &sum)) throw Overflow{};
+  return sum;
 }
 
 inline Int Sub(Int a, Int b) {
-    Int difference;
-    if (__builtin_sub_overflow(a, b, &difference)) throw Overflow{};
-    return difference;
+  Int difference;
+  if (__builtin_sub_overflow(a, b, &difference)) throw Overflow{};
+  return difference;
 }
 
 inline Int Mul(Int a, Int b) {
-    Int product;
-    if (__builtin_mul_overflow(a, b, &product)) throw Overflow{};
-    return product;
+  Int product;
+  if (__builtin_mul_overflow(a, b, &product)) throw Overflow{};
+  return product;
 }
 
 inline Int Abs(Int a) {
-    if (a < 0) return Sub(0, a);
-    return a;
+  if (a < 0) return Sub(0, a);
+  return a;
 }
 
 inline Int Gcd(Int a, Int b) {
-    a = Abs(a);
-    b = Abs(b);
-    while (b != 0) {
-        const Int rest = a % b;
-        a = b;
-        b = rest;
-    }
-    return a;
+  a = Abs(a);
+  b = Abs(b);
+  while (b != 0) {
+    const Int rest = a % b;
+    a = b;
+    b = rest;
+  }
+  return a;
 }
 
 // Largest integer not above a / b, and smallest not below it (b != 0).
 inline Int FloorDiv(Int a, Int b) {
-    Int quotient = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) quotient = Sub(quotient, 1);
-    return quotient;
+  Int quotient = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0))) quotient = Sub(quotient, 1);
+  return quotient;
 }
 
 inline Int CeilDiv(Int a, Int b) {
-    Int quotient = a / b;
-    if ((a % b != 0) && ((a < 0) == (b < 0))) quotient = Add(quotient, 1);
-    return quotient;
+  Int quotient = a / b;
+  if ((a % b != 0) && ((a < 0) == (b < 0))) quotient = Add(quotient, 1);
+  return quotient;
 }
 
 // A fraction p / q with q > 0, in lowest terms.
 struct Fraction {
-    Int numerator = 0;
-    Int denominator = 1;
+  Int numerator = 0;
+  Int denominator = 1;
 };
 
 Fraction Reduced(Int numerator, Int denominator);

@@ -6,75 +6,75 @@
 namespace {
 
 bool Removes(EditOperation operation) {
-    return operation == EditOperation::Delete || operation == EditOperation::Replace;
+  return operation == EditOperation::Delete || operation == EditOperation::Replace;
 }
 
 int InsertionIndex(const EditPlace& place) {
-    if (place.filledEmptyList) return 0;
-    return place.selected + (place.operation == EditOperation::Before ? -1 : 1);
+  if (place.filledEmptyList) return 0;
+  return place.selected + (place.operation == EditOperation::Before ? -1 : 1);
 }
 
 }  // namespace
 
 std::optional<std::vector<std::string>> EditedRecordLines(const std::vector<std::string>& lines, const EditPlace& place,
-                                                         const std::vector<std::string>& newRecord) {
-    const bool inserts = place.operation != EditOperation::Delete;
-    const bool removes = Removes(place.operation) && !place.filledEmptyList;
-    const int insertAfter = InsertionIndex(place);
-    if (removes && (place.selected < 0 || place.selected >= static_cast<int>(RecordsOf(lines).size())))
-        return std::nullopt;
-    std::vector<std::string> edited;
-    int separators = -1;
-    bool inserted = false;
-    for (const auto& line : lines) {
-        const bool separator = IsSeparatorLine(line);
-        if (separator) ++separators;
-        if (!(removes && separators == place.selected)) edited.push_back(line);
-        if (separator && inserts && !inserted && separators == insertAfter) {
-            edited.insert(edited.end(), newRecord.begin(), newRecord.end());
-            edited.emplace_back(RecordSeparatorLine);
-            ++separators;
-            inserted = true;
-        }
+                                                          const std::vector<std::string>& newRecord) {
+  const bool inserts = place.operation != EditOperation::Delete;
+  const bool removes = Removes(place.operation) && !place.filledEmptyList;
+  const int insertAfter = InsertionIndex(place);
+  if (removes && (place.selected < 0 || place.selected >= static_cast<int>(RecordsOf(lines).size())))
+    return std::nullopt;
+  std::vector<std::string> edited;
+  int separators = -1;
+  bool inserted = false;
+  for (const auto& line : lines) {
+    const bool separator = IsSeparatorLine(line);
+    if (separator) ++separators;
+    if (!(removes && separators == place.selected)) edited.push_back(line);
+    if (separator && inserts && !inserted && separators == insertAfter) {
+      edited.insert(edited.end(), newRecord.begin(), newRecord.end());
+      edited.emplace_back(RecordSeparatorLine);
+      ++separators;
+      inserted = true;
     }
-    if (inserts && !inserted) return std::nullopt;
-    return edited;
+  }
+  if (inserts && !inserted) return std::nullopt;
+  return edited;
 }
 
 std::optional<std::vector<std::string>> EditedListLines(const std::vector<std::string>& lines, const EditPlace& place,
-                                                       const std::string& newLine) {
-    const bool inserts = place.operation != EditOperation::Delete;
-    const bool removes = Removes(place.operation) && !place.filledEmptyList;
-    const int insertAt = InsertionIndex(place);
-    if (inserts && (insertAt < 0 || insertAt > static_cast<int>(lines.size()))) return std::nullopt;
-    if (removes && (place.selected < 0 || place.selected >= static_cast<int>(lines.size()))) return std::nullopt;
-    std::vector<std::string> edited;
-    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-        if (inserts && i == insertAt) edited.push_back(newLine);
-        if (!(removes && i == place.selected)) edited.push_back(lines[i]);
-    }
-    if (inserts && insertAt == static_cast<int>(lines.size())) edited.push_back(newLine);
-    return edited;
+                                                        const std::string& newLine) {
+  const bool inserts = place.operation != EditOperation::Delete;
+  const bool removes = Removes(place.operation) && !place.filledEmptyList;
+  const int insertAt = InsertionIndex(place);
+  if (inserts && (insertAt < 0 || insertAt > static_cast<int>(lines.size()))) return std::nullopt;
+  if (removes && (place.selected < 0 || place.selected >= static_cast<int>(lines.size()))) return std::nullopt;
+  std::vector<std::string> edited;
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    if (inserts && i == insertAt) edited.push_back(newLine);
+    if (!(removes && i == place.selected)) edited.push_back(lines[i]);
+  }
+  if (inserts && insertAt == static_cast<int>(lines.size())) edited.push_back(newLine);
+  return edited;
 }
 
 RewriteResult WriteTableLines(std::string_view programPath, const std::vector<std::string>& lines) {
-    std::string contents;
-    for (const auto& line : lines) contents += line + '\n';
-    return platform::RewriteFileSafely(programPath, contents) ? RewriteResult::Written : RewriteResult::WriteFailed;
+  std::string contents;
+  for (const auto& line : lines) contents += line + '\n';
+  return platform::RewriteFileSafely(programPath, contents) ? RewriteResult::Written : RewriteResult::WriteFailed;
 }
 
 RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const EditPlace& place,
                            const std::vector<std::string>& newLines) {
-    auto file = platform::ReadFileLines(programPath);
-    if (file.status == platform::FileReadStatus::ReadOnly || file.status == platform::FileReadStatus::Unreadable)
-        return RewriteResult::NotWritable;
-    std::optional<std::vector<std::string>> edited;
-    if (shape == TableShape::RecordFile) {
-        if (file.lines.empty()) file.lines.emplace_back(RecordSeparatorLine);
-        edited = EditedRecordLines(file.lines, place, newLines);
-    } else {
-        edited = EditedListLines(file.lines, place, newLines.empty() ? std::string() : newLines.front());
-    }
-    if (!edited) return RewriteResult::Mismatch;
-    return WriteTableLines(programPath, *edited);
+  auto file = platform::ReadFileLines(programPath);
+  if (file.status == platform::FileReadStatus::ReadOnly || file.status == platform::FileReadStatus::Unreadable)
+    return RewriteResult::NotWritable;
+  std::optional<std::vector<std::string>> edited;
+  if (shape == TableShape::RecordFile) {
+    if (file.lines.empty()) file.lines.emplace_back(RecordSeparatorLine);
+    edited = EditedRecordLines(file.lines, place, newLines);
+  } else {
+    edited = EditedListLines(file.lines, place, newLines.empty() ? std::string() : newLines.front());
+  }
+  if (!edited) return RewriteResult::Mismatch;
+  return WriteTableLines(programPath, *edited);
 }

@@ -16,9 +16,9 @@ enum class TableShape { RecordFile, ListFile };
 // filledEmptyList is set when the new key is the list's first entry, so the
 // new record or line goes first.
 struct EditPlace {
-    EditOperation operation = EditOperation::After;
-    int selected = 0;
-    bool filledEmptyList = false;
+  EditOperation operation = EditOperation::After;
+  int selected = 0;
+  bool filledEmptyList = false;
 };
 
 // The lines of a record file after the edit: Before puts the new record in
@@ -27,17 +27,17 @@ struct EditPlace {
 // when the file does not hold the records the list shows (the selected record
 // or the place of the new one is missing), so nothing is written.
 std::optional<std::vector<std::string>> EditedRecordLines(const std::vector<std::string>& lines, const EditPlace& place,
-                                                         const std::vector<std::string>& newRecord);
+                                                          const std::vector<std::string>& newRecord);
 
 // The same for a list file, one entry a line.
 std::optional<std::vector<std::string>> EditedListLines(const std::vector<std::string>& lines, const EditPlace& place,
-                                                       const std::string& newLine);
+                                                        const std::string& newLine);
 
 enum class RewriteResult {
-    Written,
-    NotWritable,  // the table exists but may not be changed or cannot be read: left as it was
-    Mismatch,     // the table does not hold what the list shows: left as it was
-    WriteFailed,  // the new file could not be written or put in place: the old one stands
+  Written,
+  NotWritable,  // the table exists but may not be changed or cannot be read: left as it was
+  Mismatch,     // the table does not hold what the list shows: left as it was
+  WriteFailed,  // the new file could not be written or put in place: the old one stands
 };
 
 // Reads the table, applies the edit and writes it back through a temporary

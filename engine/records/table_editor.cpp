@@ -11,182 +11,186 @@ bool English() { return LanguageCode == EnglishLanguage; }
 
 // A field written into a record never begins with the separator mark.
 std::string FieldLine(std::string text, std::size_t limit) {
-    if (text.size() > limit) text.resize(limit);
-    if (!text.empty() && text.front() == RecordSeparatorMark) text.front() = ' ';
-    return text;
+  if (text.size() > limit) text.resize(limit);
+  if (!text.empty() && text.front() == RecordSeparatorMark) text.front() = ' ';
+  return text;
 }
 
 std::vector<std::string> NewRecord(const TableEditorConfig& config, const std::string& key,
                                    const std::vector<std::string>& fields) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < config.frame.size(); ++i) {
-        const RecordLineSource& source = config.frame[i];
-        if (static_cast<int>(i) + 1 == config.keyLine) {
-            lines.push_back(key);
-        } else if (source.kind == RecordLineSource::Kind::Field) {
-            const std::string& text = static_cast<std::size_t>(source.field) < fields.size() ? fields[source.field] : "";
-            lines.push_back(FieldLine(source.multiLine ? StoredFieldText(text) : text, source.limit));
-        } else if (source.kind == RecordLineSource::Kind::Fixed) {
-            lines.emplace_back(source.text);
-        } else {
-            lines.emplace_back();
-        }
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < config.frame.size(); ++i) {
+    const RecordLineSource& source = config.frame[i];
+    if (static_cast<int>(i) + 1 == config.keyLine) {
+      lines.push_back(key);
+    } else if (source.kind == RecordLineSource::Kind::Field) {
+      const std::string& text = static_cast<std::size_t>(source.field) < fields.size() ? fields[source.field] : "";
+      lines.push_back(FieldLine(source.multiLine ? StoredFieldText(text) : text, source.limit));
+    } else if (source.kind == RecordLineSource::Kind::Fixed) {
+      lines.emplace_back(source.text);
+    } else {
+      lines.emplace_back();
     }
-    return lines;
+  }
+  return lines;
 }
 
 RewriteResult Rewrite(const TableEditorConfig& config, const EditPlace& place, const std::vector<std::string>& lines) {
-    if (config.setsListFileChanged) ListFileChanged = 1;
-    return RewriteTable(config.fileName, config.shape, place, lines);
+  if (config.setsListFileChanged) ListFileChanged = 1;
+  return RewriteTable(config.fileName, config.shape, place, lines);
 }
 
 EditResult ReportFailure(const TableEditorConfig& config, EditorMessages& messages) {
-    messages.Show(EditorMessageText(config, EditorMessage::RewriteFailed));
-    return EditResult::Failed;
+  messages.Show(EditorMessageText(config, EditorMessage::RewriteFailed));
+  return EditResult::Failed;
 }
 
 }  // namespace
 
 std::string EditorMessageText(const TableEditorConfig& config, EditorMessage message) {
-    switch (message) {
-        case EditorMessage::MissingHighlight:
-            if (!English()) return "LISTETILF\xD8RINGSFEIL\n\nEtt listeelement m\xE5 v\xE6re merket\nved listetilf\xF8yning!";
-            return std::string("MISSING HIGHLIGHT\n\nOne of the list box elements must be\nhighlighted ") +
-                   (config.highlightBeforeOptions ? "before using add/delete options!" : "during add/delete!");
-        case EditorMessage::DuplicationWarning:
-            if (!English())
-                return std::string("DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen ") +
-                       config.duplicateNounNorwegian + "\nsom fra f\xF8r befinner seg i listen!\n\n";
-            return std::string("DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box ") +
-                   config.duplicateNounEnglish + "!\n\n";
-        case EditorMessage::IllegalNumber:
-            if (!English()) return "TALLFEIL\n\nTAVRIN har registrert ugyldige tall\neller feilaktig bruk av tallfelt!";
-            return "ILLEGAL NUMBER\n\nIllegal number or erroneous\nuse of number field!";
-        case EditorMessage::RewriteFailed:
-            if (!English()) return "FILFEIL\n\nTabellen kunne ikke skrives\nog er uendret!";
-            return "FILE ERROR\n\nThe table could not be written\nand is unchanged!";
-    }
-    return {};
+  switch (message) {
+    case EditorMessage::MissingHighlight:
+      if (!English()) return "LISTETILF\xD8RINGSFEIL\n\nEtt listeelement m\xE5 v\xE6re merket\nved listetilf\xF8yning!";
+      return std::string("MISSING HIGHLIGHT\n\nOne of the list box elements must be\nhighlighted ") +
+             (config.highlightBeforeOptions ? "before using add/delete options!" : "during add/delete!");
+    case EditorMessage::DuplicationWarning:
+      if (!English())
+        return std::string("DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen ") +
+               config.duplicateNounNorwegian + "\nsom fra f\xF8r befinner seg i listen!\n\n";
+      return std::string("DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box ") +
+             config.duplicateNounEnglish + "!\n\n";
+    case EditorMessage::IllegalNumber:
+      if (!English()) return "TALLFEIL\n\nTAVRIN har registrert ugyldige tall\neller feilaktig bruk av tallfelt!";
+      return "ILLEGAL NUMBER\n\nIllegal number or erroneous\nuse of number field!";
+    case EditorMessage::RewriteFailed:
+      if (!English()) return "FILFEIL\n\nTabellen kunne ikke skrives\nog er uendret!";
+      return "FILE ERROR\n\nThe table could not be written\nand is unchanged!";
+  }
+  return {};
 }
 
 void LoadEditorList(const TableEditorConfig& config, EditorList& list) {
-    list.Clear();
-    if (config.shape == TableShape::ListFile) {
-        for (const auto& entry : ReadListFile(config.fileName)) list.Insert(list.Count(), entry);
-    } else {
-        for (const auto& record : ReadRecordFile(config.fileName))
-            list.Insert(list.Count(), RecordLine(record, config.keyLine));
-    }
-    if (list.Count() > 0) list.Select(0);
+  list.Clear();
+  if (config.shape == TableShape::ListFile) {
+    for (const auto& entry : ReadListFile(config.fileName)) list.Insert(list.Count(), entry);
+  } else {
+    for (const auto& record : ReadRecordFile(config.fileName))
+      list.Insert(list.Count(), RecordLine(record, config.keyLine));
+  }
+  if (list.Count() > 0) list.Select(0);
 }
 
 std::vector<std::string> ReadEditorRecord(const TableEditorConfig& config, int index) {
-    const auto records = ReadRecordFile(config.fileName);
-    if (index < 0 || index >= static_cast<int>(records.size())) return {};
-    return records[static_cast<std::size_t>(index)];
+  const auto records = ReadRecordFile(config.fileName);
+  if (index < 0 || index >= static_cast<int>(records.size())) return {};
+  return records[static_cast<std::size_t>(index)];
 }
 
 std::vector<std::string> FindEditorRecord(const TableEditorConfig& config, std::string_view key) {
-    for (auto& record : ReadRecordFile(config.fileName))
-        if (RecordLine(record, config.keyLine) == key) return std::move(record);
-    return {};
+  for (auto& record : ReadRecordFile(config.fileName))
+    if (RecordLine(record, config.keyLine) == key) return std::move(record);
+  return {};
 }
 
 std::string ShownFieldText(std::string_view stored) {
-    std::string shown;
-    for (char c : stored) {
-        if (c == FieldLineBreak) shown += "\r\n";
-        else shown += c;
-    }
-    return shown;
+  std::string shown;
+  for (char c : stored) {
+    if (c == FieldLineBreak)
+      shown += "\r\n";
+    else
+      shown += c;
+  }
+  return shown;
 }
 
 std::string StoredFieldText(std::string_view shown) {
-    std::string stored;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
-        stored += shown[i] == '\n' ? FieldLineBreak : shown[i];
-    }
-    return stored;
+  std::string stored;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
+    stored += shown[i] == '\n' ? FieldLineBreak : shown[i];
+  }
+  return stored;
 }
 
 EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorMessages& messages,
                       EditOperation operation, std::string& key, const std::vector<std::string>& fields) {
-    if (config.shape == TableShape::RecordFile) key = FieldLine(key, config.keyLimit);
-    else if (key.size() > config.keyLimit) key.resize(config.keyLimit);
+  if (config.shape == TableShape::RecordFile)
+    key = FieldLine(key, config.keyLimit);
+  else if (key.size() > config.keyLimit)
+    key.resize(config.keyLimit);
 
-    const int count = list.Count();
-    const std::vector<int> selection = list.SelectedIndexes();
-    if (count > 0 && selection.size() != 1) {
-        messages.Show(EditorMessageText(config, EditorMessage::MissingHighlight));
-        return EditResult::Refused;
-    }
-    const int selected = count > 0 ? selection.front() : 0;
-    const int found = list.FindExact(key);
-    if (found >= 0 && (operation != EditOperation::Replace || found != selected)) {
-        messages.Show(EditorMessageText(config, EditorMessage::DuplicationWarning));
-        return EditResult::Refused;
-    }
+  const int count = list.Count();
+  const std::vector<int> selection = list.SelectedIndexes();
+  if (count > 0 && selection.size() != 1) {
+    messages.Show(EditorMessageText(config, EditorMessage::MissingHighlight));
+    return EditResult::Refused;
+  }
+  const int selected = count > 0 ? selection.front() : 0;
+  const int found = list.FindExact(key);
+  if (found >= 0 && (operation != EditOperation::Replace || found != selected)) {
+    messages.Show(EditorMessageText(config, EditorMessage::DuplicationWarning));
+    return EditResult::Refused;
+  }
 
-    EditPlace place{operation, selected, count == 0};
-    int insertedAt = 0;
+  EditPlace place{operation, selected, count == 0};
+  int insertedAt = 0;
+  if (place.filledEmptyList) {
+    list.Clear();
+    list.Insert(0, key);
+    list.Select(0);
+  } else {
+    insertedAt = operation == EditOperation::Before ? selected : selected + 1;
+    list.Insert(insertedAt, key);
+    if (operation == EditOperation::Before) place.selected = selected + 1;
+  }
+
+  const std::vector<std::string> lines =
+      config.shape == TableShape::ListFile ? std::vector<std::string>{key} : NewRecord(config, key, fields);
+  if (Rewrite(config, place, lines) != RewriteResult::Written) {
     if (place.filledEmptyList) {
-        list.Clear();
-        list.Insert(0, key);
-        list.Select(0);
+      list.Clear();
     } else {
-        insertedAt = operation == EditOperation::Before ? selected : selected + 1;
-        list.Insert(insertedAt, key);
-        if (operation == EditOperation::Before) place.selected = selected + 1;
+      list.Remove(insertedAt);
+      list.Select(selected);
     }
+    return ReportFailure(config, messages);
+  }
 
-    const std::vector<std::string> lines =
-        config.shape == TableShape::ListFile ? std::vector<std::string>{key} : NewRecord(config, key, fields);
-    if (Rewrite(config, place, lines) != RewriteResult::Written) {
-        if (place.filledEmptyList) {
-            list.Clear();
-        } else {
-            list.Remove(insertedAt);
-            list.Select(selected);
-        }
-        return ReportFailure(config, messages);
-    }
-
-    if (operation == EditOperation::Replace && !place.filledEmptyList) {
-        list.Remove(selected);
-        list.Select(list.Count() < 2 ? 0 : selected);
-    } else {
-        list.Select(insertedAt);
-    }
-    return EditResult::Done;
+  if (operation == EditOperation::Replace && !place.filledEmptyList) {
+    list.Remove(selected);
+    list.Select(list.Count() < 2 ? 0 : selected);
+  } else {
+    list.Select(insertedAt);
+  }
+  return EditResult::Done;
 }
 
 EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, EditorMessages& messages) {
-    if (config.setsListFileChanged) ListFileChanged = 1;
-    const int count = list.Count();
-    if (count == 0) return EditResult::Done;
-    const std::vector<int> selection = list.SelectedIndexes();
-    if (selection.size() != 1) {
-        messages.Show(EditorMessageText(config, EditorMessage::MissingHighlight));
-        return EditResult::Refused;
-    }
-    const int selected = selection.front();
-    RewriteResult result;
-    if (config.emptyRecordAfterLastDelete && count == 1) {
-        std::vector<std::string> lines{RecordSeparatorLine};
-        lines.resize(config.frame.size() + 1);
-        lines.emplace_back(RecordSeparatorLine);
-        result = WriteTableLines(config.fileName, lines);
-    } else {
-        result = Rewrite(config, {EditOperation::Delete, selected, false}, {});
-    }
-    if (result != RewriteResult::Written) return ReportFailure(config, messages);
+  if (config.setsListFileChanged) ListFileChanged = 1;
+  const int count = list.Count();
+  if (count == 0) return EditResult::Done;
+  const std::vector<int> selection = list.SelectedIndexes();
+  if (selection.size() != 1) {
+    messages.Show(EditorMessageText(config, EditorMessage::MissingHighlight));
+    return EditResult::Refused;
+  }
+  const int selected = selection.front();
+  RewriteResult result;
+  if (config.emptyRecordAfterLastDelete && count == 1) {
+    std::vector<std::string> lines{RecordSeparatorLine};
+    lines.resize(config.frame.size() + 1);
+    lines.emplace_back(RecordSeparatorLine);
+    result = WriteTableLines(config.fileName, lines);
+  } else {
+    result = Rewrite(config, {EditOperation::Delete, selected, false}, {});
+  }
+  if (result != RewriteResult::Written) return ReportFailure(config, messages);
 
-    list.Remove(selected);
-    if (count < 2) {
-        list.Clear();
-    } else {
-        list.Select(selected < list.Count() ? selected : list.Count() - 1);
-    }
-    return EditResult::Done;
+  list.Remove(selected);
+  if (count < 2) {
+    list.Clear();
+  } else {
+    list.Select(selected < list.Count() ? selected : list.Count() - 1);
+  }
+  return EditResult::Done;
 }

@@ -15,24 +15,24 @@
 
 // The editor's list box, as a list box of single selection answers it.
 class EditorList {
-public:
-    virtual ~EditorList() = default;
-    virtual int Count() const = 0;
-    virtual std::vector<int> SelectedIndexes() const = 0;
-    // The first entry equal to text without regard to case, searched from the start; -1 when none.
-    virtual int FindExact(std::string_view text) const = 0;
-    // Inserts before index; index Count() appends.
-    virtual void Insert(int index, std::string_view text) = 0;
-    virtual void Remove(int index) = 0;
-    virtual void Select(int index) = 0;
-    virtual void Clear() = 0;
+ public:
+  virtual ~EditorList() = default;
+  virtual int Count() const = 0;
+  virtual std::vector<int> SelectedIndexes() const = 0;
+  // The first entry equal to text without regard to case, searched from the start; -1 when none.
+  virtual int FindExact(std::string_view text) const = 0;
+  // Inserts before index; index Count() appends.
+  virtual void Insert(int index, std::string_view text) = 0;
+  virtual void Remove(int index) = 0;
+  virtual void Select(int index) = 0;
+  virtual void Clear() = 0;
 };
 
 // Shows one message box (caption "TAVRIN", an OK button) with this text.
 class EditorMessages {
-public:
-    virtual ~EditorMessages() = default;
-    virtual void Show(std::string_view text) = 0;
+ public:
+  virtual ~EditorMessages() = default;
+  virtual void Show(std::string_view text) = 0;
 };
 
 enum class EditorMessage { MissingHighlight, DuplicationWarning, IllegalNumber, RewriteFailed };
@@ -41,25 +41,25 @@ enum class EditorMessage { MissingHighlight, DuplicationWarning, IllegalNumber, 
 // limit; a field of several lines is stored with BEL for each line break), a
 // fixed text, or nothing.
 struct RecordLineSource {
-    enum class Kind { Field, Fixed, Empty };
-    Kind kind = Kind::Empty;
-    int field = 0;
-    std::size_t limit = 0;
-    const char* text = "";
-    bool multiLine = false;
+  enum class Kind { Field, Fixed, Empty };
+  Kind kind = Kind::Empty;
+  int field = 0;
+  std::size_t limit = 0;
+  const char* text = "";
+  bool multiLine = false;
 };
 
 struct TableEditorConfig {
-    const char* fileName;
-    TableShape shape;
-    int keyLine;                               // record files: the line the list shows, from 1
-    std::vector<RecordLineSource> frame;       // record files: one per line of a record
-    std::size_t keyLimit;                      // characters of the key field that are kept
-    bool setsListFileChanged;
-    bool highlightBeforeOptions;               // MISSING HIGHLIGHT ends "before using add/delete options!"
-    const char* duplicateNounEnglish;          // "formula", "word", "equation"
-    const char* duplicateNounNorwegian;        // "en formel", "en ligning"
-    bool emptyRecordAfterLastDelete = false;   // deleting the only record leaves one empty record
+  const char* fileName;
+  TableShape shape;
+  int keyLine;                          // record files: the line the list shows, from 1
+  std::vector<RecordLineSource> frame;  // record files: one per line of a record
+  std::size_t keyLimit;                 // characters of the key field that are kept
+  bool setsListFileChanged;
+  bool highlightBeforeOptions;              // MISSING HIGHLIGHT ends "before using add/delete options!"
+  const char* duplicateNounEnglish;         // "formula", "word", "equation"
+  const char* duplicateNounNorwegian;       // "en formel", "en ligning"
+  bool emptyRecordAfterLastDelete = false;  // deleting the only record leaves one empty record
 };
 
 // The text of a common message in the current language.
@@ -79,9 +79,9 @@ std::string ShownFieldText(std::string_view stored);
 std::string StoredFieldText(std::string_view shown);
 
 enum class EditResult {
-    Done,
-    Refused,  // a message said why; nothing changed
-    Failed,   // the table could not be written; the list is as it was and a message said so
+  Done,
+  Refused,  // a message said why; nothing changed
+  Failed,   // the table could not be written; the list is as it was and a message said so
 };
 
 // Before, After or Replace: key is the key field's text (a record file's key

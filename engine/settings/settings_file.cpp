@@ -17,8 +17,8 @@ constexpr int LastValueLine = 70;
 constexpr std::size_t SettingsLineLimit = 76;
 
 struct KeyLine {
-    int line;
-    const char* text;
+  int line;
+  const char* text;
 };
 
 constexpr std::array<KeyLine, 9> KeyLines = {{
@@ -36,8 +36,8 @@ constexpr std::array<KeyLine, 9> KeyLines = {{
 using SettingValue = std::variant<int*, std::uint8_t*, float*, std::string*>;
 
 struct ValueLine {
-    int line;
-    SettingValue value;
+  int line;
+  SettingValue value;
 };
 
 const std::array<ValueLine, 39> ValueLines = {{
@@ -83,57 +83,55 @@ const std::array<ValueLine, 39> ValueLines = {{
 }};
 
 float ToFloatRange(double value) {
-    if (value > FLT_MAX) return FLT_MAX;
-    if (value < -FLT_MAX) return -FLT_MAX;
-    return static_cast<float>(value);
+  if (value > FLT_MAX) return FLT_MAX;
+  if (value < -FLT_MAX) return -FLT_MAX;
+  return static_cast<float>(value);
 }
 
 void SetFromLine(const SettingValue& value, const std::string& text) {
-    struct Reader {
-        const std::string& text;
-        void operator()(int* target) const { *target = ReadLeadingInteger(text); }
-        void operator()(std::uint8_t* target) const {
-            *target = static_cast<std::uint8_t>(static_cast<unsigned>(ReadLeadingInteger(text)) & 0xFFu);
-        }
-        void operator()(float* target) const { *target = ToFloatRange(ReadLeadingReal(text)); }
-        void operator()(std::string* target) const { *target = text.substr(0, SpecParentFormulaLimit); }
-    };
-    std::visit(Reader{text}, value);
+  struct Reader {
+    const std::string& text;
+    void operator()(int* target) const { *target = ReadLeadingInteger(text); }
+    void operator()(std::uint8_t* target) const {
+      *target = static_cast<std::uint8_t>(static_cast<unsigned>(ReadLeadingInteger(text)) & 0xFFu);
+    }
+    void operator()(float* target) const { *target = ToFloatRange(ReadLeadingReal(text)); }
+    void operator()(std::string* target) const { *target = text.substr(0, SpecParentFormulaLimit); }
+  };
+  std::visit(Reader{text}, value);
 }
 
 std::string TextOf(const SettingValue& value) {
-    struct Writer {
-        std::string operator()(const int* source) const { return std::to_string(*source); }
-        std::string operator()(const std::uint8_t* source) const { return std::to_string(unsigned{*source}); }
-        std::string operator()(const float* source) const { return FormatNumberFixed(*source); }
-        std::string operator()(const std::string* source) const {
-            return source->substr(0, SpecParentFormulaLimit);
-        }
-    };
-    return std::visit(Writer{}, value);
+  struct Writer {
+    std::string operator()(const int* source) const { return std::to_string(*source); }
+    std::string operator()(const std::uint8_t* source) const { return std::to_string(unsigned{*source}); }
+    std::string operator()(const float* source) const { return FormatNumberFixed(*source); }
+    std::string operator()(const std::string* source) const { return source->substr(0, SpecParentFormulaLimit); }
+  };
+  return std::visit(Writer{}, value);
 }
 
 }  // namespace
 
 void LoadSettings() {
-    auto file = platform::TextFile::OpenForUpdate(SettingsFileName);
-    if (!file) return;
-    std::string text;
-    for (int line = 1; line <= LastValueLine && file->ReadLine(text, SettingsLineLimit); ++line) {
-        if (text.empty()) continue;
-        for (const auto& valueLine : ValueLines) {
-            if (valueLine.line == line) SetFromLine(valueLine.value, text);
-        }
+  auto file = platform::TextFile::OpenForUpdate(SettingsFileName);
+  if (!file) return;
+  std::string text;
+  for (int line = 1; line <= LastValueLine && file->ReadLine(text, SettingsLineLimit); ++line) {
+    if (text.empty()) continue;
+    for (const auto& valueLine : ValueLines) {
+      if (valueLine.line == line) SetFromLine(valueLine.value, text);
     }
-    BalMid = std::min(BalMid, BalMidLimit);
+  }
+  BalMid = std::min(BalMid, BalMidLimit);
 }
 
 void SaveSettings() {
-    std::vector<std::string> lines(SettingsLineCount, "0");
-    lines[0] = "XXXXXXXXXX";
-    for (const auto& key : KeyLines) lines[key.line - 1] = key.text;
-    for (const auto& valueLine : ValueLines) lines[valueLine.line - 1] = TextOf(valueLine.value);
-    std::string contents;
-    for (const auto& line : lines) contents += line + '\n';
-    platform::RewriteFileSafely(SettingsFileName, contents);
+  std::vector<std::string> lines(SettingsLineCount, "0");
+  lines[0] = "XXXXXXXXXX";
+  for (const auto& key : KeyLines) lines[key.line - 1] = key.text;
+  for (const auto& valueLine : ValueLines) lines[valueLine.line - 1] = TextOf(valueLine.value);
+  std::string contents;
+  for (const auto& line : lines) contents += line + '\n';
+  platform::RewriteFileSafely(SettingsFileName, contents);
 }

@@ -11,12 +11,12 @@ namespace {
 // One numbered error: its text in both languages, and for the codes that take
 // a detail, the part written after it.
 struct ErrorEntry {
-    ErrorCode code;
-    bool takesDetail;
-    const char* norwegian;
-    const char* norwegianAfterDetail;
-    const char* english;
-    const char* englishAfterDetail;
+  ErrorCode code;
+  bool takesDetail;
+  const char* norwegian;
+  const char* norwegianAfterDetail;
+  const char* english;
+  const char* englishAfterDetail;
 };
 
 constexpr std::array<ErrorEntry, 46> ErrorEntries = {{
@@ -71,8 +71,10 @@ constexpr std::array<ErrorEntry, 46> ErrorEntries = {{
     {47, false, "Ant. emnepekere i et sok overskrider lovlig grense", "", "Too many topicpointers in argument", ""},
     {48, false, "For dette formaalet, benytt et enkeltargumentert sok", "",
      "For this purpose use a singel argumented topicline", ""},
-    {50, false, "Parentesfeil:Ulikt antall venste/h\xF8" "yre parenteser ", "",
-     "Bracket error:Uneven number of left/right brackets ", ""},
+    {50, false,
+     "Parentesfeil:Ulikt antall venste/h\xF8"
+     "yre parenteser ",
+     "", "Bracket error:Uneven number of left/right brackets ", ""},
     {51, false, "Stoffdatamangel eller fasespesifikasjonsmangel (g),(l).. ", "",
      "Missing compund data or phase description (g),(l)..", ""},
     {52, false, "Ugyldig tegn(sekvens) etter fasespesifikasjon (g).,(l). ", "",
@@ -83,26 +85,26 @@ constexpr std::array<ErrorEntry, 46> ErrorEntries = {{
 }};
 
 const ErrorEntry* FindErrorEntry(ErrorCode code) {
-    for (const auto& entry : ErrorEntries) {
-        if (entry.code == code) return &entry;
-    }
-    return nullptr;
+  for (const auto& entry : ErrorEntries) {
+    if (entry.code == code) return &entry;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 void FormatErrorText(ErrorCode code, std::string_view detail) {
-    ErrorText.clear();
-    const ErrorEntry* entry = FindErrorEntry(code);
-    if (!entry) return;
-    const bool norwegian = LanguageCode == NorwegianLanguage;
-    ErrorText = norwegian ? "Feil " : "Error ";
-    ErrorText += std::to_string(code);
-    ErrorText += " :";
-    ErrorText += norwegian ? entry->norwegian : entry->english;
-    if (entry->takesDetail) {
-        ErrorText += detail;
-        ErrorText += norwegian ? entry->norwegianAfterDetail : entry->englishAfterDetail;
-    }
-    ErrorText += " !";
+  ErrorText.clear();
+  const ErrorEntry* entry = FindErrorEntry(code);
+  if (!entry) return;
+  const bool norwegian = LanguageCode == NorwegianLanguage;
+  ErrorText = norwegian ? "Feil " : "Error ";
+  ErrorText += std::to_string(code);
+  ErrorText += " :";
+  ErrorText += norwegian ? entry->norwegian : entry->english;
+  if (entry->takesDetail) {
+    ErrorText += detail;
+    ErrorText += norwegian ? entry->norwegianAfterDetail : entry->englishAfterDetail;
+  }
+  ErrorText += " !";
 }

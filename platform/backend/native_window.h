@@ -12,9 +12,9 @@
 
 // What the native window shows of its layer window, as the layer has it now.
 struct NativeLook {
-  RECT rect{};          // the layer window, screen coordinates
-  RECT insets{};        // the layer's caption and frame that the desktop's frame replaces
-  std::string title;    // UTF-8
+  RECT rect{};        // the layer window, screen coordinates
+  RECT insets{};      // the layer's caption and frame that the desktop's frame replaces
+  std::string title;  // UTF-8
   bool visible = false;
   bool minimized = false;
   bool resizable = false;

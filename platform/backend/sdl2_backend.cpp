@@ -82,7 +82,8 @@ NativeWindow* Sdl2Backend::Follow(HWND window, bool* made) {
   }
   if (!look.visible) return nullptr;
   const NativeWindow* owner = Find(GetWindow(window, GW_OWNER));
-  std::unique_ptr<NativeWindow> native = NativeWindow::Create(window, look, owner == nullptr ? nullptr : owner->Native());
+  std::unique_ptr<NativeWindow> native =
+      NativeWindow::Create(window, look, owner == nullptr ? nullptr : owner->Native());
   if (!native) return nullptr;
   if (made != nullptr) *made = true;
   windows_.push_back(std::move(native));
@@ -211,8 +212,7 @@ bool Sdl2Backend::Take(const SDL_Event& event) {
       if (typed.refused > 0) Beep();
       return true;
     }
-    default:
-      return true;
+    default: return true;
   }
 }
 
@@ -222,15 +222,9 @@ void Sdl2Backend::TakeWindowEvent(const SDL_WindowEvent& event) {
   const HWND window = native->Window();
   const NativeLook& applied = native->Applied();
   switch (event.event) {
-    case SDL_WINDOWEVENT_CLOSE:
-      CloseRequested(*native, event.timestamp);
-      break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-      Activated(*native);
-      break;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-      focusLost_ = true;
-      break;
+    case SDL_WINDOWEVENT_CLOSE: CloseRequested(*native, event.timestamp); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: Activated(*native); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: focusLost_ = true; break;
     case SDL_WINDOWEVENT_MOVED: {
       const int x = event.data1 - applied.insets.left;
       const int y = event.data2 - applied.insets.top;
@@ -270,8 +264,7 @@ void Sdl2Backend::TakeWindowEvent(const SDL_WindowEvent& event) {
         PostMessage(window, WM_SYSCOMMAND, SC_RESTORE, 0);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -23,18 +23,13 @@ bool IsRadio(DWORD kind) { return kind == BS_RADIOBUTTON || kind == BS_AUTORADIO
 
 UINT DialogCode(DWORD kind) {
   switch (kind) {
-    case BS_DEFPUSHBUTTON:
-      return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
     case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-      return DLGC_BUTTON | DLGC_RADIOBUTTON;
-    case BS_GROUPBOX:
-      return DLGC_STATIC;
+    case BS_AUTORADIOBUTTON: return DLGC_BUTTON | DLGC_RADIOBUTTON;
+    case BS_GROUPBOX: return DLGC_STATIC;
     case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-      return DLGC_BUTTON;
-    default:
-      return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_AUTOCHECKBOX: return DLGC_BUTTON;
+    default: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
   }
 }
 
@@ -221,27 +216,20 @@ LRESULT ButtonWindowProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam
     case WM_NCHITTEST:
       if (Kind(button) == BS_GROUPBOX) return HTTRANSPARENT;
       return DefWindowProc(button, message, wParam, lParam);
-    case WM_GETDLGCODE:
-      return DialogCode(Kind(button));
+    case WM_GETDLGCODE: return DialogCode(Kind(button));
     case WM_SETFONT:
       state->font = reinterpret_cast<HFONT>(wParam);
       if (lParam != 0) InvalidateRect(button, nullptr, TRUE);
       return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProc(button, message, wParam, lParam);
       InvalidateRect(button, nullptr, TRUE);
       return result;
     }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(button, *state);
-      return 0;
-    case WM_SETFOCUS:
-      Redraw(button, *state, ODA_FOCUS);
-      return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(button, *state); return 0;
+    case WM_SETFOCUS: Redraw(button, *state, ODA_FOCUS); return 0;
     case WM_KILLFOCUS:
       if (state->spaceDown) {
         state->spaceDown = false;
@@ -268,9 +256,7 @@ LRESULT ButtonWindowProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam
         SetPushed(button, *state, PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) != FALSE);
       }
       return 0;
-    case WM_LBUTTONUP:
-      MouseUp(button, *state, lParam);
-      return 0;
+    case WM_LBUTTONUP: MouseUp(button, *state, lParam); return 0;
     case WM_CAPTURECHANGED:
       if (state->tracking) {
         state->tracking = false;
@@ -290,24 +276,23 @@ LRESULT ButtonWindowProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam
         Click(button, *state);
       }
       return 0;
-    case WM_CHAR:
-      return 0;
-    case BM_GETCHECK:
-      return IsCheckBox(Kind(button)) || IsRadio(Kind(button)) ? state->check : 0;
+    case WM_CHAR: return 0;
+    case BM_GETCHECK: return IsCheckBox(Kind(button)) || IsRadio(Kind(button)) ? state->check : 0;
     case BM_SETCHECK:
-      if ((IsCheckBox(Kind(button)) || IsRadio(Kind(button))) && state->check != (wParam != 0 ? BST_CHECKED : BST_UNCHECKED)) {
+      if ((IsCheckBox(Kind(button)) || IsRadio(Kind(button))) &&
+          state->check != (wParam != 0 ? BST_CHECKED : BST_UNCHECKED)) {
         state->check = wParam != 0 ? BST_CHECKED : BST_UNCHECKED;
         InvalidateRect(button, nullptr, TRUE);
       }
       return 0;
     case BM_GETSTATE:
-      return static_cast<LRESULT>(state->check | (state->pushed ? BST_PUSHED : 0) | (GetFocus() == button ? BST_FOCUS : 0));
-    case BM_SETSTATE:
-      SetPushed(button, *state, wParam != 0);
-      return 0;
+      return static_cast<LRESULT>(state->check | (state->pushed ? BST_PUSHED : 0) |
+                                  (GetFocus() == button ? BST_FOCUS : 0));
+    case BM_SETSTATE: SetPushed(button, *state, wParam != 0); return 0;
     case BM_SETSTYLE: {
       const DWORD style = static_cast<DWORD>(GetWindowLong(button, GWL_STYLE));
-      SetWindowLong(button, GWL_STYLE, static_cast<LONG>((style & ~BS_TYPEMASK) | (static_cast<DWORD>(wParam) & BS_TYPEMASK)));
+      SetWindowLong(button, GWL_STYLE,
+                    static_cast<LONG>((style & ~BS_TYPEMASK) | (static_cast<DWORD>(wParam) & BS_TYPEMASK)));
       if (lParam != 0) InvalidateRect(button, nullptr, TRUE);
       return 0;
     }
@@ -315,7 +300,6 @@ LRESULT ButtonWindowProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam
       SendMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
       SendMessage(button, WM_LBUTTONUP, 0, 0);
       return 0;
-    default:
-      return DefWindowProc(button, message, wParam, lParam);
+    default: return DefWindowProc(button, message, wParam, lParam);
   }
 }

@@ -13,7 +13,9 @@ class CListBox : public CWnd {
   int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
   int SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }
   int GetSel(int index) const { return static_cast<int>(SendMessage(LB_GETSEL, static_cast<WPARAM>(index))); }
-  int SetSel(int index, BOOL select = TRUE) { return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(select), index)); }
+  int SetSel(int index, BOOL select = TRUE) {
+    return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(select), index));
+  }
   int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
   int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
   int SetTopIndex(int index) { return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(index))); }
@@ -30,6 +32,7 @@ class CListBox : public CWnd {
   int DeleteString(int index) { return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index))); }
   void ResetContent() { SendMessage(LB_RESETCONTENT); }
   int FindStringExact(int start, LPCSTR text) const {
-    return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)));
+    return static_cast<int>(
+        SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)));
   }
 };

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kEdge = 2;         // the sunken edge around the field
+constexpr int kEdge = 2;          // the sunken edge around the field
 constexpr int kFieldPadding = 2;  // between the edge and a line of text, above and below
 
 struct ComboState : WindowExtra {
@@ -171,9 +171,7 @@ bool ComboKey(HWND combo, UINT key) {
   ComboState* state = StateOf(combo);
   if (state == nullptr) return false;
   switch (key) {
-    case VK_F4:
-      ShowDropDown(combo, *state, !state->dropped);
-      return true;
+    case VK_F4: ShowDropDown(combo, *state, !state->dropped); return true;
     case VK_RETURN:
     case VK_ESCAPE:
       if (!state->dropped) return false;
@@ -187,11 +185,8 @@ bool ComboKey(HWND combo, UINT key) {
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:
-    case VK_NEXT:
-      Navigate(combo, *state, key);
-      return true;
-    default:
-      return false;
+    case VK_NEXT: Navigate(combo, *state, key); return true;
+    default: return false;
   }
 }
 
@@ -226,18 +221,14 @@ LRESULT ComboEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
       if (ComboKey(combo, static_cast<UINT>(wParam))) return 0;
       break;
-    case WM_GETDLGCODE:
-      return EditWindowProc(edit, message, wParam, lParam) | DialogCode(combo);
+    case WM_GETDLGCODE: return EditWindowProc(edit, message, wParam, lParam) | DialogCode(combo);
     case WM_SETFOCUS: {
       const LRESULT result = EditWindowProc(edit, message, wParam, lParam);
       FocusEntered(combo, reinterpret_cast<HWND>(wParam));
       return result;
     }
-    case WM_KILLFOCUS:
-      FocusLeft(combo, reinterpret_cast<HWND>(wParam));
-      break;
-    default:
-      break;
+    case WM_KILLFOCUS: FocusLeft(combo, reinterpret_cast<HWND>(wParam)); break;
+    default: break;
   }
   return EditWindowProc(edit, message, wParam, lParam);
 }
@@ -344,15 +335,14 @@ LRESULT CreateParts(HWND combo, ComboState& state, const CREATESTRUCT& create) {
   const DWORD style = Style(combo);
   state.droppedHeight = create.cy;
   state.list = CreateWindowEx(WS_EX_NOACTIVATE, kComboListClassName, "",
-                              WS_POPUP | WS_BORDER | ((style & CBS_SORT) != 0 ? LBS_SORT : 0), 0, 0, create.cx, 0, combo,
-                              nullptr, nullptr, combo);
+                              WS_POPUP | WS_BORDER | ((style & CBS_SORT) != 0 ? LBS_SORT : 0), 0, 0, create.cx, 0,
+                              combo, nullptr, nullptr, combo);
   if (state.list == nullptr) return -1;
   if (HasEdit(combo)) {
-    state.edit = CreateWindowEx(0, kEditClassName, create.lpszName,
-                                WS_CHILD | WS_VISIBLE | (style & WS_DISABLED) |
-                                    ((style & CBS_AUTOHSCROLL) != 0 ? ES_AUTOHSCROLL : 0),
-                                0, 0, 0,
-                                0, combo, HandleFromNumber<HMENU>(kComboEditId), nullptr, nullptr);
+    state.edit = CreateWindowEx(
+        0, kEditClassName, create.lpszName,
+        WS_CHILD | WS_VISIBLE | (style & WS_DISABLED) | ((style & CBS_AUTOHSCROLL) != 0 ? ES_AUTOHSCROLL : 0), 0, 0, 0,
+        0, combo, HandleFromNumber<HMENU>(kComboEditId), nullptr, nullptr);
     if (state.edit == nullptr) return -1;
     SubclassWindowProc(state.edit, ComboEditProc);
   }
@@ -391,46 +381,24 @@ LRESULT ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
   ComboState* state = StateOf(combo);
   if (state == nullptr) return DefWindowProc(combo, message, wParam, lParam);
   switch (message) {
-    case WM_CREATE:
-      return CreateParts(combo, *state, *reinterpret_cast<const CREATESTRUCT*>(lParam));
+    case WM_CREATE: return CreateParts(combo, *state, *reinterpret_cast<const CREATESTRUCT*>(lParam));
     case WM_DESTROY:
       if (IsWindow(state->list)) DestroyWindow(state->list);
       return 0;
-    case WM_GETDLGCODE:
-      return DialogCode(combo);
-    case WM_SETFONT:
-      SetFont(combo, *state, reinterpret_cast<HFONT>(wParam), lParam != 0);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
-    case WM_SETTEXT:
-      return SetText(*state, lParam);
+    case WM_GETDLGCODE: return DialogCode(combo);
+    case WM_SETFONT: SetFont(combo, *state, reinterpret_cast<HFONT>(wParam), lParam != 0); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
+    case WM_SETTEXT: return SetText(*state, lParam);
     case WM_GETTEXT:
-    case WM_GETTEXTLENGTH:
-      return GetText(*state, message, wParam, lParam);
-    case WM_SIZE:
-      PlaceEdit(combo, *state);
-      return 0;
-    case WM_ENABLE:
-      Enable(combo, *state, wParam != 0);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(combo, *state);
-      return 0;
-    case WM_SETFOCUS:
-      FocusGained(combo, *state, reinterpret_cast<HWND>(wParam));
-      return 0;
-    case WM_KILLFOCUS:
-      FocusLeft(combo, reinterpret_cast<HWND>(wParam));
-      return 0;
-    case WM_LBUTTONDOWN:
-      MouseDown(combo, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
-    case WM_KEYDOWN:
-      ComboKey(combo, static_cast<UINT>(wParam));
-      return 0;
+    case WM_GETTEXTLENGTH: return GetText(*state, message, wParam, lParam);
+    case WM_SIZE: PlaceEdit(combo, *state); return 0;
+    case WM_ENABLE: Enable(combo, *state, wParam != 0); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(combo, *state); return 0;
+    case WM_SETFOCUS: FocusGained(combo, *state, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_KILLFOCUS: FocusLeft(combo, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_LBUTTONDOWN: MouseDown(combo, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_KEYDOWN: ComboKey(combo, static_cast<UINT>(wParam)); return 0;
     case WM_COMMAND:
       if (reinterpret_cast<HWND>(lParam) == state->list) ListReport(combo, *state, HIWORD(wParam));
       return 0;
@@ -438,37 +406,20 @@ LRESULT ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
       return reinterpret_cast<LRESULT>(AskControlColours(combo, reinterpret_cast<HDC>(wParam), message));
-    case EM_SETSEL:
-      return state->edit != nullptr ? SendMessage(state->edit, message, wParam, lParam) : 0;
-    case CB_ADDSTRING:
-      return ChangeItems(combo, *state, LB_ADDSTRING, wParam, lParam);
-    case CB_INSERTSTRING:
-      return ChangeItems(combo, *state, LB_INSERTSTRING, wParam, lParam);
-    case CB_DELETESTRING:
-      return ChangeItems(combo, *state, LB_DELETESTRING, wParam, lParam);
-    case CB_RESETCONTENT:
-      ResetContent(combo, *state);
-      return 0;
-    case CB_GETCOUNT:
-      return ToList(*state, LB_GETCOUNT);
-    case CB_GETCURSEL:
-      return ToList(*state, LB_GETCURSEL);
-    case CB_SETCURSEL:
-      return SetCurrentSelection(combo, *state, wParam);
-    case CB_GETLBTEXT:
-      return ToList(*state, LB_GETTEXT, wParam, lParam);
-    case CB_GETLBTEXTLEN:
-      return ToList(*state, LB_GETTEXTLEN, wParam);
-    case CB_FINDSTRINGEXACT:
-      return ToList(*state, LB_FINDSTRINGEXACT, wParam, lParam);
-    case CB_SHOWDROPDOWN:
-      ShowDropDown(combo, *state, wParam != 0);
-      return TRUE;
-    case CB_GETDROPPEDSTATE:
-      return state->dropped ? TRUE : FALSE;
-    case CB_GETDROPPEDCONTROLRECT:
-      return DroppedRect(*state, lParam);
-    default:
-      return DefWindowProc(combo, message, wParam, lParam);
+    case EM_SETSEL: return state->edit != nullptr ? SendMessage(state->edit, message, wParam, lParam) : 0;
+    case CB_ADDSTRING: return ChangeItems(combo, *state, LB_ADDSTRING, wParam, lParam);
+    case CB_INSERTSTRING: return ChangeItems(combo, *state, LB_INSERTSTRING, wParam, lParam);
+    case CB_DELETESTRING: return ChangeItems(combo, *state, LB_DELETESTRING, wParam, lParam);
+    case CB_RESETCONTENT: ResetContent(combo, *state); return 0;
+    case CB_GETCOUNT: return ToList(*state, LB_GETCOUNT);
+    case CB_GETCURSEL: return ToList(*state, LB_GETCURSEL);
+    case CB_SETCURSEL: return SetCurrentSelection(combo, *state, wParam);
+    case CB_GETLBTEXT: return ToList(*state, LB_GETTEXT, wParam, lParam);
+    case CB_GETLBTEXTLEN: return ToList(*state, LB_GETTEXTLEN, wParam);
+    case CB_FINDSTRINGEXACT: return ToList(*state, LB_FINDSTRINGEXACT, wParam, lParam);
+    case CB_SHOWDROPDOWN: ShowDropDown(combo, *state, wParam != 0); return TRUE;
+    case CB_GETDROPPEDSTATE: return state->dropped ? TRUE : FALSE;
+    case CB_GETDROPPEDCONTROLRECT: return DroppedRect(*state, lParam);
+    default: return DefWindowProc(combo, message, wParam, lParam);
   }
 }

@@ -15,7 +15,9 @@ int CScrollBar::GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
 
 int CScrollBar::SetScrollPos(int position, BOOL redraw) { return ::SetScrollPos(m_hWnd, SB_CTL, position, redraw); }
 
-void CScrollBar::GetScrollRange(int* minimum, int* maximum) const { ::GetScrollRange(m_hWnd, SB_CTL, minimum, maximum); }
+void CScrollBar::GetScrollRange(int* minimum, int* maximum) const {
+  ::GetScrollRange(m_hWnd, SB_CTL, minimum, maximum);
+}
 
 void CScrollBar::SetScrollRange(int minimum, int maximum, BOOL redraw) {
   ::SetScrollRange(m_hWnd, SB_CTL, minimum, maximum, redraw);

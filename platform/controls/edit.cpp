@@ -23,7 +23,7 @@ struct EditState : ScrollingState {
   size_t limit = kTypingLimit;
   size_t firstLine = 0;
   int scrollX = 0;
-  int goalX = -1;  // the column that Up and Down keep, or -1
+  int goalX = -1;          // the column that Up and Down keep, or -1
   bool selecting = false;  // the mouse button went down in the text and holds the capture
   HFONT font = nullptr;
   EditMetrics metrics;
@@ -226,35 +226,25 @@ void KeyDown(HWND edit, EditState& state, UINT key) {
   const EditLine& line = state.layout.Lines()[state.layout.LineOf(state.caret)];
   switch (key) {
     case VK_LEFT:
-      MoveCaret(edit, state, selected && !shift ? SelectionStart(state) : PreviousOffset(edit, state, state.caret), shift);
+      MoveCaret(edit, state, selected && !shift ? SelectionStart(state) : PreviousOffset(edit, state, state.caret),
+                shift);
       break;
     case VK_RIGHT:
       MoveCaret(edit, state, selected && !shift ? SelectionEnd(state) : NextOffset(edit, state, state.caret), shift);
       break;
-    case VK_UP:
-      MoveLines(edit, state, -1, shift);
-      break;
-    case VK_DOWN:
-      MoveLines(edit, state, 1, shift);
-      break;
-    case VK_PRIOR:
-      MovePage(edit, state, false, shift);
-      break;
-    case VK_NEXT:
-      MovePage(edit, state, true, shift);
-      break;
-    case VK_HOME:
-      MoveCaret(edit, state, line.start, shift);
-      break;
+    case VK_UP: MoveLines(edit, state, -1, shift); break;
+    case VK_DOWN: MoveLines(edit, state, 1, shift); break;
+    case VK_PRIOR: MovePage(edit, state, false, shift); break;
+    case VK_NEXT: MovePage(edit, state, true, shift); break;
+    case VK_HOME: MoveCaret(edit, state, line.start, shift); break;
     case VK_END:
-      MoveCaret(edit, state, state.layout.OffsetAt(state.text, state.layout.LineOf(state.caret), INT_MAX, state.metrics),
-                shift);
+      MoveCaret(edit, state,
+                state.layout.OffsetAt(state.text, state.layout.LineOf(state.caret), INT_MAX, state.metrics), shift);
       break;
     case VK_DELETE:
       if (!IsReadOnly(Style(edit))) DeleteBeside(edit, state, true);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -350,30 +340,15 @@ void ScrollLines(HWND edit, EditState& state, UINT request, int thumb) {
   const long last = static_cast<long>(LastFirstLine(edit, state));
   long first = static_cast<long>(state.firstLine);
   switch (request) {
-    case SB_LINEUP:
-      --first;
-      break;
-    case SB_LINEDOWN:
-      ++first;
-      break;
-    case SB_PAGEUP:
-      first -= static_cast<long>(rows);
-      break;
-    case SB_PAGEDOWN:
-      first += static_cast<long>(rows);
-      break;
+    case SB_LINEUP: --first; break;
+    case SB_LINEDOWN: ++first; break;
+    case SB_PAGEUP: first -= static_cast<long>(rows); break;
+    case SB_PAGEDOWN: first += static_cast<long>(rows); break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      first = thumb;
-      break;
-    case SB_TOP:
-      first = 0;
-      break;
-    case SB_BOTTOM:
-      first = last;
-      break;
-    default:
-      return;
+    case SB_THUMBPOSITION: first = thumb; break;
+    case SB_TOP: first = 0; break;
+    case SB_BOTTOM: first = last; break;
+    default: return;
   }
   state.firstLine = static_cast<size_t>(std::clamp(first, 0L, last));
   Refresh(edit, state);
@@ -383,30 +358,15 @@ void ScrollSideways(HWND edit, EditState& state, UINT request, int thumb) {
   const int width = TextWidth(edit, state);
   int x = state.scrollX;
   switch (request) {
-    case SB_LINELEFT:
-      x -= state.metrics.averageWidth;
-      break;
-    case SB_LINERIGHT:
-      x += state.metrics.averageWidth;
-      break;
-    case SB_PAGELEFT:
-      x -= width;
-      break;
-    case SB_PAGERIGHT:
-      x += width;
-      break;
+    case SB_LINELEFT: x -= state.metrics.averageWidth; break;
+    case SB_LINERIGHT: x += state.metrics.averageWidth; break;
+    case SB_PAGELEFT: x -= width; break;
+    case SB_PAGERIGHT: x += width; break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      x = thumb;
-      break;
-    case SB_LEFT:
-      x = 0;
-      break;
-    case SB_RIGHT:
-      x = LastScrollX(edit, state);
-      break;
-    default:
-      return;
+    case SB_THUMBPOSITION: x = thumb; break;
+    case SB_LEFT: x = 0; break;
+    case SB_RIGHT: x = LastScrollX(edit, state); break;
+    default: return;
   }
   state.scrollX = std::clamp(x, 0, LastScrollX(edit, state));
   Refresh(edit, state);
@@ -520,9 +480,7 @@ LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   EditState* state = GetWindowExtraAs<EditState>(edit);
   if (state == nullptr) return DefWindowProc(edit, message, wParam, lParam);
   switch (message) {
-    case WM_CREATE:
-      SetText(edit, *state, reinterpret_cast<LPCREATESTRUCT>(lParam)->lpszName);
-      return 0;
+    case WM_CREATE: SetText(edit, *state, reinterpret_cast<LPCREATESTRUCT>(lParam)->lpszName); return 0;
     case WM_NCPAINT:
       DefWindowProc(edit, message, wParam, lParam);
       PaintScrollBars(edit);
@@ -536,39 +494,24 @@ LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
         BeginScrollTracking(edit, wParam == HTVSCROLL ? SB_VERT : SB_HORZ, PointOf(lParam));
       }
       return 0;
-    case WM_GETDLGCODE:
-      return DialogCode(edit, wParam);
-    case WM_SETFONT:
-      SetFont(edit, *state, reinterpret_cast<HFONT>(wParam), lParam != 0);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
+    case WM_GETDLGCODE: return DialogCode(edit, wParam);
+    case WM_SETFONT: SetFont(edit, *state, reinterpret_cast<HFONT>(wParam), lParam != 0); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
     case WM_SETTEXT:
       SetText(edit, *state, reinterpret_cast<LPCSTR>(lParam));
       Notify(edit, EN_CHANGE);
       return TRUE;
-    case WM_GETTEXT:
-      return CopyText(state->text, wParam, lParam);
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(state->text.size());
+    case WM_GETTEXT: return CopyText(state->text, wParam, lParam);
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(state->text.size());
     case WM_SIZE:
       Relayout(edit, *state);
       Refresh(edit, *state);
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(edit, *state);
-      return 0;
-    case WM_SETFOCUS:
-      FocusChanged(edit, *state, EN_SETFOCUS);
-      return 0;
-    case WM_KILLFOCUS:
-      FocusChanged(edit, *state, EN_KILLFOCUS);
-      return 0;
-    case WM_LBUTTONDOWN:
-      MouseDown(edit, wParam, PointOf(lParam));
-      return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(edit, *state); return 0;
+    case WM_SETFOCUS: FocusChanged(edit, *state, EN_SETFOCUS); return 0;
+    case WM_KILLFOCUS: FocusChanged(edit, *state, EN_KILLFOCUS); return 0;
+    case WM_LBUTTONDOWN: MouseDown(edit, wParam, PointOf(lParam)); return 0;
     case WM_MOUSEMOVE:
       if (!ContinueScrollTracking(edit, message, ToScreen(edit, PointOf(lParam)))) {
         MouseMove(edit, *state, PointOf(lParam));
@@ -581,30 +524,17 @@ LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
       ContinueScrollTracking(edit, message, POINT{});
       state->selecting = false;
       return 0;
-    case WM_KEYDOWN:
-      KeyDown(edit, *state, static_cast<UINT>(wParam));
-      return 0;
-    case WM_CHAR:
-      Character(edit, *state, static_cast<char>(wParam));
-      return 0;
-    case WM_VSCROLL:
-      ScrollLines(edit, *state, LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case WM_HSCROLL:
-      ScrollSideways(edit, *state, LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case EM_GETSEL:
-      return GetSelection(*state, wParam, lParam);
-    case EM_SETSEL:
-      SetSelection(edit, *state, wParam, lParam);
-      return 0;
+    case WM_KEYDOWN: KeyDown(edit, *state, static_cast<UINT>(wParam)); return 0;
+    case WM_CHAR: Character(edit, *state, static_cast<char>(wParam)); return 0;
+    case WM_VSCROLL: ScrollLines(edit, *state, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_HSCROLL: ScrollSideways(edit, *state, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case EM_GETSEL: return GetSelection(*state, wParam, lParam);
+    case EM_SETSEL: SetSelection(edit, *state, wParam, lParam); return 0;
     case EM_REPLACESEL:
-      ReplaceSelection(edit, *state, lParam == 0 ? std::string() : std::string(reinterpret_cast<LPCSTR>(lParam)), false);
+      ReplaceSelection(edit, *state, lParam == 0 ? std::string() : std::string(reinterpret_cast<LPCSTR>(lParam)),
+                       false);
       return 0;
-    case EM_LIMITTEXT:
-      state->limit = wParam == 0 ? kLargestLimit : static_cast<size_t>(wParam);
-      return 0;
-    default:
-      return DefWindowProc(edit, message, wParam, lParam);
+    case EM_LIMITTEXT: state->limit = wParam == 0 ? kLargestLimit : static_cast<size_t>(wParam); return 0;
+    default: return DefWindowProc(edit, message, wParam, lParam);
   }
 }

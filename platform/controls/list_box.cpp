@@ -22,12 +22,12 @@ struct ListItem {
 
 struct ListBoxState : ScrollingState {
   std::vector<ListItem> items;
-  int selection = -1;   // single selection: the selected item, or -1
-  int caretItem = -1;   // the item with the focus rectangle: the keyboard's place
+  int selection = -1;  // single selection: the selected item, or -1
+  int caretItem = -1;  // the item with the focus rectangle: the keyboard's place
   int topIndex = 0;
   int itemHeight = 1;
   HFONT font = nullptr;
-  HWND combo = nullptr;  // the combo box whose drop-down list this is
+  HWND combo = nullptr;   // the combo box whose drop-down list this is
   bool tracking = false;  // the mouse button went down on the list and holds the capture
 };
 
@@ -48,23 +48,19 @@ unsigned char FoldCase(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
   switch (c) {
-    case 0x8A:
-      return 0x9A;
-    case 0x8C:
-      return 0x9C;
-    case 0x8E:
-      return 0x9E;
-    case 0x9F:
-      return 0xFF;
-    default:
-      return c;
+    case 0x8A: return 0x9A;
+    case 0x8C: return 0x9C;
+    case 0x8E: return 0x9E;
+    case 0x9F: return 0xFF;
+    default: return c;
   }
 }
 
 int CompareIgnoringCase(const std::string& a, const std::string& b) {
   const size_t common = std::min(a.size(), b.size());
   for (size_t index = 0; index < common; ++index) {
-    const int difference = FoldCase(static_cast<unsigned char>(a[index])) - FoldCase(static_cast<unsigned char>(b[index]));
+    const int difference =
+        FoldCase(static_cast<unsigned char>(a[index])) - FoldCase(static_cast<unsigned char>(b[index]));
     if (difference != 0) return difference;
   }
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
@@ -127,10 +123,9 @@ LRESULT AddString(HWND list, ListBoxState& state, LPCSTR text) {
   int index = Count(state);
   if ((Style(list) & LBS_SORT) != 0 && text != nullptr) {
     const std::string added(text);
-    const auto after = std::upper_bound(state.items.begin(), state.items.end(), added,
-                                        [](const std::string& value, const ListItem& item) {
-                                          return CompareIgnoringCase(value, item.text) < 0;
-                                        });
+    const auto after = std::upper_bound(
+        state.items.begin(), state.items.end(), added,
+        [](const std::string& value, const ListItem& item) { return CompareIgnoringCase(value, item.text) < 0; });
     index = static_cast<int>(after - state.items.begin());
   }
   return Insert(list, state, index, text);
@@ -262,30 +257,15 @@ LRESULT GetItemRect(HWND list, const ListBoxState& state, WPARAM wParam, LPARAM 
 void ScrollTo(HWND list, ListBoxState& state, UINT request, int thumb) {
   const int rows = VisibleRows(list, state);
   switch (request) {
-    case SB_LINEUP:
-      --state.topIndex;
-      break;
-    case SB_LINEDOWN:
-      ++state.topIndex;
-      break;
-    case SB_PAGEUP:
-      state.topIndex -= rows;
-      break;
-    case SB_PAGEDOWN:
-      state.topIndex += rows;
-      break;
+    case SB_LINEUP: --state.topIndex; break;
+    case SB_LINEDOWN: ++state.topIndex; break;
+    case SB_PAGEUP: state.topIndex -= rows; break;
+    case SB_PAGEDOWN: state.topIndex += rows; break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      state.topIndex = thumb;
-      break;
-    case SB_TOP:
-      state.topIndex = 0;
-      break;
-    case SB_BOTTOM:
-      state.topIndex = LastTopIndex(list, state);
-      break;
-    default:
-      return;
+    case SB_THUMBPOSITION: state.topIndex = thumb; break;
+    case SB_TOP: state.topIndex = 0; break;
+    case SB_BOTTOM: state.topIndex = LastTopIndex(list, state); break;
+    default: return;
   }
   Refresh(list, state);
 }
@@ -370,8 +350,7 @@ void DroppedMouse(HWND list, ListBoxState& state, UINT message, POINT point) {
         Notify(list, state, LBN_SELCHANGE);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -462,15 +441,9 @@ LRESULT Mouse(HWND list, ListBoxState& state, UINT message, LPARAM lParam) {
   if (ContinueScrollTracking(list, message, ToScreen(list, point))) return 0;
   switch (message) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      MouseDown(list, point, message == WM_LBUTTONDBLCLK);
-      break;
-    case WM_MOUSEMOVE:
-      MouseMove(list, state, point);
-      break;
-    default:
-      MouseUp(list, state);
-      break;
+    case WM_LBUTTONDBLCLK: MouseDown(list, point, message == WM_LBUTTONDBLCLK); break;
+    case WM_MOUSEMOVE: MouseMove(list, state, point); break;
+    default: MouseUp(list, state); break;
   }
   return 0;
 }
@@ -486,26 +459,13 @@ void CaptureLost(HWND list, ListBoxState& state) {
 int ListKeyTarget(UINT key, int from, int count, int page) {
   int target = from;
   switch (key) {
-    case VK_UP:
-      target = from - 1;
-      break;
-    case VK_DOWN:
-      target = from + 1;
-      break;
-    case VK_PRIOR:
-      target = from - page;
-      break;
-    case VK_NEXT:
-      target = from + page;
-      break;
-    case VK_HOME:
-      target = 0;
-      break;
-    case VK_END:
-      target = count - 1;
-      break;
-    default:
-      return -1;
+    case VK_UP: target = from - 1; break;
+    case VK_DOWN: target = from + 1; break;
+    case VK_PRIOR: target = from - page; break;
+    case VK_NEXT: target = from + page; break;
+    case VK_HOME: target = 0; break;
+    case VK_END: target = count - 1; break;
+    default: return -1;
   }
   return std::clamp(target, 0, count - 1);
 }
@@ -527,75 +487,38 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDOWN:
       if (wParam == HTVSCROLL) BeginScrollTracking(list, SB_VERT, PointOf(lParam));
       return 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_SETFONT:
-      SetFont(list, *state, reinterpret_cast<HFONT>(wParam), lParam != 0);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
-    case WM_SIZE:
-      Refresh(list, *state);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(list, *state);
-      return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETFONT: SetFont(list, *state, reinterpret_cast<HFONT>(wParam), lParam != 0); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
+    case WM_SIZE: Refresh(list, *state); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(list, *state); return 0;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      InvalidateRect(list, nullptr, TRUE);
-      return 0;
+    case WM_KILLFOCUS: InvalidateRect(list, nullptr, TRUE); return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-      return Mouse(list, *state, message, lParam);
-    case WM_CAPTURECHANGED:
-      CaptureLost(list, *state);
-      return 0;
-    case WM_KEYDOWN:
-      KeyDown(list, *state, static_cast<UINT>(wParam));
-      return 0;
-    case WM_VSCROLL:
-      ScrollTo(list, *state, LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case LB_ADDSTRING:
-      return AddString(list, *state, text);
-    case LB_INSERTSTRING:
-      return InsertString(list, *state, wParam, text);
-    case LB_DELETESTRING:
-      return DeleteString(list, *state, wParam);
-    case LB_RESETCONTENT:
-      ResetContent(list, *state);
-      return 0;
-    case LB_GETCOUNT:
-      return Count(*state);
-    case LB_GETTEXT:
-      return GetText(*state, wParam, lParam);
-    case LB_GETTEXTLEN:
-      return GetTextLength(*state, wParam);
-    case LB_SETCURSEL:
-      return SetCurrentSelection(list, *state, wParam);
-    case LB_GETCURSEL:
-      return GetCurrentSelection(list, *state);
-    case LB_GETSEL:
-      return GetSelected(list, *state, wParam);
-    case LB_SETSEL:
-      return SetSelected(list, *state, wParam, lParam);
-    case LB_GETSELCOUNT:
-      return SelectedCount(list, *state);
-    case LB_FINDSTRINGEXACT:
-      return FindStringExact(*state, wParam, lParam);
-    case LB_GETTOPINDEX:
-      return state->topIndex;
-    case LB_SETTOPINDEX:
-      return SetTopIndex(list, *state, wParam);
-    case LB_GETITEMRECT:
-      return GetItemRect(list, *state, wParam, lParam);
-    case LB_GETITEMHEIGHT:
-      return state->itemHeight;
-    default:
-      return DefWindowProc(list, message, wParam, lParam);
+    case WM_LBUTTONUP: return Mouse(list, *state, message, lParam);
+    case WM_CAPTURECHANGED: CaptureLost(list, *state); return 0;
+    case WM_KEYDOWN: KeyDown(list, *state, static_cast<UINT>(wParam)); return 0;
+    case WM_VSCROLL: ScrollTo(list, *state, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case LB_ADDSTRING: return AddString(list, *state, text);
+    case LB_INSERTSTRING: return InsertString(list, *state, wParam, text);
+    case LB_DELETESTRING: return DeleteString(list, *state, wParam);
+    case LB_RESETCONTENT: ResetContent(list, *state); return 0;
+    case LB_GETCOUNT: return Count(*state);
+    case LB_GETTEXT: return GetText(*state, wParam, lParam);
+    case LB_GETTEXTLEN: return GetTextLength(*state, wParam);
+    case LB_SETCURSEL: return SetCurrentSelection(list, *state, wParam);
+    case LB_GETCURSEL: return GetCurrentSelection(list, *state);
+    case LB_GETSEL: return GetSelected(list, *state, wParam);
+    case LB_SETSEL: return SetSelected(list, *state, wParam, lParam);
+    case LB_GETSELCOUNT: return SelectedCount(list, *state);
+    case LB_FINDSTRINGEXACT: return FindStringExact(*state, wParam, lParam);
+    case LB_GETTOPINDEX: return state->topIndex;
+    case LB_SETTOPINDEX: return SetTopIndex(list, *state, wParam);
+    case LB_GETITEMRECT: return GetItemRect(list, *state, wParam, lParam);
+    case LB_GETITEMHEIGHT: return state->itemHeight;
+    default: return DefWindowProc(list, message, wParam, lParam);
   }
 }

@@ -27,14 +27,10 @@ DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLong(window, GWL
 
 bool HasBar(HWND window, const ScrollingState& state, int bar) {
   switch (bar) {
-    case SB_VERT:
-      return !state.isControl && (StyleOf(window) & WS_VSCROLL) != 0;
-    case SB_HORZ:
-      return !state.isControl && (StyleOf(window) & WS_HSCROLL) != 0;
-    case SB_CTL:
-      return state.isControl;
-    default:
-      return false;
+    case SB_VERT: return !state.isControl && (StyleOf(window) & WS_VSCROLL) != 0;
+    case SB_HORZ: return !state.isControl && (StyleOf(window) & WS_HSCROLL) != 0;
+    case SB_CTL: return state.isControl;
+    default: return false;
   }
 }
 
@@ -56,8 +52,10 @@ RECT ScreenClient(HWND window) {
 
 RECT BarOnScreen(HWND window, int bar) {
   const RECT client = ScreenClient(window);
-  if (bar == SB_VERT) return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
-  if (bar == SB_HORZ) return RECT{client.left, client.bottom, client.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
+  if (bar == SB_VERT)
+    return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
+  if (bar == SB_HORZ)
+    return RECT{client.left, client.bottom, client.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
   return client;
 }
 
@@ -83,7 +81,8 @@ BarLayout LayoutBar(const RECT& whole, bool vertical, const ScrollBarState& stat
   layout.thumbShown = layout.scrollable && thumbLength < trackLength;
   layout.travel = std::max(0, trackLength - thumbLength);
   if (layout.thumbShown) {
-    const int offset = MulDiv(layout.travel, std::clamp(shown, state.minimum, last) - state.minimum, last - state.minimum);
+    const int offset =
+        MulDiv(layout.travel, std::clamp(shown, state.minimum, last) - state.minimum, last - state.minimum);
     layout.thumb = span(layout.trackStart + offset, layout.trackStart + offset + thumbLength);
   }
   return layout;
@@ -102,7 +101,8 @@ ScrollPart PartAt(const BarLayout& layout, POINT point) {
   if (!PtInRect(&layout.track, point)) return ScrollPart::None;
   const int along = layout.vertical ? point.y : point.x;
   if (!layout.thumbShown) {
-    const int middle = layout.vertical ? (layout.track.top + layout.track.bottom) / 2 : (layout.track.left + layout.track.right) / 2;
+    const int middle =
+        layout.vertical ? (layout.track.top + layout.track.bottom) / 2 : (layout.track.left + layout.track.right) / 2;
     return along < middle ? ScrollPart::PageBack : ScrollPart::PageForward;
   }
   if (along < (layout.vertical ? layout.thumb.top : layout.thumb.left)) return ScrollPart::PageBack;
@@ -112,14 +112,10 @@ ScrollPart PartAt(const BarLayout& layout, POINT point) {
 
 UINT RequestOf(ScrollPart part) {
   switch (part) {
-    case ScrollPart::LineBack:
-      return SB_LINEUP;
-    case ScrollPart::PageBack:
-      return SB_PAGEUP;
-    case ScrollPart::PageForward:
-      return SB_PAGEDOWN;
-    default:
-      return SB_LINEDOWN;
+    case ScrollPart::LineBack: return SB_LINEUP;
+    case ScrollPart::PageBack: return SB_PAGEUP;
+    case ScrollPart::PageForward: return SB_PAGEDOWN;
+    default: return SB_LINEDOWN;
   }
 }
 
@@ -144,7 +140,8 @@ void PaintBar(CDC& dc, HWND window, int bar, const ScrollingState& state, const 
   const BarLayout layout = LayoutOf(window, bar, state, values);
   const bool held = state.tracking.bar == bar && state.tracking.over;
   const ScrollPart part = state.tracking.part;
-  look3d::DrawArrowButton(dc, InWindow(layout.back, windowOrigin), layout.vertical ? look3d::Arrow::Up : look3d::Arrow::Left,
+  look3d::DrawArrowButton(dc, InWindow(layout.back, windowOrigin),
+                          layout.vertical ? look3d::Arrow::Up : look3d::Arrow::Left,
                           held && part == ScrollPart::LineBack, !layout.scrollable);
   look3d::DrawArrowButton(dc, InWindow(layout.forward, windowOrigin),
                           layout.vertical ? look3d::Arrow::Down : look3d::Arrow::Right,

@@ -17,10 +17,10 @@ enum class ScrollPart { None, LineBack, PageBack, Thumb, PageForward, LineForwar
 struct ScrollTracking {
   int bar = -1;  // SB_HORZ, SB_VERT or SB_CTL while the mouse holds one of its parts
   ScrollPart part = ScrollPart::None;
-  bool over = false;        // the pointer is over the held arrow
+  bool over = false;         // the pointer is over the held arrow
   bool tookCapture = false;  // the window did not hold the mouse before
-  int grab = 0;             // where the thumb was taken, pixels from its start
-  int dragPosition = 0;     // the position a dragged thumb shows
+  int grab = 0;              // where the thumb was taken, pixels from its start
+  int dragPosition = 0;      // the position a dragged thumb shows
 };
 
 // The state of a window with scroll bars; the states of the controls that have them derive from it.

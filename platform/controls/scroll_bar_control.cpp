@@ -44,28 +44,16 @@ LRESULT ScrollBarWindowProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam
   if (message == WM_NCCREATE) return Create(bar, wParam, lParam);
   if (GetWindowExtraAs<ScrollingState>(bar) == nullptr) return DefWindowProc(bar, message, wParam, lParam);
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(bar);
-      return 0;
-    case WM_LBUTTONDOWN:
-      BeginScrollTracking(bar, SB_CTL, ScreenPoint(bar, lParam));
-      return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(bar); return 0;
+    case WM_LBUTTONDOWN: BeginScrollTracking(bar, SB_CTL, ScreenPoint(bar, lParam)); return 0;
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-      ContinueScrollTracking(bar, message, ScreenPoint(bar, lParam));
-      return 0;
-    case SBM_SETPOS:
-      return SetScrollPos(bar, SB_CTL, static_cast<int>(wParam), lParam != 0 ? TRUE : FALSE);
-    case SBM_GETPOS:
-      return GetScrollPos(bar, SB_CTL);
-    case SBM_SETRANGE:
-      return SetRange(bar, wParam, lParam);
-    case SBM_GETRANGE:
-      return GetRange(bar, wParam, lParam);
-    default:
-      return DefWindowProc(bar, message, wParam, lParam);
+    case WM_CAPTURECHANGED: ContinueScrollTracking(bar, message, ScreenPoint(bar, lParam)); return 0;
+    case SBM_SETPOS: return SetScrollPos(bar, SB_CTL, static_cast<int>(wParam), lParam != 0 ? TRUE : FALSE);
+    case SBM_GETPOS: return GetScrollPos(bar, SB_CTL);
+    case SBM_SETRANGE: return SetRange(bar, wParam, lParam);
+    case SBM_GETRANGE: return GetRange(bar, wParam, lParam);
+    default: return DefWindowProc(bar, message, wParam, lParam);
   }
 }

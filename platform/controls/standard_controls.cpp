@@ -29,7 +29,6 @@ std::unique_ptr<CWnd> MakeWrapper() {
   return std::make_unique<Wrapper>();
 }
 
-
 }  // namespace
 
 void RegisterStandardControls() {

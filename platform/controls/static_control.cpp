@@ -15,16 +15,11 @@ UINT TextFormat(DWORD style) {
   UINT format = DT_EXPANDTABS;
   if ((style & SS_NOPREFIX) != 0) format |= DT_NOPREFIX;
   switch (style & SS_TYPEMASK) {
-    case SS_CENTER:
-      return format | DT_CENTER | DT_WORDBREAK;
-    case SS_RIGHT:
-      return format | DT_RIGHT | DT_WORDBREAK;
-    case SS_SIMPLE:
-      return format | DT_LEFT | DT_SINGLELINE;
-    case SS_LEFTNOWORDWRAP:
-      return format | DT_LEFT;
-    default:
-      return format | DT_LEFT | DT_WORDBREAK;
+    case SS_CENTER: return format | DT_CENTER | DT_WORDBREAK;
+    case SS_RIGHT: return format | DT_RIGHT | DT_WORDBREAK;
+    case SS_SIMPLE: return format | DT_LEFT | DT_SINGLELINE;
+    case SS_LEFTNOWORDWRAP: return format | DT_LEFT;
+    default: return format | DT_LEFT | DT_WORDBREAK;
   }
 }
 
@@ -58,30 +53,25 @@ LRESULT StaticWindowProc(HWND control, UINT message, WPARAM wParam, LPARAM lPara
     case WM_NCCREATE:
       SetWindowExtra(control, std::make_unique<StaticState>());
       return DefWindowProc(control, message, wParam, lParam);
-    case WM_NCHITTEST:
-      return HTTRANSPARENT;
-    case WM_GETDLGCODE:
-      return DLGC_STATIC;
+    case WM_NCHITTEST: return HTTRANSPARENT;
+    case WM_GETDLGCODE: return DLGC_STATIC;
     case WM_SETFONT:
       if (state != nullptr) state->font = reinterpret_cast<HFONT>(wParam);
       if (lParam != 0) InvalidateRect(control, nullptr, TRUE);
       return 0;
-    case WM_GETFONT:
-      return state == nullptr ? 0 : reinterpret_cast<LRESULT>(state->font);
+    case WM_GETFONT: return state == nullptr ? 0 : reinterpret_cast<LRESULT>(state->font);
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProc(control, message, wParam, lParam);
       InvalidateRect(control, nullptr, TRUE);
       return result;
     }
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT:
       if (state != nullptr) {
         Paint(control, *state);
         return 0;
       }
       return DefWindowProc(control, message, wParam, lParam);
-    default:
-      return DefWindowProc(control, message, wParam, lParam);
+    default: return DefWindowProc(control, message, wParam, lParam);
   }
 }

@@ -83,7 +83,8 @@ BitmapTextResult ParseBitmapText(const std::string& text) {
       ++index;
       continue;
     }
-    const std::optional<COLORREF> colour = line.size() == 9 && line[1] == ' ' ? ParseColour(line.substr(2)) : std::nullopt;
+    const std::optional<COLORREF> colour =
+        line.size() == 9 && line[1] == ' ' ? ParseColour(line.substr(2)) : std::nullopt;
     if (transparent || !IsKey(line[0]) || !colour) {
       return Failure(index + 1, "expected `KEY #RRGGBB`, `transparent KEY` or `pixels`");
     }

@@ -69,7 +69,8 @@ FT_Library Library() { return Engine().library.Get(); }
 
 std::string Lower(const char* text) {
   std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return out;
 }
 
@@ -88,24 +89,18 @@ Kind KindFor(const LOGFONT& logFont) {
 // The installed families the three kinds of face map to, the Liberation set first.
 const char* PreferredFamily(Kind kind) {
   switch (kind) {
-    case Kind::Serif:
-      return "Liberation Serif";
-    case Kind::Mono:
-      return "Liberation Mono";
-    case Kind::Sans:
-      break;
+    case Kind::Serif: return "Liberation Serif";
+    case Kind::Mono: return "Liberation Mono";
+    case Kind::Sans: break;
   }
   return "Liberation Sans";
 }
 
 const char* GenericFamily(Kind kind) {
   switch (kind) {
-    case Kind::Serif:
-      return "serif";
-    case Kind::Mono:
-      return "monospace";
-    case Kind::Sans:
-      break;
+    case Kind::Serif: return "serif";
+    case Kind::Mono: return "monospace";
+    case Kind::Sans: break;
   }
   return "sans-serif";
 }

@@ -145,9 +145,7 @@ int CombineRgn(HRGN destination, HRGN first, HRGN second, int mode) {
   if (target == nullptr || a == nullptr || (mode != RGN_COPY && b == nullptr)) return RGN_ERROR;
   Region result = a->region;
   switch (mode) {
-    case RGN_AND:
-      result.Intersect(b->region);
-      break;
+    case RGN_AND: result.Intersect(b->region); break;
     case RGN_OR:
       for (const RECT& rect : b->region.Rects()) result.Add(rect);
       break;
@@ -158,13 +156,9 @@ int CombineRgn(HRGN destination, HRGN first, HRGN second, int mode) {
       result.Subtract(common);
       break;
     }
-    case RGN_DIFF:
-      result.Subtract(b->region);
-      break;
-    case RGN_COPY:
-      break;
-    default:
-      return RGN_ERROR;
+    case RGN_DIFF: result.Subtract(b->region); break;
+    case RGN_COPY: break;
+    default: return RGN_ERROR;
   }
   target->region = std::move(result);
   return RegionKind(target->region);

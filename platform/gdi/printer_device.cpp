@@ -232,17 +232,10 @@ void PrinterDevice::FillWithBrush(const RECT& rect, HBRUSH brush) {
 BOOL PrinterDevice::PatBlt(const RECT& rect, DWORD rop) {
   // Paper cannot be inverted: only the operations that put a colour down.
   switch (rop) {
-    case PATCOPY:
-      FillWithBrush(rect, Brush());
-      return TRUE;
-    case BLACKNESS:
-      FillWithBrush(rect, GetStockObject(BLACK_BRUSH));
-      return TRUE;
-    case WHITENESS:
-      FillWithBrush(rect, GetStockObject(WHITE_BRUSH));
-      return TRUE;
-    default:
-      return FALSE;
+    case PATCOPY: FillWithBrush(rect, Brush()); return TRUE;
+    case BLACKNESS: FillWithBrush(rect, GetStockObject(BLACK_BRUSH)); return TRUE;
+    case WHITENESS: FillWithBrush(rect, GetStockObject(WHITE_BRUSH)); return TRUE;
+    default: return FALSE;
   }
 }
 
@@ -297,40 +290,26 @@ BOOL PrinterDevice::Transfer(const RECT&, DeviceContext*, const RECT&, DWORD) { 
 
 int PrinterDevice::Caps(int index) const {
   switch (index) {
-    case TECHNOLOGY:
-      return DT_RASPRINTER;
-    case HORZRES:
-      return kPageWidth;
-    case VERTRES:
-      return kPageHeight;
-    case HORZSIZE:
-      return 210;
-    case VERTSIZE:
-      return 297;
+    case TECHNOLOGY: return DT_RASPRINTER;
+    case HORZRES: return kPageWidth;
+    case VERTRES: return kPageHeight;
+    case HORZSIZE: return 210;
+    case VERTSIZE: return 297;
     case LOGPIXELSX:
-    case LOGPIXELSY:
-      return kDotsPerInch;
-    case BITSPIXEL:
-      return 24;
-    case PLANES:
-      return 1;
-    case NUMCOLORS:
-      return -1;
-    default:
-      return 0;
+    case LOGPIXELSY: return kDotsPerInch;
+    case BITSPIXEL: return 24;
+    case PLANES: return 1;
+    case NUMCOLORS: return -1;
+    default: return 0;
   }
 }
 
 int PrinterDevice::Escape(int escape, int inputSize, const void* input, void*) {
   switch (escape) {
-    case STARTDOC:
-      return StartDocument(inputSize, input);
-    case NEWFRAME:
-      return EndPage();
-    case ENDDOC:
-      return EndDocument();
-    default:
-      return 0;
+    case STARTDOC: return StartDocument(inputSize, input);
+    case NEWFRAME: return EndPage();
+    case ENDDOC: return EndDocument();
+    default: return 0;
   }
 }
 
@@ -342,7 +321,7 @@ int PrinterDevice::StartDocument(int inputSize, const void* input) {
     document->title.assign(name, strnlen(name, static_cast<size_t>(inputSize)));
   }
   document->surface.reset(cairo_pdf_surface_create_for_stream(Append, &document->bytes, kPageWidth * kPointsPerDot,
-                                                             kPageHeight * kPointsPerDot));
+                                                              kPageHeight * kPointsPerDot));
   document->context.reset(cairo_create(document->surface.get()));
   if (!document->Healthy()) return SP_ERROR;
   cairo_scale(document->context.get(), kPointsPerDot, kPointsPerDot);

@@ -55,9 +55,7 @@ RasterDevice::RasterDevice(Surface* target, POINT origin, Region visible, SIZE d
   UpdateEffectiveClip();
 }
 
-RasterDevice::RasterDevice(SIZE display) : memory_(true), display_(display) {
-  Select(DefaultBitmap());
-}
+RasterDevice::RasterDevice(SIZE display) : memory_(true), display_(display) { Select(DefaultBitmap()); }
 
 void RasterDevice::SetVisible(Region visible) {
   visible_ = std::move(visible);
@@ -92,7 +90,8 @@ void RasterDevice::Plot(int deviceX, int deviceY, COLORREF colour) {
 
 void RasterDevice::Blend(int deviceX, int deviceY, COLORREF colour, int coverage) {
   if (coverage <= 0 || !Drawable(deviceX, deviceY)) return;
-  target_->SetPixel(deviceX, deviceY, coverage >= 255 ? colour : Mix(target_->Pixel(deviceX, deviceY), colour, coverage));
+  target_->SetPixel(deviceX, deviceY,
+                    coverage >= 255 ? colour : Mix(target_->Pixel(deviceX, deviceY), colour, coverage));
 }
 
 void RasterDevice::FillDeviceRect(RECT rect, const BrushObject& brush, DWORD rop) {
@@ -105,21 +104,11 @@ void RasterDevice::FillDeviceRect(RECT rect, const BrushObject& brush, DWORD rop
       COLORREF* row = target_->Row(y);
       for (int x = part.left; x < part.right; ++x) {
         switch (rop) {
-          case PATCOPY:
-            row[x] = BrushColourAt(brush, x, y, brushOrigin);
-            break;
-          case PATINVERT:
-            row[x] ^= brush.hollow ? 0 : BrushColourAt(brush, x, y, brushOrigin);
-            break;
-          case DSTINVERT:
-            row[x] = ~row[x] & 0xFFFFFF;
-            break;
-          case BLACKNESS:
-            row[x] = RGB(0, 0, 0);
-            break;
-          default:
-            row[x] = RGB(255, 255, 255);
-            break;
+          case PATCOPY: row[x] = BrushColourAt(brush, x, y, brushOrigin); break;
+          case PATINVERT: row[x] ^= brush.hollow ? 0 : BrushColourAt(brush, x, y, brushOrigin); break;
+          case DSTINVERT: row[x] = ~row[x] & 0xFFFFFF; break;
+          case BLACKNESS: row[x] = RGB(0, 0, 0); break;
+          default: row[x] = RGB(255, 255, 255); break;
         }
       }
     }
@@ -274,7 +263,9 @@ void RasterDevice::TextRun(int x, int y, const char* text, size_t length) {
   }
   auto rule = [&](int firstRow) {
     for (int v = firstRow; v < firstRow + metrics.lineThickness && v < height; ++v) {
-      if (v >= 0) std::fill(mask.begin() + static_cast<ptrdiff_t>(v) * width, mask.begin() + static_cast<ptrdiff_t>(v + 1) * width, 255);
+      if (v >= 0)
+        std::fill(mask.begin() + static_cast<ptrdiff_t>(v) * width,
+                  mask.begin() + static_cast<ptrdiff_t>(v + 1) * width, 255);
     }
   };
   if (logFont.lfUnderline) rule(std::min(height - metrics.lineThickness, metrics.ascent + metrics.underlinePosition));
@@ -345,20 +336,11 @@ BOOL RasterDevice::Transfer(const RECT& destination, DeviceContext* source, cons
       const COLORREF under = target_->Pixel(deviceX, deviceY);
       COLORREF result = from;
       switch (rop) {
-        case SRCPAINT:
-          result = under | from;
-          break;
-        case SRCAND:
-          result = under & from;
-          break;
-        case SRCINVERT:
-          result = under ^ from;
-          break;
-        case NOTSRCCOPY:
-          result = ~from & 0xFFFFFF;
-          break;
-        default:
-          break;
+        case SRCPAINT: result = under | from; break;
+        case SRCAND: result = under & from; break;
+        case SRCINVERT: result = under ^ from; break;
+        case NOTSRCCOPY: result = ~from & 0xFFFFFF; break;
+        default: break;
       }
       target_->SetPixel(deviceX, deviceY, result);
     }
@@ -368,29 +350,18 @@ BOOL RasterDevice::Transfer(const RECT& destination, DeviceContext* source, cons
 
 int RasterDevice::Caps(int index) const {
   switch (index) {
-    case TECHNOLOGY:
-      return DT_RASDISPLAY;
-    case HORZRES:
-      return display_.cx;
-    case VERTRES:
-      return display_.cy;
-    case HORZSIZE:
-      return display_.cx * 254 / 960;
-    case VERTSIZE:
-      return display_.cy * 254 / 960;
-    case BITSPIXEL:
-      return 24;
-    case PLANES:
-      return 1;
-    case NUMCOLORS:
-      return 16;
-    case RASTERCAPS:
-      return RC_BITBLT | RC_BITMAP64 | RC_STRETCHBLT;
+    case TECHNOLOGY: return DT_RASDISPLAY;
+    case HORZRES: return display_.cx;
+    case VERTRES: return display_.cy;
+    case HORZSIZE: return display_.cx * 254 / 960;
+    case VERTSIZE: return display_.cy * 254 / 960;
+    case BITSPIXEL: return 24;
+    case PLANES: return 1;
+    case NUMCOLORS: return 16;
+    case RASTERCAPS: return RC_BITBLT | RC_BITMAP64 | RC_STRETCHBLT;
     case LOGPIXELSX:
-    case LOGPIXELSY:
-      return 96;
-    default:
-      return 0;
+    case LOGPIXELSY: return 96;
+    default: return 0;
   }
 }
 

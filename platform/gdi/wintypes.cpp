@@ -11,9 +11,7 @@ BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
 
 BOOL SetRectEmpty(RECT* rect) { return SetRect(rect, 0, 0, 0, 0); }
 
-BOOL IsRectEmpty(const RECT* rect) {
-  return rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top;
-}
+BOOL IsRectEmpty(const RECT* rect) { return rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top; }
 
 BOOL EqualRect(const RECT* a, const RECT* b) {
   return a != nullptr && b != nullptr && a->left == b->left && a->top == b->top && a->right == b->right &&

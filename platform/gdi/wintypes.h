@@ -73,7 +73,9 @@ constexpr BYTE GetGValue(COLORREF colour) { return (colour >> 8) & 0xFF; }
 constexpr BYTE GetBValue(COLORREF colour) { return (colour >> 16) & 0xFF; }
 
 // Resource names: a string, or a small number passed in the pointer.
-inline LPCSTR MAKEINTRESOURCE(unsigned id) { return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(id & 0xFFFF)); }
+inline LPCSTR MAKEINTRESOURCE(unsigned id) {
+  return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(id & 0xFFFF));
+}
 inline bool IS_INTRESOURCE(LPCSTR name) { return (reinterpret_cast<std::uintptr_t>(name) >> 16) == 0; }
 
 struct POINT {

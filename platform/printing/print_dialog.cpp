@@ -60,8 +60,8 @@ std::vector<std::string> PrintSystemPrinters(int& defaultIndex) {
   return printers;
 }
 
-DialogItemTemplate Control(const char* className, const char* text, int id, DWORD style, short x, short y,
-                           short width, short height) {
+DialogItemTemplate Control(const char* className, const char* text, int id, DWORD style, short x, short y, short width,
+                           short height) {
   DialogItemTemplate item;
   item.className = className;
   item.text = text;
@@ -127,7 +127,8 @@ int CPrintDialog::DoModal() {
 BOOL CPrintDialog::OnInitDialog() {
   SendDlgItemMessage(kPrintDestinationId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("PDF file"));
   for (const std::string& printer : printers_) {
-    SendDlgItemMessage(kPrintDestinationId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp1252FromUtf8(printer)->c_str()));
+    SendDlgItemMessage(kPrintDestinationId, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(Cp1252FromUtf8(printer)->c_str()));
   }
   SendDlgItemMessage(kPrintDestinationId, CB_SETCURSEL, static_cast<WPARAM>(defaultPrinter_ + 1), 0);
   const std::string file = (std::filesystem::path(home_) / kDefaultFileName).string();

@@ -64,7 +64,7 @@ class CPrintDialog : public CDialog {
   bool setupOnly_;
   std::vector<std::string> printers_;  // as the print system names them
   int defaultPrinter_ = -1;
-  std::string home_;                   // UTF-8: where the PDF file goes by default
+  std::string home_;  // UTF-8: where the PDF file goes by default
   std::unique_ptr<PrintDestination> chosen_;
 
   DECLARE_MESSAGE_MAP()

@@ -72,8 +72,7 @@ Started Spawn(const std::vector<std::string>& arguments, Pipe* output, Pipe* err
   started.status = status->get_future();
   std::thread([pid, status] {
     int code = 0;
-    while (waitpid(pid, &code, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &code, 0) < 0 && errno == EINTR) {}
     status->set_value(code);
   }).detach();
   return started;
@@ -87,7 +86,8 @@ void Finish(ProgramRun& run, int status) {
 // Reads both pipes until they close or the deadline passes; false at the deadline.
 bool ReadAll(Pipe& output, Pipe& errors, ProgramRun& run, std::chrono::steady_clock::time_point deadline) {
   while (output.read >= 0 || errors.read >= 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) return false;
     pollfd ready[2] = {{output.read, POLLIN, 0}, {errors.read, POLLIN, 0}};
     const int count = poll(ready, 2, static_cast<int>(left.count()));

@@ -123,7 +123,8 @@ bool ScriptSession::Parse(const std::string& raw, int line, Step& step, std::str
     return true;
   }
   if (verb == "answer") {
-    static const std::pair<const char*, int> kAnswers[] = {{"ok", IDOK}, {"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
+    static const std::pair<const char*, int> kAnswers[] = {
+        {"ok", IDOK}, {"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
     for (const auto& [name, result] : kAnswers) {
       if (parts.size() == 1 && parts[0] == name) {
         step.number = result;

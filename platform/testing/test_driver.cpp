@@ -16,7 +16,8 @@ constexpr DWORD kBetweenActions = 1000;  // far apart enough that two clicks nev
 constexpr DWORD kWithinDoubleClick = 50;
 
 std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
 }
 
@@ -32,7 +33,8 @@ std::string ClassOf(HWND window) {
   char name[64] = {};
   GetClassName(window, name, sizeof name);
   std::string text(name);
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return text;
 }
 
@@ -199,7 +201,8 @@ bool TestDriver::FocusControl(HWND control, int id) {
   Pump();
   // A combo box passes the focus on to its edit field.
   const HWND focus = GetFocus();
-  if (focus != control && !IsChild(control, focus)) return Fail("control " + std::to_string(id) + " cannot take the focus");
+  if (focus != control && !IsChild(control, focus))
+    return Fail("control " + std::to_string(id) + " cannot take the focus");
   return true;
 }
 
@@ -242,9 +245,9 @@ bool TestDriver::Key(const std::string& name) {
     char character;
   };
   static const Named kKeys[] = {
-      {"enter", VK_RETURN, 0},  {"escape", VK_ESCAPE, 0}, {"tab", VK_TAB, 0},       {"space", VK_SPACE, ' '},
-      {"left", VK_LEFT, 0},     {"right", VK_RIGHT, 0},   {"up", VK_UP, 0},         {"down", VK_DOWN, 0},
-      {"backspace", VK_BACK, 0}, {"delete", VK_DELETE, 0}, {"home", VK_HOME, 0},    {"end", VK_END, 0},
+      {"enter", VK_RETURN, 0},   {"escape", VK_ESCAPE, 0}, {"tab", VK_TAB, 0},   {"space", VK_SPACE, ' '},
+      {"left", VK_LEFT, 0},      {"right", VK_RIGHT, 0},   {"up", VK_UP, 0},     {"down", VK_DOWN, 0},
+      {"backspace", VK_BACK, 0}, {"delete", VK_DELETE, 0}, {"home", VK_HOME, 0}, {"end", VK_END, 0},
       {"pageup", VK_PRIOR, 0},   {"pagedown", VK_NEXT, 0}, {"f4", VK_F4, 0},
   };
   const bool shifted = key.rfind("shift+", 0) == 0;
@@ -318,7 +321,8 @@ bool TestDriver::Menu(int id) {
     int position = 0;
     const HMENU popup = FindPopupOfCommand(menu, static_cast<UINT>(id), &position);
     if (popup != nullptr) {
-      SendMessage(active, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(static_cast<unsigned>(position), FALSE));
+      SendMessage(active, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+                  MAKELPARAM(static_cast<unsigned>(position), FALSE));
     }
     const UINT state = GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND);
     if (state == 0xFFFFFFFF) return Fail("no menu item " + std::to_string(id) + " in the active window");
@@ -380,7 +384,8 @@ std::optional<std::string> TestDriver::WindowTemplate() {
     return std::nullopt;
   }
   std::string name = GetTemplateName(active);
-  for (HWND child = GetWindow(active, GW_CHILD); name.empty() && child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(active, GW_CHILD); name.empty() && child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
     name = GetTemplateName(child);
   }
   return name;

@@ -7,11 +7,11 @@
 struct InputEvent {
   enum class Kind { MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Character, Close };
   Kind kind = Kind::MouseMove;
-  POINT point{};        // screen coordinates, for the mouse
-  UINT key = 0;         // virtual key, for KeyDown and KeyUp
-  char character = 0;   // Windows-1252, for Character
+  POINT point{};          // screen coordinates, for the mouse
+  UINT key = 0;           // virtual key, for KeyDown and KeyUp
+  char character = 0;     // Windows-1252, for Character
   HWND window = nullptr;  // the top-level window asked to close, for Close
-  DWORD time = 0;       // milliseconds; decides double clicks
+  DWORD time = 0;         // milliseconds; decides double clicks
 };
 
 class Backend {

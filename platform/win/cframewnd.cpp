@@ -22,8 +22,9 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
   static std::set<std::string> names;
   char name[96];
-  std::snprintf(name, sizeof name, "Afx:%x:%lx:%lx:%lx", classStyle, static_cast<unsigned long>(NumberFromHandle(cursor)),
-                static_cast<unsigned long>(NumberFromHandle(background)), static_cast<unsigned long>(NumberFromHandle(icon)));
+  std::snprintf(
+      name, sizeof name, "Afx:%x:%lx:%lx:%lx", classStyle, static_cast<unsigned long>(NumberFromHandle(cursor)),
+      static_cast<unsigned long>(NumberFromHandle(background)), static_cast<unsigned long>(NumberFromHandle(icon)));
   auto [at, added] = names.insert(name);
   if (added) {
     WNDCLASS windowClass;
@@ -59,8 +60,8 @@ BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const R
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& create) {
   if (create.lpszClass == nullptr) {
-    create.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                           HandleFromNumber<HBRUSH>(COLOR_WINDOW + 1));
+    create.lpszClass =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), HandleFromNumber<HBRUSH>(COLOR_WINDOW + 1));
   }
   return TRUE;
 }

@@ -9,7 +9,8 @@ class CView;
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 
 // The name of a window class with these traits, registered on first use.
-LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr, HICON icon = nullptr);
+LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                           HICON icon = nullptr);
 
 class CFrameWnd : public CWnd {
   DECLARE_DYNCREATE(CFrameWnd)

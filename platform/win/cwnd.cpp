@@ -35,7 +35,8 @@ std::map<std::string, TemporaryWrapperFactory>& TemporaryWrapperFactories() {
 }
 
 std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return text;
 }
 
@@ -125,8 +126,7 @@ HWND CWnd::UnsubclassWindow() {
 
 BOOL CWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id, void*) {
   return CreateEx(0, className, windowName, style | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, parent == nullptr ? nullptr : parent->m_hWnd,
-                  HandleFromNumber<HMENU>(id));
+                  rect.bottom - rect.top, parent == nullptr ? nullptr : parent->m_hWnd, HandleFromNumber<HMENU>(id));
 }
 
 BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
@@ -144,9 +144,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
   create.lpszClass = className;
   create.dwExStyle = exStyle;
   if (!PreCreateWindow(create)) return FALSE;
-  const HWND window = CreateWindowAttached(create.dwExStyle, create.lpszClass, create.lpszName,
-                                           static_cast<DWORD>(create.style), create.x, create.y, create.cx, create.cy,
-                                           create.hwndParent, create.hMenu, param, this);
+  const HWND window =
+      CreateWindowAttached(create.dwExStyle, create.lpszClass, create.lpszName, static_cast<DWORD>(create.style),
+                           create.x, create.y, create.cx, create.cy, create.hwndParent, create.hMenu, param, this);
   return window != nullptr ? TRUE : FALSE;
 }
 

@@ -77,7 +77,9 @@ class CWnd : public CCmdTarget {
   CWnd* GetDlgItem(int id) const;
   int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
   void SetDlgItemText(int id, LPCSTR text) { ::SetDlgItemText(m_hWnd, id, text); }
-  int GetDlgItemText(int id, LPSTR text, int size) const { return static_cast<int>(::GetDlgItemText(m_hWnd, id, text, size)); }
+  int GetDlgItemText(int id, LPSTR text, int size) const {
+    return static_cast<int>(::GetDlgItemText(m_hWnd, id, text, size));
+  }
   void SetWindowText(LPCSTR text) { ::SetWindowText(m_hWnd, text); }
   int GetWindowText(LPSTR text, int size) const { return ::GetWindowText(m_hWnd, text, size); }
   void GetWindowText(std::string& text) const { text = GetWindowTextString(m_hWnd); }

@@ -28,8 +28,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowRecord* record = FindWindowRecord(window);
   if (record == nullptr) return 0;
   switch (message) {
-    case WM_NCCREATE:
-      return TRUE;
+    case WM_NCCREATE: return TRUE;
     case WM_SETTEXT:
       record->text = lParam == 0 ? std::string() : std::string(reinterpret_cast<LPCSTR>(lParam));
       if (CaptionHeight(*record) > 0) InvalidateArea(*record, RECT{}, false, true);
@@ -43,8 +42,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       out[copied] = '\0';
       return static_cast<LRESULT>(copied);
     }
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(record->text.size());
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(record->text.size());
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
@@ -59,9 +57,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
       return 1;
     }
-    case WM_NCPAINT:
-      PaintNonClient(*record);
-      return 0;
+    case WM_NCPAINT: PaintNonClient(*record); return 0;
     case WM_NCACTIVATE:
       record->captionActive = wParam != 0;
       if (CaptionHeight(*record) > 0) InvalidateArea(*record, RECT{}, false, true);
@@ -85,27 +81,17 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         SetCursor(LoadCursor(nullptr, IDC_ARROW));
       }
       return FALSE;
-    case WM_MOUSEACTIVATE:
-      return 1;
+    case WM_MOUSEACTIVATE: return 1;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) SetFocus(window);
       return 0;
-    case WM_CLOSE:
-      DestroyWindow(window);
-      return 0;
+    case WM_CLOSE: DestroyWindow(window); return 0;
     case WM_SYSCOMMAND:
       switch (wParam & 0xFFF0) {
-        case SC_CLOSE:
-          SendMessage(window, WM_CLOSE, 0, 0);
-          break;
-        case SC_MINIMIZE:
-          ShowWindow(window, SW_MINIMIZE);
-          break;
-        case SC_RESTORE:
-          ShowWindow(window, SW_RESTORE);
-          break;
-        default:
-          break;
+        case SC_CLOSE: SendMessage(window, WM_CLOSE, 0, 0); break;
+        case SC_MINIMIZE: ShowWindow(window, SW_MINIMIZE); break;
+        case SC_RESTORE: ShowWindow(window, SW_RESTORE); break;
+        default: break;
       }
       return 0;
     case WM_CTLCOLORMSGBOX:
@@ -114,9 +100,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      return DefaultColours(reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX);
-    default:
-      return 0;
+    case WM_CTLCOLORSTATIC: return DefaultColours(reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX);
+    default: return 0;
   }
 }

@@ -10,7 +10,7 @@ struct DialogState : WindowExtra {
   ~DialogState() override {
     if (font != nullptr) DeleteObject(font);
   }
-  HFONT font = nullptr;       // the template's font, owned
+  HFONT font = nullptr;          // the template's font, owned
   HFONT assignedFont = nullptr;  // a font the program set with WM_SETFONT
   HWND savedFocus = nullptr;
   int defaultId = 0;
@@ -85,8 +85,7 @@ void PressEscape(HWND dialog) {
 LRESULT DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   DialogState* state = StateOf(dialog);
   switch (message) {
-    case WM_INITDIALOG:
-      return TRUE;
+    case WM_INITDIALOG: return TRUE;
     case WM_SETFONT:
       if (state != nullptr) state->assignedFont = reinterpret_cast<HFONT>(wParam);
       return 0;
@@ -94,7 +93,8 @@ LRESULT DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
       if (state == nullptr) return 0;
       return reinterpret_cast<LRESULT>(state->assignedFont != nullptr ? state->assignedFont : state->font);
     case WM_ERASEBKGND: {
-      const auto brush = reinterpret_cast<HBRUSH>(SendMessage(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
+      const auto brush =
+          reinterpret_cast<HBRUSH>(SendMessage(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
       if (brush == nullptr) return 0;
       RECT client{};
       GetClientRect(dialog, &client);
@@ -108,14 +108,9 @@ LRESULT DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         RestoreFocus(dialog);
       }
       return 0;
-    case WM_SETFOCUS:
-      RestoreFocus(dialog);
-      return 0;
-    case WM_KILLFOCUS:
-      return 0;
-    case WM_CLOSE:
-      PressEscape(dialog);
-      return 0;
+    case WM_SETFOCUS: RestoreFocus(dialog); return 0;
+    case WM_KILLFOCUS: return 0;
+    case WM_CLOSE: PressEscape(dialog); return 0;
     case DM_GETDEFID: {
       const int id = state != nullptr && state->defaultId != 0 ? state->defaultId : FirstDefaultPushButton(dialog);
       return id == 0 ? 0 : MAKELRESULT(static_cast<unsigned>(id), DC_HASDEFID);
@@ -133,8 +128,7 @@ LRESULT DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
       if (IsInside(dialog, target)) DialogSetFocus(target);
       return 0;
     }
-    default:
-      return DefWindowProc(dialog, message, wParam, lParam);
+    default: return DefWindowProc(dialog, message, wParam, lParam);
   }
 }
 
@@ -231,10 +225,10 @@ HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& n
   const HFONT font = state->font;
   SetWindowExtra(window, std::move(state));
   for (const DialogItemTemplate& item : dialog.items) {
-    const HWND control = CreateWindowEx(item.exStyle, item.className.c_str(), item.text.c_str(), item.style | WS_CHILD,
-                                        pixelsX(item.x), pixelsY(item.y), pixelsX(item.cx), pixelsY(item.cy), window,
-                                        HandleFromNumber<HMENU>(static_cast<unsigned>(item.id) & 0xFFFF), nullptr,
-                                        nullptr);
+    const HWND control =
+        CreateWindowEx(item.exStyle, item.className.c_str(), item.text.c_str(), item.style | WS_CHILD, pixelsX(item.x),
+                       pixelsY(item.y), pixelsX(item.cx), pixelsY(item.cy), window,
+                       HandleFromNumber<HMENU>(static_cast<unsigned>(item.id) & 0xFFFF), nullptr, nullptr);
     if (control == nullptr) {
       DestroyWindow(window);
       return nullptr;
@@ -326,9 +320,10 @@ BOOL IsDialogMessage(HWND dialog, MSG* message) {
   if (message->message == WM_KEYDOWN) {
     HWND focus = GetFocus();
     if (!IsInside(dialog, focus)) focus = nullptr;
-    const UINT code = focus == nullptr ? 0
-                                       : static_cast<UINT>(SendMessage(focus, WM_GETDLGCODE, message->wParam,
-                                                                       reinterpret_cast<LPARAM>(message)));
+    const UINT code =
+        focus == nullptr
+            ? 0
+            : static_cast<UINT>(SendMessage(focus, WM_GETDLGCODE, message->wParam, reinterpret_cast<LPARAM>(message)));
     if ((code & DLGC_WANTALLKEYS) == 0) {
       switch (message->wParam) {
         case VK_TAB:
@@ -348,14 +343,9 @@ BOOL IsDialogMessage(HWND dialog, MSG* message) {
           }
           return TRUE;
         }
-        case VK_RETURN:
-          PressEnter(dialog, focus, code);
-          return TRUE;
-        case VK_ESCAPE:
-          PressEscape(dialog);
-          return TRUE;
-        default:
-          break;
+        case VK_RETURN: PressEnter(dialog, focus, code); return TRUE;
+        case VK_ESCAPE: PressEscape(dialog); return TRUE;
+        default: break;
       }
     }
   }

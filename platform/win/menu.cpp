@@ -217,11 +217,8 @@ LRESULT PopupProc(HWND popup, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     }
-    case WM_CAPTURECHANGED:
-      DestroyWindow(popup);
-      return 0;
-    default:
-      return DefWindowProc(popup, message, wParam, lParam);
+    case WM_CAPTURECHANGED: DestroyWindow(popup); return 0;
+    default: return DefWindowProc(popup, message, wParam, lParam);
   }
 }
 
@@ -236,13 +233,14 @@ void EnsurePopupClass() {
 }
 
 void OpenPopup(HWND owner, HMENU popup, int index, POINT screenTopLeft) {
-  SendMessage(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(static_cast<unsigned>(index), FALSE));
+  SendMessage(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+              MAKELPARAM(static_cast<unsigned>(index), FALSE));
   EnsurePopupClass();
   int width = 0;
   const std::vector<RECT> rects = PopupLayout(popup, &width);
   const int height = rects.back().top + 2;
-  const HWND window = CreateWindowEx(0, kPopupClass, "", WS_POPUP | WS_BORDER, screenTopLeft.x, screenTopLeft.y,
-                                     width, height, owner, nullptr, nullptr, nullptr);
+  const HWND window = CreateWindowEx(0, kPopupClass, "", WS_POPUP | WS_BORDER, screenTopLeft.x, screenTopLeft.y, width,
+                                     height, owner, nullptr, nullptr, nullptr);
   if (window == nullptr) return;
   auto state = std::make_unique<PopupState>();
   state->menu = popup;

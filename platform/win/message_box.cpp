@@ -17,20 +17,13 @@ MessageBoxHook& Hook() {
 
 const char* ButtonText(int result) {
   switch (result) {
-    case IDOK:
-      return "OK";
-    case IDCANCEL:
-      return "Cancel";
-    case IDABORT:
-      return "&Abort";
-    case IDRETRY:
-      return "&Retry";
-    case IDIGNORE:
-      return "&Ignore";
-    case IDYES:
-      return "&Yes";
-    default:
-      return "&No";
+    case IDOK: return "OK";
+    case IDCANCEL: return "Cancel";
+    case IDABORT: return "&Abort";
+    case IDRETRY: return "&Retry";
+    case IDIGNORE: return "&Ignore";
+    case IDYES: return "&Yes";
+    default: return "&No";
   }
 }
 
@@ -77,8 +70,7 @@ void DrawBoxIcon(CDC& dc, UINT icon, int x, int y) {
       mark = "!";
       ink = RGB(0, 0, 0);
       break;
-    default:
-      break;
+    default: break;
   }
   CBrush brush(fill);
   CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
@@ -118,8 +110,7 @@ LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return painted;
     }
-    default:
-      return CallWindowProc(dialogProcedure, box, message, wParam, lParam);
+    default: return CallWindowProc(dialogProcedure, box, message, wParam, lParam);
   }
 }
 
@@ -130,8 +121,8 @@ DialogTemplate LayOut(const std::string& text, const std::string& caption, UINT 
   const SIZE units = DialogBaseUnits(layout.pointSize);
   // Measure the text in the dialog font, wrapping lines wider than about half the screen.
   const HDC measure = GetDC(nullptr);
-  const HFONT font = CreateFont(-MulDiv(layout.pointSize, 96, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
-                                layout.faceName.c_str());
+  const HFONT font = CreateFont(-MulDiv(layout.pointSize, 96, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0,
+                                0, layout.faceName.c_str());
   const HGDIOBJ previous = SelectObject(measure, font);
   RECT bounds{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
   DrawText(measure, text.c_str(), -1, &bounds, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
@@ -228,18 +219,12 @@ int ShowBox(HWND owner, const std::string& text, const std::string& caption, UIN
 
 std::vector<int> MessageBoxButtons(UINT type) {
   switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-      return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE:
-      return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL:
-      return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO:
-      return {IDYES, IDNO};
-    case MB_RETRYCANCEL:
-      return {IDRETRY, IDCANCEL};
-    default:
-      return {IDOK};
+    case MB_OKCANCEL: return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
+    default: return {IDOK};
   }
 }
 

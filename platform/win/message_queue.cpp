@@ -97,9 +97,11 @@ bool MouseDown(const InputEvent& event, MSG* out) {
   if (hit.window == nullptr || hit.blocked) return false;
   const HWND top = GetTopLevel(hit.window);
   const WindowRecord* topRecord = FindWindowRecord(top);
-  if (top != system.active && topRecord != nullptr && !topRecord->neverActivate) SetActiveWindowWith(top, WA_CLICKACTIVE);
+  if (top != system.active && topRecord != nullptr && !topRecord->neverActivate)
+    SetActiveWindowWith(top, WA_CLICKACTIVE);
   if (!IsWindow(hit.window)) return false;
-  SendMessage(hit.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(hit.window), MAKELPARAM(static_cast<unsigned>(hit.code), WM_LBUTTONDOWN));
+  SendMessage(hit.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(hit.window),
+              MAKELPARAM(static_cast<unsigned>(hit.code), WM_LBUTTONDOWN));
   if (hit.code != HTCLIENT) {
     system.nonClientPressWindow = hit.window;
     system.nonClientPressCode = hit.code;
@@ -108,8 +110,11 @@ bool MouseDown(const InputEvent& event, MSG* out) {
       return false;
     }
     // The window's own non-client parts (a scroll bar) see the press.
-    *out = MSG{hit.window, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit.code),
-               MAKELPARAM(static_cast<unsigned>(event.point.x), static_cast<unsigned>(event.point.y)), event.time,
+    *out = MSG{hit.window,
+               WM_NCLBUTTONDOWN,
+               static_cast<WPARAM>(hit.code),
+               MAKELPARAM(static_cast<unsigned>(event.point.x), static_cast<unsigned>(event.point.y)),
+               event.time,
                event.point};
     return true;
   }
@@ -163,12 +168,8 @@ bool ConvertInput(const InputEvent& event, MSG* out) {
       *out = MouseMessage(hit.window, WM_MOUSEMOVE, event.point, MouseKeys());
       return true;
     }
-    case InputEvent::Kind::MouseDown:
-      system.cursor = event.point;
-      return MouseDown(event, out);
-    case InputEvent::Kind::MouseUp:
-      system.cursor = event.point;
-      return MouseUp(event, out);
+    case InputEvent::Kind::MouseDown: system.cursor = event.point; return MouseDown(event, out);
+    case InputEvent::Kind::MouseUp: system.cursor = event.point; return MouseUp(event, out);
     case InputEvent::Kind::KeyDown:
     case InputEvent::Kind::KeyUp: {
       const bool down = event.kind == InputEvent::Kind::KeyDown;
@@ -176,7 +177,8 @@ bool ConvertInput(const InputEvent& event, MSG* out) {
       if (event.key == VK_CONTROL) system.controlDown = down;
       const HWND target = KeyboardTarget();
       if (target == nullptr) return false;
-      *out = MSG{target, down ? WM_KEYDOWN : WM_KEYUP, event.key, down ? 1 : static_cast<LPARAM>(0xC0000001u),
+      *out = MSG{target,     down ? WM_KEYDOWN : WM_KEYUP,
+                 event.key,  down ? 1 : static_cast<LPARAM>(0xC0000001u),
                  event.time, system.cursor};
       return true;
     }
@@ -271,20 +273,11 @@ BOOL TranslateMessage(const MSG* message) {
   if (message == nullptr || message->message != WM_KEYDOWN) return FALSE;
   char character = 0;
   switch (message->wParam) {
-    case VK_RETURN:
-      character = '\r';
-      break;
-    case VK_ESCAPE:
-      character = 0x1B;
-      break;
-    case VK_TAB:
-      character = '\t';
-      break;
-    case VK_BACK:
-      character = '\b';
-      break;
-    default:
-      return FALSE;
+    case VK_RETURN: character = '\r'; break;
+    case VK_ESCAPE: character = 0x1B; break;
+    case VK_TAB: character = '\t'; break;
+    case VK_BACK: character = '\b'; break;
+    default: return FALSE;
   }
   WindowSystem& system = System();
   system.posted.push_front(MSG{message->hwnd, WM_CHAR, static_cast<WPARAM>(character), 1, message->time, message->pt});

@@ -9,9 +9,7 @@ CPaintDC::~CPaintDC() {
   ::EndPaint(window_, &m_ps);
 }
 
-CClientDC::CClientDC(CWnd* window) : window_(window == nullptr ? nullptr : window->m_hWnd) {
-  Attach(::GetDC(window_));
-}
+CClientDC::CClientDC(CWnd* window) : window_(window == nullptr ? nullptr : window->m_hWnd) { Attach(::GetDC(window_)); }
 
 CClientDC::~CClientDC() { ::ReleaseDC(window_, Detach()); }
 

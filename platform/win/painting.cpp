@@ -20,8 +20,8 @@ HDC DeviceFor(WindowRecord& record, bool clientOnly, const Region* limit) {
   Region visible = VisibleRegion(record, clientOnly);
   if (limit != nullptr) visible.Intersect(*limit);
   top->presentPending = true;
-  return AddDC(std::make_unique<RasterDevice>(top->surface.get(), POINT{area.left, area.top}, std::move(visible),
-                                              ScreenSize()));
+  return AddDC(
+      std::make_unique<RasterDevice>(top->surface.get(), POINT{area.left, area.top}, std::move(visible), ScreenSize()));
 }
 
 bool NeedsPaint(const WindowRecord& record) {

@@ -4,7 +4,9 @@ const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), nullptr
 
 const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* runtimeClass) const { return GetRuntimeClass()->IsDerivedFrom(runtimeClass); }
+BOOL CObject::IsKindOf(const CRuntimeClass* runtimeClass) const {
+  return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
+}
 
 CObject* CRuntimeClass::CreateObject() const { return m_pfnCreateObject == nullptr ? nullptr : m_pfnCreateObject(); }
 

@@ -30,26 +30,26 @@ struct WindowRecord {
   HWND handle = nullptr;
   const WindowClassInfo* windowClass = nullptr;
   WNDPROC procedure = nullptr;
-  CWnd* object = nullptr;               // the wrapper attached to the window
-  std::unique_ptr<CWnd> temporary;      // the wrapper FromHandle made for an unattached window
+  CWnd* object = nullptr;           // the wrapper attached to the window
+  std::unique_ptr<CWnd> temporary;  // the wrapper FromHandle made for an unattached window
   DWORD style = 0;
   DWORD exStyle = 0;
   UINT id = 0;
   std::string text;
-  RECT rect{};                          // parent client coordinates; screen for top-level windows
-  HWND parent = nullptr;                // child windows
-  HWND owner = nullptr;                 // top-level windows
-  std::vector<HWND> children;           // front first
+  RECT rect{};                 // parent client coordinates; screen for top-level windows
+  HWND parent = nullptr;       // child windows
+  HWND owner = nullptr;        // top-level windows
+  std::vector<HWND> children;  // front first
   HMENU menu = nullptr;
   std::unique_ptr<WindowExtra> extra;
-  std::string templateName;             // the dialog template the window was made from
-  Region update;                        // client coordinates
+  std::string templateName;  // the dialog template the window was made from
+  Region update;             // client coordinates
   bool erase = false;
   bool frameDirty = false;
   bool destroying = false;
-  bool neverActivate = false;           // popup menus
-  bool captionActive = false;           // as the last WM_NCACTIVATE said
-  std::unique_ptr<Surface> surface;     // top-level windows
+  bool neverActivate = false;        // popup menus
+  bool captionActive = false;        // as the last WM_NCACTIVATE said
+  std::unique_ptr<Surface> surface;  // top-level windows
   bool presentPending = false;
 };
 

@@ -9,7 +9,8 @@ namespace {
 
 std::string ClassKey(LPCSTR name) {
   std::string key = name == nullptr ? std::string() : std::string(name);
-  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::transform(key.begin(), key.end(), key.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return key;
 }
 
@@ -123,7 +124,8 @@ Region VisibleRegion(const WindowRecord& record, bool clientOnly) {
   if (clientOnly && (record.style & WS_CLIPCHILDREN) != 0) {
     for (HWND child : record.children) {
       const WindowRecord* childRecord = FindWindowRecord(child);
-      if (childRecord != nullptr && (childRecord->style & WS_VISIBLE) != 0) region.Subtract(WindowRectInTopLevel(*childRecord));
+      if (childRecord != nullptr && (childRecord->style & WS_VISIBLE) != 0)
+        region.Subtract(WindowRectInTopLevel(*childRecord));
     }
   }
   for (const WindowRecord* at = &record; !IsTopLevel(*at);) {
@@ -162,7 +164,8 @@ void EnsureSurface(WindowRecord& record) {
 }
 
 BOOL RegisterClass(const WNDCLASS* windowClass) {
-  if (windowClass == nullptr || windowClass->lpszClassName == nullptr || windowClass->lpfnWndProc == nullptr) return FALSE;
+  if (windowClass == nullptr || windowClass->lpszClassName == nullptr || windowClass->lpfnWndProc == nullptr)
+    return FALSE;
   auto& classes = System().classes;
   const std::string key = ClassKey(windowClass->lpszClassName);
   if (classes.count(key) != 0) return FALSE;
@@ -341,16 +344,11 @@ HWND GetWindow(HWND window, UINT relation) {
   if (siblings->empty()) return nullptr;
   auto at = std::find(siblings->begin(), siblings->end(), window);
   switch (relation) {
-    case GW_HWNDFIRST:
-      return siblings->front();
-    case GW_HWNDLAST:
-      return siblings->back();
-    case GW_HWNDNEXT:
-      return at == siblings->end() || at + 1 == siblings->end() ? nullptr : *(at + 1);
-    case GW_HWNDPREV:
-      return at == siblings->begin() || at == siblings->end() ? nullptr : *(at - 1);
-    default:
-      return nullptr;
+    case GW_HWNDFIRST: return siblings->front();
+    case GW_HWNDLAST: return siblings->back();
+    case GW_HWNDNEXT: return at == siblings->end() || at + 1 == siblings->end() ? nullptr : *(at + 1);
+    case GW_HWNDPREV: return at == siblings->begin() || at == siblings->end() ? nullptr : *(at - 1);
+    default: return nullptr;
   }
 }
 
@@ -373,14 +371,10 @@ LONG GetWindowLong(HWND window, int index) {
   const WindowRecord* record = FindWindowRecord(window);
   if (record == nullptr) return 0;
   switch (index) {
-    case GWL_STYLE:
-      return static_cast<LONG>(record->style);
-    case GWL_EXSTYLE:
-      return static_cast<LONG>(record->exStyle);
-    case GWL_ID:
-      return static_cast<LONG>(record->id);
-    default:
-      return 0;
+    case GWL_STYLE: return static_cast<LONG>(record->style);
+    case GWL_EXSTYLE: return static_cast<LONG>(record->exStyle);
+    case GWL_ID: return static_cast<LONG>(record->id);
+    default: return 0;
   }
 }
 
@@ -401,8 +395,7 @@ LONG SetWindowLong(HWND window, int index, LONG value) {
       previous = static_cast<LONG>(record->id);
       record->id = static_cast<UINT>(value);
       break;
-    default:
-      return 0;
+    default: return 0;
   }
   return previous;
 }
@@ -424,10 +417,10 @@ BOOL ShowWindow(HWND window, int command) {
   WindowRecord* record = FindWindowRecord(window);
   if (record == nullptr) return FALSE;
   const bool wasVisible = (record->style & WS_VISIBLE) != 0;
-  const bool show = command != SW_HIDE && command != SW_MINIMIZE && command != SW_SHOWMINIMIZED &&
-                    command != SW_SHOWMINNOACTIVE;
-  const bool activate = command != SW_SHOWNOACTIVATE && command != SW_SHOWNA && command != SW_SHOWMINNOACTIVE &&
-                        command != SW_HIDE;
+  const bool show =
+      command != SW_HIDE && command != SW_MINIMIZE && command != SW_SHOWMINIMIZED && command != SW_SHOWMINNOACTIVE;
+  const bool activate =
+      command != SW_SHOWNOACTIVATE && command != SW_SHOWNA && command != SW_SHOWMINNOACTIVE && command != SW_HIDE;
   if (command == SW_MINIMIZE || command == SW_SHOWMINIMIZED || command == SW_SHOWMINNOACTIVE) {
     record->style |= WS_MINIMIZE;
   } else if (command == SW_RESTORE || command == SW_SHOWNORMAL) {
@@ -644,55 +637,38 @@ int GetSystemMetrics(int index) {
   const WindowSystem& system = System();
   const SIZE screen = system.backend != nullptr ? system.backend->ScreenSize() : SIZE{1024, 768};
   switch (index) {
-    case SM_CXSCREEN:
-      return screen.cx;
-    case SM_CYSCREEN:
-      return screen.cy;
+    case SM_CXSCREEN: return screen.cx;
+    case SM_CYSCREEN: return screen.cy;
     case SM_CXVSCROLL:
-    case SM_CYHSCROLL:
-      return 16;
-    case SM_CYCAPTION:
-      return 18;
+    case SM_CYHSCROLL: return 16;
+    case SM_CYCAPTION: return 18;
     case SM_CXBORDER:
-    case SM_CYBORDER:
-      return 1;
+    case SM_CYBORDER: return 1;
     case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME:
-      return 3;
-    case SM_CYMENU:
-      return 19;
+    case SM_CYDLGFRAME: return 3;
+    case SM_CYMENU: return 19;
     case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK:
-      return 4;
-    default:
-      return 0;
+    case SM_CYDOUBLECLK: return 4;
+    default: return 0;
   }
 }
 
 DWORD GetSysColor(int index) {
   switch (index) {
-    case COLOR_WINDOW:
-      return RGB(255, 255, 255);
-    case COLOR_BTNFACE:
-      return RGB(192, 192, 192);
+    case COLOR_WINDOW: return RGB(255, 255, 255);
+    case COLOR_BTNFACE: return RGB(192, 192, 192);
     case COLOR_BTNSHADOW:
-    case COLOR_GRAYTEXT:
-      return RGB(127, 127, 127);
-    case COLOR_BTNHIGHLIGHT:
-      return RGB(255, 255, 255);
-    default:
-      return RGB(0, 0, 0);
+    case COLOR_GRAYTEXT: return RGB(127, 127, 127);
+    case COLOR_BTNHIGHLIGHT: return RGB(255, 255, 255);
+    default: return RGB(0, 0, 0);
   }
 }
 
 HBRUSH GetSysColorBrush(int index) {
   switch (GetSysColor(index)) {
-    case RGB(255, 255, 255):
-      return GetStockObject(WHITE_BRUSH);
-    case RGB(192, 192, 192):
-      return GetStockObject(LTGRAY_BRUSH);
-    default:
-      return GetStockObject(index == COLOR_BTNSHADOW || index == COLOR_GRAYTEXT ? GRAY_BRUSH : BLACK_BRUSH);
+    case RGB(255, 255, 255): return GetStockObject(WHITE_BRUSH);
+    case RGB(192, 192, 192): return GetStockObject(LTGRAY_BRUSH);
+    default: return GetStockObject(index == COLOR_BTNSHADOW || index == COLOR_GRAYTEXT ? GRAY_BRUSH : BLACK_BRUSH);
   }
 }
 

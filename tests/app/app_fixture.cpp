@@ -25,8 +25,7 @@ bool AppTest::Start(const std::string& languageCode, const std::string& startupT
 void AppTest::Stop() {
   for (HWND window : TopLevelWindows()) DestroyWindow(window);
   MSG message;
-  while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-  }
+  while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {}
 }
 
 Cwm_MainBaseWnd* AppTest::Frame() const { return static_cast<Cwm_MainBaseWnd*>(app.m_pMainWnd); }

@@ -40,7 +40,8 @@ class ShowRecordingFrame : public Cwm_MainWnd {
       shown = true;
       languageAtShow = LanguageCode;
       startupToolAtShow = StartupTool;
-      if (CWnd* form = Pane(FormPaneId)) captionAtShow = GetWindowTextString(::GetDlgItem(form->m_hWnd, PeriodicTableCaptionId));
+      if (CWnd* form = Pane(FormPaneId))
+        captionAtShow = GetWindowTextString(::GetDlgItem(form->m_hWnd, PeriodicTableCaptionId));
       pointerAtShow = {};
       ::GetCursorPos(&pointerAtShow);
     }

@@ -29,9 +29,10 @@ TEST(LauncherTest, CopiesOnlyMissingDataFilesAndStartsTheProgramInTheDataFolder)
   const fs::path script = home.Path() / "session.script";
   std::ofstream(script) << "text 10157\n";
   const fs::path output = home.Path() / "session.out";
-  const std::string command = "XDG_DATA_HOME='" + home.Path().string() + "' TAVRIN_PROGRAM='" TAVRIN_PROGRAM
-                              "' TAVRIN_DATS='" + (shipped.Path() / "dats").string() + "' TAVRIN_SCRIPT='" +
-                              script.string() + "' '" TAVRIN_LAUNCHER "' > '" + output.string() + "' 2>&1";
+  const std::string command = "XDG_DATA_HOME='" + home.Path().string() +
+                              "' TAVRIN_PROGRAM='" TAVRIN_PROGRAM "' TAVRIN_DATS='" +
+                              (shipped.Path() / "dats").string() + "' TAVRIN_SCRIPT='" + script.string() +
+                              "' '" TAVRIN_LAUNCHER "' > '" + output.string() + "' 2>&1";
   const fs::path data = home.Path() / "tavrin" / "dats";
 
   ASSERT_EQ(std::system(command.c_str()), 0) << Read(output);

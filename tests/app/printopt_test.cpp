@@ -43,8 +43,12 @@ TEST_F(PrintOptionsTest, LeavingTheFieldKeepsANumberOfOneOrMore) {
     int stored;
   };
   const Case cases[] = {
-      {"0", "Automatisk", 7},   {"  25", "25", 25},        {"25abc", "25", 25},
-      {"-4", "Automatisk", 7},  {"abc", "Automatisk", 7},  {"1", "1", 1},
+      {"0", "Automatisk", 7},
+      {"  25", "25", 25},
+      {"25abc", "25", 25},
+      {"-4", "Automatisk", 7},
+      {"abc", "Automatisk", 7},
+      {"1", "1", 1},
       {"99999999999", "2147483647", INT_MAX},
   };
   for (const Case& example : cases) {

@@ -20,8 +20,8 @@ constexpr size_t SixteenColours = 16;
 // The launcher's eleven button pictures are 55 x 32 pixels of at most 16 colours on the buttons'
 // light-gray face; the logo is 200 x 200 and the window icon 32 x 32, both of 16 colours at most.
 TEST_F(AppTest, TheProgramsPicturesHaveTheirSizesAndSixteenColoursAtMost) {
-  const char* const launcherPictures[] = {"PSYS",    "KALKSYMB", "BALSYMB",  "TERMSYMB", "REOXSYMB", "SOLPROD",
-                                          "PHSYMB",  "MSSYMB",   "PLOTSYMB", "ORDLISTE", "DBSYMB"};
+  const char* const launcherPictures[] = {"PSYS",   "KALKSYMB", "BALSYMB",  "TERMSYMB", "REOXSYMB", "SOLPROD",
+                                          "PHSYMB", "MSSYMB",   "PLOTSYMB", "ORDLISTE", "DBSYMB"};
   for (const char* name : launcherPictures) {
     const Surface* picture = Resources().FindBitmap(name);
     ASSERT_NE(picture, nullptr) << name;

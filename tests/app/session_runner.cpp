@@ -33,9 +33,9 @@ SessionResult RunSession(const std::filesystem::path& workingFolder, const std::
   const std::filesystem::path scriptFile = base.string() + ".script";
   const std::filesystem::path outputFile = base.string() + ".out";
   std::ofstream(scriptFile, std::ios::binary) << script;
-  const std::string command = "cd " + Quoted(workingFolder.string()) + " && TAVRIN_SCRIPT=" +
-                              Quoted(scriptFile.string()) + " " + Quoted(TAVRIN_PROGRAM) + " > " +
-                              Quoted(outputFile.string()) + " 2>&1";
+  const std::string command = "cd " + Quoted(workingFolder.string()) +
+                              " && TAVRIN_SCRIPT=" + Quoted(scriptFile.string()) + " " + Quoted(TAVRIN_PROGRAM) +
+                              " > " + Quoted(outputFile.string()) + " 2>&1";
   const int status = std::system(command.c_str());
   SessionResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -48,8 +48,8 @@ TEST_F(SessionTest, TheTenCaptionsAreEnglishOnlyWithLanguageCode44) {
       "text 112:    Weak acid/base",   "text 115: Spectroscopy",           "text 117:       Curve Fit",
       "text 10278:     Dictionary",    "text 10159: Kjemikaliedatabase",   "text 104: TAVRIN",
   };
-  for (const auto& [language, expected] :
-       std::vector<std::pair<std::string, std::vector<std::string>>>{{"44", english}, {"47", norwegian}, {"45", norwegian}}) {
+  for (const auto& [language, expected] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+           {"44", english}, {"47", norwegian}, {"45", norwegian}}) {
     const SessionResult result = Run(SettingsText(language, "0"), script);
     EXPECT_EQ(result.exitCode, 0) << language;
     EXPECT_EQ(result.lines, expected) << language;
@@ -70,7 +70,8 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
                         {"3", nullptr, "window: BALANSERE: BALANSERE"},
                         {"6", nullptr},
                         {"14", nullptr},
-                        {"13", "ORDLISTE"},   {"10", "TERMODYNAMIKK"}};
+                        {"13", "ORDLISTE"},
+                        {"10", "TERMODYNAMIKK"}};
   for (const Case& example : cases) {
     const std::string closeTool = example.window != nullptr ? "window\nkey Escape\n" : "";
     const SessionResult result =
@@ -88,9 +89,8 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
 
 TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
   const std::pair<int, const char*> tools[] = {
-      {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},  {4006, "SOLUPROD"},    {4007, "SYREBASE"},
-      {4008, "MASSSP"},        {4009, "FUNCPLOT"}, {4011, "ORDLISTE"},    {4013, "INDIKATORER"},
-      {4014, "CONVERT"},
+      {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},   {4006, "SOLUPROD"},    {4007, "SYREBASE"}, {4008, "MASSSP"},
+      {4009, "FUNCPLOT"},      {4011, "ORDLISTE"}, {4013, "INDIKATORER"}, {4014, "CONVERT"},
   };
   std::string script;
   std::vector<std::string> expected;
@@ -98,8 +98,9 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
     script += "menu " + std::to_string(command) + "\n";
     expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
   }
-  script += "menu 4003\nwindow\nkey Escape\nmenu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\n"
-            "menu 4002\nwindow\nkey Escape\nmenu 4012\nwindow\nkey Escape\nwindow\nmenu 4001\n";
+  script +=
+      "menu 4003\nwindow\nkey Escape\nmenu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\n"
+      "menu 4002\nwindow\nkey Escape\nmenu 4012\nwindow\nkey Escape\nwindow\nmenu 4001\n";
   expected.insert(expected.end(), {"window: BALANSERE: BALANSERE", "window: OPPSETT: TAVRPARA",
                                    "window: OM TAVRIN: OMTAVRIN", "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR",
                                    "window: PERIODESYSTEMET: PERIODESYSTEMET", "window: TAVRIN: CLIENT"});
@@ -138,8 +139,12 @@ TEST_F(SessionTest, TheSettingsDialogAndAboutBoxSpeakEnglishWithLanguageCode44) 
                                    "menu 4000\nwindow\ntext 2\ntext 10101\nkey Escape\n"
                                    "menu 4015\nwindow\ntext 2\ntext 130\ntext 134\nkey Escape\n");
   const std::vector<std::string> expected = {
-      "window: SETUP: TAVRPARA",        "text 2: Close",  "text 10101: Save settings",
-      "window: ABOUT TAVRIN: OMTAVRIN", "text 2: Close",  "text 130: TAVRIN on the web:  www.example.org/tavrin",
+      "window: SETUP: TAVRPARA",
+      "text 2: Close",
+      "text 10101: Save settings",
+      "window: ABOUT TAVRIN: OMTAVRIN",
+      "text 2: Close",
+      "text 130: TAVRIN on the web:  www.example.org/tavrin",
       "text 134: Contact",
   };
   EXPECT_EQ(result.lines, expected);
@@ -150,9 +155,9 @@ TEST_F(SessionTest, TheSettingsDialogAndAboutBoxSpeakEnglishWithLanguageCode44) 
 // "none" and the value 6, whose id is that of "none", as 0.
 TEST_F(SessionTest, SaveWritesTheHundredLinesWithTheStartupToolAsTheRadioButtonsHoldIt) {
   const std::pair<const char*, const char*> cases[] = {
-      {"0", "0"},   {"1", "1"},   {"2", "2"},   {"3", "3"},   {"4", "4"},  {"5", "5"},
-      {"6", "0"},   {"7", "5"},   {"9", "5"},   {"10", "10"}, {"11", "11"}, {"12", "12"},
-      {"13", "13"}, {"14", "5"},  {"-3", "0"},  {"99999999999", "5"},
+      {"0", "0"},   {"1", "1"},  {"2", "2"},  {"3", "3"},           {"4", "4"},   {"5", "5"},
+      {"6", "0"},   {"7", "5"},  {"9", "5"},  {"10", "10"},         {"11", "11"}, {"12", "12"},
+      {"13", "13"}, {"14", "5"}, {"-3", "0"}, {"99999999999", "5"},
   };
   for (const auto& [read, saved] : cases) {
     const SessionResult result = Run(WithCrLf(SettingsText("47", read)), "menu 4000\nclick 10101\nkey Escape\n");
@@ -211,10 +216,12 @@ TEST_F(SessionTest, LeavingTheProgramChangesNoFile) {
 
 TEST_F(SessionTest, ADoubleClickOnTheLogoShowsTheCreditsAndASingleClickNothing) {
   for (const auto& [language, credits] : std::vector<std::pair<std::string, std::string>>{
-           {"47", "messagebox: TAVRIN: OM TAVRIN\\n\\nTAVRIN utvikles og vedlikeholdes av Tavrin-prosjektet, for "
-                  "elever og lærere i kjemi."},
-           {"44", "messagebox: TAVRIN: ABOUT TAVRIN\\n\\nTAVRIN is developed and maintained by the Tavrin project, "
-                  "for students and teachers of chemistry."}}) {
+           {"47",
+            "messagebox: TAVRIN: OM TAVRIN\\n\\nTAVRIN utvikles og vedlikeholdes av Tavrin-prosjektet, for "
+            "elever og lærere i kjemi."},
+           {"44",
+            "messagebox: TAVRIN: ABOUT TAVRIN\\n\\nTAVRIN is developed and maintained by the Tavrin project, "
+            "for students and teachers of chemistry."}}) {
     const SessionResult result = Run(SettingsText(language, "0"), "menu 4015\nclick 118\ndblclick 118\nkey Escape\n");
     EXPECT_EQ(result.lines, std::vector<std::string>{credits}) << language;
   }
@@ -222,8 +229,8 @@ TEST_F(SessionTest, ADoubleClickOnTheLogoShowsTheCreditsAndASingleClickNothing) 
 
 // The picture of the main window, for a look at the launcher: PNG of the frame with its menu bar.
 TEST_F(SessionTest, SnapshotOfTheMainWindowIsAPngOfTheWholeFrame) {
-  for (const auto& [language, name] :
-       std::vector<std::pair<std::string, std::string>>{{"47", "launcher-headless.png"}, {"44", "launcher-headless-english.png"}}) {
+  for (const auto& [language, name] : std::vector<std::pair<std::string, std::string>>{
+           {"47", "launcher-headless.png"}, {"44", "launcher-headless-english.png"}}) {
     const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / name;
     fs::remove(picture);
     const SessionResult result = Run(SettingsText(language, "0"), "snapshot " + picture.string() + "\n");

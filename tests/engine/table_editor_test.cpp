@@ -16,45 +16,47 @@ namespace fs = std::filesystem;
 namespace {
 
 class FakeList : public EditorList {
-public:
-    std::vector<std::string> entries;
-    int selected = -1;
+ public:
+  std::vector<std::string> entries;
+  int selected = -1;
 
-    int Count() const override { return static_cast<int>(entries.size()); }
-    std::vector<int> SelectedIndexes() const override {
-        return selected >= 0 ? std::vector<int>{selected} : std::vector<int>{};
+  int Count() const override { return static_cast<int>(entries.size()); }
+  std::vector<int> SelectedIndexes() const override {
+    return selected >= 0 ? std::vector<int>{selected} : std::vector<int>{};
+  }
+  int FindExact(std::string_view text) const override {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (entries[i].size() != text.size()) continue;
+      bool equal = true;
+      for (std::size_t j = 0; j < text.size(); ++j)
+        equal = equal && std::tolower(static_cast<unsigned char>(entries[i][j])) ==
+                             std::tolower(static_cast<unsigned char>(text[j]));
+      if (equal) return static_cast<int>(i);
     }
-    int FindExact(std::string_view text) const override {
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].size() != text.size()) continue;
-            bool equal = true;
-            for (std::size_t j = 0; j < text.size(); ++j)
-                equal = equal && std::tolower(static_cast<unsigned char>(entries[i][j])) ==
-                                     std::tolower(static_cast<unsigned char>(text[j]));
-            if (equal) return static_cast<int>(i);
-        }
-        return -1;
-    }
-    void Insert(int index, std::string_view text) override {
-        entries.insert(entries.begin() + index, std::string(text));
-        if (selected >= index) ++selected;
-    }
-    void Remove(int index) override {
-        entries.erase(entries.begin() + index);
-        if (selected == index) selected = -1;
-        else if (selected > index) --selected;
-    }
-    void Select(int index) override { selected = index; }
-    void Clear() override {
-        entries.clear();
-        selected = -1;
-    }
+    return -1;
+  }
+  void Insert(int index, std::string_view text) override {
+    entries.insert(entries.begin() + index, std::string(text));
+    if (selected >= index) ++selected;
+  }
+  void Remove(int index) override {
+    entries.erase(entries.begin() + index);
+    if (selected == index)
+      selected = -1;
+    else if (selected > index)
+      --selected;
+  }
+  void Select(int index) override { selected = index; }
+  void Clear() override {
+    entries.clear();
+    selected = -1;
+  }
 };
 
 class RecordingMessages : public EditorMessages {
-public:
-    std::vector<std::string> shown;
-    void Show(std::string_view text) override { shown.emplace_back(text); }
+ public:
+  std::vector<std::string> shown;
+  void Show(std::string_view text) override { shown.emplace_back(text); }
 };
 
 // Records of two lines: the key, and a note that may hold several lines.
@@ -69,244 +71,246 @@ const TableEditorConfig TestRecordEditor{
     "formula",
     "en formel"};
 
-const TableEditorConfig TestListEditor{
-    "dats\\list.dat", TableShape::ListFile, 1, {}, 251, true, false, "equation", "en ligning"};
+const TableEditorConfig TestListEditor{"dats\\list.dat", TableShape::ListFile, 1, {}, 251, true, false,
+                                       "equation",       "en ligning"};
 
 std::string RecordFileText(const std::vector<std::string>& keys) {
-    std::string text = "\\\n";
-    for (const auto& key : keys) text += key + "\nnote " + key + "\n\\\n";
-    return text;
+  std::string text = "\\\n";
+  for (const auto& key : keys) text += key + "\nnote " + key + "\n\\\n";
+  return text;
 }
 
 std::string ListFileText(const std::vector<std::string>& keys) {
-    std::string text;
-    for (const auto& key : keys) text += key + "\n";
-    return text;
+  std::string text;
+  for (const auto& key : keys) text += key + "\n";
+  return text;
 }
 
 class TableEditor : public WorkFolderTest {
-protected:
-    void SetUp() override {
-        WorkFolderTest::SetUp();
-        fs::create_directories("dats");
-    }
-    FakeList Loaded(const TableEditorConfig& config) {
-        FakeList list;
-        LoadEditorList(config, list);
-        return list;
-    }
-    RecordingMessages messages;
+ protected:
+  void SetUp() override {
+    WorkFolderTest::SetUp();
+    fs::create_directories("dats");
+  }
+  FakeList Loaded(const TableEditorConfig& config) {
+    FakeList list;
+    LoadEditorList(config, list);
+    return list;
+  }
+  RecordingMessages messages;
 };
 
 struct EditCase {
-    EditOperation operation;
-    int selected;
-    std::vector<std::string> before;
-    std::vector<std::string> after;
-    int selectedAfter;
+  EditOperation operation;
+  int selected;
+  std::vector<std::string> before;
+  std::vector<std::string> after;
+  int selectedAfter;
 };
 
 std::vector<EditCase> EditCases() {
-    using Op = EditOperation;
-    const std::vector<std::string> three{"A", "B", "C"};
-    return {
-        {Op::Before, 0, three, {"N", "A", "B", "C"}, 0},
-        {Op::Before, 1, three, {"A", "N", "B", "C"}, 1},
-        {Op::Before, 2, three, {"A", "B", "N", "C"}, 2},
-        {Op::After, 0, three, {"A", "N", "B", "C"}, 1},
-        {Op::After, 1, three, {"A", "B", "N", "C"}, 2},
-        {Op::After, 2, three, {"A", "B", "C", "N"}, 3},
-        {Op::Replace, 0, three, {"N", "B", "C"}, 0},
-        {Op::Replace, 1, three, {"A", "N", "C"}, 1},
-        {Op::Replace, 2, three, {"A", "B", "N"}, 2},
-        {Op::Delete, 0, three, {"B", "C"}, 0},
-        {Op::Delete, 1, three, {"A", "C"}, 1},
-        {Op::Delete, 2, three, {"A", "B"}, 1},
-        {Op::Before, 0, {"A"}, {"N", "A"}, 0},
-        {Op::After, 0, {"A"}, {"A", "N"}, 1},
-        {Op::Replace, 0, {"A"}, {"N"}, 0},
-        {Op::Delete, 0, {"A"}, {}, -1},
-        {Op::After, 0, {}, {"N"}, 0},
-        {Op::Before, 0, {}, {"N"}, 0},
-    };
+  using Op = EditOperation;
+  const std::vector<std::string> three{"A", "B", "C"};
+  return {
+      {Op::Before, 0, three, {"N", "A", "B", "C"}, 0},
+      {Op::Before, 1, three, {"A", "N", "B", "C"}, 1},
+      {Op::Before, 2, three, {"A", "B", "N", "C"}, 2},
+      {Op::After, 0, three, {"A", "N", "B", "C"}, 1},
+      {Op::After, 1, three, {"A", "B", "N", "C"}, 2},
+      {Op::After, 2, three, {"A", "B", "C", "N"}, 3},
+      {Op::Replace, 0, three, {"N", "B", "C"}, 0},
+      {Op::Replace, 1, three, {"A", "N", "C"}, 1},
+      {Op::Replace, 2, three, {"A", "B", "N"}, 2},
+      {Op::Delete, 0, three, {"B", "C"}, 0},
+      {Op::Delete, 1, three, {"A", "C"}, 1},
+      {Op::Delete, 2, three, {"A", "B"}, 1},
+      {Op::Before, 0, {"A"}, {"N", "A"}, 0},
+      {Op::After, 0, {"A"}, {"A", "N"}, 1},
+      {Op::Replace, 0, {"A"}, {"N"}, 0},
+      {Op::Delete, 0, {"A"}, {}, -1},
+      {Op::After, 0, {}, {"N"}, 0},
+      {Op::Before, 0, {}, {"N"}, 0},
+  };
 }
 
 TEST_F(TableEditor, RecordFileEditsAtEveryPosition) {
-    for (const auto& c : EditCases()) {
-        WriteFile("dats/table.dat", RecordFileText(c.before));
-        FakeList list = Loaded(TestRecordEditor);
-        ASSERT_EQ(list.entries, c.before);
-        list.selected = c.before.empty() ? -1 : c.selected;
-        std::string key = "N";
-        const EditResult result = c.operation == EditOperation::Delete
-                                      ? DeleteFromTable(TestRecordEditor, list, messages)
-                                      : AddToTable(TestRecordEditor, list, messages, c.operation, key, {"N", "note N"});
-        EXPECT_EQ(result, EditResult::Done);
-        EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText(c.after))
-            << static_cast<int>(c.operation) << " at " << c.selected << " of " << c.before.size();
-        EXPECT_EQ(list.entries, c.after);
-        EXPECT_EQ(list.selected, c.selectedAfter);
-    }
-    EXPECT_TRUE(messages.shown.empty());
+  for (const auto& c : EditCases()) {
+    WriteFile("dats/table.dat", RecordFileText(c.before));
+    FakeList list = Loaded(TestRecordEditor);
+    ASSERT_EQ(list.entries, c.before);
+    list.selected = c.before.empty() ? -1 : c.selected;
+    std::string key = "N";
+    const EditResult result = c.operation == EditOperation::Delete
+                                  ? DeleteFromTable(TestRecordEditor, list, messages)
+                                  : AddToTable(TestRecordEditor, list, messages, c.operation, key, {"N", "note N"});
+    EXPECT_EQ(result, EditResult::Done);
+    EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText(c.after))
+        << static_cast<int>(c.operation) << " at " << c.selected << " of " << c.before.size();
+    EXPECT_EQ(list.entries, c.after);
+    EXPECT_EQ(list.selected, c.selectedAfter);
+  }
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(TableEditor, ListFileEditsAtEveryPosition) {
-    SettingsSnapshot restore;
-    for (const auto& c : EditCases()) {
-        WriteFile("dats/list.dat", ListFileText(c.before));
-        FakeList list = Loaded(TestListEditor);
-        ASSERT_EQ(list.entries, c.before);
-        list.selected = c.before.empty() ? -1 : c.selected;
-        ListFileChanged = 0;
-        std::string key = "N";
-        const EditResult result = c.operation == EditOperation::Delete
-                                      ? DeleteFromTable(TestListEditor, list, messages)
-                                      : AddToTable(TestListEditor, list, messages, c.operation, key, {});
-        EXPECT_EQ(result, EditResult::Done);
-        EXPECT_EQ(ReadFile("dats/list.dat"), ListFileText(c.after))
-            << static_cast<int>(c.operation) << " at " << c.selected << " of " << c.before.size();
-        EXPECT_EQ(list.entries, c.after);
-        EXPECT_EQ(list.selected, c.selectedAfter);
-        EXPECT_EQ(ListFileChanged, 1);
-    }
+  SettingsSnapshot restore;
+  for (const auto& c : EditCases()) {
+    WriteFile("dats/list.dat", ListFileText(c.before));
+    FakeList list = Loaded(TestListEditor);
+    ASSERT_EQ(list.entries, c.before);
+    list.selected = c.before.empty() ? -1 : c.selected;
     ListFileChanged = 0;
+    std::string key = "N";
+    const EditResult result = c.operation == EditOperation::Delete
+                                  ? DeleteFromTable(TestListEditor, list, messages)
+                                  : AddToTable(TestListEditor, list, messages, c.operation, key, {});
+    EXPECT_EQ(result, EditResult::Done);
+    EXPECT_EQ(ReadFile("dats/list.dat"), ListFileText(c.after))
+        << static_cast<int>(c.operation) << " at " << c.selected << " of " << c.before.size();
+    EXPECT_EQ(list.entries, c.after);
+    EXPECT_EQ(list.selected, c.selectedAfter);
+    EXPECT_EQ(ListFileChanged, 1);
+  }
+  ListFileChanged = 0;
 }
 
 TEST_F(TableEditor, FirstAddToAMissingOrSeparatorOnlyTable) {
-    FakeList list = Loaded(TestRecordEditor);
-    std::string key = "First";
-    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {"", "one\r\ntwo"}),
-              EditResult::Done);
-    EXPECT_EQ(ReadFile("dats/Table.dat"), "\\\nFirst\none\atwo\n\\\n");  // created as the program names it
-    EXPECT_EQ(ShownFieldText(ReadEditorRecord(TestRecordEditor, 0)[1]), "one\r\ntwo");
+  FakeList list = Loaded(TestRecordEditor);
+  std::string key = "First";
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {"", "one\r\ntwo"}),
+            EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/Table.dat"), "\\\nFirst\none\atwo\n\\\n");  // created as the program names it
+  EXPECT_EQ(ShownFieldText(ReadEditorRecord(TestRecordEditor, 0)[1]), "one\r\ntwo");
 
-    WriteFile("dats/list.dat", "");
-    list = Loaded(TestListEditor);
-    key = "\\H2+O2>H2O";  // a list line keeps its backslash
-    EXPECT_EQ(AddToTable(TestListEditor, list, messages, EditOperation::Before, key, {}), EditResult::Done);
-    EXPECT_EQ(ReadFile("dats/list.dat"), "\\H2+O2>H2O\n");
-    ListFileChanged = 0;
+  WriteFile("dats/list.dat", "");
+  list = Loaded(TestListEditor);
+  key = "\\H2+O2>H2O";  // a list line keeps its backslash
+  EXPECT_EQ(AddToTable(TestListEditor, list, messages, EditOperation::Before, key, {}), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/list.dat"), "\\H2+O2>H2O\n");
+  ListFileChanged = 0;
 }
 
 TEST_F(TableEditor, KeysAreCheckedAgainstTheList) {
-    LanguageScope english(EnglishLanguage);
-    WriteFile("dats/table.dat", RecordFileText({"NaCl(s)", "H2O(l)"}));
-    const std::string original = ReadFile("dats/table.dat");
-    FakeList list = Loaded(TestRecordEditor);
+  LanguageScope english(EnglishLanguage);
+  WriteFile("dats/table.dat", RecordFileText({"NaCl(s)", "H2O(l)"}));
+  const std::string original = ReadFile("dats/table.dat");
+  FakeList list = Loaded(TestRecordEditor);
 
-    std::string key = "nacl(S)";
-    list.selected = 1;
-    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {}), EditResult::Refused);
-    key = "NaCl(s)";
-    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Replace, key, {}), EditResult::Refused);
-    list.selected = -1;
-    key = "KCl(s)";
-    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Before, key, {}), EditResult::Refused);
-    ASSERT_EQ(messages.shown.size(), 3u);
-    EXPECT_EQ(messages.shown[0], "DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box formula!\n\n");
-    EXPECT_EQ(messages.shown[1], messages.shown[0]);
-    EXPECT_EQ(messages.shown[2], "MISSING HIGHLIGHT\n\nOne of the list box elements must be\nhighlighted during add/delete!");
-    EXPECT_EQ(ReadFile("dats/table.dat"), original);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"NaCl(s)", "H2O(l)"}));
+  std::string key = "nacl(S)";
+  list.selected = 1;
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {}), EditResult::Refused);
+  key = "NaCl(s)";
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Replace, key, {}), EditResult::Refused);
+  list.selected = -1;
+  key = "KCl(s)";
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Before, key, {}), EditResult::Refused);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0], "DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box formula!\n\n");
+  EXPECT_EQ(messages.shown[1], messages.shown[0]);
+  EXPECT_EQ(messages.shown[2],
+            "MISSING HIGHLIGHT\n\nOne of the list box elements must be\nhighlighted during add/delete!");
+  EXPECT_EQ(ReadFile("dats/table.dat"), original);
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"NaCl(s)", "H2O(l)"}));
 
-    // Replace with the selected record's own key stores it again; a leading backslash becomes a blank.
-    list.selected = 0;
-    key = "NACL(s)";
-    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Replace, key, {"", "\\salt"}),
-              EditResult::Done);
-    key = "\\KCl(s)";
-    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {}), EditResult::Done);
-    EXPECT_EQ(key, " KCl(s)");
-    EXPECT_EQ(ReadFile("dats/table.dat"), "\\\nNACL(s)\n salt\n\\\n KCl(s)\n\n\\\nH2O(l)\nnote H2O(l)\n\\\n");
+  // Replace with the selected record's own key stores it again; a leading backslash becomes a blank.
+  list.selected = 0;
+  key = "NACL(s)";
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Replace, key, {"", "\\salt"}),
+            EditResult::Done);
+  key = "\\KCl(s)";
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {}), EditResult::Done);
+  EXPECT_EQ(key, " KCl(s)");
+  EXPECT_EQ(ReadFile("dats/table.dat"), "\\\nNACL(s)\n salt\n\\\n KCl(s)\n\n\\\nH2O(l)\nnote H2O(l)\n\\\n");
 }
 
 TEST_F(TableEditor, CrLfTableReadsExactKeysAndIsWrittenWithLf) {
-    WriteFile("dats/table.dat", "\\\r\nA\r\nnote A\r\n\\\r\nB\r\nnote B\r\n\\\r\n");
-    FakeList list = Loaded(TestRecordEditor);
-    EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Done);
-    EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"B"}));
+  WriteFile("dats/table.dat", "\\\r\nA\r\nnote A\r\n\\\r\nB\r\nnote B\r\n\\\r\n");
+  FakeList list = Loaded(TestRecordEditor);
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(list.selected, 0);
+  EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"B"}));
 }
 
 TEST_F(TableEditor, ATableThatDoesNotMatchTheListIsNotWritten) {
-    WriteFile("dats/table.dat", RecordFileText({"A"}));
-    FakeList list;
-    list.entries = {"A", "B"};
-    list.selected = 1;
-    EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Failed);
-    EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"A"}));
-    EXPECT_EQ(list.entries.size(), 2u);
+  WriteFile("dats/table.dat", RecordFileText({"A"}));
+  FakeList list;
+  list.entries = {"A", "B"};
+  list.selected = 1;
+  EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Failed);
+  EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"A"}));
+  EXPECT_EQ(list.entries.size(), 2u);
 
-    WriteFile("dats/table.dat", "no separator here\n");
-    list = FakeList{};
-    std::string key = "N";
-    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {}), EditResult::Failed);
-    EXPECT_EQ(ReadFile("dats/table.dat"), "no separator here\n");
-    EXPECT_TRUE(list.entries.empty());
+  WriteFile("dats/table.dat", "no separator here\n");
+  list = FakeList{};
+  std::string key = "N";
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {}), EditResult::Failed);
+  EXPECT_EQ(ReadFile("dats/table.dat"), "no separator here\n");
+  EXPECT_TRUE(list.entries.empty());
 }
 
 // Sets or clears the immutable attribute; false where the file system or the user may not.
 bool SetImmutable(const fs::path& path, bool immutable) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (descriptor < 0) return false;
-    int flags = 0;
-    bool done = ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    close(descriptor);
-    return done;
+  const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+  if (descriptor < 0) return false;
+  int flags = 0;
+  bool done = ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+  if (done) {
+    flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  close(descriptor);
+  return done;
 }
 
 int EntriesIn(const fs::path& folder) {
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
-    return entries;
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
+  return entries;
 }
 
 TEST_F(TableEditor, FailedRewritesLoseNothingAndTellTheCaller) {
-    LanguageScope english(EnglishLanguage);
-    const std::string original = RecordFileText({"A", "B"});
-    auto attempt = [&](const char* what) {
-        FakeList list = Loaded(TestRecordEditor);
-        list.entries = {"A", "B"};
-        list.selected = 1;
-        std::string key = "N";
-        messages.shown.clear();
-        EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Before, key, {}), EditResult::Failed)
-            << what;
-        EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Failed) << what;
-        EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"})) << what;
-        EXPECT_EQ(list.selected, 1) << what;
-        ASSERT_EQ(messages.shown.size(), 2u) << what;
-        EXPECT_EQ(messages.shown[0], "FILE ERROR\n\nThe table could not be written\nand is unchanged!");
-        EXPECT_EQ(ReadFile("dats/table.dat"), original) << what;
-        EXPECT_EQ(EntriesIn("dats"), 1) << what << ": no temporary file left";
-    };
+  LanguageScope english(EnglishLanguage);
+  const std::string original = RecordFileText({"A", "B"});
+  auto attempt = [&](const char* what) {
+    FakeList list = Loaded(TestRecordEditor);
+    list.entries = {"A", "B"};
+    list.selected = 1;
+    std::string key = "N";
+    messages.shown.clear();
+    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::Before, key, {}), EditResult::Failed) << what;
+    EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Failed) << what;
+    EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"})) << what;
+    EXPECT_EQ(list.selected, 1) << what;
+    ASSERT_EQ(messages.shown.size(), 2u) << what;
+    EXPECT_EQ(messages.shown[0], "FILE ERROR\n\nThe table could not be written\nand is unchanged!");
+    EXPECT_EQ(ReadFile("dats/table.dat"), original) << what;
+    EXPECT_EQ(EntriesIn("dats"), 1) << what << ": no temporary file left";
+  };
 
-    WriteFile("dats/table.dat", original);
-    fs::permissions("dats/table.dat", fs::perms::owner_read | fs::perms::group_read);
-    attempt("read-only table");
-    fs::permissions("dats/table.dat", fs::perms::owner_read | fs::perms::owner_write);
+  WriteFile("dats/table.dat", original);
+  fs::permissions("dats/table.dat", fs::perms::owner_read | fs::perms::group_read);
+  attempt("read-only table");
+  fs::permissions("dats/table.dat", fs::perms::owner_read | fs::perms::owner_write);
 
-    FailRenames = true;
-    attempt("failed rename");
-    FailRenames = false;
+  FailRenames = true;
+  attempt("failed rename");
+  FailRenames = false;
 
-    // A folder in which no file can be made: immutable for the administrator, without write permission otherwise.
-    const bool immutable = SetImmutable("dats", true);
-    if (!immutable) fs::permissions("dats", fs::perms::owner_read | fs::perms::owner_exec);
-    const int probe = open("dats/probe", O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (probe < 0) attempt("folder without room for the temporary file");
-    if (immutable) SetImmutable("dats", false);
-    else fs::permissions("dats", fs::perms::owner_all);
-    if (probe >= 0) {
-        close(probe);
-        fs::remove("dats/probe");
-        GTEST_SKIP() << "no way to keep this user from making files in a folder";
-    }
+  // A folder in which no file can be made: immutable for the administrator, without write permission otherwise.
+  const bool immutable = SetImmutable("dats", true);
+  if (!immutable) fs::permissions("dats", fs::perms::owner_read | fs::perms::owner_exec);
+  const int probe = open("dats/probe", O_WRONLY | O_CREAT | O_EXCL, 0600);
+  if (probe < 0) attempt("folder without room for the temporary file");
+  if (immutable)
+    SetImmutable("dats", false);
+  else
+    fs::permissions("dats", fs::perms::owner_all);
+  if (probe >= 0) {
+    close(probe);
+    fs::remove("dats/probe");
+    GTEST_SKIP() << "no way to keep this user from making files in a folder";
+  }
 }
 
 }  // namespace

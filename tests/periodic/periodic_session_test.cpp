@@ -44,8 +44,8 @@ const std::vector<RadioCase> NorwegianCases = {
     {618, {"0.001815", "0.001513", "1.290000", "0.802000", "0.083400", "0.100000", ""}},
     {619, {"Amfot.", "", "Sur", "Amfot.", "Basisk", "", ""}},
     {620, {"Heksagonal", "Flatsentrert kubisk", "Heksagonal", "Romsentrert kubisk", "Rombisk", "", ""}},
-    {621, {"1s^1", "1s^2", "1s^2 2s^2p^2", "[Ar]3d^6 4s^2", "[Xe]4f^14 5d^10 6s^2", "[Rn]5f^9 7s^2",
-           "[Rn]5f^14 6d^1 7s^2"}},
+    {621,
+     {"1s^1", "1s^2", "1s^2 2s^2p^2", "[Ar]3d^6 4s^2", "[Xe]4f^14 5d^10 6s^2", "[Rn]5f^9 7s^2", "[Rn]5f^14 6d^1 7s^2"}},
     {622, {"1,-1", "", "4,-4,2", "2,3", "2,1", "3,4", ""}},
     {623, {"2", "2", "2", "4", "7", "0", "0"}},
     // Gas below its boiling point's 20 degrees, liquid with mp <= 20 < bp, solid above; Bk and Lr
@@ -55,7 +55,8 @@ const std::vector<RadioCase> NorwegianCases = {
 
 std::string ClickEveryRadioAndRead(const std::vector<RadioCase>& cases) {
   std::string script = "menu 4012\n";
-  for (const RadioCase& example : cases) script += "click " + std::to_string(example.radio) + "\n" + ReadTelltaleBoxes();
+  for (const RadioCase& example : cases)
+    script += "click " + std::to_string(example.radio) + "\n" + ReadTelltaleBoxes();
   return script;
 }
 
@@ -90,20 +91,31 @@ TEST_F(PeriodicSessionTest, WithLanguageCode44TheNamesAndWordsAreEnglish) {
 }
 
 TEST_F(PeriodicSessionTest, TheCaptionAndControlTextsFollowTheLanguage) {
-  const std::string script = "menu 4012\nwindow\ntext 604\ntext 614\ntext 625\ntext 643\ntext 644\ntext 633\n"
-                             "text 697\ntext 2\ntext 631\ntext 126\n";
+  const std::string script =
+      "menu 4012\nwindow\ntext 604\ntext 614\ntext 625\ntext 643\ntext 644\ntext 633\n"
+      "text 697\ntext 2\ntext 631\ntext 126\n";
   const std::vector<std::string> norwegian = {
-      "window: PERIODESYSTEMET: PERIODESYSTEMET", "text 604: Atomnummer",
-      "text 614: Spesifikk varmekapasitet  Jg    K", "text 625: Fasetilstand  20    C",
-      "text 643: Lantanoidene ->", "text 644: Actinoidene   ->", "text 633: Gruppe", "text 697: Grafikk",
+      "window: PERIODESYSTEMET: PERIODESYSTEMET",
+      "text 604: Atomnummer",
+      "text 614: Spesifikk varmekapasitet  Jg    K",
+      "text 625: Fasetilstand  20    C",
+      "text 643: Lantanoidene ->",
+      "text 644: Actinoidene   ->",
+      "text 633: Gruppe",
+      "text 697: Grafikk",
       "text 2: Lukk",
       "text 631:  3/IIIB  4/IVB   5/VB   6/VIB  7/VIIB  8/VIII  9/VIII 10/VIII  11/IB  12/IIB",
       "text 126: Fe",
   };
   const std::vector<std::string> english = {
-      "window: PERIODIC TABLE: PERIODESYSTEMET", "text 604: Atomic number",
-      "text 614: Specific heat capacity       Jg   K", "text 625: Phase           20   C",
-      "text 643: Lanthanides ->", "text 644: Actinides    ->", "text 633: Group", "text 697: Graphics",
+      "window: PERIODIC TABLE: PERIODESYSTEMET",
+      "text 604: Atomic number",
+      "text 614: Specific heat capacity       Jg   K",
+      "text 625: Phase           20   C",
+      "text 643: Lanthanides ->",
+      "text 644: Actinides    ->",
+      "text 633: Group",
+      "text 697: Graphics",
       "text 2: Close",
       "text 631:  3/IIIB  4/IVB   5/VB   6/VIB  7/VIIB  8/VIII  9/VIII 10/VIII  11/IB  12/IIB",
       "text 126: Fe",
@@ -132,9 +144,9 @@ TEST_F(PeriodicSessionTest, AStoredPropertyWithoutARadioOpensWithTheAtomicNumber
 // The choice is kept for the next opening and reaches the settings file through the settings
 // dialog's save button; closing the table alone writes nothing.
 TEST_F(PeriodicSessionTest, TheChosenPropertyIsRememberedAndSavedByTheSettingsDialog) {
-  const SessionResult result = Run(
-      "menu 4012\nclick 622\nclick 2\nmenu 4012\nchecked 622\nchecked 604\ntext 501\nclick 2\n", "47",
-      {{PeriodicTablePropertyLine, "604"}});
+  const SessionResult result =
+      Run("menu 4012\nclick 622\nclick 2\nmenu 4012\nchecked 622\nchecked 604\ntext 501\nclick 2\n", "47",
+          {{PeriodicTablePropertyLine, "604"}});
   EXPECT_EQ(Values(result, "checked 622"), std::vector<std::string>{"1"});
   EXPECT_EQ(Values(result, "checked 604"), std::vector<std::string>{"0"});
   EXPECT_EQ(Values(result, "text 501"), std::vector<std::string>{"1,-1"});
@@ -157,13 +169,13 @@ TEST_F(PeriodicSessionTest, TheLauncherButtonAndTheStartupToolOpenTheTable) {
 
 // The graph opens modally over the table and keeps its property choice for the next opening.
 TEST_F(PeriodicSessionTest, TheGraphButtonOpensThePropertyGraph) {
-  const SessionResult result = Run(
-      "menu 4012\nclick 697\nwindow\nchecked 101\nclick 105\nkey Escape\nwindow\nclick 697\nchecked 101\n"
-      "checked 105\nkey Escape\n");
+  const SessionResult result =
+      Run("menu 4012\nclick 697\nwindow\nchecked 101\nclick 105\nkey Escape\nwindow\nclick 697\nchecked 101\n"
+          "checked 105\nkey Escape\n");
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.lines, (std::vector<std::string>{"window: PERIODESYSTEMET - GRAFIKK: PERSYSGRAF", "checked 101: 1",
-                                                    "window: PERIODESYSTEMET: PERIODESYSTEMET", "checked 101: 0",
-                                                    "checked 105: 1"}));
+  EXPECT_EQ(result.lines,
+            (std::vector<std::string>{"window: PERIODESYSTEMET - GRAFIKK: PERSYSGRAF", "checked 101: 1",
+                                      "window: PERIODESYSTEMET: PERIODESYSTEMET", "checked 101: 0", "checked 105: 1"}));
 }
 
 TEST_F(PeriodicSessionTest, PicturesOfTheTableInBothLanguages) {

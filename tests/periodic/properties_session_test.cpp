@@ -43,16 +43,23 @@ struct ElementCase {
 // "%.4f" of the table's values; empty where a value is at or below its field's limit (-999
 // temperatures, -1 density and electronegativity, 0 for the rest) and where a code has no text.
 const std::vector<ElementCase> ElementCases = {
-    {101, {"Hydrogen", "1.0079", "-259.1400", "0.0710", "0.3200", "1s^1", "14.4000", "0.4494", "0.0018", "Amfot.",
-           "1,-1", "H", "1", "-252.8700", "2.2000", "0.7900", "13.5980", "14.3040", "0.0587", "", "Heksagonal",
+    {101, {"Hydrogen", "1.0079",  "-259.1400", "0.0710", "0.3200",     "1s^1",      "14.4000", "0.4494",
+           "0.0018",   "Amfot.",  "1,-1",      "H",      "1",          "-252.8700", "2.2000",  "0.7900",
+           "13.5980",  "14.3040", "0.0587",    "",       "Heksagonal", "2"}},
+    {102, {"Helium", "4.0026", "-272.2000", "0.1250", "0.3200", "1s^2", "",
+           "0.0829", "0.0015", "",          "",       "He",     "2",    "-268.9300",
+           "",       "0.4900", "24.5874",   "5.1930", "",       "",     "Flatsentrert kubisk",
            "2"}},
-    {102, {"Helium", "4.0026", "-272.2000", "0.1250", "0.3200", "1s^2", "", "0.0829", "0.0015", "", "", "He", "2",
-           "-268.9300", "", "0.4900", "24.5874", "5.1930", "", "", "Flatsentrert kubisk", "2"}},
-    {126, {"Jern", "55.8450", "1535.0000", "7.8600", "1.1700", "[Ar]3d^6 4s^2", "7.1000", "349.6000", "0.8020",
-           "Amfot.", "2,3", "Fe", "26", "2750.0000", "1.8300", "1.7200", "7.8700", "0.4400", "13.8000", "0.0933",
-           "Romsentrert kubisk", "4"}},
-    {197, {"Berkelium", "247.0000", "", "", "", "[Rn]5f^9 7s^2", "", "", "0.1000", "", "3,4", "Bk", "97", "",
-           "1.3000", "", "6.2300", "", "", "", "", "0"}},
+    {126, {"Jern",    "55.8450",   "1535.0000",
+           "7.8600",  "1.1700",    "[Ar]3d^6 4s^2",
+           "7.1000",  "349.6000",  "0.8020",
+           "Amfot.",  "2,3",       "Fe",
+           "26",      "2750.0000", "1.8300",
+           "1.7200",  "7.8700",    "0.4400",
+           "13.8000", "0.0933",    "Romsentrert kubisk",
+           "4"}},
+    {197, {"Berkelium", "247.0000", "", "",       "", "[Rn]5f^9 7s^2", "", "", "0.1000", "", "3,4",
+           "Bk",        "97",       "", "1.3000", "", "6.2300",        "", "", "",       "", "0"}},
 };
 
 // Each element is shown in a window of its own: "Lukk" closes the window, and the next click
@@ -75,7 +82,8 @@ TEST_F(PeriodicSessionTest, TheFieldsShowTheClickedElementsProperties) {
 }
 
 TEST_F(PeriodicSessionTest, ClickingFeThenCuShowsCu) {
-  const SessionResult result = Run("menu 4012\nclick 126\ntext 100\ntext 112\nclick 2\nclick 129\ntext 100\ntext 112\n");
+  const SessionResult result =
+      Run("menu 4012\nclick 126\ntext 100\ntext 112\nclick 2\nclick 129\ntext 100\ntext 112\n");
   EXPECT_EQ(Values(result, "text 100"), (std::vector<std::string>{"Jern", "Kobber"}));
   EXPECT_EQ(Values(result, "text 112"), (std::vector<std::string>{"26", "29"}));
 }
@@ -139,9 +147,10 @@ TEST_F(PeriodicSessionTest, TheHistoryViewShowsTheTextInRows) {
 // The view is remembered in PropertiesViewMode: a window opened with it 1 starts in the history
 // view, and the choice made in one window holds for the next.
 TEST_F(PeriodicSessionTest, TheViewChoiceHoldsForTheNextWindow) {
-  const SessionResult result = Run("menu 4012\nclick 101\nchecked 187\ntext 185\nclick 186\nclick 2\nclick 102\n"
-                                   "checked 186\ntext 185\nclick 2\nclick 2\nmenu 4000\nclick 10101\nkey Escape\n",
-                                   "47", {{PropertiesViewModeLine, "1"}});
+  const SessionResult result =
+      Run("menu 4012\nclick 101\nchecked 187\ntext 185\nclick 186\nclick 2\nclick 102\n"
+          "checked 186\ntext 185\nclick 2\nclick 2\nmenu 4000\nclick 10101\nkey Escape\n",
+          "47", {{PropertiesViewModeLine, "1"}});
   EXPECT_EQ(Values(result, "checked 187"), std::vector<std::string>{"1"});
   EXPECT_EQ(Values(result, "checked 186"), std::vector<std::string>{"1"});
   EXPECT_EQ(Values(result, "text 185"), (std::vector<std::string>{"Historikk", "isotoper"}));

@@ -16,8 +16,12 @@ namespace {
 
 using window_test::PixelAt;
 
-bool IsBlue(COLORREF colour) { return GetBValue(colour) > GetRValue(colour) + 60 && GetBValue(colour) > GetGValue(colour) + 60; }
-bool IsRed(COLORREF colour) { return GetRValue(colour) > GetGValue(colour) + 60 && GetRValue(colour) > GetBValue(colour) + 60; }
+bool IsBlue(COLORREF colour) {
+  return GetBValue(colour) > GetRValue(colour) + 60 && GetBValue(colour) > GetGValue(colour) + 60;
+}
+bool IsRed(COLORREF colour) {
+  return GetRValue(colour) > GetGValue(colour) + 60 && GetRValue(colour) > GetBValue(colour) + 60;
+}
 bool IsDark(COLORREF colour) { return GetRValue(colour) < 128 && GetGValue(colour) < 128 && GetBValue(colour) < 128; }
 
 // Pixels of the kind in the client rectangle [left, right) x [top, bottom) of the window.
@@ -184,8 +188,7 @@ TEST_F(PropertyGraphWindowTest, TextsFollowTheLanguageCode) {
   } cases[] = {
       {"44", "PERIODIC TABLE - GRAPHICS", "Relative atomic mass  u", "Group IA - VIIIA", "Close",
        "Increasing atomic number"},
-      {"47", "PERIODESYSTEMET - GRAFIKK", "Relativ atommasse  u", "Gruppe IA -  VIIIA", "Lukk",
-       "\xD8kende atomnummer"},
+      {"47", "PERIODESYSTEMET - GRAFIKK", "Relativ atommasse  u", "Gruppe IA -  VIIIA", "Lukk", "\xD8kende atomnummer"},
       // The axis caption is Norwegian only with 47; the controls are English only with 44.
       {"46", "PERIODESYSTEMET - GRAFIKK", "Relativ atommasse  u", "Gruppe IA -  VIIIA", "Lukk",
        "Increasing atomic number"},

@@ -28,16 +28,8 @@ class ButtonDrawingTest : public RuntimeTest {
 
 TEST_F(ButtonDrawingTest, RaisedButtonHasItsBevelAndLeavesTheOutlineCornersUndrawn) {
   const std::vector<std::string> expected = {
-      "okkkkkkkkkko",
-      "kwwwwwwwwwsk",
-      "kwwwwwwwwssk",
-      "kww......ssk",
-      "kww......ssk",
-      "kww......ssk",
-      "kww......ssk",
-      "kwsssssssssk",
-      "kssssssssssk",
-      "okkkkkkkkkko",
+      "okkkkkkkkkko", "kwwwwwwwwwsk", "kwwwwwwwwssk", "kww......ssk", "kww......ssk",
+      "kww......ssk", "kww......ssk", "kwsssssssssk", "kssssssssssk", "okkkkkkkkkko",
   };
   EXPECT_EQ(Draw(0, ""), expected);
   EXPECT_EQ(result, 1);
@@ -47,7 +39,9 @@ TEST_F(ButtonDrawingTest, PressedButtonSinksItsFaceOnePixel) {
   const std::vector<std::string> expected = {
       "okkkkkkkkkko",
       "kkkkkkkkkkkk",
-      "kk" "ssssssss" "kk",
+      "kk"
+      "ssssssss"
+      "kk",
       "kks.......kk",
       "kks.......kk",
       "kks.......kk",

@@ -92,7 +92,8 @@ TEST_F(DialogBaseTest, BrushOriginMovesWithTheScrollPositionOnlyWhileScrolling) 
   window.Fields().verticalPosition = 7;
   const auto ask = [&] {
     canvas.dc.SetBrushOrg(10, 10);
-    window.SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(canvas.dc.m_hDC), reinterpret_cast<LPARAM>(window.m_hWnd));
+    window.SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(canvas.dc.m_hDC),
+                       reinterpret_cast<LPARAM>(window.m_hWnd));
     return canvas.dc.GetBrushOrg();
   };
   EXPECT_EQ(ask(), CPoint(10, 10));

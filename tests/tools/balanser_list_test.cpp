@@ -24,7 +24,8 @@ const std::string MissingHighlightNorwegian =
 const std::string DuplicateEnglish =
     "DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box equation!\n\n";
 const std::string DuplicateNorwegian =
-    "DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen en ligning\nsom fra f\xF8r befinner seg i listen!\n\n";
+    "DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen en ligning\nsom fra f\xF8r befinner seg i "
+    "listen!\n\n";
 
 enum class ListStart { Missing, EmptyFile, Lines };
 
@@ -245,7 +246,8 @@ TEST_F(BalanceWindowTest, ARewriteThatCannotWriteLeavesFileAndListAsTheyWere) {
   const std::string message = "FILE ERROR\n\nThe table could not be written\nand is unchanged!";
   // Forty entries make a file well past the limit below; any rewrite of it must fail.
   std::vector<std::string> many;
-  for (int i = 1; i <= 40; ++i) many.push_back("C" + std::to_string(i) + "H" + std::to_string(2 * i + 2) + "+O2>CO2+H2O");
+  for (int i = 1; i <= 40; ++i)
+    many.push_back("C" + std::to_string(i) + "H" + std::to_string(2 * i + 2) + "+O2>CO2+H2O");
   const std::string manyFile = Lines(many);
   ASSERT_GT(manyFile.size(), 600u);
   for (int button : {AddBeforeId, AddAfterId, ReplaceEquationId, DeleteEquationId}) {

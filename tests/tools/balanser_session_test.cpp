@@ -180,7 +180,8 @@ TEST_F(BalanceSessionTest, AnElementOnOneSideOnlyShowsTheErrorLineAndNoTable) {
 TEST_F(BalanceSessionTest, ABalancedEquationTooLongForTheResultIsAnError) {
   const auto equation = [](const std::string& chain, const std::string& plus, const std::string& arrow) {
     std::string side;
-    for (const char* element : {"Li", "Na", "K", "Rb", "Cs", "Mg"}) side += (side.empty() ? "" : plus) + element + chain;
+    for (const char* element : {"Li", "Na", "K", "Rb", "Cs", "Mg"})
+      side += (side.empty() ? "" : plus) + element + chain;
     return side + arrow + side;
   };
   // 6 x 20 + 5 characters a side and the arrow: 249 typed, 249 + 2 x 11 = 271 once balanced.
@@ -189,9 +190,9 @@ TEST_F(BalanceSessionTest, ABalancedEquationTooLongForTheResultIsAnError) {
   const std::string fits = equation("CH2CH2CH2CH2CH3", "+", ">");
   ASSERT_EQ(tooLong.size(), 249u);
   WriteList(tooLong + "\n" + fits + "\n");
-  for (const auto& [language, line] :
-       std::vector<std::pair<std::string, std::string>>{{"47", "Feil 17 :Maksimalt antall formelkarakterer = 254 !"},
-                                                        {"44", "Error 17 :Max number of characters in formula = 254 !"}}) {
+  for (const auto& [language, line] : std::vector<std::pair<std::string, std::string>>{
+           {"47", "Feil 17 :Maksimalt antall formelkarakterer = 254 !"},
+           {"44", "Error 17 :Max number of characters in formula = 254 !"}}) {
     SCOPED_TRACE(language);
     const SessionResult result = Run(language,
                                      "menu 4003\nselect 10120 0\nclick 100\ntext 10003\ntext 10112\n"
@@ -207,12 +208,9 @@ TEST_F(BalanceSessionTest, ABalancedEquationTooLongForTheResultIsAnError) {
 // A double click on an entry selects it, fills the field and calculates it.
 TEST_F(BalanceSessionTest, ADoubleClickOnAnEntryCalculatesIt) {
   const std::map<std::string, std::string> balanced = {
-      {"H2+O2>H2O", "2H2 + O2 = 2H2O"},
-      {"N2+H2>NH3", "N2 + 3H2 = 2NH3"},
-      {"Al+O2>Al2O3", "4Al + 3O2 = 2Al2O3"},
-      {"CH4+O2>CO2+H2O", "CH4 + 2O2 = CO2 + 2H2O"},
-      {"Fe+Cl2>FeCl3", "2Fe + 3Cl2 = 2FeCl3"},
-      {"C2H6+O2>CO2+H2O", "2C2H6 + 7O2 = 4CO2 + 6H2O"},
+      {"H2+O2>H2O", "2H2 + O2 = 2H2O"},        {"N2+H2>NH3", "N2 + 3H2 = 2NH3"},
+      {"Al+O2>Al2O3", "4Al + 3O2 = 2Al2O3"},   {"CH4+O2>CO2+H2O", "CH4 + 2O2 = CO2 + 2H2O"},
+      {"Fe+Cl2>FeCl3", "2Fe + 3Cl2 = 2FeCl3"}, {"C2H6+O2>CO2+H2O", "2C2H6 + 7O2 = 4CO2 + 6H2O"},
   };
   std::string list;
   for (const auto& [equation, result] : balanced) list += equation + "\n";
@@ -229,8 +227,9 @@ TEST_F(BalanceSessionTest, ADoubleClickOnAnEntryCalculatesIt) {
 // The launcher's button opens the window as the menu does; every listed text is English with
 // language code 44 and Norwegian otherwise.
 TEST_F(BalanceSessionTest, LauncherAndMenuOpenTheWindowInTheLanguage) {
-  const std::string reads = "window\ntext 2\ntext 100\ntext 101\ntext 102\ntext 103\ntext 110\ntext 111\n"
-                            "text 112\ntext 115\ntext 10145\ntext 10146\ntext 10149\ntext 10179\nkey Escape\n";
+  const std::string reads =
+      "window\ntext 2\ntext 100\ntext 101\ntext 102\ntext 103\ntext 110\ntext 111\n"
+      "text 112\ntext 115\ntext 10145\ntext 10146\ntext 10149\ntext 10179\nkey Escape\n";
   const std::vector<std::string> english = {
       "window: BALANCE: BALANSERE",
       "text 2: Close",
@@ -263,8 +262,8 @@ TEST_F(BalanceSessionTest, LauncherAndMenuOpenTheWindowInTheLanguage) {
       "text 10149: Etter",
       "text 10179: Erstatte",
   };
-  for (const auto& [language, expected] :
-       std::vector<std::pair<std::string, std::vector<std::string>>>{{"44", english}, {"47", norwegian}, {"45", norwegian}}) {
+  for (const auto& [language, expected] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+           {"44", english}, {"47", norwegian}, {"45", norwegian}}) {
     for (const char* open : {"click 107\n", "menu 4003\n"}) {
       SCOPED_TRACE(language + " " + open);
       const SessionResult result = Run(language, std::string(open) + reads + "window\n");

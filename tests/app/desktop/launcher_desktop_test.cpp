@@ -58,16 +58,17 @@ bool SamePixels(const Surface& a, const Surface& b) {
 }
 
 TEST_F(LauncherOnTheDesktopTest, TheDesktopShowsTheLauncherAsTheProgramDrawsIt) {
-  for (const auto& [language, name] :
-       std::vector<std::pair<std::string, std::string>>{{"47", "launcher-xvfb.png"}, {"44", "launcher-xvfb-english.png"}}) {
+  for (const auto& [language, name] : std::vector<std::pair<std::string, std::string>>{
+           {"47", "launcher-xvfb.png"}, {"44", "launcher-xvfb-english.png"}}) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(Start(language, "0"));
     UpdateAllWindows();
     const NativeLook look = LookOf(Frame()->m_hWnd);
     const RECT& outer = look.rect;
-    const Surface expected = WindowSurface(Frame()->m_hWnd)
-                                 ->Crop(RECT{look.insets.left, look.insets.top, outer.right - outer.left - look.insets.right,
-                                             outer.bottom - outer.top - look.insets.bottom});
+    const Surface expected =
+        WindowSurface(Frame()->m_hWnd)
+            ->Crop(RECT{look.insets.left, look.insets.top, outer.right - outer.left - look.insets.right,
+                        outer.bottom - outer.top - look.insets.bottom});
     Stop();
 
     Child program({TAVRIN_PROGRAM}, 1);

@@ -8,9 +8,9 @@ using controls_test::Notification;
 using window_test::Item;
 using window_test::PixelAt;
 
-constexpr int kFormula = 30;   // drop-down with an edit field, filled when it drops down
-constexpr int kClasses = 31;   // drop-down list
-constexpr int kNames = 32;     // drop-down, sorted
+constexpr int kFormula = 30;  // drop-down with an edit field, filled when it drops down
+constexpr int kClasses = 31;  // drop-down list
+constexpr int kNames = 32;    // drop-down, sorted
 constexpr int kAfter = 33;
 
 class ComboBoxTest : public ControlsTest {
@@ -30,7 +30,8 @@ class ComboBoxTest : public ControlsTest {
       if (notification.id != kFormula || notification.code != CBN_DROPDOWN) return;
       const std::string typed = Text(kFormula);
       Send(kFormula, CB_RESETCONTENT);
-      for (int index = 0; index < keys; ++index) SendText(kFormula, CB_ADDSTRING, 0, ("Salt" + std::to_string(index)).c_str());
+      for (int index = 0; index < keys; ++index)
+        SendText(kFormula, CB_ADDSTRING, 0, ("Salt" + std::to_string(index)).c_str());
       SetDlgItemText(window, kFormula, typed.c_str());
     };
   }

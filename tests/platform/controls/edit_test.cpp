@@ -31,7 +31,8 @@ std::vector<DialogItemTemplate> Fields() {
       Item("EDIT", "", kNarrow, WS_TABSTOP | WS_BORDER, 90, 4, 40, 12),
       Item("EDIT", "", kNarrowScrolling, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 140, 4, 40, 12),
       Item("EDIT", "", kLines, WS_TABSTOP | WS_BORDER | ES_MULTILINE | WS_VSCROLL, 4, 20, 100, 40),
-      Item("EDIT", "", kWanting, WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 110, 20, 80, 40),
+      Item("EDIT", "", kWanting, WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 110, 20, 80,
+           40),
       Item("EDIT", "Natrium", kReadOnly, WS_TABSTOP | WS_BORDER | ES_READONLY, 4, 64, 60, 12),
       Item("EDIT", "Kalium", kDisabled, WS_TABSTOP | WS_BORDER | WS_DISABLED, 70, 64, 60, 12),
       Item("EDIT", "", kBoth, WS_TABSTOP | WS_BORDER | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 4, 80, 120, 50),
@@ -269,8 +270,9 @@ TEST_F(EditTest, EnterMakesANewLineOnlyWhereTheFieldWantsIt) {
 }
 
 TEST_F(EditTest, AMultiLineFieldWrapsAndScrollsDownToTheCaret) {
-  ASSERT_TRUE(driver.Type(kLines, "Hydrogen helium lithium beryllium boron carbon nitrogen oxygen fluorine neon "
-                                  "sodium magnesium aluminium silicon phosphorus sulfur chlorine argon"));
+  ASSERT_TRUE(driver.Type(kLines,
+                          "Hydrogen helium lithium beryllium boron carbon nitrogen oxygen fluorine neon "
+                          "sodium magnesium aluminium silicon phosphorus sulfur chlorine argon"));
   int minimum = 0;
   int maximum = 0;
   GetScrollRange(Control(kLines), SB_VERT, &minimum, &maximum);

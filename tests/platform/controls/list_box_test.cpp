@@ -20,7 +20,8 @@ class ListBoxTest : public ControlsTest {
     Open({
         Item("LISTBOX", "", kList, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 4, 4, 80, 60),
         Item("LISTBOX", "", kSorted, WS_TABSTOP | WS_BORDER | LBS_SORT | LBS_NOTIFY, 90, 4, 60, 60),
-        Item("LISTBOX", "", kMultiple, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY, 160, 4, 60, 60),
+        Item("LISTBOX", "", kMultiple, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY, 160, 4, 60,
+             60),
         Item("LISTBOX", "", kQuiet, WS_TABSTOP | WS_BORDER, 4, 70, 80, 40),
     });
   }
@@ -28,7 +29,9 @@ class ListBoxTest : public ControlsTest {
     for (const std::string& item : items) SendText(id, LB_ADDSTRING, 0, item.c_str());
   }
   std::vector<std::string> Items(int id) { return driver.Items(id).value_or(std::vector<std::string>{}); }
-  int Find(int id, int start, const char* text) { return static_cast<int>(SendText(id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(start), text)); }
+  int Find(int id, int start, const char* text) {
+    return static_cast<int>(SendText(id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(start), text));
+  }
   int Rows(int id) {
     RECT client{};
     GetClientRect(Control(id), &client);
@@ -67,16 +70,12 @@ TEST_F(ListBoxTest, TheExactSearchIgnoresCaseOfEveryLetterAndGoesRoundFromTheSta
     int found;
   };
   const Case cases[] = {
-      {-1, "\xE6GIR", 0},     // Æ and æ are one letter in two cases
-      {0, "\xC6gir", 3},      // the search begins after the start
-      {3, "\xE6gir", 0},      // and goes on from the top after the last item
-      {-1, "NATRIUM", 1},
-      {1, "Natrium", 2},
-      {2, "Natrium", 1},
-      {-1, "Natr", LB_ERR},   // the whole text, not its start
-      {-1, "na", 4},
-      {-1, "Kalium", LB_ERR},
-      {40, "na", 4},          // a start that is no item searches from the top
+      {-1, "\xE6GIR", 0},  // Æ and æ are one letter in two cases
+      {0, "\xC6gir", 3},   // the search begins after the start
+      {3, "\xE6gir", 0},   // and goes on from the top after the last item
+      {-1, "NATRIUM", 1},   {1, "Natrium", 2},      {2, "Natrium", 1},
+      {-1, "Natr", LB_ERR},                                         // the whole text, not its start
+      {-1, "na", 4},        {-1, "Kalium", LB_ERR}, {40, "na", 4},  // a start that is no item searches from the top
   };
   for (const Case& test : cases) {
     EXPECT_EQ(Find(kList, test.start, test.text), test.found) << test.start << " " << test.text;
@@ -146,8 +145,10 @@ TEST_F(ListBoxTest, TheKeysMoveTheSelectionOneByOneByPagesAndToTheEnds) {
     int selection;
   };
   const Step steps[] = {
-      {"Down", 0}, {"Down", 1}, {"Up", 0}, {"Up", 0}, {"PageDown", page}, {"PageDown", 2 * page},
-      {"End", 39}, {"Down", 39}, {"PageUp", 39 - page}, {"Home", 0},
+      {"Down", 0}, {"Down", 1},        {"Up", 0},
+      {"Up", 0},   {"PageDown", page}, {"PageDown", 2 * page},
+      {"End", 39}, {"Down", 39},       {"PageUp", 39 - page},
+      {"Home", 0},
   };
   for (const Step& step : steps) {
     ASSERT_TRUE(driver.Key(step.key));

@@ -43,8 +43,9 @@ TEST_F(ScrollBarTest, TheRangeHoldsThePositionAndTheMessagesReachIt) {
   AdjustWindowRectEx(&frame, WS_CHILD | WS_VSCROLL | WS_HSCROLL, FALSE, WS_EX_CLIENTEDGE);
   const RECT expected{-2, -2, 102, 52};
   EXPECT_TRUE(EqualRect(&frame, &expected));
-  const HWND edit = CreateWindowEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
-                                   200, 40, 104, 54, window, nullptr, nullptr, nullptr);
+  const HWND edit =
+      CreateWindowEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 200,
+                     40, 104, 54, window, nullptr, nullptr, nullptr);
   RECT client{};
   GetClientRect(edit, &client);
   EXPECT_EQ(client.right, 100 - 16);
@@ -63,7 +64,8 @@ TEST_F(ScrollBarTest, TheMouseAsksTheParentWhichMovesTheThumb) {
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   driver.ClickAt(OnScreen(bar, width / 2, height - 3));
-  EXPECT_EQ(Scrolls(), (std::vector<ScrollRequest>{{WM_VSCROLL, SB_LINEDOWN, 0, bar}, {WM_VSCROLL, SB_ENDSCROLL, 0, bar}}));
+  EXPECT_EQ(Scrolls(),
+            (std::vector<ScrollRequest>{{WM_VSCROLL, SB_LINEDOWN, 0, bar}, {WM_VSCROLL, SB_ENDSCROLL, 0, bar}}));
   EXPECT_EQ(GetScrollPos(bar, SB_CTL), 0);
   Scrolls().clear();
   driver.ClickAt(OnScreen(bar, width / 2, height / 2 + 10));

@@ -83,7 +83,8 @@ class Child {
         buffer_.erase(0, end + 1);
         return line;
       }
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
       if (left.count() <= 0 || output_ < 0) return std::nullopt;
       pollfd ready{output_, POLLIN, 0};
       if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) return std::nullopt;
@@ -99,8 +100,8 @@ class Child {
                    std::chrono::milliseconds timeout = 10s) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
-      const std::optional<std::string> next = ReadLine(
-          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()));
+      const std::optional<std::string> next =
+          ReadLine(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()));
       if (!next) return false;
       if (seen != nullptr) seen->push_back(*next);
       if (*next == line) return true;

@@ -48,9 +48,11 @@ class Sdl2BackendTest : public ::testing::Test {
     ASSERT_TRUE(ready.has_value()) << "the demo did not start";
     std::istringstream words(*ready);
     std::string word;
-    words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y >> menu_.x >> menu_.y >> clientTop_ >> combo_.x >> combo_.y;
+    words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y >> menu_.x >> menu_.y >> clientTop_ >>
+        combo_.x >> combo_.y;
     ASSERT_EQ(word, "ready");
-    const std::optional<std::string> found = RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
+    const std::optional<std::string> found =
+        RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
     ASSERT_TRUE(found.has_value());
     window_ = std::stoul(*found);
     ASSERT_TRUE(RunToEnd({"xdotool", "windowfocus", "--sync", std::to_string(window_)}));
@@ -202,7 +204,8 @@ TEST_F(Sdl2BackendTest, OnlyAWindowWithASizingFrameCanBeResized) {
   ASSERT_TRUE(XGetWMNormalHints(x_, window_, &hints, &supplied));
   EXPECT_FALSE((hints.flags & PMaxSize) != 0 && hints.max_width == hints.min_width) << "the demo has a sizing frame";
   Click(box_);
-  const std::optional<std::string> box = RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Demo box$"});
+  const std::optional<std::string> box =
+      RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Demo box$"});
   ASSERT_TRUE(box.has_value());
   ASSERT_TRUE(XGetWMNormalHints(x_, std::stoul(*box), &hints, &supplied));
   ASSERT_TRUE((hints.flags & PMinSize) != 0 && (hints.flags & PMaxSize) != 0);
@@ -267,15 +270,16 @@ TEST_F(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
   Click(Point{pad_.x - 30, pad_.y});
   Click(Point{pad_.x + 30, pad_.y});
   Click(Point{pad_.x + 30, pad_.y + 30}, {"--repeat", "2", "--delay", "80"});
-  EXPECT_EQ(LinesUpTo("pad dblclk"), (std::vector<std::string>{"pad down", "pad up", "pad down", "pad up", "pad down",
-                                                                "pad up", "pad dblclk"}))
+  EXPECT_EQ(LinesUpTo("pad dblclk"),
+            (std::vector<std::string>{"pad down", "pad up", "pad down", "pad up", "pad down", "pad up", "pad dblclk"}))
       << "presses far apart are single clicks";
 }
 
 TEST_F(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
   Click(box_);
   LinesUpTo("box open");
-  const std::optional<std::string> box = RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Demo box$"});
+  const std::optional<std::string> box =
+      RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Demo box$"});
   ASSERT_TRUE(box.has_value());
   Window owner = 0;
   ASSERT_TRUE(XGetTransientForHint(x_, std::stoul(*box), &owner));

@@ -50,12 +50,8 @@ LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
       SetFocus(pad);
       Say("pad down");
       return 0;
-    case WM_LBUTTONDBLCLK:
-      Say("pad dblclk");
-      return 0;
-    case WM_LBUTTONUP:
-      Say("pad up");
-      return 0;
+    case WM_LBUTTONDBLCLK: Say("pad dblclk"); return 0;
+    case WM_LBUTTONUP: Say("pad up"); return 0;
     case WM_CHAR:
       Say("pad char " + Hex(static_cast<unsigned>(wParam)));
       if (wParam == '>') Say("warped " + std::to_string(SetCursorPos(500, 400)));
@@ -64,8 +60,7 @@ LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(pad, nullptr, TRUE);
       }
       return 0;
-    default:
-      return DefWindowProc(pad, message, wParam, lParam);
+    default: return DefWindowProc(pad, message, wParam, lParam);
   }
 }
 
@@ -85,12 +80,8 @@ LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         Say("box " + std::to_string(MessageBox(window, "A modal box", "Demo box", MB_OK)));
       }
       return 0;
-    case WM_SIZE:
-      Say("size " + std::to_string(LOWORD(lParam)) + " " + std::to_string(HIWORD(lParam)));
-      return 0;
-    case WM_MOVE:
-      Say("moved");
-      return 0;
+    case WM_SIZE: Say("size " + std::to_string(LOWORD(lParam)) + " " + std::to_string(HIWORD(lParam))); return 0;
+    case WM_MOVE: Say("moved"); return 0;
     case WM_SYSCOMMAND:
       Say("syscommand " + Hex(static_cast<unsigned>(wParam)));
       return DefWindowProc(window, message, wParam, lParam);
@@ -98,8 +89,7 @@ LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       Say("destroyed");
       PostQuitMessage(0);
       return 0;
-    default:
-      return DefWindowProc(window, message, wParam, lParam);
+    default: return DefWindowProc(window, message, wParam, lParam);
   }
 }
 
@@ -120,9 +110,9 @@ class DemoApp : public CWinApp {
     AppendMenu(file, MF_STRING, kHelloId, "Hello");
     const HMENU bar = CreateMenu();
     AppendMenu(bar, MF_POPUP, NumberFromHandle(file), "File");
-    const HWND window = CreateWindowEx(0, "DEMOMAIN", "Tavrin demo",
-                                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 60, 50,
-                                       360, 220, nullptr, bar, nullptr, nullptr);
+    const HWND window =
+        CreateWindowEx(0, "DEMOMAIN", "Tavrin demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 60, 50,
+                       360, 220, nullptr, bar, nullptr, nullptr);
     auto child = [&](const char* className, const char* text, int id, int x, int y, int width, int height) {
       return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width, height, window,
                             HandleFromNumber<HMENU>(static_cast<unsigned>(id)), nullptr, nullptr);
@@ -130,9 +120,9 @@ class DemoApp : public CWinApp {
     const HWND press = child("BUTTON", "Press", kPressId, 20, 20, 100, 30);
     const HWND box = child("BUTTON", "Box", kBoxId, 20, 70, 100, 30);
     const HWND area = child("DEMOPAD", "", kPadId, 160, 20, 150, 100);
-    const HWND combo = CreateWindowEx(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 20, 120,
-                                      120, 100, window, HandleFromNumber<HMENU>(static_cast<unsigned>(kComboId)),
-                                      nullptr, nullptr);
+    const HWND combo =
+        CreateWindowEx(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 20, 120, 120, 100,
+                       window, HandleFromNumber<HMENU>(static_cast<unsigned>(kComboId)), nullptr, nullptr);
     if (window == nullptr || press == nullptr || box == nullptr || area == nullptr || combo == nullptr) return FALSE;
     for (const char* item : {"H2O", "NaCl", "KCl"}) {
       SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));

@@ -24,7 +24,8 @@ TEST(BitmapText, APaletteAndRowsOfCharactersGiveThePixels) {
 }
 
 TEST(BitmapText, ATransparentKeyMarksThePixelsAnIconLeavesOut) {
-  const BitmapTextResult result = ParseBitmapText("size 2 1\npalette\n. #C0C0C0\nk #000000\ntransparent .\npixels\n.k\n");
+  const BitmapTextResult result =
+      ParseBitmapText("size 2 1\npalette\n. #C0C0C0\nk #000000\ntransparent .\npixels\n.k\n");
   ASSERT_TRUE(result.ok) << result.error;
   EXPECT_EQ(result.transparent, (std::vector<bool>{true, false}));
   EXPECT_EQ(result.pixels.Pixel(0, 0), RGB(192, 192, 192));
@@ -45,7 +46,8 @@ TEST(BitmapText, BadTextIsRefusedWithItsLine) {
       {"size 1 1\npalette\nx #12345\npixels\nx\n", "line 3: expected `KEY #RRGGBB`, `transparent KEY` or `pixels`"},
       {"size 1 1\npalette\n  #123456\n", "line 3: expected `KEY #RRGGBB`, `transparent KEY` or `pixels`"},
       {"size 1 1\npalette\nx #123456\nx #654321\n", "line 4: the key 'x' is named twice"},
-      {"size 1 1\npalette\nx #123456\ntransparent y\n", "line 4: expected `transparent KEY` once, with a key of the palette"},
+      {"size 1 1\npalette\nx #123456\ntransparent y\n",
+       "line 4: expected `transparent KEY` once, with a key of the palette"},
       {seventeen, "line 19: more than 16 colours"},
       {"size 1 1\npalette\npixels\nx\n", "line 3: the palette is empty"},
       {"size 2 1\npalette\nx #000000\npixels\nx\n", "line 5: a row must have 2 characters"},

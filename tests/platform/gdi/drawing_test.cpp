@@ -59,15 +59,11 @@ TEST(Bevel, ARaisedButtonFrameIsPixelExact) {
   Canvas canvas(8, 6, RGB(1, 2, 3));
   look3d::DrawButtonFrame(canvas.dc, RECT{0, 0, 8, 6}, false, false);
   const std::vector<std::string> expected{
-      "oKKKKKKo",
-      "KWWWWWSK",
-      "KWWWWSSK",
-      "KWSSSSSK",
-      "KSSSSSSK",
-      "oKKKKKKo",
+      "oKKKKKKo", "KWWWWWSK", "KWWWWSSK", "KWSSSSSK", "KSSSSSSK", "oKKKKKKo",
   };
-  EXPECT_EQ(canvas.Rows({{'o', RGB(1, 2, 3)}, {'K', kBlack}, {'W', kWhite}, {'S', look3d::kShadow}, {'F', look3d::kFace}}),
-            expected);
+  EXPECT_EQ(
+      canvas.Rows({{'o', RGB(1, 2, 3)}, {'K', kBlack}, {'W', kWhite}, {'S', look3d::kShadow}, {'F', look3d::kFace}}),
+      expected);
 }
 
 TEST(Bevel, APressedButtonFrameIsPixelExactAndADefaultOneHasTwoOutlines) {

@@ -9,7 +9,9 @@ namespace {
 
 std::filesystem::path TemporaryFolder() {
   const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("tavrin-png-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+      std::filesystem::temp_directory_path() /
+      ("tavrin-png-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
   std::filesystem::create_directories(folder);
   return folder;
 }

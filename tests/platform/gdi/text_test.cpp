@@ -26,8 +26,8 @@ TEST(Fonts, TheProgramsFaceNamesMapToASansAMonoAndASerifFace) {
     const char* asked;
     const char* installed;
   };
-  const Case cases[] = {{"Helv", "Liberation Sans"}, {"Fixedsys", "Liberation Mono"},
-                        {"Times New Roman", "Liberation Serif"}};
+  const Case cases[] = {
+      {"Helv", "Liberation Sans"}, {"Fixedsys", "Liberation Mono"}, {"Times New Roman", "Liberation Serif"}};
   Canvas canvas(1, 1);
   for (const Case& test : cases) {
     Font font(test.asked, -11);
@@ -76,7 +76,8 @@ TEST(Text, TextOutDrawsInsideItsCellAndOpaqueModeFillsTheCell) {
   EXPECT_GE(ink.top, 5);
   EXPECT_LE(ink.bottom, 5 + extent.cy);
   // The H's stem is nearly solid in the text colour within a pixel of where the ink starts.
-  const int stem = std::min<int>(GetGValue(canvas.At(ink.left, ink.top + 3)), GetGValue(canvas.At(ink.left + 1, ink.top + 3)));
+  const int stem =
+      std::min<int>(GetGValue(canvas.At(ink.left, ink.top + 3)), GetGValue(canvas.At(ink.left + 1, ink.top + 3)));
   EXPECT_LT(stem, 64);
   Canvas opaque(100, 40);
   opaque.dc.SelectObject(&font.font);

@@ -30,8 +30,8 @@ struct Greymap {
 
 std::optional<Greymap> Render(const std::filesystem::path& pdf, int dotsPerInch) {
   const std::filesystem::path stem = pdf.parent_path() / "page";
-  const ProgramRun run = RunProgram({"pdftoppm", "-gray", "-r", std::to_string(dotsPerInch), "-singlefile",
-                                     pdf.string(), stem.string()}, 30s);
+  const ProgramRun run = RunProgram(
+      {"pdftoppm", "-gray", "-r", std::to_string(dotsPerInch), "-singlefile", pdf.string(), stem.string()}, 30s);
   if (!run.finished || run.exitCode != 0) return std::nullopt;
   std::ifstream file(stem.string() + ".pgm", std::ios::binary);
   std::string magic;
@@ -71,7 +71,8 @@ class PrintingTest : public ::testing::Test {
     oldHome_ = home == nullptr ? "" : home;
     setenv("HOME", home_.c_str(), 1);
     // Two printers, the second the default; lp keeps a copy of what it was given.
-    fakes.Add("lpstat", "case \"$1\" in -e) printf 'office\\nlab\\n';; -d) echo 'system default destination: lab';; esac");
+    fakes.Add("lpstat",
+              "case \"$1\" in -e) printf 'office\\nlab\\n';; -d) echo 'system default destination: lab';; esac");
     fakes.Add("lp", "cp \"$5\" '" + (fakes.Folder() / "sent.pdf").string() + "'");
   }
   ~PrintingTest() override {
@@ -295,7 +296,8 @@ TEST_F(PrintingTest, AFailedDeliveryIsReportedToTheProgramAndTheUser) {
       {"echo 'lp: The printer or class does not exist.' >&2; exit 1", false,
        "The page could not be sent to the printer lab:\nlp: The printer or class does not exist."},
       {"exit 5", false, "The page could not be sent to the printer lab:\nlp ended with code 5."},
-      {nullptr, false, "The page could not be sent to the printer lab:\nlp, which sends pages to printers, was not found."},
+      {nullptr, false,
+       "The page could not be sent to the printer lab:\nlp, which sends pages to printers, was not found."},
       {"exit 0", true, "The page could not be written to "},
   };
   for (const auto& each : cases) {

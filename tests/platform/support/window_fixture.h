@@ -71,7 +71,8 @@ class WindowTest : public ::testing::Test {
   }
 
   HWND TopLevel(const char* name, int x, int y, int width, int height, DWORD style = WS_OVERLAPPED | WS_CAPTION) {
-    return CreateWindowEx(0, "RECORDER", name, style | WS_VISIBLE, x, y, width, height, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowEx(0, "RECORDER", name, style | WS_VISIBLE, x, y, width, height, nullptr, nullptr, nullptr,
+                          nullptr);
   }
   HWND Child(HWND parent, const char* name, int id, RECT rect, DWORD style = WS_VISIBLE) {
     return CreateWindowEx(0, "RECORDER", name, WS_CHILD | style, rect.left, rect.top, rect.right - rect.left,

@@ -55,9 +55,7 @@ class DemoDialog : public CDialog {
     if (more.DoModal() == IDOK) SetDlgItemText(kResult, more.text.c_str());
   }
   afx_msg void OnPicture() { SetDlgItemText(kResult, "double"); }
-  afx_msg void OnChoice() {
-    SetDlgItemText(kResult, std::to_string(SendDlgItemMessage(kList, LB_GETCURSEL)).c_str());
-  }
+  afx_msg void OnChoice() { SetDlgItemText(kResult, std::to_string(SendDlgItemMessage(kList, LB_GETCURSEL)).c_str()); }
   BOOL OnInitDialog() override {
     SendDlgItemMessage(kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("H2O"));
     SendDlgItemMessage(kList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("NaCl"));
@@ -132,14 +130,16 @@ class SaltDialog : public CDialog {
   void OnCancel() override { DestroyWindow(); }
   void PostNcDestroy() override { delete this; }
   BOOL OnInitDialog() override {
-    for (const char* hazard : {"T+", "Xn", "C"}) SendDlgItemMessage(kHazard, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hazard));
+    for (const char* hazard : {"T+", "Xn", "C"})
+      SendDlgItemMessage(kHazard, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hazard));
     return CDialog::OnInitDialog();
   }
   afx_msg void OnDropDown() {
     std::string typed;
     GetDlgItem(kSalt)->GetWindowText(typed);
     SendDlgItemMessage(kSalt, CB_RESETCONTENT);
-    for (const char* salt : {"AgCl", "PbI2", "BaSO4"}) SendDlgItemMessage(kSalt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(salt));
+    for (const char* salt : {"AgCl", "PbI2", "BaSO4"})
+      SendDlgItemMessage(kSalt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(salt));
     SetDlgItemText(kSalt, typed.c_str());
   }
   afx_msg void OnSalt() {
@@ -228,9 +228,11 @@ TEST_F(ScriptTest, ASessionTypesClicksAnswersAndReadsBackThroughTheProgramsEntry
                            "items 80\n"
                            "select 80 1\n"
                            "text 30\n"
-                           "snapshot " + picture.string() + "\n"
-                           "exit\n"
-                           "click 20\n";
+                           "snapshot " +
+                               picture.string() +
+                               "\n"
+                               "exit\n"
+                               "click 20\n";
   DemoApp app;
   setenv("TAVRIN_SCRIPT", script.c_str(), 1);
   std::ostringstream captured;
@@ -269,7 +271,8 @@ TEST_F(ScriptTest, AStepThatCannotBeDoneStopsTheSessionWithAnError) {
       {"select 80 5\ntext 30\n", "error: line 1: control 80 has no item 5\n"},
       {"items 20\n", "error: line 1: control 20 is not a list\n"},
       {"answer cancel\nclick 50\ntext 30\n",
-       "messagebox: TAVRIN: QUESTION\\n\\nGo on?\nerror: the message box \"TAVRIN\" has no button for the answer given\n"},
+       "messagebox: TAVRIN: QUESTION\\n\\nGo on?\nerror: the message box \"TAVRIN\" has no button for the answer "
+       "given\n"},
   };
   for (const Case& test : cases) {
     DemoApp app;
@@ -294,7 +297,8 @@ TEST_F(ScriptTest, AScriptWithALineThatIsNoStepDoesNotRun) {
       {"window\njump 4\n", "error: line 2: no step called `jump`\n"},
       {"click x\n", "error: line 1: `click ID` expected\n"},
       {"answer maybe\n", "error: line 1: `answer ok|yes|no|cancel` expected\n"},
-      {"type 10 \xE2\x82\xAC\xF0\x9F\x98\x80\n", "error: line 1: the text is not UTF-8 or has a character outside Windows-1252\n"},
+      {"type 10 \xE2\x82\xAC\xF0\x9F\x98\x80\n",
+       "error: line 1: the text is not UTF-8 or has a character outside Windows-1252\n"},
   };
   for (const Case& test : cases) {
     std::ostringstream out;
@@ -322,22 +326,23 @@ TEST_F(ScriptTest, ASessionTypesIntoAndChoosesFromTheRealListsAndFields) {
   std::ostringstream out;
   {
     ScriptSession session(out);
-    ASSERT_TRUE(session.LoadText("items 90\n"
-                                 "type 90 NaCl\n"
-                                 "text 90\n"
-                                 "select 90 1\n"
-                                 "text 90\n"
-                                 "text 30\n"
-                                 "items 90\n"
-                                 "select 91 2\n"
-                                 "text 91\n"
-                                 "type 92 Kalium\n"
-                                 "key Enter\n"
-                                 "key Backspace\n"
-                                 "key Enter\n"
-                                 "text 92\n"
-                                 "select 91 7\n"
-                                 "text 30\n"));
+    ASSERT_TRUE(
+        session.LoadText("items 90\n"
+                         "type 90 NaCl\n"
+                         "text 90\n"
+                         "select 90 1\n"
+                         "text 90\n"
+                         "text 30\n"
+                         "items 90\n"
+                         "select 91 2\n"
+                         "text 91\n"
+                         "type 92 Kalium\n"
+                         "key Enter\n"
+                         "key Backspace\n"
+                         "key Enter\n"
+                         "text 92\n"
+                         "select 91 7\n"
+                         "text 30\n"));
     RunApplication(app);
     EXPECT_TRUE(session.Failed());
   }

@@ -14,8 +14,8 @@ TEST_F(WindowTest, ActivationTellsTheOldWindowFirstAndMovesTheFocusLast) {
   ASSERT_EQ(GetActiveWindow(), second);
   EXPECT_EQ(GetFocus(), second);
   // The non-client activation comes before the focused child loses the focus.
-  const Messages expected{"A: WM_NCACTIVATE off", "A: WM_ACTIVATE inactive", "B: WM_NCACTIVATE on",
-                          "B: WM_ACTIVATE active", "A1: WM_KILLFOCUS", "B: WM_SETFOCUS"};
+  const Messages expected{"A: WM_NCACTIVATE off",  "A: WM_ACTIVATE inactive", "B: WM_NCACTIVATE on",
+                          "B: WM_ACTIVATE active", "A1: WM_KILLFOCUS",        "B: WM_SETFOCUS"};
   Messages seen(Log().end() - static_cast<long>(expected.size()), Log().end());
   EXPECT_EQ(seen, expected);
   EXPECT_NE(first, second);

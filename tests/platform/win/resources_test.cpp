@@ -20,7 +20,8 @@ TEST_F(WindowTest, StringsLoadWithinTheBufferAndMissingOnesGiveNothing) {
 
 TEST_F(WindowTest, BitmapsLoadAsNewObjectsAndIconsDrawOnlyTheirOpaquePixels) {
   std::string error;
-  ASSERT_TRUE(Resources().AddBitmapText("DOT", "size 2 2\npalette\n. #C0C0C0\nr #FF0000\npixels\nr.\n.r\n", &error)) << error;
+  ASSERT_TRUE(Resources().AddBitmapText("DOT", "size 2 2\npalette\n. #C0C0C0\nr #FF0000\npixels\nr.\n.r\n", &error))
+      << error;
   const HBITMAP first = LoadBitmap(AfxGetResourceHandle(), "DOT");
   const HBITMAP second = LoadBitmap(AfxGetResourceHandle(), "DOT");
   ASSERT_NE(first, nullptr);

@@ -36,8 +36,8 @@ TEST_F(WindowTest, TextIsCopiedWithinTheBufferAndEndedWithANul) {
 TEST_F(WindowTest, DestroyingAWindowTakesItsOwnedWindowsAndChildrenFirst) {
   const HWND owner = TopLevel("owner", 0, 0, 100, 100);
   Child(owner, "child", 1, RECT{0, 0, 10, 10});
-  const HWND owned = CreateWindowEx(0, "RECORDER", "owned", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, owner, nullptr,
-                                    nullptr, nullptr);
+  const HWND owned =
+      CreateWindowEx(0, "RECORDER", "owned", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, owner, nullptr, nullptr, nullptr);
   ASSERT_EQ(GetWindow(owned, GW_OWNER), owner);
   ASSERT_EQ(GetParent(owned), owner);
   Log().clear();
@@ -46,8 +46,8 @@ TEST_F(WindowTest, DestroyingAWindowTakesItsOwnedWindowsAndChildrenFirst) {
   for (const std::string& entry : Log()) {
     if (entry.find("DESTROY") != std::string::npos) destruction.push_back(entry);
   }
-  EXPECT_EQ(destruction, (Messages{"owned: WM_DESTROY", "owned: WM_NCDESTROY", "owner: WM_DESTROY",
-                                   "child: WM_DESTROY", "child: WM_NCDESTROY", "owner: WM_NCDESTROY"}));
+  EXPECT_EQ(destruction, (Messages{"owned: WM_DESTROY", "owned: WM_NCDESTROY", "owner: WM_DESTROY", "child: WM_DESTROY",
+                                   "child: WM_NCDESTROY", "owner: WM_NCDESTROY"}));
   EXPECT_FALSE(IsWindow(owned));
   EXPECT_FALSE(DestroyWindow(owner));
 }
