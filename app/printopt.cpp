@@ -7,7 +7,7 @@
 #include "engine/globals.h"
 #include "engine/numbers/number_text.h"
 #include "resources/printopt_ids.h"
-#include "runtime/window_openers.h"
+#include "runtime/shell_dialogs.h"
 
 namespace {
 

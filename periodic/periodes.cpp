@@ -8,7 +8,7 @@
 #include "engine/globals.h"
 #include "resources/periodesystemet_ids.h"
 #include "periodic/periodic_cells.h"
-#include "runtime/window_openers.h"
+#include "periodic/persysgr.h"
 
 int SelectedElement = 0;
 

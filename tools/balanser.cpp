@@ -11,7 +11,6 @@
 #include "platform/win/wait_cursor.h"
 #include "engine/settings/settings.h"
 #include "engine/records/table_editor.h"
-#include "runtime/window_openers.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "engine/records/table_editor.h"
-#include "runtime/window_openers.h"
 
 namespace {
 

@@ -42,3 +42,5 @@ class Cwm_MolekylkalkulatorDlg : public Cwm_MolekylkalkulatorBaseDlg {
  private:
   void LoadMoleculeNames();
 };
+
+int OpenMolecularCalculatorDialog(CWnd* parent);
