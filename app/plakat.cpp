@@ -1,5 +1,7 @@
 #include "app/plakat.h"
 
+#include <vector>
+
 #include "app/tool_table.h"
 #include "engine/globals.h"
 #include "runtime/dialog_openers.h"
@@ -14,9 +16,20 @@ constexpr POINT StartupPointer{200, 200};
 // Sent to itself by a form whose pointer could not be moved over it.
 constexpr UINT StartupClickFallbackMessage = WM_USER + 0x200;
 
-void UseCaptionLook(CUserStatic& caption) {
-  UseDefaultColours(caption);
-  UseFont(caption, -11, FW_NORMAL);
+// The template's set-up of the logo and the title, then the picture button and the caption of every
+// tool on the form, in the order of the tool table.
+WindowSetup LauncherSetup() {
+  static const std::vector<MemberSetup> members = [] {
+    std::vector<MemberSetup> rows(ClientSetup.members.begin(), ClientSetup.members.end());
+    for (const ShellTool& tool : ShellTools()) {
+      if (tool.launcherButton != 0) rows.push_back(LauncherButtonSetup(tool.launcherButton, tool.launcherPicture));
+    }
+    for (const ShellTool& tool : ShellTools()) {
+      if (tool.launcherButton != 0) rows.push_back(LauncherCaptionSetup(tool.launcherCaption));
+    }
+    return rows;
+  }();
+  return {ClientSetup.backgroundBrush, members};
 }
 
 }  // namespace
@@ -24,20 +37,7 @@ void UseCaptionLook(CUserStatic& caption) {
 Cwm_NONAMEClientBaseDlg::Cwm_NONAMEClientBaseDlg() : CSimClientDlg(ClientTemplateName) {}
 
 BOOL Cwm_NONAMEClientBaseDlg::OnInitForm() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {{LogoId, m_logo}, {TitleId, m_title}});
-  m_logo.SetImage("TVRNLOGO", true, StretchDrawMode);
-  UseDefaultColours(m_title);
-  UseFont(m_title, -32, FW_BOLD);
-  size_t index = 0;
-  for (const ShellTool& tool : ShellTools()) {
-    if (tool.launcherButton == 0) continue;
-    m_toolButtons[index].SubclassDlgItem(static_cast<UINT>(tool.launcherButton), this);
-    m_toolButtons[index].SetStateImages(tool.launcherPicture, "", "", "", true, StretchDrawMode);
-    m_toolCaptions[index].SubclassDlgItem(static_cast<UINT>(tool.launcherCaption), this);
-    UseCaptionLook(m_toolCaptions[index]);
-    ++index;
-  }
+  ApplyGeneratedSetup(*this, LauncherSetup(), {m_logo, m_title, m_toolButtons, m_toolCaptions});
   CSimClientDlg::OnInitForm();
   return OnUserInit(1);
 }
