@@ -8,36 +8,12 @@
 #include "runtime/resource_message.h"
 #include "platform/services/shell_execute.h"
 
-namespace {
-
-void UseLinkLook(CUserStatic& line) {
-  UseTextColour(line, LinkBlue);
-  UseFont(line, -11, FW_NORMAL, true);
-}
-
-}  // namespace
-
 Cwm_OMTAVRINBaseDlg::Cwm_OMTAVRINBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_OMTAVRINBaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {
-                           {AboutLogoId, m_logo},
-                           {AboutTitleId, m_title},
-                           {MailLabelId, m_mailLabel},
-                           {MirrorLabelId, m_mirrorLabel},
-                           {HomePageLineId, m_homePageLine},
-                           {ContactLineId, m_contactLine},
-                           {MirrorLineId, m_mirrorLine},
-                           {SecondContactLineId, m_secondContactLine},
-                           {LinkGroupId, m_linkGroup},
-                       });
-  m_logo.SetImage("TVRNLOGO", true, CentredDrawMode);
-  UseFont(m_title, -32, FW_BOLD);
-  UseDefaultColours(m_mailLabel);
-  UseDefaultColours(m_mirrorLabel);
-  for (CUserStatic* line : {&m_homePageLine, &m_contactLine, &m_mirrorLine, &m_secondContactLine}) UseLinkLook(*line);
-  UseDefaultColours(m_linkGroup);
+  ApplyGeneratedSetup(*this, OmtavrinSetup,
+                      {m_logo, m_title, m_mailLabel, m_mirrorLabel, m_homePageLine, m_contactLine, m_mirrorLine,
+                       m_secondContactLine, m_linkGroup});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -1,10 +1,11 @@
 #include "app/plakat.h"
 
-#include "resources/client_ids.h"
+#include <vector>
+
+#include "app/tool_table.h"
+#include "engine/globals.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
-#include "engine/globals.h"
-#include "runtime/window_openers.h"
 
 BYTE StartupClickPending = 1;
 
@@ -15,36 +16,20 @@ constexpr POINT StartupPointer{200, 200};
 // Sent to itself by a form whose pointer could not be moved over it.
 constexpr UINT StartupClickFallbackMessage = WM_USER + 0x200;
 
-struct StartupButton {
-  int tool;
-  int button;
-};
-constexpr StartupButton StartupButtons[] = {
-    {1, PeriodicTableButtonId},       {2, ChemicalsDatabaseButtonId}, {3, BalanceButtonId},
-    {4, MolecularCalculatorButtonId}, {10, ThermochemistryButtonId},  {11, SolubilityProductButtonId},
-    {12, WeakAcidBaseButtonId},       {13, DictionaryButtonId},
-};
-
-struct EnglishCaption {
-  int id;
-  const char* text;
-};
-constexpr EnglishCaption EnglishCaptions[] = {
-    {PeriodicTableCaptionId, "   Periodic Table"},
-    {MolecularCalculatorCaptionId, "Molecular Calculator"},
-    {BalanceCaptionId, "       Balance"},
-    {ThermochemistryCaptionId, "  Thermochemistry"},
-    {ElectrochemistryCaptionId, "Electrochemistry"},
-    {SolubilityProductCaptionId, "  Solubility Product"},
-    {WeakAcidBaseCaptionId, "   Weak acid/base"},
-    {SpectroscopyCaptionId, "Spectroscopy"},
-    {CurveFitCaptionId, "      Curve Fit"},
-    {DictionaryCaptionId, "    Dictionary"},
-};
-
-void UseCaptionLook(CUserStatic& caption) {
-  UseDefaultColours(caption);
-  UseFont(caption, -11, FW_NORMAL);
+// The template's set-up of the logo and the title, then the picture button and the caption of every
+// tool on the form, in the order of the tool table.
+WindowSetup LauncherSetup() {
+  static const std::vector<MemberSetup> members = [] {
+    std::vector<MemberSetup> rows(ClientSetup.members.begin(), ClientSetup.members.end());
+    for (const ShellTool& tool : ShellTools()) {
+      if (tool.launcherButton != 0) rows.push_back(LauncherButtonSetup(tool.launcherButton, tool.launcherPicture));
+    }
+    for (const ShellTool& tool : ShellTools()) {
+      if (tool.launcherButton != 0) rows.push_back(LauncherCaptionSetup(tool.launcherCaption));
+    }
+    return rows;
+  }();
+  return {ClientSetup.backgroundBrush, members};
 }
 
 }  // namespace
@@ -52,51 +37,7 @@ void UseCaptionLook(CUserStatic& caption) {
 Cwm_NONAMEClientBaseDlg::Cwm_NONAMEClientBaseDlg() : CSimClientDlg(ClientTemplateName) {}
 
 BOOL Cwm_NONAMEClientBaseDlg::OnInitForm() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {
-                           {LogoId, m_logo},
-                           {TitleId, m_title},
-                           {PeriodicTableButtonId, m_periodicTableButton},
-                           {ChemicalsDatabaseButtonId, m_chemicalsDatabaseButton},
-                           {BalanceButtonId, m_balanceButton},
-                           {MolecularCalculatorButtonId, m_molecularCalculatorButton},
-                           {ThermochemistryButtonId, m_thermochemistryButton},
-                           {PeriodicTableCaptionId, m_periodicTableCaption},
-                           {ChemicalsDatabaseCaptionId, m_chemicalsDatabaseCaption},
-                           {MolecularCalculatorCaptionId, m_molecularCalculatorCaption},
-                           {BalanceCaptionId, m_balanceCaption},
-                           {ThermochemistryCaptionId, m_thermochemistryCaption},
-                           {SolubilityProductButtonId, m_solubilityProductButton},
-                           {SolubilityProductCaptionId, m_solubilityProductCaption},
-                           {WeakAcidBaseButtonId, m_weakAcidBaseButton},
-                           {WeakAcidBaseCaptionId, m_weakAcidBaseCaption},
-                           {DictionaryButtonId, m_dictionaryButton},
-                           {DictionaryCaptionId, m_dictionaryCaption},
-                           {ElectrochemistryButtonId, m_electrochemistryButton},
-                           {ElectrochemistryCaptionId, m_electrochemistryCaption},
-                           {SpectroscopyButtonId, m_spectroscopyButton},
-                           {SpectroscopyCaptionId, m_spectroscopyCaption},
-                           {CurveFitButtonId, m_curveFitButton},
-                           {CurveFitCaptionId, m_curveFitCaption},
-                       });
-  m_logo.SetImage("TVRNLOGO", true, StretchDrawMode);
-  UseDefaultColours(m_title);
-  UseFont(m_title, -32, FW_BOLD);
-  const std::pair<CUserGraphicButton*, const char*> pictures[] = {
-      {&m_periodicTableButton, "PSYS"},        {&m_chemicalsDatabaseButton, "DBSYMB"},
-      {&m_balanceButton, "BALSYMB"},           {&m_molecularCalculatorButton, "KALKSYMB"},
-      {&m_thermochemistryButton, "TERMSYMB"},  {&m_solubilityProductButton, "SOLPROD"},
-      {&m_weakAcidBaseButton, "PHSYMB"},       {&m_dictionaryButton, "ORDLISTE"},
-      {&m_electrochemistryButton, "REOXSYMB"}, {&m_spectroscopyButton, "MSSYMB"},
-      {&m_curveFitButton, "PLOTSYMB"},
-  };
-  for (const auto& [button, picture] : pictures) button->SetStateImages(picture, "", "", "", true, StretchDrawMode);
-  for (CUserStatic* caption :
-       {&m_periodicTableCaption, &m_chemicalsDatabaseCaption, &m_molecularCalculatorCaption, &m_balanceCaption,
-        &m_thermochemistryCaption, &m_solubilityProductCaption, &m_weakAcidBaseCaption, &m_dictionaryCaption,
-        &m_electrochemistryCaption, &m_spectroscopyCaption, &m_curveFitCaption}) {
-    UseCaptionLook(*caption);
-  }
+  ApplyGeneratedSetup(*this, LauncherSetup(), {m_logo, m_title, m_toolButtons, m_toolCaptions});
   CSimClientDlg::OnInitForm();
   return OnUserInit(1);
 }
@@ -106,17 +47,6 @@ BOOL Cwm_NONAMEClientBaseDlg::OnUserInit(int) { return TRUE; }
 BEGIN_MESSAGE_MAP(Cwm_NONAMEClientDlg, Cwm_NONAMEClientBaseDlg)
 ON_WM_SETCURSOR()
 ON_MESSAGE(StartupClickFallbackMessage, OnStartupClickFallback)
-ON_BN_CLICKED(PeriodicTableButtonId, OnPeriodicTable)
-ON_BN_CLICKED(ChemicalsDatabaseButtonId, OnChemicalsDatabase)
-ON_BN_CLICKED(BalanceButtonId, OnBalance)
-ON_BN_CLICKED(MolecularCalculatorButtonId, OnMolecularCalculator)
-ON_BN_CLICKED(ThermochemistryButtonId, OnThermochemistry)
-ON_BN_CLICKED(ElectrochemistryButtonId, OnElectrochemistry)
-ON_BN_CLICKED(SolubilityProductButtonId, OnSolubilityProduct)
-ON_BN_CLICKED(WeakAcidBaseButtonId, OnWeakAcidBase)
-ON_BN_CLICKED(SpectroscopyButtonId, OnSpectroscopy)
-ON_BN_CLICKED(CurveFitButtonId, OnCurveFit)
-ON_BN_CLICKED(DictionaryButtonId, OnDictionary)
 END_MESSAGE_MAP()
 
 BOOL Cwm_NONAMEClientDlg::OnUserInit(int) {
@@ -128,7 +58,9 @@ BOOL Cwm_NONAMEClientDlg::OnUserInit(int) {
     PostMessage(StartupClickFallbackMessage);
   }
   if (LanguageCode == EnglishLanguage) {
-    for (const EnglishCaption& caption : EnglishCaptions) SetDlgItemText(caption.id, caption.text);
+    for (const ShellTool& tool : ShellTools()) {
+      if (tool.englishCaption != nullptr) SetDlgItemText(tool.launcherCaption, tool.englishCaption);
+    }
   }
   return TRUE;
 }
@@ -136,11 +68,10 @@ BOOL Cwm_NONAMEClientDlg::OnUserInit(int) {
 void Cwm_NONAMEClientDlg::DeliverStartupClick() {
   if (StartupClickPending != 1) return;
   StartupClickPending = 0;
-  for (const StartupButton& entry : StartupButtons) {
-    if (entry.tool != StartupTool) continue;
+  if (const ShellTool* tool = FindTool(&ShellTool::startupCode, StartupTool)) {
     // Sent straight to the button, so that the hidden, disabled database button reports it too.
-    SendDlgItemMessage(entry.button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    SendDlgItemMessage(entry.button, WM_LBUTTONUP, MK_LBUTTON, 0);
+    SendDlgItemMessage(tool->launcherButton, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendDlgItemMessage(tool->launcherButton, WM_LBUTTONUP, MK_LBUTTON, 0);
   }
 }
 
@@ -154,17 +85,15 @@ LRESULT Cwm_NONAMEClientDlg::OnStartupClickFallback(WPARAM, LPARAM) {
   return 0;
 }
 
-void Cwm_NONAMEClientDlg::OnPeriodicTable() { OpenPeriodicTableDialog(this); }
-void Cwm_NONAMEClientDlg::OnChemicalsDatabase() { OpenChemicalsDatabaseDialog(this); }
-void Cwm_NONAMEClientDlg::OnBalance() { OpenBalanceDialog(this); }
-void Cwm_NONAMEClientDlg::OnMolecularCalculator() { OpenMolecularCalculatorDialog(this); }
-void Cwm_NONAMEClientDlg::OnThermochemistry() { OpenThermochemistryDialog(this); }
-void Cwm_NONAMEClientDlg::OnElectrochemistry() { OpenElectrochemistryDialog(this); }
-void Cwm_NONAMEClientDlg::OnSolubilityProduct() { OpenSolubilityProductDialog(this); }
-void Cwm_NONAMEClientDlg::OnWeakAcidBase() { OpenWeakAcidBaseDialog(this); }
-void Cwm_NONAMEClientDlg::OnSpectroscopy() { OpenSpectroscopyDialog(this); }
-void Cwm_NONAMEClientDlg::OnCurveFit() { OpenCurveFitDialog(this); }
-void Cwm_NONAMEClientDlg::OnDictionary() { OpenDictionaryDialog(this); }
+BOOL Cwm_NONAMEClientDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (HIWORD(wParam) == BN_CLICKED) {
+    if (const ShellTool* tool = FindTool(&ShellTool::launcherButton, static_cast<int>(LOWORD(wParam)))) {
+      OpenTool(*tool, this);
+      return TRUE;
+    }
+  }
+  return Cwm_NONAMEClientBaseDlg::OnCommand(wParam, lParam);
+}
 
 Cwm_NONAMEClientDlg* CreateClientForm(CWnd* frame) {
   // Deleted by the window layer with its window; a form whose window could not be made is deleted here.

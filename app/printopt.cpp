@@ -7,7 +7,7 @@
 #include "engine/globals.h"
 #include "engine/numbers/number_text.h"
 #include "resources/printopt_ids.h"
-#include "runtime/window_openers.h"
+#include "runtime/shell_dialogs.h"
 
 namespace {
 
@@ -20,9 +20,7 @@ constexpr int FieldBufferSize = 48;
 Cwm_PRINTOPTBaseDlg::Cwm_PRINTOPTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_PRINTOPTBaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {{PrintPointsGroupId, m_pointsGroup}});
-  UseDefaultColours(m_pointsGroup);
+  ApplyGeneratedSetup(*this, PrintoptSetup, {m_pointsGroup});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -1,43 +1,15 @@
 #include "app/tavrin_app.h"
 
-#include <iterator>
 #include <memory>
 
 #include "app/ctl3d_library.h"
 #include "app/main_frame.h"
 #include "resources/menu_commands.h"
-#include "app/omtavr1.h"
-#include "app/tavrpara.h"
-#include "app/usercode.h"
-#include "runtime/window_openers.h"
+#include "app/tool_table.h"
 
 namespace {
 
 constexpr const char* HelpFileName = "TAVRIN.HLP";
-
-struct MenuCommandEntry {
-  UINT id;
-  int (*open)(CWnd* parent);
-};
-
-constexpr MenuCommandEntry MenuCommandTable[] = {
-    {SetupCommand, OpenSetupDialog},
-    {ExitCommand, ExitActiveWindow},
-    {MolecularCalculatorCommand, OpenMolecularCalculatorDialog},
-    {BalanceCommand, OpenBalanceDialog},
-    {ThermochemistryCommand, OpenThermochemistryDialog},
-    {ElectrochemistryCommand, OpenElectrochemistryDialog},
-    {SolubilityProductCommand, OpenSolubilityProductDialog},
-    {WeakAcidBaseCommand, OpenWeakAcidBaseDialog},
-    {SpectroscopyCommand, OpenSpectroscopyDialog},
-    {CurveFitCommand, OpenCurveFitDialog},
-    {ChemicalsDatabaseCommand, OpenChemicalsDatabaseDialog},
-    {DictionaryCommand, OpenDictionaryDialog},
-    {PeriodicTableCommand, OpenPeriodicTableDialog},
-    {IndicatorsCommand, OpenIndicatorsDialog},
-    {ConversionCommand, OpenConversionDialog},
-    {AboutCommand, OpenAboutDialog},
-};
 
 }  // namespace
 
@@ -82,10 +54,5 @@ BOOL Cwm_BaseApplication::SubclassCtl3d(CWnd* window) {
 }
 
 void Cwm_BaseApplication::OnMenuCommand(UINT commandId) {
-  for (const MenuCommandEntry& entry : MenuCommandTable) {
-    if (entry.id == commandId) {
-      entry.open(CWnd::GetActiveWindow());
-      return;
-    }
-  }
+  if (const ShellTool* tool = FindTool(&ShellTool::menuCommand, commandId)) OpenTool(*tool, CWnd::GetActiveWindow());
 }

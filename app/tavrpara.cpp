@@ -19,24 +19,10 @@ constexpr int NoRadioCandidate = 105;
 Cwm_TAVRPARABaseDlg::Cwm_TAVRPARABaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_TAVRPARABaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {
-                           {StartupPeriodicTableId, m_periodicTableRadio},
-                           {StartupChemicalsDatabaseId, m_chemicalsDatabaseRadio},
-                           {StartupBalanceId, m_balanceRadio},
-                           {StartupMolecularCalculatorId, m_molecularCalculatorRadio},
-                           {StartupNoneId, m_noneRadio},
-                           {StartupGroupId, m_startupGroup},
-                           {StartupThermochemistryId, m_thermochemistryRadio},
-                           {StartupSolubilityProductId, m_solubilityProductRadio},
-                           {StartupWeakAcidBaseId, m_weakAcidBaseRadio},
-                           {StartupDictionaryId, m_dictionaryRadio},
-                       });
-  for (CUserButton* member : {&m_periodicTableRadio, &m_chemicalsDatabaseRadio, &m_balanceRadio,
-                              &m_molecularCalculatorRadio, &m_noneRadio, &m_startupGroup, &m_thermochemistryRadio,
-                              &m_solubilityProductRadio, &m_weakAcidBaseRadio, &m_dictionaryRadio}) {
-    UseDefaultColours(*member);
-  }
+  ApplyGeneratedSetup(
+      *this, TavrparaSetup,
+      {m_periodicTableRadio, m_chemicalsDatabaseRadio, m_balanceRadio, m_molecularCalculatorRadio, m_noneRadio,
+       m_startupGroup, m_thermochemistryRadio, m_solubilityProductRadio, m_weakAcidBaseRadio, m_dictionaryRadio});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "runtime/bitmap_drawing.h"
 #include "runtime/dialog_openers.h"
 #include "resources/egenskaper_ids.h"
 #include "runtime/generated_setup.h"
@@ -26,7 +25,7 @@ struct Heading {
   const char* english;
 };
 
-// The isotope table's headings in member order: the first column, then each column's two lines.
+// The isotope table's headings: the first column, then each column's two lines.
 constexpr std::array<Heading, IsotopeHeadingCount> IsotopeHeadings = {{
     {FirstColumnUpperId, "Stabile", "Stable"},
     {FirstColumnLowerId, "isotoper", "isotopes"},
@@ -59,45 +58,13 @@ constexpr DialogText EnglishTexts[] = {
     {PropertiesCloseId, "Close"},
 };
 
-int UnitTextId(size_t index) { return FirstUnitTextId + static_cast<int>(index); }
-
 }  // namespace
 
 BOOL Cwm_EgenskaperBaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  m_refillField.SubclassDlgItem(RefillFocusFieldId, this);
-  for (size_t index = 0; index < PropertyFields.size(); ++index) {
-    m_propertyFields[index].SubclassDlgItem(static_cast<UINT>(PropertyFields[index].fieldId), this);
-  }
-  m_isotopeOrHistoryText.SubclassDlgItem(IsotopeOrHistoryTextId, this);
-  for (size_t index = 0; index < IsotopeHeadings.size(); ++index) {
-    m_headings[index].SubclassDlgItem(static_cast<UINT>(IsotopeHeadings[index].id), this);
-  }
-  for (size_t index = 0; index < PropertyFields.size(); ++index) {
-    m_labels[index].SubclassDlgItem(static_cast<UINT>(PropertyFields[index].labelId), this);
-  }
-  for (size_t index = 0; index < m_unitTexts.size(); ++index) {
-    m_unitTexts[index].SubclassDlgItem(static_cast<UINT>(UnitTextId(index)), this);
-  }
-  m_muOpeningBracket.SubclassDlgItem(MuOpeningBracketId, this);
-  m_muClosingBracket.SubclassDlgItem(MuClosingBracketId, this);
-  m_isotopeViewRadio.SubclassDlgItem(IsotopeViewRadioId, this);
-  m_historyViewRadio.SubclassDlgItem(HistoryViewRadioId, this);
-  m_lowerFrame.SubclassDlgItem(LowerFrameId, this);
-  m_muPicture.SubclassDlgItem(MuPictureId, this);
-
-  UseDefaultColours(m_refillField);
-  for (CUserEdit& field : m_propertyFields) UseDefaultColours(field);
-  UseFont(m_isotopeOrHistoryText, -12, FW_NORMAL, false, FixedsysFace);
-  for (CUserEdit& heading : m_headings) UseDefaultColours(heading);
-  for (CUserStatic& label : m_labels) UseDefaultColours(label);
-  for (CUserStatic& unit : m_unitTexts) UseDefaultColours(unit);
-  UseDefaultColours(m_muOpeningBracket);
-  UseDefaultColours(m_muClosingBracket);
-  UseDefaultColours(m_isotopeViewRadio);
-  UseDefaultColours(m_historyViewRadio);
-  UseWhiteField(m_lowerFrame);
-  m_muPicture.SetImage("MU_TEGN", true, StretchDrawMode);
+  ApplyGeneratedSetup(
+      *this, EgenskaperSetup,
+      {m_refillField, m_propertyFields, m_isotopeOrHistoryText, m_headings, m_labels, m_unitTexts, m_muOpeningBracket,
+       m_muClosingBracket, m_isotopeViewRadio, m_historyViewRadio, m_lowerFrame, m_muPicture});
   CSimModelessDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -1,20 +1,18 @@
 #include "periodic/periodes.h"
 
-#include <algorithm>
-
 #include "runtime/dialog_openers.h"
 #include "periodic/egenskap.h"
 #include "runtime/generated_setup.h"
 #include "engine/globals.h"
 #include "resources/periodesystemet_ids.h"
 #include "periodic/periodic_cells.h"
-#include "runtime/window_openers.h"
+#include "periodic/persysgr.h"
 
 int SelectedElement = 0;
 
 namespace {
 
-// The property radios in member order, with their English captions.
+// The property radios with their English captions.
 struct PropertyRadio {
   int id;
   const char* english;
@@ -45,35 +43,6 @@ constexpr std::array<PropertyRadio, PropertyRadioCount> PropertyRadios = {{
     {CrystalStructureRadioId, "Crystal structure"},
 }};
 
-constexpr std::array<int, PeriodicStaticCount> StaticIds = {
-    GroupHeadingId,
-    Group1LabelId,
-    Group2LabelId,
-    Groups3To12LabelId,
-    Groups13To17LabelId,
-    Group18LabelId,
-    LanthanidesLabelId,
-    ActinidesLabelId,
-    MeltingDegreeId,
-    BoilingDegreeId,
-    DensityCubeId,
-    CovalentExponentId,
-    AtomicRadiusExponentId,
-    AtomicVolumeCubeId,
-    SpecificHeatGramExponentId,
-    SpecificHeatKelvinExponentId,
-    ConductivityMillionId,
-    ConductivityOhmExponentId,
-    ConductivityCmExponentId,
-    ThermalCmExponentId,
-    ThermalKelvinExponentId,
-    PhaseDegreeId,
-};
-
-// The group numbers and their heading are drawn in the small font.
-constexpr int SmallFontStatics[] = {Group1LabelId, Groups3To12LabelId,  GroupHeadingId,
-                                    Group2LabelId, Groups13To17LabelId, Group18LabelId};
-
 struct DialogText {
   int id;
   const char* text;
@@ -96,35 +65,13 @@ constexpr DialogText Superscripts[] = {
     {ConductivityMillionId, "6"}, {AtomicVolumeCubeId, "3"},
 };
 
-bool IsSmallFontStatic(int id) {
-  return std::find(std::begin(SmallFontStatics), std::end(SmallFontStatics), id) != std::end(SmallFontStatics);
-}
-
 }  // namespace
 
 Cwm_PeriodesystemetBaseDlg::Cwm_PeriodesystemetBaseDlg(LPCSTR templateName, CWnd* parent)
     : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_PeriodesystemetBaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  for (int Z = 1; Z <= PeriodicTableElements; ++Z) {
-    m_valueBoxes[static_cast<size_t>(Z - 1)].SubclassDlgItem(static_cast<UINT>(ValueBoxBaseId + Z), this);
-  }
-  for (size_t index = 0; index < PropertyRadios.size(); ++index) {
-    m_propertyRadios[index].SubclassDlgItem(static_cast<UINT>(PropertyRadios[index].id), this);
-  }
-  for (size_t index = 0; index < StaticIds.size(); ++index) {
-    m_statics[index].SubclassDlgItem(static_cast<UINT>(StaticIds[index]), this);
-  }
-  for (CUserEdit& box : m_valueBoxes) {
-    UseWhiteField(box);
-    UseFont(box, -11, FW_NORMAL);
-  }
-  for (CUserButton& radio : m_propertyRadios) UseDefaultColours(radio);
-  for (size_t index = 0; index < StaticIds.size(); ++index) {
-    UseDefaultColours(m_statics[index]);
-    if (IsSmallFontStatic(StaticIds[index])) UseFont(m_statics[index], -11, FW_NORMAL);
-  }
+  ApplyGeneratedSetup(*this, PeriodesystemetSetup, {m_valueBoxes, m_propertyRadios, m_statics});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

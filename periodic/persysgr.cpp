@@ -73,17 +73,7 @@ void Line(CDC& dc, int fromX, int fromY, int toX, int toY) {
 Cwm_PERSYSGRAFBaseDlg::Cwm_PERSYSGRAFBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_PERSYSGRAFBaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields(), WHITE_BRUSH);
-  UINT radioId = GraphAtomicMassRadioId;
-  for (CUserButton& radio : m_propertyRadios) radio.SubclassDlgItem(radioId++, this);
-  m_mainGroupsOnly.SubclassDlgItem(MainGroupsOnlyId, this);
-  m_band.SubclassDlgItem(GraphBandId, this);
-  UINT superscriptId = GraphMeltingDegreeId;
-  for (CUserStatic& superscript : m_superscripts) superscript.SubclassDlgItem(superscriptId++, this);
-  for (CUserButton& radio : m_propertyRadios) UseDefaultColours(radio);
-  UseDefaultColours(m_mainGroupsOnly);
-  UseDefaultColours(m_band);
-  for (CUserStatic& superscript : m_superscripts) UseDefaultColours(superscript);
+  ApplyGeneratedSetup(*this, PersysgrafSetup, {m_propertyRadios, m_mainGroupsOnly, m_band, m_superscripts});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -51,3 +51,23 @@ DialogTemplate BalansereTemplate() {
   };
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup BalansereMembers[] = {
+    {.id = BalancedEquationId, .colours = ColourKind::Gray},
+    {.id = EquationFieldId, .colours = ColourKind::White},
+    {.id = UnbalancedLabelId, .colours = ColourKind::Gray},
+    {.id = BalancedLabelId, .colours = ColourKind::Gray},
+    {.id = TableHeadingsId, .colours = ColourKind::Gray},
+    {.id = ExamplesLabelId, .colours = ColourKind::Gray},
+    {.id = AmountsTableId, .colours = ColourKind::Gray, .font = FixedsysTable},
+    {.id = EquationListLabelId, .colours = ColourKind::Gray},
+    {.id = AddGroupId, .colours = ColourKind::Gray},
+    {.id = InvisibleLabelId, .colours = ColourKind::Gray},
+    {.id = EditListGroupId, .colours = ColourKind::Gray},
+};
+
+}  // namespace
+
+const WindowSetup BalansereSetup{.members = BalansereMembers};

@@ -28,3 +28,6 @@ inline constexpr int SolubilityProductCaptionId = 10239;
 inline constexpr int DictionaryCaptionId = 10278;
 inline constexpr int ElectrochemistryButtonId = 10281;
 inline constexpr int ElectrochemistryCaptionId = 10282;
+
+// The picture buttons of the tools, each with its caption beneath it.
+inline constexpr int LauncherToolCount = 11;

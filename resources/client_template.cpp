@@ -42,3 +42,20 @@ DialogTemplate ClientTemplate() {
   };
   return form;
 }
+
+namespace {
+
+constexpr MemberSetup ClientMembers[] = {
+    {.id = LogoId, .picture = {"TVRNLOGO", PictureLook::Stretched}},
+    {.id = TitleId, .colours = ColourKind::Gray, .font = HelvTitle},
+};
+
+}  // namespace
+
+const WindowSetup ClientSetup{.members = ClientMembers};
+
+MemberSetup LauncherButtonSetup(int id, const char* picture) {
+  return {.id = id, .picture = {picture, PictureLook::ButtonFace}};
+}
+
+MemberSetup LauncherCaptionSetup(int id) { return {.id = id, .colours = ColourKind::Gray, .font = HelvSmall}; }

@@ -1,6 +1,8 @@
 #pragma once
-// The dialog templates of the program, in dialog units with Windows-1252 texts.
+// The dialog templates of the program, in dialog units with Windows-1252 texts, each with its
+// generated set-up beside it.
 #include "platform/win/resources.h"
+#include "resources/window_setup.h"
 
 // The names the templates are registered and opened under.
 inline constexpr const char* BalansereTemplateName = "BALANSERE";
@@ -24,3 +26,18 @@ DialogTemplate PeriodesystemetTemplate();
 DialogTemplate EgenskaperTemplate();
 DialogTemplate MolekylkalkulatorTemplate();
 DialogTemplate Molclc2Template();
+
+extern const WindowSetup BalansereSetup;
+extern const WindowSetup EgenskaperSetup;
+extern const WindowSetup Molclc2Setup;
+extern const WindowSetup MolekylkalkulatorSetup;
+extern const WindowSetup OmtavrinSetup;
+extern const WindowSetup PeriodesystemetSetup;
+extern const WindowSetup PersysgrafSetup;
+extern const WindowSetup PrintoptSetup;
+extern const WindowSetup TavrparaSetup;
+// The launcher form's logo and title; the tools' picture buttons and captions follow them, as the
+// shell's tool table lists the tools.
+extern const WindowSetup ClientSetup;
+MemberSetup LauncherButtonSetup(int id, const char* picture);
+MemberSetup LauncherCaptionSetup(int id);

@@ -136,3 +136,35 @@ DialogTemplate EgenskaperTemplate() {
   }
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup EgenskaperMembers[] = {
+    {.id = RefillFocusFieldId, .colours = ColourKind::Gray},
+    // The property fields, from the name to the number of stable isotopes.
+    {.id = NameFieldId, .count = IsotopeCountFieldId - NameFieldId + 1, .colours = ColourKind::Gray},
+    {.id = IsotopeOrHistoryTextId, .font = FixedsysTable},
+    // The isotope table's headings: the first column, then each column's two lines.
+    {.id = FirstColumnUpperId, .count = 2, .colours = ColourKind::Gray},
+    {.id = AbundanceUpperId, .count = ReceptivityLowerId - AbundanceUpperId + 1, .colours = ColourKind::Gray},
+    {.id = FrequencyUpperId, .count = MomentLowerId - FrequencyUpperId + 1, .colours = ColourKind::Gray},
+    {.id = QuadrupoleUpperId, .count = 2, .colours = ColourKind::Gray},
+    {.id = GyromagneticUpperId, .count = 2, .colours = ColourKind::Gray},
+    // The labels of the property fields, in the fields' order.
+    {.id = NameLabelId, .count = ThermalConductivityLabelId - NameLabelId + 1, .colours = ColourKind::Gray},
+    {.id = AcidBaseLabelId, .colours = ColourKind::Gray},
+    {.id = OxidationStatesLabelId,
+     .count = IsotopeCountLabelId - OxidationStatesLabelId + 1,
+     .colours = ColourKind::Gray},
+    {.id = FirstUnitTextId, .count = LastUnitTextId - FirstUnitTextId + 1, .colours = ColourKind::Gray},
+    {.id = MuOpeningBracketId, .colours = ColourKind::Gray},
+    {.id = MuClosingBracketId, .colours = ColourKind::Gray},
+    {.id = IsotopeViewRadioId, .colours = ColourKind::Gray},
+    {.id = HistoryViewRadioId, .colours = ColourKind::Gray},
+    {.id = LowerFrameId, .colours = ColourKind::White},
+    {.id = MuPictureId, .picture = {"MU_TEGN", PictureLook::Stretched}},
+};
+
+}  // namespace
+
+const WindowSetup EgenskaperSetup{.members = EgenskaperMembers};

@@ -27,3 +27,24 @@ DialogTemplate Molclc2Template() {
   };
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup Molclc2Members[] = {
+    {.id = NameLabelId, .colours = ColourKind::Gray},
+    {.id = NameFieldId, .colours = ColourKind::White},
+    {.id = NameFormulaLabelId, .colours = ColourKind::Gray},
+    {.id = NameFormulaId, .colours = ColourKind::White},
+    {.id = NamesListId},
+    {.id = EraseNameFieldsId},
+    {.id = EditListGroupId, .colours = ColourKind::Gray},
+    {.id = AddNameGroupId, .colours = ColourKind::Gray},
+    {.id = NameBeforeId},
+    {.id = NameAfterId},
+    {.id = ReplaceNameId},
+    {.id = DeleteNameId},
+};
+
+}  // namespace
+
+const WindowSetup Molclc2Setup{.members = Molclc2Members};

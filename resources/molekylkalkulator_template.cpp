@@ -32,3 +32,24 @@ DialogTemplate MolekylkalkulatorTemplate() {
   }
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup MolekylkalkulatorMembers[] = {
+    {.id = FormulaLabelId, .colours = ColourKind::Gray, .font = HelvSmallBold},
+    {.id = MoleculeFormulaId, .colours = ColourKind::White, .font = HelvSmallBold},
+    {.id = ExamplesLabelId, .colours = ColourKind::Gray, .font = HelvSmallBold},
+    {.id = FirstExampleId, .count = LastExampleId - FirstExampleId + 1, .font = HelvSmallBold},
+    {.id = CalculateMoleculeId, .font = HelvSmallBold},
+    {.id = ResultLabelId, .colours = ColourKind::Gray, .font = HelvSmallBold},
+    {.id = MoleculeResultId, .colours = ColourKind::Gray, .font = HelvSmallBold},
+    {.id = CompositionHeadingId, .colours = ColourKind::Gray, .font = HelvSmallBold},
+    {.id = CompositionId, .colours = ColourKind::Gray, .font = FixedsysTable},
+    {.id = MoleculeNamesListId, .font = HelvSmallBold},
+    {.id = OpenMoleculeNamesId, .font = HelvSmallBold},
+    {.id = IDCANCEL, .font = HelvSmallBold},
+};
+
+}  // namespace
+
+const WindowSetup MolekylkalkulatorSetup{.members = MolekylkalkulatorMembers};

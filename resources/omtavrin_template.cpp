@@ -26,3 +26,21 @@ DialogTemplate OmtavrinTemplate() {
   };
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup OmtavrinMembers[] = {
+    {.id = AboutLogoId, .picture = {"TVRNLOGO", PictureLook::Centred}},
+    {.id = AboutTitleId, .font = HelvTitle},
+    {.id = MailLabelId, .colours = ColourKind::Gray},
+    {.id = MirrorLabelId, .colours = ColourKind::Gray},
+    {.id = HomePageLineId, .colours = ColourKind::BlueText, .font = HelvSmallUnderlined},
+    {.id = ContactLineId, .colours = ColourKind::BlueText, .font = HelvSmallUnderlined},
+    {.id = MirrorLineId, .colours = ColourKind::BlueText, .font = HelvSmallUnderlined},
+    {.id = SecondContactLineId, .colours = ColourKind::BlueText, .font = HelvSmallUnderlined},
+    {.id = LinkGroupId, .colours = ColourKind::Gray},
+};
+
+}  // namespace
+
+const WindowSetup OmtavrinSetup{.members = OmtavrinMembers};

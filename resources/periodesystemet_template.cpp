@@ -114,3 +114,63 @@ DialogTemplate PeriodesystemetTemplate() {
   }
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup PeriodesystemetMembers[] = {
+    // The value boxes above the element buttons, for the elements 1 to 103.
+    {.id = ValueBoxBaseId + 1,
+     .count = LastElementButtonId - FirstElementButtonId + 1,
+     .colours = ColourKind::White,
+     .font = HelvSmall},
+    // The property radios.
+    {.id = AtomicNumberRadioId, .colours = ColourKind::Gray},
+    {.id = NameRadioId, .colours = ColourKind::Gray},
+    {.id = AtomicMassRadioId, .colours = ColourKind::Gray},
+    {.id = MeltingPointRadioId, .colours = ColourKind::Gray},
+    {.id = BoilingPointRadioId, .colours = ColourKind::Gray},
+    {.id = DensityRadioId, .colours = ColourKind::Gray},
+    {.id = CovalentRadiusRadioId, .colours = ColourKind::Gray},
+    {.id = AtomicRadiusRadioId, .colours = ColourKind::Gray},
+    {.id = AtomicVolumeRadioId, .colours = ColourKind::Gray},
+    {.id = IonisationPotentialRadioId, .colours = ColourKind::Gray},
+    {.id = SpecificHeatRadioId, .colours = ColourKind::Gray},
+    {.id = ElectricalConductivityRadioId, .colours = ColourKind::Gray},
+    {.id = ThermalConductivityRadioId, .colours = ColourKind::Gray},
+    {.id = ElectronegativityRadioId, .colours = ColourKind::Gray},
+    {.id = HeatOfFusionRadioId, .colours = ColourKind::Gray},
+    {.id = HeatOfVaporisationRadioId, .colours = ColourKind::Gray},
+    {.id = AcidBaseRadioId, .colours = ColourKind::Gray},
+    {.id = IsotopeCountRadioId, .colours = ColourKind::Gray},
+    {.id = ElectronConfigRadioId, .colours = ColourKind::Gray},
+    {.id = OxidationStatesRadioId, .colours = ColourKind::Gray},
+    {.id = PhaseRadioId, .colours = ColourKind::Gray},
+    {.id = CrystalStructureRadioId, .colours = ColourKind::Gray},
+    // The headings, with the group numbers in the small font, and the superscripts.
+    {.id = GroupHeadingId, .colours = ColourKind::Gray, .font = HelvSmall},
+    {.id = Group1LabelId, .colours = ColourKind::Gray, .font = HelvSmall},
+    {.id = Group2LabelId, .colours = ColourKind::Gray, .font = HelvSmall},
+    {.id = Groups3To12LabelId, .colours = ColourKind::Gray, .font = HelvSmall},
+    {.id = Groups13To17LabelId, .colours = ColourKind::Gray, .font = HelvSmall},
+    {.id = Group18LabelId, .colours = ColourKind::Gray, .font = HelvSmall},
+    {.id = LanthanidesLabelId, .colours = ColourKind::Gray},
+    {.id = ActinidesLabelId, .colours = ColourKind::Gray},
+    {.id = MeltingDegreeId, .colours = ColourKind::Gray},
+    {.id = BoilingDegreeId, .colours = ColourKind::Gray},
+    {.id = DensityCubeId, .colours = ColourKind::Gray},
+    {.id = CovalentExponentId, .colours = ColourKind::Gray},
+    {.id = AtomicRadiusExponentId, .colours = ColourKind::Gray},
+    {.id = AtomicVolumeCubeId, .colours = ColourKind::Gray},
+    {.id = SpecificHeatGramExponentId, .colours = ColourKind::Gray},
+    {.id = SpecificHeatKelvinExponentId, .colours = ColourKind::Gray},
+    {.id = ConductivityMillionId, .colours = ColourKind::Gray},
+    {.id = ConductivityOhmExponentId, .colours = ColourKind::Gray},
+    {.id = ConductivityCmExponentId, .colours = ColourKind::Gray},
+    {.id = ThermalCmExponentId, .colours = ColourKind::Gray},
+    {.id = ThermalKelvinExponentId, .colours = ColourKind::Gray},
+    {.id = PhaseDegreeId, .colours = ColourKind::Gray},
+};
+
+}  // namespace
+
+const WindowSetup PeriodesystemetSetup{.members = PeriodesystemetMembers};

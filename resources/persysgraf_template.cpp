@@ -46,3 +46,21 @@ DialogTemplate PersysgrafTemplate() {
   };
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup PersysgrafMembers[] = {
+    {.id = GraphAtomicMassRadioId,
+     .count = UnusedGraphRadioId - GraphAtomicMassRadioId + 1,
+     .colours = ColourKind::Gray},
+    {.id = MainGroupsOnlyId, .colours = ColourKind::Gray},
+    {.id = GraphBandId, .colours = ColourKind::Gray},
+    {.id = GraphMeltingDegreeId,
+     .count = ThermalCentimetrePowerId - GraphMeltingDegreeId + 1,
+     .colours = ColourKind::Gray},
+};
+
+}  // namespace
+
+// The graph is drawn on white.
+const WindowSetup PersysgrafSetup{.backgroundBrush = WHITE_BRUSH, .members = PersysgrafMembers};

@@ -13,3 +13,13 @@ DialogTemplate PrintoptTemplate() {
   };
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup PrintoptMembers[] = {
+    {.id = PrintPointsGroupId, .colours = ColourKind::Gray},
+};
+
+}  // namespace
+
+const WindowSetup PrintoptSetup{.members = PrintoptMembers};

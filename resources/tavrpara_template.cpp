@@ -25,3 +25,22 @@ DialogTemplate TavrparaTemplate() {
   };
   return dialog;
 }
+
+namespace {
+
+constexpr MemberSetup TavrparaMembers[] = {
+    {.id = StartupPeriodicTableId, .colours = ColourKind::Gray},
+    {.id = StartupChemicalsDatabaseId, .colours = ColourKind::Gray},
+    {.id = StartupBalanceId, .colours = ColourKind::Gray},
+    {.id = StartupMolecularCalculatorId, .colours = ColourKind::Gray},
+    {.id = StartupNoneId, .colours = ColourKind::Gray},
+    {.id = StartupGroupId, .colours = ColourKind::Gray},
+    {.id = StartupThermochemistryId, .colours = ColourKind::Gray},
+    {.id = StartupSolubilityProductId, .colours = ColourKind::Gray},
+    {.id = StartupWeakAcidBaseId, .colours = ColourKind::Gray},
+    {.id = StartupDictionaryId, .colours = ColourKind::Gray},
+};
+
+}  // namespace
+
+const WindowSetup TavrparaSetup{.members = TavrparaMembers};

@@ -1,29 +1,67 @@
 #pragma once
-// The set-up that every generated window runs when its window is made: the window's own fields,
-// its members attached to their controls in order, then each member's colours, font and pictures.
+// The set-up every generated window runs when its window is made, from its template's set-up table
+// (resources/window_setup.h): help context 1, the table's stock brush behind the window (not owned),
+// no scrolling; every member attached to its control in member order; then each member's colours,
+// font and picture.
+#include <array>
+#include <concepts>
 #include <initializer_list>
+#include <vector>
 
 #include "platform/win/cwnd.h"
+#include "resources/window_setup.h"
 #include "runtime/sim_control_style.h"
 #include "runtime/sim_dialog_fields.h"
+#include "runtime/sim_graphic_button.h"
 
 inline constexpr COLORREF DialogGray = 0xC0C0C0;
 inline constexpr COLORREF FieldWhite = 0xFFFFFF;
 inline constexpr COLORREF LinkBlue = 0xFF0000;
-inline constexpr const char* HelvFace = "Helv";
-inline constexpr const char* FixedsysFace = "Fixedsys";
 inline constexpr UINT GeneratedHelpContextId = 1;
 
-// Help context 1, a stock background brush that is not owned, no scrolling.
-void PrepareGeneratedWindow(SimDialogFields& fields, int stockBrush = LTGRAY_BRUSH);
+// One member of a generated window, or an array of members, as the set-up reaches it: the window,
+// and its colours and font or its pictures where its kind has them.
+class GeneratedMembers {
+ public:
+  struct Member {
+    CWnd* window;
+    SimControlStyle* style;
+    CSimGraphicButton* pictures;
+  };
 
-struct MemberBinding {
-  int id;
-  CWnd& member;
+  template <std::derived_from<CWnd> Control>
+  GeneratedMembers(Control& control) : members_{Reach(control)} {}
+  template <std::derived_from<CWnd> Control, std::size_t Count>
+  GeneratedMembers(std::array<Control, Count>& controls) {
+    for (Control& control : controls) members_.push_back(Reach(control));
+  }
+
+  const std::vector<Member>& Members() const { return members_; }
+
+ private:
+  template <class Control>
+  static Member Reach(Control& control) {
+    Member member{&control, nullptr, nullptr};
+    if constexpr (std::derived_from<Control, SimControlStyle>) member.style = &control;
+    if constexpr (std::derived_from<Control, CSimGraphicButton>) member.pictures = &control;
+    return member;
+  }
+
+  std::vector<Member> members_;
 };
-// Attaches each member to the dialog's control of its id, in the order given.
-void AttachMembers(CWnd& dialog, std::initializer_list<MemberBinding> members);
 
+// Sets the dialog up from the table, its members given in member order. A table that does not fit
+// the members (another number of them, or colours for a member without any) is a fault of the
+// program: std::logic_error, before anything is changed.
+void ApplyGeneratedSetup(CWnd& dialog, SimDialogFields& fields, const WindowSetup& setup,
+                         std::initializer_list<GeneratedMembers> members);
+
+template <class Dialog>
+void ApplyGeneratedSetup(Dialog& dialog, const WindowSetup& setup, std::initializer_list<GeneratedMembers> members) {
+  ApplyGeneratedSetup(dialog, dialog.Fields(), setup, members);
+}
+
+// The pieces of a member's set-up.
 // Light gray behind the control's text, drawn transparently; the text colour stays as it is.
 void UseDefaultColours(SimControlStyle& member);
 // White behind the text: the edit fields that show white.

@@ -11,7 +11,6 @@
 #include "platform/win/wait_cursor.h"
 #include "engine/settings/settings.h"
 #include "engine/records/table_editor.h"
-#include "runtime/window_openers.h"
 
 namespace {
 
@@ -55,31 +54,10 @@ std::string WithFieldLineBreaks(std::string table) {
 Cwm_BalansereBaseDlg::Cwm_BalansereBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_BalansereBaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {
-                           {BalancedEquationId, m_balancedEquation},
-                           {EquationFieldId, m_equationField},
-                           {UnbalancedLabelId, m_unbalancedLabel},
-                           {BalancedLabelId, m_balancedLabel},
-                           {TableHeadingsId, m_tableHeadings},
-                           {ExamplesLabelId, m_examplesLabel},
-                           {AmountsTableId, m_amountsTable},
-                           {EquationListLabelId, m_equationListLabel},
-                           {AddGroupId, m_addGroup},
-                           {InvisibleLabelId, m_invisibleLabel},
-                           {EditListGroupId, m_editListGroup},
-                       });
-  UseDefaultColours(m_balancedEquation);
-  UseWhiteField(m_equationField);
-  for (CUserStatic* member : {&m_unbalancedLabel, &m_balancedLabel, &m_tableHeadings, &m_examplesLabel}) {
-    UseDefaultColours(*member);
-  }
-  UseDefaultColours(m_amountsTable);
-  UseFont(m_amountsTable, -12, FW_NORMAL, false, FixedsysFace);
-  UseDefaultColours(m_equationListLabel);
-  UseDefaultColours(m_addGroup);
-  UseDefaultColours(m_invisibleLabel);
-  UseDefaultColours(m_editListGroup);
+  ApplyGeneratedSetup(
+      *this, BalansereSetup,
+      {m_balancedEquation, m_equationField, m_unbalancedLabel, m_balancedLabel, m_tableHeadings, m_examplesLabel,
+       m_amountsTable, m_equationListLabel, m_addGroup, m_invisibleLabel, m_editListGroup});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

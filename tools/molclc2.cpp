@@ -45,27 +45,9 @@ const RecordEditorLayout MoleculeNamesLayout{
 Cwm_MOLCLC2BaseDlg::Cwm_MOLCLC2BaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_MOLCLC2BaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {
-                           {NameLabelId, m_nameLabel},
-                           {NameFieldId, m_name},
-                           {NameFormulaLabelId, m_formulaLabel},
-                           {NameFormulaId, m_formula},
-                           {NamesListId, m_names},
-                           {EraseNameFieldsId, m_eraseFields},
-                           {EditListGroupId, m_editListGroup},
-                           {AddNameGroupId, m_addNameGroup},
-                           {NameBeforeId, m_before},
-                           {NameAfterId, m_after},
-                           {ReplaceNameId, m_replace},
-                           {DeleteNameId, m_delete},
-                       });
-  UseDefaultColours(m_nameLabel);
-  UseDefaultColours(m_formulaLabel);
-  UseDefaultColours(m_editListGroup);
-  UseDefaultColours(m_addNameGroup);
-  UseWhiteField(m_name);
-  UseWhiteField(m_formula);
+  ApplyGeneratedSetup(*this, Molclc2Setup,
+                      {m_nameLabel, m_name, m_formulaLabel, m_formula, m_names, m_eraseFields, m_editListGroup,
+                       m_addNameGroup, m_before, m_after, m_replace, m_delete});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -10,7 +10,6 @@
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "engine/records/table_editor.h"
-#include "runtime/window_openers.h"
 
 namespace {
 
@@ -30,16 +29,6 @@ std::string WithoutBlanks(const std::string& typed) {
   return formula;
 }
 
-template <class... Members>
-void UseDefaultColoursOf(Members&... members) {
-  (UseDefaultColours(members), ...);
-}
-
-template <class... Members>
-void UseBoldHelv(Members&... members) {
-  (UseFont(members, -11, FW_BOLD), ...);
-}
-
 // The report ends every line with a blank and a line feed; the field wants carriage return and
 // line feed.
 void EndLinesWithCrLf(std::string& report) {
@@ -54,32 +43,9 @@ Cwm_MolekylkalkulatorBaseDlg::Cwm_MolekylkalkulatorBaseDlg(LPCSTR templateName, 
     : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_MolekylkalkulatorBaseDlg::OnInitDialog() {
-  PrepareGeneratedWindow(Fields());
-  AttachMembers(*this, {
-                           {FormulaLabelId, m_formulaLabel},
-                           {MoleculeFormulaId, m_formula},
-                           {ExamplesLabelId, m_examplesLabel},
-                           {FirstExampleId, m_examples[0]},
-                           {FirstExampleId + 1, m_examples[1]},
-                           {FirstExampleId + 2, m_examples[2]},
-                           {FirstExampleId + 3, m_examples[3]},
-                           {FirstExampleId + 4, m_examples[4]},
-                           {FirstExampleId + 5, m_examples[5]},
-                           {CalculateMoleculeId, m_calculate},
-                           {ResultLabelId, m_resultLabel},
-                           {MoleculeResultId, m_result},
-                           {CompositionHeadingId, m_compositionHeading},
-                           {CompositionId, m_composition},
-                           {MoleculeNamesListId, m_names},
-                           {OpenMoleculeNamesId, m_openNames},
-                           {IDCANCEL, m_close},
-                       });
-  UseWhiteField(m_formula);
-  UseDefaultColoursOf(m_result, m_composition, m_formulaLabel, m_examplesLabel, m_resultLabel, m_compositionHeading);
-  UseBoldHelv(m_formulaLabel, m_formula, m_examplesLabel, m_examples[0], m_examples[1], m_examples[2], m_examples[3],
-              m_examples[4], m_examples[5], m_calculate, m_resultLabel, m_result, m_compositionHeading, m_names,
-              m_openNames, m_close);
-  UseFont(m_composition, -12, FW_NORMAL, false, FixedsysFace);
+  ApplyGeneratedSetup(*this, MolekylkalkulatorSetup,
+                      {m_formulaLabel, m_formula, m_examplesLabel, m_examples, m_calculate, m_resultLabel, m_result,
+                       m_compositionHeading, m_composition, m_names, m_openNames, m_close});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The molecular calculator: one formula in, its result line and its composition by element out,
 // beside the list of named formulas that the names-and-formulas editor maintains.
+#include <array>
+
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
@@ -14,7 +16,7 @@ class Cwm_MolekylkalkulatorBaseDlg : public CSimModalDlg {
   CUserStatic m_formulaLabel;
   CUserEdit m_formula;
   CUserStatic m_examplesLabel;
-  CUserButton m_examples[6];
+  std::array<CUserButton, 6> m_examples;
   CUserButton m_calculate;
   CUserStatic m_resultLabel;
   CUserEdit m_result;
@@ -42,3 +44,5 @@ class Cwm_MolekylkalkulatorDlg : public Cwm_MolekylkalkulatorBaseDlg {
  private:
   void LoadMoleculeNames();
 };
+
+int OpenMolecularCalculatorDialog(CWnd* parent);

@@ -6,7 +6,7 @@
 #include "tests/app/app_fixture.h"
 #include "engine/globals.h"
 #include "resources/printopt_ids.h"
-#include "runtime/window_openers.h"
+#include "runtime/shell_dialogs.h"
 
 namespace {
 

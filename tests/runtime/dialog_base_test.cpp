@@ -38,13 +38,14 @@ BEGIN_MESSAGE_MAP(RecordingApp, CWinApp)
 ON_COMMAND(HandledCommand, OnHandled)
 END_MESSAGE_MAP()
 
+constexpr MemberSetup ColouredMembers[] = {{.id = FieldId, .colours = ColourKind::Gray}};
+constexpr WindowSetup ColouredSetup{.members = ColouredMembers};
+
 class ColouredDialog : public CSimModalDlg {
  public:
   ColouredDialog() : CSimModalDlg("COLOURED", nullptr) {}
   BOOL OnInitDialog() override {
-    PrepareGeneratedWindow(Fields());
-    AttachMembers(*this, {{FieldId, field}});
-    UseDefaultColours(field);
+    ApplyGeneratedSetup(*this, ColouredSetup, {field});
     return CSimModalDlg::OnInitDialog();
   }
   CUserEdit field;

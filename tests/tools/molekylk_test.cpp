@@ -9,7 +9,7 @@
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "tests/tools/tool_window_fixture.h"
-#include "runtime/window_openers.h"
+#include "tools/molekylk.h"
 
 namespace {
 
