@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int kNotes = 100;
-constexpr int kList = 101;
-constexpr int kItems = 10000;
+constexpr int NotesId = 100;
+constexpr int ListId = 101;
+constexpr int ItemCount = 10000;
 
 DialogItemTemplate Control(const char* className, int id, DWORD style, int x, int y, int cx, int cy) {
   DialogItemTemplate item;
@@ -55,10 +55,10 @@ void Deliver(TestDriver& driver, InputEvent event) {
 void TypeOneThousandCharactersIntoAMultiLineEdit(benchmark::State& state) {
   TestDriver driver;
   Resources().AddDialog("NOTES",
-                        Window(Control("EDIT", kNotes, ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 4, 4, 180, 80)));
+                        Window(Control("EDIT", NotesId, ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 4, 4, 180, 80)));
   CDialog dialog("NOTES", nullptr);
   dialog.Create("NOTES");
-  const HWND notes = GetDlgItem(dialog.m_hWnd, kNotes);
+  const HWND notes = GetDlgItem(dialog.m_hWnd, NotesId);
   SetFocus(notes);
   const std::string words = "natrium kalium kalsium magnesium jern kobber sink aluminium ";
   double slowestMilliseconds = 0;
@@ -94,10 +94,10 @@ BENCHMARK(TypeOneThousandCharactersIntoAMultiLineEdit)->Unit(benchmark::kMillise
 
 struct FilledList {
   explicit FilledList(TestDriver& driver) : dialog("LIST", nullptr) {
-    Resources().AddDialog("LIST", Window(Control("LISTBOX", kList, WS_VSCROLL | LBS_NOTIFY, 4, 4, 160, 140)));
+    Resources().AddDialog("LIST", Window(Control("LISTBOX", ListId, WS_VSCROLL | LBS_NOTIFY, 4, 4, 160, 140)));
     dialog.Create("LIST");
-    list = GetDlgItem(dialog.m_hWnd, kList);
-    for (int index = 0; index < kItems; ++index) {
+    list = GetDlgItem(dialog.m_hWnd, ListId);
+    for (int index = 0; index < ItemCount; ++index) {
       const std::string item = "Forbindelse " + std::to_string(index) + "  C" + std::to_string(index % 40) + "H" +
                                std::to_string(index % 82);
       SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
@@ -125,7 +125,7 @@ void ScrollAListOf10000ItemsByTheArrow(benchmark::State& state) {
   FilledList filled(driver);
   const POINT arrow = filled.OnBar(filled.frame.bottom - filled.frame.top - 2 - 8);
   for (auto _ : state) {
-    if (SendMessage(filled.list, LB_GETTOPINDEX, 0, 0) >= kItems - 20) {
+    if (SendMessage(filled.list, LB_GETTOPINDEX, 0, 0) >= ItemCount - 20) {
       state.PauseTiming();
       SendMessage(filled.list, LB_SETTOPINDEX, 0, 0);
       state.ResumeTiming();

@@ -12,7 +12,7 @@ struct KeyPair {
   UINT virtualKey;
 };
 
-constexpr KeyPair kKeys[] = {
+constexpr KeyPair Keys[] = {
     {SDLK_BACKSPACE, VK_BACK}, {SDLK_TAB, VK_TAB},       {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN},
     {SDLK_LSHIFT, VK_SHIFT},   {SDLK_RSHIFT, VK_SHIFT},  {SDLK_LCTRL, VK_CONTROL}, {SDLK_RCTRL, VK_CONTROL},
     {SDLK_LALT, VK_MENU},      {SDLK_RALT, VK_MENU},     {SDLK_ESCAPE, VK_ESCAPE}, {SDLK_SPACE, VK_SPACE},
@@ -34,7 +34,7 @@ size_t SequenceLength(unsigned char lead) {
 UINT VirtualKeyFor(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return static_cast<UINT>('A' + (key - SDLK_a));
   if (key >= SDLK_0 && key <= SDLK_9) return static_cast<UINT>('0' + (key - SDLK_0));
-  for (const KeyPair& pair : kKeys) {
+  for (const KeyPair& pair : Keys) {
     if (pair.key == key) return pair.virtualKey;
   }
   return 0;

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kMinimumThumb = 8;
+constexpr int MinimumThumb = 8;
 
 struct BarLayout {
   RECT back{};
@@ -77,7 +77,7 @@ BarLayout LayoutBar(const RECT& whole, bool vertical, const ScrollBarState& stat
   const int last = LastScrollPosition(state);
   layout.scrollable = enabled && last > state.minimum;
   const int range = state.maximum - state.minimum + 1;
-  const int thumbLength = state.page > 0 ? std::max(kMinimumThumb, MulDiv(trackLength, state.page, range)) : thickness;
+  const int thumbLength = state.page > 0 ? std::max(MinimumThumb, MulDiv(trackLength, state.page, range)) : thickness;
   layout.thumbShown = layout.scrollable && thumbLength < trackLength;
   layout.travel = std::max(0, trackLength - thumbLength);
   if (layout.thumbShown) {

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kMaxColours = 16;
-constexpr int kMaxSide = 4096;
+constexpr int MaxColours = 16;
+constexpr int MaxSide = 4096;
 
 std::optional<COLORREF> ParseColour(const std::string& text) {
   if (text.size() != 7 || text[0] != '#') return std::nullopt;
@@ -58,8 +58,8 @@ BitmapTextResult ParseBitmapText(const std::string& text) {
     if (!(words >> keyword >> width >> height) || keyword != "size" || (words >> rest)) {
       return Failure(index + 1, "expected `size W H`");
     }
-    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) {
-      return Failure(index + 1, "the size must be 1 to " + std::to_string(kMaxSide) + " each way");
+    if (width < 1 || height < 1 || width > MaxSide || height > MaxSide) {
+      return Failure(index + 1, "the size must be 1 to " + std::to_string(MaxSide) + " each way");
     }
     ++index;
   }
@@ -90,7 +90,7 @@ BitmapTextResult ParseBitmapText(const std::string& text) {
     }
     const unsigned char key = static_cast<unsigned char>(line[0]);
     if (palette[key]) return Failure(index + 1, std::string("the key '") + line[0] + "' is named twice");
-    if (++colours > kMaxColours) return Failure(index + 1, "more than 16 colours");
+    if (++colours > MaxColours) return Failure(index + 1, "more than 16 colours");
     palette[key] = colour;
     ++index;
   }

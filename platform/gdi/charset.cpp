@@ -5,7 +5,7 @@
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; zero marks the unassigned ones.
-constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+constexpr std::array<char32_t, 32> HighControls = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
@@ -26,14 +26,14 @@ void AppendUtf8(char32_t code, std::string& out) {
 }  // namespace
 
 char32_t UnicodeFromCp1252(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] != 0) return kHighControls[byte - 0x80];
+  if (byte >= 0x80 && byte < 0xA0 && HighControls[byte - 0x80] != 0) return HighControls[byte - 0x80];
   return byte;
 }
 
 std::optional<unsigned char> Cp1252FromUnicode(char32_t codePoint) {
   if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<unsigned char>(codePoint);
-  for (size_t index = 0; index < kHighControls.size(); ++index) {
-    if (kHighControls[index] == codePoint) return static_cast<unsigned char>(0x80 + index);
+  for (size_t index = 0; index < HighControls.size(); ++index) {
+    if (HighControls[index] == codePoint) return static_cast<unsigned char>(0x80 + index);
   }
   return std::nullopt;
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr double kPointsPerDot = 72.0 / PrinterDevice::kDotsPerInch;
+constexpr double PointsPerDot = 72.0 / PrinterDevice::DotsPerInch;
 
 struct SurfaceRelease {
   void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
@@ -291,12 +291,12 @@ BOOL PrinterDevice::Transfer(const RECT&, DeviceContext*, const RECT&, DWORD) { 
 int PrinterDevice::Caps(int index) const {
   switch (index) {
     case TECHNOLOGY: return DT_RASPRINTER;
-    case HORZRES: return kPageWidth;
-    case VERTRES: return kPageHeight;
+    case HORZRES: return PageWidth;
+    case VERTRES: return PageHeight;
     case HORZSIZE: return 210;
     case VERTSIZE: return 297;
     case LOGPIXELSX:
-    case LOGPIXELSY: return kDotsPerInch;
+    case LOGPIXELSY: return DotsPerInch;
     case BITSPIXEL: return 24;
     case PLANES: return 1;
     case NUMCOLORS: return -1;
@@ -320,11 +320,11 @@ int PrinterDevice::StartDocument(int inputSize, const void* input) {
     const auto* name = static_cast<const char*>(input);
     document->title.assign(name, strnlen(name, static_cast<size_t>(inputSize)));
   }
-  document->surface.reset(cairo_pdf_surface_create_for_stream(Append, &document->bytes, kPageWidth * kPointsPerDot,
-                                                              kPageHeight * kPointsPerDot));
+  document->surface.reset(cairo_pdf_surface_create_for_stream(Append, &document->bytes, PageWidth * PointsPerDot,
+                                                              PageHeight * PointsPerDot));
   document->context.reset(cairo_create(document->surface.get()));
   if (!document->Healthy()) return SP_ERROR;
-  cairo_scale(document->context.get(), kPointsPerDot, kPointsPerDot);
+  cairo_scale(document->context.get(), PointsPerDot, PointsPerDot);
   document_ = std::move(document);
   return 1;
 }

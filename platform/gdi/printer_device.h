@@ -22,9 +22,9 @@ class PrintDestination {
 
 class PrinterDevice : public DeviceContext {
  public:
-  static constexpr int kDotsPerInch = 300;
-  static constexpr int kPageWidth = 2480;   // A4, 210 mm
-  static constexpr int kPageHeight = 3508;  // 297 mm
+  static constexpr int DotsPerInch = 300;
+  static constexpr int PageWidth = 2480;   // A4, 210 mm
+  static constexpr int PageHeight = 3508;  // 297 mm
 
   explicit PrinterDevice(std::unique_ptr<PrintDestination> destination);
   // A document not ended goes nowhere.

@@ -7,17 +7,17 @@
 
 namespace {
 
-const PenObject kNullPen{PS_NULL, 1, 0};
-const BrushObject kHollowBrush{true, 0, {}};
+const PenObject NullPen{PS_NULL, 1, 0};
+const BrushObject HollowBrush{true, 0, {}};
 
 const PenObject& PenOf(HPEN pen) {
   const PenObject* found = LookupGdiObjectAs<PenObject>(pen);
-  return found == nullptr ? kNullPen : *found;
+  return found == nullptr ? NullPen : *found;
 }
 
 const BrushObject& BrushOf(HBRUSH brush) {
   const BrushObject* found = LookupGdiObjectAs<BrushObject>(brush);
-  return found == nullptr ? kHollowBrush : *found;
+  return found == nullptr ? HollowBrush : *found;
 }
 
 COLORREF Mix(COLORREF under, COLORREF over, int coverage) {

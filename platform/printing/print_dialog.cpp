@@ -19,8 +19,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kPrintSystemWait = 5s;
-constexpr const char* kDefaultFileName = "tavrin-print.pdf";
+constexpr auto PrintSystemWait = 5s;
+constexpr const char* DefaultFileName = "tavrin-print.pdf";
 
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");
@@ -43,14 +43,14 @@ std::vector<std::string> Lines(const std::string& text) {
 // The printers CUPS knows, and the position of its default one (-1 when none).
 std::vector<std::string> PrintSystemPrinters(int& defaultIndex) {
   defaultIndex = -1;
-  const ProgramRun names = RunProgram({"lpstat", "-e"}, kPrintSystemWait);
+  const ProgramRun names = RunProgram({"lpstat", "-e"}, PrintSystemWait);
   if (!names.finished || names.exitCode != 0) return {};
   std::vector<std::string> printers;
   for (const std::string& name : Lines(names.output)) {
     // Printer names are plain words; anything else is not a list of printers.
     if (name.find_first_of(" \t/#") == std::string::npos && Cp1252FromUtf8(name)) printers.push_back(name);
   }
-  const ProgramRun chosen = RunProgram({"env", "LC_ALL=C", "lpstat", "-d"}, kPrintSystemWait);
+  const ProgramRun chosen = RunProgram({"env", "LC_ALL=C", "lpstat", "-d"}, PrintSystemWait);
   const std::string marker = "system default destination: ";
   if (chosen.finished && chosen.exitCode == 0 && chosen.output.starts_with(marker)) {
     const std::vector<std::string> line = Lines(chosen.output.substr(marker.size()));
@@ -83,11 +83,11 @@ std::string Trimmed(const std::string& text) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPrintDialog, CDialog)
-ON_CONTROL(CBN_SELCHANGE, kPrintDestinationId, OnDestinationChange)
+ON_CONTROL(CBN_SELCHANGE, PrintDestinationId, OnDestinationChange)
 END_MESSAGE_MAP()
 
 CPrintDialog::CPrintDialog(BOOL printSetupOnly, DWORD flags, CWnd* parent)
-    : CDialog(kPrintDialogTemplate, parent), setupOnly_(printSetupOnly != FALSE) {
+    : CDialog(PrintDialogTemplate, parent), setupOnly_(printSetupOnly != FALSE) {
   m_pd.Flags = flags;
 }
 
@@ -99,10 +99,10 @@ DialogTemplate CPrintDialog::Layout() const {
   layout.cy = 46;
   layout.items = {
       Control("STATIC", "Printer:", -1, SS_LEFT, 7, 9, 40, 8),
-      Control("COMBOBOX", "", kPrintDestinationId, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 50, 7, 136,
+      Control("COMBOBOX", "", PrintDestinationId, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 50, 7, 136,
               100),
       Control("STATIC", "File name:", -1, SS_LEFT, 7, 27, 40, 8),
-      Control("EDIT", "", kPdfFileNameId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 50, 25, 136, 12),
+      Control("EDIT", "", PdfFileNameId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 50, 25, 136, 12),
       Control("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 193, 7, 50, 14),
       Control("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP, 193, 24, 50, 14),
   };
@@ -117,7 +117,7 @@ int CPrintDialog::DoModal() {
   home_ = HomeFolder();
   chosen_.reset();
   m_pd.hDC = nullptr;
-  Resources().AddDialog(kPrintDialogTemplate, Layout());
+  Resources().AddDialog(PrintDialogTemplate, Layout());
   if (m_pd.hwndOwner != nullptr) m_pParentWnd = CWnd::FromHandle(m_pd.hwndOwner);
   if (CDialog::DoModal() != IDOK || !chosen_) return IDCANCEL;
   if ((m_pd.Flags & PD_RETURNDC) != 0) m_pd.hDC = AddDC(std::make_unique<PrinterDevice>(std::move(chosen_)));
@@ -125,34 +125,34 @@ int CPrintDialog::DoModal() {
 }
 
 BOOL CPrintDialog::OnInitDialog() {
-  SendDlgItemMessage(kPrintDestinationId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("PDF file"));
+  SendDlgItemMessage(PrintDestinationId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("PDF file"));
   for (const std::string& printer : printers_) {
-    SendDlgItemMessage(kPrintDestinationId, CB_ADDSTRING, 0,
+    SendDlgItemMessage(PrintDestinationId, CB_ADDSTRING, 0,
                        reinterpret_cast<LPARAM>(Cp1252FromUtf8(printer)->c_str()));
   }
-  SendDlgItemMessage(kPrintDestinationId, CB_SETCURSEL, static_cast<WPARAM>(defaultPrinter_ + 1), 0);
-  const std::string file = (std::filesystem::path(home_) / kDefaultFileName).string();
-  SetDlgItemText(kPdfFileNameId, Cp1252FromUtf8(file).value_or(std::string("~/") + kDefaultFileName).c_str());
+  SendDlgItemMessage(PrintDestinationId, CB_SETCURSEL, static_cast<WPARAM>(defaultPrinter_ + 1), 0);
+  const std::string file = (std::filesystem::path(home_) / DefaultFileName).string();
+  SetDlgItemText(PdfFileNameId, Cp1252FromUtf8(file).value_or(std::string("~/") + DefaultFileName).c_str());
   OnDestinationChange();
   CDialog::OnInitDialog();
-  GotoDlgCtrl(GetDlgItem(kPrintDestinationId));
+  GotoDlgCtrl(GetDlgItem(PrintDestinationId));
   return FALSE;
 }
 
 void CPrintDialog::OnDestinationChange() {
   // The file name matters only for the PDF file.
-  const LRESULT choice = SendDlgItemMessage(kPrintDestinationId, CB_GETCURSEL, 0, 0);
-  GetDlgItem(kPdfFileNameId)->EnableWindow(choice == 0 ? TRUE : FALSE);
+  const LRESULT choice = SendDlgItemMessage(PrintDestinationId, CB_GETCURSEL, 0, 0);
+  GetDlgItem(PdfFileNameId)->EnableWindow(choice == 0 ? TRUE : FALSE);
 }
 
 std::string CPrintDialog::ChosenPdfFile() {
   auto refuse = [&](const std::string& why) {
     MessageBox(why.c_str(), "Print", MB_OK | MB_ICONEXCLAMATION);
-    GotoDlgCtrl(GetDlgItem(kPdfFileNameId));
+    GotoDlgCtrl(GetDlgItem(PdfFileNameId));
     return std::string();
   };
   std::string typed;
-  GetDlgItem(kPdfFileNameId)->GetWindowText(typed);
+  GetDlgItem(PdfFileNameId)->GetWindowText(typed);
   typed = Trimmed(typed);
   if (typed.empty()) return refuse("Type the name of the PDF file to print to.");
   // A name without a folder, or starting with "~/", is in the home folder.
@@ -170,14 +170,14 @@ std::string CPrintDialog::ChosenPdfFile() {
   }
   if (std::filesystem::exists(file, error) &&
       MessageBox((shown + " exists already.\nReplace it?").c_str(), "Print", MB_YESNO | MB_ICONQUESTION) != IDYES) {
-    GotoDlgCtrl(GetDlgItem(kPdfFileNameId));
+    GotoDlgCtrl(GetDlgItem(PdfFileNameId));
     return {};
   }
   return file.string();
 }
 
 void CPrintDialog::OnOK() {
-  const LRESULT choice = SendDlgItemMessage(kPrintDestinationId, CB_GETCURSEL, 0, 0);
+  const LRESULT choice = SendDlgItemMessage(PrintDestinationId, CB_GETCURSEL, 0, 0);
   if (choice > 0 && static_cast<size_t>(choice) <= printers_.size()) {
     chosen_ = std::make_unique<PrinterQueueDestination>(printers_[static_cast<size_t>(choice) - 1]);
   } else {

@@ -33,9 +33,9 @@ struct PRINTDLG {
 
 // The dialog's controls, for tests and scripted sessions: the drop-down list of destinations
 // ("PDF file" first, then the printers in the print system's order) and the PDF file's name.
-constexpr int kPrintDestinationId = 1100;
-constexpr int kPdfFileNameId = 1090;
-constexpr const char* kPrintDialogTemplate = "PRINTDLG";
+constexpr int PrintDestinationId = 1100;
+constexpr int PdfFileNameId = 1090;
+constexpr const char* PrintDialogTemplate = "PRINTDLG";
 
 class CPrintDialog : public CDialog {
  public:

@@ -12,7 +12,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kQueueWait = 60s;
+constexpr auto QueueWait = 60s;
 
 }  // namespace
 
@@ -27,7 +27,7 @@ bool PrinterQueueDestination::Deliver(const std::string& pdf, const std::string&
   ProgramRun run;
   {
     const WaitCursor sending;
-    run = RunProgram({"lp", "-d", printer_, "-t", Utf8FromCp1252(title), file.Path()}, kQueueWait);
+    run = RunProgram({"lp", "-d", printer_, "-t", Utf8FromCp1252(title), file.Path()}, QueueWait);
   }
   if (run.finished && run.exitCode == 0) return true;
   std::string why = "lp, which sends pages to printers, was not found.";

@@ -11,7 +11,7 @@ using namespace std::chrono_literals;
 
 // How long the opener may take to fail before it counts as started: xdg-open either ends at once
 // or, with some desktops, stays until the browser ends.
-constexpr auto kOpenerWait = 5s;
+constexpr auto OpenerWait = 5s;
 
 ShellExecuteHook& Hook() {
   static ShellExecuteHook hook;
@@ -25,7 +25,7 @@ HINSTANCE Result(int code) { return HandleFromNumber<HINSTANCE>(static_cast<std:
 // xdg-open's exit codes: 2 a file that does not exist, 3 no program for it, others a failure.
 int ResultOfOpener(const ProgramRun& run) {
   if (!run.started) return SE_ERR_NOASSOC;
-  if (!run.finished || run.exitCode == 0) return kShellExecuteSucceeded;
+  if (!run.finished || run.exitCode == 0) return ShellExecuteSucceeded;
   return run.exitCode == 2 ? SE_ERR_FNF : SE_ERR_NOASSOC;
 }
 
@@ -41,5 +41,5 @@ HINSTANCE ShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR
   if ((!request.verb.empty() && strcasecmp(request.verb.c_str(), "open") != 0) || !request.parameters.empty()) {
     return Result(SE_ERR_NOASSOC);
   }
-  return Result(ResultOfOpener(LaunchProgram({"xdg-open", Utf8FromCp1252(request.file)}, kOpenerWait)));
+  return Result(ResultOfOpener(LaunchProgram({"xdg-open", Utf8FromCp1252(request.file)}, OpenerWait)));
 }

@@ -10,7 +10,7 @@
 // Results of ShellExecute: above 32 is success.
 constexpr int SE_ERR_FNF = 2;
 constexpr int SE_ERR_NOASSOC = 31;
-constexpr int kShellExecuteSucceeded = 42;
+constexpr int ShellExecuteSucceeded = 42;
 
 // Only the default verb ("open") is known, and the file is a document or address, so parameters
 // are refused; the directory is not used.

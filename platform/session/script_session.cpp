@@ -123,9 +123,9 @@ bool ScriptSession::Parse(const std::string& raw, int line, Step& step, std::str
     return true;
   }
   if (verb == "answer") {
-    static const std::pair<const char*, int> kAnswers[] = {
+    static const std::pair<const char*, int> Answers[] = {
         {"ok", IDOK}, {"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
-    for (const auto& [name, result] : kAnswers) {
+    for (const auto& [name, result] : Answers) {
       if (parts.size() == 1 && parts[0] == name) {
         step.number = result;
         return true;

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr DWORD kBetweenActions = 1000;  // far apart enough that two clicks never make a double click
-constexpr DWORD kWithinDoubleClick = 50;
+constexpr DWORD BetweenActions = 1000;  // far apart enough that two clicks never make a double click
+constexpr DWORD WithinDoubleClick = 50;
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -56,7 +56,7 @@ TestDriver::TestDriver() {
   SetShellExecuteHook([this](const ShellRequest& request) {
     shellCalls_.push_back(request);
     if (shellListener_) shellListener_(request);
-    return HandleFromNumber<HINSTANCE>(kShellExecuteSucceeded);
+    return HandleFromNumber<HINSTANCE>(ShellExecuteSucceeded);
   });
 }
 
@@ -129,7 +129,7 @@ void TestDriver::ClickAt(POINT screen) {
   Deliver(event);
   event.kind = InputEvent::Kind::MouseUp;
   Deliver(event);
-  backend_.Advance(kBetweenActions);
+  backend_.Advance(BetweenActions);
   Pump();
 }
 
@@ -145,7 +145,7 @@ void TestDriver::DragAt(POINT from, POINT to) {
   Deliver(event);
   event.kind = InputEvent::Kind::MouseUp;
   Deliver(event);
-  backend_.Advance(kBetweenActions);
+  backend_.Advance(BetweenActions);
   Pump();
 }
 
@@ -182,9 +182,9 @@ bool TestDriver::DoubleClick(int id) {
     Deliver(event);
     event.kind = InputEvent::Kind::MouseUp;
     Deliver(event);
-    backend_.Advance(kWithinDoubleClick);
+    backend_.Advance(WithinDoubleClick);
   }
-  backend_.Advance(kBetweenActions);
+  backend_.Advance(BetweenActions);
   Pump();
   return true;
 }
@@ -193,7 +193,7 @@ bool TestDriver::FocusControl(HWND control, int id) {
   const HWND parent = GetParent(control);
   char name[16] = {};
   GetClassName(parent, name, sizeof name);
-  if (parent != nullptr && std::string(name) == kDialogClassName) {
+  if (parent != nullptr && std::string(name) == DialogClassName) {
     SendMessage(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
   } else {
     SetFocus(control);
@@ -231,7 +231,7 @@ bool TestDriver::Type(int id, const std::string& text) {
   if (!FocusControl(control, id)) return false;
   SendMessage(control, EM_SETSEL, 0, -1);
   for (char character : text) PressKey(KeyForCharacter(character), character);
-  backend_.Advance(kBetweenActions);
+  backend_.Advance(BetweenActions);
   Pump();
   return true;
 }
@@ -244,7 +244,7 @@ bool TestDriver::Key(const std::string& name) {
     UINT key;
     char character;
   };
-  static const Named kKeys[] = {
+  static const Named Keys[] = {
       {"enter", VK_RETURN, 0},   {"escape", VK_ESCAPE, 0}, {"tab", VK_TAB, 0},   {"space", VK_SPACE, ' '},
       {"left", VK_LEFT, 0},      {"right", VK_RIGHT, 0},   {"up", VK_UP, 0},     {"down", VK_DOWN, 0},
       {"backspace", VK_BACK, 0}, {"delete", VK_DELETE, 0}, {"home", VK_HOME, 0}, {"end", VK_END, 0},
@@ -252,8 +252,8 @@ bool TestDriver::Key(const std::string& name) {
   };
   const bool shifted = key.rfind("shift+", 0) == 0;
   const std::string bare = shifted ? key.substr(6) : key;
-  const auto found = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const Named& k) { return bare == k.name; });
-  if (found == std::end(kKeys)) return Fail("no key called " + name);
+  const auto found = std::find_if(std::begin(Keys), std::end(Keys), [&](const Named& k) { return bare == k.name; });
+  if (found == std::end(Keys)) return Fail("no key called " + name);
   InputEvent shift;
   shift.key = VK_SHIFT;
   if (shifted) {
@@ -265,7 +265,7 @@ bool TestDriver::Key(const std::string& name) {
     shift.kind = InputEvent::Kind::KeyUp;
     Deliver(shift);
   }
-  backend_.Advance(kBetweenActions);
+  backend_.Advance(BetweenActions);
   Pump();
   return true;
 }
@@ -329,7 +329,7 @@ bool TestDriver::Menu(int id) {
     if ((state & (MF_GRAYED | MF_DISABLED)) != 0) return Fail("menu item " + std::to_string(id) + " is disabled");
   }
   PostMessage(active, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), 0), 0);
-  backend_.Advance(kBetweenActions);
+  backend_.Advance(BetweenActions);
   Pump();
   return true;
 }

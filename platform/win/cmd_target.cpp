@@ -4,14 +4,14 @@
 
 namespace {
 
-const AFX_MSGMAP_ENTRY kNoEntries[] = {{0, 0, 0, 0, nullptr, nullptr}};
+const AFX_MSGMAP_ENTRY NoEntries[] = {{0, 0, 0, 0, nullptr, nullptr}};
 
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
-  static const AFX_MSGMAP map = {nullptr, kNoEntries};
+  static const AFX_MSGMAP map = {nullptr, NoEntries};
   return &map;
 }
 

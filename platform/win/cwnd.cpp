@@ -320,8 +320,8 @@ void CWnd::RepositionBars(UINT, UINT, UINT leftOver, UINT flags, LPRECT rectPara
   } else {
     ::GetClientRect(m_hWnd, &client);
   }
-  constexpr UINT kQuery = 1;
-  if ((flags & kQuery) != 0) {
+  constexpr UINT RepositionQuery = 1;
+  if ((flags & RepositionQuery) != 0) {
     if (rectParam != nullptr) *rectParam = client;
     return;
   }

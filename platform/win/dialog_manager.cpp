@@ -136,7 +136,7 @@ void RegisterDialogClass() {
   static const bool registered = [] {
     WNDCLASS windowClass;
     windowClass.lpfnWndProc = DialogProc;
-    windowClass.lpszClassName = kDialogClassName;
+    windowClass.lpszClassName = DialogClassName;
     windowClass.style = CS_DBLCLKS;
     return RegisterClass(&windowClass) != FALSE;
   }();
@@ -214,7 +214,7 @@ HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& n
     x = std::max(0, std::min(x, GetSystemMetrics(SM_CXSCREEN) - width));
     y = std::max(0, std::min(y, GetSystemMetrics(SM_CYSCREEN) - height));
   }
-  const HWND window = CreateWindowAttached(exStyle, kDialogClassName, dialog.caption.c_str(), style, x, y, width,
+  const HWND window = CreateWindowAttached(exStyle, DialogClassName, dialog.caption.c_str(), style, x, y, width,
                                            height, owner, nullptr, nullptr, attach);
   if (window == nullptr) return nullptr;
   SetTemplateName(window, name);

@@ -7,7 +7,7 @@
 #include "platform/win/resources.h"
 #include "platform/win/window_api.h"
 
-constexpr const char* kDialogClassName = "#32770";
+constexpr const char* DialogClassName = "#32770";
 
 // Pixels per 4 horizontal and per 8 vertical dialog units: 7 x 13 for the 8-point dialog font,
 // in proportion for other sizes.

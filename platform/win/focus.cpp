@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr std::uintptr_t kArrowCursor = 0x40001;
-constexpr std::uintptr_t kWaitCursor = 0x40002;
+constexpr std::uintptr_t ArrowCursorHandle = 0x40001;
+constexpr std::uintptr_t WaitCursorHandle = 0x40002;
 
 // The window and the windows it owns go in front, the owned ones above their owner.
 void BringToFront(HWND top) {
@@ -148,8 +148,8 @@ BOOL ReleaseCapture() {
 HWND GetCapture() { return System().capture; }
 
 HCURSOR LoadCursor(HINSTANCE, LPCSTR name) {
-  if (name == IDC_ARROW) return HandleFromNumber<HCURSOR>(kArrowCursor);
-  if (name == IDC_WAIT) return HandleFromNumber<HCURSOR>(kWaitCursor);
+  if (name == IDC_ARROW) return HandleFromNumber<HCURSOR>(ArrowCursorHandle);
+  if (name == IDC_WAIT) return HandleFromNumber<HCURSOR>(WaitCursorHandle);
   return nullptr;
 }
 

@@ -19,10 +19,10 @@ struct MenuObject {
   std::vector<MenuItem> items;
 };
 
-constexpr int kBarHeight = 19;
-constexpr int kPopupItemHeight = 18;
-constexpr int kSeparatorHeight = 8;
-constexpr const char* kPopupClass = "#32768";
+constexpr int BarHeight = 19;
+constexpr int PopupItemHeight = 18;
+constexpr int SeparatorHeight = 8;
+constexpr const char* PopupClass = "#32768";
 
 struct MenuTable {
   std::unordered_map<std::uintptr_t, MenuObject> menus;
@@ -95,7 +95,7 @@ std::vector<RECT> BarLayout(HMENU menu) {
   int x = 2;
   for (const MenuItem& item : object->items) {
     const int width = TextWidth(item.text) + 14;
-    rects.push_back(RECT{x, 0, x + width, kBarHeight - 1});
+    rects.push_back(RECT{x, 0, x + width, BarHeight - 1});
     x += width;
   }
   return rects;
@@ -131,7 +131,7 @@ std::vector<RECT> PopupLayout(HMENU menu, int* width) {
   if (object != nullptr) {
     for (const MenuItem& item : object->items) widest = std::max(widest, TextWidth(item.text) + 40);
     for (const MenuItem& item : object->items) {
-      const int height = (item.flags & MF_SEPARATOR) != 0 ? kSeparatorHeight : kPopupItemHeight;
+      const int height = (item.flags & MF_SEPARATOR) != 0 ? SeparatorHeight : PopupItemHeight;
       rects.push_back(RECT{2, y, widest - 2, y + height});
       y += height;
     }
@@ -226,7 +226,7 @@ void EnsurePopupClass() {
   static const bool registered = [] {
     WNDCLASS windowClass;
     windowClass.lpfnWndProc = PopupProc;
-    windowClass.lpszClassName = kPopupClass;
+    windowClass.lpszClassName = PopupClass;
     return RegisterClass(&windowClass) != FALSE;
   }();
   (void)registered;
@@ -239,7 +239,7 @@ void OpenPopup(HWND owner, HMENU popup, int index, POINT screenTopLeft) {
   int width = 0;
   const std::vector<RECT> rects = PopupLayout(popup, &width);
   const int height = rects.back().top + 2;
-  const HWND window = CreateWindowEx(0, kPopupClass, "", WS_POPUP | WS_BORDER, screenTopLeft.x, screenTopLeft.y, width,
+  const HWND window = CreateWindowEx(0, PopupClass, "", WS_POPUP | WS_BORDER, screenTopLeft.x, screenTopLeft.y, width,
                                      height, owner, nullptr, nullptr, nullptr);
   if (window == nullptr) return;
   auto state = std::make_unique<PopupState>();
@@ -365,7 +365,7 @@ HMENU GetMenu(HWND window) {
   return record == nullptr || !IsTopLevel(*record) ? nullptr : record->menu;
 }
 
-int MenuBarHeight(const WindowRecord& record) { return IsMenu(record.menu) ? kBarHeight : 0; }
+int MenuBarHeight(const WindowRecord& record) { return IsMenu(record.menu) ? BarHeight : 0; }
 
 BOOL DrawMenuBar(HWND window) {
   WindowRecord* record = FindWindowRecord(window);
@@ -402,7 +402,7 @@ void TrackMenuBarClick(HWND window, POINT screen) {
     if ((item->flags & (MF_GRAYED | MF_DISABLED)) != 0) return;
     if ((item->flags & MF_POPUP) != 0) {
       OpenPopup(window, item->popup, static_cast<int>(index),
-                POINT{barOrigin.x + rects[index].left, barOrigin.y + kBarHeight});
+                POINT{barOrigin.x + rects[index].left, barOrigin.y + BarHeight});
     } else {
       PostMessage(window, WM_COMMAND, MAKEWPARAM(item->id, 0), 0);
     }

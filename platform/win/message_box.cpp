@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kTextId = 0xFFFF;
+constexpr int TextId = 0xFFFF;
 
 MessageBoxHook& Hook() {
   static MessageBoxHook hook;
@@ -136,16 +136,16 @@ DialogTemplate LayOut(const std::string& text, const std::string& caption, UINT 
   const short textWidth = std::max<short>(unitsX(bounds.right - bounds.left) + 2, 20);
   const short textHeight = std::max<short>(unitsY(bounds.bottom - bounds.top), icon ? unitsY(32) : 8);
   const std::vector<int> buttons = MessageBoxButtons(type);
-  constexpr short kButtonWidth = 42;
-  constexpr short kButtonHeight = 14;
-  constexpr short kGap = 4;
-  const short rowWidth = static_cast<short>(buttons.size() * kButtonWidth + (buttons.size() - 1) * kGap);
+  constexpr short ButtonWidth = 42;
+  constexpr short ButtonHeight = 14;
+  constexpr short Gap = 4;
+  const short rowWidth = static_cast<short>(buttons.size() * ButtonWidth + (buttons.size() - 1) * Gap);
   layout.cx = std::max<short>(static_cast<short>(textX + textWidth + 8), static_cast<short>(rowWidth + 16));
-  layout.cy = static_cast<short>(8 + textHeight + 8 + kButtonHeight + 7);
+  layout.cy = static_cast<short>(8 + textHeight + 8 + ButtonHeight + 7);
   DialogItemTemplate label;
   label.className = "STATIC";
   label.text = text;
-  label.id = kTextId;
+  label.id = TextId;
   label.style = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
   label.x = textX;
   label.y = 8;
@@ -163,10 +163,10 @@ DialogTemplate LayOut(const std::string& text, const std::string& caption, UINT 
                    (index == 0 ? WS_GROUP : 0);
     button.x = x;
     button.y = static_cast<short>(8 + textHeight + 8);
-    button.cx = kButtonWidth;
-    button.cy = kButtonHeight;
+    button.cx = ButtonWidth;
+    button.cy = ButtonHeight;
     layout.items.push_back(button);
-    x = static_cast<short>(x + kButtonWidth + kGap);
+    x = static_cast<short>(x + ButtonWidth + Gap);
   }
   return layout;
 }

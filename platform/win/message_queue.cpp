@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr DWORD kDoubleClickTime = 500;
+constexpr DWORD DoubleClickTime = 500;
 
 struct Hit {
   HWND window = nullptr;
@@ -121,7 +121,7 @@ bool MouseDown(const InputEvent& event, MSG* out) {
   const WindowRecord* record = FindWindowRecord(hit.window);
   if (record == nullptr) return false;
   const bool doubleClick = (record->windowClass->style & CS_DBLCLKS) != 0 && hit.window == system.lastDownWindow &&
-                           !system.lastDownWasDouble && event.time - system.lastDownTime <= kDoubleClickTime &&
+                           !system.lastDownWasDouble && event.time - system.lastDownTime <= DoubleClickTime &&
                            std::abs(event.point.x - system.lastDownPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
                            std::abs(event.point.y - system.lastDownPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
   system.lastDownWindow = hit.window;
@@ -294,6 +294,6 @@ DWORD GetMessageTime() { return System().messageTime; }
 
 DWORD GetTickCount() { return System().time; }
 
-UINT GetDoubleClickTime() { return kDoubleClickTime; }
+UINT GetDoubleClickTime() { return DoubleClickTime; }
 
 HWND WindowFromPoint(POINT screen) { return HitTest(screen).window; }

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "resources/client_ids.h"
+#include "tests/support/script_steps.h"
 #include "tests/app/settings_fixture.h"
 
 namespace {
@@ -27,7 +29,7 @@ TEST(LauncherTest, CopiesOnlyMissingDataFilesAndStartsTheProgramInTheDataFolder)
   std::ofstream(shipped.Path() / "dats" / "datfiles" / "atomdata" / "balequ.dat", std::ios::binary) << "H2 + O2\n";
   fs::permissions(shipped.SettingsPath(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   const fs::path script = home.Path() / "session.script";
-  std::ofstream(script) << "text 10157\n";
+  std::ofstream(script) << steps::Text(PeriodicTableCaptionId);
   const fs::path output = home.Path() / "session.out";
   const std::string command = "XDG_DATA_HOME='" + home.Path().string() +
                               "' TAVRIN_PROGRAM='" TAVRIN_PROGRAM "' TAVRIN_DATS='" +
@@ -36,7 +38,7 @@ TEST(LauncherTest, CopiesOnlyMissingDataFilesAndStartsTheProgramInTheDataFolder)
   const fs::path data = home.Path() / "tavrin" / "dats";
 
   ASSERT_EQ(std::system(command.c_str()), 0) << Read(output);
-  EXPECT_EQ(Read(output), "text 10157:   Periodesystemet\n");
+  EXPECT_EQ(Read(output), steps::TextLine(PeriodicTableCaptionId, "  Periodesystemet") + "\n");
   EXPECT_EQ(Read(data / "tavrpar.dat"), SettingsText("47", "0"));
   EXPECT_EQ(Read(data / "datfiles" / "atomdata" / "balequ.dat"), "H2 + O2\n");
   EXPECT_NE(fs::status(data / "tavrpar.dat").permissions() & fs::perms::owner_write, fs::perms::none);
@@ -44,7 +46,7 @@ TEST(LauncherTest, CopiesOnlyMissingDataFilesAndStartsTheProgramInTheDataFolder)
   std::ofstream(data / "tavrpar.dat", std::ios::binary) << SettingsText("44", "0");
   fs::remove(data / "datfiles" / "atomdata" / "balequ.dat");
   ASSERT_EQ(std::system(command.c_str()), 0) << Read(output);
-  EXPECT_EQ(Read(output), "text 10157:    Periodic Table\n");
+  EXPECT_EQ(Read(output), steps::TextLine(PeriodicTableCaptionId, "   Periodic Table") + "\n");
   EXPECT_EQ(Read(data / "tavrpar.dat"), SettingsText("44", "0"));
   EXPECT_EQ(Read(data / "datfiles" / "atomdata" / "balequ.dat"), "H2 + O2\n");
 }

@@ -6,15 +6,24 @@
 #include <map>
 #include <sstream>
 
+#include "resources/balansere_ids.h"
+#include "resources/client_ids.h"
+#include "resources/menu_commands.h"
+#include "resources/omtavrin_ids.h"
+#include "resources/tavrpara_ids.h"
+#include "tests/support/script_steps.h"
 #include "tests/app/session_runner.h"
 #include "tests/app/settings_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace steps;
 
-const char* const LauncherCaptionIds[] = {"10157", "10162", "10161", "10160", "10282",
-                                          "10239", "112",   "115",   "117",   "10278"};
+const int LauncherCaptionIds[] = {PeriodicTableCaptionId,   MolecularCalculatorCaptionId, BalanceCaptionId,
+                                  ThermochemistryCaptionId, ElectrochemistryCaptionId,    SolubilityProductCaptionId,
+                                  WeakAcidBaseCaptionId,    SpectroscopyCaptionId,        CurveFitCaptionId,
+                                  DictionaryCaptionId};
 
 // The same file with CR LF line ends, which the program reads as well but never writes.
 std::string WithCrLf(const std::string& text) {
@@ -34,19 +43,35 @@ class SessionTest : public ::testing::Test {
 
 TEST_F(SessionTest, TheTenCaptionsAreEnglishOnlyWithLanguageCode44) {
   std::string script;
-  for (const char* id : LauncherCaptionIds) script += std::string("text ") + id + "\n";
-  script += "text 10159\ntext 104\n";
+  for (int id : LauncherCaptionIds) script += Text(id);
+  script += Text(ChemicalsDatabaseCaptionId) + Text(TitleId);
   const std::vector<std::string> norwegian = {
-      "text 10157:   Periodesystemet", "text 10162:   Molekylkalkulator", "text 10161:        Balansere",
-      "text 10160:      Termokjemi",   "text 10282:    Elektrokjemi",     "text 10239: Løselighetsprodukt",
-      "text 112:     Svak syre/base",  "text 115: Spektroskopi",          "text 117:  Kurvetilspasning",
-      "text 10278:       Ordliste",    "text 10159: Kjemikaliedatabase",  "text 104: TAVRIN",
+      TextLine(PeriodicTableCaptionId, "  Periodesystemet"),
+      TextLine(MolecularCalculatorCaptionId, "  Molekylkalkulator"),
+      TextLine(BalanceCaptionId, "       Balansere"),
+      TextLine(ThermochemistryCaptionId, "     Termokjemi"),
+      TextLine(ElectrochemistryCaptionId, "   Elektrokjemi"),
+      TextLine(SolubilityProductCaptionId, "Løselighetsprodukt"),
+      TextLine(WeakAcidBaseCaptionId, "    Svak syre/base"),
+      TextLine(SpectroscopyCaptionId, "Spektroskopi"),
+      TextLine(CurveFitCaptionId, " Kurvetilspasning"),
+      TextLine(DictionaryCaptionId, "      Ordliste"),
+      TextLine(ChemicalsDatabaseCaptionId, "Kjemikaliedatabase"),
+      TextLine(TitleId, "TAVRIN"),
   };
   const std::vector<std::string> english = {
-      "text 10157:    Periodic Table", "text 10162: Molecular Calculator", "text 10161:        Balance",
-      "text 10160:   Thermochemistry", "text 10282: Electrochemistry",     "text 10239:   Solubility Product",
-      "text 112:    Weak acid/base",   "text 115: Spectroscopy",           "text 117:       Curve Fit",
-      "text 10278:     Dictionary",    "text 10159: Kjemikaliedatabase",   "text 104: TAVRIN",
+      TextLine(PeriodicTableCaptionId, "   Periodic Table"),
+      TextLine(MolecularCalculatorCaptionId, "Molecular Calculator"),
+      TextLine(BalanceCaptionId, "       Balance"),
+      TextLine(ThermochemistryCaptionId, "  Thermochemistry"),
+      TextLine(ElectrochemistryCaptionId, "Electrochemistry"),
+      TextLine(SolubilityProductCaptionId, "  Solubility Product"),
+      TextLine(WeakAcidBaseCaptionId, "   Weak acid/base"),
+      TextLine(SpectroscopyCaptionId, "Spectroscopy"),
+      TextLine(CurveFitCaptionId, "      Curve Fit"),
+      TextLine(DictionaryCaptionId, "    Dictionary"),
+      TextLine(ChemicalsDatabaseCaptionId, "Kjemikaliedatabase"),
+      TextLine(TitleId, "TAVRIN"),
   };
   for (const auto& [language, expected] : std::vector<std::pair<std::string, std::vector<std::string>>>{
            {"44", english}, {"47", norwegian}, {"45", norwegian}}) {
@@ -75,7 +100,7 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
   for (const Case& example : cases) {
     const std::string closeTool = example.window != nullptr ? "window\nkey Escape\n" : "";
     const SessionResult result =
-        Run(SettingsText("47", example.tool), closeTool + "click 103\nclick 103\nclick 103\nwindow\n");
+        Run(SettingsText("47", example.tool), closeTool + Click(LogoId) + Click(LogoId) + Click(LogoId) + "window\n");
     EXPECT_EQ(result.exitCode, 0) << example.tool;
     std::vector<std::string> expected;
     if (example.opens != nullptr) {
@@ -88,19 +113,27 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
 }
 
 TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
-  const std::pair<int, const char*> tools[] = {
-      {4004, "TERMODYNAMIKK"}, {4005, "REDOKS"},   {4006, "SOLUPROD"},    {4007, "SYREBASE"}, {4008, "MASSSP"},
-      {4009, "FUNCPLOT"},      {4011, "ORDLISTE"}, {4013, "INDIKATORER"}, {4014, "CONVERT"},
+  const std::pair<UINT, const char*> tools[] = {
+      {ThermochemistryCommand, "TERMODYNAMIKK"},
+      {ElectrochemistryCommand, "REDOKS"},
+      {SolubilityProductCommand, "SOLUPROD"},
+      {WeakAcidBaseCommand, "SYREBASE"},
+      {SpectroscopyCommand, "MASSSP"},
+      {CurveFitCommand, "FUNCPLOT"},
+      {DictionaryCommand, "ORDLISTE"},
+      {IndicatorsCommand, "INDIKATORER"},
+      {ConversionCommand, "CONVERT"},
   };
   std::string script;
   std::vector<std::string> expected;
   for (const auto& [command, name] : tools) {
-    script += "menu " + std::to_string(command) + "\n";
+    script += Menu(command);
     expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
   }
-  script +=
-      "menu 4003\nwindow\nkey Escape\nmenu 4000\nwindow\nkey Escape\nmenu 4015\nwindow\nkey Escape\n"
-      "menu 4002\nwindow\nkey Escape\nmenu 4012\nwindow\nkey Escape\nwindow\nmenu 4001\n";
+  for (UINT command : {BalanceCommand, SetupCommand, AboutCommand, MolecularCalculatorCommand, PeriodicTableCommand}) {
+    script += Menu(command) + "window\nkey Escape\n";
+  }
+  script += "window\n" + Menu(ExitCommand);
   expected.insert(expected.end(), {"window: BALANSERE: BALANSERE", "window: OPPSETT: TAVRPARA",
                                    "window: OM TAVRIN: OMTAVRIN", "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR",
                                    "window: PERIODESYSTEMET: PERIODESYSTEMET", "window: TAVRIN: CLIENT"});
@@ -112,10 +145,17 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
 // Each visible picture button of the launcher opens its tool: the tool's window when it is written,
 // else the message that names its template. The hidden database button cannot be clicked.
 TEST_F(SessionTest, EveryLauncherButtonReachesItsOpener) {
-  const std::pair<const char*, const char*> buttons[] = {
-      {"105", "PERIODESYSTEMET"}, {"108", "MOLEKYLKALKULATOR"}, {"107", "BALANSERE"}, {"109", "TERMODYNAMIKK"},
-      {"10281", "REDOKS"},        {"110", "SOLUPROD"},          {"111", "SYREBASE"},  {"114", "MASSSP"},
-      {"116", "FUNCPLOT"},        {"113", "ORDLISTE"},
+  const std::pair<int, const char*> buttons[] = {
+      {PeriodicTableButtonId, "PERIODESYSTEMET"},
+      {MolecularCalculatorButtonId, "MOLEKYLKALKULATOR"},
+      {BalanceButtonId, "BALANSERE"},
+      {ThermochemistryButtonId, "TERMODYNAMIKK"},
+      {ElectrochemistryButtonId, "REDOKS"},
+      {SolubilityProductButtonId, "SOLUPROD"},
+      {WeakAcidBaseButtonId, "SYREBASE"},
+      {SpectroscopyButtonId, "MASSSP"},
+      {CurveFitButtonId, "FUNCPLOT"},
+      {DictionaryButtonId, "ORDLISTE"},
   };
   const auto opened = [](const SessionResult& result, const std::string& name) {
     for (const std::string& line : result.lines) {
@@ -125,27 +165,28 @@ TEST_F(SessionTest, EveryLauncherButtonReachesItsOpener) {
     return false;
   };
   for (const auto& [button, name] : buttons) {
-    const SessionResult result = Run(SettingsText("47", "0"), std::string("click ") + button + "\nwindow\n");
+    const SessionResult result = Run(SettingsText("47", "0"), Click(button) + "window\n");
     EXPECT_EQ(result.exitCode, 0) << button;
     EXPECT_TRUE(opened(result, name)) << button << " should open " << name;
   }
-  const SessionResult hidden = Run(SettingsText("47", "0"), "click 106\n");
+  const SessionResult hidden = Run(SettingsText("47", "0"), Click(ChemicalsDatabaseButtonId));
   EXPECT_NE(hidden.exitCode, 0);
   EXPECT_FALSE(opened(hidden, "KJEMIKALIEDATABASE"));
 }
 
 TEST_F(SessionTest, TheSettingsDialogAndAboutBoxSpeakEnglishWithLanguageCode44) {
-  const SessionResult result = Run(SettingsText("44", "0"),
-                                   "menu 4000\nwindow\ntext 2\ntext 10101\nkey Escape\n"
-                                   "menu 4015\nwindow\ntext 2\ntext 130\ntext 134\nkey Escape\n");
+  const SessionResult result =
+      Run(SettingsText("44", "0"), Menu(SetupCommand) + "window\n" + Text(SetupCloseId) + Text(SaveSettingsId) +
+                                       "key Escape\n" + Menu(AboutCommand) + "window\n" + Text(AboutCloseId) +
+                                       Text(HomePageLineId) + Text(LinkGroupId) + "key Escape\n");
   const std::vector<std::string> expected = {
       "window: SETUP: TAVRPARA",
-      "text 2: Close",
-      "text 10101: Save settings",
+      TextLine(SetupCloseId, "Close"),
+      TextLine(SaveSettingsId, "Save settings"),
       "window: ABOUT TAVRIN: OMTAVRIN",
-      "text 2: Close",
-      "text 130: TAVRIN on the web:  www.example.org/tavrin",
-      "text 134: Contact",
+      TextLine(AboutCloseId, "Close"),
+      TextLine(HomePageLineId, "TAVRIN on the web:  www.example.org/tavrin"),
+      TextLine(LinkGroupId, "Contact"),
   };
   EXPECT_EQ(result.lines, expected);
 }
@@ -160,7 +201,8 @@ TEST_F(SessionTest, SaveWritesTheHundredLinesWithTheStartupToolAsTheRadioButtons
       {"13", "13"}, {"14", "5"}, {"-3", "0"}, {"99999999999", "5"},
   };
   for (const auto& [read, saved] : cases) {
-    const SessionResult result = Run(WithCrLf(SettingsText("47", read)), "menu 4000\nclick 10101\nkey Escape\n");
+    const SessionResult result =
+        Run(WithCrLf(SettingsText("47", read)), Menu(SetupCommand) + Click(SaveSettingsId) + "key Escape\n");
     EXPECT_EQ(result.exitCode, 0) << read;
     const std::string file = folder.ReadSettings();
     std::string expected = SettingsText("47", saved);
@@ -179,7 +221,8 @@ TEST_F(SessionTest, SaveWritesTheHundredLinesWithTheStartupToolAsTheRadioButtons
 
 TEST_F(SessionTest, SavingTwiceWritesTheSameFileAndTheDialogStaysOpen) {
   const SessionResult result =
-      Run(WithCrLf(SettingsText("44", "0")), "menu 4000\nclick 10101\nclick 10101\nwindow\nkey Escape\n");
+      Run(WithCrLf(SettingsText("44", "0")),
+          Menu(SetupCommand) + Click(SaveSettingsId) + Click(SaveSettingsId) + "window\nkey Escape\n");
   EXPECT_EQ(result.lines, std::vector<std::string>{"window: SETUP: TAVRPARA"});
   EXPECT_EQ(folder.ReadSettings(), SettingsText("44", "0"));
 }
@@ -207,9 +250,10 @@ TEST_F(SessionTest, LeavingTheProgramChangesNoFile) {
   std::ofstream(folder.Path() / "dats" / "datfiles" / "balequ.dat", std::ios::binary) << "2H2 + O2 = 2H2O\n";
   folder.WriteSettings(settings);
   const auto before = FolderState(folder.Path());
-  const SessionResult result = RunSession(folder.Path(),
-                                          "menu 4000\nkey Escape\nmenu 4000\nclick 2\nmenu 4015\ndblclick 118\n"
-                                          "key Escape\nmenu 4003\nclick 105\nkey Escape\nmenu 4001\n");
+  const SessionResult result = RunSession(
+      folder.Path(), Menu(SetupCommand) + "key Escape\n" + Menu(SetupCommand) + Click(SetupCloseId) +
+                         Menu(AboutCommand) + DoubleClick(AboutLogoId) + "key Escape\n" + Menu(BalanceCommand) +
+                         Click(FirstExampleId + 1) + "key Escape\n" + Menu(ExitCommand));
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(FolderState(folder.Path()), before);
 }
@@ -222,7 +266,8 @@ TEST_F(SessionTest, ADoubleClickOnTheLogoShowsTheCreditsAndASingleClickNothing) 
            {"44",
             "messagebox: TAVRIN: ABOUT TAVRIN\\n\\nTAVRIN is developed and maintained by the Tavrin project, "
             "for students and teachers of chemistry."}}) {
-    const SessionResult result = Run(SettingsText(language, "0"), "menu 4015\nclick 118\ndblclick 118\nkey Escape\n");
+    const SessionResult result = Run(SettingsText(language, "0"), Menu(AboutCommand) + Click(AboutLogoId) +
+                                                                      DoubleClick(AboutLogoId) + "key Escape\n");
     EXPECT_EQ(result.lines, std::vector<std::string>{credits}) << language;
   }
 }

@@ -29,10 +29,22 @@ SessionResult PeriodicSessionTest::Run(const std::string& script, const std::str
   return result;
 }
 
-std::vector<std::string> PeriodicSessionTest::Values(const SessionResult& result, const std::string& step) {
+namespace {
+
+std::vector<std::string> Values(const SessionResult& result, const std::string& prefix) {
   std::vector<std::string> values;
-  for (const std::string& line : result.LinesStartingWith(step + ": ")) values.push_back(line.substr(step.size() + 2));
+  for (const std::string& line : result.LinesStartingWith(prefix)) values.push_back(line.substr(prefix.size()));
   return values;
+}
+
+}  // namespace
+
+std::vector<std::string> PeriodicSessionTest::TextValues(const SessionResult& result, int id) {
+  return Values(result, steps::TextLine(id, ""));
+}
+
+std::vector<std::string> PeriodicSessionTest::CheckedValues(const SessionResult& result, int id) {
+  return Values(result, steps::CheckedLine(id, ""));
 }
 
 std::string PeriodicSessionTest::SettingsLine(int line) const {

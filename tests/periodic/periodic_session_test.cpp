@@ -1,18 +1,24 @@
 #include <filesystem>
 #include <fstream>
 
+#include "resources/client_ids.h"
+#include "resources/menu_commands.h"
+#include "resources/persysgraf_ids.h"
+#include "resources/tavrpara_ids.h"
 #include "tests/periodic/periodic_session_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace steps;
 
 // The value boxes of H, He, C, Fe, Hg, Bk and Lr.
-const std::vector<std::string> TelltaleBoxes = {"501", "502", "506", "526", "580", "597", "603"};
+const std::vector<int> TelltaleBoxes = {ValueBox(1),  ValueBox(2),  ValueBox(6),  ValueBox(26),
+                                        ValueBox(80), ValueBox(97), ValueBox(103)};
 
 std::string ReadTelltaleBoxes() {
   std::string script;
-  for (const std::string& box : TelltaleBoxes) script += "text " + box + "\n";
+  for (int box : TelltaleBoxes) script += Text(box);
   return script;
 }
 
@@ -26,37 +32,38 @@ struct RadioCase {
 // other values at or below each radio's limit show empty. Names and words in Norwegian (47),
 // printed in UTF-8.
 const std::vector<RadioCase> NorwegianCases = {
-    {604, {"1", "2", "6", "26", "80", "97", "103"}},
-    {607, {"Hydrogen", "Helium", "Karbon", "Jern", "Kvikks\xC3\xB8lv", "Berkelium", "Lawrencium"}},
-    {605, {"1.007940", "4.002602", "12.011000", "55.845001", "200.589996", "247.000000", "260.000000"}},
-    {606, {"-259.140015", "-272.200012", "3550.000000", "1535.000000", "-38.869999", "", ""}},
-    {608, {"-252.869995", "-268.929993", "4827.000000", "2750.000000", "356.579987", "", ""}},
-    {609, {"0.071000", "0.125000", "2.260000", "7.860000", "13.600000", "", ""}},
-    {610, {"0.320000", "0.320000", "0.770000", "1.170000", "1.490000", "", ""}},
-    {611, {"0.790000", "0.490000", "0.910000", "1.720000", "1.760000", "", ""}},
-    {696, {"14.400000", "", "4.580000", "7.100000", "14.820000", "", ""}},
-    {612, {"2.200000", "", "2.550000", "1.830000", "2.000000", "1.300000", ""}},
-    {613, {"13.598000", "24.587400", "11.260000", "7.870000", "10.437000", "6.230000", "4.900000"}},
-    {614, {"14.304000", "5.193000", "0.710000", "0.440000", "0.139000", "", ""}},
-    {615, {"0.449360", "0.082900", "355.799988", "349.600006", "59.229000", "", ""}},
-    {616, {"0.058680", "", "", "13.800000", "2.295000", "", ""}},
-    {617, {"", "", "0.000610", "0.093300", "0.010400", "", ""}},
-    {618, {"0.001815", "0.001513", "1.290000", "0.802000", "0.083400", "0.100000", ""}},
-    {619, {"Amfot.", "", "Sur", "Amfot.", "Basisk", "", ""}},
-    {620, {"Heksagonal", "Flatsentrert kubisk", "Heksagonal", "Romsentrert kubisk", "Rombisk", "", ""}},
-    {621,
+    {AtomicNumberRadioId, {"1", "2", "6", "26", "80", "97", "103"}},
+    {NameRadioId, {"Hydrogen", "Helium", "Karbon", "Jern", "Kvikks\xC3\xB8lv", "Berkelium", "Lawrencium"}},
+    {AtomicMassRadioId, {"1.007940", "4.002602", "12.011000", "55.845001", "200.589996", "247.000000", "260.000000"}},
+    {MeltingPointRadioId, {"-259.140015", "-272.200012", "3550.000000", "1535.000000", "-38.869999", "", ""}},
+    {BoilingPointRadioId, {"-252.869995", "-268.929993", "4827.000000", "2750.000000", "356.579987", "", ""}},
+    {DensityRadioId, {"0.071000", "0.125000", "2.260000", "7.860000", "13.600000", "", ""}},
+    {CovalentRadiusRadioId, {"0.320000", "0.320000", "0.770000", "1.170000", "1.490000", "", ""}},
+    {AtomicRadiusRadioId, {"0.790000", "0.490000", "0.910000", "1.720000", "1.760000", "", ""}},
+    {AtomicVolumeRadioId, {"14.400000", "", "4.580000", "7.100000", "14.820000", "", ""}},
+    {ElectronegativityRadioId, {"2.200000", "", "2.550000", "1.830000", "2.000000", "1.300000", ""}},
+    {IonisationPotentialRadioId,
+     {"13.598000", "24.587400", "11.260000", "7.870000", "10.437000", "6.230000", "4.900000"}},
+    {SpecificHeatRadioId, {"14.304000", "5.193000", "0.710000", "0.440000", "0.139000", "", ""}},
+    {HeatOfVaporisationRadioId, {"0.449360", "0.082900", "355.799988", "349.600006", "59.229000", "", ""}},
+    {HeatOfFusionRadioId, {"0.058680", "", "", "13.800000", "2.295000", "", ""}},
+    {ElectricalConductivityRadioId, {"", "", "0.000610", "0.093300", "0.010400", "", ""}},
+    {ThermalConductivityRadioId, {"0.001815", "0.001513", "1.290000", "0.802000", "0.083400", "0.100000", ""}},
+    {AcidBaseRadioId, {"Amfot.", "", "Sur", "Amfot.", "Basisk", "", ""}},
+    {CrystalStructureRadioId,
+     {"Heksagonal", "Flatsentrert kubisk", "Heksagonal", "Romsentrert kubisk", "Rombisk", "", ""}},
+    {ElectronConfigRadioId,
      {"1s^1", "1s^2", "1s^2 2s^2p^2", "[Ar]3d^6 4s^2", "[Xe]4f^14 5d^10 6s^2", "[Rn]5f^9 7s^2", "[Rn]5f^14 6d^1 7s^2"}},
-    {622, {"1,-1", "", "4,-4,2", "2,3", "2,1", "3,4", ""}},
-    {623, {"2", "2", "2", "4", "7", "0", "0"}},
+    {OxidationStatesRadioId, {"1,-1", "", "4,-4,2", "2,3", "2,1", "3,4", ""}},
+    {IsotopeCountRadioId, {"2", "2", "2", "4", "7", "0", "0"}},
     // Gas below its boiling point's 20 degrees, liquid with mp <= 20 < bp, solid above; Bk and Lr
     // have neither point.
-    {625, {"Gass", "Gass", "Fast", "Fast", "Veske", "", ""}},
+    {PhaseRadioId, {"Gass", "Gass", "Fast", "Fast", "Veske", "", ""}},
 };
 
 std::string ClickEveryRadioAndRead(const std::vector<RadioCase>& cases) {
-  std::string script = "menu 4012\n";
-  for (const RadioCase& example : cases)
-    script += "click " + std::to_string(example.radio) + "\n" + ReadTelltaleBoxes();
+  std::string script = Menu(PeriodicTableCommand);
+  for (const RadioCase& example : cases) script += Click(example.radio) + ReadTelltaleBoxes();
   return script;
 }
 
@@ -68,8 +75,7 @@ void ExpectBoxes(const SessionResult& result, const std::vector<RadioCase>& case
   ASSERT_EQ(printed.size(), cases.size() * TelltaleBoxes.size());
   for (size_t row = 0; row < cases.size(); ++row) {
     for (size_t column = 0; column < TelltaleBoxes.size(); ++column) {
-      EXPECT_EQ(printed[row * TelltaleBoxes.size() + column],
-                "text " + TelltaleBoxes[column] + ": " + cases[row].boxes[column])
+      EXPECT_EQ(printed[row * TelltaleBoxes.size() + column], TextLine(TelltaleBoxes[column], cases[row].boxes[column]))
           << "radio " << cases[row].radio;
     }
   }
@@ -82,43 +88,46 @@ TEST_F(PeriodicSessionTest, EveryPropertyRadioFillsTheValueBoxes) {
 // English names where they differ from the table's, and the English words of the coded properties.
 TEST_F(PeriodicSessionTest, WithLanguageCode44TheNamesAndWordsAreEnglish) {
   const std::vector<RadioCase> cases = {
-      {607, {"Hydrogen", "Helium", "Carbon", "Iron", "Mercury", "Berkelium", "Lawrencium"}},
-      {619, {"Amphot.", "", "Acidic", "Amphot.", "Basic", "", ""}},
-      {620, {"Hexagonal", "Cubic, face centered", "Hexagonal", "Cubic, body centered", "Rhombohedral", "", ""}},
-      {625, {"Gas", "Gas", "Solid", "Solid", "Liquid", "", ""}},
+      {NameRadioId, {"Hydrogen", "Helium", "Carbon", "Iron", "Mercury", "Berkelium", "Lawrencium"}},
+      {AcidBaseRadioId, {"Amphot.", "", "Acidic", "Amphot.", "Basic", "", ""}},
+      {CrystalStructureRadioId,
+       {"Hexagonal", "Cubic, face centered", "Hexagonal", "Cubic, body centered", "Rhombohedral", "", ""}},
+      {PhaseRadioId, {"Gas", "Gas", "Solid", "Solid", "Liquid", "", ""}},
   };
   ExpectBoxes(Run(ClickEveryRadioAndRead(cases), "44"), cases);
 }
 
 TEST_F(PeriodicSessionTest, TheCaptionAndControlTextsFollowTheLanguage) {
-  const std::string script =
-      "menu 4012\nwindow\ntext 604\ntext 614\ntext 625\ntext 643\ntext 644\ntext 633\n"
-      "text 697\ntext 2\ntext 631\ntext 126\n";
+  std::string script = Menu(PeriodicTableCommand) + "window\n";
+  for (int id : {AtomicNumberRadioId, SpecificHeatRadioId, PhaseRadioId, LanthanidesLabelId, ActinidesLabelId,
+                 GroupHeadingId, GraphButtonId, PeriodicCloseId, Groups3To12LabelId, ElementButton(26)}) {
+    script += Text(id);
+  }
   const std::vector<std::string> norwegian = {
       "window: PERIODESYSTEMET: PERIODESYSTEMET",
-      "text 604: Atomnummer",
-      "text 614: Spesifikk varmekapasitet  Jg    K",
-      "text 625: Fasetilstand  20    C",
-      "text 643: Lantanoidene ->",
-      "text 644: Actinoidene   ->",
-      "text 633: Gruppe",
-      "text 697: Grafikk",
-      "text 2: Lukk",
-      "text 631:  3/IIIB  4/IVB   5/VB   6/VIB  7/VIIB  8/VIII  9/VIII 10/VIII  11/IB  12/IIB",
-      "text 126: Fe",
+      TextLine(AtomicNumberRadioId, "Atomnummer"),
+      TextLine(SpecificHeatRadioId, "Spesifikk varmekapasitet  Jg    K"),
+      TextLine(PhaseRadioId, "Fasetilstand  20    C"),
+      TextLine(LanthanidesLabelId, "Lantanoidene ->"),
+      TextLine(ActinidesLabelId, "Actinoidene   ->"),
+      TextLine(GroupHeadingId, "Gruppe"),
+      TextLine(GraphButtonId, "Grafikk"),
+      TextLine(PeriodicCloseId, "Lukk"),
+      TextLine(Groups3To12LabelId, " 3/IIIB  4/IVB   5/VB   6/VIB  7/VIIB  8/VIII  9/VIII 10/VIII  11/IB  12/IIB"),
+      TextLine(ElementButton(26), "Fe"),
   };
   const std::vector<std::string> english = {
       "window: PERIODIC TABLE: PERIODESYSTEMET",
-      "text 604: Atomic number",
-      "text 614: Specific heat capacity       Jg   K",
-      "text 625: Phase           20   C",
-      "text 643: Lanthanides ->",
-      "text 644: Actinides    ->",
-      "text 633: Group",
-      "text 697: Graphics",
-      "text 2: Close",
-      "text 631:  3/IIIB  4/IVB   5/VB   6/VIB  7/VIIB  8/VIII  9/VIII 10/VIII  11/IB  12/IIB",
-      "text 126: Fe",
+      TextLine(AtomicNumberRadioId, "Atomic number"),
+      TextLine(SpecificHeatRadioId, "Specific heat capacity       Jg   K"),
+      TextLine(PhaseRadioId, "Phase           20   C"),
+      TextLine(LanthanidesLabelId, "Lanthanides ->"),
+      TextLine(ActinidesLabelId, "Actinides    ->"),
+      TextLine(GroupHeadingId, "Group"),
+      TextLine(GraphButtonId, "Graphics"),
+      TextLine(PeriodicCloseId, "Close"),
+      TextLine(Groups3To12LabelId, " 3/IIIB  4/IVB   5/VB   6/VIB  7/VIIB  8/VIII  9/VIII 10/VIII  11/IB  12/IIB"),
+      TextLine(ElementButton(26), "Fe"),
   };
   EXPECT_EQ(Run(script, "47").lines, norwegian);
   EXPECT_EQ(Run(script, "44").lines, english);
@@ -126,17 +135,20 @@ TEST_F(PeriodicSessionTest, TheCaptionAndControlTextsFollowTheLanguage) {
 
 // A stored choice that names no radio (624 has none) starts with the atomic numbers.
 TEST_F(PeriodicSessionTest, AStoredPropertyWithoutARadioOpensWithTheAtomicNumbers) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"624", "604"}, {"0", "604"}, {"700", "604"}, {"603", "604"}, {"696", "696"}, {"625", "625"}, {"612", "612"},
+  const std::pair<const char*, int> cases[] = {
+      {"624", AtomicNumberRadioId},      {"0", AtomicNumberRadioId},   {"700", AtomicNumberRadioId},
+      {"603", AtomicNumberRadioId},      {"696", AtomicVolumeRadioId}, {"625", PhaseRadioId},
+      {"612", ElectronegativityRadioId},
   };
+  const int hydrogenBox = ValueBox(1), nobeliumBox = ValueBox(102);
   for (const auto& [stored, shown] : cases) {
-    const SessionResult result = Run("menu 4012\nchecked " + std::string(shown) + "\ntext 501\ntext 602\n", "47",
-                                     {{PeriodicTablePropertyLine, stored}});
-    const bool atomicNumbers = std::string(shown) == "604";
-    EXPECT_EQ(Values(result, "checked " + std::string(shown)), std::vector<std::string>{"1"}) << stored;
-    if (atomicNumbers) {
-      EXPECT_EQ(Values(result, "text 501"), std::vector<std::string>{"1"}) << stored;
-      EXPECT_EQ(Values(result, "text 602"), std::vector<std::string>{"102"}) << stored;
+    const SessionResult result =
+        Run(Menu(PeriodicTableCommand) + Checked(shown) + Text(hydrogenBox) + Text(nobeliumBox), "47",
+            {{PeriodicTablePropertyLine, stored}});
+    EXPECT_EQ(CheckedValues(result, shown), std::vector<std::string>{"1"}) << stored;
+    if (shown == AtomicNumberRadioId) {
+      EXPECT_EQ(TextValues(result, hydrogenBox), std::vector<std::string>{"1"}) << stored;
+      EXPECT_EQ(TextValues(result, nobeliumBox), std::vector<std::string>{"102"}) << stored;
     }
   }
 }
@@ -144,24 +156,28 @@ TEST_F(PeriodicSessionTest, AStoredPropertyWithoutARadioOpensWithTheAtomicNumber
 // The choice is kept for the next opening and reaches the settings file through the settings
 // dialog's save button; closing the table alone writes nothing.
 TEST_F(PeriodicSessionTest, TheChosenPropertyIsRememberedAndSavedByTheSettingsDialog) {
-  const SessionResult result =
-      Run("menu 4012\nclick 622\nclick 2\nmenu 4012\nchecked 622\nchecked 604\ntext 501\nclick 2\n", "47",
-          {{PeriodicTablePropertyLine, "604"}});
-  EXPECT_EQ(Values(result, "checked 622"), std::vector<std::string>{"1"});
-  EXPECT_EQ(Values(result, "checked 604"), std::vector<std::string>{"0"});
-  EXPECT_EQ(Values(result, "text 501"), std::vector<std::string>{"1,-1"});
+  const int hydrogenBox = ValueBox(1);
+  const SessionResult result = Run(Menu(PeriodicTableCommand) + Click(OxidationStatesRadioId) + Click(PeriodicCloseId) +
+                                       Menu(PeriodicTableCommand) + Checked(OxidationStatesRadioId) +
+                                       Checked(AtomicNumberRadioId) + Text(hydrogenBox) + Click(PeriodicCloseId),
+                                   "47", {{PeriodicTablePropertyLine, "604"}});
+  EXPECT_EQ(CheckedValues(result, OxidationStatesRadioId), std::vector<std::string>{"1"});
+  EXPECT_EQ(CheckedValues(result, AtomicNumberRadioId), std::vector<std::string>{"0"});
+  EXPECT_EQ(TextValues(result, hydrogenBox), std::vector<std::string>{"1,-1"});
   EXPECT_EQ(SettingsLine(PeriodicTablePropertyLine), "604");
 
-  Run("menu 4012\nclick 696\nclick 2\nmenu 4000\nclick 10101\nkey Escape\n", "47",
-      {{PeriodicTablePropertyLine, "604"}});
+  Run(Menu(PeriodicTableCommand) + Click(AtomicVolumeRadioId) + Click(PeriodicCloseId) + Menu(SetupCommand) +
+          Click(SaveSettingsId) + "key Escape\n",
+      "47", {{PeriodicTablePropertyLine, "604"}});
   EXPECT_EQ(SettingsLine(PeriodicTablePropertyLine), "696");
 }
 
 TEST_F(PeriodicSessionTest, TheLauncherButtonAndTheStartupToolOpenTheTable) {
-  EXPECT_EQ(Run("click 105\nwindow\nclick 2\nwindow\n").lines,
+  EXPECT_EQ(Run(Click(PeriodicTableButtonId) + "window\n" + Click(PeriodicCloseId) + "window\n").lines,
             (std::vector<std::string>{"window: PERIODESYSTEMET: PERIODESYSTEMET", "window: TAVRIN: CLIENT"}));
   folder.WriteSettings(SettingsText("47", "1"));
-  const SessionResult startup = RunSession(folder.Path(), "window\nclick 2\nclick 103\nclick 103\nwindow\n");
+  const SessionResult startup =
+      RunSession(folder.Path(), "window\n" + Click(PeriodicCloseId) + Click(LogoId) + Click(LogoId) + "window\n");
   EXPECT_EQ(startup.exitCode, 0);
   EXPECT_EQ(startup.lines,
             (std::vector<std::string>{"window: PERIODESYSTEMET: PERIODESYSTEMET", "window: TAVRIN: CLIENT"}));
@@ -170,19 +186,21 @@ TEST_F(PeriodicSessionTest, TheLauncherButtonAndTheStartupToolOpenTheTable) {
 // The graph opens modally over the table and keeps its property choice for the next opening.
 TEST_F(PeriodicSessionTest, TheGraphButtonOpensThePropertyGraph) {
   const SessionResult result =
-      Run("menu 4012\nclick 697\nwindow\nchecked 101\nclick 105\nkey Escape\nwindow\nclick 697\nchecked 101\n"
-          "checked 105\nkey Escape\n");
+      Run(Menu(PeriodicTableCommand) + Click(GraphButtonId) + "window\n" + Checked(GraphAtomicMassRadioId) +
+          Click(GraphCovalentRadiusRadioId) + "key Escape\nwindow\n" + Click(GraphButtonId) +
+          Checked(GraphAtomicMassRadioId) + Checked(GraphCovalentRadiusRadioId) + "key Escape\n");
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.lines,
-            (std::vector<std::string>{"window: PERIODESYSTEMET - GRAFIKK: PERSYSGRAF", "checked 101: 1",
-                                      "window: PERIODESYSTEMET: PERIODESYSTEMET", "checked 101: 0", "checked 105: 1"}));
+  EXPECT_EQ(result.lines, (std::vector<std::string>{
+                              "window: PERIODESYSTEMET - GRAFIKK: PERSYSGRAF", CheckedLine(GraphAtomicMassRadioId, "1"),
+                              "window: PERIODESYSTEMET: PERIODESYSTEMET", CheckedLine(GraphAtomicMassRadioId, "0"),
+                              CheckedLine(GraphCovalentRadiusRadioId, "1")}));
 }
 
 TEST_F(PeriodicSessionTest, PicturesOfTheTableInBothLanguages) {
   for (const char* language : {"47", "44"}) {
     const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / (std::string("periodic-table-") + language + ".png");
     fs::remove(picture);
-    Run("menu 4012\nclick 625\nsnapshot " + picture.string() + "\n", language);
+    Run(Menu(PeriodicTableCommand) + Click(PhaseRadioId) + "snapshot " + picture.string() + "\n", language);
     std::ifstream png(picture, std::ios::binary);
     char signature[8] = {};
     png.read(signature, sizeof signature);

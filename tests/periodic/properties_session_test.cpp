@@ -2,22 +2,46 @@
 #include <fstream>
 #include <sstream>
 
+#include "resources/egenskaper_ids.h"
+#include "resources/menu_commands.h"
+#include "resources/tavrpara_ids.h"
 #include "tests/periodic/periodic_session_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace steps;
 
-const int PropertyFieldIds[] = {100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110,
-                                111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121};
+const int PropertyFieldIds[] = {NameFieldId,
+                                AtomicMassFieldId,
+                                MeltingPointFieldId,
+                                DensityFieldId,
+                                CovalentRadiusFieldId,
+                                ElectronConfigFieldId,
+                                AtomicVolumeFieldId,
+                                HeatOfVaporisationFieldId,
+                                ThermalConductivityFieldId,
+                                AcidBaseFieldId,
+                                OxidationStatesFieldId,
+                                SymbolFieldId,
+                                AtomicNumberFieldId,
+                                BoilingPointFieldId,
+                                ElectronegativityFieldId,
+                                AtomicRadiusFieldId,
+                                IonisationPotentialFieldId,
+                                SpecificHeatFieldId,
+                                HeatOfFusionFieldId,
+                                ElectricalConductivityFieldId,
+                                CrystalStructureFieldId,
+                                IsotopeCountFieldId};
 
 std::string ReadPropertyFields() {
   std::string script;
-  for (int id : PropertyFieldIds) script += "text " + std::to_string(id) + "\n";
+  for (int id : PropertyFieldIds) script += Text(id);
   return script;
 }
 
-// The printed value of 10115 split at its line breaks (printed as "\n"); the text ends with one.
+// The printed value of the isotope or history text split at its line breaks (printed as "\n"); the text ends with one.
 std::vector<std::string> Rows(const std::string& printed) {
   std::vector<std::string> rows;
   size_t start = 0;
@@ -37,42 +61,42 @@ size_t Characters(const std::string& text) {
 
 struct ElementCase {
   int button;
-  std::vector<std::string> fields;  // 100 to 121
+  std::vector<std::string> fields;  // in the order of PropertyFieldIds
 };
 
 // "%.4f" of the table's values; empty where a value is at or below its field's limit (-999
 // temperatures, -1 density and electronegativity, 0 for the rest) and where a code has no text.
 const std::vector<ElementCase> ElementCases = {
-    {101, {"Hydrogen", "1.0079",  "-259.1400", "0.0710", "0.3200",     "1s^1",      "14.4000", "0.4494",
-           "0.0018",   "Amfot.",  "1,-1",      "H",      "1",          "-252.8700", "2.2000",  "0.7900",
-           "13.5980",  "14.3040", "0.0587",    "",       "Heksagonal", "2"}},
-    {102, {"Helium", "4.0026", "-272.2000", "0.1250", "0.3200", "1s^2", "",
-           "0.0829", "0.0015", "",          "",       "He",     "2",    "-268.9300",
-           "",       "0.4900", "24.5874",   "5.1930", "",       "",     "Flatsentrert kubisk",
-           "2"}},
-    {126, {"Jern",    "55.8450",   "1535.0000",
-           "7.8600",  "1.1700",    "[Ar]3d^6 4s^2",
-           "7.1000",  "349.6000",  "0.8020",
-           "Amfot.",  "2,3",       "Fe",
-           "26",      "2750.0000", "1.8300",
-           "1.7200",  "7.8700",    "0.4400",
-           "13.8000", "0.0933",    "Romsentrert kubisk",
-           "4"}},
-    {197, {"Berkelium", "247.0000", "", "",       "", "[Rn]5f^9 7s^2", "", "", "0.1000", "", "3,4",
-           "Bk",        "97",       "", "1.3000", "", "6.2300",        "", "", "",       "", "0"}},
+    {ElementButton(1), {"Hydrogen", "1.0079",  "-259.1400", "0.0710", "0.3200",     "1s^1",      "14.4000", "0.4494",
+                        "0.0018",   "Amfot.",  "1,-1",      "H",      "1",          "-252.8700", "2.2000",  "0.7900",
+                        "13.5980",  "14.3040", "0.0587",    "",       "Heksagonal", "2"}},
+    {ElementButton(2), {"Helium", "4.0026", "-272.2000", "0.1250", "0.3200", "1s^2", "",
+                        "0.0829", "0.0015", "",          "",       "He",     "2",    "-268.9300",
+                        "",       "0.4900", "24.5874",   "5.1930", "",       "",     "Flatsentrert kubisk",
+                        "2"}},
+    {ElementButton(26), {"Jern",    "55.8450",   "1535.0000",
+                         "7.8600",  "1.1700",    "[Ar]3d^6 4s^2",
+                         "7.1000",  "349.6000",  "0.8020",
+                         "Amfot.",  "2,3",       "Fe",
+                         "26",      "2750.0000", "1.8300",
+                         "1.7200",  "7.8700",    "0.4400",
+                         "13.8000", "0.0933",    "Romsentrert kubisk",
+                         "4"}},
+    {ElementButton(97), {"Berkelium", "247.0000", "", "",       "", "[Rn]5f^9 7s^2", "", "", "0.1000", "", "3,4",
+                         "Bk",        "97",       "", "1.3000", "", "6.2300",        "", "", "",       "", "0"}},
 };
 
 // Each element is shown in a window of its own: "Lukk" closes the window, and the next click
 // on an element makes a new one.
 TEST_F(PeriodicSessionTest, TheFieldsShowTheClickedElementsProperties) {
-  std::string script = "menu 4012\n";
+  std::string script = Menu(PeriodicTableCommand);
   for (const ElementCase& element : ElementCases) {
-    script += "click " + std::to_string(element.button) + "\nwindow\n" + ReadPropertyFields() + "click 2\n";
+    script += Click(element.button) + "window\n" + ReadPropertyFields() + Click(PropertiesCloseId);
   }
   const SessionResult result = Run(script);
   EXPECT_EQ(result.Count("window: PERIODESYSTEMET - EGENSKAPER: EGENSKAPER"), 4);
   for (size_t field = 0; field < std::size(PropertyFieldIds); ++field) {
-    const std::vector<std::string> shown = Values(result, "text " + std::to_string(PropertyFieldIds[field]));
+    const std::vector<std::string> shown = TextValues(result, PropertyFieldIds[field]);
     ASSERT_EQ(shown.size(), ElementCases.size());
     for (size_t element = 0; element < ElementCases.size(); ++element) {
       EXPECT_EQ(shown[element], ElementCases[element].fields[field])
@@ -83,31 +107,35 @@ TEST_F(PeriodicSessionTest, TheFieldsShowTheClickedElementsProperties) {
 
 TEST_F(PeriodicSessionTest, ClickingFeThenCuShowsCu) {
   const SessionResult result =
-      Run("menu 4012\nclick 126\ntext 100\ntext 112\nclick 2\nclick 129\ntext 100\ntext 112\n");
-  EXPECT_EQ(Values(result, "text 100"), (std::vector<std::string>{"Jern", "Kobber"}));
-  EXPECT_EQ(Values(result, "text 112"), (std::vector<std::string>{"26", "29"}));
+      Run(Menu(PeriodicTableCommand) + Click(ElementButton(26)) + Text(NameFieldId) + Text(AtomicNumberFieldId) +
+          Click(PropertiesCloseId) + Click(ElementButton(29)) + Text(NameFieldId) + Text(AtomicNumberFieldId));
+  EXPECT_EQ(TextValues(result, NameFieldId), (std::vector<std::string>{"Jern", "Kobber"}));
+  EXPECT_EQ(TextValues(result, AtomicNumberFieldId), (std::vector<std::string>{"26", "29"}));
 }
 
 // Hydrogen's two isotopes with the values of their isotope.dat records: key, "%.3f" abundance,
 // "%.6f" mass padded to 11 characters with the spin right after it, then frequency, receptivity,
 // magnetic moment, quadrupole moment (three blanks where H[1] has none) and magnetogyric ratio.
 TEST_F(PeriodicSessionTest, TheIsotopeViewOfHydrogen) {
-  const SessionResult result = Run("menu 4012\nclick 101\nchecked 186\ntext 10115\ntext 562\ntext 574\n");
-  EXPECT_EQ(Values(result, "checked 186"), std::vector<std::string>{"1"});
-  ASSERT_EQ(Values(result, "text 10115").size(), 1u);
-  EXPECT_EQ(Rows(Values(result, "text 10115")[0]),
+  const SessionResult result = Run(Menu(PeriodicTableCommand) + Click(ElementButton(1)) + Checked(IsotopeViewRadioId) +
+                                   Text(IsotopeOrHistoryTextId) + Text(SpinUpperId) + Text(GyromagneticLowerId));
+  EXPECT_EQ(CheckedValues(result, IsotopeViewRadioId), std::vector<std::string>{"1"});
+  ASSERT_EQ(TextValues(result, IsotopeOrHistoryTextId).size(), 1u);
+  EXPECT_EQ(Rows(TextValues(result, IsotopeOrHistoryTextId)[0]),
             (std::vector<std::string>{"H[1]\\t99.985\\t1.007830   1/2\\t100.000\\t1.00\\t2.7928\\t   \\t26.7522",
                                       "H[2]\\t0.015\\t2.014000   1\\t15.351\\t1.11E-06\\t0.8574\\t0.2860\\t4.1066"}));
-  EXPECT_EQ(Values(result, "text 562"), std::vector<std::string>{"   Spinn"});
-  EXPECT_EQ(Values(result, "text 574"), std::vector<std::string>{"forhold(rad/T s)"});
+  EXPECT_EQ(TextValues(result, SpinUpperId), std::vector<std::string>{"   Spinn"});
+  EXPECT_EQ(TextValues(result, GyromagneticLowerId), std::vector<std::string>{"forhold(rad/T s)"});
 }
 
 // Tin has the most isotopes, ten, in falling abundance; technetium has none: the headings show
 // and the table stays empty.
 TEST_F(PeriodicSessionTest, TheIsotopeViewsOfTinAndTechnetium) {
   const SessionResult result =
-      Run("menu 4012\nclick 150\ntext 10115\nclick 2\nclick 143\ntext 10115\ntext 121\ntext 184\ntext 558\n");
-  const std::vector<std::string> tables = Values(result, "text 10115");
+      Run(Menu(PeriodicTableCommand) + Click(ElementButton(50)) + Text(IsotopeOrHistoryTextId) +
+          Click(PropertiesCloseId) + Click(ElementButton(43)) + Text(IsotopeOrHistoryTextId) +
+          Text(IsotopeCountFieldId) + Text(FirstColumnUpperId) + Text(AbundanceUpperId));
+  const std::vector<std::string> tables = TextValues(result, IsotopeOrHistoryTextId);
   ASSERT_EQ(tables.size(), 2u);
   const std::vector<std::string> tin = Rows(tables[0]);
   ASSERT_EQ(tin.size(), 10u);
@@ -115,9 +143,9 @@ TEST_F(PeriodicSessionTest, TheIsotopeViewsOfTinAndTechnetium) {
   EXPECT_TRUE(tin[3].starts_with("Sn[119]\\t8.590\\t118.903305 1/2\\t37.291\\t")) << tin[3];
   EXPECT_TRUE(tin[9].starts_with("Sn[115]\\t0.340\\t")) << tin[9];
   EXPECT_EQ(tables[1], "");
-  EXPECT_EQ(Values(result, "text 121"), std::vector<std::string>{"0"});
-  EXPECT_EQ(Values(result, "text 184"), std::vector<std::string>{"Stabile"});
-  EXPECT_EQ(Values(result, "text 558"), std::vector<std::string>{"Naturlig"});
+  EXPECT_EQ(TextValues(result, IsotopeCountFieldId), std::vector<std::string>{"0"});
+  EXPECT_EQ(TextValues(result, FirstColumnUpperId), std::vector<std::string>{"Stabile"});
+  EXPECT_EQ(TextValues(result, AbundanceUpperId), std::vector<std::string>{"Naturlig"});
 }
 
 // The history text in rows of at most 64 characters, broken at blanks; the column headings go.
@@ -128,61 +156,67 @@ TEST_F(PeriodicSessionTest, TheHistoryViewShowsTheTextInRows) {
     const char* start;
   };
   for (const Case& example : {Case{"47", "Historikk", "Jern "}, Case{"44", "History", "Iron "}}) {
-    const SessionResult result = Run("menu 4012\nclick 126\nclick 187\ntext 10115\ntext 184\ntext 185\ntext 558\n",
+    const SessionResult result = Run(Menu(PeriodicTableCommand) + Click(ElementButton(26)) + Click(HistoryViewRadioId) +
+                                         Text(IsotopeOrHistoryTextId) + Text(FirstColumnUpperId) +
+                                         Text(FirstColumnLowerId) + Text(AbundanceUpperId),
                                      example.language, {{PropertiesViewModeLine, "0"}});
-    ASSERT_EQ(Values(result, "text 10115").size(), 1u);
-    const std::vector<std::string> rows = Rows(Values(result, "text 10115")[0]);
+    ASSERT_EQ(TextValues(result, IsotopeOrHistoryTextId).size(), 1u);
+    const std::vector<std::string> rows = Rows(TextValues(result, IsotopeOrHistoryTextId)[0]);
     EXPECT_GT(rows.size(), 3u);
     EXPECT_EQ(rows.front().rfind(example.start, 0), 0u) << rows.front();
     for (const std::string& row : rows) {
       EXPECT_LE(Characters(row), 64u) << row;
       EXPECT_FALSE(row.empty() || row.back() == ' ') << row;
     }
-    EXPECT_EQ(Values(result, "text 184"), std::vector<std::string>{""});
-    EXPECT_EQ(Values(result, "text 185"), std::vector<std::string>{example.heading});
-    EXPECT_EQ(Values(result, "text 558"), std::vector<std::string>{""});
+    EXPECT_EQ(TextValues(result, FirstColumnUpperId), std::vector<std::string>{""});
+    EXPECT_EQ(TextValues(result, FirstColumnLowerId), std::vector<std::string>{example.heading});
+    EXPECT_EQ(TextValues(result, AbundanceUpperId), std::vector<std::string>{""});
   }
 }
 
 // The view is remembered in PropertiesViewMode: a window opened with it 1 starts in the history
 // view, and the choice made in one window holds for the next.
 TEST_F(PeriodicSessionTest, TheViewChoiceHoldsForTheNextWindow) {
-  const SessionResult result =
-      Run("menu 4012\nclick 101\nchecked 187\ntext 185\nclick 186\nclick 2\nclick 102\n"
-          "checked 186\ntext 185\nclick 2\nclick 2\nmenu 4000\nclick 10101\nkey Escape\n",
-          "47", {{PropertiesViewModeLine, "1"}});
-  EXPECT_EQ(Values(result, "checked 187"), std::vector<std::string>{"1"});
-  EXPECT_EQ(Values(result, "checked 186"), std::vector<std::string>{"1"});
-  EXPECT_EQ(Values(result, "text 185"), (std::vector<std::string>{"Historikk", "isotoper"}));
+  const SessionResult result = Run(Menu(PeriodicTableCommand) + Click(ElementButton(1)) + Checked(HistoryViewRadioId) +
+                                       Text(FirstColumnLowerId) + Click(IsotopeViewRadioId) + Click(PropertiesCloseId) +
+                                       Click(ElementButton(2)) + Checked(IsotopeViewRadioId) +
+                                       Text(FirstColumnLowerId) + Click(PropertiesCloseId) + Click(PeriodicCloseId) +
+                                       Menu(SetupCommand) + Click(SaveSettingsId) + "key Escape\n",
+                                   "47", {{PropertiesViewModeLine, "1"}});
+  EXPECT_EQ(CheckedValues(result, HistoryViewRadioId), std::vector<std::string>{"1"});
+  EXPECT_EQ(CheckedValues(result, IsotopeViewRadioId), std::vector<std::string>{"1"});
+  EXPECT_EQ(TextValues(result, FirstColumnLowerId), (std::vector<std::string>{"Historikk", "isotoper"}));
   EXPECT_EQ(SettingsLine(PropertiesViewModeLine), "0");
 }
 
 TEST_F(PeriodicSessionTest, ThePropertiesWindowSpeaksEnglishWithLanguageCode44) {
   const SessionResult result =
-      Run("menu 4012\nclick 129\nwindow\ntext 100\ntext 186\ntext 187\ntext 2\ntext 505\ntext 514\ntext 522\n"
-          "text 109\ntext 120\ntext 559\n",
+      Run(Menu(PeriodicTableCommand) + Click(ElementButton(29)) + "window\n" + Text(NameFieldId) +
+              Text(IsotopeViewRadioId) + Text(HistoryViewRadioId) + Text(PropertiesCloseId) +
+              Text(MeltingPointLabelId) + Text(AtomicNumberLabelId) + Text(CrystalStructureLabelId) +
+              Text(AcidBaseFieldId) + Text(CrystalStructureFieldId) + Text(AbundanceLowerId),
           "44");
   const std::vector<std::string> expected = {
       "window: PERIODIC TABLE - PROPERTIES: EGENSKAPER",
-      "text 100: Copper",
-      "text 186: Stable isotopes",
-      "text 187: History",
-      "text 2: Close",
-      "text 505: Melting point",
-      "text 514: Atomic number:",
-      "text 522: Crystal structure:",
-      "text 109: Basic",
-      "text 120: Cubic, face centered",
-      "text 559:      (%)",
+      TextLine(NameFieldId, "Copper"),
+      TextLine(IsotopeViewRadioId, "Stable isotopes"),
+      TextLine(HistoryViewRadioId, "History"),
+      TextLine(PropertiesCloseId, "Close"),
+      TextLine(MeltingPointLabelId, "Melting point"),
+      TextLine(AtomicNumberLabelId, "Atomic number:"),
+      TextLine(CrystalStructureLabelId, "Crystal structure:"),
+      TextLine(AcidBaseFieldId, "Basic"),
+      TextLine(CrystalStructureFieldId, "Cubic, face centered"),
+      TextLine(AbundanceLowerId, "     (%)"),
   };
   EXPECT_EQ(result.lines, expected);
 }
 
 TEST_F(PeriodicSessionTest, PicturesOfThePropertiesWindowInBothViews) {
-  for (const char* view : {"186", "187"}) {
-    const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / (std::string("element-properties-") + view + ".png");
+  for (int view : {IsotopeViewRadioId, HistoryViewRadioId}) {
+    const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / ("element-properties-" + std::to_string(view) + ".png");
     fs::remove(picture);
-    Run("menu 4012\nclick 126\nclick " + std::string(view) + "\nsnapshot " + picture.string() + "\n");
+    Run(Menu(PeriodicTableCommand) + Click(ElementButton(26)) + Click(view) + "snapshot " + picture.string() + "\n");
     std::ifstream png(picture, std::ios::binary);
     char signature[8] = {};
     png.read(signature, sizeof signature);

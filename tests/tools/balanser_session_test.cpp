@@ -5,10 +5,16 @@
 #include <fstream>
 #include <map>
 
+#include "resources/balansere_ids.h"
+#include "resources/client_ids.h"
+#include "resources/menu_commands.h"
+#include "tests/support/script_steps.h"
 #include "tests/app/session_runner.h"
 #include "tests/app/settings_fixture.h"
 
 namespace {
+
+using namespace steps;
 
 namespace fs = std::filesystem;
 
@@ -76,10 +82,10 @@ void ExpectRows(const std::string& printed, const std::vector<Row>& expected) {
 }
 
 // The value of the reading step "text ID" that came at position index among the session's lines.
-std::string Value(const SessionResult& result, std::size_t index, const std::string& id) {
+std::string Value(const SessionResult& result, std::size_t index, int id) {
   if (index >= result.lines.size()) return "<missing line>";
   const std::string& line = result.lines[index];
-  const std::string start = "text " + id + ": ";
+  const std::string start = TextLine(id, "");
   if (line.rfind(start, 0) != 0) return "<" + line + ">";
   return line.substr(start.size());
 }
@@ -102,58 +108,57 @@ const double FeS2 = Fe + 2 * S, O2 = 2 * O, Fe3O4 = 3 * Fe + 4 * O, SO2 = S + 2 
 const double C3H8 = 3 * C + 8 * H, CO2 = C + 2 * O, H2O = 2 * H + O;
 
 TEST_F(BalanceSessionTest, TheExamplesAreBalancedAndTheirAmountsScaled) {
-  const SessionResult result = Run("47",
-                                   "menu 4003\n"
-                                   "type 10006 FeS2+O2>Fe3O4+SO2\nclick 100\ntext 10003\ntext 10112\n"
-                                   "click 105\ntext 10006\ntext 10003\ntext 10112\n"
-                                   "click 100\ntext 10003\ntext 10112\n"
-                                   "click 107\ntext 10006\nclick 100\ntext 10003\ntext 10112\n"
-                                   "key Escape\n");
+  const SessionResult result = Run(
+      "47", Menu(BalanceCommand) + Type(EquationFieldId, "FeS2+O2>Fe3O4+SO2") + Click(CalculateBalanceId) +
+                Text(BalancedEquationId) + Text(AmountsTableId) + Click(FirstExampleId + 1) + Text(EquationFieldId) +
+                Text(BalancedEquationId) + Text(AmountsTableId) + Click(CalculateBalanceId) + Text(BalancedEquationId) +
+                Text(AmountsTableId) + Click(FirstExampleId + 3) + Text(EquationFieldId) + Click(CalculateBalanceId) +
+                Text(BalancedEquationId) + Text(AmountsTableId) + "key Escape\n");
   ASSERT_EQ(result.exitCode, 0);
   ASSERT_EQ(result.lines.size(), 10u);
 
   // Without amounts every species gets its coefficient in moles and the mass of that many moles.
-  EXPECT_EQ(Value(result, 0, "10003"), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
-  const std::string pyriteTable = Value(result, 1, "10112");
+  EXPECT_EQ(Value(result, 0, BalancedEquationId), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
+  const std::string pyriteTable = Value(result, 1, AmountsTableId);
   ExpectRows(pyriteTable, {{"FeS2", 3, 3 * FeS2}, {"O2", 8, 8 * O2}, {"Fe3O4", 1, Fe3O4}, {"SO2", 6, 6 * SO2}});
 
   // An example button only fills the field; the last result stays until the next calculation.
-  EXPECT_EQ(Value(result, 2, "10006"), "2gC3H8+O2>CO2+H2O");
-  EXPECT_EQ(Value(result, 3, "10003"), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
-  EXPECT_EQ(Value(result, 4, "10112"), pyriteTable);
+  EXPECT_EQ(Value(result, 2, EquationFieldId), "2gC3H8+O2>CO2+H2O");
+  EXPECT_EQ(Value(result, 3, BalancedEquationId), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
+  EXPECT_EQ(Value(result, 4, AmountsTableId), pyriteTable);
 
   // 2 g propane: n = 2 / 44.097 = 0.0453546 mol; oxygen 5n = 0.226773 mol (7.2563 g), carbon
   // dioxide 3n = 0.136064 mol (5.9880 g), water 4n = 0.181418 mol (3.2683 g).
   const double propane = 2 / C3H8;
-  EXPECT_EQ(Value(result, 5, "10003"), "C3H8 + 5O2 = 3CO2 + 4H2O");
-  ExpectRows(Value(result, 6, "10112"), {{"C3H8", propane, 2},
-                                         {"O2", 5 * propane, 5 * propane * O2},
-                                         {"CO2", 3 * propane, 3 * propane * CO2},
-                                         {"H2O", 4 * propane, 4 * propane * H2O}});
+  EXPECT_EQ(Value(result, 5, BalancedEquationId), "C3H8 + 5O2 = 3CO2 + 4H2O");
+  ExpectRows(Value(result, 6, AmountsTableId), {{"C3H8", propane, 2},
+                                                {"O2", 5 * propane, 5 * propane * O2},
+                                                {"CO2", 3 * propane, 3 * propane * CO2},
+                                                {"H2O", 4 * propane, 4 * propane * H2O}});
 
   // 5 g propane (0.1134 mol) would need 0.567 mol oxygen, but 3 g is 0.0937559 mol: oxygen limits,
   // so propane 0.0187512 mol (0.82688 g) reacts, giving 0.0562535 mol carbon dioxide (2.4757 g)
   // and 0.0750047 mol water (1.3512 g).
   const double oxygen = 3 / O2;
-  EXPECT_EQ(Value(result, 7, "10006"), "5gC3H8+3gO2>CO2+H2O");
-  EXPECT_EQ(Value(result, 8, "10003"), "C3H8 + 5O2 = 3CO2 + 4H2O");
-  ExpectRows(Value(result, 9, "10112"), {{"C3H8", oxygen / 5, oxygen / 5 * C3H8},
-                                         {"O2", oxygen, 3},
-                                         {"CO2", oxygen * 3 / 5, oxygen * 3 / 5 * CO2},
-                                         {"H2O", oxygen * 4 / 5, oxygen * 4 / 5 * H2O}});
+  EXPECT_EQ(Value(result, 7, EquationFieldId), "5gC3H8+3gO2>CO2+H2O");
+  EXPECT_EQ(Value(result, 8, BalancedEquationId), "C3H8 + 5O2 = 3CO2 + 4H2O");
+  ExpectRows(Value(result, 9, AmountsTableId), {{"C3H8", oxygen / 5, oxygen / 5 * C3H8},
+                                                {"O2", oxygen, 3},
+                                                {"CO2", oxygen * 3 / 5, oxygen * 3 / 5 * CO2},
+                                                {"H2O", oxygen * 4 / 5, oxygen * 4 / 5 * H2O}});
 }
 
 // Enter in the equation field calculates too: "Beregn" is the window's default button.
 TEST_F(BalanceSessionTest, BlanksInTheTypedEquationAreIgnored) {
-  const SessionResult result = Run("47",
-                                   "menu 4003\ntype 10006  FeS2 + O2  >  Fe3O4 + SO2 \nclick 100\ntext 10003\n"
-                                   "type 10006 2g C3H8 + O2 > CO2 + H2O\nkey Enter\ntext 10003\ntext 10112\n"
-                                   "key Escape\n");
+  const SessionResult result = Run("47", Menu(BalanceCommand) + Type(EquationFieldId, " FeS2 + O2  >  Fe3O4 + SO2 ") +
+                                             Click(CalculateBalanceId) + Text(BalancedEquationId) +
+                                             Type(EquationFieldId, "2g C3H8 + O2 > CO2 + H2O") + "key Enter\n" +
+                                             Text(BalancedEquationId) + Text(AmountsTableId) + "key Escape\n");
   ASSERT_EQ(result.exitCode, 0);
   ASSERT_EQ(result.lines.size(), 3u);
-  EXPECT_EQ(Value(result, 0, "10003"), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
-  EXPECT_EQ(Value(result, 1, "10003"), "C3H8 + 5O2 = 3CO2 + 4H2O");
-  EXPECT_NEAR(TableRows(Value(result, 2, "10112")).at(0).grams, 2, 2 * RelativeTolerance);
+  EXPECT_EQ(Value(result, 0, BalancedEquationId), "3FeS2 + 8O2 = Fe3O4 + 6SO2");
+  EXPECT_EQ(Value(result, 1, BalancedEquationId), "C3H8 + 5O2 = 3CO2 + 4H2O");
+  EXPECT_NEAR(TableRows(Value(result, 2, AmountsTableId)).at(0).grams, 2, 2 * RelativeTolerance);
 }
 
 // Oxygen stands only among the reactants: the error line in the window's language, no table,
@@ -163,14 +168,15 @@ TEST_F(BalanceSessionTest, AnElementOnOneSideOnlyShowsTheErrorLineAndNoTable) {
        std::vector<std::pair<std::string, std::string>>{{"47", "Feil 26 :Mangler 'O' paa en av sidene i ligning !"},
                                                         {"44", "Error 26 :Missing 'O' in one side of expr. !"}}) {
     SCOPED_TRACE(language);
-    const SessionResult result = Run(language,
-                                     "menu 4003\nclick 104\nclick 100\ntext 10112\n"
-                                     "type 10006 Fe+O2>Fe\nclick 100\ntext 10003\ntext 10112\nkey Escape\n");
+    const SessionResult result =
+        Run(language, Menu(BalanceCommand) + Click(FirstExampleId) + Click(CalculateBalanceId) + Text(AmountsTableId) +
+                          Type(EquationFieldId, "Fe+O2>Fe") + Click(CalculateBalanceId) + Text(BalancedEquationId) +
+                          Text(AmountsTableId) + "key Escape\n");
     ASSERT_EQ(result.exitCode, 0);
     ASSERT_EQ(result.lines.size(), 3u);
-    EXPECT_NE(Value(result, 0, "10112"), "");
-    EXPECT_EQ(Value(result, 1, "10003"), line);
-    EXPECT_EQ(Value(result, 2, "10112"), "");
+    EXPECT_NE(Value(result, 0, AmountsTableId), "");
+    EXPECT_EQ(Value(result, 1, BalancedEquationId), line);
+    EXPECT_EQ(Value(result, 2, AmountsTableId), "");
   }
 }
 
@@ -194,14 +200,15 @@ TEST_F(BalanceSessionTest, ABalancedEquationTooLongForTheResultIsAnError) {
            {"47", "Feil 17 :Maksimalt antall formelkarakterer = 254 !"},
            {"44", "Error 17 :Max number of characters in formula = 254 !"}}) {
     SCOPED_TRACE(language);
-    const SessionResult result = Run(language,
-                                     "menu 4003\nselect 10120 0\nclick 100\ntext 10003\ntext 10112\n"
-                                     "select 10120 1\nclick 100\ntext 10003\nkey Escape\n");
+    const SessionResult result =
+        Run(language, Menu(BalanceCommand) + Select(EquationListId, 0) + Click(CalculateBalanceId) +
+                          Text(BalancedEquationId) + Text(AmountsTableId) + Select(EquationListId, 1) +
+                          Click(CalculateBalanceId) + Text(BalancedEquationId) + "key Escape\n");
     ASSERT_EQ(result.exitCode, 0);
     ASSERT_EQ(result.lines.size(), 3u);
-    EXPECT_EQ(Value(result, 0, "10003"), line);
-    EXPECT_EQ(Value(result, 1, "10112"), "");
-    EXPECT_EQ(Value(result, 2, "10003"), equation("CH2CH2CH2CH2CH3", " + ", " = "));
+    EXPECT_EQ(Value(result, 0, BalancedEquationId), line);
+    EXPECT_EQ(Value(result, 1, AmountsTableId), "");
+    EXPECT_EQ(Value(result, 2, BalancedEquationId), equation("CH2CH2CH2CH2CH3", " + ", " = "));
   }
 }
 
@@ -215,58 +222,62 @@ TEST_F(BalanceSessionTest, ADoubleClickOnAnEntryCalculatesIt) {
   std::string list;
   for (const auto& [equation, result] : balanced) list += equation + "\n";
   WriteList(list);
-  const SessionResult result = Run("47", "menu 4003\ntext 10003\ndblclick 10120\ntext 10006\ntext 10003\nkey Escape\n");
+  const SessionResult result = Run("47", Menu(BalanceCommand) + Text(BalancedEquationId) + DoubleClick(EquationListId) +
+                                             Text(EquationFieldId) + Text(BalancedEquationId) + "key Escape\n");
   ASSERT_EQ(result.exitCode, 0);
   ASSERT_EQ(result.lines.size(), 3u);
-  EXPECT_EQ(Value(result, 0, "10003"), "");
-  const std::string chosen = Value(result, 1, "10006");
+  EXPECT_EQ(Value(result, 0, BalancedEquationId), "");
+  const std::string chosen = Value(result, 1, EquationFieldId);
   ASSERT_EQ(balanced.count(chosen), 1u) << chosen;
-  EXPECT_EQ(Value(result, 2, "10003"), balanced.at(chosen));
+  EXPECT_EQ(Value(result, 2, BalancedEquationId), balanced.at(chosen));
 }
 
 // The launcher's button opens the window as the menu does; every listed text is English with
 // language code 44 and Norwegian otherwise.
 TEST_F(BalanceSessionTest, LauncherAndMenuOpenTheWindowInTheLanguage) {
-  const std::string reads =
-      "window\ntext 2\ntext 100\ntext 101\ntext 102\ntext 103\ntext 110\ntext 111\n"
-      "text 112\ntext 115\ntext 10145\ntext 10146\ntext 10149\ntext 10179\nkey Escape\n";
+  const int texts[] = {BalanceCloseId,  CalculateBalanceId,  UnbalancedLabelId, BalancedLabelId, TableHeadingsId,
+                       ExamplesLabelId, EquationListLabelId, AddGroupId,        EditListGroupId, DeleteEquationId,
+                       AddBeforeId,     AddAfterId,          ReplaceEquationId};
+  std::string reads = "window\n";
+  for (int id : texts) reads += Text(id);
+  reads += "key Escape\n";
   const std::vector<std::string> english = {
       "window: BALANCE: BALANSERE",
-      "text 2: Close",
-      "text 100: Calculate",
-      "text 101: Unbalanced equation",
-      "text 102: Balanced equation",
-      "text 103: Compund" + std::string(66, ' ') + "Mol" + std::string(30, ' ') + "Mass (g)",
-      "text 110: Examples:",
-      "text 111: Unbalanced chemical equations",
-      "text 112: Add equation",
-      "text 115: Edit list box (add/delete equation)",
-      "text 10145: Delete",
-      "text 10146: Before",
-      "text 10149: After",
-      "text 10179: Replace",
+      TextLine(BalanceCloseId, "Close"),
+      TextLine(CalculateBalanceId, "Calculate"),
+      TextLine(UnbalancedLabelId, "Unbalanced equation"),
+      TextLine(BalancedLabelId, "Balanced equation"),
+      TextLine(TableHeadingsId, "Compund") + std::string(66, ' ') + "Mol" + std::string(30, ' ') + "Mass (g)",
+      TextLine(ExamplesLabelId, "Examples:"),
+      TextLine(EquationListLabelId, "Unbalanced chemical equations"),
+      TextLine(AddGroupId, "Add equation"),
+      TextLine(EditListGroupId, "Edit list box (add/delete equation)"),
+      TextLine(DeleteEquationId, "Delete"),
+      TextLine(AddBeforeId, "Before"),
+      TextLine(AddAfterId, "After"),
+      TextLine(ReplaceEquationId, "Replace"),
   };
   const std::vector<std::string> norwegian = {
       "window: BALANSERE: BALANSERE",
-      "text 2: Lukk",
-      "text 100: Beregn",
-      "text 101: Ubalansert ligning",
-      "text 102: Balansert ligning",
-      "text 103: Forbindelse" + std::string(62, ' ') + "Mol" + std::string(30, ' ') + "Masse (g)",
-      "text 110: Eksempler:",
-      "text 111: Ubalanserte kjemiske ligninger",
-      "text 112: Legge til ny ligning",
-      "text 115: Editere listeboks (ny ligning)",
-      "text 10145: Fjerne",
-      "text 10146: F\xC3\xB8r",
-      "text 10149: Etter",
-      "text 10179: Erstatte",
+      TextLine(BalanceCloseId, "Lukk"),
+      TextLine(CalculateBalanceId, "Beregn"),
+      TextLine(UnbalancedLabelId, "Ubalansert ligning"),
+      TextLine(BalancedLabelId, "Balansert ligning"),
+      TextLine(TableHeadingsId, "Forbindelse") + std::string(62, ' ') + "Mol" + std::string(30, ' ') + "Masse (g)",
+      TextLine(ExamplesLabelId, "Eksempler:"),
+      TextLine(EquationListLabelId, "Ubalanserte kjemiske ligninger"),
+      TextLine(AddGroupId, "Legge til ny ligning"),
+      TextLine(EditListGroupId, "Editere listeboks (ny ligning)"),
+      TextLine(DeleteEquationId, "Fjerne"),
+      TextLine(AddBeforeId, "F\xC3\xB8r"),
+      TextLine(AddAfterId, "Etter"),
+      TextLine(ReplaceEquationId, "Erstatte"),
   };
   for (const auto& [language, expected] : std::vector<std::pair<std::string, std::vector<std::string>>>{
            {"44", english}, {"47", norwegian}, {"45", norwegian}}) {
-    for (const char* open : {"click 107\n", "menu 4003\n"}) {
+    for (const std::string& open : {Click(BalanceButtonId), Menu(BalanceCommand)}) {
       SCOPED_TRACE(language + " " + open);
-      const SessionResult result = Run(language, std::string(open) + reads + "window\n");
+      const SessionResult result = Run(language, open + reads + "window\n");
       EXPECT_EQ(result.exitCode, 0);
       std::vector<std::string> withReturn = expected;
       withReturn.push_back("window: TAVRIN: CLIENT");
@@ -281,8 +292,8 @@ TEST_F(BalanceSessionTest, SnapshotOfTheWindowWithABalancedResult) {
   const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / "balansere.png";
   fs::remove(picture);
   WriteList("FeS2+O2>Fe3O4+SO2\n2gC3H8+O2>CO2+H2O\nH2 + O2 > H2O\n");
-  const SessionResult result =
-      Run("47", "menu 4003\nselect 10120 1\nclick 100\nsnapshot " + picture.string() + "\nkey Escape\n");
+  const SessionResult result = Run("47", Menu(BalanceCommand) + Select(EquationListId, 1) + Click(CalculateBalanceId) +
+                                             "snapshot " + picture.string() + "\nkey Escape\n");
   ASSERT_EQ(result.exitCode, 0);
   EXPECT_TRUE(result.lines.empty());
   std::ifstream file(picture, std::ios::binary);

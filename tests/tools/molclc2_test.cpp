@@ -9,7 +9,7 @@
 #include "resources/molclc2_ids.h"
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
-#include "tests/tools/tool_window_fixture.h"
+#include "tests/support/tool_window_fixture.h"
 
 namespace {
 

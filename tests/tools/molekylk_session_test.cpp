@@ -7,10 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "resources/client_ids.h"
+#include "resources/menu_commands.h"
+#include "resources/molekylkalkulator_ids.h"
+#include "tests/support/script_steps.h"
 #include "tests/app/session_runner.h"
 #include "tests/app/settings_fixture.h"
 
 namespace {
+
+using namespace steps;
 
 namespace fs = std::filesystem;
 
@@ -56,12 +62,14 @@ std::vector<std::vector<std::string>> Rows(const std::string& printed) {
 // M = 2 x 1.00794 + 32.066 + 4 x 15.9994 = 2.01588 + 32.066 + 63.9976 = 98.07948 g/mol;
 // H 2.01588 / 98.07948 = 2.0553 %, S 32.066 / 98.07948 = 32.6939 %, O 63.9976 / 98.07948 = 65.2508 %.
 TEST_F(CalculatorSessionTest, SulfuricAcidShowsItsFormulaMassAndComposition) {
-  const SessionResult result = Run("44", "menu 4002\nwindow\ntype 10000 H2SO4\nclick 100\ntext 10001\ntext 10114\n");
+  const SessionResult result =
+      Run("44", Menu(MolecularCalculatorCommand) + "window\n" + Type(MoleculeFormulaId, "H2SO4") +
+                    Click(CalculateMoleculeId) + Text(MoleculeResultId) + Text(CompositionId));
   ASSERT_EQ(result.exitCode, 0);
   ASSERT_EQ(result.lines.size(), 3u);
   EXPECT_EQ(result.lines[0], "window: MOLECULAR CALCULATOR: MOLEKYLKALKULATOR");
-  EXPECT_EQ(result.lines[1], "text 10001: Formula mass = 98.0795g/mol");
-  const std::string prefix = "text 10114: ";
+  EXPECT_EQ(result.lines[1], TextLine(MoleculeResultId, "Formula mass = 98.0795g/mol"));
+  const std::string prefix = TextLine(CompositionId, "");
   ASSERT_EQ(result.lines[2].rfind(prefix, 0), 0u);
   const std::string table = result.lines[2].substr(prefix.size());
   // Each row ends in CR LF, which the session prints as "\n".
@@ -87,51 +95,59 @@ TEST_F(CalculatorSessionTest, SulfuricAcidShowsItsFormulaMassAndComposition) {
 // 2 g of sulfur: 2 / 32.066 = 0.06237136 mol of S, so as much H2SO4, weighing
 // 0.06237136 x 98.07948 = 6.117352 g. 2 mol of sulfur: 2 mol of H2SO4, 2 x 98.07948 = 196.159 g.
 TEST_F(CalculatorSessionTest, TheCommaFormGivesTheAmountOfTheCompound) {
-  const SessionResult result = Run("44",
-                                   "menu 4002\nclick 108\nclick 100\ntext 10000\ntext 10001\n"
-                                   "click 109\nclick 100\ntext 10000\ntext 10001\n");
+  const SessionResult result =
+      Run("44", Menu(MolecularCalculatorCommand) + Click(FirstExampleId + 4) + Click(CalculateMoleculeId) +
+                    Text(MoleculeFormulaId) + Text(MoleculeResultId) + Click(LastExampleId) +
+                    Click(CalculateMoleculeId) + Text(MoleculeFormulaId) + Text(MoleculeResultId));
   ASSERT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines,
-            (std::vector<std::string>{"text 10000: 2gS,H2SO4", "text 10001: Mass = 6.11735g  Amount(n) = 0.0623714mol",
-                                      "text 10000: 2mS,H2SO4", "text 10001: Mass = 196.159g  Amount(n) = 2mol"}));
+            (std::vector<std::string>{TextLine(MoleculeFormulaId, "2gS,H2SO4"),
+                                      TextLine(MoleculeResultId, "Mass = 6.11735g  Amount(n) = 0.0623714mol"),
+                                      TextLine(MoleculeFormulaId, "2mS,H2SO4"),
+                                      TextLine(MoleculeResultId, "Mass = 196.159g  Amount(n) = 2mol")}));
 }
 
 TEST_F(CalculatorSessionTest, AnInvalidFormulaShowsItsErrorLineInEitherLanguage) {
-  const std::string script = "menu 4002\ntype 10000 H2SO4)\nclick 100\ntext 10001\ntext 10114\n";
+  const std::string script = Menu(MolecularCalculatorCommand) + Type(MoleculeFormulaId, "H2SO4)") +
+                             Click(CalculateMoleculeId) + Text(MoleculeResultId) + Text(CompositionId);
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"44", "text 10001: Error 3 :Bracketerror:Misplaced or uneven number in formula  !"},
-      {"47", "text 10001: Feil 3 :Parantesfeil: Feilplassert eller ulikt antall i formel  !"},
+      {"44", TextLine(MoleculeResultId, "Error 3 :Bracketerror:Misplaced or uneven number in formula  !")},
+      {"47", TextLine(MoleculeResultId, "Feil 3 :Parantesfeil: Feilplassert eller ulikt antall i formel  !")},
   };
   for (const auto& [language, line] : cases) {
     const SessionResult result = Run(language, script);
     EXPECT_EQ(result.exitCode, 0) << language;
-    EXPECT_EQ(result.lines, (std::vector<std::string>{line, "text 10114: "})) << language;
+    EXPECT_EQ(result.lines, (std::vector<std::string>{line, TextLine(CompositionId, "")})) << language;
     EXPECT_EQ(result.LinesStartingWith("messagebox").size(), 0u);
   }
 }
 
 // Opened from the launcher's button: the names in file order; a chosen name fills the formula.
 TEST_F(CalculatorSessionTest, ALauncherOpeningListsTheNamesOfTheLanguage) {
-  const std::string script = "click 108\nwindow\nitems 10120\nselect 10120 1\ntext 10000\nclick 100\ntext 10001\n";
+  const std::string script = Click(MolecularCalculatorButtonId) + "window\n" + Items(MoleculeNamesListId) +
+                             Select(MoleculeNamesListId, 1) + Text(MoleculeFormulaId) + Click(CalculateMoleculeId) +
+                             Text(MoleculeResultId);
   const SessionResult norwegian = Run("47", script);
   EXPECT_EQ(norwegian.exitCode, 0);
   EXPECT_EQ(norwegian.lines,
-            (std::vector<std::string>{"window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", "items 10120: Vann\\tSvovelsyre",
-                                      "text 10000: H2SO4", "text 10001: Formelmasse = 98.0795g/mol"}));
+            (std::vector<std::string>{
+                "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", ItemsLine(MoleculeNamesListId, "Vann\\tSvovelsyre"),
+                TextLine(MoleculeFormulaId, "H2SO4"), TextLine(MoleculeResultId, "Formelmasse = 98.0795g/mol")}));
   const SessionResult english = Run("44", script);
   EXPECT_EQ(english.exitCode, 0);
   EXPECT_EQ(english.lines, (std::vector<std::string>{"window: MOLECULAR CALCULATOR: MOLEKYLKALKULATOR",
-                                                     "items 10120: Water\\tSulfuric acid", "text 10000: H2SO4",
-                                                     "text 10001: Formula mass = 98.0795g/mol"}));
+                                                     ItemsLine(MoleculeNamesListId, "Water\\tSulfuric acid"),
+                                                     TextLine(MoleculeFormulaId, "H2SO4"),
+                                                     TextLine(MoleculeResultId, "Formula mass = 98.0795g/mol")}));
 }
 
 // The start-up tool 4 opens the calculator through the launcher's button.
 TEST_F(CalculatorSessionTest, StartupTool4OpensTheCalculator) {
   folder.WriteSettings(SettingsText("47", "4"));
-  const SessionResult result = RunSession(folder.Path(), "window\nitems 10120\n");
+  const SessionResult result = RunSession(folder.Path(), "window\n" + Items(MoleculeNamesListId));
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines, (std::vector<std::string>{"window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR",
-                                                    "items 10120: Vann\\tSvovelsyre"}));
+                                                    ItemsLine(MoleculeNamesListId, "Vann\\tSvovelsyre")}));
 }
 
 }  // namespace

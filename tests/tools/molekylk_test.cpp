@@ -8,7 +8,7 @@
 #include "resources/molekylkalkulator_ids.h"
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
-#include "tests/tools/tool_window_fixture.h"
+#include "tests/support/tool_window_fixture.h"
 #include "tools/molekylk.h"
 
 namespace {

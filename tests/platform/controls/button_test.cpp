@@ -8,14 +8,14 @@ namespace {
 using window_test::Item;
 using window_test::WindowTest;
 
-constexpr int kRadioA = 101;
-constexpr int kRadioB = 102;
-constexpr int kRadioC = 103;
-constexpr int kOtherGroup = 104;
-constexpr int kCheck = 110;
-constexpr int kPush = 120;
-constexpr int kHidden = 130;
-constexpr int kOwnerDraw = 140;
+constexpr int RadioAId = 101;
+constexpr int RadioBId = 102;
+constexpr int RadioCId = 103;
+constexpr int OtherGroupId = 104;
+constexpr int CheckId = 110;
+constexpr int PushId = 120;
+constexpr int HiddenId = 130;
+constexpr int OwnerDrawId = 140;
 
 struct Notification {
   int id;
@@ -40,7 +40,7 @@ class ButtonsDialog : public CDialog {
   RecordingOwnerDraw ownerDraw;
 
   BOOL OnInitDialog() override {
-    ownerDraw.SubclassDlgItem(kOwnerDraw, this);
+    ownerDraw.SubclassDlgItem(OwnerDrawId, this);
     return CDialog::OnInitDialog();
   }
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
@@ -61,14 +61,14 @@ class ButtonTest : public WindowTest {
     dialog.cy = 120;
     dialog.items = {
         Item("BUTTON", "Group", 100, BS_GROUPBOX, 2, 2, 80, 60),
-        Item("BUTTON", "A", kRadioA, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 6, 12, 60, 12),
-        Item("BUTTON", "B", kRadioB, BS_AUTORADIOBUTTON, 6, 26, 60, 12),
-        Item("BUTTON", "C", kRadioC, BS_AUTORADIOBUTTON, 6, 40, 60, 12),
-        Item("BUTTON", "Other", kOtherGroup, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 90, 12, 60, 12),
-        Item("BUTTON", "Check", kCheck, BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 90, 26, 60, 12),
-        Item("BUTTON", "Push", kPush, BS_PUSHBUTTON | WS_TABSTOP, 90, 42, 40, 14),
-        Item("BUTTON", "Hidden", kHidden, BS_PUSHBUTTON | WS_DISABLED, 140, 42, 40, 14),
-        Item("BUTTON", "", kOwnerDraw, BS_OWNERDRAW, 90, 62, 40, 20),
+        Item("BUTTON", "A", RadioAId, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 6, 12, 60, 12),
+        Item("BUTTON", "B", RadioBId, BS_AUTORADIOBUTTON, 6, 26, 60, 12),
+        Item("BUTTON", "C", RadioCId, BS_AUTORADIOBUTTON, 6, 40, 60, 12),
+        Item("BUTTON", "Other", OtherGroupId, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 90, 12, 60, 12),
+        Item("BUTTON", "Check", CheckId, BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 90, 26, 60, 12),
+        Item("BUTTON", "Push", PushId, BS_PUSHBUTTON | WS_TABSTOP, 90, 42, 40, 14),
+        Item("BUTTON", "Hidden", HiddenId, BS_PUSHBUTTON | WS_DISABLED, 140, 42, 40, 14),
+        Item("BUTTON", "", OwnerDrawId, BS_OWNERDRAW, 90, 62, 40, 20),
         Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 140, 62, 40, 14),
     };
     dialog.items[7].style &= ~WS_VISIBLE;
@@ -86,65 +86,65 @@ class ButtonTest : public WindowTest {
 };
 
 TEST_F(ButtonTest, ARadioGroupHasOneCheckedButtonAndArrowKeysMoveWithinIt) {
-  Send(kOtherGroup, BM_SETCHECK, BST_CHECKED);
-  ASSERT_TRUE(driver.Click(kRadioA));
-  ASSERT_TRUE(driver.Click(kRadioB));
-  EXPECT_EQ(Send(kRadioA, BM_GETCHECK), BST_UNCHECKED);
-  EXPECT_EQ(Send(kRadioB, BM_GETCHECK), BST_CHECKED);
-  EXPECT_EQ(Send(kOtherGroup, BM_GETCHECK), BST_CHECKED);
+  Send(OtherGroupId, BM_SETCHECK, BST_CHECKED);
+  ASSERT_TRUE(driver.Click(RadioAId));
+  ASSERT_TRUE(driver.Click(RadioBId));
+  EXPECT_EQ(Send(RadioAId, BM_GETCHECK), BST_UNCHECKED);
+  EXPECT_EQ(Send(RadioBId, BM_GETCHECK), BST_CHECKED);
+  EXPECT_EQ(Send(OtherGroupId, BM_GETCHECK), BST_CHECKED);
   driver.Key("Down");
-  EXPECT_EQ(GetDlgCtrlID(GetFocus()), kRadioC);
-  EXPECT_EQ(Send(kRadioC, BM_GETCHECK), BST_CHECKED);
-  EXPECT_EQ(Send(kRadioB, BM_GETCHECK), BST_UNCHECKED);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), RadioCId);
+  EXPECT_EQ(Send(RadioCId, BM_GETCHECK), BST_CHECKED);
+  EXPECT_EQ(Send(RadioBId, BM_GETCHECK), BST_UNCHECKED);
   // The arrows wrap around within the group and do not leave it.
   driver.Key("Down");
-  EXPECT_EQ(GetDlgCtrlID(GetFocus()), kRadioA);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), RadioAId);
   driver.Key("Up");
-  EXPECT_EQ(GetDlgCtrlID(GetFocus()), kRadioC);
-  EXPECT_EQ(Send(kOtherGroup, BM_GETCHECK), BST_CHECKED);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), RadioCId);
+  EXPECT_EQ(Send(OtherGroupId, BM_GETCHECK), BST_CHECKED);
   // Tab leaves the group and comes back to its checked button.
-  SetFocus(GetDlgItem(window, kPush));
+  SetFocus(GetDlgItem(window, PushId));
   driver.Key("Shift+Tab");
   driver.Key("Shift+Tab");
   driver.Key("Shift+Tab");
-  EXPECT_EQ(GetDlgCtrlID(GetFocus()), kRadioC);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), RadioCId);
 }
 
 TEST_F(ButtonTest, AHiddenDisabledButtonReportsAClickFromSentMouseMessages) {
-  EXPECT_FALSE(driver.Click(kHidden));
+  EXPECT_FALSE(driver.Click(HiddenId));
   const int focusBefore = GetDlgCtrlID(GetFocus());
-  Send(kHidden, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-  Send(kHidden, WM_LBUTTONUP, MK_LBUTTON, 0);
+  Send(HiddenId, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  Send(HiddenId, WM_LBUTTONUP, MK_LBUTTON, 0);
   ASSERT_EQ(buttons.notifications.size(), 1u);
-  EXPECT_EQ(buttons.notifications[0], (Notification{kHidden, static_cast<int>(BN_CLICKED), focusBefore}));
+  EXPECT_EQ(buttons.notifications[0], (Notification{HiddenId, static_cast<int>(BN_CLICKED), focusBefore}));
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(ButtonTest, AClickTakesTheFocusBeforeItReportsAndTheStateShowsIt) {
-  ASSERT_TRUE(driver.Click(kPush));
+  ASSERT_TRUE(driver.Click(PushId));
   ASSERT_EQ(buttons.notifications.size(), 1u);
-  EXPECT_EQ(buttons.notifications[0], (Notification{kPush, static_cast<int>(BN_CLICKED), kPush}));
-  EXPECT_EQ(Send(kPush, BM_GETSTATE), BST_FOCUS);
-  Send(kPush, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-  EXPECT_EQ(Send(kPush, BM_GETSTATE), BST_FOCUS | BST_PUSHED);
+  EXPECT_EQ(buttons.notifications[0], (Notification{PushId, static_cast<int>(BN_CLICKED), PushId}));
+  EXPECT_EQ(Send(PushId, BM_GETSTATE), BST_FOCUS);
+  Send(PushId, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  EXPECT_EQ(Send(PushId, BM_GETSTATE), BST_FOCUS | BST_PUSHED);
   // Released outside the button: no click.
-  Send(kPush, WM_LBUTTONUP, 0, MAKELPARAM(500, 500));
+  Send(PushId, WM_LBUTTONUP, 0, MAKELPARAM(500, 500));
   EXPECT_EQ(buttons.notifications.size(), 1u);
-  EXPECT_EQ(Send(kPush, BM_GETSTATE), BST_FOCUS);
-  ASSERT_TRUE(driver.Click(kCheck));
-  EXPECT_EQ(Send(kCheck, BM_GETSTATE), BST_CHECKED | BST_FOCUS);
-  EXPECT_EQ(Send(kPush, BM_GETSTATE), 0);
+  EXPECT_EQ(Send(PushId, BM_GETSTATE), BST_FOCUS);
+  ASSERT_TRUE(driver.Click(CheckId));
+  EXPECT_EQ(Send(CheckId, BM_GETSTATE), BST_CHECKED | BST_FOCUS);
+  EXPECT_EQ(Send(PushId, BM_GETSTATE), 0);
 }
 
 TEST_F(ButtonTest, SpaceOnAFocusedButtonClicksIt) {
-  ASSERT_TRUE(driver.Click(kCheck));
-  EXPECT_EQ(Send(kCheck, BM_GETCHECK), BST_CHECKED);
+  ASSERT_TRUE(driver.Click(CheckId));
+  EXPECT_EQ(Send(CheckId, BM_GETCHECK), BST_CHECKED);
   driver.Key("Space");
-  EXPECT_EQ(Send(kCheck, BM_GETCHECK), BST_UNCHECKED);
-  SetFocus(GetDlgItem(window, kPush));
+  EXPECT_EQ(Send(CheckId, BM_GETCHECK), BST_UNCHECKED);
+  SetFocus(GetDlgItem(window, PushId));
   driver.Key("Space");
   ASSERT_EQ(buttons.notifications.size(), 3u);
-  EXPECT_EQ(buttons.notifications[2].id, kPush);
+  EXPECT_EQ(buttons.notifications[2].id, PushId);
 }
 
 TEST_F(ButtonTest, OwnerDrawButtonsAreDrawnByTheirMemberAndReportDoubleClicks) {
@@ -152,7 +152,7 @@ TEST_F(ButtonTest, OwnerDrawButtonsAreDrawnByTheirMemberAndReportDoubleClicks) {
   ASSERT_FALSE(draws.empty());
   EXPECT_EQ(draws.back().first, ODA_DRAWENTIRE);
   buttons.ownerDraw.draws.clear();
-  ASSERT_TRUE(driver.DoubleClick(kOwnerDraw));
+  ASSERT_TRUE(driver.DoubleClick(OwnerDrawId));
   std::vector<int> codes;
   for (const Notification& notification : buttons.notifications) codes.push_back(notification.code);
   EXPECT_EQ(codes, (std::vector<int>{BN_CLICKED, BN_DOUBLECLICKED}));
@@ -167,7 +167,7 @@ TEST_F(ButtonTest, OwnerDrawButtonsAreDrawnByTheirMemberAndReportDoubleClicks) {
   EXPECT_TRUE(sawFocus);
   EXPECT_TRUE(sawPressed);
   buttons.notifications.clear();
-  ASSERT_TRUE(driver.DoubleClick(kPush));
+  ASSERT_TRUE(driver.DoubleClick(PushId));
   ASSERT_EQ(buttons.notifications.size(), 2u);
   EXPECT_EQ(buttons.notifications[1].code, static_cast<int>(BN_CLICKED));
 }
@@ -188,7 +188,7 @@ TEST_F(ButtonTest, AGroupBoxIsTransparentToTheMouse) {
   RECT group{};
   GetWindowRect(GetDlgItem(window, 100), &group);
   EXPECT_EQ(WindowFromPoint(POINT{group.left + 3, group.bottom - 3}), window);
-  EXPECT_EQ(WindowFromPoint(POINT{group.left + 20, group.top + 26}), GetDlgItem(window, kRadioA));
+  EXPECT_EQ(WindowFromPoint(POINT{group.left + 20, group.top + 26}), GetDlgItem(window, RadioAId));
 }
 
 }  // namespace

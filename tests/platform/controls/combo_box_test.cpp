@@ -8,31 +8,31 @@ using controls_test::Notification;
 using window_test::Item;
 using window_test::PixelAt;
 
-constexpr int kFormula = 30;  // drop-down with an edit field, filled when it drops down
-constexpr int kClasses = 31;  // drop-down list
-constexpr int kNames = 32;    // drop-down, sorted
-constexpr int kAfter = 33;
+constexpr int FormulaId = 30;  // drop-down with an edit field, filled when it drops down
+constexpr int ClassesId = 31;  // drop-down list
+constexpr int NamesId = 32;    // drop-down, sorted
+constexpr int AfterId = 33;
 
 class ComboBoxTest : public ControlsTest {
  protected:
   ComboBoxTest() {
     Open({
-        Item("COMBOBOX", "", kFormula, WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL, 4, 4, 80, 60),
-        Item("COMBOBOX", "", kClasses, WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL, 90, 4, 80, 60),
-        Item("COMBOBOX", "", kNames, WS_TABSTOP | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL, 4, 80, 80, 60),
-        Item("EDIT", "", kAfter, WS_TABSTOP | WS_BORDER, 176, 4, 40, 12),
+        Item("COMBOBOX", "", FormulaId, WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL, 4, 4, 80, 60),
+        Item("COMBOBOX", "", ClassesId, WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL, 90, 4, 80, 60),
+        Item("COMBOBOX", "", NamesId, WS_TABSTOP | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL, 4, 80, 80, 60),
+        Item("EDIT", "", AfterId, WS_TABSTOP | WS_BORDER, 176, 4, 40, 12),
     });
     for (const char* name : {"T+ - Meget giftig", "T - Giftig", "Xn - Helseskadelig", "C - Etsende"}) {
-      SendText(kClasses, CB_ADDSTRING, 0, name);
+      SendText(ClassesId, CB_ADDSTRING, 0, name);
     }
     // As a window that reads its list afresh each time it opens, keeping the typed text.
     Dialog().onNotify = [this](const Notification& notification) {
-      if (notification.id != kFormula || notification.code != CBN_DROPDOWN) return;
-      const std::string typed = Text(kFormula);
-      Send(kFormula, CB_RESETCONTENT);
+      if (notification.id != FormulaId || notification.code != CBN_DROPDOWN) return;
+      const std::string typed = Text(FormulaId);
+      Send(FormulaId, CB_RESETCONTENT);
       for (int index = 0; index < keys; ++index)
-        SendText(kFormula, CB_ADDSTRING, 0, ("Salt" + std::to_string(index)).c_str());
-      SetDlgItemText(window, kFormula, typed.c_str());
+        SendText(FormulaId, CB_ADDSTRING, 0, ("Salt" + std::to_string(index)).c_str());
+      SetDlgItemText(window, FormulaId, typed.c_str());
     };
   }
   HWND Popup() {
@@ -49,34 +49,34 @@ class ComboBoxTest : public ControlsTest {
 };
 
 TEST_F(ComboBoxTest, ChoosingFromTheDroppedListTellsTheParentBeforeAndAfter) {
-  EXPECT_EQ(Send(kFormula, CB_GETCOUNT), 0);
-  SetFocus(Control(kAfter));
+  EXPECT_EQ(Send(FormulaId, CB_GETCOUNT), 0);
+  SetFocus(Control(AfterId));
   Notifications().clear();
-  ASSERT_TRUE(driver.Type(kFormula, "PbI2"));
-  EXPECT_EQ(Text(kFormula), "PbI2");
-  ASSERT_TRUE(driver.Select(kFormula, 2));
-  EXPECT_EQ(Dialog().CodesOf(kFormula), (std::vector<UINT>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE}));
-  EXPECT_EQ(Send(kFormula, CB_GETCURSEL), 2);
-  EXPECT_EQ(Text(kFormula), "Salt2");
-  EXPECT_EQ(Items(kFormula), (std::vector<std::string>{"Salt0", "Salt1", "Salt2"}));
-  EXPECT_EQ(Send(kFormula, CB_GETDROPPEDSTATE), FALSE);
+  ASSERT_TRUE(driver.Type(FormulaId, "PbI2"));
+  EXPECT_EQ(Text(FormulaId), "PbI2");
+  ASSERT_TRUE(driver.Select(FormulaId, 2));
+  EXPECT_EQ(Dialog().CodesOf(FormulaId), (std::vector<UINT>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE}));
+  EXPECT_EQ(Send(FormulaId, CB_GETCURSEL), 2);
+  EXPECT_EQ(Text(FormulaId), "Salt2");
+  EXPECT_EQ(Items(FormulaId), (std::vector<std::string>{"Salt0", "Salt1", "Salt2"}));
+  EXPECT_EQ(Send(FormulaId, CB_GETDROPPEDSTATE), FALSE);
   EXPECT_EQ(Popup(), nullptr);
   EXPECT_EQ(GetCapture(), nullptr);
   // The typed text survives a drop-down that is dismissed by a click elsewhere.
-  ASSERT_TRUE(driver.Type(kFormula, "AgCl"));
-  Send(kFormula, CB_SHOWDROPDOWN, TRUE);
+  ASSERT_TRUE(driver.Type(FormulaId, "AgCl"));
+  Send(FormulaId, CB_SHOWDROPDOWN, TRUE);
   ASSERT_NE(Popup(), nullptr);
-  ASSERT_TRUE(driver.Click(kAfter));
+  ASSERT_TRUE(driver.Click(AfterId));
   EXPECT_EQ(Popup(), nullptr);
-  EXPECT_EQ(Text(kFormula), "AgCl");
-  EXPECT_EQ(Send(kFormula, CB_GETCURSEL), LB_ERR);
+  EXPECT_EQ(Text(FormulaId), "AgCl");
+  EXPECT_EQ(Send(FormulaId, CB_GETCURSEL), LB_ERR);
   // That click only closed the list: the other field did not get it.
-  EXPECT_NE(GetFocus(), Control(kAfter));
+  EXPECT_NE(GetFocus(), Control(AfterId));
 }
 
 TEST_F(ComboBoxTest, TheListIsAPopupAboveTheDialogThatNeverBecomesActive) {
-  SetFocus(Control(kClasses));
-  SendMessage(Control(kClasses), CB_SHOWDROPDOWN, TRUE, 0);
+  SetFocus(Control(ClassesId));
+  SendMessage(Control(ClassesId), CB_SHOWDROPDOWN, TRUE, 0);
   const HWND popup = Popup();
   ASSERT_NE(popup, nullptr);
   EXPECT_EQ(TopLevelWindows().front(), popup);
@@ -85,7 +85,7 @@ TEST_F(ComboBoxTest, TheListIsAPopupAboveTheDialogThatNeverBecomesActive) {
   EXPECT_EQ(GetCapture(), popup);
   RECT field{};
   RECT list{};
-  GetWindowRect(Control(kClasses), &field);
+  GetWindowRect(Control(ClassesId), &field);
   GetWindowRect(popup, &list);
   EXPECT_EQ(list.top, field.bottom);
   EXPECT_EQ(list.left, field.left);
@@ -102,74 +102,74 @@ TEST_F(ComboBoxTest, TheListIsAPopupAboveTheDialogThatNeverBecomesActive) {
   EXPECT_TRUE(IsWindow(window));
   EXPECT_TRUE(Dialog().CodesOf(IDCANCEL).empty());
   // Destroying the dialog takes the list with it.
-  const HWND list_window = popup;
+  const HWND listWindow = popup;
   DestroyWindow(window);
-  EXPECT_FALSE(IsWindow(list_window));
+  EXPECT_FALSE(IsWindow(listWindow));
 }
 
 TEST_F(ComboBoxTest, ADropDownListShowsTheSelectedItemAndTheArrowsMoveIt) {
-  EXPECT_EQ(Send(kClasses, CB_SETCURSEL, 1), 1);
-  EXPECT_EQ(Text(kClasses), "T - Giftig");
-  EXPECT_EQ(Send(kClasses, CB_SETCURSEL, 7), CB_ERR);
-  EXPECT_EQ(Send(kClasses, CB_GETCURSEL), CB_ERR);
-  EXPECT_EQ(Text(kClasses), "");
+  EXPECT_EQ(Send(ClassesId, CB_SETCURSEL, 1), 1);
+  EXPECT_EQ(Text(ClassesId), "T - Giftig");
+  EXPECT_EQ(Send(ClassesId, CB_SETCURSEL, 7), CB_ERR);
+  EXPECT_EQ(Send(ClassesId, CB_GETCURSEL), CB_ERR);
+  EXPECT_EQ(Text(ClassesId), "");
   // A drop-down list has no text of its own to set.
-  SetWindowText(Control(kClasses), "T - Giftig");
-  EXPECT_EQ(Text(kClasses), "");
+  SetWindowText(Control(ClassesId), "T - Giftig");
+  EXPECT_EQ(Text(ClassesId), "");
   EXPECT_TRUE(Notifications().empty());
-  SetFocus(Control(kClasses));
+  SetFocus(Control(ClassesId));
   Notifications().clear();
   driver.Key("Down");
   driver.Key("Down");
   driver.Key("End");
   driver.Key("Down");
-  EXPECT_EQ(Send(kClasses, CB_GETCURSEL), 3);
-  EXPECT_EQ(Text(kClasses), "C - Etsende");
-  EXPECT_EQ(Dialog().CodesOf(kClasses), (std::vector<UINT>(3, CBN_SELCHANGE)));
+  EXPECT_EQ(Send(ClassesId, CB_GETCURSEL), 3);
+  EXPECT_EQ(Text(ClassesId), "C - Etsende");
+  EXPECT_EQ(Dialog().CodesOf(ClassesId), (std::vector<UINT>(3, CBN_SELCHANGE)));
   // F4 opens the list; the arrows move in it and report; Enter closes it and stays in the dialog.
   driver.Key("F4");
   ASSERT_NE(Popup(), nullptr);
   driver.Key("Up");
   driver.Key("Enter");
   EXPECT_EQ(Popup(), nullptr);
-  EXPECT_EQ(Send(kClasses, CB_GETCURSEL), 2);
+  EXPECT_EQ(Send(ClassesId, CB_GETCURSEL), 2);
   EXPECT_TRUE(Dialog().CodesOf(IDOK).empty());
   // A click on the field opens it too, and choosing an item reports it.
   Notifications().clear();
-  ASSERT_TRUE(driver.Click(kClasses));
+  ASSERT_TRUE(driver.Click(ClassesId));
   EXPECT_NE(Popup(), nullptr);
-  ASSERT_TRUE(driver.Select(kClasses, 0));
-  EXPECT_EQ(Text(kClasses), "T+ - Meget giftig");
-  EXPECT_EQ(Dialog().CodesOf(kClasses), (std::vector<UINT>{CBN_DROPDOWN, CBN_SELCHANGE}));
+  ASSERT_TRUE(driver.Select(ClassesId, 0));
+  EXPECT_EQ(Text(ClassesId), "T+ - Meget giftig");
+  EXPECT_EQ(Dialog().CodesOf(ClassesId), (std::vector<UINT>{CBN_DROPDOWN, CBN_SELCHANGE}));
 }
 
 TEST_F(ComboBoxTest, ItemsAreSortedFoundDeletedAndReset) {
-  for (const char* name : {"natrium", "\xC6ter", "Argon", "kalium"}) SendText(kNames, CB_ADDSTRING, 0, name);
-  EXPECT_EQ(Items(kNames), (std::vector<std::string>{"Argon", "kalium", "natrium", "\xC6ter"}));
-  EXPECT_EQ(SendText(kNames, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), "\xE6TER"), 3);
-  EXPECT_EQ(SendText(kNames, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), "kal"), CB_ERR);
-  EXPECT_EQ(Send(kNames, CB_GETLBTEXTLEN, 1), 6);
+  for (const char* name : {"natrium", "\xC6ter", "Argon", "kalium"}) SendText(NamesId, CB_ADDSTRING, 0, name);
+  EXPECT_EQ(Items(NamesId), (std::vector<std::string>{"Argon", "kalium", "natrium", "\xC6ter"}));
+  EXPECT_EQ(SendText(NamesId, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), "\xE6TER"), 3);
+  EXPECT_EQ(SendText(NamesId, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), "kal"), CB_ERR);
+  EXPECT_EQ(Send(NamesId, CB_GETLBTEXTLEN, 1), 6);
   char text[16] = {};
-  EXPECT_EQ(Send(kNames, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text)), 7);
+  EXPECT_EQ(Send(NamesId, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text)), 7);
   EXPECT_STREQ(text, "natrium");
-  EXPECT_EQ(Send(kNames, CB_GETLBTEXT, 9, reinterpret_cast<LPARAM>(text)), CB_ERR);
-  EXPECT_EQ(Send(kNames, CB_DELETESTRING, 0), 3);
-  EXPECT_EQ(Send(kNames, CB_SETCURSEL, 0), 0);
-  EXPECT_EQ(Text(kNames), "kalium");
-  Send(kNames, CB_RESETCONTENT);
-  EXPECT_EQ(Send(kNames, CB_GETCOUNT), 0);
-  EXPECT_EQ(Text(kNames), "");
-  for (int index = 0; index < 32767; ++index) SendText(kFormula, CB_ADDSTRING, 0, "x");
-  EXPECT_EQ(SendText(kFormula, CB_ADDSTRING, 0, "one more"), CB_ERRSPACE);
+  EXPECT_EQ(Send(NamesId, CB_GETLBTEXT, 9, reinterpret_cast<LPARAM>(text)), CB_ERR);
+  EXPECT_EQ(Send(NamesId, CB_DELETESTRING, 0), 3);
+  EXPECT_EQ(Send(NamesId, CB_SETCURSEL, 0), 0);
+  EXPECT_EQ(Text(NamesId), "kalium");
+  Send(NamesId, CB_RESETCONTENT);
+  EXPECT_EQ(Send(NamesId, CB_GETCOUNT), 0);
+  EXPECT_EQ(Text(NamesId), "");
+  for (int index = 0; index < 32767; ++index) SendText(FormulaId, CB_ADDSTRING, 0, "x");
+  EXPECT_EQ(SendText(FormulaId, CB_ADDSTRING, 0, "one more"), CB_ERRSPACE);
 }
 
 TEST_F(ComboBoxTest, ALongListScrollsInItsPopupToTheItemChosen) {
   for (int index = 0; index < 40; ++index) {
-    SendText(kNames, CB_ADDSTRING, 0, ("Salt" + std::to_string(100 + index)).c_str());
+    SendText(NamesId, CB_ADDSTRING, 0, ("Salt" + std::to_string(100 + index)).c_str());
   }
-  ASSERT_TRUE(driver.Select(kNames, 37));
-  EXPECT_EQ(Text(kNames), "Salt137");
-  Send(kNames, CB_SHOWDROPDOWN, TRUE);
+  ASSERT_TRUE(driver.Select(NamesId, 37));
+  EXPECT_EQ(Text(NamesId), "Salt137");
+  Send(NamesId, CB_SHOWDROPDOWN, TRUE);
   const HWND popup = Popup();
   ASSERT_NE(popup, nullptr);
   EXPECT_NE(GetWindowLong(popup, GWL_STYLE) & static_cast<LONG>(WS_VSCROLL), 0);
@@ -187,17 +187,17 @@ TEST_F(ComboBoxTest, ALongListScrollsInItsPopupToTheItemChosen) {
   EXPECT_EQ(SendMessage(popup, LB_GETTOPINDEX, 0, 0), top - 1);
   EXPECT_EQ(Popup(), popup);
   EXPECT_EQ(GetCapture(), popup);
-  ASSERT_TRUE(driver.Select(kNames, 0));
-  EXPECT_EQ(Text(kNames), "Salt100");
+  ASSERT_TRUE(driver.Select(NamesId, 0));
+  EXPECT_EQ(Text(NamesId), "Salt100");
   // A parent that fills the list as it opens: the index is one of the new items.
   keys = 40;
-  ASSERT_TRUE(driver.Select(kFormula, 38));
-  EXPECT_EQ(Text(kFormula), "Salt38");
+  ASSERT_TRUE(driver.Select(FormulaId, 38));
+  EXPECT_EQ(Text(FormulaId), "Salt38");
 }
 
 TEST_F(ComboBoxTest, TheFieldIsSunkenWithADropButtonAndTheClassFormReachesItems) {
   UpdateAllWindows();
-  const HWND classes = Control(kClasses);
+  const HWND classes = Control(ClassesId);
   RECT client{};
   GetClientRect(classes, &client);
   EXPECT_EQ(PixelAt(classes, 0, 0), RGB(127, 127, 127));
@@ -207,7 +207,7 @@ TEST_F(ComboBoxTest, TheFieldIsSunkenWithADropButtonAndTheClassFormReachesItems)
   EXPECT_EQ(PixelAt(classes, client.right - 2 - 16 + 1, 3), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(classes, client.right - 2 - 3, 4), RGB(192, 192, 192));
   CComboBox combo;
-  ASSERT_TRUE(combo.SubclassDlgItem(kNames, &Dialog()));
+  ASSERT_TRUE(combo.SubclassDlgItem(NamesId, &Dialog()));
   EXPECT_EQ(combo.AddString("Brom"), 0);
   EXPECT_EQ(combo.AddString("Argon"), 0);
   EXPECT_EQ(combo.SetCurSel(1), 1);

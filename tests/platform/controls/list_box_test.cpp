@@ -9,20 +9,20 @@ using controls_test::Notification;
 using window_test::Item;
 using window_test::PixelAt;
 
-constexpr int kList = 20;
-constexpr int kSorted = 21;
-constexpr int kMultiple = 22;
-constexpr int kQuiet = 23;
+constexpr int ListId = 20;
+constexpr int SortedId = 21;
+constexpr int MultipleId = 22;
+constexpr int QuietId = 23;
 
 class ListBoxTest : public ControlsTest {
  protected:
   ListBoxTest() {
     Open({
-        Item("LISTBOX", "", kList, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 4, 4, 80, 60),
-        Item("LISTBOX", "", kSorted, WS_TABSTOP | WS_BORDER | LBS_SORT | LBS_NOTIFY, 90, 4, 60, 60),
-        Item("LISTBOX", "", kMultiple, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY, 160, 4, 60,
+        Item("LISTBOX", "", ListId, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 4, 4, 80, 60),
+        Item("LISTBOX", "", SortedId, WS_TABSTOP | WS_BORDER | LBS_SORT | LBS_NOTIFY, 90, 4, 60, 60),
+        Item("LISTBOX", "", MultipleId, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY, 160, 4, 60,
              60),
-        Item("LISTBOX", "", kQuiet, WS_TABSTOP | WS_BORDER, 4, 70, 80, 40),
+        Item("LISTBOX", "", QuietId, WS_TABSTOP | WS_BORDER, 4, 70, 80, 40),
     });
   }
   void Fill(int id, const std::vector<std::string>& items) {
@@ -40,30 +40,30 @@ class ListBoxTest : public ControlsTest {
 };
 
 TEST_F(ListBoxTest, ItemsAreAddedInsertedAndDeletedInTheirPlaces) {
-  Fill(kList, {"H2O", "NaCl", "KCl"});
-  EXPECT_EQ(SendText(kList, LB_INSERTSTRING, 1, "HCl"), 1);
-  EXPECT_EQ(SendText(kList, LB_INSERTSTRING, static_cast<WPARAM>(-1), "CO2"), 4);
-  EXPECT_EQ(SendText(kList, LB_INSERTSTRING, 9, "O2"), LB_ERR);
-  EXPECT_EQ(Items(kList), (std::vector<std::string>{"H2O", "HCl", "NaCl", "KCl", "CO2"}));
-  EXPECT_EQ(Send(kList, LB_DELETESTRING, 0), 4);
-  EXPECT_EQ(Send(kList, LB_DELETESTRING, 4), LB_ERR);
-  EXPECT_EQ(Send(kList, LB_GETCOUNT), 4);
+  Fill(ListId, {"H2O", "NaCl", "KCl"});
+  EXPECT_EQ(SendText(ListId, LB_INSERTSTRING, 1, "HCl"), 1);
+  EXPECT_EQ(SendText(ListId, LB_INSERTSTRING, static_cast<WPARAM>(-1), "CO2"), 4);
+  EXPECT_EQ(SendText(ListId, LB_INSERTSTRING, 9, "O2"), LB_ERR);
+  EXPECT_EQ(Items(ListId), (std::vector<std::string>{"H2O", "HCl", "NaCl", "KCl", "CO2"}));
+  EXPECT_EQ(Send(ListId, LB_DELETESTRING, 0), 4);
+  EXPECT_EQ(Send(ListId, LB_DELETESTRING, 4), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_GETCOUNT), 4);
   char text[16] = {};
-  EXPECT_EQ(Send(kList, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 4);
+  EXPECT_EQ(Send(ListId, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 4);
   EXPECT_STREQ(text, "NaCl");
-  EXPECT_EQ(Send(kList, LB_GETTEXTLEN, 3), 3);
-  EXPECT_EQ(Send(kList, LB_GETTEXTLEN, 4), LB_ERR);
-  EXPECT_EQ(Send(kList, LB_GETTEXT, 7, reinterpret_cast<LPARAM>(text)), LB_ERR);
-  Send(kList, LB_RESETCONTENT);
-  EXPECT_EQ(Send(kList, LB_GETCOUNT), 0);
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_GETTEXTLEN, 3), 3);
+  EXPECT_EQ(Send(ListId, LB_GETTEXTLEN, 4), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_GETTEXT, 7, reinterpret_cast<LPARAM>(text)), LB_ERR);
+  Send(ListId, LB_RESETCONTENT);
+  EXPECT_EQ(Send(ListId, LB_GETCOUNT), 0);
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), LB_ERR);
   // A sorted list orders by the letters, case ignored; Windows-1252 letters sort after z.
-  Fill(kSorted, {"natrium", "Kalium", "\xE6rfugl", "Argon", "kalsium", "Zink"});
-  EXPECT_EQ(Items(kSorted), (std::vector<std::string>{"Argon", "Kalium", "kalsium", "natrium", "Zink", "\xE6rfugl"}));
+  Fill(SortedId, {"natrium", "Kalium", "\xE6rfugl", "Argon", "kalsium", "Zink"});
+  EXPECT_EQ(Items(SortedId), (std::vector<std::string>{"Argon", "Kalium", "kalsium", "natrium", "Zink", "\xE6rfugl"}));
 }
 
 TEST_F(ListBoxTest, TheExactSearchIgnoresCaseOfEveryLetterAndGoesRoundFromTheStart) {
-  Fill(kList, {"\xC6gir", "Natrium", "natrium", "\xE6gir", "Na"});
+  Fill(ListId, {"\xC6gir", "Natrium", "natrium", "\xE6gir", "Na"});
   struct Case {
     int start;
     const char* text;
@@ -78,68 +78,68 @@ TEST_F(ListBoxTest, TheExactSearchIgnoresCaseOfEveryLetterAndGoesRoundFromTheSta
       {-1, "na", 4},        {-1, "Kalium", LB_ERR}, {40, "na", 4},  // a start that is no item searches from the top
   };
   for (const Case& test : cases) {
-    EXPECT_EQ(Find(kList, test.start, test.text), test.found) << test.start << " " << test.text;
+    EXPECT_EQ(Find(ListId, test.start, test.text), test.found) << test.start << " " << test.text;
   }
-  EXPECT_EQ(Find(kQuiet, -1, "Na"), LB_ERR);
+  EXPECT_EQ(Find(QuietId, -1, "Na"), LB_ERR);
 }
 
 TEST_F(ListBoxTest, TheProgramsSelectionIsNotReportedAndOutOfRangeSelectsNothing) {
-  Fill(kList, {"H2O", "NaCl", "KCl"});
-  EXPECT_EQ(Send(kList, LB_SETCURSEL, 2), 2);
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), 2);
-  EXPECT_EQ(Send(kList, LB_GETSEL, 2), 1);
-  EXPECT_EQ(Send(kList, LB_GETSEL, 1), 0);
-  EXPECT_EQ(Send(kList, LB_GETSEL, 3), LB_ERR);
-  EXPECT_EQ(Send(kList, LB_SETCURSEL, 3), LB_ERR);
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), LB_ERR);
-  Send(kList, LB_SETCURSEL, 1);
-  EXPECT_EQ(Send(kList, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), LB_ERR);
+  Fill(ListId, {"H2O", "NaCl", "KCl"});
+  EXPECT_EQ(Send(ListId, LB_SETCURSEL, 2), 2);
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), 2);
+  EXPECT_EQ(Send(ListId, LB_GETSEL, 2), 1);
+  EXPECT_EQ(Send(ListId, LB_GETSEL, 1), 0);
+  EXPECT_EQ(Send(ListId, LB_GETSEL, 3), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_SETCURSEL, 3), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), LB_ERR);
+  Send(ListId, LB_SETCURSEL, 1);
+  EXPECT_EQ(Send(ListId, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), LB_ERR);
   EXPECT_TRUE(Notifications().empty());
   // Single selection has no selection count and no LB_SETSEL.
-  EXPECT_EQ(Send(kList, LB_GETSELCOUNT), LB_ERR);
-  EXPECT_EQ(Send(kList, LB_SETSEL, TRUE, 0), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_GETSELCOUNT), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_SETSEL, TRUE, 0), LB_ERR);
   // Deleting keeps the selection on its item, or takes it away with it.
-  Send(kList, LB_SETCURSEL, 2);
-  Send(kList, LB_DELETESTRING, 0);
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), 1);
-  Send(kList, LB_DELETESTRING, 1);
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), LB_ERR);
+  Send(ListId, LB_SETCURSEL, 2);
+  Send(ListId, LB_DELETESTRING, 0);
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), 1);
+  Send(ListId, LB_DELETESTRING, 1);
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), LB_ERR);
 }
 
 TEST_F(ListBoxTest, AClickSelectsAndReportsAndADoubleClickReportsTheChangeFirst) {
-  Fill(kList, {"H2O", "NaCl", "KCl", "HCl", "NH3", "CO2", "SO2", "NO2"});
-  Fill(kQuiet, {"H2O", "NaCl"});
-  ASSERT_TRUE(driver.Select(kList, 1));
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), 1);
-  EXPECT_EQ(GetFocus(), Control(kList));
-  EXPECT_EQ(Dialog().CodesOf(kList), (std::vector<UINT>{LBN_SELCHANGE}));
+  Fill(ListId, {"H2O", "NaCl", "KCl", "HCl", "NH3", "CO2", "SO2", "NO2"});
+  Fill(QuietId, {"H2O", "NaCl"});
+  ASSERT_TRUE(driver.Select(ListId, 1));
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), 1);
+  EXPECT_EQ(GetFocus(), Control(ListId));
+  EXPECT_EQ(Dialog().CodesOf(ListId), (std::vector<UINT>{LBN_SELCHANGE}));
   // The double click lands in the middle of the list; every handler already sees that item selected.
   RECT frame{};
-  GetWindowRect(Control(kList), &frame);
+  GetWindowRect(Control(ListId), &frame);
   POINT middle{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
-  ScreenToClient(Control(kList), &middle);
-  const LRESULT underMiddle = middle.y / Send(kList, LB_GETITEMHEIGHT);
+  ScreenToClient(Control(ListId), &middle);
+  const LRESULT underMiddle = middle.y / Send(ListId, LB_GETITEMHEIGHT);
   ASSERT_NE(underMiddle, 1);
   std::vector<LRESULT> selectionSeen;
-  Dialog().onNotify = [&](const Notification&) { selectionSeen.push_back(Send(kList, LB_GETCURSEL)); };
+  Dialog().onNotify = [&](const Notification&) { selectionSeen.push_back(Send(ListId, LB_GETCURSEL)); };
   Notifications().clear();
-  ASSERT_TRUE(driver.DoubleClick(kList));
-  EXPECT_EQ(Dialog().CodesOf(kList), (std::vector<UINT>{LBN_SELCHANGE, LBN_SELCHANGE, LBN_DBLCLK}));
+  ASSERT_TRUE(driver.DoubleClick(ListId));
+  EXPECT_EQ(Dialog().CodesOf(ListId), (std::vector<UINT>{LBN_SELCHANGE, LBN_SELCHANGE, LBN_DBLCLK}));
   EXPECT_EQ(selectionSeen, std::vector<LRESULT>(3, underMiddle));
   // Without LBS_NOTIFY the list selects and tells nobody.
   Notifications().clear();
-  ASSERT_TRUE(driver.Select(kQuiet, 1));
-  EXPECT_EQ(Send(kQuiet, LB_GETCURSEL), 1);
+  ASSERT_TRUE(driver.Select(QuietId, 1));
+  EXPECT_EQ(Send(QuietId, LB_GETCURSEL), 1);
   EXPECT_TRUE(Notifications().empty());
 }
 
 TEST_F(ListBoxTest, TheKeysMoveTheSelectionOneByOneByPagesAndToTheEnds) {
   std::vector<std::string> items;
   for (int index = 0; index < 40; ++index) items.push_back("Item " + std::to_string(index));
-  Fill(kList, items);
-  const int page = Rows(kList) - 1;
-  SetFocus(Control(kList));
+  Fill(ListId, items);
+  const int page = Rows(ListId) - 1;
+  SetFocus(Control(ListId));
   struct Step {
     const char* key;
     int selection;
@@ -152,100 +152,100 @@ TEST_F(ListBoxTest, TheKeysMoveTheSelectionOneByOneByPagesAndToTheEnds) {
   };
   for (const Step& step : steps) {
     ASSERT_TRUE(driver.Key(step.key));
-    EXPECT_EQ(Send(kList, LB_GETCURSEL), step.selection) << step.key;
+    EXPECT_EQ(Send(ListId, LB_GETCURSEL), step.selection) << step.key;
   }
   // A change is reported; a key that moves nothing is not.
-  EXPECT_EQ(Dialog().CodesOf(kList).size(), 8u);
-  Send(kList, LB_SETCURSEL, 39);
-  EXPECT_EQ(Send(kList, LB_GETTOPINDEX), 40 - Rows(kList));
+  EXPECT_EQ(Dialog().CodesOf(ListId).size(), 8u);
+  Send(ListId, LB_SETCURSEL, 39);
+  EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 40 - Rows(ListId));
 }
 
 TEST_F(ListBoxTest, AMultipleSelectionListTurnsItemsOnAndOff) {
-  Fill(kMultiple, {"R1", "R2", "R3", "R4"});
-  ASSERT_TRUE(driver.Select(kMultiple, 1));
-  ASSERT_TRUE(driver.Select(kMultiple, 3));
-  EXPECT_EQ(Send(kMultiple, LB_GETSELCOUNT), 2);
-  EXPECT_EQ(Send(kMultiple, LB_GETSEL, 1), 1);
-  EXPECT_EQ(Send(kMultiple, LB_GETSEL, 3), 1);
-  ASSERT_TRUE(driver.Select(kMultiple, 1));
-  EXPECT_EQ(Send(kMultiple, LB_GETSEL, 1), 0);
-  EXPECT_EQ(Dialog().CodesOf(kMultiple), (std::vector<UINT>{LBN_SELCHANGE, LBN_SELCHANGE, LBN_SELCHANGE}));
+  Fill(MultipleId, {"R1", "R2", "R3", "R4"});
+  ASSERT_TRUE(driver.Select(MultipleId, 1));
+  ASSERT_TRUE(driver.Select(MultipleId, 3));
+  EXPECT_EQ(Send(MultipleId, LB_GETSELCOUNT), 2);
+  EXPECT_EQ(Send(MultipleId, LB_GETSEL, 1), 1);
+  EXPECT_EQ(Send(MultipleId, LB_GETSEL, 3), 1);
+  ASSERT_TRUE(driver.Select(MultipleId, 1));
+  EXPECT_EQ(Send(MultipleId, LB_GETSEL, 1), 0);
+  EXPECT_EQ(Dialog().CodesOf(MultipleId), (std::vector<UINT>{LBN_SELCHANGE, LBN_SELCHANGE, LBN_SELCHANGE}));
   // Up moves the focus only; Space turns the item it is on.
   driver.Key("Up");
   driver.Key("Space");
-  EXPECT_EQ(Send(kMultiple, LB_GETSEL, 0), 1);
-  EXPECT_EQ(Send(kMultiple, LB_GETSELCOUNT), 2);
-  EXPECT_EQ(Send(kMultiple, LB_SETSEL, FALSE, -1), 0);
-  EXPECT_EQ(Send(kMultiple, LB_GETSELCOUNT), 0);
-  EXPECT_EQ(Send(kMultiple, LB_SETSEL, TRUE, 2), 0);
-  EXPECT_EQ(Send(kMultiple, LB_SETSEL, TRUE, 9), LB_ERR);
-  EXPECT_EQ(Send(kMultiple, LB_SETCURSEL, 0), LB_ERR);
+  EXPECT_EQ(Send(MultipleId, LB_GETSEL, 0), 1);
+  EXPECT_EQ(Send(MultipleId, LB_GETSELCOUNT), 2);
+  EXPECT_EQ(Send(MultipleId, LB_SETSEL, FALSE, -1), 0);
+  EXPECT_EQ(Send(MultipleId, LB_GETSELCOUNT), 0);
+  EXPECT_EQ(Send(MultipleId, LB_SETSEL, TRUE, 2), 0);
+  EXPECT_EQ(Send(MultipleId, LB_SETSEL, TRUE, 9), LB_ERR);
+  EXPECT_EQ(Send(MultipleId, LB_SETCURSEL, 0), LB_ERR);
   // Removing the selected items one by one, as a list of phrases is emptied.
-  Send(kMultiple, LB_SETSEL, TRUE, 0);
-  for (int index = 0; index < Send(kMultiple, LB_GETCOUNT);) {
-    if (Send(kMultiple, LB_GETSEL, static_cast<WPARAM>(index)) > 0) {
-      Send(kMultiple, LB_DELETESTRING, static_cast<WPARAM>(index));
+  Send(MultipleId, LB_SETSEL, TRUE, 0);
+  for (int index = 0; index < Send(MultipleId, LB_GETCOUNT);) {
+    if (Send(MultipleId, LB_GETSEL, static_cast<WPARAM>(index)) > 0) {
+      Send(MultipleId, LB_DELETESTRING, static_cast<WPARAM>(index));
       index = 0;
     } else {
       ++index;
     }
   }
-  EXPECT_EQ(Items(kMultiple), (std::vector<std::string>{"R2", "R4"}));
+  EXPECT_EQ(Items(MultipleId), (std::vector<std::string>{"R2", "R4"}));
 }
 
 TEST_F(ListBoxTest, TheScrollBarReachesTheLastItemAndAClickSelectsWhatIsShown) {
   std::vector<std::string> items;
   for (int index = 0; index < 50; ++index) items.push_back("Item " + std::to_string(index));
-  Fill(kList, items);
-  const HWND list = Control(kList);
-  const int rows = Rows(kList);
+  Fill(ListId, items);
+  const HWND list = Control(ListId);
+  const int rows = Rows(ListId);
   RECT frame{};
   GetWindowRect(list, &frame);
   const int barX = frame.right - frame.left - 2 - 8;
   const int height = frame.bottom - frame.top;
   driver.ClickAt(OnScreen(list, barX, height - 2 - 8));
-  EXPECT_EQ(Send(kList, LB_GETTOPINDEX), 1);
+  EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 1);
   driver.ClickAt(OnScreen(list, barX, height - 2 - 16 - 2));
-  EXPECT_EQ(Send(kList, LB_GETTOPINDEX), 1 + rows);
+  EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 1 + rows);
   // Back at the top, the thumb starts right under the arrow; dragged down past the bar it ends there.
   driver.ClickAt(OnScreen(list, barX, 2 + 16 + 2));
-  EXPECT_EQ(Send(kList, LB_GETTOPINDEX), 1);
+  EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 1);
   driver.ClickAt(OnScreen(list, barX, 2 + 8));
   driver.DragAt(OnScreen(list, barX, 2 + 16 + 2), OnScreen(list, barX, height + 50));
-  EXPECT_EQ(Send(kList, LB_GETTOPINDEX), 50 - rows);
+  EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 50 - rows);
   EXPECT_EQ(GetScrollPos(list, SB_VERT), 50 - rows);
   // Scrolling selects nothing; the click on the bottom row selects the last item.
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), LB_ERR);
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), LB_ERR);
   RECT client{};
   GetClientRect(list, &client);
-  driver.ClickAt(OnScreen(list, 20, 2 + rows * static_cast<int>(Send(kList, LB_GETITEMHEIGHT)) - 3));
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), 49);
+  driver.ClickAt(OnScreen(list, 20, 2 + rows * static_cast<int>(Send(ListId, LB_GETITEMHEIGHT)) - 3));
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), 49);
   EXPECT_EQ(GetFocus(), list);
   // The driver scrolls an item that is out of view into it before it clicks.
-  ASSERT_TRUE(driver.Select(kList, 3));
-  EXPECT_EQ(Send(kList, LB_GETCURSEL), 3);
-  EXPECT_EQ(Send(kList, LB_GETTOPINDEX), 3);
+  ASSERT_TRUE(driver.Select(ListId, 3));
+  EXPECT_EQ(Send(ListId, LB_GETCURSEL), 3);
+  EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 3);
 }
 
 TEST_F(ListBoxTest, TheSelectedItemIsHighlightedAndAFullListRefusesMore) {
-  Fill(kQuiet, {"H2O", "NaCl"});
-  Send(kQuiet, LB_SETCURSEL, 1);
+  Fill(QuietId, {"H2O", "NaCl"});
+  Send(QuietId, LB_SETCURSEL, 1);
   UpdateAllWindows();
-  const int height = static_cast<int>(Send(kQuiet, LB_GETITEMHEIGHT));
-  const HWND quiet = Control(kQuiet);
+  const int height = static_cast<int>(Send(QuietId, LB_GETITEMHEIGHT));
+  const HWND quiet = Control(QuietId);
   EXPECT_EQ(PixelAt(quiet, 1, height + 1), RGB(0, 0, 128));
   EXPECT_EQ(PixelAt(quiet, 1, 1), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(quiet, -2, -2), RGB(127, 127, 127));
-  for (int index = 2; index < 32767; ++index) SendText(kQuiet, LB_ADDSTRING, 0, "x");
-  EXPECT_EQ(Send(kQuiet, LB_GETCOUNT), 32767);
-  EXPECT_EQ(SendText(kQuiet, LB_ADDSTRING, 0, "one more"), LB_ERRSPACE);
-  EXPECT_EQ(SendText(kQuiet, LB_INSERTSTRING, 0, "one more"), LB_ERRSPACE);
-  EXPECT_EQ(Send(kQuiet, LB_GETCOUNT), 32767);
+  for (int index = 2; index < 32767; ++index) SendText(QuietId, LB_ADDSTRING, 0, "x");
+  EXPECT_EQ(Send(QuietId, LB_GETCOUNT), 32767);
+  EXPECT_EQ(SendText(QuietId, LB_ADDSTRING, 0, "one more"), LB_ERRSPACE);
+  EXPECT_EQ(SendText(QuietId, LB_INSERTSTRING, 0, "one more"), LB_ERRSPACE);
+  EXPECT_EQ(Send(QuietId, LB_GETCOUNT), 32767);
 }
 
 TEST_F(ListBoxTest, TheClassFormReachesItemsAndSelection) {
   CListBox list;
-  ASSERT_TRUE(list.SubclassDlgItem(kSorted, &Dialog()));
+  ASSERT_TRUE(list.SubclassDlgItem(SortedId, &Dialog()));
   EXPECT_EQ(list.AddString("Brom"), 0);
   EXPECT_EQ(list.AddString("Argon"), 0);
   EXPECT_EQ(list.InsertString(-1, "Jod"), 2);
@@ -260,7 +260,7 @@ TEST_F(ListBoxTest, TheClassFormReachesItemsAndSelection) {
   EXPECT_EQ(text, "");
   list.UnsubclassWindow();
   // A list box without a wrapper of its own is reached through one of its class form.
-  CWnd* other = Dialog().GetDlgItem(kList);
+  CWnd* other = Dialog().GetDlgItem(ListId);
   ASSERT_TRUE(other->IsKindOf(RUNTIME_CLASS(CListBox)));
   EXPECT_EQ(static_cast<CListBox*>(other)->AddString("Neon"), 0);
   EXPECT_EQ(static_cast<CListBox*>(other)->GetCount(), 1);

@@ -9,34 +9,34 @@ using controls_test::ScrollRequest;
 using window_test::Item;
 using window_test::PixelAt;
 
-constexpr int kVertical = 40;
-constexpr int kHorizontal = 41;
+constexpr int VerticalId = 40;
+constexpr int HorizontalId = 41;
 
 class ScrollBarTest : public ControlsTest {
  protected:
   ScrollBarTest() {
     Open({
-        Item("SCROLLBAR", "", kVertical, SBS_VERT, 4, 4, 10, 80),
-        Item("SCROLLBAR", "", kHorizontal, SBS_HORZ, 20, 4, 100, 10),
+        Item("SCROLLBAR", "", VerticalId, SBS_VERT, 4, 4, 10, 80),
+        Item("SCROLLBAR", "", HorizontalId, SBS_HORZ, 20, 4, 100, 10),
     });
   }
   std::vector<ScrollRequest>& Scrolls() { return Dialog().scrolls; }
 };
 
 TEST_F(ScrollBarTest, TheRangeHoldsThePositionAndTheMessagesReachIt) {
-  const HWND bar = Control(kVertical);
+  const HWND bar = Control(VerticalId);
   EXPECT_EQ(SetScrollRange(bar, SB_CTL, 0, 10, TRUE), TRUE);
   EXPECT_EQ(SetScrollPos(bar, SB_CTL, 20, TRUE), 0);
   EXPECT_EQ(GetScrollPos(bar, SB_CTL), 10);
   SetScrollPos(bar, SB_CTL, -3, TRUE);
   EXPECT_EQ(GetScrollPos(bar, SB_CTL), 0);
-  EXPECT_EQ(Send(kVertical, SBM_SETPOS, 4, TRUE), 0);
-  EXPECT_EQ(Send(kVertical, SBM_GETPOS), 4);
-  Send(kVertical, SBM_SETRANGE, 2, 3);
-  EXPECT_EQ(Send(kVertical, SBM_GETPOS), 3);
+  EXPECT_EQ(Send(VerticalId, SBM_SETPOS, 4, TRUE), 0);
+  EXPECT_EQ(Send(VerticalId, SBM_GETPOS), 4);
+  Send(VerticalId, SBM_SETRANGE, 2, 3);
+  EXPECT_EQ(Send(VerticalId, SBM_GETPOS), 3);
   int minimum = 0;
   int maximum = 0;
-  Send(kVertical, SBM_GETRANGE, reinterpret_cast<WPARAM>(&minimum), reinterpret_cast<LPARAM>(&maximum));
+  Send(VerticalId, SBM_GETRANGE, reinterpret_cast<WPARAM>(&minimum), reinterpret_cast<LPARAM>(&maximum));
   EXPECT_EQ(std::make_pair(minimum, maximum), std::make_pair(2, 3));
   // A window's bars take their room from the client area, not from its frame.
   RECT frame{0, 0, 100, 50};
@@ -57,7 +57,7 @@ TEST_F(ScrollBarTest, TheRangeHoldsThePositionAndTheMessagesReachIt) {
 }
 
 TEST_F(ScrollBarTest, TheMouseAsksTheParentWhichMovesTheThumb) {
-  const HWND bar = Control(kVertical);
+  const HWND bar = Control(VerticalId);
   SetScrollRange(bar, SB_CTL, 0, 10, TRUE);
   RECT frame{};
   GetWindowRect(bar, &frame);
@@ -87,7 +87,7 @@ TEST_F(ScrollBarTest, TheMouseAsksTheParentWhichMovesTheThumb) {
 
 TEST_F(ScrollBarTest, AHorizontalBarAsksSidewaysAndLooksRaised) {
   CScrollBar bar;
-  ASSERT_TRUE(bar.SubclassDlgItem(kHorizontal, &Dialog()));
+  ASSERT_TRUE(bar.SubclassDlgItem(HorizontalId, &Dialog()));
   bar.SetScrollRange(0, 100);
   bar.SetScrollPos(50);
   EXPECT_EQ(bar.GetScrollPos(), 50);

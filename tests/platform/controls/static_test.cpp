@@ -7,15 +7,15 @@ using window_test::Item;
 using window_test::PixelAt;
 using window_test::WindowTest;
 
-constexpr int kLabel = 150;
-constexpr int kArea = 160;
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kPaper = RGB(255, 255, 0);
+constexpr int LabelId = 150;
+constexpr int AreaId = 160;
+constexpr COLORREF Blue = RGB(0, 0, 255);
+constexpr COLORREF Paper = RGB(255, 255, 0);
 
 // Colours the label blue on yellow and keeps the kinds of colour query it was asked.
 class ColourDialog : public CDialog {
  public:
-  ColourDialog() : CDialog("LABELS", nullptr) { paper_.CreateSolidBrush(kPaper); }
+  ColourDialog() : CDialog("LABELS", nullptr) { paper_.CreateSolidBrush(Paper); }
   std::vector<std::pair<int, UINT>> queries;
   std::vector<int> clicks;
 
@@ -23,14 +23,14 @@ class ColourDialog : public CDialog {
   afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT kind) {
     const int id = window == nullptr ? 0 : window->GetDlgCtrlID();
     queries.emplace_back(id, kind);
-    if (id == kLabel) {
-      dc->SetTextColor(kBlue);
+    if (id == LabelId) {
+      dc->SetTextColor(Blue);
       dc->SetBkMode(TRANSPARENT);
       return static_cast<HBRUSH>(paper_.m_hObject);
     }
     return CDialog::OnCtlColor(dc, window, kind);
   }
-  afx_msg void OnArea() { clicks.push_back(kArea); }
+  afx_msg void OnArea() { clicks.push_back(AreaId); }
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -39,7 +39,7 @@ class ColourDialog : public CDialog {
 
 BEGIN_MESSAGE_MAP(ColourDialog, CDialog)
 ON_WM_CTLCOLOR()
-ON_BN_CLICKED(kArea, OnArea)
+ON_BN_CLICKED(AreaId, OnArea)
 END_MESSAGE_MAP()
 
 class StaticTest : public WindowTest {
@@ -51,8 +51,8 @@ class StaticTest : public WindowTest {
     dialog.cx = 160;
     dialog.cy = 60;
     // The label lies over an owner-draw button without text, as link lines lie over their click areas.
-    dialog.items = {Item("STATIC", "   Lithium", kLabel, SS_LEFT, 10, 10, 80, 10),
-                    Item("BUTTON", "", kArea, BS_OWNERDRAW, 10, 11, 80, 8),
+    dialog.items = {Item("STATIC", "   Lithium", LabelId, SS_LEFT, 10, 10, 80, 10),
+                    Item("BUTTON", "", AreaId, BS_OWNERDRAW, 10, 11, 80, 8),
                     Item("BUTTON", "Push", 170, WS_TABSTOP, 100, 30, 40, 14)};
     Resources().AddDialog("LABELS", dialog);
     EXPECT_TRUE(labels.Create("LABELS"));
@@ -64,9 +64,9 @@ class StaticTest : public WindowTest {
 };
 
 TEST_F(StaticTest, AClickOnALabelGoesToTheControlBeneathIt) {
-  EXPECT_TRUE(driver.Click(kArea));
-  EXPECT_EQ(labels.clicks, (std::vector<int>{kArea}));
-  EXPECT_FALSE(driver.Click(kLabel));
+  EXPECT_TRUE(driver.Click(AreaId));
+  EXPECT_EQ(labels.clicks, (std::vector<int>{AreaId}));
+  EXPECT_FALSE(driver.Click(LabelId));
 }
 
 TEST_F(StaticTest, ControlsAskTheirDialogForColoursOfTheirKind) {
@@ -74,19 +74,19 @@ TEST_F(StaticTest, ControlsAskTheirDialogForColoursOfTheirKind) {
   bool pushAsked = false;
   bool areaAsked = false;
   for (const auto& [id, kind] : labels.queries) {
-    labelAsked = labelAsked || (id == kLabel && kind == CTLCOLOR_STATIC);
+    labelAsked = labelAsked || (id == LabelId && kind == CTLCOLOR_STATIC);
     pushAsked = pushAsked || (id == 170 && kind == CTLCOLOR_BTN);
-    areaAsked = areaAsked || (id == kArea && kind == CTLCOLOR_BTN);
+    areaAsked = areaAsked || (id == AreaId && kind == CTLCOLOR_BTN);
   }
   EXPECT_TRUE(labelAsked);
   EXPECT_TRUE(pushAsked);
   EXPECT_TRUE(areaAsked);
-  const HWND label = GetDlgItem(window, kLabel);
-  EXPECT_EQ(PixelAt(label, 1, 1), kPaper);
+  const HWND label = GetDlgItem(window, LabelId);
+  EXPECT_EQ(PixelAt(label, 1, 1), Paper);
 }
 
 TEST_F(StaticTest, TextIsDrawnInsideTheLabelAfterItsLeadingBlanks) {
-  const HWND label = GetDlgItem(window, kLabel);
+  const HWND label = GetDlgItem(window, LabelId);
   RECT client{};
   GetClientRect(label, &client);
   int firstInk = -1;
@@ -95,7 +95,7 @@ TEST_F(StaticTest, TextIsDrawnInsideTheLabelAfterItsLeadingBlanks) {
   for (int x = 0; x < client.right; ++x) {
     for (int y = 0; y < client.bottom; ++y) {
       const COLORREF pixel = PixelAt(label, x, y);
-      if (pixel == kPaper) continue;
+      if (pixel == Paper) continue;
       // Every other pixel is the blue text or its blend with the paper.
       EXPECT_LT(GetRValue(pixel), 255) << x << "," << y;
       if (firstInk < 0) firstInk = x;

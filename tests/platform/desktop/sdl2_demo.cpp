@@ -14,11 +14,11 @@
 
 namespace {
 
-constexpr int kPressId = 100;
-constexpr int kPadId = 101;
-constexpr int kBoxId = 102;
-constexpr int kComboId = 103;
-constexpr int kHelloId = 200;
+constexpr int PressId = 100;
+constexpr int PadId = 101;
+constexpr int BoxId = 102;
+constexpr int ComboId = 103;
+constexpr int HelloId = 200;
 
 void Say(const std::string& line) { std::cout << line << std::endl; }
 
@@ -67,15 +67,15 @@ LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (LOWORD(wParam) == kPressId) {
-        Say("command " + std::to_string(kPressId));
+      if (LOWORD(wParam) == PressId) {
+        Say("command " + std::to_string(PressId));
         SetWindowText(window, "Pressed");
-      } else if (LOWORD(wParam) == kComboId && HIWORD(wParam) == CBN_SELCHANGE) {
-        const LRESULT chosen = SendDlgItemMessage(window, kComboId, CB_GETCURSEL, 0, 0);
+      } else if (LOWORD(wParam) == ComboId && HIWORD(wParam) == CBN_SELCHANGE) {
+        const LRESULT chosen = SendDlgItemMessage(window, ComboId, CB_GETCURSEL, 0, 0);
         Say("combo " + std::to_string(chosen));
-      } else if (LOWORD(wParam) == kHelloId) {
-        Say("command " + std::to_string(kHelloId));
-      } else if (LOWORD(wParam) == kBoxId) {
+      } else if (LOWORD(wParam) == HelloId) {
+        Say("command " + std::to_string(HelloId));
+      } else if (LOWORD(wParam) == BoxId) {
         Say("box open");
         Say("box " + std::to_string(MessageBox(window, "A modal box", "Demo box", MB_OK)));
       }
@@ -107,7 +107,7 @@ class DemoApp : public CWinApp {
     pad.hbrBackground = GetStockObject(WHITE_BRUSH);
     if (!RegisterClass(&main) || !RegisterClass(&pad)) return FALSE;
     const HMENU file = CreatePopupMenu();
-    AppendMenu(file, MF_STRING, kHelloId, "Hello");
+    AppendMenu(file, MF_STRING, HelloId, "Hello");
     const HMENU bar = CreateMenu();
     AppendMenu(bar, MF_POPUP, NumberFromHandle(file), "File");
     const HWND window =
@@ -117,12 +117,12 @@ class DemoApp : public CWinApp {
       return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width, height, window,
                             HandleFromNumber<HMENU>(static_cast<unsigned>(id)), nullptr, nullptr);
     };
-    const HWND press = child("BUTTON", "Press", kPressId, 20, 20, 100, 30);
-    const HWND box = child("BUTTON", "Box", kBoxId, 20, 70, 100, 30);
-    const HWND area = child("DEMOPAD", "", kPadId, 160, 20, 150, 100);
+    const HWND press = child("BUTTON", "Press", PressId, 20, 20, 100, 30);
+    const HWND box = child("BUTTON", "Box", BoxId, 20, 70, 100, 30);
+    const HWND area = child("DEMOPAD", "", PadId, 160, 20, 150, 100);
     const HWND combo =
         CreateWindowEx(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 20, 120, 120, 100,
-                       window, HandleFromNumber<HMENU>(static_cast<unsigned>(kComboId)), nullptr, nullptr);
+                       window, HandleFromNumber<HMENU>(static_cast<unsigned>(ComboId)), nullptr, nullptr);
     if (window == nullptr || press == nullptr || box == nullptr || area == nullptr || combo == nullptr) return FALSE;
     for (const char* item : {"H2O", "NaCl", "KCl"}) {
       SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));

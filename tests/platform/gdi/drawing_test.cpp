@@ -5,9 +5,9 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF Black = RGB(0, 0, 0);
+constexpr COLORREF Red = RGB(255, 0, 0);
 
 TEST(Lines, LineToDrawsFromTheStartUpToButNotIncludingTheEnd) {
   struct Case {
@@ -28,17 +28,17 @@ TEST(Lines, LineToDrawsFromTheStartUpToButNotIncludingTheEnd) {
     canvas.dc.LineTo(test.to);
     int ink = 0;
     for (const POINT& point : test.drawn) {
-      EXPECT_EQ(canvas.At(point.x, point.y), kBlack) << point.x << "," << point.y;
+      EXPECT_EQ(canvas.At(point.x, point.y), Black) << point.x << "," << point.y;
       ++ink;
     }
-    EXPECT_EQ(canvas.At(test.to.x, test.to.y), kWhite);
-    EXPECT_EQ(canvas.Ink(kWhite), ink);
+    EXPECT_EQ(canvas.At(test.to.x, test.to.y), White);
+    EXPECT_EQ(canvas.Ink(White), ink);
   }
 }
 
 TEST(Lines, AWidePenCoversItsWidthAndTheCurrentPositionMoves) {
   Canvas canvas(10, 10);
-  CPen pen(PS_SOLID, 3, kRed);
+  CPen pen(PS_SOLID, 3, Red);
   CPen* previous = canvas.dc.SelectObject(&pen);
   canvas.dc.MoveTo(2, 5);
   canvas.dc.LineTo(7, 5);
@@ -47,7 +47,7 @@ TEST(Lines, AWidePenCoversItsWidthAndTheCurrentPositionMoves) {
   // Each point of the line is a square of the pen's width around it: the points 2 to 6 of the
   // first line and the point 7 of the second.
   RECT bounds{};
-  EXPECT_EQ(canvas.Ink(kWhite, &bounds), 8 * 3);
+  EXPECT_EQ(canvas.Ink(White, &bounds), 8 * 3);
   EXPECT_EQ(bounds.left, 1);
   EXPECT_EQ(bounds.right, 9);
   EXPECT_EQ(bounds.top, 4);
@@ -62,7 +62,7 @@ TEST(Bevel, ARaisedButtonFrameIsPixelExact) {
       "oKKKKKKo", "KWWWWWSK", "KWWWWSSK", "KWSSSSSK", "KSSSSSSK", "oKKKKKKo",
   };
   EXPECT_EQ(
-      canvas.Rows({{'o', RGB(1, 2, 3)}, {'K', kBlack}, {'W', kWhite}, {'S', look3d::kShadow}, {'F', look3d::kFace}}),
+      canvas.Rows({{'o', RGB(1, 2, 3)}, {'K', Black}, {'W', White}, {'S', look3d::kShadow}, {'F', look3d::kFace}}),
       expected);
 }
 
@@ -70,7 +70,7 @@ TEST(Bevel, APressedButtonFrameIsPixelExactAndADefaultOneHasTwoOutlines) {
   Canvas pressed(8, 6, RGB(1, 2, 3));
   look3d::DrawButtonFrame(pressed.dc, RECT{0, 0, 8, 6}, true, false);
   const std::vector<std::pair<char, COLORREF>> legend{
-      {'o', RGB(1, 2, 3)}, {'K', kBlack}, {'W', kWhite}, {'S', look3d::kShadow}, {'F', look3d::kFace}};
+      {'o', RGB(1, 2, 3)}, {'K', Black}, {'W', White}, {'S', look3d::kShadow}, {'F', look3d::kFace}};
   EXPECT_EQ(pressed.Rows(legend), (std::vector<std::string>{
                                       "oKKKKKKo",
                                       "KSSSSSSK",
@@ -88,22 +88,22 @@ TEST(Bevel, APressedButtonFrameIsPixelExactAndADefaultOneHasTwoOutlines) {
 
 TEST(Shapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   Canvas canvas(7, 6);
-  CBrush red(kRed);
+  CBrush red(Red);
   CBrush* previous = canvas.dc.SelectObject(&red);
   canvas.dc.Rectangle(0, 0, 5, 4);
   canvas.dc.SelectObject(previous);
-  EXPECT_EQ(canvas.Rows({{'.', kWhite}, {'K', kBlack}, {'R', kRed}}),
+  EXPECT_EQ(canvas.Rows({{'.', White}, {'K', Black}, {'R', Red}}),
             (std::vector<std::string>{"KKKKK..", "KRRRK..", "KRRRK..", "KKKKK..", ".......", "......."}));
 }
 
 TEST(Shapes, AnEllipseIsSymmetricAndStaysInsideItsBox) {
   Canvas canvas(12, 10);
-  CBrush red(kRed);
+  CBrush red(Red);
   CBrush* previous = canvas.dc.SelectObject(&red);
   canvas.dc.Ellipse(1, 1, 11, 9);
   canvas.dc.SelectObject(previous);
   RECT bounds{};
-  canvas.Ink(kWhite, &bounds);
+  canvas.Ink(White, &bounds);
   EXPECT_EQ(bounds.left, 1);
   EXPECT_EQ(bounds.top, 1);
   EXPECT_EQ(bounds.right, 11);
@@ -114,9 +114,9 @@ TEST(Shapes, AnEllipseIsSymmetricAndStaysInsideItsBox) {
       EXPECT_EQ(canvas.At(x, y), canvas.At(x, 9 - y)) << x << "," << y;
     }
   }
-  EXPECT_EQ(canvas.At(6, 5), kRed);
-  EXPECT_EQ(canvas.At(1, 1), kWhite);
-  EXPECT_EQ(canvas.At(6, 1), kBlack);
+  EXPECT_EQ(canvas.At(6, 5), Red);
+  EXPECT_EQ(canvas.At(1, 1), White);
+  EXPECT_EQ(canvas.At(6, 1), Black);
 }
 
 TEST(Regions, TheDifferenceOfTwoRectanglesFillsAFrame) {
@@ -128,11 +128,11 @@ TEST(Regions, TheDifferenceOfTwoRectanglesFillsAFrame) {
   inner.CreateRectRgn(2, 2, 8, 8);
   frame.CreateRectRgn(0, 0, 0, 0);
   EXPECT_EQ(frame.CombineRgn(&outer, &inner, RGN_DIFF), COMPLEXREGION);
-  CBrush red(kRed);
+  CBrush red(Red);
   canvas.dc.FillRgn(&frame, &red);
-  EXPECT_EQ(canvas.Ink(kWhite), 100 - 36);
-  EXPECT_EQ(canvas.At(1, 5), kRed);
-  EXPECT_EQ(canvas.At(5, 5), kWhite);
+  EXPECT_EQ(canvas.Ink(White), 100 - 36);
+  EXPECT_EQ(canvas.At(1, 5), Red);
+  EXPECT_EQ(canvas.At(5, 5), White);
   EXPECT_TRUE(frame.PtInRegion(0, 9));
   EXPECT_FALSE(frame.PtInRegion(7, 7));
 }
@@ -140,34 +140,34 @@ TEST(Regions, TheDifferenceOfTwoRectanglesFillsAFrame) {
 TEST(Clipping, DrawingStaysInsideTheClipRectangle) {
   Canvas canvas(10, 10);
   canvas.dc.IntersectClipRect(2, 3, 6, 5);
-  canvas.dc.FillSolidRect(0, 0, 10, 10, kRed);
+  canvas.dc.FillSolidRect(0, 0, 10, 10, Red);
   // Outside the clip a pixel cannot be read either.
   EXPECT_EQ(canvas.At(0, 0), static_cast<COLORREF>(CLR_INVALID));
   canvas.dc.SelectClipRgn(nullptr);
   RECT bounds{};
-  EXPECT_EQ(canvas.Ink(kWhite, &bounds), 8);
+  EXPECT_EQ(canvas.Ink(White, &bounds), 8);
   EXPECT_EQ(bounds.left, 2);
   EXPECT_EQ(bounds.bottom, 5);
-  canvas.dc.SetPixel(9, 9, kRed);
-  EXPECT_EQ(canvas.At(9, 9), kRed);
+  canvas.dc.SetPixel(9, 9, Red);
+  EXPECT_EQ(canvas.At(9, 9), Red);
 }
 
 TEST(Transfers, StretchBltScalesAndBitBltCopiesAtTheOffset) {
   Canvas source(2, 2);
-  source.dc.SetPixel(0, 0, kRed);
-  source.dc.SetPixel(1, 1, kBlack);
+  source.dc.SetPixel(0, 0, Red);
+  source.dc.SetPixel(1, 1, Black);
   Canvas target(6, 6);
   EXPECT_TRUE(target.dc.StretchBlt(0, 0, 4, 4, &source.dc, 0, 0, 2, 2, SRCCOPY));
-  EXPECT_EQ(target.Rows({{'.', kWhite}, {'R', kRed}, {'K', kBlack}}),
+  EXPECT_EQ(target.Rows({{'.', White}, {'R', Red}, {'K', Black}}),
             (std::vector<std::string>{"RR....", "RR....", "..KK..", "..KK..", "......", "......"}));
   EXPECT_TRUE(target.dc.BitBlt(4, 4, 2, 2, &source.dc, 0, 0, SRCCOPY));
-  EXPECT_EQ(target.At(4, 4), kRed);
-  EXPECT_EQ(target.At(5, 5), kBlack);
-  CBrush red(kRed);
+  EXPECT_EQ(target.At(4, 4), Red);
+  EXPECT_EQ(target.At(5, 5), Black);
+  CBrush red(Red);
   CBrush* previous = target.dc.SelectObject(&red);
   EXPECT_TRUE(target.dc.PatBlt(0, 5, 3, 1, PATCOPY));
   target.dc.SelectObject(previous);
-  EXPECT_EQ(target.At(2, 5), kRed);
+  EXPECT_EQ(target.At(2, 5), Red);
 }
 
 TEST(Devices, TheDisplayCanBlockTransferAndHasAPositiveColourCount) {
@@ -187,7 +187,7 @@ TEST(Objects, ABitmapIsInOneDeviceContextAtATimeAndSelectedObjectsStay) {
   CBitmap* previous = first.SelectObject(&bitmap);
   ASSERT_NE(previous, nullptr);
   EXPECT_EQ(second.SelectObject(&bitmap), nullptr);
-  CBrush brush(kRed);
+  CBrush brush(Red);
   first.SelectObject(&brush);
   EXPECT_FALSE(::DeleteObject(brush.m_hObject));
   first.SelectStockObject(WHITE_BRUSH);

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF Black = RGB(0, 0, 0);
 
 class Font {
  public:
@@ -69,7 +69,7 @@ TEST(Text, TextOutDrawsInsideItsCellAndOpaqueModeFillsTheCell) {
   canvas.dc.SetBkMode(TRANSPARENT);
   canvas.dc.TextOut(10, 5, "Hydrogen");
   RECT ink{};
-  ASSERT_GT(canvas.Ink(kWhite, &ink), 20);
+  ASSERT_GT(canvas.Ink(White, &ink), 20);
   EXPECT_GE(ink.left, 10);
   EXPECT_LE(ink.left, 11);
   EXPECT_LE(ink.right, 10 + extent.cx);
@@ -85,8 +85,8 @@ TEST(Text, TextOutDrawsInsideItsCellAndOpaqueModeFillsTheCell) {
   opaque.dc.TextOut(10, 5, "Hydrogen");
   EXPECT_EQ(opaque.At(10, 5), RGB(0, 255, 0));
   EXPECT_EQ(opaque.At(10 + extent.cx - 1, 5 + extent.cy - 1), RGB(0, 255, 0));
-  EXPECT_EQ(opaque.At(10 + extent.cx, 5), kWhite);
-  EXPECT_EQ(opaque.At(9, 5), kWhite);
+  EXPECT_EQ(opaque.At(10 + extent.cx, 5), White);
+  EXPECT_EQ(opaque.At(9, 5), White);
 }
 
 TEST(Text, BoldUnderlinedAndTurnedTextAsTheFontAsks) {
@@ -112,7 +112,7 @@ TEST(Text, BoldUnderlinedAndTurnedTextAsTheFontAsks) {
   int fullRows = 0;
   for (int y = 2 + metrics.tmAscent; y < 2 + extent.cy; ++y) {
     bool full = true;
-    for (int x = 2; x < 2 + extent.cx; ++x) full = full && underlined.At(x, y) == kBlack;
+    for (int x = 2; x < 2 + extent.cx; ++x) full = full && underlined.At(x, y) == Black;
     fullRows += full ? 1 : 0;
   }
   EXPECT_GE(fullRows, 1);
@@ -123,7 +123,7 @@ TEST(Text, BoldUnderlinedAndTurnedTextAsTheFontAsks) {
   turned.dc.SetBkMode(TRANSPARENT);
   turned.dc.TextOut(5, 100, "Oxygen");
   RECT ink{};
-  turned.Ink(kWhite, &ink);
+  turned.Ink(White, &ink);
   EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
   EXPECT_LE(ink.bottom, 101);
   EXPECT_GE(ink.top, 100 - extent.cx);
@@ -148,7 +148,7 @@ TEST(Text, DrawTextWrapsBetweenWordsKeepsLeadingBlanksAndMarksPrefixes) {
   canvas.dc.SetBkMode(TRANSPARENT);
   canvas.dc.DrawText("   Li", &blanks, DT_WORDBREAK | DT_LEFT);
   RECT ink{};
-  canvas.Ink(kWhite, &ink);
+  canvas.Ink(White, &ink);
   EXPECT_GE(ink.left, canvas.dc.GetTextExtent("   ").cx);
   RECT prefixed{0, 0, 200, 0};
   canvas.dc.DrawText("&Save && go", &prefixed, DT_SINGLELINE | DT_CALCRECT);

@@ -18,7 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr DWORD kProgramsFlags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
+constexpr DWORD ProgramsFlags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
 
 // A grey picture of a page, as pdftoppm renders it.
 struct Greymap {
@@ -85,7 +85,7 @@ class PrintingTest : public ::testing::Test {
   // or null.
   HDC Choose(const std::vector<std::function<void()>>& steps, int* result = nullptr, HWND owner = nullptr) {
     for (const auto& step : steps) driver.Then(step);
-    CPrintDialog dialog(FALSE, kProgramsFlags, nullptr);
+    CPrintDialog dialog(FALSE, ProgramsFlags, nullptr);
     dialog.m_pd.hwndOwner = owner;
     dialog.m_pd.Flags |= PD_RETURNDC;
     const int answer = dialog.DoModal();
@@ -99,10 +99,10 @@ class PrintingTest : public ::testing::Test {
     return [this, id] { EXPECT_TRUE(driver.Click(id)) << driver.LastError(); };
   }
   std::function<void()> Destination(int index) {
-    return [this, index] { EXPECT_TRUE(driver.Select(kPrintDestinationId, index)) << driver.LastError(); };
+    return [this, index] { EXPECT_TRUE(driver.Select(PrintDestinationId, index)) << driver.LastError(); };
   }
   std::function<void()> FileName(const std::string& name) {
-    return [this, name] { EXPECT_TRUE(driver.Type(kPdfFileNameId, name)) << driver.LastError(); };
+    return [this, name] { EXPECT_TRUE(driver.Type(PdfFileNameId, name)) << driver.LastError(); };
   }
   // Prints one line of text on one page and ends the document; what ENDDOC returned.
   static int PrintLine(HDC dc, const char* text) {
@@ -134,12 +134,12 @@ TEST_F(PrintingTest, TheDialogOffersAPdfFileAndThePrintersWithTheDefaultChosen) 
             shownOwner = GetWindow(GetActiveWindow(), GW_OWNER);
             ownerEnabled = IsWindowEnabled(owner) != FALSE;
             caption = driver.WindowCaption();
-            destinations = driver.Items(kPrintDestinationId);
-            chosen = driver.Text(kPrintDestinationId);
-            file = driver.Text(kPdfFileNameId);
-            fileNameOpen = IsWindowEnabled(driver.FindControl(kPdfFileNameId)) != FALSE;
+            destinations = driver.Items(PrintDestinationId);
+            chosen = driver.Text(PrintDestinationId);
+            file = driver.Text(PdfFileNameId);
+            fileNameOpen = IsWindowEnabled(driver.FindControl(PdfFileNameId)) != FALSE;
           },
-          Destination(0), [&] { fileNameOpenForPdf = IsWindowEnabled(driver.FindControl(kPdfFileNameId)) != FALSE; },
+          Destination(0), [&] { fileNameOpenForPdf = IsWindowEnabled(driver.FindControl(PdfFileNameId)) != FALSE; },
           Click(IDCANCEL)},
          &result, owner);
   EXPECT_EQ(result, IDCANCEL);
@@ -159,8 +159,8 @@ TEST_F(PrintingTest, WithoutAPrintSystemOnlyThePdfFileIsOffered) {
   std::optional<std::vector<std::string>> destinations;
   std::optional<std::string> chosen;
   HDC dc = Choose({[&] {
-                     destinations = driver.Items(kPrintDestinationId);
-                     chosen = driver.Text(kPrintDestinationId);
+                     destinations = driver.Items(PrintDestinationId);
+                     chosen = driver.Text(PrintDestinationId);
                    },
                    Click(IDOK)});
   EXPECT_EQ(destinations, std::vector<std::string>{"PDF file"});

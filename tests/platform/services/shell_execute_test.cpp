@@ -100,7 +100,7 @@ TEST(ShellExecute, AHookTakesTheCallInsteadOfTheDesktop) {
   std::vector<ShellRequest> seen;
   SetShellExecuteHook([&](const ShellRequest& request) {
     seen.push_back(request);
-    return HandleFromNumber<HINSTANCE>(kShellExecuteSucceeded);
+    return HandleFromNumber<HINSTANCE>(ShellExecuteSucceeded);
   });
   EXPECT_GT(ResultOf(ShellExecute(nullptr, nullptr, "https://example.org/", nullptr, nullptr, SW_SHOW)), 32);
   SetShellExecuteHook(nullptr);

@@ -6,14 +6,15 @@
 #include "platform/session/script_session.h"
 #include "platform/services/shell_execute.h"
 #include "tests/platform/support/window_fixture.h"
+#include "tests/support/script_steps.h"
 
 namespace {
 
 using window_test::Item;
 
-constexpr int kWeb = 10;
-constexpr int kMail = 11;
-constexpr int kResult = 20;
+constexpr int WebId = 10;
+constexpr int MailId = 11;
+constexpr int ResultId = 20;
 
 class LinkDialog : public CDialog {
  public:
@@ -24,7 +25,7 @@ class LinkDialog : public CDialog {
   void PostNcDestroy() override { delete this; }
   void Open(LPCSTR address) {
     const HINSTANCE result = ShellExecute(nullptr, nullptr, address, nullptr, nullptr, SW_SHOW);
-    SetDlgItemText(kResult, std::to_string(NumberFromHandle(result)).c_str());
+    SetDlgItemText(ResultId, std::to_string(NumberFromHandle(result)).c_str());
   }
   afx_msg void OnWeb() { Open("https://example.org/s\xF8k side"); }
   afx_msg void OnMail() { Open("mailto:kontakt@example.org"); }
@@ -32,8 +33,8 @@ class LinkDialog : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(LinkDialog, CDialog)
-ON_BN_CLICKED(kWeb, OnWeb)
-ON_BN_CLICKED(kMail, OnMail)
+ON_BN_CLICKED(WebId, OnWeb)
+ON_BN_CLICKED(MailId, OnMail)
 END_MESSAGE_MAP()
 
 class LinkApp : public CWinApp {
@@ -58,9 +59,9 @@ class ShellRecordingTest : public ::testing::Test {
     links.caption = "Links";
     links.cx = 120;
     links.cy = 50;
-    links.items = {Item("BUTTON", "Web", kWeb, WS_TABSTOP, 4, 4, 40, 14),
-                   Item("BUTTON", "Mail", kMail, WS_TABSTOP, 50, 4, 40, 14),
-                   Item("STATIC", "", kResult, SS_LEFT, 4, 24, 100, 10)};
+    links.items = {Item("BUTTON", "Web", WebId, WS_TABSTOP, 4, 4, 40, 14),
+                   Item("BUTTON", "Mail", MailId, WS_TABSTOP, 50, 4, 40, 14),
+                   Item("STATIC", "", ResultId, SS_LEFT, 4, 24, 100, 10)};
     Resources().AddDialog("LINKS", links);
   }
   ~ShellRecordingTest() override { Resources().Clear(); }
@@ -71,14 +72,14 @@ TEST_F(ShellRecordingTest, ADriverRecordsTheCallsAndTheyAllSucceed) {
   auto* links = new LinkDialog;
   ASSERT_TRUE(links->Create("LINKS"));
   driver.Pump();
-  ASSERT_TRUE(driver.Click(kWeb));
-  ASSERT_TRUE(driver.Click(kMail));
+  ASSERT_TRUE(driver.Click(WebId));
+  ASSERT_TRUE(driver.Click(MailId));
   ASSERT_EQ(driver.ShellCalls().size(), 2u);
   EXPECT_EQ(driver.ShellCalls()[0].file, "https://example.org/s\xF8k side");
   EXPECT_EQ(driver.ShellCalls()[1].file, "mailto:kontakt@example.org");
   EXPECT_EQ(driver.ShellCalls()[1].verb, "");
   EXPECT_EQ(driver.ShellCalls()[1].show, SW_SHOW);
-  EXPECT_EQ(driver.Text(kResult), std::to_string(kShellExecuteSucceeded));
+  EXPECT_EQ(driver.Text(ResultId), std::to_string(ShellExecuteSucceeded));
   links->DestroyWindow();
   driver.Pump();
 }
@@ -88,14 +89,13 @@ TEST_F(ShellRecordingTest, AScriptedSessionPrintsEachCallInItsPlace) {
   std::ostringstream out;
   {
     ScriptSession session(out);
-    ASSERT_TRUE(session.LoadText("click 11\ntext 20\nclick 10\n"));
+    ASSERT_TRUE(session.LoadText(steps::Click(MailId) + steps::Text(ResultId) + steps::Click(WebId)));
     RunApplication(app);
     EXPECT_FALSE(session.Failed());
   }
-  EXPECT_EQ(out.str(),
-            "shell: open: mailto:kontakt@example.org\n"
-            "text 20: 42\n"
-            "shell: open: https://example.org/s\xC3\xB8k side\n");
+  EXPECT_EQ(out.str(), "shell: open: mailto:kontakt@example.org\n" +
+                           steps::TextLine(ResultId, std::to_string(ShellExecuteSucceeded)) +
+                           "\nshell: open: https://example.org/s\xC3\xB8k side\n");
   EXPECT_TRUE(TopLevelWindows().empty());
 }
 

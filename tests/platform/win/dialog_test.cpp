@@ -6,9 +6,9 @@ namespace {
 using window_test::Item;
 using window_test::WindowTest;
 
-constexpr int kOpen = 100;
-constexpr int kPush = 20;
-constexpr int kCheck = 10;
+constexpr int OpenId = 100;
+constexpr int PushId = 20;
+constexpr int CheckId = 10;
 
 DialogTemplate Dialog(const char* caption, short cx, short cy) {
   DialogTemplate dialog;
@@ -37,14 +37,14 @@ class OpenerDialog : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(OpenerDialog, CDialog)
-ON_BN_CLICKED(kOpen, OnOpen)
+ON_BN_CLICKED(OpenId, OnOpen)
 END_MESSAGE_MAP()
 
 class ModalTest : public WindowTest {
  protected:
   ModalTest() {
     DialogTemplate outer = Dialog("Outer", 120, 60);
-    outer.items.push_back(Item("BUTTON", "Open", kOpen, WS_TABSTOP, 4, 4, 40, 14));
+    outer.items.push_back(Item("BUTTON", "Open", OpenId, WS_TABSTOP, 4, 4, 40, 14));
     outer.items.push_back(Item("BUTTON", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 4, 24, 40, 14));
     outer.items.push_back(Item("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP, 50, 24, 40, 14));
     Resources().AddDialog("OUTER", outer);
@@ -66,7 +66,7 @@ TEST_F(ModalTest, LoopsNestTwoDeepAndEachOwnerComesBackActive) {
     outerWindow = GetActiveWindow();
     EXPECT_EQ(GetWindowTextString(outerWindow), "Outer");
     EXPECT_FALSE(IsWindowEnabled(main));
-    EXPECT_TRUE(driver.Click(kOpen));
+    EXPECT_TRUE(driver.Click(OpenId));
   });
   driver.Then([&] {
     EXPECT_EQ(GetWindowTextString(GetActiveWindow()), "Inner");
@@ -79,7 +79,7 @@ TEST_F(ModalTest, LoopsNestTwoDeepAndEachOwnerComesBackActive) {
     EXPECT_TRUE(IsWindowEnabled(outerWindow));
     EXPECT_EQ(outer.innerResult, IDOK);
     // The control that opened the inner dialog has the focus again.
-    EXPECT_EQ(GetDlgCtrlID(GetFocus()), kOpen);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), OpenId);
     EXPECT_TRUE(driver.Key("Escape"));
   });
   EXPECT_EQ(outer.DoModal(), IDCANCEL);
@@ -113,12 +113,12 @@ class KeysDialog : public CDialog {
   void OnCancel() override { commands.push_back(IDCANCEL); }
 
  protected:
-  afx_msg void OnPush() { commands.push_back(kPush); }
+  afx_msg void OnPush() { commands.push_back(PushId); }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(KeysDialog, CDialog)
-ON_BN_CLICKED(kPush, OnPush)
+ON_BN_CLICKED(PushId, OnPush)
 END_MESSAGE_MAP()
 
 class KeysTest : public WindowTest {
@@ -126,8 +126,8 @@ class KeysTest : public WindowTest {
   KeysTest() {
     DialogTemplate keys = Dialog("Keys", 160, 60);
     keys.style |= WS_VISIBLE;
-    keys.items.push_back(Item("BUTTON", "Check", kCheck, WS_TABSTOP | BS_AUTOCHECKBOX, 4, 4, 60, 12));
-    keys.items.push_back(Item("BUTTON", "Push", kPush, WS_TABSTOP, 4, 20, 40, 14));
+    keys.items.push_back(Item("BUTTON", "Check", CheckId, WS_TABSTOP | BS_AUTOCHECKBOX, 4, 4, 60, 12));
+    keys.items.push_back(Item("BUTTON", "Push", PushId, WS_TABSTOP, 4, 20, 40, 14));
     keys.items.push_back(Item("BUTTON", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 60, 20, 40, 14));
     keys.items.push_back(Item("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP, 110, 20, 40, 14));
     Resources().AddDialog("KEYS", keys);
@@ -142,10 +142,10 @@ TEST_F(KeysTest, EnterGoesToTheFocusedPushButtonOrElseTheDefaultButton) {
     std::vector<int> expected;
   };
   const Case cases[] = {
-      {"focus on a check box", kCheck, 0, {IDOK}},
-      {"focus on a push button", kPush, 0, {kPush}},
-      {"default button hidden", kCheck, WS_VISIBLE, {IDOK}},
-      {"default button hidden and disabled", kCheck, WS_VISIBLE | WS_DISABLED, {}},
+      {"focus on a check box", CheckId, 0, {IDOK}},
+      {"focus on a push button", PushId, 0, {PushId}},
+      {"default button hidden", CheckId, WS_VISIBLE, {IDOK}},
+      {"default button hidden and disabled", CheckId, WS_VISIBLE | WS_DISABLED, {}},
   };
   for (const Case& test : cases) {
     KeysDialog dialog;
@@ -177,9 +177,9 @@ TEST_F(KeysTest, TabWalksTheTabStopsBothWaysAndTheFocusComesBack) {
   KeysDialog dialog;
   ASSERT_TRUE(dialog.Create("KEYS"));
   // The first tab stop has the focus after set-up.
-  EXPECT_EQ(GetDlgCtrlID(GetFocus()), kCheck);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), CheckId);
   driver.Key("Tab");
-  EXPECT_EQ(GetDlgCtrlID(GetFocus()), kPush);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), PushId);
   driver.Key("Shift+Tab");
   driver.Key("Shift+Tab");
   EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDCANCEL);

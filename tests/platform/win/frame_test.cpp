@@ -8,9 +8,9 @@ namespace {
 
 using window_test::WindowTest;
 
-constexpr UINT kSetup = 4000;
-constexpr UINT kExit = 4001;
-constexpr UINT kAbout = 4015;
+constexpr UINT SetupCommand = 4000;
+constexpr UINT ExitCommand = 4001;
+constexpr UINT AboutCommand = 4015;
 
 class CountingApp : public CWinApp {
  public:
@@ -26,9 +26,9 @@ class CountingApp : public CWinApp {
 };
 
 BEGIN_MESSAGE_MAP(CountingApp, CWinApp)
-ON_COMMAND(kSetup, OnSetup)
-ON_COMMAND(kAbout, OnAbout)
-ON_UPDATE_COMMAND_UI(kAbout, OnUpdateAbout)
+ON_COMMAND(SetupCommand, OnSetup)
+ON_COMMAND(AboutCommand, OnAbout)
+ON_UPDATE_COMMAND_UI(AboutCommand, OnUpdateAbout)
 END_MESSAGE_MAP()
 
 class FormView : public CFormView {
@@ -44,15 +44,15 @@ class FrameTest : public WindowTest {
     menu[0].flags = MF_POPUP;
     menu[0].children.resize(3);
     menu[0].children[0].text = "Setup";
-    menu[0].children[0].id = kSetup;
+    menu[0].children[0].id = SetupCommand;
     menu[0].children[1].flags = MF_SEPARATOR;
     menu[0].children[2].text = "Exit";
-    menu[0].children[2].id = kExit;
+    menu[0].children[2].id = ExitCommand;
     menu[1].text = "Information";
     menu[1].flags = MF_POPUP;
     menu[1].children.resize(1);
     menu[1].children[0].text = "About";
-    menu[1].children[0].id = kAbout;
+    menu[1].children[0].id = AboutCommand;
     Resources().AddMenu(2, menu);
     DialogTemplate form;
     form.style = WS_CHILD;
@@ -98,14 +98,14 @@ TEST_F(FrameTest, TheFrameFitsItsClientAreaToTheForm) {
 
 TEST_F(FrameTest, MenuCommandsReachTheApplicationAndItemsWithoutHandlerAreDisabled) {
   MakeFrame();
-  EXPECT_TRUE(driver.Menu(kSetup));
+  EXPECT_TRUE(driver.Menu(SetupCommand));
   EXPECT_EQ(app.setups, 1);
-  EXPECT_FALSE(driver.Menu(kExit));
+  EXPECT_FALSE(driver.Menu(ExitCommand));
   EXPECT_EQ(driver.LastError(), "menu item 4001 is disabled");
   EXPECT_FALSE(driver.Menu(4999));
   // An update handler decides an item's state when its popup opens.
-  EXPECT_TRUE(driver.Menu(kAbout));
-  EXPECT_NE(GetMenuState(GetMenu(AfxGetMainWnd()->m_hWnd), kAbout, MF_BYCOMMAND) & MF_CHECKED, 0u);
+  EXPECT_TRUE(driver.Menu(AboutCommand));
+  EXPECT_NE(GetMenuState(GetMenu(AfxGetMainWnd()->m_hWnd), AboutCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
   EXPECT_EQ(app.abouts, 1);
 }
 

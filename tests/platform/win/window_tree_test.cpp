@@ -123,7 +123,7 @@ UINT PingMessage() {
   static const UINT id = RegisterWindowMessage("TavrinPing");
   return id;
 }
-const UINT kPing = PingMessage();
+const UINT PingMessageId = PingMessage();
 
 // Answers a registered message through its message map, and chains to CWnd's map for the rest.
 class PingWindow : public CWnd {
@@ -139,17 +139,17 @@ class PingWindow : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(PingWindow, CWnd)
-ON_REGISTERED_MESSAGE(kPing, OnPing)
+ON_REGISTERED_MESSAGE(PingMessageId, OnPing)
 END_MESSAGE_MAP()
 
 TEST_F(WindowTest, ARegisteredMessageReachesItsHandlerAndOneNameIsOneId) {
-  EXPECT_EQ(RegisterWindowMessage("TavrinPing"), kPing);
-  EXPECT_NE(RegisterWindowMessage("TavrinPong"), kPing);
-  EXPECT_GE(kPing, 0xC000u);
+  EXPECT_EQ(RegisterWindowMessage("TavrinPing"), PingMessageId);
+  EXPECT_NE(RegisterWindowMessage("TavrinPong"), PingMessageId);
+  EXPECT_GE(PingMessageId, 0xC000u);
   const HWND top = TopLevel("T", 0, 0, 100, 100);
   PingWindow window;
   ASSERT_TRUE(window.Create("RECORDER", "ping", WS_VISIBLE, RECT{0, 0, 20, 20}, CWnd::FromHandle(top), 9));
-  EXPECT_EQ(::SendMessage(window.m_hWnd, kPing, 21, 0), 42);
+  EXPECT_EQ(::SendMessage(window.m_hWnd, PingMessageId, 21, 0), 42);
   EXPECT_EQ(window.pings, 1);
   // Messages the map does not name go on to the window's own procedure.
   window.SetWindowText("pong");

@@ -1,5 +1,5 @@
 #pragma once
-// The tool windows in the test's own process: the program's resources, a working folder with the
+// Windows of the program in the test's own process: the program's resources, a working folder with the
 // data folder of the tables, a language, and the test driver on the headless backend.
 #include <gtest/gtest.h>
 

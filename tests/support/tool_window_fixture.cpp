@@ -1,4 +1,4 @@
-#include "tests/tools/tool_window_fixture.h"
+#include "tests/support/tool_window_fixture.h"
 
 #include <fstream>
 #include <sstream>

@@ -7,7 +7,7 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/sim_modal_dlg.h"
 #include "resources/template_items.h"
-#include "tests/tools/tool_window_fixture.h"
+#include "tests/support/tool_window_fixture.h"
 #include "runtime/user_controls.h"
 
 namespace {
