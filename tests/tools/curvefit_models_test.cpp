@@ -365,8 +365,9 @@ TEST(CurveFitModels, IllConditionedDataRecoverExactAnswers) {
 }
 
 // The best fit keeps the first model that succeeds and takes a later one only for a smaller SSE;
-// which is smallest comes from the references (curvefit_reference.py: the rational data gives
-// SSE 2.16, 2.97, 0.570, 0.0751, 1.39, 0.00129, 0.380 for codes 4 to 10).
+// which is smallest comes from the references (curvefit_reference.py prints the SSE of every
+// model for each of these data: the rational data give 2.16, 2.97, 0.570, 0.0751, 1.39, 0.00129
+// and 0.380 for codes 4 to 10).
 TEST(CurveFitModels, BestFitChoosesTheSmallestSse) {
   struct Case {
     const char* what;
