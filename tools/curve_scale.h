@@ -60,9 +60,9 @@ struct CurveScale {
   // False when the ranges or their spans are not finite numbers (typed as "inf", or data too
   // large to scale): then nothing is placed and every list is empty.
   bool placed = false;
-  CurveRanges axisRanges;   // the ranges to keep for the next fit: derived ones with their margins, or
-                            // the given ones unchanged
-  CurveRanges frameRanges;  // the ranges the frame shows, the given ones with a small margin
+  CurveRanges axisRanges;   // the ranges to keep for the next fit: derived ones with their margins,
+                            // or the given ones unchanged
+  CurveRanges frameRanges;  // the ranges the frame shows, margins included
   std::vector<PlotPosition> points;
   std::vector<AxisTick> xTicks;
   std::vector<AxisTick> yTicks;
