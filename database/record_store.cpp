@@ -12,37 +12,38 @@ namespace {
 
 struct WholeFile {
   DatabaseFile file;
-  std::string bytes;
+  DatabaseFile::Contents contents;
 };
 
 std::optional<WholeFile> ReadWholeFile(std::string_view programPath) {
   auto file = DatabaseFile::Open(programPath);
   if (!file) return std::nullopt;
-  std::string bytes;
-  if (!file->Read(0, file->Size(), bytes)) return std::nullopt;
-  return WholeFile{std::move(*file), std::move(bytes)};
-}
-
-std::string RecordText(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) {
-    text += line;
-    text += '\n';
-  }
-  return text;
-}
-
-std::string NewRecordText(const std::vector<std::string>& lines) {
-  return std::string(RecordSeparatorLine) + '\n' + RecordText(lines);
+  auto contents = file->ReadAll();
+  if (!contents) return std::nullopt;
+  return WholeFile{std::move(*file), std::move(*contents)};
 }
 
 void EndWithLineFeed(std::string& text) {
   if (!text.empty() && text.back() != '\n') text += '\n';
 }
 
-// The file's text, ending with its closing backslash line.
-bool WriteTerminated(std::string_view programPath, std::string text, bool terminated) {
-  if (!terminated) {
+// Writes the file anew: its bytes before from, the record's lines (its backslash line first),
+// its bytes from to on, and the closing backslash line when the file had none.
+bool WriteSpliced(std::string_view programPath, const WholeFile& whole, std::size_t from, std::size_t to,
+                  const std::vector<std::string>& recordLines) {
+  const std::string_view bytes = whole.contents.View();
+  std::size_t recordSize = 0;
+  for (const auto& line : recordLines) recordSize += line.size() + 1;
+  std::string text;
+  text.reserve(bytes.size() + recordSize + 4);
+  text.append(bytes.substr(0, from));
+  if (!recordLines.empty()) EndWithLineFeed(text);
+  for (const auto& line : recordLines) {
+    text += line;
+    text += '\n';
+  }
+  text.append(bytes.substr(to));
+  if (!whole.file.Terminated()) {
     EndWithLineFeed(text);
     text += RecordSeparatorLine;
     text += '\n';
@@ -55,43 +56,34 @@ bool IsRecord(const DatabaseFile& file, int target) { return target >= 1 && targ
 }  // namespace
 
 bool StoreRecord(std::string_view programPath, int& target, const std::vector<std::string>& lines) {
-  auto whole = ReadWholeFile(programPath);
+  const auto whole = ReadWholeFile(programPath);
   if (!whole) return false;
-  const DatabaseFile& file = whole->file;
-  target = std::clamp(target, 1, file.RecordCount() + 1);
-  const std::size_t at = file.SeparatorOffset(target);
-  std::string text = whole->bytes.substr(0, at);
-  EndWithLineFeed(text);
-  text += NewRecordText(lines);
-  text.append(whole->bytes, at);
-  return WriteTerminated(programPath, std::move(text), file.Terminated());
+  target = std::clamp(target, 1, whole->file.RecordCount() + 1);
+  std::vector<std::string> recordLines = {RecordSeparatorLine};
+  recordLines.insert(recordLines.end(), lines.begin(), lines.end());
+  const std::size_t at = whole->file.SeparatorOffset(target);
+  return WriteSpliced(programPath, *whole, at, at, recordLines);
 }
 
 bool OverwriteRecord(std::string_view programPath, int target, const ChemDbRecordBuffer& record,
                      const std::string& safetyLine) {
-  auto whole = ReadWholeFile(programPath);
+  const auto whole = ReadWholeFile(programPath);
   if (!whole || !IsRecord(whole->file, target)) return false;
-  const DatabaseFile& file = whole->file;
-  const std::size_t from = file.SeparatorOffset(target);
-  const std::size_t to = file.SeparatorOffset(target + 1);
+  const std::size_t from = whole->file.SeparatorOffset(target);
+  const std::size_t to = whole->file.SeparatorOffset(target + 1);
   std::vector<std::string_view> existing;
-  SplitLines(std::string_view(whole->bytes).substr(from, to - from), existing);
-  std::string text = whole->bytes.substr(0, from);
-  text += RecordText(OverwrittenRecordLines(existing, record, safetyLine));
-  text.append(whole->bytes, to);
-  return WriteTerminated(programPath, std::move(text), file.Terminated());
+  SplitLines(whole->contents.View().substr(from, to - from), existing);
+  return WriteSpliced(programPath, *whole, from, to, OverwrittenRecordLines(existing, record, safetyLine));
 }
 
 bool DeleteRecord(std::string_view programPath, int target) {
-  auto whole = ReadWholeFile(programPath);
+  const auto whole = ReadWholeFile(programPath);
   if (!whole || !IsRecord(whole->file, target)) return false;
-  const DatabaseFile& file = whole->file;
-  std::string text = whole->bytes.substr(0, file.SeparatorOffset(target));
-  if (file.RecordCount() == 1) {
-    EndWithLineFeed(text);
-    text += NewRecordText(std::vector<std::string>(ChemDbLastRecordLine - 1));
-    return WriteTerminated(programPath, std::move(text), false);
+  std::vector<std::string> skeleton;
+  if (whole->file.RecordCount() == 1) {
+    skeleton.emplace_back(RecordSeparatorLine);
+    skeleton.resize(ChemDbLastRecordLine);
   }
-  text.append(whole->bytes, file.SeparatorOffset(target + 1));
-  return WriteTerminated(programPath, std::move(text), file.Terminated());
+  return WriteSpliced(programPath, *whole, whole->file.SeparatorOffset(target), whole->file.SeparatorOffset(target + 1),
+                      skeleton);
 }
