@@ -34,6 +34,9 @@ namespace {
 enum class FileResult { Finished, NoHit, CannotOpen };
 
 constexpr int RecordsPerRead = 256;
+// FileStepMode: the step to the next file leaves the current file (1), then takes the first record
+// of the next (2); the step to the previous file (3).
+constexpr int FileStepLeaving = 1;
 constexpr int FileStepNext = 2;
 constexpr int FileStepPrevious = 3;
 
@@ -108,7 +111,7 @@ FileResult ProcessDatabaseFile(const DatabaseFile& file, const SearchCommand& co
       const int record = GlobalTargetIn(file, first, file.SeparatorCount());
       return record != 0 ? HitGlobalTarget(file, record) : FileResult::NoHit;
     }
-    if (const auto result = ScanRecords(file, first, command); result != FileResult::NoHit) return result;
+    return ScanRecords(file, first, command);
   }
   return FileResult::NoHit;
 }
@@ -120,9 +123,10 @@ int WalkDatabase(const SearchCommand& command) {
   state.FileIndex = std::max(state.FileIndex, 1);
   state.TargetRecord = std::max(0, state.RecordIndex - (state.LastOp != 0 ? 1 : 0));
   state.LastOp = 0;
+  const int startIndex = state.FileIndex;
   int recordsBefore = 0;
-  for (int index = state.FileIndex; index <= static_cast<int>(entries.size()); ++index) {
-    const bool startFile = index == state.FileIndex;
+  for (int index = startIndex; index <= static_cast<int>(entries.size()); ++index) {
+    const bool startFile = index == startIndex;
     if (!startFile) {
       state.RecordBase += recordsBefore;
       state.FileIndex = index;
@@ -132,7 +136,7 @@ int WalkDatabase(const SearchCommand& command) {
     ChemDbFileName = NameStem(entry);
     const auto file = DatabaseFile::Open(entry);
     const FileResult result = file ? ProcessDatabaseFile(*file, command, startFile) : FileResult::CannotOpen;
-    if (state.FileStepMode == 1) state.FileStepMode = FileStepNext;
+    if (state.FileStepMode == FileStepLeaving) state.FileStepMode = FileStepNext;
     if (result == FileResult::Finished) return ChemDbDone;
     if (result == FileResult::CannotOpen) return ChemDbFileMissing;
     state.RecordIndex = file->SeparatorCount();
@@ -163,7 +167,7 @@ int WriteInCurrentFile(char operation) {
       state.LastOp = operation == 'i' ? ChemDbStoreAfterOp : ChemDbStoreBeforeOp;
       PrepareRecordForWriting(ChemDbRecord);
       written = StoreRecord(entry, target, NewRecordLines(ChemDbRecord, SafetyLineForDisk(SafetyDataText)));
-      ChemDbRecord.Clear();
+      if (written) ChemDbRecord.Clear();
       break;
     case 'c':
       state.LastOp = ChemDbOverwriteOp;
