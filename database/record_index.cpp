@@ -29,20 +29,16 @@ namespace {
 
 constexpr std::size_t ScanBlock = std::size_t{1} << 20;
 
-bool ReadInto(int descriptor, std::size_t from, char* bytes, std::size_t size) {
+bool ReadAt(int descriptor, std::size_t from, std::size_t to, std::string& bytes) {
+  bytes.resize(to > from ? to - from : 0);
   std::size_t done = 0;
-  while (done < size) {
-    const ssize_t got = pread(descriptor, bytes + done, size - done, static_cast<off_t>(from + done));
+  while (done < bytes.size()) {
+    const ssize_t got = pread(descriptor, bytes.data() + done, bytes.size() - done, static_cast<off_t>(from + done));
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return false;
     done += static_cast<std::size_t>(got);
   }
   return true;
-}
-
-bool ReadAt(int descriptor, std::size_t from, std::size_t to, std::string& bytes) {
-  bytes.resize(to > from ? to - from : 0);
-  return ReadInto(descriptor, from, bytes.data(), bytes.size());
 }
 
 // Scans the file for lines that begin with a backslash.
@@ -137,12 +133,6 @@ std::size_t DatabaseFile::SeparatorOffset(int n) const {
 
 bool DatabaseFile::Read(std::size_t from, std::size_t to, std::string& bytes) const {
   return ReadAt(descriptor_, from, std::min(to, Size()), bytes);
-}
-
-std::optional<DatabaseFile::Contents> DatabaseFile::ReadAll() const {
-  Contents contents{std::make_unique_for_overwrite<char[]>(Size()), Size()};
-  if (!ReadInto(descriptor_, 0, contents.buffer.get(), contents.size)) return std::nullopt;
-  return contents;
 }
 
 void SplitLines(std::string_view bytes, std::vector<std::string_view>& lines) {

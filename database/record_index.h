@@ -35,14 +35,6 @@ class DatabaseFile {
   // The bytes from..to; false when they cannot all be read.
   bool Read(std::size_t from, std::size_t to, std::string& bytes) const;
 
-  // The whole file, read without first clearing the buffer (a rewrite reads files of megabytes).
-  struct Contents {
-    std::unique_ptr<char[]> buffer;
-    std::size_t size = 0;
-    std::string_view View() const { return {buffer.get(), size}; }
-  };
-  std::optional<Contents> ReadAll() const;
-
  private:
   DatabaseFile(int descriptor, std::shared_ptr<const RecordOffsets> offsets);
   int descriptor_ = -1;

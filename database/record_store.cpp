@@ -1,7 +1,6 @@
 #include "database/record_store.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "database/record_index.h"
 #include "database/record_prepare.h"
@@ -10,45 +9,34 @@
 
 namespace {
 
-struct WholeFile {
-  DatabaseFile file;
-  DatabaseFile::Contents contents;
-};
-
-std::optional<WholeFile> ReadWholeFile(std::string_view programPath) {
-  auto file = DatabaseFile::Open(programPath);
-  if (!file) return std::nullopt;
-  auto contents = file->ReadAll();
-  if (!contents) return std::nullopt;
-  return WholeFile{std::move(*file), std::move(*contents)};
+// The text of a file being rewritten. Kept between writes: a database of thousands of records is
+// megabytes, and memory used before costs far less than fresh memory for every write.
+std::string& RewriteBuffer() {
+  static std::string buffer;
+  return buffer;
 }
 
-void EndWithLineFeed(std::string& text) {
-  if (!text.empty() && text.back() != '\n') text += '\n';
-}
-
-// Writes the file anew: its bytes before from, the record's lines (its backslash line first),
-// its bytes from to on, and the closing backslash line when the file had none.
-bool WriteSpliced(std::string_view programPath, const WholeFile& whole, std::size_t from, std::size_t to,
+// Replaces the bytes from..to of the file with the record's lines (its backslash line first),
+// adds the closing backslash line when the file had none, and puts the new file in place.
+bool WriteSpliced(std::string_view programPath, const DatabaseFile& file, std::size_t from, std::size_t to,
                   const std::vector<std::string>& recordLines) {
-  const std::string_view bytes = whole.contents.View();
-  std::size_t recordSize = 0;
-  for (const auto& line : recordLines) recordSize += line.size() + 1;
-  std::string text;
-  text.reserve(bytes.size() + recordSize + 4);
-  text.append(bytes.substr(0, from));
-  if (!recordLines.empty()) EndWithLineFeed(text);
+  std::string& text = RewriteBuffer();
+  if (!file.Read(0, file.Size(), text)) return false;
+  std::string record;
+  if (!recordLines.empty() && from > 0 && text[from - 1] != '\n') record += '\n';
   for (const auto& line : recordLines) {
-    text += line;
-    text += '\n';
+    record += line;
+    record += '\n';
   }
-  text.append(bytes.substr(to));
-  if (!whole.file.Terminated()) {
-    EndWithLineFeed(text);
+  text.replace(from, to - from, record);
+  if (!file.Terminated()) {
+    if (!text.empty() && text.back() != '\n') text += '\n';
     text += RecordSeparatorLine;
     text += '\n';
   }
-  return platform::RewriteFileSafely(programPath, text);
+  const bool written = platform::RewriteFileSafely(programPath, text);
+  text.clear();
+  return written;
 }
 
 bool IsRecord(const DatabaseFile& file, int target) { return target >= 1 && target <= file.RecordCount(); }
@@ -56,34 +44,35 @@ bool IsRecord(const DatabaseFile& file, int target) { return target >= 1 && targ
 }  // namespace
 
 bool StoreRecord(std::string_view programPath, int& target, const std::vector<std::string>& lines) {
-  const auto whole = ReadWholeFile(programPath);
-  if (!whole) return false;
-  target = std::clamp(target, 1, whole->file.RecordCount() + 1);
+  const auto file = DatabaseFile::Open(programPath);
+  if (!file) return false;
+  target = std::clamp(target, 1, file->RecordCount() + 1);
   std::vector<std::string> recordLines = {RecordSeparatorLine};
   recordLines.insert(recordLines.end(), lines.begin(), lines.end());
-  const std::size_t at = whole->file.SeparatorOffset(target);
-  return WriteSpliced(programPath, *whole, at, at, recordLines);
+  const std::size_t at = file->SeparatorOffset(target);
+  return WriteSpliced(programPath, *file, at, at, recordLines);
 }
 
 bool OverwriteRecord(std::string_view programPath, int target, const ChemDbRecordBuffer& record,
                      const std::string& safetyLine) {
-  const auto whole = ReadWholeFile(programPath);
-  if (!whole || !IsRecord(whole->file, target)) return false;
-  const std::size_t from = whole->file.SeparatorOffset(target);
-  const std::size_t to = whole->file.SeparatorOffset(target + 1);
+  const auto file = DatabaseFile::Open(programPath);
+  if (!file || !IsRecord(*file, target)) return false;
+  const std::size_t from = file->SeparatorOffset(target);
+  const std::size_t to = file->SeparatorOffset(target + 1);
+  std::string bytes;
+  if (!file->Read(from, to, bytes)) return false;
   std::vector<std::string_view> existing;
-  SplitLines(whole->contents.View().substr(from, to - from), existing);
-  return WriteSpliced(programPath, *whole, from, to, OverwrittenRecordLines(existing, record, safetyLine));
+  SplitLines(bytes, existing);
+  return WriteSpliced(programPath, *file, from, to, OverwrittenRecordLines(existing, record, safetyLine));
 }
 
 bool DeleteRecord(std::string_view programPath, int target) {
-  const auto whole = ReadWholeFile(programPath);
-  if (!whole || !IsRecord(whole->file, target)) return false;
+  const auto file = DatabaseFile::Open(programPath);
+  if (!file || !IsRecord(*file, target)) return false;
   std::vector<std::string> skeleton;
-  if (whole->file.RecordCount() == 1) {
+  if (file->RecordCount() == 1) {
     skeleton.emplace_back(RecordSeparatorLine);
     skeleton.resize(ChemDbLastRecordLine);
   }
-  return WriteSpliced(programPath, *whole, whole->file.SeparatorOffset(target), whole->file.SeparatorOffset(target + 1),
-                      skeleton);
+  return WriteSpliced(programPath, *file, file->SeparatorOffset(target), file->SeparatorOffset(target + 1), skeleton);
 }
