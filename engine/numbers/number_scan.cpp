@@ -69,8 +69,10 @@ NumberScan ScanNumber(std::string_view text, int limits, bool wholeMode, std::si
     // Only the digits before the exponent decide whether the value may be 0.
     if (IsDigit(c) && c != '0' && !exponent) nonZero = true;
     if (c == '.') ++dots;
-    // A digit followed by a sign is malformed wherever it stands: "1+3" is no number.
-    if ((IsSign(c) && IsSign(next)) || ((IsDigit(c) || c == '.') && IsSign(next)) ||
+    // A digit followed by a sign is malformed past the number's first character; in whole
+    // mode wherever it stands, so that "1+3" is no number rather than 1.
+    const bool signAfterDigit = (IsDigit(c) || c == '.') && IsSign(next) && (wholeMode || i > start);
+    if ((IsSign(c) && IsSign(next)) || signAfterDigit ||
         (scan.length == 0 && IsSign(c) && !(IsDigit(next) || next == '.'))) {
       malformed = true;
       stoppedAtCharacter = true;

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <map>
+#include <optional>
 
 #include "engine/formtext.h"
 #include "engine/elements/element_tables.h"
@@ -27,6 +28,26 @@ std::vector<int> EngineOrder(const PreparedEquation& prepared) {
   return order;
 }
 
+// The electrons of a species: those of its atoms less its charge. The formula
+// parser sums them in single precision (32.6999969 for Fe0.95O), so the charge,
+// a short number as typed, is taken back from that sum within its rounding and
+// the count rebuilt from the exact atom counts.
+std::optional<Fraction> ExactElectrons(const std::map<int, Fraction>& counts, float electrons) {
+  Fraction atomElectrons;
+  long double magnitude = std::fabs(static_cast<long double>(electrons));
+  for (const auto& [Z, count] : counts) {
+    atomElectrons = exact::Plus(atomElectrons, exact::Times({Z, 1}, count));
+    magnitude += Z * std::fabs(static_cast<long double>(count.numerator) / static_cast<long double>(count.denominator));
+  }
+  const long double charge =
+      static_cast<long double>(atomElectrons.numerator) / static_cast<long double>(atomElectrons.denominator) -
+      electrons;
+  const long double rounding = magnitude * 0x1p-19L;
+  const auto exactCharge = exact::SimplestFractionBetween(charge - rounding, charge + rounding);
+  if (!exactCharge) return exact::FractionOfCount(electrons);
+  return exact::Plus(atomElectrons, {exact::Sub(0, exactCharge->numerator), exactCharge->denominator});
+}
+
 bool ExactCounts(const PreparedEquation& prepared, std::vector<ExactSpecies>& exactSpecies) {
   exactSpecies.resize(prepared.species.size());
   for (std::size_t i = 0; i < prepared.species.size(); ++i) {
@@ -36,9 +57,13 @@ bool ExactCounts(const PreparedEquation& prepared, std::vector<ExactSpecies>& ex
       if (!fraction) return false;
       exactSpecies[i].counts[Z] = *fraction;
     }
-    auto electrons = exact::FractionOfCount(species.electrons);
-    if (!electrons) return false;
-    exactSpecies[i].electrons = *electrons;
+    // Products hold their electrons negated.
+    const float electrons = species.product ? -species.electrons : species.electrons;
+    auto exactElectrons = ExactElectrons(exactSpecies[i].counts, electrons);
+    if (!exactElectrons) return false;
+    exactSpecies[i].electrons = species.product
+                                    ? Fraction{exact::Sub(0, exactElectrons->numerator), exactElectrons->denominator}
+                                    : *exactElectrons;
     exactSpecies[i].sign = species.product != prepared.reversed ? -1 : 1;
   }
   return true;

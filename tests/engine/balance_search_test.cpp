@@ -208,4 +208,29 @@ TEST(BalanceSearch, BoundsAtOrBelowZeroAndEmptyBoxes) {
   EXPECT_EQ(balance::FirstSolutionInBox(problem), (std::vector<int>{2, 2, 2}));
 }
 
+TEST(ExactFractions, SimplestFractionInAnInterval) {
+  struct Case {
+    long double low, high;
+    std::optional<std::pair<long, long>> fraction;
+  };
+  // By hand: 32.7 = 327/10 is the first convergent of [32; 1, 2, 3] inside the interval.
+  const Case cases[] = {
+      {32.6998L, 32.7001L, std::pair{327L, 10L}},
+      {0.2999L, 0.3001L, std::pair{3L, 10L}},
+      {-2.5001L, -2.4999L, std::pair{-5L, 2L}},
+      {-0.1L, 0.1L, std::pair{0L, 1L}},
+      {2.4L, 3.2L, std::pair{3L, 1L}},
+      {0.33332L, 0.33334L, std::pair{1L, 3L}},
+      {1e-9L, 2e-9L, std::nullopt},  // needs a denominator above 10^6
+      {1.0L, 0.5L, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto found = exact::SimplestFractionBetween(c.low, c.high);
+    ASSERT_EQ(found.has_value(), c.fraction.has_value()) << static_cast<double>(c.low);
+    if (!found) continue;
+    EXPECT_EQ(static_cast<long>(found->numerator), c.fraction->first) << static_cast<double>(c.low);
+    EXPECT_EQ(static_cast<long>(found->denominator), c.fraction->second) << static_cast<double>(c.low);
+  }
+}
+
 }  // namespace
