@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <climits>
 
 #include "engine/reaction/balance_groups.h"
@@ -56,6 +57,10 @@ int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing
     if (multiplier < 1) return NoSolution();
   std::vector<long> coefficients;
   if (!Coefficients(groups, *multipliers, coefficients)) return NoSolution();
+  // Only an equation whose atoms and charge conserve is written.
+  if (std::ranges::any_of(coefficients, [](long coefficient) { return coefficient < 1; }) ||
+      !balance::RowsBalance(groups.speciesRows, coefficients))
+    return NoSolution();
 
   std::string balanced = BalancedEquationText(prepared, coefficients, limits.spaced);
   std::string rows;

@@ -131,6 +131,38 @@ std::vector<int> SearchOrder(const std::vector<Fraction>& totals) {
   return order;
 }
 
+// Appends the row scaled to whole numbers, unless it is all 0.
+void AddIntegralRow(const std::vector<Fraction>& row, std::vector<std::vector<Int>>& rows) {
+  Int denominators = 1;
+  for (const Fraction& value : row) denominators = LeastCommonMultiple(denominators, value.denominator);
+  std::vector<Int> integral(row.size());
+  bool any = false;
+  for (std::size_t column = 0; column < row.size(); ++column) {
+    integral[column] = exact::Mul(row[column].numerator, denominators / row[column].denominator);
+    any = any || integral[column] != 0;
+  }
+  if (any) rows.push_back(std::move(integral));
+}
+
+// The balance of every element and of the electrons over the species' own
+// coefficients, by which a balanced equation is checked.
+std::vector<std::vector<Int>> SpeciesRows(const std::vector<ExactSpecies>& species) {
+  std::map<int, std::vector<Fraction>> elementRows;
+  std::vector<Fraction> electronRow(species.size());
+  for (std::size_t i = 0; i < species.size(); ++i) {
+    for (const auto& [Z, count] : species[i].counts) {
+      auto& row = elementRows[Z];
+      row.resize(species.size());
+      row[i] = exact::Times({species[i].sign, 1}, count);
+    }
+    electronRow[i] = species[i].electrons;
+  }
+  std::vector<std::vector<Int>> rows;
+  for (const auto& [Z, row] : elementRows) AddIntegralRow(row, rows);
+  AddIntegralRow(electronRow, rows);
+  return rows;
+}
+
 int ClampToInt(double value) {
   if (!(value > INT_MIN)) return INT_MIN;
   if (value >= INT_MAX) return INT_MAX;
@@ -197,19 +229,14 @@ int FormGroups(const PreparedEquation& prepared, int maxGroups, int balMin, int 
     problem.lowest = balMin;
     problem.highest = HighestMultiplier(groupCount, balMin, balMid, balMax);
     auto addRow = [&](const std::vector<Fraction>& row) {
-      Int denominators = 1;
-      for (const Fraction& value : row) denominators = LeastCommonMultiple(denominators, value.denominator);
-      std::vector<Int> integral(static_cast<std::size_t>(groupCount));
-      bool any = false;
-      for (int position = 0; position < groupCount; ++position) {
-        const Fraction& value = row[groups.groupAtPosition[position]];
-        integral[position] = exact::Mul(value.numerator, denominators / value.denominator);
-        any = any || integral[position] != 0;
-      }
-      if (any) problem.rows.push_back(std::move(integral));
+      std::vector<Fraction> byPosition(static_cast<std::size_t>(groupCount));
+      for (int position = 0; position < groupCount; ++position)
+        byPosition[position] = row[groups.groupAtPosition[position]];
+      AddIntegralRow(byPosition, problem.rows);
     };
     for (const auto& [Z, row] : elementRows) addRow(row);
     addRow(electronRow);
+    groups.speciesRows = SpeciesRows(species);
   } catch (const exact::Overflow&) {
     FormatErrorText(27, "");
     return 5;

@@ -303,19 +303,6 @@ int FirstPassOf(const SearchProblem& problem, const std::vector<int>& point) {
   return pass;
 }
 
-bool Balances(const SearchProblem& problem, const std::vector<int>& point) {
-  try {
-    for (const auto& row : problem.rows) {
-      Int sum = 0;
-      for (int g = 0; g < problem.positions; ++g) sum = exact::Add(sum, exact::Mul(row[g], point[g]));
-      if (sum != 0) return false;
-    }
-    return true;
-  } catch (const exact::Overflow&) {
-    return false;
-  }
-}
-
 }  // namespace
 
 std::optional<std::vector<int>> FirstSolutionInBox(const SearchProblem& problem) {
@@ -346,7 +333,7 @@ std::optional<std::vector<int>> FirstSolutionByOdometer(const SearchProblem& pro
     std::vector<int> point(static_cast<std::size_t>(n));
     for (int g = 0; g < n; ++g) point[g] = box[g].low;
     while (true) {
-      if (Balances(problem, point)) return point;
+      if (RowsBalance(problem.rows, point)) return point;
       int g = n - 1;
       while (g >= 0 && point[g] == box[g].high) {
         point[g] = box[g].low;

@@ -34,6 +34,23 @@ struct SearchProblem {
   int highest = 10;
 };
 
+// Whether every row sums to exactly 0 at point, one value per column; false
+// also when a sum leaves exact arithmetic.
+template <typename Integer>
+bool RowsBalance(const std::vector<std::vector<exact::Int>>& rows, const std::vector<Integer>& point) {
+  try {
+    for (const auto& row : rows) {
+      exact::Int sum = 0;
+      for (std::size_t column = 0; column < point.size(); ++column)
+        sum = exact::Add(sum, exact::Mul(row[column], point[column]));
+      if (sum != 0) return false;
+    }
+    return true;
+  } catch (const exact::Overflow&) {
+    return false;
+  }
+}
+
 // The multipliers by search position, or empty when the box holds no solution.
 std::optional<std::vector<int>> FirstSolutionInBox(const SearchProblem& problem);
 

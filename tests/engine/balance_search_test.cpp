@@ -208,6 +208,30 @@ TEST(BalanceSearch, BoundsAtOrBelowZeroAndEmptyBoxes) {
   EXPECT_EQ(balance::FirstSolutionInBox(problem), (std::vector<int>{2, 2, 2}));
 }
 
+// The rows a balanced equation is checked by, per species: a wrong coefficient of
+// atoms, or of charge alone (the electron holds no atoms), is refused.
+TEST(BalanceCheck, SpeciesRowsAcceptOnlyConservingCoefficients) {
+  const struct {
+    const char* equation;
+    std::vector<long> right;
+    std::vector<long> wrong;
+  } cases[] = {
+      {"Fe+2+MnO4-+H+>Fe+3+Mn+2+H2O", {5, 1, 8, 5, 1, 4}, {5, 1, 8, 5, 1, 3}},
+      {"Fe+2+MnO4-+H+>Fe+3+Mn+2+H2O", {5, 1, 8, 5, 1, 4}, {4, 1, 8, 4, 1, 4}},  // atoms conserve, charge not
+      {"Fe+3+e->Fe+2", {1, 1, 1}, {1, 2, 1}},
+      {"Fe0.95O+O2>Fe2O3", {80, 17, 38}, {80, 17, 39}},
+      {"Fe0.95O+H+>Fe+2+Fe+3+H2O", {20, 40, 17, 2, 20}, {20, 40, 18, 1, 20}},  // Fe conserves, charge not
+  };
+  for (const auto& c : cases) {
+    PreparedEquation prepared;
+    ASSERT_EQ(PrepareEquation(2, c.equation, 12, prepared), 0) << c.equation;
+    BalanceGroups groups;
+    ASSERT_EQ(FormGroups(prepared, 8, 1, 100, 20, groups), 0) << c.equation;
+    EXPECT_TRUE(balance::RowsBalance(groups.speciesRows, c.right)) << c.equation;
+    EXPECT_FALSE(balance::RowsBalance(groups.speciesRows, c.wrong)) << c.equation;
+  }
+}
+
 TEST(ExactFractions, SimplestFractionInAnInterval) {
   struct Case {
     long double low, high;
