@@ -51,6 +51,11 @@ int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing
   BalanceGroups groups;
   if (const int code = FormGroups(prepared, limits.groups, balMin, balMid, balMax, groups); code != 0) return code;
 
+  // A multiplier below 1 is refused. With such a lower bound the first point of
+  // the search is never all positive: the first pass holds 0 when the upper
+  // bound is above it, and every point is at or below 0 when it is not. So the
+  // answer is known without a search over a box that may be vast.
+  if (groups.problem.lowest < 1) return NoSolution();
   const auto multipliers = balance::FirstSolutionInBox(groups.problem);
   if (!multipliers) return NoSolution();
   for (int multiplier : *multipliers)

@@ -303,6 +303,14 @@ int FirstPassOf(const SearchProblem& problem, const std::vector<int>& point) {
   return pass;
 }
 
+// The points of the whole box, counted up to just past the odometer's limit.
+long double BoxPoints(const SearchProblem& problem) {
+  long double points = 1;
+  for (int g = 0; g < problem.positions && points <= OdometerPointLimit; ++g)
+    points *= static_cast<long double>(problem.highest) - problem.lowest + 1;
+  return points;
+}
+
 }  // namespace
 
 std::optional<std::vector<int>> FirstSolutionInBox(const SearchProblem& problem) {
@@ -318,6 +326,7 @@ std::optional<std::vector<int>> FirstSolutionInBox(const SearchProblem& problem)
       if (auto found = FirstInBox(basis, PassBox(problem, pass))) return found;
     return best;
   } catch (const exact::Overflow&) {
+    if (BoxPoints(problem) > OdometerPointLimit) return std::nullopt;
     return FirstSolutionByOdometer(problem);
   }
 }

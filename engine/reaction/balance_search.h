@@ -23,9 +23,13 @@
 // of their lattice coordinates, so the first point of a pass is found by a
 // depth-first walk over those coordinates whose ranges come from a
 // Fourier-Motzkin projection of the pass's box. All arithmetic is 128-bit and
-// checked; where it would overflow, the odometer itself is run instead.
+// checked; where it would overflow, the odometer itself is run instead, over a
+// box of at most OdometerPointLimit points; a larger box then counts as
+// holding no solution, the search's iteration limit.
 
 namespace balance {
+
+inline constexpr long double OdometerPointLimit = 1 << 22;
 
 struct SearchProblem {
   std::vector<std::vector<exact::Int>> rows;  // one per element and one for the electrons; a column per position

@@ -117,6 +117,12 @@ TEST(BalanceEquation, NegativeBalMaxAndHugeBalMid) {
   EXPECT_EQ(balance(2000000000, 20, "H2+O2>H2O"), "2H2 + O2 = 2H2O");
 }
 
+TEST(BalanceEquation, CountsBeyondExactArithmeticInAVastBoxEndAtTheIterationLimit) {
+  // 3.3E18 carbon atoms overflow the exact search; the box of 32766^4 points is never walked.
+  const Balanced result = Balance("C3D1+C2HH8+O6(s)>3333333333333333333CO4+H2O", 1, 32766);
+  EXPECT_EQ(result.code, 5);
+}
+
 TEST(BalanceEquation, FailuresGiveTheirCodeAndLine) {
   LanguageScope english(EnglishLanguage);
   const std::string thirteen = "H2+H2+H2+H2+H2+H2+H2>H2+H2+H2+H2+H2+H2";

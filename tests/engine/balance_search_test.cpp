@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <optional>
 #include <random>
 #include <string>
@@ -8,6 +10,7 @@
 #include "engine/reaction/balance_groups.h"
 #include "engine/reaction/balance_search.h"
 #include "engine/reaction/equation_species.h"
+#include "engine/reaction.h"
 
 namespace {
 
@@ -206,6 +209,31 @@ TEST(BalanceSearch, BoundsAtOrBelowZeroAndEmptyBoxes) {
   EXPECT_EQ(balance::FirstSolutionInBox(problem), std::nullopt);
   problem.lowest = problem.highest = 2;
   EXPECT_EQ(balance::FirstSolutionInBox(problem), (std::vector<int>{2, 2, 2}));
+}
+
+// With a lower bound below 1 the first point of the plain search always holds a
+// multiplier below 1, which the balancing refuses; BalanceEquation answers so at
+// once, also for a bound the point-by-point search could never walk.
+TEST(BalanceSearch, LowerBoundsBelowOneNeverGiveAnAllPositiveFirstSolution) {
+  const char* const equations[] = {"FeS2+O2>Fe3O4+SO2", "C2H6+CH4+O2>CO2+H2O", "Fe+2+MnO4-+H+>Fe+3+Mn+2+H2O",
+                                   "NaHCO3+S>H2SO4+CO+Na2CO3+H2O", "C3H6+CH4+O2>C8O+O6+H2O"};
+  for (const char* equation : equations) {
+    for (int low : {0, -1, -3}) {
+      for (int mid : {-1, 1, 4}) {
+        const auto problem = ProblemOf(equation, low, mid);
+        ASSERT_TRUE(problem) << equation;
+        const auto first = ReferenceSearch(*problem);
+        if (first) EXPECT_LT(*std::min_element(first->begin(), first->end()), 1) << equation << " from " << low;
+      }
+    }
+    for (int low : {0, -3, INT_MIN + 1}) {
+      std::string text = equation, table;
+      int enthalpyMissing = 0, entropyMissing = 0;
+      float dH = 0.0f, dS = 0.0f;
+      EXPECT_EQ(BalanceEquation(2, enthalpyMissing, entropyMissing, 0, low, 10, 20, dH, dS, text, table), 5)
+          << equation << " from " << low;
+    }
+  }
 }
 
 // The rows a balanced equation is checked by, per species: a wrong coefficient of
