@@ -24,12 +24,15 @@
 // depth-first walk over those coordinates whose ranges come from a
 // Fourier-Motzkin projection of the pass's box. All arithmetic is 128-bit and
 // checked; where it would overflow, the odometer itself is run instead, over a
-// box of at most OdometerPointLimit points; a larger box then counts as
-// holding no solution, the search's iteration limit.
+// box of at most OdometerPointLimit points. Where the projection could not be
+// completed (counts near the ends of the arithmetic) the walk is bounded by
+// SearchStepLimit steps. Past either limit the box counts as holding no
+// solution: the search's iteration limit.
 
 namespace balance {
 
 inline constexpr long double OdometerPointLimit = 1 << 22;
+inline constexpr long SearchStepLimit = 1L << 20;
 
 struct SearchProblem {
   std::vector<std::vector<exact::Int>> rows;  // one per element and one for the electrons; a column per position
