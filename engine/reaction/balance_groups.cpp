@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/formtext.h"
+#include "engine/reaction.h"
 #include "engine/elements/element_tables.h"
 
 namespace {
@@ -195,8 +196,8 @@ int FormGroups(const PreparedEquation& prepared, int maxGroups, int balMin, int 
     std::vector<Fraction> ratios(speciesCount);
     const int groupCount = LinkGroups(EngineOrder(prepared), species, groups.groupOf, ratios);
     if (groupCount > maxGroups) {
-      FormatErrorText(32, "");
-      return 8;
+      FormatErrorText(TooManyGroupsError, "");
+      return EquationTooManyGroups;
     }
 
     std::vector<Int> scale(static_cast<std::size_t>(groupCount), 1);
@@ -238,8 +239,8 @@ int FormGroups(const PreparedEquation& prepared, int maxGroups, int balMin, int 
     addRow(electronRow);
     groups.speciesRows = SpeciesRows(species);
   } catch (const exact::Overflow&) {
-    FormatErrorText(27, "");
-    return 5;
+    FormatErrorText(NoBalanceSolutionError, "");
+    return EquationNoSolution;
   }
-  return 0;
+  return EquationBalanced;
 }

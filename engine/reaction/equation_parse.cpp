@@ -111,14 +111,14 @@ int ParseEquation(std::string& text, int& reactants, std::vector<std::string>& p
   if (arrow != std::string::npos) text[arrow] = '>';
   text.pop_back();
 
-  int code = 0;
+  int code = EquationBalanced;
   if (!CutPhases(text, phases)) {
-    FormatErrorText(52, "");
-    code = 23;
+    FormatErrorText(TextAfterPhaseError, "");
+    code = EquationTextAfterPhase;
   }
   if (!BracketsBalance(text)) {
-    FormatErrorText(50, "");
-    code = 22;
+    FormatErrorText(UnevenBracketsError, "");
+    code = EquationUnbalancedBrackets;
   }
   std::size_t arrowAt = std::string::npos;
   int arrows = 0;
@@ -128,12 +128,12 @@ int ParseEquation(std::string& text, int& reactants, std::vector<std::string>& p
     if (arrows++ == 0) arrowAt = i;
   }
   if (arrows > 1) {
-    FormatErrorText(1, "");
-    code = 9;
+    FormatErrorText(IllegalSymbolError, "");
+    code = EquationTwoArrows;
   }
   if (arrows == 0) {
-    FormatErrorText(14, "");
-    code = 4;
+    FormatErrorText(EquationError, "");
+    code = EquationMissingOrWrong;
   }
 
   reactants = 1;
