@@ -223,7 +223,9 @@ TEST(BalanceSearch, LowerBoundsBelowOneNeverGiveAnAllPositiveFirstSolution) {
         const auto problem = ProblemOf(equation, low, mid);
         ASSERT_TRUE(problem) << equation;
         const auto first = ReferenceSearch(*problem);
-        if (first) EXPECT_LT(*std::min_element(first->begin(), first->end()), 1) << equation << " from " << low;
+        if (first) {
+          EXPECT_LT(*std::min_element(first->begin(), first->end()), 1) << equation << " from " << low;
+        }
       }
     }
     for (int low : {0, -3, INT_MIN + 1}) {
