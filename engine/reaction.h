@@ -18,6 +18,14 @@ inline constexpr int DoublePrecisionLimits = 1;
 inline constexpr int WholeNumberMode = 0;
 inline constexpr int NextNumberMode = 1;
 
+// Results of ParseNumberText.
+inline constexpr int ValidNumber = 0;
+inline constexpr int NumberBeyondLimits = 6;
+inline constexpr int NumberWithTwoPoints = 10;
+inline constexpr int NumberUnderflow = 11;
+inline constexpr int MalformedNumber = 12;
+inline constexpr int NoNumberInText = 13;
+
 // Reads a decimal number with an optional sign, one '.' and an optional
 // exponent: in whole mode (0) the whole text, with its blanks removed in place;
 // in next mode (1) the number that starts at position. Returns 0 for a valid
@@ -29,6 +37,16 @@ inline constexpr int NextNumberMode = 1;
 // value (left unchanged otherwise).
 int ParseNumberText(std::string& text, int limits, std::string& numberText, int mode, char& nextChar,
                     std::int8_t& intClass, int& position, double& value);
+
+// Results of CheckNumberText.
+inline constexpr int WholeNumberInRange = 0;
+inline constexpr int NotWholeNumber = 1;
+inline constexpr int NotNumeric = 2;
+inline constexpr int NumberOutOfRange = 3;
+inline constexpr int QuestionMarkText = 4;
+inline constexpr int BeginsWithLetter = 5;
+inline constexpr int EmptyNumberText = 6;
+inline constexpr int TwoOrMorePoints = 7;
 
 // Is text a whole number inside [low, high] (the range tested only when low and
 // high differ)? 0 yes; 1 not whole; 2 not numeric; 3 out of range; 4 "?";
@@ -46,6 +64,19 @@ inline constexpr int MaxSmallEquationGroups = 4;
 // A species text, and a display name with its phase, is shorter than this.
 inline constexpr std::size_t SpeciesTextLimit = 40;
 inline constexpr const char* ThermochemicalTableName = "dats\\datfiles\\atomdata\\thermody.dat";
+
+// Results of ParseEquation and BalanceEquation.
+inline constexpr int EquationBalanced = 0;
+inline constexpr int ElementOnlyAmongReactants = 1;
+inline constexpr int ElementOnlyAmongProducts = 2;
+inline constexpr int EquationTextTooLong = 3;
+inline constexpr int EquationMissingOrWrong = 4;  // empty, a formula error, or no arrow
+inline constexpr int EquationNoSolution = 5;
+inline constexpr int EquationTooManySpecies = 6;
+inline constexpr int EquationTooManyGroups = 8;
+inline constexpr int EquationTwoArrows = 9;
+inline constexpr int EquationUnbalancedBrackets = 22;
+inline constexpr int EquationTextAfterPhase = 23;
 
 // Splits an equation ("FeS2+O2>Fe3O4+SO2") into species: text is rewritten with
 // one blank between species and the arrow as a blank; phases receives each
@@ -105,7 +136,10 @@ int ConvertAmountMass(const DissociationRows& rows, RowTexts& amounts, RowTexts&
 int FillMolarMassColumns(const DissociationRows& rows, RowTexts& amounts, RowTexts& masses);
 int FormulaMassText(const DissociationRows& rows, RowTexts& amounts, RowTexts& masses);
 int SplitCoefficientFormula(const DissociationRows& rows, FormulaTexts& formulas, CoefficientTexts& coefficients);
-// 0 the rows balance as written, 1 they do not, 2 they cannot be balanced.
+// Results of BalanceReactionRows.
+inline constexpr int RowsBalanceAsWritten = 0;
+inline constexpr int RowsBalanceOtherwise = 1;
+inline constexpr int RowsCannotBalance = 2;
 int BalanceReactionRows(const DissociationRows& rows, const CoefficientTexts& coefficients);
 
 // ---- Half reactions ----

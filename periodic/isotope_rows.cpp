@@ -57,7 +57,7 @@ IsotopeValues LookUpIsotopeValues(const std::string& key) {
 }
 
 std::string IsotopeKey(int Z, float mass) {
-  return std::string(ElementTable[Z - 1].symbol) + "[" + std::to_string(static_cast<int>(mass + 0.5f)) + "]";
+  return std::string(ElementByNumber(Z).symbol) + "[" + std::to_string(static_cast<int>(mass + 0.5f)) + "]";
 }
 
 std::vector<std::string> IsotopeTableRows(int Z) {

@@ -94,7 +94,7 @@ BOOL Cwm_PeriodesystemetDlg::OnUserInit(int) {
   }
   if (!IsPropertyRadio(PeriodicTableProperty)) PeriodicTableProperty = AtomicNumberRadioId;
   SendDlgItemMessage(PeriodicTableProperty, BM_SETCHECK, 1, 0);
-  for (int Z = 1; Z <= PeriodicTableElements; ++Z) SetDlgItemText(ElementButtonBaseId + Z, ElementTable[Z - 1].symbol);
+  for (int Z = 1; Z <= PeriodicTableElements; ++Z) SetDlgItemText(ElementButtonBaseId + Z, ElementByNumber(Z).symbol);
   ShowPropertyInAllCells();
   return TRUE;
 }

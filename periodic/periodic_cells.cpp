@@ -38,7 +38,7 @@ std::string PhaseAt20Degrees(const ElementRecord& element) {
 }
 
 std::string PeriodicCellText(int propertyRadioId, int Z) {
-  const ElementRecord& element = ElementTable[Z - 1];
+  const ElementRecord& element = ElementByNumber(Z);
   switch (propertyRadioId) {
     case AtomicNumberRadioId: return std::to_string(Z);
     case NameRadioId: return ElementDisplayName(Z);

@@ -160,7 +160,7 @@ void Cwm_PERSYSGRAFDlg::DrawSymbols(CDC& dc, const PropertyGraphLayout& layout) 
   dc.SetBkMode(TRANSPARENT);
   dc.SetTextColor(SymbolBlue);
   for (const PlacedSymbol& symbol : layout.symbols) {
-    dc.TextOut(symbol.x, symbol.y, ElementTable[symbol.atomicNumber - 1].symbol);
+    dc.TextOut(symbol.x, symbol.y, ElementByNumber(symbol.atomicNumber).symbol);
   }
   dc.SelectObject(previousFont);
 }

@@ -50,7 +50,7 @@ int ColumnOf(int atomicNumber) {
   return -1;
 }
 
-bool HasTwoLetters(int atomicNumber) { return std::strlen(ElementTable[atomicNumber - 1].symbol) == 2; }
+bool HasTwoLetters(int atomicNumber) { return std::strlen(ElementByNumber(atomicNumber).symbol) == 2; }
 
 }  // namespace
 
@@ -74,8 +74,8 @@ std::array<float, ElementCount> GraphPropertyValues(int propertyId) {
   if (!IsGraphProperty(propertyId)) return values;
   const PlottedProperty& property = PlottedProperties[propertyId - FirstGraphPropertyId];
   for (int i = 0; i < ElementCount; ++i) {
-    values[i] =
-        property.field != nullptr ? ElementTable[i].*property.field : static_cast<float>(IsotopeTable[i].count & 0xFF);
+    values[i] = property.field != nullptr ? ElementByNumber(i + 1).*property.field
+                                          : static_cast<float>(IsotopeTable[i].count & 0xFF);
   }
   return values;
 }

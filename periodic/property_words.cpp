@@ -29,7 +29,7 @@ std::string InLanguage(const WordPair& words) { return English() ? words.english
 std::string ElementDisplayName(int Z) {
   std::string english;
   if (English() && GetEnglishElementName(english, Z) != 0 && !english.empty()) return english;
-  return ElementTable[Z - 1].name;
+  return ElementByNumber(Z).name;
 }
 
 std::string AcidBaseText(std::uint8_t code) {

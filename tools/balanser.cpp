@@ -22,8 +22,6 @@ constexpr std::size_t SelectedEntryLimit = 255;
 
 // Every caller of the balancing engine passes this formula-parser mode.
 constexpr std::int8_t BalanceParserMode = 2;
-// The error line that is left standing after a calculation: no code, no text.
-constexpr ErrorCode NoErrorCode = 99;
 
 constexpr std::array<const char*, 6> Examples = {
     "FeS2+O2>Fe3O4+SO2",   "2gC3H8+O2>CO2+H2O",         "C3H8+2mO2>CO2+H2O",
@@ -119,13 +117,14 @@ void Cwm_BalansereDlg::CalculateBalance() {
   std::string table;
   const int result = BalanceEquation(BalanceParserMode, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax,
                                      reactionEnthalpy, reactionEntropy, equation, table);
-  if (result == 0) {
+  if (result == EquationBalanced) {
     SetDlgItemText(BalancedEquationId, equation.c_str());
     SetDlgItemText(AmountsTableId, WithFieldLineBreaks(std::move(table)).c_str());
   } else {
     SetDlgItemText(BalancedEquationId, ErrorText.c_str());
   }
-  FormatErrorText(NoErrorCode, "");
+  // The error line that is left standing after a calculation.
+  FormatErrorText(UnspecifiedError, "");
 }
 
 void Cwm_BalansereDlg::ShowExample(UINT id) { SetDlgItemText(EquationFieldId, Examples[id - FirstExampleId]); }

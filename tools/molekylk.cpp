@@ -16,7 +16,6 @@ namespace {
 // The formula field is read with at most this many characters.
 constexpr std::size_t FormulaReadLimit = 78;
 constexpr int FormulaLine = 6;
-constexpr ErrorCode UnspecifiedError = 99;
 
 const char* const ExampleFormulas[] = {"H2SO4", "H[2]2SO4", "2gH2SO4", "2mH2SO4", "2gS,H2SO4", "2mS,H2SO4"};
 

@@ -4,7 +4,7 @@
 
 int FindElementBySymbol(std::string_view symbol) {
   for (int index = 0; index < ElementCount; ++index) {
-    if (symbol == ElementTable[index].symbol) return index + 1;
+    if (symbol == ElementByNumber(index + 1).symbol) return index + 1;
   }
   return 0;
 }

@@ -46,15 +46,16 @@ void FormatCompositionReport(const FormulaCounts& counts, int empirical, std::st
   report.clear();
   float total = 0.0f;
   for (int index = 0; index < ElementCount; ++index) {
-    total += ElementTable[index].atomicMass * counts[PlainElementRow][index];
+    total += ElementByNumber(index + 1).atomicMass * counts[PlainElementRow][index];
     if (!isotopeFlags[index]) continue;
     for (int isotope = 0; isotope < MaxIsotopes; ++isotope)
       total += IsotopeTable[index].mass[isotope] * counts[isotope][index];
   }
   for (int index = 0; index < ElementCount; ++index) {
-    const char* symbol = ElementTable[index].symbol;
+    const char* symbol = ElementByNumber(index + 1).symbol;
     if (counts[PlainElementRow][index] != 0.0f)
-      AppendPart({symbol, counts[PlainElementRow][index], ElementTable[index].atomicMass}, total, empirical, report);
+      AppendPart({symbol, counts[PlainElementRow][index], ElementByNumber(index + 1).atomicMass}, total, empirical,
+                 report);
     if (!isotopeFlags[index]) continue;
     for (int isotope = 0; isotope < MaxIsotopes; ++isotope) {
       const float count = counts[isotope][index];

@@ -31,7 +31,7 @@ struct ParsedFormula {
 
 void ParseFormulaText(const std::string& formula, ErrorSlots& errors, ParsedFormula& parsed) {
   ScanMisplacedMarks(formula, errors, parsed.hasQuestionMark);
-  if (!formula.empty() && (formula.front() == '+' || formula.front() == '-')) errors.Set(9);
+  if (!formula.empty() && (formula.front() == '+' || formula.front() == '-')) errors.Set(IllegalCombinationError);
   parsed.electron = IsElectron(formula);
 
   // Prefix and charge are read inside the brackets that wrap the formula.
@@ -49,7 +49,8 @@ void ParseFormulaText(const std::string& formula, ErrorSlots& errors, ParsedForm
   std::vector<MassNumberMark> marks;
   parsed.normalised = ExtractMassNumbers(wrapped, marks, errors);
   CheckBrackets(parsed.normalised, errors);
-  if (!errors.Has(1) && !errors.Has(3) && !errors.Has(5) && !parsed.electron)
+  if (!errors.Has(IllegalSymbolError) && !errors.Has(BracketError) && !errors.Has(StarInBracketsError) &&
+      !parsed.electron)
     EvaluateGroups(parsed.normalised, marks, errors, parsed.groups);
 }
 
@@ -91,18 +92,18 @@ float dcalk(FormulaCounts& counts, IsotopeUsedFlags& isotopeFlags, int mode, std
     isotopeFlags.fill(0);
   }
   ErrorSlots errors;
-  errors.Set(7);
+  errors.Set(MissingFormulaError);
 
   ParsedFormula parsed;
   if (formula.size() > FormulaTextLimit) {
-    errors.Set(6);
+    errors.Set(FormulaTooLongError);
   } else {
     ParseFormulaText(formula, errors, parsed);
   }
   float molarMass = parsed.groups.molarMass;
   float& charge = parsed.charge;
   if (parsed.electron) {
-    errors.Clear(7);
+    errors.Clear(MissingFormulaError);
     molarMass = ElectronMass;
     charge = -1.0f;
   }
@@ -113,10 +114,11 @@ float dcalk(FormulaCounts& counts, IsotopeUsedFlags& isotopeFlags, int mode, std
   float targetAtoms = 0.0f;
   if (parsed.commaForm) {
     targetAtoms = parsed.target.valid() ? AtomsOf(parsed.groups, parsed.target.cell) : 0.0f;
-    if (targetAtoms == 0.0f) errors.Set(7);
+    if (targetAtoms == 0.0f) errors.Set(MissingFormulaError);
   }
   // Counts or multipliers beyond single precision, or grams of a formula without mass, have no result.
-  if (!std::isfinite(total) || !std::isfinite(prefix.moles) || (prefix.grams != 0.0f && total == 0.0f)) errors.Set(9);
+  if (!std::isfinite(total) || !std::isfinite(prefix.moles) || (prefix.grams != 0.0f && total == 0.0f))
+    errors.Set(IllegalCombinationError);
 
   float result = -1.0f;
   if (const int code = errors.Lowest(); code != 0) {
@@ -143,7 +145,7 @@ float dcalk(FormulaCounts& counts, IsotopeUsedFlags& isotopeFlags, int mode, std
 
   if (parsed.hasQuestionMark && result > 0.0f) {
     result = -1.0f;
-    FormatErrorText(1, ErrorDetail);
+    FormatErrorText(IllegalSymbolError, ErrorDetail);
   }
   if ((charge != 0.0f || electronsAsked) && result != -1.0f) {
     // Electrons per formula unit, whatever amount the counts were scaled to.
@@ -151,7 +153,7 @@ float dcalk(FormulaCounts& counts, IsotopeUsedFlags& isotopeFlags, int mode, std
     if (electronsAsked) electrons = atomElectrons - charge;
     if (charge > atomElectrons) {
       result = -1.0f;
-      if (quiet != 1) FormatErrorText(10, ErrorDetail);
+      if (quiet != 1) FormatErrorText(TooManyPositiveChargesError, ErrorDetail);
     }
   }
   if (prefix.given) kind += AmountPrefixGiven;

@@ -47,7 +47,7 @@ class GroupEvaluator {
       } else if ((IsDigit(c) || c == '.') && lastToken_ == Token::Symbol) {
         i = MultiplySymbol(i);
       } else {
-        errors_.Set(1);
+        errors_.Set(IllegalSymbolError);
         lastToken_ = Token::Other;
         ++i;
       }
@@ -69,9 +69,9 @@ class GroupEvaluator {
 
   float ReadMultiplier(std::size_t& i) {
     const NumberScan number = ScanNumber(text_, SinglePrecisionLimits, false, i);
-    if (number.code != 0) errors_.Set(9);
+    if (number.code != ValidNumber) errors_.Set(IllegalCombinationError);
     i += std::max<std::size_t>(1, NumberTextLength(text_, i));
-    if (IsLower(i < text_.size() ? text_[i] : '\0')) errors_.Set(1);
+    if (IsLower(i < text_.size() ? text_[i] : '\0')) errors_.Set(IllegalSymbolError);
     return static_cast<float>(number.value);
   }
 
@@ -85,7 +85,7 @@ class GroupEvaluator {
     FlushSymbol();
     lastToken_ = Token::Other;
     if (groups_.size() < 2) {
-      errors_.Set(3);
+      errors_.Set(BracketError);
       return i;
     }
     Group closed = groups_.back();
@@ -112,23 +112,23 @@ class GroupEvaluator {
     const long massNumber = MassNumberAt(i + length);
     lastToken_ = Token::Symbol;
     if (symbol == DeuteriumSymbol) {
-      if (massNumber != 0 && massNumber != 2) errors_.Set(2);
+      if (massNumber != 0 && massNumber != 2) errors_.Set(UnknownIsotopeError);
       AddAtom({0, DeuteriumIsotopeIndex}, DeuteriumMass);
       return i + length;
     }
     const int Z = FindElementBySymbol(symbol);
     if (Z == 0) {
-      errors_.Set(1);
+      errors_.Set(IllegalSymbolError);
       lastToken_ = Token::Other;
       return i + length;
     }
     if (massNumber == 0) {
-      AddAtom({Z - 1, PlainElementRow}, ElementTable[Z - 1].atomicMass);
+      AddAtom({Z - 1, PlainElementRow}, ElementByNumber(Z).atomicMass);
       return i + length;
     }
     const int isotope = FindIsotopeByMassNumber(Z, massNumber);
     if (isotope < 0) {
-      errors_.Set(2);
+      errors_.Set(UnknownIsotopeError);
       lastToken_ = Token::Other;
       return i + length;
     }
@@ -137,7 +137,7 @@ class GroupEvaluator {
   }
 
   void AddAtom(AtomCell cell, float mass) {
-    errors_.Clear(7);
+    errors_.Clear(MissingFormulaError);
     atoms_.push_back({cell, 1.0f});
     pending_ = {mass, atoms_.size() - 1, true};
   }

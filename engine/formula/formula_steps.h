@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/formcalc.h"
+#include "engine/formtext.h"
 
 namespace formula {
 
@@ -16,11 +17,11 @@ inline constexpr float DeuteriumMass = 2.014f;
 // Error slots: code k (1 to 10) sets slot k-1; the lowest set slot is reported.
 class ErrorSlots {
  public:
-  void Set(int code) { bits_ |= 1u << (code - 1); }
-  void Clear(int code) { bits_ &= ~(1u << (code - 1)); }
-  bool Has(int code) const { return (bits_ & (1u << (code - 1))) != 0; }
+  void Set(ErrorCode code) { bits_ |= 1u << (code - 1); }
+  void Clear(ErrorCode code) { bits_ &= ~(1u << (code - 1)); }
+  bool Has(ErrorCode code) const { return (bits_ & (1u << (code - 1))) != 0; }
   int Lowest() const {
-    for (int code = 1; code <= 10; ++code)
+    for (ErrorCode code = IllegalSymbolError; code <= TooManyPositiveChargesError; ++code)
       if (Has(code)) return code;
     return 0;
   }

@@ -51,7 +51,7 @@ std::size_t ReadCommaTarget(std::string_view text, std::size_t position, Amount&
       std::size_t end = i + 1;
       while (IsDigit(At(text, end))) ++end;
       if (end == i + 1 || (At(text, end) != ')' && At(text, end) != ']')) {
-        errors.Set(1);
+        errors.Set(IllegalSymbolError);
         break;
       }
       const long massNumber = ReadMassNumber(text.substr(i + 1, end - i - 1));
@@ -59,7 +59,7 @@ std::size_t ReadCommaTarget(std::string_view text, std::size_t position, Amount&
                               ? FindIsotopeByMassNumber(target.cell.index + 1, massNumber)
                               : -1;
       if (isotope < 0) {
-        errors.Set(2);
+        errors.Set(UnknownIsotopeError);
       } else {
         target.cell.row = isotope;
         if (amount.grams != 0.0f) {
@@ -70,18 +70,18 @@ std::size_t ReadCommaTarget(std::string_view text, std::size_t position, Amount&
       i = end + 1;
     } else if (IsDigit(c) || c == '.') {
       const NumberScan count = ScanFormulaNumber(text, i);
-      if (count.code != 0) errors.Set(9);
+      if (count.code != ValidNumber) errors.Set(IllegalCombinationError);
       if (amount.grams == 0.0f) amount.moles *= static_cast<float>(count.value);
       i += std::max<std::size_t>(1, NumberTextLength(text, i));
     } else {
-      errors.Set(1);
+      errors.Set(IllegalSymbolError);
       break;
     }
   }
   const std::size_t comma = text.find(',', i);
   if (comma == std::string_view::npos) return text.size();
   if (amount.grams != 0.0f && target.valid() && target.cell.row == PlainElementRow) {
-    amount.moles = amount.grams / ElementTable[target.cell.index].atomicMass;
+    amount.moles = amount.grams / ElementByNumber(target.cell.index + 1).atomicMass;
     amount.grams = 0.0f;
   }
   return comma + 1;
@@ -96,7 +96,7 @@ bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
 std::size_t NumberTextLength(std::string_view text, std::size_t position) {
   if (!IsDigit(At(text, position)) && At(text, position) != '.') return 0;
   const NumberScan number = ScanFormulaNumber(text, position);
-  if (number.code == 0) return number.length;
+  if (number.code == ValidNumber) return number.length;
   std::size_t end = position;
   while (IsDigit(At(text, end)) || At(text, end) == '.') ++end;
   return std::max(number.length, end - position);
@@ -107,16 +107,17 @@ void ScanMisplacedMarks(std::string_view formula, ErrorSlots& errors, bool& hasQ
     const char c = formula[i];
     const char next = At(formula, i + 1);
     if (c == '?') hasQuestionMark = true;
-    if (i == 0 && c == '*') errors.Set(4);
-    if ((IsDigit(c) || c == '.') && (next == 'm' || next == 'g') && At(formula, i + 2) == '*') errors.Set(4);
-    if ((c == ')' || c == ']') && IsLower(next)) errors.Set(1);
+    if (i == 0 && c == '*') errors.Set(LeadingStarError);
+    if ((IsDigit(c) || c == '.') && (next == 'm' || next == 'g') && At(formula, i + 2) == '*')
+      errors.Set(LeadingStarError);
+    if ((c == ')' || c == ']') && IsLower(next)) errors.Set(IllegalSymbolError);
     if ((c == '(' || c == '[') && (next == '(' || next == '[') &&
         (IsDigit(At(formula, i + 2)) || At(formula, i + 2) == '.'))
-      errors.Set(1);
+      errors.Set(IllegalSymbolError);
     if (c == '*') {
       std::size_t end = i + 1;
       while (IsDigit(At(formula, end)) || At(formula, end) == '.') ++end;
-      if (end == formula.size()) errors.Set(8);
+      if (end == formula.size()) errors.Set(MisusedStarError);
     }
   }
 }
@@ -134,7 +135,7 @@ void ReadAmountPrefix(std::string& text, bool commaForm, Amount& amount, CommaTa
   if (!IsNumberStart(text, 0)) return;
   const NumberScan number = ScanFormulaNumber(text, 0);
   if (number.length == 0) return;
-  if (number.code != 0) errors.Set(9);
+  if (number.code != ValidNumber) errors.Set(IllegalCombinationError);
   const float value = static_cast<float>(number.value);
   const char unit = At(text, number.length);
   std::size_t prefixEnd = number.length;
@@ -179,7 +180,7 @@ void ReadCharge(std::string& text, float& charge, ErrorSlots& errors) {
   }
   if (end == first + 1 && (IsDigit(text[end]) || text[end] == '.')) {
     const NumberScan number = ScanFormulaNumber(text, end);
-    if (number.code != 0 || end + number.length != text.size()) errors.Set(9);
+    if (number.code != ValidNumber || end + number.length != text.size()) errors.Set(IllegalCombinationError);
     charge = unit * static_cast<float>(number.value);
     text.erase(first);
   }
@@ -193,12 +194,12 @@ std::string CleanUp(std::string_view wrapped, ErrorSlots& errors) {
   for (std::size_t i = 0; i < wrapped.size(); ++i) {
     const char c = wrapped[i];
     if (c == '.') {
-      if (++dotsInNumber == 2) errors.Set(9);
-      if (!(i > 0 && IsDigit(wrapped[i - 1])) && !IsDigit(At(wrapped, i + 1))) errors.Set(1);
+      if (++dotsInNumber == 2) errors.Set(IllegalCombinationError);
+      if (!(i > 0 && IsDigit(wrapped[i - 1])) && !IsDigit(At(wrapped, i + 1))) errors.Set(IllegalSymbolError);
     } else if (!IsDigit(c)) {
       dotsInNumber = 0;
     }
-    if (c == '*' && At(wrapped, i + 1) == '*') errors.Set(8);
+    if (c == '*' && At(wrapped, i + 1) == '*') errors.Set(MisusedStarError);
     if (c == '?') continue;
     cleaned += c == ']' ? ')' : c == '[' ? '(' : c;
   }
@@ -206,9 +207,9 @@ std::string CleanUp(std::string_view wrapped, ErrorSlots& errors) {
 }
 
 void MarkCoefficient(std::string& wrapped, ErrorSlots& errors) {
-  if (wrapped.size() > 2 && wrapped[1] == ')') errors.Set(3);
+  if (wrapped.size() > 2 && wrapped[1] == ')') errors.Set(BracketError);
   if (!IsNumberStart(wrapped, 1)) return;
-  if (At(wrapped, 1 + NumberTextLength(wrapped, 1)) == '*') errors.Set(4);
+  if (At(wrapped, 1 + NumberTextLength(wrapped, 1)) == '*') errors.Set(LeadingStarError);
   wrapped.insert(1, 1, '*');
 }
 
@@ -231,7 +232,7 @@ std::string RewriteAdducts(std::string_view wrapped, ErrorSlots& errors) {
       --depth;
     } else if (c == '*') {
       if (depth != 1) {
-        errors.Set(5);
+        errors.Set(StarInBracketsError);
       } else {
         if (inAdduct) {
           rewritten += ')';
@@ -266,7 +267,7 @@ std::string ExtractMassNumbers(std::string_view wrapped, std::vector<MassNumberM
     std::size_t end = i + 1;
     while (IsDigit(At(wrapped, end))) ++end;
     if (At(wrapped, end) != ')') {
-      errors.Set(1);
+      errors.Set(IllegalSymbolError);
       text += c;
       continue;
     }
@@ -288,7 +289,7 @@ void CheckBrackets(std::string_view wrapped, ErrorSlots& errors) {
     // Only the last bracket may close the whole formula: "H)2(O" is misplaced.
     if (depth <= 0 && i + 1 < wrapped.size()) misplaced = true;
   }
-  if ((depth != 0 || misplaced) && !errors.Has(5)) errors.Set(3);
+  if ((depth != 0 || misplaced) && !errors.Has(StarInBracketsError)) errors.Set(BracketError);
 }
 
 }  // namespace formula

@@ -15,16 +15,16 @@ int CheckNumberText(std::string_view text, float low, float high) {
     }
     if (c == '.') ++dots;
   }
-  int code = 2;
+  int code = NotNumeric;
   if (numeric) {
     const double value = ReadLeadingReal(text);
-    code = std::floor(value) == value ? 0 : 1;
-    if (low != high && (value < low || value > high)) code = 3;
+    code = std::floor(value) == value ? WholeNumberInRange : NotWholeNumber;
+    if (low != high && (value < low || value > high)) code = NumberOutOfRange;
   }
-  if (dots >= 2) return 7;
-  if (text.empty()) return 6;
+  if (dots >= 2) return TwoOrMorePoints;
+  if (text.empty()) return EmptyNumberText;
   const char first = text.front();
-  if ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')) return 5;
-  if (text == "?") return 4;
+  if ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')) return BeginsWithLetter;
+  if (text == "?") return QuestionMarkText;
   return code;
 }

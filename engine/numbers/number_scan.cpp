@@ -36,13 +36,13 @@ int CheckLimits(std::string_view number, int limits) {
     digitsBeforeExponent = mark;
     std::string_view digits = number.substr(mark + 1);
     if (!digits.empty() && IsSign(digits.front())) digits.remove_prefix(1);
-    if (digits.size() > MaxExponentDigits) return 6;
+    if (digits.size() > MaxExponentDigits) return NumberBeyondLimits;
     for (char c : digits) exponentValue = exponentValue * 10 + static_cast<std::size_t>(c - '0');
   }
   const std::size_t scale = exponentValue + digitsBeforeExponent;
-  if (limits == SinglePrecisionLimits && (scale > 37 || number.size() > 34)) return 6;
-  if (limits == DoublePrecisionLimits && (scale > 307 || number.size() >= 35)) return 6;
-  return 0;
+  if (limits == SinglePrecisionLimits && (scale > 37 || number.size() > 34)) return NumberBeyondLimits;
+  if (limits == DoublePrecisionLimits && (scale > 307 || number.size() >= 35)) return NumberBeyondLimits;
+  return ValidNumber;
 }
 
 }  // namespace
@@ -69,8 +69,10 @@ NumberScan ScanNumber(std::string_view text, int limits, bool wholeMode, std::si
     // Only the digits before the exponent decide whether the value may be 0.
     if (IsDigit(c) && c != '0' && !exponent) nonZero = true;
     if (c == '.') ++dots;
-    // A digit followed by a sign is malformed wherever it stands: "1+3" is no number.
-    if ((IsSign(c) && IsSign(next)) || ((IsDigit(c) || c == '.') && IsSign(next)) ||
+    // A digit followed by a sign is malformed past the number's first character; in whole
+    // mode wherever it stands, so that "1+3" is no number rather than 1.
+    const bool signAfterDigit = (IsDigit(c) || c == '.') && IsSign(next) && (wholeMode || i > start);
+    if ((IsSign(c) && IsSign(next)) || signAfterDigit ||
         (scan.length == 0 && IsSign(c) && !(IsDigit(next) || next == '.'))) {
       malformed = true;
       stoppedAtCharacter = true;
@@ -102,20 +104,20 @@ NumberScan ScanNumber(std::string_view text, int limits, bool wholeMode, std::si
 
   const std::string_view number = text.substr(start < size ? start : size, scan.length);
   const std::size_t blankFreeSize = size - (start < size ? start : size);
-  if (number.empty()) scan.code = 12;
-  if (wholeMode && number.size() < blankFreeSize) scan.code = 12;
-  if (dots >= 2) scan.code = 10;
-  if (!number.empty() && !IsDigit(number.back()) && number.back() != '.') scan.code = 12;
-  if (scan.code == 0) scan.code = CheckLimits(number, limits);
-  if (scan.code == 0) {
+  if (number.empty()) scan.code = MalformedNumber;
+  if (wholeMode && number.size() < blankFreeSize) scan.code = MalformedNumber;
+  if (dots >= 2) scan.code = NumberWithTwoPoints;
+  if (!number.empty() && !IsDigit(number.back()) && number.back() != '.') scan.code = MalformedNumber;
+  if (scan.code == ValidNumber) scan.code = CheckLimits(number, limits);
+  if (scan.code == ValidNumber) {
     scan.value = ConvertNumber(number.front() == '+' ? number.substr(1) : number);
     if (nonZero && scan.value == 0.0)
-      scan.code = 11;
+      scan.code = NumberUnderflow;
     else if (!std::isfinite(scan.value))
-      scan.code = 6;
+      scan.code = NumberBeyondLimits;
   }
-  if (wholeMode && blankFreeSize > 0 && number.empty()) scan.code = 13;
-  if (scan.code != 0) scan.value = 0.0;
+  if (wholeMode && blankFreeSize > 0 && number.empty()) scan.code = NoNumberInText;
+  if (scan.code != ValidNumber) scan.value = 0.0;
   return scan;
 }
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <climits>
 
 #include "engine/reaction/balance_groups.h"
@@ -17,8 +18,8 @@ constexpr EquationLimits FullEquation{MaxEquationSpecies, MaxEquationGroups, tru
 constexpr EquationLimits SmallEquation{MaxSmallEquationSpecies, MaxSmallEquationGroups, false};
 
 int NoSolution() {
-  FormatErrorText(27, "");
-  return 5;
+  FormatErrorText(NoBalanceSolutionError, "");
+  return EquationNoSolution;
 }
 
 // The coefficient of every species: its group's multiplier times its ratio.
@@ -42,29 +43,40 @@ bool Coefficients(const BalanceGroups& groups, const std::vector<int>& multiplie
 int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo,
             int balMin, int balMid, int balMax, float& dH, float& dS, std::string& equation, std::string& table) {
   if (equation.size() > EquationTextLimit) {
-    FormatErrorText(17, std::to_string(EquationTextLimit));
-    return 3;
+    FormatErrorText(FormulaCharactersLimitError, std::to_string(EquationTextLimit));
+    return EquationTextTooLong;
   }
   PreparedEquation prepared;
-  if (const int code = PrepareEquation(mode, equation, limits.species, prepared); code != 0) return code;
+  if (const int code = PrepareEquation(mode, equation, limits.species, prepared); code != EquationBalanced) return code;
   BalanceGroups groups;
-  if (const int code = FormGroups(prepared, limits.groups, balMin, balMid, balMax, groups); code != 0) return code;
+  if (const int code = FormGroups(prepared, limits.groups, balMin, balMid, balMax, groups); code != EquationBalanced)
+    return code;
 
+  // A multiplier below 1 is refused. With such a lower bound the first point of
+  // the search is never all positive: the first pass holds 0 when the upper
+  // bound is above it, and every point is at or below 0 when it is not. So the
+  // answer is known without a search over a box that may be vast.
+  if (groups.problem.lowest < 1) return NoSolution();
   const auto multipliers = balance::FirstSolutionInBox(groups.problem);
   if (!multipliers) return NoSolution();
   for (int multiplier : *multipliers)
     if (multiplier < 1) return NoSolution();
   std::vector<long> coefficients;
   if (!Coefficients(groups, *multipliers, coefficients)) return NoSolution();
+  // Only an equation whose atoms and charge conserve is written.
+  if (std::ranges::any_of(coefficients, [](long coefficient) { return coefficient < 1; }) ||
+      !balance::RowsBalance(groups.speciesRows, coefficients))
+    return NoSolution();
 
   std::string balanced = BalancedEquationText(prepared, coefficients, limits.spaced);
   std::string rows;
   ThermoSums sums;
-  if (const int code = AmountsTable(prepared, coefficients, thermo == 1, rows, sums); code != 0) return code;
+  if (const int code = AmountsTable(prepared, coefficients, thermo == 1, rows, sums); code != EquationBalanced)
+    return code;
   if (thermo == 1) balanced += HeatTerm(sums);
   if (balanced.size() > EquationTextLimit) {
-    FormatErrorText(17, std::to_string(EquationTextLimit));
-    return 3;
+    FormatErrorText(FormulaCharactersLimitError, std::to_string(EquationTextLimit));
+    return EquationTextTooLong;
   }
   if (thermo == 1) {
     if (sums.enthalpyMissing) enthalpyMissing = 1;
@@ -74,7 +86,7 @@ int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing
   }
   equation = std::move(balanced);
   table = std::move(rows);
-  return 0;
+  return EquationBalanced;
 }
 
 }  // namespace

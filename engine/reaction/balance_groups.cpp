@@ -5,8 +5,10 @@
 #include <climits>
 #include <cmath>
 #include <map>
+#include <optional>
 
 #include "engine/formtext.h"
+#include "engine/reaction.h"
 #include "engine/elements/element_tables.h"
 
 namespace {
@@ -27,6 +29,26 @@ std::vector<int> EngineOrder(const PreparedEquation& prepared) {
   return order;
 }
 
+// The electrons of a species: those of its atoms less its charge. The formula
+// parser sums them in single precision (32.6999969 for Fe0.95O), so the charge,
+// a short number as typed, is taken back from that sum within its rounding and
+// the count rebuilt from the exact atom counts.
+std::optional<Fraction> ExactElectrons(const std::map<int, Fraction>& counts, float electrons) {
+  Fraction atomElectrons;
+  long double magnitude = std::fabs(static_cast<long double>(electrons));
+  for (const auto& [Z, count] : counts) {
+    atomElectrons = exact::Plus(atomElectrons, exact::Times({Z, 1}, count));
+    magnitude += Z * std::fabs(static_cast<long double>(count.numerator) / static_cast<long double>(count.denominator));
+  }
+  const long double charge =
+      static_cast<long double>(atomElectrons.numerator) / static_cast<long double>(atomElectrons.denominator) -
+      electrons;
+  const long double rounding = magnitude * 0x1p-19L;
+  const auto exactCharge = exact::SimplestFractionBetween(charge - rounding, charge + rounding);
+  if (!exactCharge) return exact::FractionOfCount(electrons);
+  return exact::Plus(atomElectrons, {exact::Sub(0, exactCharge->numerator), exactCharge->denominator});
+}
+
 bool ExactCounts(const PreparedEquation& prepared, std::vector<ExactSpecies>& exactSpecies) {
   exactSpecies.resize(prepared.species.size());
   for (std::size_t i = 0; i < prepared.species.size(); ++i) {
@@ -36,9 +58,13 @@ bool ExactCounts(const PreparedEquation& prepared, std::vector<ExactSpecies>& ex
       if (!fraction) return false;
       exactSpecies[i].counts[Z] = *fraction;
     }
-    auto electrons = exact::FractionOfCount(species.electrons);
-    if (!electrons) return false;
-    exactSpecies[i].electrons = *electrons;
+    // Products hold their electrons negated.
+    const float electrons = species.product ? -species.electrons : species.electrons;
+    auto exactElectrons = ExactElectrons(exactSpecies[i].counts, electrons);
+    if (!exactElectrons) return false;
+    exactSpecies[i].electrons = species.product
+                                    ? Fraction{exact::Sub(0, exactElectrons->numerator), exactElectrons->denominator}
+                                    : *exactElectrons;
     exactSpecies[i].sign = species.product != prepared.reversed ? -1 : 1;
   }
   return true;
@@ -106,6 +132,38 @@ std::vector<int> SearchOrder(const std::vector<Fraction>& totals) {
   return order;
 }
 
+// Appends the row scaled to whole numbers, unless it is all 0.
+void AddIntegralRow(const std::vector<Fraction>& row, std::vector<std::vector<Int>>& rows) {
+  Int denominators = 1;
+  for (const Fraction& value : row) denominators = LeastCommonMultiple(denominators, value.denominator);
+  std::vector<Int> integral(row.size());
+  bool any = false;
+  for (std::size_t column = 0; column < row.size(); ++column) {
+    integral[column] = exact::Mul(row[column].numerator, denominators / row[column].denominator);
+    any = any || integral[column] != 0;
+  }
+  if (any) rows.push_back(std::move(integral));
+}
+
+// The balance of every element and of the electrons over the species' own
+// coefficients, by which a balanced equation is checked.
+std::vector<std::vector<Int>> SpeciesRows(const std::vector<ExactSpecies>& species) {
+  std::map<int, std::vector<Fraction>> elementRows;
+  std::vector<Fraction> electronRow(species.size());
+  for (std::size_t i = 0; i < species.size(); ++i) {
+    for (const auto& [Z, count] : species[i].counts) {
+      auto& row = elementRows[Z];
+      row.resize(species.size());
+      row[i] = exact::Times({species[i].sign, 1}, count);
+    }
+    electronRow[i] = species[i].electrons;
+  }
+  std::vector<std::vector<Int>> rows;
+  for (const auto& [Z, row] : elementRows) AddIntegralRow(row, rows);
+  AddIntegralRow(electronRow, rows);
+  return rows;
+}
+
 int ClampToInt(double value) {
   if (!(value > INT_MIN)) return INT_MIN;
   if (value >= INT_MAX) return INT_MAX;
@@ -138,8 +196,8 @@ int FormGroups(const PreparedEquation& prepared, int maxGroups, int balMin, int 
     std::vector<Fraction> ratios(speciesCount);
     const int groupCount = LinkGroups(EngineOrder(prepared), species, groups.groupOf, ratios);
     if (groupCount > maxGroups) {
-      FormatErrorText(32, "");
-      return 8;
+      FormatErrorText(TooManyGroupsError, "");
+      return EquationTooManyGroups;
     }
 
     std::vector<Int> scale(static_cast<std::size_t>(groupCount), 1);
@@ -172,22 +230,17 @@ int FormGroups(const PreparedEquation& prepared, int maxGroups, int balMin, int 
     problem.lowest = balMin;
     problem.highest = HighestMultiplier(groupCount, balMin, balMid, balMax);
     auto addRow = [&](const std::vector<Fraction>& row) {
-      Int denominators = 1;
-      for (const Fraction& value : row) denominators = LeastCommonMultiple(denominators, value.denominator);
-      std::vector<Int> integral(static_cast<std::size_t>(groupCount));
-      bool any = false;
-      for (int position = 0; position < groupCount; ++position) {
-        const Fraction& value = row[groups.groupAtPosition[position]];
-        integral[position] = exact::Mul(value.numerator, denominators / value.denominator);
-        any = any || integral[position] != 0;
-      }
-      if (any) problem.rows.push_back(std::move(integral));
+      std::vector<Fraction> byPosition(static_cast<std::size_t>(groupCount));
+      for (int position = 0; position < groupCount; ++position)
+        byPosition[position] = row[groups.groupAtPosition[position]];
+      AddIntegralRow(byPosition, problem.rows);
     };
     for (const auto& [Z, row] : elementRows) addRow(row);
     addRow(electronRow);
+    groups.speciesRows = SpeciesRows(species);
   } catch (const exact::Overflow&) {
-    FormatErrorText(27, "");
-    return 5;
+    FormatErrorText(NoBalanceSolutionError, "");
+    return EquationNoSolution;
   }
-  return 0;
+  return EquationBalanced;
 }

@@ -11,10 +11,11 @@
 // over the groups' multipliers.
 
 struct BalanceGroups {
-  std::vector<int> groupOf;          // per species, in written order
-  std::vector<exact::Int> ratioOf;   // the species' whole ratio within its group
-  std::vector<int> groupAtPosition;  // the search order
-  balance::SearchProblem problem;    // columns by search position
+  std::vector<int> groupOf;                          // per species, in written order
+  std::vector<exact::Int> ratioOf;                   // the species' whole ratio within its group
+  std::vector<int> groupAtPosition;                  // the search order
+  balance::SearchProblem problem;                    // columns by search position
+  std::vector<std::vector<exact::Int>> speciesRows;  // per element and the electrons; a column per species
 };
 
 // Returns 0; 8 with code 32 for more than maxGroups groups; 5 with code 27 when

@@ -97,8 +97,8 @@ int AmountsTable(const PreparedEquation& prepared, const std::vector<long>& coef
   for (std::size_t i = 0; i < count; ++i) {
     const std::string name = species[i].displayName + species[i].phase;
     if (name.size() >= SpeciesTextLimit) {
-      FormatErrorText(17, std::to_string(SpeciesTextLimit));
-      return 3;
+      FormatErrorText(FormulaCharactersLimitError, std::to_string(SpeciesTextLimit));
+      return EquationTextTooLong;
     }
     const double moles = needed[i] * scale * limitingCoefficient;
     const double mass = neededMass[i] * scale * limitingCoefficient;

@@ -209,10 +209,13 @@ Projection Project(const LatticeBasis& basis, const Box& box) {
   return projection;
 }
 
+// Thrown when the walk has taken SearchStepLimit steps over all passes.
+struct StepLimitReached {};
+
 class LexicographicSearch {
  public:
-  LexicographicSearch(const LatticeBasis& basis, const Projection& projection)
-      : projection_(projection), coordinates_(basis.vectors.size(), 0) {}
+  LexicographicSearch(const LatticeBasis& basis, const Projection& projection, long& stepsLeft)
+      : projection_(projection), coordinates_(basis.vectors.size(), 0), stepsLeft_(stepsLeft) {}
 
   bool Run() { return Descend(0); }
   const Vector& coordinates() const { return coordinates_; }
@@ -223,6 +226,7 @@ class LexicographicSearch {
     if (!RangeAt(level, low, high)) return false;
     const bool last = level + 1 == coordinates_.size();
     for (Int value = low; value <= high; ++value) {
+      if (--stepsLeft_ < 0) throw StepLimitReached{};
       coordinates_[level] = value;
       if (last || Descend(level + 1)) return true;
     }
@@ -254,16 +258,17 @@ class LexicographicSearch {
 
   const Projection& projection_;
   Vector coordinates_;
+  long& stepsLeft_;
 };
 
-std::optional<std::vector<int>> FirstInBox(const LatticeBasis& basis, const Box& box) {
+std::optional<std::vector<int>> FirstInBox(const LatticeBasis& basis, const Box& box, long& stepsLeft) {
   for (const Range& range : box)
     if (range.low > range.high) return std::nullopt;
   const Projection projection = Project(basis, box);
   if (!projection.feasible) return std::nullopt;
   const std::size_t n = box.size();
   if (basis.vectors.empty()) return std::vector<int>(n, 0);  // only the zero point, and it lies in the box
-  LexicographicSearch search(basis, projection);
+  LexicographicSearch search(basis, projection, stepsLeft);
   if (!search.Run()) return std::nullopt;
   std::vector<int> point(n, 0);
   for (std::size_t i = 0; i < n; ++i) {
@@ -303,17 +308,12 @@ int FirstPassOf(const SearchProblem& problem, const std::vector<int>& point) {
   return pass;
 }
 
-bool Balances(const SearchProblem& problem, const std::vector<int>& point) {
-  try {
-    for (const auto& row : problem.rows) {
-      Int sum = 0;
-      for (int g = 0; g < problem.positions; ++g) sum = exact::Add(sum, exact::Mul(row[g], point[g]));
-      if (sum != 0) return false;
-    }
-    return true;
-  } catch (const exact::Overflow&) {
-    return false;
-  }
+// The points of the whole box, counted up to just past the odometer's limit.
+long double BoxPoints(const SearchProblem& problem) {
+  long double points = 1;
+  for (int g = 0; g < problem.positions && points <= OdometerPointLimit; ++g)
+    points *= static_cast<long double>(problem.highest) - problem.lowest + 1;
+  return points;
 }
 
 }  // namespace
@@ -323,14 +323,18 @@ std::optional<std::vector<int>> FirstSolutionInBox(const SearchProblem& problem)
   try {
     const LatticeBasis basis = KernelBasis(problem);
     const Box whole(static_cast<std::size_t>(problem.positions), Range{problem.lowest, problem.highest});
-    const auto best = FirstInBox(basis, whole);
+    long stepsLeft = SearchStepLimit;
+    const auto best = FirstInBox(basis, whole, stepsLeft);
     if (!best) return std::nullopt;
     const int bestPass = FirstPassOf(problem, *best);
     // An earlier pass may still hold a solution that is later in the plain order.
     for (int pass = 0; pass < bestPass; ++pass)
-      if (auto found = FirstInBox(basis, PassBox(problem, pass))) return found;
+      if (auto found = FirstInBox(basis, PassBox(problem, pass), stepsLeft)) return found;
     return best;
+  } catch (const StepLimitReached&) {
+    return std::nullopt;
   } catch (const exact::Overflow&) {
+    if (BoxPoints(problem) > OdometerPointLimit) return std::nullopt;
     return FirstSolutionByOdometer(problem);
   }
 }
@@ -346,7 +350,7 @@ std::optional<std::vector<int>> FirstSolutionByOdometer(const SearchProblem& pro
     std::vector<int> point(static_cast<std::size_t>(n));
     for (int g = 0; g < n; ++g) point[g] = box[g].low;
     while (true) {
-      if (Balances(problem, point)) return point;
+      if (RowsBalance(problem.rows, point)) return point;
       int g = n - 1;
       while (g >= 0 && point[g] == box[g].high) {
         point[g] = box[g].low;

@@ -23,9 +23,16 @@
 // of their lattice coordinates, so the first point of a pass is found by a
 // depth-first walk over those coordinates whose ranges come from a
 // Fourier-Motzkin projection of the pass's box. All arithmetic is 128-bit and
-// checked; where it would overflow, the odometer itself is run instead.
+// checked; where it would overflow, the odometer itself is run instead, over a
+// box of at most OdometerPointLimit points. Where the projection could not be
+// completed (counts near the ends of the arithmetic) the walk is bounded by
+// SearchStepLimit steps. Past either limit the box counts as holding no
+// solution: the search's iteration limit.
 
 namespace balance {
+
+inline constexpr long double OdometerPointLimit = 1 << 22;
+inline constexpr long SearchStepLimit = 1L << 20;
 
 struct SearchProblem {
   std::vector<std::vector<exact::Int>> rows;  // one per element and one for the electrons; a column per position
@@ -33,6 +40,23 @@ struct SearchProblem {
   int lowest = 1;
   int highest = 10;
 };
+
+// Whether every row sums to exactly 0 at point, one value per column; false
+// also when a sum leaves exact arithmetic.
+template <typename Integer>
+bool RowsBalance(const std::vector<std::vector<exact::Int>>& rows, const std::vector<Integer>& point) {
+  try {
+    for (const auto& row : rows) {
+      exact::Int sum = 0;
+      for (std::size_t column = 0; column < point.size(); ++column)
+        sum = exact::Add(sum, exact::Mul(row[column], point[column]));
+      if (sum != 0) return false;
+    }
+    return true;
+  } catch (const exact::Overflow&) {
+    return false;
+  }
+}
 
 // The multipliers by search position, or empty when the box holds no solution.
 std::optional<std::vector<int>> FirstSolutionInBox(const SearchProblem& problem);

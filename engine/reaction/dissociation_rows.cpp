@@ -110,9 +110,10 @@ int BalanceReactionRows(const DissociationRows& rows, const CoefficientTexts& co
   int enthalpyMissing = 0, entropyMissing = 0;
   float dH = 0.0f, dS = 0.0f;
   std::string table;
-  if (BalanceEquationSix(2, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax, dH, dS, equation, table) != 0)
-    return 2;
+  if (BalanceEquationSix(2, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax, dH, dS, equation, table) !=
+      EquationBalanced)
+    return RowsCannotBalance;
   std::string written = Compacted(rows[Salt]) + "=" + Compacted(rows[Cation]) + "+" + Compacted(rows[Anion]);
   if (water) written += "+" + Compacted(rows[CrystalWater]);
-  return equation == written ? 0 : 1;
+  return equation == written ? RowsBalanceAsWritten : RowsBalanceOtherwise;
 }

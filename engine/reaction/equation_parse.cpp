@@ -1,6 +1,7 @@
 #include <array>
 #include <string_view>
 
+#include "engine/elements/element_symbols.h"
 #include "engine/formtext.h"
 #include "engine/reaction.h"
 
@@ -9,13 +10,21 @@ namespace {
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsLowerCase(char c) { return c >= 'a' && c <= 'z'; }
 
-// Where a species can begin: an upper-case letter (an element symbol, or a
-// symbol the formula parser will refuse with its own message), or the electron
-// "e-". A '+' followed by digits or signs up to the next '+' is a charge.
+// An upper-case letter, with the lower-case letter after it when there is one,
+// that names an element or deuterium.
+bool ElementSymbolAt(const std::string& text, std::size_t i) {
+  if (text[i] < 'A' || text[i] > 'Z') return false;
+  const std::size_t length = i + 1 < text.size() && IsLowerCase(text[i + 1]) ? 2 : 1;
+  const std::string_view symbol(text.data() + i, length);
+  return symbol == DeuteriumSymbol || FindElementBySymbol(symbol) != 0;
+}
+
+// Where a species can begin: an element symbol, or the electron "e-" (also
+// after a coefficient, "2e-"). A '+' followed by anything else up to the next
+// '+' is a charge.
 bool SpeciesStartsAt(const std::string& text, std::size_t i) {
-  const char c = text[i];
-  if (c >= 'A' && c <= 'Z') return true;
-  return c == 'e' && i + 1 < text.size() && text[i + 1] == '-' && (i == 0 || !IsLetter(text[i - 1]));
+  if (ElementSymbolAt(text, i)) return true;
+  return text[i] == 'e' && i + 1 < text.size() && text[i + 1] == '-' && (i == 0 || !IsLetter(text[i - 1]));
 }
 
 // From the '+' at index, past the '+' signs that belong to a charge: the '+'
@@ -102,14 +111,14 @@ int ParseEquation(std::string& text, int& reactants, std::vector<std::string>& p
   if (arrow != std::string::npos) text[arrow] = '>';
   text.pop_back();
 
-  int code = 0;
+  int code = EquationBalanced;
   if (!CutPhases(text, phases)) {
-    FormatErrorText(52, "");
-    code = 23;
+    FormatErrorText(TextAfterPhaseError, "");
+    code = EquationTextAfterPhase;
   }
   if (!BracketsBalance(text)) {
-    FormatErrorText(50, "");
-    code = 22;
+    FormatErrorText(UnevenBracketsError, "");
+    code = EquationUnbalancedBrackets;
   }
   std::size_t arrowAt = std::string::npos;
   int arrows = 0;
@@ -119,12 +128,12 @@ int ParseEquation(std::string& text, int& reactants, std::vector<std::string>& p
     if (arrows++ == 0) arrowAt = i;
   }
   if (arrows > 1) {
-    FormatErrorText(1, "");
-    code = 9;
+    FormatErrorText(IllegalSymbolError, "");
+    code = EquationTwoArrows;
   }
   if (arrows == 0) {
-    FormatErrorText(14, "");
-    code = 4;
+    FormatErrorText(EquationError, "");
+    code = EquationMissingOrWrong;
   }
 
   reactants = 1;

@@ -44,14 +44,14 @@ int ReadSpecies(std::int8_t mode, EquationSpecies& species, bool amountWritten) 
   const float result = dcalk(counts, isotopeFlags, mode, formula, 1, 2, kind, electrons, amount);
   if (result <= 0.0f) {
     if (species.text.empty())
-      FormatErrorText(14, "");
+      FormatErrorText(EquationError, "");
     else
-      FormatErrorText(15, species.text);
-    return 4;
+      FormatErrorText(SpeciesFormulaError, species.text);
+    return EquationMissingOrWrong;
   }
   if (species.text.size() >= LongSpeciesText) {
-    FormatErrorText(16, species.text.substr(0, LongSpeciesShown) + ".....");
-    return 4;
+    FormatErrorText(SpeciesTooLongError, species.text.substr(0, LongSpeciesShown) + ".....");
+    return EquationMissingOrWrong;
   }
   species.electrons = species.product ? -electrons : electrons;
   for (int Z = 1; Z <= ElementCount; ++Z) {
@@ -75,7 +75,7 @@ int ReadSpecies(std::int8_t mode, EquationSpecies& species, bool amountWritten) 
     species.molarMass = amount / result;
   }
   if (amountWritten && !BeginsWithNumber(species.text)) species.availableMoles = FLT_MAX;
-  return 0;
+  return EquationBalanced;
 }
 
 // Code 26 for an element that stands on one side only; the highest such Z is reported.
@@ -83,14 +83,14 @@ int CheckBothSides(const PreparedEquation& prepared) {
   std::array<bool, ElementCount> inReactants{}, inProducts{};
   for (const auto& species : prepared.species)
     for (const auto& [Z, atoms] : species.elementCounts) (species.product ? inProducts : inReactants)[Z - 1] = true;
-  int code = 0;
+  int code = EquationBalanced;
   int reported = 0;
   for (int Z = 1; Z <= ElementCount; ++Z) {
     if (inReactants[Z - 1] == inProducts[Z - 1]) continue;
-    code = inReactants[Z - 1] ? 1 : 2;
+    code = inReactants[Z - 1] ? ElementOnlyAmongReactants : ElementOnlyAmongProducts;
     reported = Z;
   }
-  if (code != 0) FormatErrorText(26, ElementTable[reported - 1].symbol);
+  if (code != EquationBalanced) FormatErrorText(ElementOnOneSideError, ElementByNumber(reported).symbol);
   return code;
 }
 
@@ -99,17 +99,17 @@ int CheckBothSides(const PreparedEquation& prepared) {
 int PrepareEquation(std::int8_t mode, const std::string& equation, int maxSpecies, PreparedEquation& prepared) {
   prepared = PreparedEquation{};
   if (equation.empty()) {
-    FormatErrorText(11, "");
-    return 4;
+    FormatErrorText(MissingEquationError, "");
+    return EquationMissingOrWrong;
   }
   std::string text = equation;
   int reactants = 0, products = 0;
   std::vector<std::string> phases;
   std::vector<int> starts;
-  if (const int code = ParseEquation(text, reactants, phases, starts, products); code != 0) return code;
+  if (const int code = ParseEquation(text, reactants, phases, starts, products); code != EquationBalanced) return code;
   if (reactants + products > maxSpecies) {
-    FormatErrorText(31, "");
-    return 6;
+    FormatErrorText(TooManySpeciesError, "");
+    return EquationTooManySpecies;
   }
   prepared.reactants = reactants;
   prepared.reversed = reactants > products;
@@ -123,15 +123,15 @@ int PrepareEquation(std::int8_t mode, const std::string& equation, int maxSpecie
     species.phase = phases[i];
     species.product = static_cast<int>(i) >= reactants;
     if (species.text.size() >= SpeciesTextLimit) {
-      FormatErrorText(17, std::to_string(SpeciesTextLimit));
-      return 3;
+      FormatErrorText(FormulaCharactersLimitError, std::to_string(SpeciesTextLimit));
+      return EquationTextTooLong;
     }
     amountWritten = amountWritten || BeginsWithNumber(species.text);
     prepared.species.push_back(std::move(species));
   }
 
   for (auto& species : prepared.species) {
-    if (const int code = ReadSpecies(mode, species, amountWritten); code != 0) return code;
+    if (const int code = ReadSpecies(mode, species, amountWritten); code != EquationBalanced) return code;
     bool prefixSeen = false;
     species.displayName = DisplayNameOf(species.text, prefixSeen);
     prepared.anyAmountPrefix = prepared.anyAmountPrefix || prefixSeen;

@@ -67,4 +67,38 @@ std::optional<Fraction> FractionOfCount(float value) {
   return Reduced(scaled, static_cast<Int>(1) << -exponent);
 }
 
+std::optional<Fraction> SimplestFractionBetween(long double low, long double high) {
+  if (!(low <= high) || !std::isfinite(low) || !std::isfinite(high)) return std::nullopt;
+  if (low <= 0.0L && high >= 0.0L) return Fraction{0, 1};
+  if (high < 0.0L) {
+    auto positive = SimplestFractionBetween(-high, -low);
+    if (positive) positive->numerator = -positive->numerator;
+    return positive;
+  }
+  if (high >= 0x1p100L) return std::nullopt;
+  // Continued fraction of the interval: while both ends share their integer
+  // part, take it and go on with the reciprocals of the fractional parts.
+  constexpr Int MaxDenominator = 1000000;
+  Int previousNumerator = 0, previousDenominator = 1;
+  Int numerator = 1, denominator = 0;
+  while (true) {
+    if (denominator > 0 && low > static_cast<long double>(MaxDenominator)) return std::nullopt;
+    const long double whole = std::floor(low);
+    const Int term = whole == low ? static_cast<Int>(whole) : static_cast<Int>(whole) + 1;
+    const bool done = whole == low || static_cast<long double>(term) <= high;
+    const Int lastTerm = done ? term : static_cast<Int>(whole);
+    const Int nextNumerator = Add(Mul(lastTerm, numerator), previousNumerator);
+    const Int nextDenominator = Add(Mul(lastTerm, denominator), previousDenominator);
+    if (nextDenominator > MaxDenominator) return std::nullopt;
+    previousNumerator = numerator;
+    previousDenominator = denominator;
+    numerator = nextNumerator;
+    denominator = nextDenominator;
+    if (done) return Reduced(numerator, denominator);
+    const long double nextLow = 1.0L / (high - whole);
+    high = 1.0L / (low - whole);
+    low = nextLow;
+  }
+}
+
 }  // namespace exact

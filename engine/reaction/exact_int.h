@@ -78,4 +78,8 @@ Fraction Quotient(const Fraction& a, const Fraction& b);
 // not finite.
 std::optional<Fraction> FractionOfCount(float value);
 
+// The fraction with the smallest denominator (at most 10^6) in [low, high];
+// empty when there is none.
+std::optional<Fraction> SimplestFractionBetween(long double low, long double high);
+
 }  // namespace exact

@@ -15,7 +15,7 @@ std::string& csplit(std::string& line, int& wordStart, std::string& word, int& p
   if (line.size() > CsplitLineLimit) {
     line.clear();
     position = 1;
-    FormatErrorText(18, std::to_string(CsplitLineLimit) + " (csplit func.)");
+    FormatErrorText(TextLengthLimitError, std::to_string(CsplitLineLimit) + " (csplit func.)");
     return word;
   }
   // The line is read as if one blank followed it, so that a blank ends the last word.

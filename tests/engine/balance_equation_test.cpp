@@ -80,6 +80,12 @@ TEST(BalanceEquation, BalancesTheExamples) {
       // One group only.
       {"H2O>H2O", 10, "H2O = H2O"},
       {"C8H18+O2>CO2+H2O", 30, "2C8H18 + 25O2 = 16CO2 + 18H2O"},
+      // Decimal counts: Fe 80 x 0.95 = 38 x 2, O 80 + 17 x 2 = 38 x 3.
+      {"Fe0.95O+O2>Fe2O3", 100, "80Fe0.95O + 17O2 = 38Fe2O3"},
+      // C 40 x 3.7 = 148, H 40 x 8.1 = 162 x 2, O 229 x 2 = 148 x 2 + 162.
+      {"C3.7H8.1+O2>CO2+H2O", 1000, "40C3.7H8.1 + 229O2 = 148CO2 + 162H2O"},
+      // With charges: Fe 20 x 0.95 = 17 + 2, charge 40 = 17 x 2 + 2 x 3.
+      {"Fe0.95O+H+>Fe+2+Fe+3+H2O", 100, "20Fe0.95O + 40H+ = 17Fe+2 + 2Fe+3 + 20H2O"},
   };
   for (const auto& c : cases) {
     const Balanced result = Balance(c.equation, 1, c.balMid);
@@ -111,6 +117,13 @@ TEST(BalanceEquation, NegativeBalMaxAndHugeBalMid) {
   EXPECT_EQ(balance(2000000000, 20, "H2+O2>H2O"), "2H2 + O2 = 2H2O");
 }
 
+TEST(BalanceEquation, CountsBeyondExactArithmeticInAVastBoxEndAtTheIterationLimit) {
+  // 3.3E18 carbon atoms overflow the exact search; the box of 32766^4 points is never walked.
+  EXPECT_EQ(Balance("C3D1+C2HH8+O6(s)>3333333333333333333CO4+H2O", 1, 32766).code, 5);
+  // Here the projection stops short and the walk over the lattice is bounded instead.
+  EXPECT_EQ(Balance("3D1+C2HH8+O6(s)>3333333333333333333CO4+H+H2O", 1, 32766).code, 5);
+}
+
 TEST(BalanceEquation, FailuresGiveTheirCodeAndLine) {
   LanguageScope english(EnglishLanguage);
   const std::string thirteen = "H2+H2+H2+H2+H2+H2+H2>H2+H2+H2+H2+H2+H2";
@@ -132,7 +145,8 @@ TEST(BalanceEquation, FailuresGiveTheirCodeAndLine) {
   } cases[] = {
       {"", 4, "Error 11 :Missing balance expr. !"},
       {"H2+O2", 4, "Error 14 :Error in balance expr. !"},
-      {"H2+Xx>H2Xx", 4, "Error 15 :Error in formula: Xx !"},
+      {"Xx+H2>H2Xx", 4, "Error 15 :Error in formula: Xx !"},
+      {"H2+Xx>H2Xx", 4, "Error 15 :Error in formula: H2+Xx !"},
       {"H2>", 4, "Error 14 :Error in balance expr. !"},
       {thirteen, 6, "Error 31 :Number of species exeed solvable limit !"},
       {eighty, 6, "Error 31 :Number of species exeed solvable limit !"},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <optional>
 #include <random>
 #include <string>
@@ -8,6 +10,7 @@
 #include "engine/reaction/balance_groups.h"
 #include "engine/reaction/balance_search.h"
 #include "engine/reaction/equation_species.h"
+#include "engine/reaction.h"
 
 namespace {
 
@@ -206,6 +209,82 @@ TEST(BalanceSearch, BoundsAtOrBelowZeroAndEmptyBoxes) {
   EXPECT_EQ(balance::FirstSolutionInBox(problem), std::nullopt);
   problem.lowest = problem.highest = 2;
   EXPECT_EQ(balance::FirstSolutionInBox(problem), (std::vector<int>{2, 2, 2}));
+}
+
+// With a lower bound below 1 the first point of the plain search always holds a
+// multiplier below 1, which the balancing refuses; BalanceEquation answers so at
+// once, also for a bound the point-by-point search could never walk.
+TEST(BalanceSearch, LowerBoundsBelowOneNeverGiveAnAllPositiveFirstSolution) {
+  const char* const equations[] = {"FeS2+O2>Fe3O4+SO2", "C2H6+CH4+O2>CO2+H2O", "Fe+2+MnO4-+H+>Fe+3+Mn+2+H2O",
+                                   "NaHCO3+S>H2SO4+CO+Na2CO3+H2O", "C3H6+CH4+O2>C8O+O6+H2O"};
+  for (const char* equation : equations) {
+    for (int low : {0, -1, -3}) {
+      for (int mid : {-1, 1, 4}) {
+        const auto problem = ProblemOf(equation, low, mid);
+        ASSERT_TRUE(problem) << equation;
+        const auto first = ReferenceSearch(*problem);
+        if (first) {
+          EXPECT_LT(*std::min_element(first->begin(), first->end()), 1) << equation << " from " << low;
+        }
+      }
+    }
+    for (int low : {0, -3, INT_MIN + 1}) {
+      std::string text = equation, table;
+      int enthalpyMissing = 0, entropyMissing = 0;
+      float dH = 0.0f, dS = 0.0f;
+      EXPECT_EQ(BalanceEquation(2, enthalpyMissing, entropyMissing, 0, low, 10, 20, dH, dS, text, table), 5)
+          << equation << " from " << low;
+    }
+  }
+}
+
+// The rows a balanced equation is checked by, per species: a wrong coefficient of
+// atoms, or of charge alone (the electron holds no atoms), is refused.
+TEST(BalanceCheck, SpeciesRowsAcceptOnlyConservingCoefficients) {
+  const struct {
+    const char* equation;
+    std::vector<long> right;
+    std::vector<long> wrong;
+  } cases[] = {
+      {"Fe+2+MnO4-+H+>Fe+3+Mn+2+H2O", {5, 1, 8, 5, 1, 4}, {5, 1, 8, 5, 1, 3}},
+      {"Fe+2+MnO4-+H+>Fe+3+Mn+2+H2O", {5, 1, 8, 5, 1, 4}, {4, 1, 8, 4, 1, 4}},  // atoms conserve, charge not
+      {"Fe+3+e->Fe+2", {1, 1, 1}, {1, 2, 1}},
+      {"Fe0.95O+O2>Fe2O3", {80, 17, 38}, {80, 17, 39}},
+      {"Fe0.95O+H+>Fe+2+Fe+3+H2O", {20, 40, 17, 2, 20}, {20, 40, 18, 1, 20}},  // Fe conserves, charge not
+  };
+  for (const auto& c : cases) {
+    PreparedEquation prepared;
+    ASSERT_EQ(PrepareEquation(2, c.equation, 12, prepared), 0) << c.equation;
+    BalanceGroups groups;
+    ASSERT_EQ(FormGroups(prepared, 8, 1, 100, 20, groups), 0) << c.equation;
+    EXPECT_TRUE(balance::RowsBalance(groups.speciesRows, c.right)) << c.equation;
+    EXPECT_FALSE(balance::RowsBalance(groups.speciesRows, c.wrong)) << c.equation;
+  }
+}
+
+TEST(ExactFractions, SimplestFractionInAnInterval) {
+  struct Case {
+    long double low, high;
+    std::optional<std::pair<long, long>> fraction;
+  };
+  // By hand: 32.7 = 327/10 is the first convergent of [32; 1, 2, 3] inside the interval.
+  const Case cases[] = {
+      {32.6998L, 32.7001L, std::pair{327L, 10L}},
+      {0.2999L, 0.3001L, std::pair{3L, 10L}},
+      {-2.5001L, -2.4999L, std::pair{-5L, 2L}},
+      {-0.1L, 0.1L, std::pair{0L, 1L}},
+      {2.4L, 3.2L, std::pair{3L, 1L}},
+      {0.33332L, 0.33334L, std::pair{1L, 3L}},
+      {1e-9L, 2e-9L, std::nullopt},  // needs a denominator above 10^6
+      {1.0L, 0.5L, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto found = exact::SimplestFractionBetween(c.low, c.high);
+    ASSERT_EQ(found.has_value(), c.fraction.has_value()) << static_cast<double>(c.low);
+    if (!found) continue;
+    EXPECT_EQ(static_cast<long>(found->numerator), c.fraction->first) << static_cast<double>(c.low);
+    EXPECT_EQ(static_cast<long>(found->denominator), c.fraction->second) << static_cast<double>(c.low);
+  }
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cmath>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -617,6 +619,14 @@ TEST(ElectronConfigTable, ShowsTheFamiliarForms) {
 TEST(ElectronConfigTable, MalformedConfigurationsAreRejectedByTheCounter) {
   for (const char* text : {"1s2", "[Zz]4s^2", "s^2", "1s^2  2s^1", "1s^", "[Ar 4s^2"})
     EXPECT_EQ(ElectronsOf(text), -1) << text;
+}
+
+TEST(ElementByNumber, GivesTheRecordOfEachAtomicNumberAndRefusesTheRest) {
+  EXPECT_STREQ(ElementByNumber(1).symbol, "H");
+  EXPECT_STREQ(ElementByNumber(26).symbol, "Fe");
+  EXPECT_STREQ(ElementByNumber(103).symbol, "Lr");
+  for (int Z = 1; Z <= ElementCount; ++Z) EXPECT_EQ(ElementByNumber(Z).atomicNumber, Z);
+  for (int Z : {0, -1, 104, INT_MIN}) EXPECT_THROW(ElementByNumber(Z), std::out_of_range) << Z;
 }
 
 }  // namespace

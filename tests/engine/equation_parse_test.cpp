@@ -27,7 +27,11 @@ TEST(ParseEquation, SplitsSpeciesChargesAndPhases) {
       {"Fe+3+e->Fe+2", 0, "Fe+3 e- Fe+2", 2, 1, {"", "", ""}},
       {"Fe+2+MnO4-+H+>Fe+3+Mn+2+H2O", 0, "Fe+2 MnO4- H+ Fe+3 Mn+2 H2O", 3, 3, {"", "", "", "", "", ""}},
       {"NaCl(s)>Na+(aq)+Cl-(aq)", 0, "NaCl Na+ Cl-", 1, 2, {"(s)", "(aq)", "(aq)"}},
-      {"H2+Xx>H2Xx", 0, "H2 Xx H2Xx", 2, 1, {"", "", ""}},
+      // Only an element symbol or "D" after a '+' starts a species: "Xx" is none, so its '+' is a charge.
+      {"H2+Xx>H2Xx", 0, "H2+Xx H2Xx", 1, 1, {"", ""}},
+      {"Na+Xx+Cl>NaCl", 0, "Na+Xx Cl NaCl", 2, 1, {"", "", ""}},
+      {"D2+O2>D2O", 0, "D2 O2 D2O", 2, 1, {"", "", ""}},
+      {"Hg+2+Cl->HgCl2", 0, "Hg+2 Cl- HgCl2", 2, 1, {"", "", ""}},
       {"A+>B", 0, "A+ B", 1, 1, {"", ""}},
   };
   for (const auto& c : cases) {

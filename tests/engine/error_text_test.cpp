@@ -107,7 +107,7 @@ TEST(ErrorText, CodesWithoutTextLeaveTheBufferEmpty) {
   for (const auto& expected : ErrorLines) withText.insert(expected.code);
   for (int code = 0; code <= 255; ++code) {
     if (withText.count(code)) continue;
-    FormatErrorText(7, "");
+    FormatErrorText(MissingFormulaError, "");
     ASSERT_FALSE(ErrorText.empty());
     FormatErrorText(static_cast<ErrorCode>(code), "detail");
     EXPECT_EQ(ErrorText, "") << code;
@@ -116,28 +116,28 @@ TEST(ErrorText, CodesWithoutTextLeaveTheBufferEmpty) {
 
 TEST(ErrorText, LongestLinesAreWholeAndDetailsAreNotCut) {
   LanguageScope english(44);
-  FormatErrorText(27, "");
+  FormatErrorText(NoBalanceSolutionError, "");
   EXPECT_EQ(ErrorText, "Error 27 :Problem caused by:Iterative limit, real numbers or unsolvable problem !");
   EXPECT_EQ(ErrorText.size(), 81u);
   const std::string species(200, 'C');
-  FormatErrorText(15, species);
+  FormatErrorText(SpeciesFormulaError, species);
   EXPECT_EQ(ErrorText, "Error 15 :Error in formula: " + species + " !");
 }
 
 TEST(ErrorText, ExamplesOfTheRaisers) {
   {
     LanguageScope english(44);
-    FormatErrorText(6, " (dcalk.func.)");
+    FormatErrorText(FormulaTooLongError, " (dcalk.func.)");
     EXPECT_EQ(ErrorText, "Error 6 :To many characters in formula (dcalk.func.) !");
-    FormatErrorText(7, "ignored");
+    FormatErrorText(MissingFormulaError, "ignored");
     EXPECT_EQ(ErrorText, "Error 7 :Missing formula/element !");
-    FormatErrorText(99, "");
+    FormatErrorText(UnspecifiedError, "");
     EXPECT_EQ(ErrorText, "Error 99 :ERROR !");
   }
   LanguageScope norwegian(47);
-  FormatErrorText(26, "Fe");
+  FormatErrorText(ElementOnOneSideError, "Fe");
   EXPECT_EQ(ErrorText, "Feil 26 :Mangler 'Fe' paa en av sidene i ligning !");
-  FormatErrorText(99, "");
+  FormatErrorText(UnspecifiedError, "");
   EXPECT_EQ(ErrorText, "Feil 99 :USPESIFISERT FEIL !");
 }
 

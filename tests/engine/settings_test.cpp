@@ -214,7 +214,7 @@ TEST_F(Settings, SaveWithoutTheDatsFolderWritesNothing) {
 
 TEST_F(Settings, DeliveredFileHoldsTheDefaultsWithTheWideBalancingBound) {
   SettingsSnapshot restore;
-  BalMid = 100;
+  BalMid = 1000;
   std::filesystem::create_directories("dats");
   SaveSettings();
   EXPECT_EQ(ReadFile(std::filesystem::path(TAVRIN_SOURCE_DIR) / "dats/tavrpar.dat"), ReadFile("dats/tavrpar.dat"));
