@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <numeric>
 #include <regex>
@@ -29,61 +27,6 @@ constexpr std::size_t FormulaLine = 6;
 constexpr std::size_t NameLimit = 35;       // the editor's key field
 constexpr std::size_t FormulaLimit = 219;   // the editor's formula field
 constexpr std::size_t EquationLimit = 251;  // the balancing window's equation field
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// The lines of a text whose every line ends in a line feed; a text that does not end in
-// one gives its last piece as a line too, so the frame check sees it.
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
-
-// Letter case folded as the list box compares keys, Windows-1252 letters included.
-std::string Folded(const std::string& text) {
-  std::string folded = text;
-  for (char& c : folded) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
-      c = static_cast<char>(u + 0x20);
-    else if (u == 0x8A || u == 0x8C || u == 0x8E)
-      c = static_cast<char>(u + 0x10);
-    else if (u == 0x9F)
-      c = static_cast<char>(0xFF);
-  }
-  return folded;
-}
-
-// Bytes a Windows-1252 text may hold: printable ASCII, the line feed, and the code page's
-// characters above 127 (0x81, 0x8D, 0x8F, 0x90 and 0x9D are unassigned).
-bool IsWindows1252Text(const std::string& text, std::string& why) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto u = static_cast<unsigned char>(text[i]);
-    const bool ok =
-        u == '\n' || (u >= 0x20 && u != 0x7F && u != 0x81 && u != 0x8D && u != 0x8F && u != 0x90 && u != 0x9D);
-    if (!ok) {
-      why = "byte " + std::to_string(u) + " at offset " + std::to_string(i);
-      return false;
-    }
-    // A two-byte UTF-8 letter (lead byte 0xC2 to 0xDF, then 0x80 to 0xBF) reads as "Ã" and a
-    // symbol in Windows-1252: an encoding slip, not a name.
-    if (u >= 0xC2 && u <= 0xDF && i + 1 < text.size()) {
-      const auto next = static_cast<unsigned char>(text[i + 1]);
-      if (next >= 0x80 && next <= 0xBF) {
-        why = "UTF-8 sequence at offset " + std::to_string(i);
-        return false;
-      }
-    }
-  }
-  return true;
-}
 
 struct Named {
   std::string name;

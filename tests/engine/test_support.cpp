@@ -7,6 +7,56 @@
 
 namespace fs = std::filesystem;
 
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+std::string Folded(const std::string& text) {
+  std::string folded = text;
+  for (char& c : folded) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+      c = static_cast<char>(u + 0x20);
+    else if (u == 0x8A || u == 0x8C || u == 0x8E)
+      c = static_cast<char>(u + 0x10);
+    else if (u == 0x9F)
+      c = static_cast<char>(0xFF);
+  }
+  return folded;
+}
+
+bool IsWindows1252Text(const std::string& text, std::string& why, std::string_view alsoAllowed) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto u = static_cast<unsigned char>(text[i]);
+    // 0x81, 0x8D, 0x8F, 0x90 and 0x9D are unassigned in the code page.
+    const bool printable = u >= 0x20 && u != 0x7F && u != 0x81 && u != 0x8D && u != 0x8F && u != 0x90 && u != 0x9D;
+    if (!printable && u != '\n' && alsoAllowed.find(text[i]) == std::string_view::npos) {
+      why = "byte " + std::to_string(u) + " at offset " + std::to_string(i);
+      return false;
+    }
+    // A two-byte UTF-8 letter (lead byte 0xC2 to 0xDF, then 0x80 to 0xBF) reads as "Ã" and a
+    // symbol in Windows-1252: an encoding slip, not a letter.
+    if (u >= 0xC2 && u <= 0xDF && i + 1 < text.size()) {
+      const auto next = static_cast<unsigned char>(text[i + 1]);
+      if (next >= 0x80 && next <= 0xBF) {
+        why = "UTF-8 sequence at offset " + std::to_string(i);
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 void WorkFolderTest::SetUp() {
   previous_ = fs::current_path();
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,20 +25,6 @@ constexpr std::size_t KeyLimit = 35;    // the editors' key field
 constexpr std::size_t FieldLimit = 35;  // the editors' short fields
 constexpr int KeyLine = 1, EnglishLine = 2, NorwegianLine = 3, EmptyLine = 4, WaterLine = 5, IonLine = 6,
               PartnerLine = 7, ConstantLine = 8, TemperatureLine = 9;
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
 
 // The names use ASCII and the Norwegian letters of Windows-1252; anything else (a UTF-8
 // sequence, a CR, a tab) is a slip in the table.
