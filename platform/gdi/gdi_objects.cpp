@@ -1,10 +1,10 @@
 #include "platform/gdi/gdi_objects.h"
 
-#include "platform/gdi/gdi_wrappers.h"
-
 #include <array>
 #include <cstring>
 #include <unordered_map>
+
+#include "platform/gdi/handle_end_watchers.h"
 
 namespace {
 
@@ -181,13 +181,24 @@ HGDIOBJ GetStockObject(int index) {
   return StockObjects()[index];
 }
 
+namespace {
+
+HandleEndWatchers<HGDIOBJ>& DeletionWatchers() {
+  static HandleEndWatchers<HGDIOBJ> watchers;
+  return watchers;
+}
+
+}  // namespace
+
+void WatchGdiObjectDeletion(void (*watcher)(HGDIOBJ)) { DeletionWatchers().Add(watcher); }
+
 BOOL DeleteObject(HGDIOBJ object) {
   Entry* entry = Objects().Find(object);
   if (entry == nullptr) return FALSE;
   if (entry->stock) return TRUE;
   if (entry->selections > 0) return FALSE;
   Objects().Remove(object);
-  ForgetGdiWrapper(object);
+  DeletionWatchers().Tell(object);
   return TRUE;
 }
 

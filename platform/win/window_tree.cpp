@@ -2,7 +2,6 @@
 #include <cctype>
 #include <cstring>
 
-#include "platform/win/cwnd.h"
 #include "platform/win/window_system.h"
 
 namespace {
@@ -194,8 +193,9 @@ DWORD GetClassLong(HWND window, int index) {
   return 0;
 }
 
-HWND CreateWindowAttached(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
-                          int height, HWND parent, HMENU menuOrId, void* param, CWnd* attach) {
+HWND CreateWindowWith(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                      int height, HWND parent, HMENU menuOrId, void* param,
+                      const std::function<void(HWND)>& beforeFirstMessage) {
   WindowSystem& system = System();
   auto found = system.classes.find(ClassKey(className));
   if (found == system.classes.end()) return nullptr;
@@ -229,7 +229,7 @@ HWND CreateWindowAttached(DWORD exStyle, LPCSTR className, LPCSTR windowName, DW
     system.topLevels.insert(system.topLevels.begin(), handle);
     EnsureSurface(created);
   }
-  if (attach != nullptr) AttachWrapper(handle, attach);
+  if (beforeFirstMessage) beforeFirstMessage(handle);
   CREATESTRUCT create;
   create.lpCreateParams = param;
   create.hMenu = menuOrId;
@@ -258,9 +258,10 @@ HWND CreateWindowAttached(DWORD exStyle, LPCSTR className, LPCSTR windowName, DW
 
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menuOrId, HINSTANCE, void* param) {
-  return CreateWindowAttached(exStyle, className, windowName, style, x, y, width, height, parent, menuOrId, param,
-                              nullptr);
+  return CreateWindowWith(exStyle, className, windowName, style, x, y, width, height, parent, menuOrId, param, {});
 }
+
+void WatchWindowDestruction(void (*watcher)(HWND)) { System().destructionWatchers.Add(watcher); }
 
 BOOL DestroyWindow(HWND window) {
   WindowSystem& system = System();
@@ -288,7 +289,7 @@ BOOL DestroyWindow(HWND window) {
   SendMessage(window, WM_NCDESTROY, 0, 0);
   record = FindWindowRecord(window);
   if (record == nullptr) return TRUE;
-  if (record->object != nullptr) DetachWrapper(record->object);
+  system.destructionWatchers.Tell(window);
   if (WindowRecord* parentRecord = FindWindowRecord(parent)) {
     auto& siblings = parentRecord->children;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
