@@ -85,6 +85,8 @@ struct WindowSystem {
 
 WindowSystem& System();
 WindowRecord* FindWindowRecord(HWND window);
+// The registered class of that name, matched without regard to case; null when none is.
+const WindowClassInfo* FindWindowClass(LPCSTR name);
 bool IsTopLevel(const WindowRecord& record);
 // Insets of the non-client area: frame, caption and menu bar.
 RECT NonClientInsets(const WindowRecord& record);
