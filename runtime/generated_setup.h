@@ -3,11 +3,12 @@
 // its members attached to their controls in order, then each member's colours, font and pictures.
 #include <initializer_list>
 
+#include "platform/gdi/look3d_colours.h"
 #include "platform/win/cwnd.h"
 #include "runtime/sim_control_style.h"
 #include "runtime/sim_dialog_fields.h"
 
-inline constexpr COLORREF DialogGray = 0xC0C0C0;
+inline constexpr COLORREF DialogGray = look3d::kFace;
 inline constexpr COLORREF FieldWhite = 0xFFFFFF;
 inline constexpr COLORREF LinkBlue = 0xFF0000;
 inline constexpr const char* HelvFace = "Helv";

@@ -1,3 +1,4 @@
+#include "platform/gdi/look3d_colours.h"
 #include "platform/win/window_system.h"
 
 int GetSystemMetrics(int index) {
@@ -22,19 +23,19 @@ int GetSystemMetrics(int index) {
 
 DWORD GetSysColor(int index) {
   switch (index) {
-    case COLOR_WINDOW: return RGB(255, 255, 255);
-    case COLOR_BTNFACE: return RGB(192, 192, 192);
-    case COLOR_BTNSHADOW:
-    case COLOR_GRAYTEXT: return RGB(127, 127, 127);
-    case COLOR_BTNHIGHLIGHT: return RGB(255, 255, 255);
-    default: return RGB(0, 0, 0);
+    case COLOR_WINDOW: return look3d::kWindow;
+    case COLOR_BTNFACE: return look3d::kFace;
+    case COLOR_BTNSHADOW: return look3d::kShadow;
+    case COLOR_GRAYTEXT: return look3d::kGrayText;
+    case COLOR_BTNHIGHLIGHT: return look3d::kHighlight;
+    default: return look3d::kDark;
   }
 }
 
 HBRUSH GetSysColorBrush(int index) {
   switch (GetSysColor(index)) {
-    case RGB(255, 255, 255): return GetStockObject(WHITE_BRUSH);
-    case RGB(192, 192, 192): return GetStockObject(LTGRAY_BRUSH);
+    case look3d::kWindow: return GetStockObject(WHITE_BRUSH);
+    case look3d::kFace: return GetStockObject(LTGRAY_BRUSH);
     default: return GetStockObject(index == COLOR_BTNSHADOW || index == COLOR_GRAYTEXT ? GRAY_BRUSH : BLACK_BRUSH);
   }
 }

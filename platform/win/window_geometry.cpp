@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/gdi/look3d_colours.h"
 #include "platform/win/window_system.h"
 
 namespace {
@@ -87,7 +88,7 @@ void EnsureSurface(WindowRecord& record) {
   const int height = record.rect.bottom - record.rect.top;
   if (!record.surface) record.surface = std::make_unique<Surface>();
   if (record.surface->Width() != width || record.surface->Height() != height) {
-    record.surface->Resize(width, height, RGB(192, 192, 192));
+    record.surface->Resize(width, height, look3d::kFace);
     InvalidateWholeWindow(record);
   }
 }
