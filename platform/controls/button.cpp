@@ -2,6 +2,7 @@
 
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
+#include "platform/controls/control_notify.h"
 #include "platform/gdi/look3d.h"
 #include "platform/win/window_extra.h"
 
@@ -149,17 +150,12 @@ void Click(HWND button, ButtonState& state) {
     state.check = BST_CHECKED;
     InvalidateRect(button, nullptr, TRUE);
   }
-  const HWND parent = GetParent(button);
-  if (parent != nullptr) {
-    SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID(button)), BN_CLICKED),
-                reinterpret_cast<LPARAM>(button));
-  }
+  NotifyParent(button, BN_CLICKED);
 }
 
 void MouseDown(HWND button, ButtonState& state) {
   // The click takes the focus before it reports; a disabled button cannot take it.
-  SetFocus(button);
-  if (!IsWindow(button)) return;
+  if (!MoveFocus(button, button)) return;
   SetCapture(button);
   state.tracking = true;
   SetPushed(button, state, true);
@@ -211,9 +207,7 @@ LRESULT ButtonWindowProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_LBUTTONDBLCLK:
       if (Kind(button) == BS_OWNERDRAW || IsRadio(Kind(button))) {
-        SendMessage(GetParent(button), WM_COMMAND,
-                    MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID(button)), BN_DOUBLECLICKED),
-                    reinterpret_cast<LPARAM>(button));
+        NotifyParent(button, BN_DOUBLECLICKED);
         return 0;
       }
       MouseDown(button, *state);

@@ -7,6 +7,7 @@
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
 #include "platform/controls/control_font.h"
+#include "platform/controls/control_notify.h"
 #include "platform/gdi/look3d.h"
 #include "platform/controls/scroll_bar.h"
 
@@ -74,13 +75,6 @@ size_t LastFirstLine(HWND edit, const EditState& state) {
 
 int LastScrollX(HWND edit, const EditState& state) {
   return std::max(0, state.layout.Widest() + 1 - TextWidth(edit, state));
-}
-
-void Notify(HWND edit, UINT code) {
-  const HWND parent = GetParent(edit);
-  if (parent == nullptr) return;
-  SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID(edit)), code),
-              reinterpret_cast<LPARAM>(edit));
 }
 
 void UpdateScrollBars(HWND edit, const EditState& state) {
@@ -186,7 +180,7 @@ bool ReplaceSelection(HWND edit, EditState& state, std::string insert, bool type
   Relayout(edit, state);
   ShowCaretPlace(edit, state);
   Refresh(edit, state);
-  Notify(edit, EN_CHANGE);
+  NotifyParent(edit, EN_CHANGE);
   return true;
 }
 
@@ -270,9 +264,8 @@ size_t OffsetAtPoint(HWND edit, const EditState& state, POINT point) {
 }
 
 void MouseDown(HWND edit, WPARAM keys, POINT point) {
-  SetFocus(edit);
+  if (!MoveFocus(edit, edit)) return;
   EditState* state = GetWindowExtraAs<EditState>(edit);
-  if (state == nullptr) return;
   MoveCaret(edit, *state, OffsetAtPoint(edit, *state, point), (keys & MK_SHIFT) != 0);
   state->selecting = true;
   SetCapture(edit);
@@ -470,7 +463,7 @@ LRESULT Create(HWND edit, WPARAM wParam, LPARAM lParam) {
 
 void FocusChanged(HWND edit, const EditState& state, UINT notification) {
   Refresh(edit, state);
-  Notify(edit, notification);
+  NotifyParent(edit, notification);
 }
 
 }  // namespace
@@ -499,7 +492,7 @@ LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
     case WM_SETTEXT:
       SetText(edit, *state, reinterpret_cast<LPCSTR>(lParam));
-      Notify(edit, EN_CHANGE);
+      NotifyParent(edit, EN_CHANGE);
       return TRUE;
     case WM_GETTEXT: return CopyText(state->text, wParam, lParam);
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(state->text.size());
