@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "tests/periodic/periodic_session_fixture.h"
+#include "tests/support/png_picture.h"
 
 namespace {
 
@@ -183,10 +184,17 @@ TEST_F(PeriodicSessionTest, PicturesOfThePropertiesWindowInBothViews) {
     const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / (std::string("element-properties-") + view + ".png");
     fs::remove(picture);
     Run("menu 4012\nclick 126\nclick " + std::string(view) + "\nsnapshot " + picture.string() + "\n");
-    std::ifstream png(picture, std::ios::binary);
-    char signature[8] = {};
-    png.read(signature, sizeof signature);
-    EXPECT_EQ(std::string(signature + 1, 3), "PNG") << picture;
+    const std::optional<PngPicture> png = PngPicture::Read(picture.string());
+    ASSERT_TRUE(png) << picture;
+    ExpectModalFrameAndCaption(*png);
+    ExpectRaisedButton(*png, DialogItemBox({}, 321, 1, 30, 12), false);
+    // The radio button of the view shown has its dot, the other not: isotopes at 3, 112, 108 x 12
+    // dialog units, history at 111, 112, 42 x 12.
+    const bool isotopes = std::string(view) == "186";
+    EXPECT_EQ(RadioDotShown(*png, DialogItemBox({}, 3, 112, 108, 12)), isotopes) << view;
+    EXPECT_EQ(RadioDotShown(*png, DialogItemBox({}, 111, 112, 42, 12)), !isotopes) << view;
+    // The view's text in its field at 3, 145, 353 x 58.
+    EXPECT_GT(InkInside(*png, DialogItemBox({}, 3, 145, 353, 58)), 100) << view;
   }
 }
 
