@@ -5,14 +5,10 @@
 
 #include "runtime/bitmap_drawing.h"
 #include "runtime/icon_drawing.h"
+#include "platform/gdi/look3d_colours.h"
 #include "platform/win/resources.h"
 
 namespace {
-
-constexpr COLORREF FrameBlack = RGB(0, 0, 0);
-constexpr COLORREF FrameShadow = 0x7F7F7F;
-constexpr COLORREF FrameWhite = 0xFFFFFF;
-constexpr COLORREF FrameFace = 0xC0C0C0;
 
 enum class FramePen { Black, Shadow, White, Face };
 
@@ -75,7 +71,7 @@ void FillFaceLightGray(HDC dc, const RECT& face) {
 void OverlayCheckerboard(HDC dc, const RECT& face) {
   for (int y = face.top; y < face.bottom; ++y) {
     for (int x = face.left; x < face.right; ++x) {
-      if (((y + (x - face.left)) & 1) != 0) ::SetPixel(dc, x, y, FrameFace);
+      if (((y + (x - face.left)) & 1) != 0) ::SetPixel(dc, x, y, look3d::kFace);
     }
   }
 }
@@ -103,10 +99,10 @@ int DrawStatePicture(const DRAWITEMSTRUCT& item, const std::string& normal, cons
 
 int Draw3DFrame(HDC dc, int left, int top, int faceWidth, int faceHeight, bool pressed) {
   const bool fewColours = ::GetDeviceCaps(dc, NUMCOLORS) < 3;
-  CPen black(PS_SOLID, 1, FrameBlack);
-  CPen shadow(PS_SOLID, 1, fewColours ? FrameWhite : FrameShadow);
-  CPen white(PS_SOLID, 1, FrameWhite);
-  CPen face(PS_SOLID, 1, fewColours ? FrameWhite : FrameFace);
+  CPen black(PS_SOLID, 1, look3d::kDark);
+  CPen shadow(PS_SOLID, 1, fewColours ? look3d::kHighlight : look3d::kShadow);
+  CPen white(PS_SOLID, 1, look3d::kHighlight);
+  CPen face(PS_SOLID, 1, fewColours ? look3d::kHighlight : look3d::kFace);
   auto penFor = [&](FramePen pen) -> CPen& {
     switch (pen) {
       case FramePen::Black: return black;

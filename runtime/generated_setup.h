@@ -8,13 +8,14 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/gdi/look3d_colours.h"
 #include "platform/win/cwnd.h"
 #include "resources/window_setup.h"
 #include "runtime/sim_control_style.h"
 #include "runtime/sim_dialog_fields.h"
 #include "runtime/sim_graphic_button.h"
 
-inline constexpr COLORREF DialogGray = 0xC0C0C0;
+inline constexpr COLORREF DialogGray = look3d::kFace;
 inline constexpr COLORREF FieldWhite = 0xFFFFFF;
 inline constexpr COLORREF LinkBlue = 0xFF0000;
 inline constexpr UINT GeneratedHelpContextId = 1;

@@ -4,6 +4,7 @@
 
 #include "runtime/button_drawing.h"
 #include "platform/win/cwinapp.h"
+#include "platform/win/menu_update.h"
 #include "runtime/fit_to_content.h"
 #include "runtime/private_message.h"
 
@@ -11,8 +12,6 @@ namespace {
 
 constexpr const char* Marked3DButtonText = "WMP3DBUTTON";
 constexpr int Marked3DButtonTextBuffer = 20;
-constexpr UINT FirstSystemCommand = 0xF000;
-constexpr UINT SubPopupId = 0xFFFFFFFF;
 
 }  // namespace
 
@@ -56,24 +55,7 @@ void SimDialogSize(CWnd& dialog, const SimDialogFields& fields) {
 
 void SimDialogInitMenuPopup(CCmdTarget& target, const SimDialogFields& fields, CMenu* popup, BOOL systemMenu) {
   if (systemMenu || popup == nullptr) return;
-  const UINT count = popup->GetMenuItemCount();
-  for (UINT index = 0; index < count; ++index) {
-    CCmdUI state;
-    state.m_pMenu = popup;
-    state.m_nIndex = index;
-    state.m_nIndexMax = count;
-    state.m_nID = popup->GetMenuItemID(static_cast<int>(index));
-    if (state.m_nID == 0) continue;
-    if (state.m_nID == SubPopupId) {
-      state.m_pSubMenu = popup->GetSubMenu(static_cast<int>(index));
-      if (state.m_pSubMenu == nullptr) continue;
-      state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
-      if (state.m_nID == 0 || state.m_nID == SubPopupId) continue;
-      state.DoUpdate(&target, FALSE);
-    } else {
-      state.DoUpdate(&target, fields.autoEnableMenus && state.m_nID < FirstSystemCommand);
-    }
-  }
+  UpdatePopupMenu(target, *popup, fields.autoEnableMenus);
 }
 
 bool SimDialogDrawsMarkedButton(UINT message, LPARAM lParam) {

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
+#include "platform/controls/control_notify.h"
 #include "platform/gdi/look3d.h"
 #include "platform/win/window_extra.h"
 
@@ -59,47 +60,19 @@ void Redraw(HWND button, const ButtonState& state, UINT action) {
   ReleaseDC(button, dc);
 }
 
-void PaintPush(CDC& dc, HWND button, const ButtonState& state, const RECT& client, const std::string& text) {
-  const bool focused = GetFocus() == button;
-  const RECT face = look3d::DrawButtonFrame(dc, client, state.pushed, Kind(button) == BS_DEFPUSHBUTTON);
-  look3d::DrawFaceText(dc, text, face, DT_CENTER | DT_VCENTER | DT_SINGLELINE, !IsWindowEnabled(button));
-  if (focused) {
-    RECT ring = face;
-    InflateRect(&ring, -1, -1);
-    dc.DrawFocusRect(&ring);
-  }
-}
-
-void PaintMarked(CDC& dc, HWND button, const ButtonState& state, const RECT& client, const std::string& text,
-                 HBRUSH brush) {
+look3d::ButtonLook LookOf(HWND button, const ButtonState& state) {
   const DWORD kind = Kind(button);
-  const bool leftText = (static_cast<DWORD>(GetWindowLong(button, GWL_STYLE)) & BS_LEFTTEXT) != 0;
-  if (brush != nullptr) FillRect(dc, &client, brush);
-  const int markSize = IsRadio(kind) ? 12 : 13;
-  const int markX = leftText ? client.right - markSize : client.left;
-  const POINT mark{markX, client.top + (client.bottom - client.top - markSize) / 2};
-  const bool disabled = !IsWindowEnabled(button);
-  if (IsRadio(kind)) {
-    look3d::DrawRadioMark(dc, mark, state.check != 0, disabled);
-  } else {
-    look3d::DrawCheckMark(dc, mark, state.check != 0, disabled);
-  }
-  RECT label = client;
-  if (leftText) {
-    label.right -= markSize + 4;
-  } else {
-    label.left += markSize + 4;
-  }
-  look3d::DrawFaceText(dc, text, label, DT_LEFT | DT_VCENTER | DT_SINGLELINE, disabled);
-  if (GetFocus() == button && !text.empty()) {
-    RECT extent = label;
-    dc.DrawText(text, &extent, DT_CALCRECT | DT_SINGLELINE);
-    const int height = extent.bottom - extent.top;
-    RECT ring{label.left - 1, label.top + (label.bottom - label.top - height) / 2 - 1, 0, 0};
-    ring.right = ring.left + (extent.right - extent.left) + 2;
-    ring.bottom = ring.top + height + 2;
-    dc.DrawFocusRect(&ring);
-  }
+  look3d::ButtonLook look;
+  look.kind = IsPush(kind)    ? look3d::ButtonKind::Push
+              : IsRadio(kind) ? look3d::ButtonKind::Radio
+                              : look3d::ButtonKind::CheckBox;
+  look.pressed = state.pushed;
+  look.isDefault = kind == BS_DEFPUSHBUTTON;
+  look.focused = GetFocus() == button;
+  look.disabled = !IsWindowEnabled(button);
+  look.checked = state.check != 0;
+  look.textLeft = (static_cast<DWORD>(GetWindowLong(button, GWL_STYLE)) & BS_LEFTTEXT) != 0;
+  return look;
 }
 
 void PaintGroup(CDC& dc, HWND button, const RECT& client, const std::string& text, HBRUSH brush) {
@@ -129,12 +102,12 @@ void Paint(HWND button, const ButtonState& state) {
       RECT client{};
       GetClientRect(button, &client);
       const std::string text = GetWindowTextString(button);
-      if (IsPush(kind)) {
-        PaintPush(*painter, button, state, client, text);
-      } else if (kind == BS_GROUPBOX) {
+      if (kind == BS_GROUPBOX) {
         PaintGroup(*painter, button, client, text, brush);
       } else {
-        PaintMarked(*painter, button, state, client, text, brush);
+        // A check box or radio button stands on its parent's colour; a push button fills itself.
+        if (!IsPush(kind) && brush != nullptr) FillRect(dc, &client, brush);
+        look3d::DrawButton(*painter, client, text, LookOf(button, state));
       }
       if (previous != nullptr) SelectObject(dc, previous);
     }
@@ -177,17 +150,12 @@ void Click(HWND button, ButtonState& state) {
     state.check = BST_CHECKED;
     InvalidateRect(button, nullptr, TRUE);
   }
-  const HWND parent = GetParent(button);
-  if (parent != nullptr) {
-    SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID(button)), BN_CLICKED),
-                reinterpret_cast<LPARAM>(button));
-  }
+  NotifyParent(button, BN_CLICKED);
 }
 
 void MouseDown(HWND button, ButtonState& state) {
   // The click takes the focus before it reports; a disabled button cannot take it.
-  SetFocus(button);
-  if (!IsWindow(button)) return;
+  if (!MoveFocus(button, button)) return;
   SetCapture(button);
   state.tracking = true;
   SetPushed(button, state, true);
@@ -239,9 +207,7 @@ LRESULT ButtonWindowProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_LBUTTONDBLCLK:
       if (Kind(button) == BS_OWNERDRAW || IsRadio(Kind(button))) {
-        SendMessage(GetParent(button), WM_COMMAND,
-                    MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID(button)), BN_DOUBLECLICKED),
-                    reinterpret_cast<LPARAM>(button));
+        NotifyParent(button, BN_DOUBLECLICKED);
         return 0;
       }
       MouseDown(button, *state);

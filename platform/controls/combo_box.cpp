@@ -5,6 +5,7 @@
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
 #include "platform/controls/control_font.h"
+#include "platform/controls/control_notify.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/list_box.h"
 #include "platform/gdi/look3d.h"
@@ -66,13 +67,6 @@ void FitHeight(HWND combo, const ComboState& state) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Notify(HWND combo, UINT code) {
-  const HWND parent = GetParent(combo);
-  if (parent == nullptr) return;
-  SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID(combo)), code),
-              reinterpret_cast<LPARAM>(combo));
-}
-
 std::string ItemText(const ComboState& state, LRESULT index) {
   const LRESULT length = ToList(state, LB_GETTEXTLEN, static_cast<WPARAM>(index));
   if (length < 0) return std::string();
@@ -104,9 +98,8 @@ int OpenRows(HWND combo, const ComboState& state) {
 void DropDown(HWND combo) {
   ComboState* state = StateOf(combo);
   if (state == nullptr || state->dropped) return;
-  Notify(combo, CBN_DROPDOWN);
-  state = StateOf(combo);
-  if (state == nullptr || !IsWindow(state->list) || !IsWindowVisible(combo)) return;
+  if (!NotifyParent(combo, CBN_DROPDOWN)) return;
+  if (!IsWindow(state->list) || !IsWindowVisible(combo)) return;
   RECT field{};
   GetWindowRect(combo, &field);
   const int count = static_cast<int>(ToList(*state, LB_GETCOUNT));
@@ -141,7 +134,7 @@ void ListReport(HWND combo, ComboState& state, UINT code) {
   } else if (code == LBN_SELCHANGE) {
     CloseUp(combo, state);
     ShowSelection(combo, state);
-    Notify(combo, CBN_SELCHANGE);
+    NotifyParent(combo, CBN_SELCHANGE);
   }
 }
 
@@ -155,7 +148,7 @@ void Navigate(HWND combo, ComboState& state, UINT key) {
   ToList(state, LB_SETCURSEL, static_cast<WPARAM>(target));
   state.selectionAtDrop = target;
   ShowSelection(combo, state);
-  Notify(combo, CBN_SELCHANGE);
+  NotifyParent(combo, CBN_SELCHANGE);
 }
 
 void ShowDropDown(HWND combo, ComboState& state, bool show) {
@@ -203,7 +196,7 @@ LRESULT DialogCode(HWND combo) {
 // its own edit field is neither.
 void FocusEntered(HWND combo, HWND previous) {
   const ComboState* state = StateOf(combo);
-  if (state != nullptr && previous != combo && previous != state->edit) Notify(combo, CBN_SETFOCUS);
+  if (state != nullptr && previous != combo && previous != state->edit) NotifyParent(combo, CBN_SETFOCUS);
 }
 
 void FocusLeft(HWND combo, HWND next) {
@@ -234,9 +227,8 @@ LRESULT ComboEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MouseDown(HWND combo, POINT point) {
-  SetFocus(combo);
+  if (!MoveFocus(combo, combo)) return;
   ComboState* state = StateOf(combo);
-  if (state == nullptr) return;
   const RECT button = ButtonRect(combo);
   if (state->edit == nullptr || PtInRect(&button, point)) ShowDropDown(combo, *state, !state->dropped);
 }
@@ -244,8 +236,7 @@ void MouseDown(HWND combo, POINT point) {
 // A drop-down combo box hands the focus on to its edit field.
 void FocusGained(HWND combo, const ComboState& state, HWND previous) {
   if (state.edit != nullptr) {
-    SetFocus(state.edit);
-    if (IsWindow(combo)) FocusEntered(combo, previous);
+    if (MoveFocus(combo, state.edit)) FocusEntered(combo, previous);
     return;
   }
   InvalidateRect(combo, nullptr, TRUE);

@@ -7,20 +7,17 @@
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
 #include "platform/controls/control_font.h"
+#include "platform/controls/control_notify.h"
+#include "platform/controls/edit_text.h"
 #include "platform/gdi/look3d.h"
 #include "platform/controls/scroll_bar.h"
 
 namespace {
 
-constexpr size_t kTypingLimit = 32767;  // what the user may type until the program sets a limit
-constexpr size_t kLargestLimit = 0x7FFFFFFE;
 constexpr int kMargin = 2;
 
 struct EditState : ScrollingState {
-  std::string text;
-  size_t anchor = 0;  // the fixed end of the selection
-  size_t caret = 0;   // the moving end, where the caret is
-  size_t limit = kTypingLimit;
+  EditText model;
   size_t firstLine = 0;
   int scrollX = 0;
   int goalX = -1;          // the column that Up and Down keep, or -1
@@ -36,9 +33,6 @@ bool IsReadOnly(DWORD style) { return (style & ES_READONLY) != 0; }
 bool ScrollsHorizontally(DWORD style) { return (style & (ES_AUTOHSCROLL | WS_HSCROLL)) != 0; }
 bool WrapsWords(DWORD style) { return IsMultiLine(style) && !ScrollsHorizontally(style); }
 bool ScrollsVertically(DWORD style) { return IsMultiLine(style) && (style & (ES_AUTOVSCROLL | WS_VSCROLL)) != 0; }
-
-size_t SelectionStart(const EditState& state) { return std::min(state.anchor, state.caret); }
-size_t SelectionEnd(const EditState& state) { return std::max(state.anchor, state.caret); }
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 POINT ToScreen(HWND edit, POINT point) {
@@ -76,13 +70,6 @@ int LastScrollX(HWND edit, const EditState& state) {
   return std::max(0, state.layout.Widest() + 1 - TextWidth(edit, state));
 }
 
-void Notify(HWND edit, UINT code) {
-  const HWND parent = GetParent(edit);
-  if (parent == nullptr) return;
-  SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID(edit)), code),
-              reinterpret_cast<LPARAM>(edit));
-}
-
 void UpdateScrollBars(HWND edit, const EditState& state) {
   const DWORD style = Style(edit);
   if ((style & WS_VSCROLL) != 0) {
@@ -102,8 +89,8 @@ void Refresh(HWND edit, const EditState& state) {
 
 void Relayout(HWND edit, EditState& state) {
   const DWORD style = Style(edit);
-  state.layout.Build(state.text, IsMultiLine(style), WrapsWords(style) ? std::max(1, TextWidth(edit, state)) : 0,
-                     state.metrics);
+  state.layout.Build(state.model.Text(), IsMultiLine(style),
+                     WrapsWords(style) ? std::max(1, TextWidth(edit, state)) : 0, state.metrics);
   state.firstLine = std::min(state.firstLine, LastFirstLine(edit, state));
   state.scrollX = std::clamp(state.scrollX, 0, LastScrollX(edit, state));
 }
@@ -111,7 +98,7 @@ void Relayout(HWND edit, EditState& state) {
 // Scrolls the fewest lines that bring the caret's line into view, and sideways by a third of the
 // width when the caret leaves it.
 void ShowCaretPlace(HWND edit, EditState& state) {
-  const size_t line = state.layout.LineOf(state.caret);
+  const size_t line = state.layout.LineOf(state.model.Caret());
   const size_t rows = VisibleRows(edit, state);
   if (line < state.firstLine) {
     state.firstLine = line;
@@ -119,35 +106,13 @@ void ShowCaretPlace(HWND edit, EditState& state) {
     state.firstLine = line + 1 - rows;
   }
   if (WrapsWords(Style(edit))) return;
-  const int x = state.layout.XOf(state.text, state.caret, state.metrics);
+  const int x = state.layout.XOf(state.model.Text(), state.model.Caret(), state.metrics);
   const int width = TextWidth(edit, state);
   if (x < state.scrollX) {
     state.scrollX = std::max(0, x - width / 3);
   } else if (x > state.scrollX + width - 1) {
     state.scrollX = std::min(LastScrollX(edit, state), x - width + 1 + width / 3);
   }
-}
-
-bool IsLineBreakAt(const std::string& text, size_t offset) { return text.compare(offset, 2, "\r\n") == 0; }
-
-// The places the caret moves to: never between the CR and the LF of a line break.
-size_t PreviousOffset(HWND edit, const EditState& state, size_t offset) {
-  if (offset == 0) return 0;
-  if (IsMultiLine(Style(edit)) && offset >= 2 && IsLineBreakAt(state.text, offset - 2)) return offset - 2;
-  return offset - 1;
-}
-
-size_t NextOffset(HWND edit, const EditState& state, size_t offset) {
-  if (offset >= state.text.size()) return state.text.size();
-  if (IsMultiLine(Style(edit)) && IsLineBreakAt(state.text, offset)) return offset + 2;
-  return offset + 1;
-}
-
-size_t ValidOffset(HWND edit, const EditState& state, LPARAM requested) {
-  const size_t size = state.text.size();
-  size_t offset = requested < 0 || static_cast<size_t>(requested) > size ? size : static_cast<size_t>(requested);
-  if (IsMultiLine(Style(edit)) && offset > 0 && IsLineBreakAt(state.text, offset - 1)) --offset;
-  return offset;
 }
 
 // Typed text goes in only where the field can show it: within its width when it does not scroll
@@ -165,52 +130,42 @@ bool Fits(HWND edit, const EditState& state, const std::string& text) {
   return trial.LineCount() <= VisibleRows(edit, state);
 }
 
-// Replaces the selection with `insert` and reports EN_CHANGE. Typed text that would pass the limit
-// or not fit is refused whole; the program's text is cut at the limit.
+// Replaces the selection with `insert` and reports EN_CHANGE; typed text that does not fit is refused.
 bool ReplaceSelection(HWND edit, EditState& state, std::string insert, bool typed) {
-  const size_t start = SelectionStart(state);
-  const size_t end = SelectionEnd(state);
-  const size_t kept = state.text.size() - (end - start);
-  const size_t room = state.limit > kept ? state.limit - kept : 0;
-  if (insert.size() > room) {
-    if (typed) return false;
-    insert.resize(room);
-  }
-  if (insert.empty() && start == end) return false;
-  std::string changed = state.text;
-  changed.replace(start, end - start, insert);
-  if (typed && !insert.empty() && !Fits(edit, state, changed)) return false;
-  state.text = std::move(changed);
-  state.anchor = state.caret = start + insert.size();
+  std::optional<EditText::Replacement> replacement = state.model.Replace(std::move(insert), typed);
+  if (!replacement) return false;
+  if (typed && replacement->inserts && !Fits(edit, state, replacement->text)) return false;
+  state.model.Apply(std::move(*replacement));
   state.goalX = -1;
   Relayout(edit, state);
   ShowCaretPlace(edit, state);
   Refresh(edit, state);
-  Notify(edit, EN_CHANGE);
+  NotifyParent(edit, EN_CHANGE);
   return true;
 }
 
 void DeleteBeside(HWND edit, EditState& state, bool forward) {
-  if (state.anchor == state.caret) {
-    state.anchor = forward ? NextOffset(edit, state, state.caret) : PreviousOffset(edit, state, state.caret);
+  if (!state.model.HasSelection()) {
+    const bool multiLine = IsMultiLine(Style(edit));
+    const size_t caret = state.model.Caret();
+    state.model.Select(forward ? state.model.Next(caret, multiLine) : state.model.Previous(caret, multiLine), caret);
   }
   ReplaceSelection(edit, state, std::string(), true);
 }
 
 void MoveCaret(HWND edit, EditState& state, size_t offset, bool extend, bool keepGoal = false) {
-  state.caret = offset;
-  if (!extend) state.anchor = offset;
+  state.model.MoveCaret(offset, extend);
   if (!keepGoal) state.goalX = -1;
   ShowCaretPlace(edit, state);
   Refresh(edit, state);
 }
 
 void MoveLines(HWND edit, EditState& state, long lines, bool extend) {
-  const long line = static_cast<long>(state.layout.LineOf(state.caret));
+  const long line = static_cast<long>(state.layout.LineOf(state.model.Caret()));
   const long last = static_cast<long>(state.layout.LineCount()) - 1;
-  if (state.goalX < 0) state.goalX = state.layout.XOf(state.text, state.caret, state.metrics);
+  if (state.goalX < 0) state.goalX = state.layout.XOf(state.model.Text(), state.model.Caret(), state.metrics);
   const size_t target = static_cast<size_t>(std::clamp(line + lines, 0L, last));
-  MoveCaret(edit, state, state.layout.OffsetAt(state.text, target, state.goalX, state.metrics), extend, true);
+  MoveCaret(edit, state, state.layout.OffsetAt(state.model.Text(), target, state.goalX, state.metrics), extend, true);
 }
 
 void MovePage(HWND edit, EditState& state, bool down, bool extend) {
@@ -222,15 +177,18 @@ void MovePage(HWND edit, EditState& state, bool down, bool extend) {
 
 void KeyDown(HWND edit, EditState& state, UINT key) {
   const bool shift = GetKeyState(VK_SHIFT) < 0;
-  const bool selected = state.anchor != state.caret;
-  const EditLine& line = state.layout.Lines()[state.layout.LineOf(state.caret)];
+  const bool selected = state.model.HasSelection();
+  const bool multiLine = IsMultiLine(Style(edit));
+  const size_t caret = state.model.Caret();
+  const EditLine& line = state.layout.Lines()[state.layout.LineOf(state.model.Caret())];
   switch (key) {
     case VK_LEFT:
-      MoveCaret(edit, state, selected && !shift ? SelectionStart(state) : PreviousOffset(edit, state, state.caret),
+      MoveCaret(edit, state, selected && !shift ? state.model.SelectionStart() : state.model.Previous(caret, multiLine),
                 shift);
       break;
     case VK_RIGHT:
-      MoveCaret(edit, state, selected && !shift ? SelectionEnd(state) : NextOffset(edit, state, state.caret), shift);
+      MoveCaret(edit, state, selected && !shift ? state.model.SelectionEnd() : state.model.Next(caret, multiLine),
+                shift);
       break;
     case VK_UP: MoveLines(edit, state, -1, shift); break;
     case VK_DOWN: MoveLines(edit, state, 1, shift); break;
@@ -238,8 +196,10 @@ void KeyDown(HWND edit, EditState& state, UINT key) {
     case VK_NEXT: MovePage(edit, state, true, shift); break;
     case VK_HOME: MoveCaret(edit, state, line.start, shift); break;
     case VK_END:
-      MoveCaret(edit, state,
-                state.layout.OffsetAt(state.text, state.layout.LineOf(state.caret), INT_MAX, state.metrics), shift);
+      MoveCaret(
+          edit, state,
+          state.layout.OffsetAt(state.model.Text(), state.layout.LineOf(state.model.Caret()), INT_MAX, state.metrics),
+          shift);
       break;
     case VK_DELETE:
       if (!IsReadOnly(Style(edit))) DeleteBeside(edit, state, true);
@@ -266,13 +226,12 @@ size_t OffsetAtPoint(HWND edit, const EditState& state, POINT point) {
   const long row = below < 0 ? -1 - (-below - 1) / state.metrics.lineHeight : below / state.metrics.lineHeight;
   const long last = static_cast<long>(state.layout.LineCount()) - 1;
   const size_t line = static_cast<size_t>(std::clamp(static_cast<long>(state.firstLine) + row, 0L, last));
-  return state.layout.OffsetAt(state.text, line, point.x - rect.left + state.scrollX, state.metrics);
+  return state.layout.OffsetAt(state.model.Text(), line, point.x - rect.left + state.scrollX, state.metrics);
 }
 
 void MouseDown(HWND edit, WPARAM keys, POINT point) {
-  SetFocus(edit);
+  if (!MoveFocus(edit, edit)) return;
   EditState* state = GetWindowExtraAs<EditState>(edit);
-  if (state == nullptr) return;
   MoveCaret(edit, *state, OffsetAtPoint(edit, *state, point), (keys & MK_SHIFT) != 0);
   state->selecting = true;
   SetCapture(edit);
@@ -289,8 +248,7 @@ void MouseUp(HWND edit, EditState& state) {
 }
 
 void SetText(HWND edit, EditState& state, LPCSTR text) {
-  state.text = text == nullptr ? std::string() : std::string(text);
-  state.anchor = state.caret = 0;
+  state.model.SetText(text == nullptr ? std::string() : std::string(text));
   state.firstLine = 0;
   state.scrollX = 0;
   state.goalX = -1;
@@ -307,8 +265,8 @@ void SetFont(HWND edit, EditState& state, HFONT font, bool redraw) {
 }
 
 LRESULT GetSelection(const EditState& state, WPARAM startOut, LPARAM endOut) {
-  const auto start = static_cast<DWORD>(SelectionStart(state));
-  const auto end = static_cast<DWORD>(SelectionEnd(state));
+  const auto start = static_cast<DWORD>(state.model.SelectionStart());
+  const auto end = static_cast<DWORD>(state.model.SelectionEnd());
   if (auto* out = reinterpret_cast<DWORD*>(startOut)) *out = start;
   if (auto* out = reinterpret_cast<DWORD*>(endOut)) *out = end;
   return MAKELRESULT(start, end);
@@ -316,11 +274,11 @@ LRESULT GetSelection(const EditState& state, WPARAM startOut, LPARAM endOut) {
 
 // A start of -1 takes the selection away and leaves the caret; an end of -1 or past the text is its end.
 void SetSelection(HWND edit, EditState& state, WPARAM start, LPARAM end) {
+  const bool multiLine = IsMultiLine(Style(edit));
   if (static_cast<LPARAM>(start) == -1) {
-    state.anchor = state.caret;
+    state.model.MoveCaret(state.model.Caret(), false);
   } else {
-    state.anchor = ValidOffset(edit, state, static_cast<LPARAM>(start));
-    state.caret = ValidOffset(edit, state, end);
+    state.model.Select(state.model.Valid(static_cast<LPARAM>(start), multiLine), state.model.Valid(end, multiLine));
   }
   state.goalX = -1;
   InvalidateRect(edit, nullptr, TRUE);
@@ -374,15 +332,16 @@ void ScrollSideways(HWND edit, EditState& state, UINT request, int thumb) {
 
 // Draws text[from, to) of one line, whose start is at lineX, tabs expanded.
 void DrawRun(CDC& dc, const EditState& state, size_t from, size_t to, int lineX, int y) {
-  int x = state.layout.XOf(state.text, from, state.metrics);
+  int x = state.layout.XOf(state.model.Text(), from, state.metrics);
   size_t batch = from;
   int batchX = x;
   for (size_t index = from; index <= to; ++index) {
-    if (index < to && state.text[index] != '\t') {
-      x += state.metrics.widths[static_cast<unsigned char>(state.text[index])];
+    if (index < to && state.model.Text()[index] != '\t') {
+      x += state.metrics.widths[static_cast<unsigned char>(state.model.Text()[index])];
       continue;
     }
-    if (index > batch) dc.TextOut(lineX + batchX, y, state.text.data() + batch, static_cast<int>(index - batch));
+    if (index > batch)
+      dc.TextOut(lineX + batchX, y, state.model.Text().data() + batch, static_cast<int>(index - batch));
     if (index < to) x += CharacterAdvance('\t', x, state.metrics);
     batch = index + 1;
     batchX = x;
@@ -398,9 +357,9 @@ void DrawLine(CDC& dc, const EditState& state, size_t lineIndex, int lineX, int 
   DrawRun(dc, state, line.start, selectedFrom, lineX, y);
   DrawRun(dc, state, selectedTo, line.end, lineX, y);
   if (selectedFrom == selectedTo) return;
-  const int left = state.layout.XOf(state.text, selectedFrom, state.metrics);
-  const int right = selectedTo == line.end ? state.layout.LineWidth(state.text, lineIndex, state.metrics)
-                                           : state.layout.XOf(state.text, selectedTo, state.metrics);
+  const int left = state.layout.XOf(state.model.Text(), selectedFrom, state.metrics);
+  const int right = selectedTo == line.end ? state.layout.LineWidth(state.model.Text(), lineIndex, state.metrics)
+                                           : state.layout.XOf(state.model.Text(), selectedTo, state.metrics);
   dc.FillSolidRect(lineX + left, y, right - left, state.metrics.lineHeight, look3d::kSelection);
   const int mode = dc.SetBkMode(TRANSPARENT);
   dc.SetTextColor(look3d::kSelectionText);
@@ -426,8 +385,8 @@ void Paint(HWND edit, const EditState& state) {
     const HGDIOBJ previous = SelectObject(handle, ControlFont(state.font));
     const COLORREF ink = enabled ? dc->GetTextColor() : look3d::kGrayText;
     const bool showSelection = focused || (style & ES_NOHIDESEL) != 0;
-    const size_t selectionStart = showSelection ? SelectionStart(state) : 0;
-    const size_t selectionEnd = showSelection ? SelectionEnd(state) : 0;
+    const size_t selectionStart = showSelection ? state.model.SelectionStart() : 0;
+    const size_t selectionEnd = showSelection ? state.model.SelectionEnd() : 0;
     const RECT rect = TextRect(edit, state);
     const int lineX = rect.left - state.scrollX;
     const int lineHeight = state.metrics.lineHeight;
@@ -436,9 +395,9 @@ void Paint(HWND edit, const EditState& state) {
       DrawLine(*dc, state, line, lineX, y, selectionStart, selectionEnd, ink);
       y += lineHeight;
     }
-    const size_t caretLine = state.layout.LineOf(state.caret);
-    if (focused && state.anchor == state.caret && caretLine >= state.firstLine) {
-      const int caretX = lineX + state.layout.XOf(state.text, state.caret, state.metrics);
+    const size_t caretLine = state.layout.LineOf(state.model.Caret());
+    if (focused && !state.model.HasSelection() && caretLine >= state.firstLine) {
+      const int caretX = lineX + state.layout.XOf(state.model.Text(), state.model.Caret(), state.metrics);
       const int caretY = rect.top + static_cast<int>(caretLine - state.firstLine) * lineHeight;
       dc->FillSolidRect(caretX, caretY, 1, lineHeight, ink);
     }
@@ -470,7 +429,7 @@ LRESULT Create(HWND edit, WPARAM wParam, LPARAM lParam) {
 
 void FocusChanged(HWND edit, const EditState& state, UINT notification) {
   Refresh(edit, state);
-  Notify(edit, notification);
+  NotifyParent(edit, notification);
 }
 
 }  // namespace
@@ -499,10 +458,10 @@ LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
     case WM_SETTEXT:
       SetText(edit, *state, reinterpret_cast<LPCSTR>(lParam));
-      Notify(edit, EN_CHANGE);
+      NotifyParent(edit, EN_CHANGE);
       return TRUE;
-    case WM_GETTEXT: return CopyText(state->text, wParam, lParam);
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(state->text.size());
+    case WM_GETTEXT: return CopyText(state->model.Text(), wParam, lParam);
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(state->model.Text().size());
     case WM_SIZE:
       Relayout(edit, *state);
       Refresh(edit, *state);
@@ -534,7 +493,7 @@ LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
       ReplaceSelection(edit, *state, lParam == 0 ? std::string() : std::string(reinterpret_cast<LPCSTR>(lParam)),
                        false);
       return 0;
-    case EM_LIMITTEXT: state->limit = wParam == 0 ? kLargestLimit : static_cast<size_t>(wParam); return 0;
+    case EM_LIMITTEXT: state->model.SetLimit(static_cast<size_t>(wParam)); return 0;
     default: return DefWindowProc(edit, message, wParam, lParam);
   }
 }

@@ -6,6 +6,7 @@
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
 #include "platform/controls/control_font.h"
+#include "platform/controls/control_notify.h"
 #include "platform/gdi/look3d.h"
 #include "platform/controls/scroll_bar.h"
 
@@ -100,13 +101,9 @@ void ShowItem(HWND list, ListBoxState& state, int index) {
 }
 
 // A plain list tells its parent when it has LBS_NOTIFY; a drop-down list always tells its combo box.
-void Notify(HWND list, const ListBoxState& state, UINT code) {
-  const unsigned id = static_cast<unsigned>(GetDlgCtrlID(list));
-  if (state.combo != nullptr) {
-    SendMessage(state.combo, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(list));
-  } else if ((Style(list) & LBS_NOTIFY) != 0 && GetParent(list) != nullptr) {
-    SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(list));
-  }
+bool Notify(HWND list, const ListBoxState& state, UINT code) {
+  if (state.combo != nullptr) return SendNotification(list, state.combo, code);
+  return (Style(list) & LBS_NOTIFY) != 0 ? NotifyParent(list, code) : true;
 }
 
 LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
@@ -283,7 +280,7 @@ int ItemAt(HWND list, const ListBoxState& state, POINT point, bool beyond) {
 }
 
 // The user chose an item: a single selection moves to it, a multiple one turns it on or off.
-void Choose(HWND list, ListBoxState& state, int index) {
+bool Choose(HWND list, ListBoxState& state, int index) {
   if (IsMultiple(list)) {
     state.items[static_cast<size_t>(index)].selected = !state.items[static_cast<size_t>(index)].selected;
   } else {
@@ -291,20 +288,18 @@ void Choose(HWND list, ListBoxState& state, int index) {
   }
   state.caretItem = index;
   ShowItem(list, state, index);
-  Notify(list, state, LBN_SELCHANGE);
+  return Notify(list, state, LBN_SELCHANGE);
 }
 
 void MouseDown(HWND list, POINT point, bool doubleClick) {
-  SetFocus(list);
+  if (!MoveFocus(list, list)) return;
   ListBoxState* state = StateOf(list);
-  if (state == nullptr) return;
   const int index = ItemAt(list, *state, point, false);
   if (index < 0) return;
   state->tracking = !IsMultiple(list);
   if (state->tracking) SetCapture(list);
-  Choose(list, *state, index);
-  state = StateOf(list);
-  if (doubleClick && state != nullptr) Notify(list, *state, LBN_DBLCLK);
+  if (!Choose(list, *state, index)) return;
+  if (doubleClick) Notify(list, *state, LBN_DBLCLK);
 }
 
 // Dragging with the button down moves a single selection with the pointer.

@@ -4,12 +4,18 @@
 
 namespace {
 
-std::unordered_map<std::uintptr_t, std::unique_ptr<CDC>>& TemporaryDCs() {
-  static std::unordered_map<std::uintptr_t, std::unique_ptr<CDC>> wrappers;
+using TemporaryDCMap = std::unordered_map<std::uintptr_t, std::unique_ptr<CDC>>;
+
+void ForgetDCWrapper(HDC dc);
+
+// The wrappers FromHandle made; each is forgotten when its DC is deleted.
+TemporaryDCMap& TemporaryDCs() {
+  static TemporaryDCMap wrappers = [] {
+    WatchDCDeletion(ForgetDCWrapper);
+    return TemporaryDCMap();
+  }();
   return wrappers;
 }
-
-}  // namespace
 
 void ForgetDCWrapper(HDC dc) {
   auto& wrappers = TemporaryDCs();
@@ -19,6 +25,8 @@ void ForgetDCWrapper(HDC dc) {
   wrappers.erase(found);
   wrapper->m_hDC = nullptr;
 }
+
+}  // namespace
 
 CDC::~CDC() {
   if (ownsDC_ && m_hDC != nullptr) ::DeleteDC(m_hDC);

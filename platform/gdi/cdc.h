@@ -93,6 +93,3 @@ class CDC {
  private:
   bool ownsDC_ = false;
 };
-
-// Forgets the FromHandle wrapper of a device context that is being deleted.
-void ForgetDCWrapper(HDC dc);

@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "platform/gdi/cdc.h"
+#include "platform/gdi/handle_end_watchers.h"
 
 namespace {
 
@@ -140,8 +140,19 @@ DeviceContext* LookupDC(HDC dc) { return Contexts().Find(dc); }
 
 HDC AddDC(std::unique_ptr<DeviceContext> context) { return Contexts().Add(std::move(context)); }
 
+namespace {
+
+HandleEndWatchers<HDC>& DeletionWatchers() {
+  static HandleEndWatchers<HDC> watchers;
+  return watchers;
+}
+
+}  // namespace
+
+void WatchDCDeletion(void (*watcher)(HDC)) { DeletionWatchers().Add(watcher); }
+
 BOOL DeleteDC(HDC dc) {
   if (!Contexts().Remove(dc)) return FALSE;
-  ForgetDCWrapper(dc);
+  DeletionWatchers().Tell(dc);
   return TRUE;
 }

@@ -122,3 +122,5 @@ class DeviceContext {
 DeviceContext* LookupDC(HDC dc);
 HDC AddDC(std::unique_ptr<DeviceContext> context);
 BOOL DeleteDC(HDC dc);
+// The watcher is told of every DC that DeleteDC removes.
+void WatchDCDeletion(void (*watcher)(HDC));

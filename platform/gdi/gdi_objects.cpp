@@ -1,10 +1,11 @@
 #include "platform/gdi/gdi_objects.h"
 
-#include "platform/gdi/gdi_wrappers.h"
-
 #include <array>
 #include <cstring>
 #include <unordered_map>
+
+#include "platform/gdi/handle_end_watchers.h"
+#include "platform/gdi/look3d_colours.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ const std::array<HGDIOBJ, 18>& StockObjects() {
     std::array<HGDIOBJ, 18> made{};
     ObjectTable& table = Objects();
     made[WHITE_BRUSH] = table.Add(BrushObject{false, RGB(255, 255, 255), {}}, true);
-    made[LTGRAY_BRUSH] = table.Add(BrushObject{false, RGB(192, 192, 192), {}}, true);
+    made[LTGRAY_BRUSH] = table.Add(BrushObject{false, look3d::kFace, {}}, true);
     made[GRAY_BRUSH] = table.Add(BrushObject{false, RGB(128, 128, 128), {}}, true);
     made[DKGRAY_BRUSH] = table.Add(BrushObject{false, RGB(64, 64, 64), {}}, true);
     made[BLACK_BRUSH] = table.Add(BrushObject{false, RGB(0, 0, 0), {}}, true);
@@ -181,13 +182,24 @@ HGDIOBJ GetStockObject(int index) {
   return StockObjects()[index];
 }
 
+namespace {
+
+HandleEndWatchers<HGDIOBJ>& DeletionWatchers() {
+  static HandleEndWatchers<HGDIOBJ> watchers;
+  return watchers;
+}
+
+}  // namespace
+
+void WatchGdiObjectDeletion(void (*watcher)(HGDIOBJ)) { DeletionWatchers().Add(watcher); }
+
 BOOL DeleteObject(HGDIOBJ object) {
   Entry* entry = Objects().Find(object);
   if (entry == nullptr) return FALSE;
   if (entry->stock) return TRUE;
   if (entry->selections > 0) return FALSE;
   Objects().Remove(object);
-  ForgetGdiWrapper(object);
+  DeletionWatchers().Tell(object);
   return TRUE;
 }
 

@@ -125,6 +125,8 @@ BOOL PtInRegion(HRGN region, int x, int y);
 int GetRgnBox(HRGN region, RECT* box);
 HGDIOBJ GetStockObject(int index);
 BOOL DeleteObject(HGDIOBJ object);
+// The watcher is told of every object that DeleteObject removes.
+void WatchGdiObjectDeletion(void (*watcher)(HGDIOBJ));
 BOOL UnrealizeObject(HGDIOBJ object);
 // For a bitmap, fills a BITMAP; for a font, a LOGFONT. Returns the bytes written, 0 on failure.
 int GetObject(HGDIOBJ object, int size, void* out);

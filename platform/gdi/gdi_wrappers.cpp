@@ -6,9 +6,17 @@
 
 namespace {
 
-// Wrappers handed out by FromHandle: they name an object and never delete it.
-std::unordered_map<std::uintptr_t, std::unique_ptr<CGdiObject>>& TemporaryWrappers() {
-  static std::unordered_map<std::uintptr_t, std::unique_ptr<CGdiObject>> wrappers;
+using TemporaryWrapperMap = std::unordered_map<std::uintptr_t, std::unique_ptr<CGdiObject>>;
+
+void ForgetGdiWrapper(HGDIOBJ object);
+
+// Wrappers handed out by FromHandle: they name an object, never delete it, and are forgotten when
+// the object is deleted.
+TemporaryWrapperMap& TemporaryWrappers() {
+  static TemporaryWrapperMap wrappers = [] {
+    WatchGdiObjectDeletion(ForgetGdiWrapper);
+    return TemporaryWrapperMap();
+  }();
   return wrappers;
 }
 
@@ -50,8 +58,6 @@ Wrapper* TemporaryWrapper(HGDIOBJ object) {
   return dynamic_cast<Wrapper*>(slot.get());
 }
 
-}  // namespace
-
 void ForgetGdiWrapper(HGDIOBJ object) {
   auto& wrappers = TemporaryWrappers();
   auto found = wrappers.find(NumberFromHandle(object));
@@ -60,6 +66,8 @@ void ForgetGdiWrapper(HGDIOBJ object) {
   wrappers.erase(found);
   wrapper->m_hObject = nullptr;
 }
+
+}  // namespace
 
 CGdiObject::~CGdiObject() {
   if (m_hObject != nullptr && !temporary_) ::DeleteObject(m_hObject);

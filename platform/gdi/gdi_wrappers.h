@@ -72,6 +72,3 @@ class CRgn : public CGdiObject {
   BOOL PtInRegion(int x, int y) const;
   static CRgn* FromHandle(HRGN region);
 };
-
-// Forgets the FromHandle wrapper of an object that is being deleted.
-void ForgetGdiWrapper(HGDIOBJ object);

@@ -54,6 +54,47 @@ void DrawTriangle(CDC& dc, const RECT& rect, Arrow arrow, COLORREF colour) {
   }
 }
 
+void DrawCheckMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
+  const RECT box{topLeft.x, topLeft.y, topLeft.x + 13, topLeft.y + 13};
+  DrawSunkenEdge(dc, box);
+  dc.FillSolidRect(box.left + 2, box.top + 2, 9, 9, disabled ? kFace : kWindow);
+  if (!checked) return;
+  const COLORREF ink = disabled ? kGrayText : kDark;
+  // A tick: down three pixels to the right, then up four, each stroke three pixels tall.
+  const int x0 = box.left + 3;
+  const int y0 = box.top + 5;
+  for (int step = 0; step < 7; ++step) {
+    const int y = step < 3 ? y0 + step : y0 + 4 - step;
+    dc.FillSolidRect(x0 + step, y, 1, 3, ink);
+  }
+}
+
+void DrawRadioMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
+  // Rings by distance from the centre: the outer one shadow and white, the inner one dark and
+  // face, lit from the upper left.
+  for (int row = 0; row < 12; ++row) {
+    for (int column = 0; column < 12; ++column) {
+      const double dx = column - 5.5;
+      const double dy = row - 5.5;
+      const double distance = std::sqrt(dx * dx + dy * dy);
+      const bool upperLeft = column + row < 11;
+      COLORREF colour = 0;
+      if (distance >= 6.0) {
+        continue;
+      } else if (distance >= 5.0) {
+        colour = upperLeft ? kShadow : kHighlight;
+      } else if (distance >= 4.0) {
+        colour = upperLeft ? kDark : kFace;
+      } else if (checked && distance < 2.0) {
+        colour = disabled ? kGrayText : kDark;
+      } else {
+        colour = disabled ? kFace : kWindow;
+      }
+      dc.SetPixel(topLeft.x + column, topLeft.y + row, colour);
+    }
+  }
+}
+
 }  // namespace
 
 RECT DrawButtonFrame(CDC& dc, const RECT& rect, bool pressed, bool isDefault) {
@@ -114,44 +155,53 @@ void DrawFaceText(CDC& dc, const std::string& text, RECT rect, UINT format, bool
   dc.SetBkMode(mode);
 }
 
-void DrawCheckMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
-  const RECT box{topLeft.x, topLeft.y, topLeft.x + 13, topLeft.y + 13};
-  DrawSunkenEdge(dc, box);
-  dc.FillSolidRect(box.left + 2, box.top + 2, 9, 9, disabled ? kFace : kWindow);
-  if (!checked) return;
-  const COLORREF ink = disabled ? kGrayText : kDark;
-  // A tick: down three pixels to the right, then up four, each stroke three pixels tall.
-  const int x0 = box.left + 3;
-  const int y0 = box.top + 5;
-  for (int step = 0; step < 7; ++step) {
-    const int y = step < 3 ? y0 + step : y0 + 4 - step;
-    dc.FillSolidRect(x0 + step, y, 1, 3, ink);
+namespace {
+
+void DrawPushButton(CDC& dc, const RECT& rect, const std::string& text, const ButtonLook& look) {
+  const RECT face = DrawButtonFrame(dc, rect, look.pressed, look.isDefault);
+  DrawFaceText(dc, text, face, DT_CENTER | DT_VCENTER | DT_SINGLELINE, look.disabled);
+  if (look.focused) {
+    RECT ring = face;
+    InflateRect(&ring, -1, -1);
+    dc.DrawFocusRect(&ring);
   }
 }
 
-void DrawRadioMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
-  // Rings by distance from the centre: the outer one shadow and white, the inner one dark and
-  // face, lit from the upper left.
-  for (int row = 0; row < 12; ++row) {
-    for (int column = 0; column < 12; ++column) {
-      const double dx = column - 5.5;
-      const double dy = row - 5.5;
-      const double distance = std::sqrt(dx * dx + dy * dy);
-      const bool upperLeft = column + row < 11;
-      COLORREF colour = 0;
-      if (distance >= 6.0) {
-        continue;
-      } else if (distance >= 5.0) {
-        colour = upperLeft ? kShadow : kHighlight;
-      } else if (distance >= 4.0) {
-        colour = upperLeft ? kDark : kFace;
-      } else if (checked && distance < 2.0) {
-        colour = disabled ? kGrayText : kDark;
-      } else {
-        colour = disabled ? kFace : kWindow;
-      }
-      dc.SetPixel(topLeft.x + column, topLeft.y + row, colour);
-    }
+void DrawMarkedButton(CDC& dc, const RECT& rect, const std::string& text, const ButtonLook& look) {
+  const bool radio = look.kind == ButtonKind::Radio;
+  const int markSize = radio ? 12 : 13;
+  const int markX = look.textLeft ? rect.right - markSize : rect.left;
+  const POINT mark{markX, rect.top + (rect.bottom - rect.top - markSize) / 2};
+  if (radio) {
+    DrawRadioMark(dc, mark, look.checked, look.disabled);
+  } else {
+    DrawCheckMark(dc, mark, look.checked, look.disabled);
+  }
+  RECT label = rect;
+  if (look.textLeft) {
+    label.right -= markSize + 4;
+  } else {
+    label.left += markSize + 4;
+  }
+  DrawFaceText(dc, text, label, DT_LEFT | DT_VCENTER | DT_SINGLELINE, look.disabled);
+  if (look.focused && !text.empty()) {
+    RECT extent = label;
+    dc.DrawText(text, &extent, DT_CALCRECT | DT_SINGLELINE);
+    const int height = extent.bottom - extent.top;
+    RECT ring{label.left - 1, label.top + (label.bottom - label.top - height) / 2 - 1, 0, 0};
+    ring.right = ring.left + (extent.right - extent.left) + 2;
+    ring.bottom = ring.top + height + 2;
+    dc.DrawFocusRect(&ring);
+  }
+}
+
+}  // namespace
+
+void DrawButton(CDC& dc, const RECT& rect, const std::string& text, const ButtonLook& look) {
+  if (look.kind == ButtonKind::Push) {
+    DrawPushButton(dc, rect, text, look);
+  } else {
+    DrawMarkedButton(dc, rect, text, look);
   }
 }
 

@@ -3,20 +3,9 @@
 #include <string>
 
 #include "platform/gdi/cdc.h"
+#include "platform/gdi/look3d_colours.h"
 
 namespace look3d {
-
-constexpr COLORREF kFace = RGB(192, 192, 192);
-constexpr COLORREF kShadow = RGB(127, 127, 127);
-constexpr COLORREF kHighlight = RGB(255, 255, 255);
-constexpr COLORREF kDark = RGB(0, 0, 0);
-constexpr COLORREF kWindow = RGB(255, 255, 255);
-constexpr COLORREF kGrayText = RGB(127, 127, 127);
-constexpr COLORREF kActiveCaption = RGB(0, 0, 128);
-constexpr COLORREF kInactiveCaption = RGB(128, 128, 128);
-constexpr COLORREF kCaptionText = RGB(255, 255, 255);
-constexpr COLORREF kSelection = RGB(0, 0, 128);
-constexpr COLORREF kSelectionText = RGB(255, 255, 255);
 
 // A push button's frame and face: a black outline without its corner pixels (two lines deep for
 // the default button), inside it a two-pixel bevel, white above and left and shadow below and
@@ -24,10 +13,23 @@ constexpr COLORREF kSelectionText = RGB(255, 255, 255);
 RECT DrawButtonFrame(CDC& dc, const RECT& rect, bool pressed, bool isDefault);
 // Text on a face: gray-and-white etched when disabled.
 void DrawFaceText(CDC& dc, const std::string& text, RECT rect, UINT format, bool disabled);
-// The 13 x 13 box of a check box, sunken, white inside, with a tick when checked.
-void DrawCheckMark(CDC& dc, POINT topLeft, bool checked, bool disabled);
-// The 12 x 12 circle of a radio button, sunken, with a dot when checked.
-void DrawRadioMark(CDC& dc, POINT topLeft, bool checked, bool disabled);
+
+enum class ButtonKind { Push, CheckBox, Radio };
+// The whole state a button is drawn in.
+struct ButtonLook {
+  ButtonKind kind = ButtonKind::Push;
+  bool pressed = false;
+  bool isDefault = false;
+  bool focused = false;
+  bool disabled = false;
+  bool checked = false;
+  bool textLeft = false;  // a check box's or radio button's mark stands right of its text
+};
+// A button in its state, in the DC's font and text colour. A push button: its frame, the text
+// centred on the face, a focus ring inside the face. A check box (a 13 x 13 sunken box, white
+// inside, with a tick) or radio button (a 12 x 12 sunken circle with a dot): the mark centred
+// vertically at one side, the text beside it, a focus ring around the text.
+void DrawButton(CDC& dc, const RECT& rect, const std::string& text, const ButtonLook& look);
 // An etched frame whose top runs through the middle of the caption line.
 void DrawGroupFrame(CDC& dc, const RECT& rect, int captionHeight);
 // Two-pixel sunken and raised edges, for client edges and window frames.

@@ -20,7 +20,7 @@ HWND CDialog::CreateFromTemplate(const ResourceName& name, HWND parent) {
   DialogTemplate* dialog = Resources().FindDialog(name);
   if (dialog == nullptr) return nullptr;
   templateName_ = name;
-  return CreateDialogFromTemplate(*dialog, name.Display(), parent, this);
+  return CreateDialogFromTemplate(*dialog, name.Display(), parent, AttachBeforeFirstMessage());
 }
 
 int CDialog::DoModal() {

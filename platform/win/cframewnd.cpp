@@ -6,6 +6,7 @@
 
 #include "platform/win/cview.h"
 #include "platform/win/cwinapp.h"
+#include "platform/win/menu_update.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -100,23 +101,5 @@ void CFrameWnd::OnClose() { DestroyWindow(); }
 
 void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, BOOL systemMenu) {
   if (systemMenu || popup == nullptr) return;
-  const UINT count = popup->GetMenuItemCount();
-  for (UINT index = 0; index < count; ++index) {
-    CCmdUI state;
-    state.m_pMenu = popup;
-    state.m_nIndex = index;
-    state.m_nIndexMax = count;
-    state.m_nID = popup->GetMenuItemID(static_cast<int>(index));
-    if (state.m_nID == 0) continue;
-    if (state.m_nID == 0xFFFFFFFF) {
-      // A nested popup follows its first item and is never disabled for want of a handler.
-      state.m_pSubMenu = popup->GetSubMenu(static_cast<int>(index));
-      if (state.m_pSubMenu == nullptr) continue;
-      state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
-      if (state.m_nID == 0 || state.m_nID == 0xFFFFFFFF) continue;
-      state.DoUpdate(this, FALSE);
-    } else {
-      state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
-    }
-  }
+  UpdatePopupMenu(*this, *popup, m_bAutoMenuEnable != FALSE);
 }

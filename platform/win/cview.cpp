@@ -47,7 +47,8 @@ CFormView::CFormView(UINT templateId) : templateName_(templateId) {}
 BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD style, const RECT& rect, CWnd* parent, UINT id, void*) {
   DialogTemplate* dialog = Resources().FindDialog(templateName_);
   if (dialog == nullptr || parent == nullptr) return FALSE;
-  const HWND window = CreateDialogFromTemplate(*dialog, templateName_.Display(), parent->m_hWnd, this);
+  const HWND window =
+      CreateDialogFromTemplate(*dialog, templateName_.Display(), parent->m_hWnd, AttachBeforeFirstMessage());
   if (window == nullptr) return FALSE;
   ::SetWindowLong(window, GWL_ID, static_cast<LONG>(id));
   SetScrollSizes(MM_TEXT, DialogPixelSize(*dialog));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/win/cframewnd.h"
@@ -19,9 +20,23 @@ std::vector<AfxMessage>& CurrentMessages() {
   return messages;
 }
 
+// The class forms of the windows: the wrapper attached to a window, and the wrapper FromHandle
+// made for a window nobody attached. Both are forgotten when the window is destroyed.
+struct WindowWrappers {
+  std::unordered_map<std::uintptr_t, CWnd*> attached;
+  std::unordered_map<std::uintptr_t, std::unique_ptr<CWnd>> temporary;
+};
+
+WindowWrappers& Wrappers();
+
+CWnd* AttachedWrapper(HWND window) {
+  const auto& attached = Wrappers().attached;
+  const auto found = attached.find(NumberFromHandle(window));
+  return found == attached.end() ? nullptr : found->second;
+}
+
 LRESULT CWndDispatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* record = FindWindowRecord(window);
-  CWnd* wrapper = record == nullptr ? nullptr : record->object;
+  CWnd* wrapper = AttachedWrapper(window);
   if (wrapper == nullptr) return ::DefWindowProc(window, message, wParam, lParam);
   CurrentMessages().push_back(AfxMessage{message, wParam, lParam, nullptr});
   const LRESULT result = wrapper->WindowProc(message, wParam, lParam);
@@ -52,24 +67,46 @@ void SetTemporaryWrapperFactory(LPCSTR className, TemporaryWrapperFactory factor
   if (className != nullptr && factory != nullptr) TemporaryWrapperFactories()[UpperCase(className)] = factory;
 }
 
-void AttachWrapper(HWND window, CWnd* wrapper) {
+namespace {
+
+void ForgetDestroyedWindow(HWND window) {
+  if (CWnd* wrapper = AttachedWrapper(window)) wrapper->UnsubclassWindow();
+  Wrappers().temporary.erase(NumberFromHandle(window));
+}
+
+WindowWrappers& Wrappers() {
+  static WindowWrappers wrappers = [] {
+    WatchWindowDestruction(ForgetDestroyedWindow);
+    return WindowWrappers();
+  }();
+  return wrappers;
+}
+
+}  // namespace
+
+void CWnd::AttachTo(HWND window) {
   WindowRecord* record = FindWindowRecord(window);
-  if (record == nullptr || wrapper == nullptr) return;
-  record->object = wrapper;
-  wrapper->m_hWnd = window;
-  wrapper->m_pfnSuper = record->procedure;
+  if (record == nullptr) return;
+  Wrappers().attached[NumberFromHandle(window)] = this;
+  m_hWnd = window;
+  m_pfnSuper = record->procedure;
   record->procedure = CWndDispatchProc;
 }
 
-void DetachWrapper(CWnd* wrapper) {
-  if (wrapper == nullptr) return;
-  WindowRecord* record = FindWindowRecord(wrapper->m_hWnd);
-  if (record != nullptr && record->object == wrapper) {
-    if (record->procedure == CWndDispatchProc) record->procedure = wrapper->m_pfnSuper;
-    record->object = nullptr;
+void CWnd::DetachFromWindow() {
+  auto& attached = Wrappers().attached;
+  const auto found = attached.find(NumberFromHandle(m_hWnd));
+  if (found != attached.end() && found->second == this) {
+    WindowRecord* record = FindWindowRecord(m_hWnd);
+    if (record != nullptr && record->procedure == CWndDispatchProc) record->procedure = m_pfnSuper;
+    attached.erase(found);
   }
-  wrapper->m_hWnd = nullptr;
-  wrapper->m_pfnSuper = nullptr;
+  m_hWnd = nullptr;
+  m_pfnSuper = nullptr;
+}
+
+std::function<void(HWND)> CWnd::AttachBeforeFirstMessage() {
+  return [this](HWND window) { AttachTo(window); };
 }
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -85,31 +122,28 @@ CWnd::CWnd() = default;
 CWnd::~CWnd() {
   if (temporary_ || m_hWnd == nullptr) return;
   const HWND window = m_hWnd;
-  DetachWrapper(this);
+  DetachFromWindow();
   ::DestroyWindow(window);
 }
 
 CWnd* CWnd::FromHandle(HWND window) {
-  WindowRecord* record = FindWindowRecord(window);
+  const WindowRecord* record = FindWindowRecord(window);
   if (record == nullptr) return nullptr;
-  if (record->object != nullptr) return record->object;
-  if (!record->temporary) {
-    record->temporary = MakeTemporaryWrapper(record->windowClass->name);
-    record->temporary->m_hWnd = window;
-    record->temporary->temporary_ = true;
+  if (CWnd* attached = AttachedWrapper(window)) return attached;
+  auto& slot = Wrappers().temporary[NumberFromHandle(window)];
+  if (!slot) {
+    slot = MakeTemporaryWrapper(record->windowClass->name);
+    slot->m_hWnd = window;
+    slot->temporary_ = true;
   }
-  return record->temporary.get();
+  return slot.get();
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND window) {
-  const WindowRecord* record = FindWindowRecord(window);
-  return record == nullptr ? nullptr : record->object;
-}
+CWnd* CWnd::FromHandlePermanent(HWND window) { return AttachedWrapper(window); }
 
 BOOL CWnd::SubclassWindow(HWND window) {
-  const WindowRecord* record = FindWindowRecord(window);
-  if (record == nullptr || record->object != nullptr || m_hWnd != nullptr) return FALSE;
-  AttachWrapper(window, this);
+  if (!::IsWindow(window) || AttachedWrapper(window) != nullptr || m_hWnd != nullptr) return FALSE;
+  AttachTo(window);
   return TRUE;
 }
 
@@ -120,7 +154,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
 
 HWND CWnd::UnsubclassWindow() {
   const HWND window = m_hWnd;
-  DetachWrapper(this);
+  DetachFromWindow();
   return window;
 }
 
@@ -144,9 +178,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
   create.lpszClass = className;
   create.dwExStyle = exStyle;
   if (!PreCreateWindow(create)) return FALSE;
-  const HWND window =
-      CreateWindowAttached(create.dwExStyle, create.lpszClass, create.lpszName, static_cast<DWORD>(create.style),
-                           create.x, create.y, create.cx, create.cy, create.hwndParent, create.hMenu, param, this);
+  const HWND window = CreateWindowWith(create.dwExStyle, create.lpszClass, create.lpszName,
+                                       static_cast<DWORD>(create.style), create.x, create.y, create.cx, create.cy,
+                                       create.hwndParent, create.hMenu, param, AttachBeforeFirstMessage());
   return window != nullptr ? TRUE : FALSE;
 }
 
@@ -382,6 +416,6 @@ void CWnd::OnNcDestroy() {
     PostQuitMessage(0);
   }
   Default();
-  DetachWrapper(this);
+  DetachFromWindow();
   PostNcDestroy();
 }

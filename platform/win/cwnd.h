@@ -2,6 +2,7 @@
 // The class form of a window. A CWnd attached to a window (by creating it, or by SubclassWindow)
 // sees the window's messages first, in its message map; what it does not handle goes to
 // DefWindowProc, which is the procedure the window had before.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -166,12 +167,16 @@ class CWnd : public CCmdTarget {
 
   int m_nModalResult = -1;
 
+  // For the routines that create windows: attaches this wrapper to the new window before its first message.
+  std::function<void(HWND)> AttachBeforeFirstMessage();
+
   static const AFX_MSGMAP* GetThisMessageMap();
   const AFX_MSGMAP* GetMessageMap() const override;
 
  private:
-  friend void AttachWrapper(HWND window, CWnd* wrapper);
-  friend void DetachWrapper(CWnd* wrapper);
+  // The wrapper sees the window's messages from attaching until detaching or the window's end.
+  void AttachTo(HWND window);
+  void DetachFromWindow();
   WNDPROC m_pfnSuper = nullptr;
   bool temporary_ = false;  // made by FromHandle for a window nobody attached
 };

@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "platform/gdi/look3d_colours.h"
 #include "platform/win/window_system.h"
 
 namespace {
@@ -18,7 +19,7 @@ LRESULT DefaultColours(HDC dc, UINT kind) {
     ::SetBkColor(dc, RGB(255, 255, 255));
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
   }
-  ::SetBkColor(dc, RGB(192, 192, 192));
+  ::SetBkColor(dc, look3d::kFace);
   return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
 }
 

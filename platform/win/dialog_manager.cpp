@@ -179,7 +179,8 @@ void DialogSetFocus(HWND control) {
   SetFocus(control);
 }
 
-HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& name, HWND parent, CWnd* attach) {
+HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& name, HWND parent,
+                              const std::function<void(HWND)>& beforeFirstMessage) {
   RegisterDialogClass();
   const SIZE units = DialogBaseUnits(dialog.pointSize);
   auto pixelsX = [&](int value) { return MulDiv(value, units.cx, 4); };
@@ -214,8 +215,8 @@ HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& n
     x = std::max(0, std::min(x, GetSystemMetrics(SM_CXSCREEN) - width));
     y = std::max(0, std::min(y, GetSystemMetrics(SM_CYSCREEN) - height));
   }
-  const HWND window = CreateWindowAttached(exStyle, DialogClassName, dialog.caption.c_str(), style, x, y, width,
-                                           height, owner, nullptr, nullptr, attach);
+  const HWND window = CreateWindowWith(exStyle, DialogClassName, dialog.caption.c_str(), style, x, y, width, height,
+                                       owner, nullptr, nullptr, beforeFirstMessage);
   if (window == nullptr) return nullptr;
   SetTemplateName(window, name);
   auto state = std::make_unique<DialogState>();

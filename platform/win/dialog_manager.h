@@ -2,6 +2,7 @@
 // Dialog windows made from templates, and the keyboard interface every dialog shares: Tab and
 // Shift+Tab through the tab stops, arrow keys within a group, Enter to the focused push button or
 // the default button, Escape to IDCANCEL.
+#include <functional>
 #include <string>
 
 #include "platform/win/resources.h"
@@ -16,9 +17,10 @@ SIZE DialogBaseUnits(int pointSize);
 SIZE DialogPixelSize(const DialogTemplate& dialog);
 BOOL MapDialogRect(HWND dialog, RECT* rect);
 
-// Makes the dialog window and its controls from a template, with `attach` as the dialog's wrapper
-// before its first message; sends WM_INITDIALOG. Null when a control cannot be made.
-HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& name, HWND parent, class CWnd* attach);
+// Makes the dialog window and its controls from a template, handing the dialog window to
+// `beforeFirstMessage` before its first message; sends WM_INITDIALOG. Null when a control cannot be made.
+HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& name, HWND parent,
+                              const std::function<void(HWND)>& beforeFirstMessage);
 
 // Handles a message meant for the dialog or one of its controls, keys of the dialog interface
 // included; false for any other message.

@@ -183,7 +183,7 @@ int ShowBox(HWND owner, const std::string& text, const std::string& caption, UIN
     }
   }
   const DialogTemplate layout = LayOut(text, caption, type);
-  const HWND box = CreateDialogFromTemplate(layout, std::string(), ownerTop, nullptr);
+  const HWND box = CreateDialogFromTemplate(layout, std::string(), ownerTop, {});
   int result = CancelAnswer(type);
   if (box != nullptr) {
     BoxState& state = Boxes()[box];

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win/backend.h"
+#include "platform/gdi/handle_end_watchers.h"
 #include "platform/gdi/region.h"
 #include "platform/win/window_api.h"
 #include "platform/win/window_extra.h"
@@ -30,8 +31,6 @@ struct WindowRecord {
   HWND handle = nullptr;
   const WindowClassInfo* windowClass = nullptr;
   WNDPROC procedure = nullptr;
-  CWnd* object = nullptr;           // the wrapper attached to the window
-  std::unique_ptr<CWnd> temporary;  // the wrapper FromHandle made for an unattached window
   DWORD style = 0;
   DWORD exStyle = 0;
   UINT id = 0;
@@ -81,10 +80,13 @@ struct WindowSystem {
   int defaultPlacements = 0;
   Backend* backend = nullptr;
   std::map<std::string, UINT> registeredMessages;
+  HandleEndWatchers<HWND> destructionWatchers;
 };
 
 WindowSystem& System();
 WindowRecord* FindWindowRecord(HWND window);
+// The registered class of that name, matched without regard to case; null when none is.
+const WindowClassInfo* FindWindowClass(LPCSTR name);
 bool IsTopLevel(const WindowRecord& record);
 // Insets of the non-client area: frame, caption and menu bar.
 RECT NonClientInsets(const WindowRecord& record);
@@ -117,9 +119,10 @@ int MenuBarHeight(const WindowRecord& record);
 void PaintMenuBar(CDC& dc, WindowRecord& record, const RECT& barRect);
 void TrackMenuBarClick(HWND window, POINT screen);
 
-// The wrapper side of attaching: the wrapper sees the window's messages from then on.
-void AttachWrapper(HWND window, CWnd* wrapper);
-void DetachWrapper(CWnd* wrapper);
-// Creation with a wrapper attached before the first message, as the classes create windows.
-HWND CreateWindowAttached(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
-                          int height, HWND parent, HMENU menuOrId, void* param, CWnd* attach);
+// Creation that hands the new window to `beforeFirstMessage` before WM_NCCREATE, so a class form
+// can attach to it and see every message.
+HWND CreateWindowWith(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                      int height, HWND parent, HMENU menuOrId, void* param,
+                      const std::function<void(HWND)>& beforeFirstMessage);
+// The watcher is told of every destroyed window after its WM_NCDESTROY, while its record still exists.
+void WatchWindowDestruction(void (*watcher)(HWND));

@@ -6,6 +6,7 @@
 #include "resources/persysgraf_ids.h"
 #include "resources/tavrpara_ids.h"
 #include "tests/periodic/periodic_session_fixture.h"
+#include "tests/support/png_picture.h"
 
 namespace {
 
@@ -201,10 +202,14 @@ TEST_F(PeriodicSessionTest, PicturesOfTheTableInBothLanguages) {
     const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / (std::string("periodic-table-") + language + ".png");
     fs::remove(picture);
     Run(Menu(PeriodicTableCommand) + Click(PhaseRadioId) + "snapshot " + picture.string() + "\n", language);
-    std::ifstream png(picture, std::ios::binary);
-    char signature[8] = {};
-    png.read(signature, sizeof signature);
-    EXPECT_EQ(std::string(signature + 1, 3), "PNG") << picture;
+    const std::optional<PngPicture> png = PngPicture::Read(picture.string());
+    ASSERT_TRUE(png) << picture;
+    ExpectModalFrameAndCaption(*png);
+    // "Grafikk" at 159, 1, 49 x 12 dialog units and "Lukk" at 323, 1, 36 x 12, each with its caption.
+    for (const PictureBox& button : {DialogItemBox({}, 159, 1, 49, 12), DialogItemBox({}, 323, 1, 36, 12)}) {
+      ExpectRaisedButton(*png, button, false);
+      EXPECT_GT(InkInside(*png, button), 20) << language;
+    }
   }
 }
 

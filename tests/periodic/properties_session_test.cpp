@@ -6,6 +6,7 @@
 #include "resources/menu_commands.h"
 #include "resources/tavrpara_ids.h"
 #include "tests/periodic/periodic_session_fixture.h"
+#include "tests/support/png_picture.h"
 
 namespace {
 
@@ -217,10 +218,17 @@ TEST_F(PeriodicSessionTest, PicturesOfThePropertiesWindowInBothViews) {
     const fs::path picture = fs::path(TAVRIN_OUTPUT_DIR) / ("element-properties-" + std::to_string(view) + ".png");
     fs::remove(picture);
     Run(Menu(PeriodicTableCommand) + Click(ElementButton(26)) + Click(view) + "snapshot " + picture.string() + "\n");
-    std::ifstream png(picture, std::ios::binary);
-    char signature[8] = {};
-    png.read(signature, sizeof signature);
-    EXPECT_EQ(std::string(signature + 1, 3), "PNG") << picture;
+    const std::optional<PngPicture> png = PngPicture::Read(picture.string());
+    ASSERT_TRUE(png) << picture;
+    ExpectModalFrameAndCaption(*png);
+    ExpectRaisedButton(*png, DialogItemBox({}, 321, 1, 30, 12), false);
+    // The radio button of the view shown has its dot, the other not: isotopes at 3, 112, 108 x 12
+    // dialog units, history at 111, 112, 42 x 12.
+    const bool isotopes = view == IsotopeViewRadioId;
+    EXPECT_EQ(RadioDotShown(*png, DialogItemBox({}, 3, 112, 108, 12)), isotopes) << view;
+    EXPECT_EQ(RadioDotShown(*png, DialogItemBox({}, 111, 112, 42, 12)), !isotopes) << view;
+    // The view's text in its field at 3, 145, 353 x 58.
+    EXPECT_GT(InkInside(*png, DialogItemBox({}, 3, 145, 353, 58)), 100) << view;
   }
 }
 

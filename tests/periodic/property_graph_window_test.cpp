@@ -11,6 +11,7 @@
 #include "resources/resource_strings.h"
 #include "tests/app/settings_fixture.h"
 #include "tests/platform/support/window_fixture.h"
+#include "tests/support/png_picture.h"
 
 namespace {
 
@@ -269,7 +270,14 @@ TEST_F(PropertyGraphWindowTest, Snapshots) {
     UseSettings("44", picture.property, picture.mainGroups);
     const std::string path = std::string(TAVRIN_OUTPUT_DIR) + "/" + picture.name;
     Open({[&](HWND) { EXPECT_TRUE(driver.Snapshot(path)) << driver.LastError(); }});
-    EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    const std::optional<PngPicture> png = PngPicture::Read(path);
+    ASSERT_TRUE(png) << path;
+    ExpectModalFrameAndCaption(*png);
+    // "Lukk" at 325, 1, 36 x 12 dialog units; the main-groups box at 1, 2, 75 x 10 ticked only in
+    // that mode; the radio button of atomic mass at 1, 18, 86 x 9 dotted only for that property.
+    ExpectRaisedButton(*png, DialogItemBox({}, 325, 1, 36, 12), false);
+    EXPECT_EQ(CheckTickShown(*png, DialogItemBox({}, 1, 2, 75, 10)), std::string(picture.mainGroups) == "1") << path;
+    EXPECT_EQ(RadioDotShown(*png, DialogItemBox({}, 1, 18, 86, 9)), std::string(picture.property) == "101") << path;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "tests/support/script_steps.h"
 #include "tests/app/session_runner.h"
 #include "tests/app/settings_fixture.h"
+#include "tests/support/png_picture.h"
 
 namespace {
 
@@ -296,10 +297,15 @@ TEST_F(BalanceSessionTest, SnapshotOfTheWindowWithABalancedResult) {
                                              "snapshot " + picture.string() + "\nkey Escape\n");
   ASSERT_EQ(result.exitCode, 0);
   EXPECT_TRUE(result.lines.empty());
-  std::ifstream file(picture, std::ios::binary);
-  char signature[8] = {};
-  file.read(signature, sizeof signature);
-  EXPECT_EQ(std::string(signature, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+  const std::optional<PngPicture> png = PngPicture::Read(picture.string());
+  ASSERT_TRUE(png) << picture;
+  ExpectModalFrameAndCaption(*png);
+  // "Beregn", the default button, at 137, 31, 53 x 19 dialog units; "Lukk" at 297, 1, 36 x 12.
+  ExpectRaisedButton(*png, DialogItemBox({}, 137, 31, 53, 19), true);
+  ExpectRaisedButton(*png, DialogItemBox({}, 297, 1, 36, 12), false);
+  // The balanced equation in its field at 4, 52, 330 x 12, and nothing in the hidden field at 282, 1.
+  EXPECT_GT(InkInside(*png, DialogItemBox({}, 4, 52, 330, 12)), 100);
+  EXPECT_EQ(InkInside(*png, DialogItemBox({}, 137, 160, 60, 4)), 0) << "the empty end of the amounts table";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "tests/support/tool_window_fixture.h"
+#include "tests/support/png_picture.h"
 
 namespace {
 
@@ -289,7 +290,15 @@ TEST_F(NamesEditorTest, SnapshotsWithARecordShown) {
                             reinterpret_cast<LPARAM>(list));
               },
               [&] { written = driver.Snapshot(std::string(TAVRIN_OUTPUT_DIR) + "/" + file); }});
-    EXPECT_TRUE(written) << driver.LastError();
+    ASSERT_TRUE(written) << driver.LastError();
+    const std::optional<PngPicture> png = PngPicture::Read(std::string(TAVRIN_OUTPUT_DIR) + "/" + file);
+    ASSERT_TRUE(png) << file;
+    ExpectModalFrameAndCaption(*png);
+    // "Lukk" at 244, 1, 36 x 12 dialog units; the record's name and formula in their fields at
+    // 4, 17 and 4, 43, 276 x 12.
+    ExpectRaisedButton(*png, DialogItemBox({}, 244, 1, 36, 12), false);
+    EXPECT_GT(InkInside(*png, DialogItemBox({}, 4, 17, 276, 12)), 20) << file;
+    EXPECT_GT(InkInside(*png, DialogItemBox({}, 4, 43, 276, 12)), 20) << file;
   }
 }
 

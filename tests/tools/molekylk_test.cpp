@@ -9,6 +9,7 @@
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "tests/support/tool_window_fixture.h"
+#include "tests/support/png_picture.h"
 #include "tools/molekylk.h"
 
 namespace {
@@ -232,9 +233,33 @@ TEST_F(CalculatorTest, SnapshotsWithResults) {
        {std::pair{English, "molekylkalkulator-en.png"}, std::pair{Norwegian, "molekylkalkulator-no.png"}}) {
     Language language(code);
     bool written = false;
+    PictureBox calculate;
+    PictureBox formula;
+    PictureBox result;
+    // Where a control stands in the picture of its window.
+    const auto boxOf = [&](int id) {
+      const HWND control = driver.FindControl(id);
+      RECT rect{};
+      RECT top{};
+      GetWindowRect(control, &rect);
+      GetWindowRect(GetTopLevel(control), &top);
+      return PictureBox{rect.left - top.left, rect.top - top.top, rect.right - top.left, rect.bottom - top.top};
+    };
     InCalculator({[&] { driver.Click(FirstExampleId + 1); }, [&] { driver.Click(CalculateMoleculeId); },
-                  [&] { written = driver.Snapshot(std::string(TAVRIN_OUTPUT_DIR) + "/" + file); }});
-    EXPECT_TRUE(written) << driver.LastError();
+                  [&] {
+                    calculate = boxOf(CalculateMoleculeId);
+                    formula = boxOf(MoleculeFormulaId);
+                    result = boxOf(MoleculeResultId);
+                    written = driver.Snapshot(std::string(TAVRIN_OUTPUT_DIR) + "/" + file);
+                  }});
+    ASSERT_TRUE(written) << driver.LastError();
+    const std::optional<PngPicture> png = PngPicture::Read(std::string(TAVRIN_OUTPUT_DIR) + "/" + file);
+    ASSERT_TRUE(png) << file;
+    ExpectModalFrameAndCaption(*png);
+    ExpectRaisedButton(*png, calculate, true);
+    EXPECT_GT(InkInside(*png, calculate), 20) << file;
+    EXPECT_GT(InkInside(*png, formula), 20) << file;
+    EXPECT_GT(InkInside(*png, result), 50) << file;
   }
 }
 

@@ -86,6 +86,39 @@ TEST(Bevel, APressedButtonFrameIsPixelExactAndADefaultOneHasTwoOutlines) {
   EXPECT_EQ(face.top, 4);
 }
 
+TEST(Bevel, ButtonsAreDrawnInTheWholeStateGivenInOneCall) {
+  using look3d::ButtonKind;
+  using look3d::ButtonLook;
+  // A 30 x 16 button without text. A push button's face is {3, 3, 27, 13} (one outline) and its
+  // focus ring, every other pixel inverted, runs one pixel inside; a check box's 13 x 13 box stands at {0, 1}, its tick starts
+  // at (3, 6); a radio button's 12 x 12 circle stands at {0, 2}, its dot covers (5, 7).
+  struct Case {
+    const char* name;
+    ButtonLook look;
+    POINT at;
+    COLORREF expected;
+  };
+  const Case cases[] = {
+      {"raised", {ButtonKind::Push}, {1, 1}, kWhite},
+      {"pressed", {ButtonKind::Push, true}, {1, 1}, look3d::kShadow},
+      {"default", {ButtonKind::Push, false, true}, {1, 1}, kBlack},
+      {"unfocused", {ButtonKind::Push}, {4, 4}, look3d::kFace},
+      {"focused", {ButtonKind::Push, false, false, true}, {4, 4}, ~look3d::kFace & 0xFFFFFF},
+      {"check box", {ButtonKind::CheckBox}, {3, 6}, look3d::kWindow},
+      {"checked", {ButtonKind::CheckBox, false, false, false, false, true}, {3, 6}, kBlack},
+      {"checked, disabled", {ButtonKind::CheckBox, false, false, false, true, true}, {3, 6}, look3d::kGrayText},
+      {"disabled box", {ButtonKind::CheckBox, false, false, false, true}, {10, 10}, look3d::kFace},
+      {"mark at the right", {ButtonKind::CheckBox, false, false, false, false, true, true}, {20, 6}, kBlack},
+      {"radio", {ButtonKind::Radio}, {5, 7}, look3d::kWindow},
+      {"radio checked", {ButtonKind::Radio, false, false, false, false, true}, {5, 7}, kBlack},
+  };
+  for (const Case& test : cases) {
+    Canvas canvas(30, 16, RGB(1, 2, 3));
+    look3d::DrawButton(canvas.dc, RECT{0, 0, 30, 16}, "", test.look);
+    EXPECT_EQ(canvas.At(test.at.x, test.at.y), test.expected) << test.name;
+  }
+}
+
 TEST(Shapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   Canvas canvas(7, 6);
   CBrush red(Red);

@@ -2,6 +2,7 @@
 #include "platform/win/cview.h"
 #include "platform/win/cwinapp.h"
 #include "platform/win/dialog_manager.h"
+#include "platform/win/menu_update.h"
 #include "tests/platform/support/window_fixture.h"
 
 namespace {
@@ -30,6 +31,49 @@ ON_COMMAND(SetupCommand, OnSetup)
 ON_COMMAND(AboutCommand, OnAbout)
 ON_UPDATE_COMMAND_UI(AboutCommand, OnUpdateAbout)
 END_MESSAGE_MAP()
+
+class UpdatingTarget : public CCmdTarget {
+ protected:
+  afx_msg void OnHandled() {}
+  afx_msg void OnUpdateChecked(CCmdUI* item) { item->SetCheck(1); }
+  DECLARE_MESSAGE_MAP()
+};
+
+constexpr UINT kHandled = 100;
+constexpr UINT kChecked = 101;
+constexpr UINT kUnhandled = 102;
+constexpr UINT kNestedFirst = 103;
+constexpr UINT kSystemCommand = 0xF060;
+
+BEGIN_MESSAGE_MAP(UpdatingTarget, CCmdTarget)
+ON_COMMAND(kHandled, OnHandled)
+ON_UPDATE_COMMAND_UI(kChecked, OnUpdateChecked)
+END_MESSAGE_MAP()
+
+TEST(MenuUpdate, ItemsWithoutAHandlerAreGrayedButNestedPopupsAndSystemCommandsAreNot) {
+  for (const bool disableWithoutHandler : {true, false}) {
+    const HMENU nested = CreatePopupMenu();
+    AppendMenu(nested, MF_STRING, kNestedFirst, "first");
+    CMenu popup;
+    popup.CreatePopupMenu();
+    popup.AppendMenu(MF_STRING, kHandled, "handled");
+    popup.AppendMenu(MF_STRING, kChecked, "checked");
+    popup.AppendMenu(MF_STRING, kUnhandled, "unhandled");
+    popup.AppendMenu(MF_SEPARATOR);
+    popup.AppendMenu(MF_STRING, kSystemCommand, "close");
+    popup.AppendMenu(MF_POPUP, NumberFromHandle(nested), "nested");
+    UpdatingTarget target;
+    UpdatePopupMenu(target, popup, disableWithoutHandler);
+    const auto grayed = [&](UINT id) { return (popup.GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    EXPECT_FALSE(grayed(kHandled));
+    // An update handler that only checks leaves the enabling to the command handler, and there is none.
+    EXPECT_EQ(grayed(kChecked), disableWithoutHandler);
+    EXPECT_NE(popup.GetMenuState(kChecked, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(grayed(kUnhandled), disableWithoutHandler);
+    EXPECT_FALSE(grayed(kSystemCommand));
+    EXPECT_FALSE(grayed(kNestedFirst));
+  }
+}
 
 class FormView : public CFormView {
  public:

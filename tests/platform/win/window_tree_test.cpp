@@ -2,6 +2,7 @@
 
 #include "platform/win/cwnd.h"
 #include "platform/win/message_map.h"
+#include "platform/win/window_system.h"
 #include "tests/platform/support/window_fixture.h"
 
 namespace {
@@ -186,6 +187,44 @@ TEST_F(WindowTest, AWrapperSeesTheMessagesOfTheWindowItSubclassesFirst) {
   EXPECT_FALSE(wrapper.SubclassDlgItem(5, CWnd::FromHandle(top)));
   DestroyWindow(top);
   EXPECT_EQ(wrapper.m_hWnd, nullptr);
+}
+
+TEST_F(WindowTest, AWrapperIsLetGoWhenItsWindowEndsEvenIfItKeepsWmNcDestroyToItself) {
+  struct Swallowing : CWnd {
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+      return message == WM_NCDESTROY ? 0 : CWnd::WindowProc(message, wParam, lParam);
+    }
+  };
+  const HWND top = TopLevel("T", 0, 0, 100, 100);
+  const HWND child = Child(top, "child", 5, RECT{0, 0, 10, 10});
+  Swallowing wrapper;
+  ASSERT_TRUE(wrapper.SubclassWindow(child));
+  DestroyWindow(top);
+  EXPECT_EQ(wrapper.m_hWnd, nullptr);
+  EXPECT_EQ(CWnd::FromHandlePermanent(child), nullptr);
+}
+
+std::vector<std::string>& EndedWindows() {
+  static std::vector<std::string> ended;
+  return ended;
+}
+
+TEST_F(WindowTest, DestructionWatchersHearOfEachWindowAfterItsLastMessageChildrenFirst) {
+  static const bool watching = [] {
+    WatchWindowDestruction([](HWND window) {
+      // The record still exists: a watcher can still read the window it is told of.
+      EndedWindows().push_back(GetWindowTextString(window));
+    });
+    return true;
+  }();
+  (void)watching;
+  const HWND top = TopLevel("top", 0, 0, 100, 100);
+  Child(top, "first", 1, RECT{0, 0, 10, 10});
+  Child(top, "second", 2, RECT{0, 10, 10, 20});
+  EndedWindows().clear();
+  EXPECT_TRUE(DestroyWindow(top));
+  EXPECT_FALSE(DestroyWindow(top));
+  EXPECT_EQ(EndedWindows(), (std::vector<std::string>{"first", "second", "top"}));
 }
 
 }  // namespace
