@@ -19,6 +19,7 @@ class FakeList : public EditorList {
  public:
   std::vector<std::string> entries;
   int selected = -1;
+  std::size_t capacity = 1'000'000;
 
   int Count() const override { return static_cast<int>(entries.size()); }
   std::vector<int> SelectedIndexes() const override {
@@ -35,9 +36,11 @@ class FakeList : public EditorList {
     }
     return -1;
   }
-  void Insert(int index, std::string_view text) override {
+  bool Insert(int index, std::string_view text) override {
+    if (entries.size() >= capacity) return false;
     entries.insert(entries.begin() + index, std::string(text));
     if (selected >= index) ++selected;
+    return true;
   }
   void Remove(int index) override {
     entries.erase(entries.begin() + index);
@@ -94,7 +97,7 @@ class TableEditor : public WorkFolderTest {
   }
   FakeList Loaded(const TableEditorConfig& config) {
     FakeList list;
-    LoadEditorList(config, list);
+    LoadEditorList(config, list, messages);
     return list;
   }
   RecordingMessages messages;

@@ -35,14 +35,6 @@ class FolderFixture : public ::testing::Test {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  static std::vector<std::string> ReadLines(std::string_view programPath) {
-    std::vector<std::string> lines;
-    auto file = platform::TextFile::OpenForUpdate(programPath);
-    if (!file) return lines;
-    std::string line;
-    while (file->ReadLine(line)) lines.push_back(line);
-    return lines;
-  }
 
  private:
   fs::path previous_;
@@ -92,53 +84,97 @@ TEST_F(PathLookup, WritingNeedsTheFoldersButNotTheFile) {
   EXPECT_FALSE(platform::PathForWriting("missing\\tavrpar.dat"));
 }
 
-TEST_F(TextFileReading, ReadsLfAndCrLfLinesAlike) {
-  Write("f.dat", "one\r\ntwo\nthree\r\n\nlast");
-  EXPECT_EQ(ReadLines("F.DAT"), (std::vector<std::string>{"one", "two", "three", "", "last"}));
+TEST(SplitLines, LfCrLfAndALoneCrEachEndOneLine) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"", {}},
+      {"one", {"one"}},
+      {"one\n", {"one"}},
+      {"one\r\n", {"one"}},
+      {"one\r", {"one"}},
+      {"one\ntwo\r\nthree\rfour", {"one", "two", "three", "four"}},
+      {"a\r\rb", {"a", "", "b"}},
+      {"a\n\nb\n", {"a", "", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},  // LF then a lone CR: two line ends
+      {"\n", {""}},
+      {"\r\r", {"", ""}},
+  };
+  for (const auto& [text, lines] : cases) EXPECT_EQ(platform::SplitLines(text), lines) << testing::PrintToString(text);
 }
 
-TEST_F(TextFileReading, KeepsALoneCarriageReturnInsideALine) {
-  Write("f.dat", "a\rb\nend\r");
-  EXPECT_EQ(ReadLines("f.dat"), (std::vector<std::string>{"a\rb", "end"}));
+TEST(ProgramText, Utf8WithLettersBeyondAsciiBecomesWindows1252AndEveryOtherFileStaysAsItIs) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"H2O\n", "H2O\n"},
+      {"bl\xE5"
+       "b\xE6r",
+       "bl\xE5"
+       "b\xE6r"},                                    // Windows-1252 as it stands
+      {"S\xC3\xB8lv \xE2\x82\xAC", "S\xF8lv \x80"},  // UTF-8: o-slash and the euro sign
+      {"\xEF\xBB\xBF"
+       "S\xC3\xB8lv",
+       "S\xF8lv"},  // with a byte-order mark
+      {"\xEF\xBB\xBF"
+       "ASCII",
+       "ASCII"},
+      {"\xC2\x81", "\x81"},  // an unassigned byte written as UTF-8
+      {"\xE2\x88\x9A"
+       "2 \xC3\xB8",
+       "\xE2\x88\x9A"
+       "2 \xC3\xB8"},            // a character Windows-1252 lacks: bytes kept
+      {"\xC0\x80", "\xC0\x80"},  // an overlong form is no UTF-8
+      {"\xC3\xB8"
+       "\xF8",
+       "\xC3\xB8"
+       "\xF8"},                                       // not UTF-8 as a whole
+      {std::string("Salt\0syre\0", 10), "Saltsyre"},  // NUL dropped
+      {std::string("S\xC3\xB8\0lv", 6), "S\xF8lv"},
+  };
+  for (const auto& [bytes, text] : cases)
+    EXPECT_EQ(platform::ProgramText(bytes), text) << testing::PrintToString(bytes);
 }
 
-TEST_F(TextFileReading, CutsALongLineWithoutShiftingTheNextOne) {
-  Write("f.dat", std::string(100, 'x') + "\nnext\n");
-  auto file = platform::TextFile::OpenForUpdate("f.dat");
-  ASSERT_TRUE(file);
-  std::string line;
-  ASSERT_TRUE(file->ReadLine(line, 10));
-  EXPECT_EQ(line, std::string(10, 'x'));
-  ASSERT_TRUE(file->ReadLine(line, 10));
-  EXPECT_EQ(line, "next");
-  EXPECT_FALSE(file->ReadLine(line, 10));
-}
-
-TEST_F(TextFileReading, MissingReadOnlyAndFolderReadAsMissing) {
-  Write("readonly.dat", "text\n");
-  fs::permissions("readonly.dat", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  fs::create_directories("folder.dat");
-  EXPECT_FALSE(platform::TextFile::OpenForUpdate("readonly.dat"));
-  EXPECT_FALSE(platform::TextFile::OpenForUpdate("folder.dat"));
-  EXPECT_FALSE(platform::TextFile::OpenForUpdate("absent.dat"));
-  Write("writable.dat", "text\n");
-  EXPECT_TRUE(platform::TextFile::OpenForUpdate("WRITABLE.dat"));
-}
-
-TEST_F(TextFileReading, WholeFileLinesTellMissingReadOnlyAndUnreadableApart) {
-  Write("table.dat", "\\\r\n" + std::string(400, 'x') + "\r\nlast");
+TEST_F(TextFileReading, ReadsEveryLineEndAndCharacterSetAlike) {
+  Write("table.dat", "\\\r" + std::string(400, 'x') + "\r\nS\xC3\xB8lv\nlast");
   auto read = platform::ReadFileLines("TABLE.dat");
   EXPECT_EQ(read.status, platform::FileReadStatus::Read);
-  EXPECT_EQ(read.lines, (std::vector<std::string>{"\\", std::string(400, 'x'), "last"}));  // lines read whole
+  EXPECT_EQ(read.lines, (std::vector<std::string>{"\\", std::string(400, 'x'), "S\xF8lv", "last"}));
+}
+
+TEST_F(TextFileReading, AReadOnlyFileIsReadAndMarkedMissingAndFolderAreTold) {
+  Write("locked.dat", "a\r\nb\n");
+  fs::permissions("locked.dat", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  auto read = platform::ReadFileLines("locked.dat");
+  EXPECT_EQ(read.status, platform::FileReadStatus::ReadOnly);
+  EXPECT_EQ(read.lines, (std::vector<std::string>{"a", "b"}));
 
   EXPECT_EQ(platform::ReadFileLines("absent.dat").status, platform::FileReadStatus::Missing);
-  Write("locked.dat", "a\n");
-  fs::permissions("locked.dat", fs::perms::owner_read);
-  read = platform::ReadFileLines("locked.dat");
-  EXPECT_EQ(read.status, platform::FileReadStatus::ReadOnly);
-  EXPECT_TRUE(read.lines.empty());
+  EXPECT_TRUE(platform::ReadFileLines("absent.dat").lines.empty());
   fs::create_directories("folder.dat");
   EXPECT_EQ(platform::ReadFileLines("folder.dat").status, platform::FileReadStatus::Unreadable);
+}
+
+// What is written reads back as the lines given, also where Windows-1252 bytes would pass for
+// UTF-8 (capital A-tilde and the cedilla make the UTF-8 of o-slash).
+TEST_F(TextFileReading, WrittenLinesReadBackAsGiven) {
+  fs::create_directories("dats");
+  const std::vector<std::vector<std::string>> cases = {
+      {"\\", "Saltsyre", "", "HCl"},
+      {"bl\xE5"
+       "b\xE6r",
+       "\x80"},
+      {"\xC3\xB8", "\xC3\xB8 \x81"},
+      {"\xEF\xBB\xBF"
+       "first"},
+      {},
+  };
+  for (const auto& lines : cases) {
+    ASSERT_TRUE(platform::WriteFileLines("dats\\t.dat", lines));
+    EXPECT_EQ(platform::ReadFileLines("dats\\t.dat").lines, lines) << testing::PrintToString(lines);
+  }
+  ASSERT_TRUE(platform::WriteFileLines("dats\\t.dat", {"bl\xE5", "H2O"}));
+  EXPECT_EQ(Read("dats/t.dat"), "bl\xE5\nH2O\n");  // Windows-1252 with line feeds
+  ASSERT_TRUE(platform::WriteFileLines("dats\\t.dat", {"\xC3\xB8"}));
+  EXPECT_EQ(Read("dats/t.dat"), "\xC3\x83\xC2\xB8\n");
 }
 
 TEST_F(FileRewrite, ReplacesTheWholeFileAndLeavesNoTemporaryFile) {
