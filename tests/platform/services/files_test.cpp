@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -7,6 +10,7 @@
 #include <vector>
 
 #include "platform/services/files.h"
+#include "tests/support/recorded_fsync.h"
 
 namespace fs = std::filesystem;
 
@@ -202,6 +206,85 @@ TEST_F(FileRewrite, RefusesAMissingFolderAndAReadOnlyFile) {
   fs::permissions("locked.dat", fs::perms::owner_read);
   EXPECT_FALSE(platform::RewriteFileSafely("locked.dat", "lost"));
   EXPECT_EQ(Read("locked.dat"), "keep");
+}
+
+TEST_F(FileRewrite, ASymbolicLinkStaysAndTheFileItLeadsToIsRewritten) {
+  Write("shared/table.dat", "old\n");
+  fs::create_directories("dats");
+  fs::create_symlink("../shared/table.dat", "dats/table.dat");
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\TABLE.dat", "new\n"));
+  EXPECT_TRUE(fs::is_symlink("dats/table.dat"));
+  EXPECT_EQ(Read("shared/table.dat"), "new\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator("dats"), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator("shared"), fs::directory_iterator()), 1);
+
+  fs::create_symlink("table.dat", "dats/second.dat");  // a link to a link
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\second.dat", "newer\n"));
+  EXPECT_TRUE(fs::is_symlink("dats/second.dat"));
+  EXPECT_EQ(Read("shared/table.dat"), "newer\n");
+}
+
+// A process that has ended: its id, once it has been waited for.
+pid_t EndedProcess() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST_F(FileRewrite, LeftoversOfEndedRewritesOfThisFileAreRemoved) {
+  Write("dats/table.dat", "old\n");
+  const std::string dead = std::to_string(EndedProcess());
+  const std::string living = std::to_string(getppid());
+  const std::vector<std::string> removed = {".table.dat.new-" + dead + "-0", ".table.dat.new-" + dead + "-17"};
+  const std::vector<std::string> kept = {
+      ".table.dat.new-" + living + "-3",  // a rewrite that may still be running
+      ".other.dat.new-" + dead + "-0",    // another table's, removed at its own rewrite
+      ".table.dat.new-" + dead + "-x",    // no name of this program's
+      ".table.dat.new-" + dead,          "table.dat.new-" + dead + "-0",
+  };
+  for (const auto& name : removed) Write("dats/" + name, "half");
+  for (const auto& name : kept) Write("dats/" + name, "half");
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "new\n"));
+  for (const auto& name : removed) EXPECT_FALSE(fs::exists("dats/" + name)) << name;
+  for (const auto& name : kept) EXPECT_TRUE(fs::exists("dats/" + name)) << name;
+  EXPECT_EQ(Read("dats/table.dat"), "new\n");
+}
+
+TEST_F(FileRewrite, TheFolderIsFlushedAfterEveryRewrite) {
+  fs::create_directories("dats");
+  const int before = FolderFlushes;
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "one\n"));
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "two\n"));
+  EXPECT_EQ(FolderFlushes - before, 2);
+}
+
+TEST_F(FileRewrite, KeepsTheOwnerAndGroupWhereItMay) {
+  if (geteuid() != 0) GTEST_SKIP() << "only the administrator may give a file to another user";
+  constexpr uid_t Nobody = 65534;
+  Write("dats/table.dat", "old\n");
+  ASSERT_EQ(chown("dats/table.dat", Nobody, Nobody), 0);
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "new\n"));
+  struct stat status {};
+  ASSERT_EQ(stat("dats/table.dat", &status), 0);
+  EXPECT_EQ(status.st_uid, Nobody);
+  EXPECT_EQ(status.st_gid, Nobody);
+}
+
+// A rewrite past the process's file-size limit fails and says so, instead of ending the program
+// with SIGXFSZ; the old file stands and no temporary file is left.
+TEST_F(FileRewrite, AFileSizeLimitFailsTheRewriteAndLeavesTheOldFile) {
+  Write("dats/table.dat", "old\n");
+  auto rewriteUnderALimit = [] {
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = 100;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = platform::RewriteFileSafely("dats\\table.dat", std::string(1000, 'x'));
+    _exit(written ? 1 : 0);
+  };
+  EXPECT_EXIT(rewriteUnderALimit(), testing::ExitedWithCode(0), "");
+  EXPECT_EQ(Read("dats/table.dat"), "old\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator("dats"), fs::directory_iterator()), 1);
 }
 
 }  // namespace
