@@ -192,7 +192,8 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
   }
   const int selected = selection.front();
   RewriteResult result;
-  if (config.emptyRecordAfterLastDelete && count == 1) {
+  // The table's own count decides: a list that shows only part of a longer table deletes one record.
+  if (config.emptyRecordAfterLastDelete && count == 1 && ReadRecordFile(config.fileName).size() == 1) {
     std::vector<std::string> lines{RecordSeparatorLine};
     lines.resize(config.frame.size() + 1);
     lines.emplace_back(RecordSeparatorLine);

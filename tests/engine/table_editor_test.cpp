@@ -335,6 +335,25 @@ TEST_F(TableEditor, AFullListRefusesTheAddAndALongerTableIsShownWithAMessage) {
   ListFileChanged = 0;
 }
 
+// Deleting the only entry a list shows leaves one empty record only when it is the table's only
+// record too: a list showing part of a longer table deletes one record.
+TEST_F(TableEditor, TheEmptyRecordAfterTheLastDeleteOnlyWhenTheTableHeldOneRecord) {
+  TableEditorConfig dictionary = TestRecordEditor;
+  dictionary.emptyRecordAfterLastDelete = true;
+  WriteFile("dats/table.dat", RecordFileText({"A", "B"}));
+  FakeList list;
+  list.capacity = 1;
+  LoadEditorList(dictionary, list, messages);
+  ASSERT_EQ(list.entries, std::vector<std::string>{"A"});
+  EXPECT_EQ(DeleteFromTable(dictionary, list, messages), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"B"}));
+
+  list = Loaded(dictionary);
+  EXPECT_EQ(DeleteFromTable(dictionary, list, messages), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/table.dat"), "\\\n\n\n\\\n");
+  EXPECT_TRUE(list.entries.empty());
+}
+
 // A typed text written into a table never splits its line: a line end becomes a blank in a field
 // of one line and a line break (BEL) in a field of several; a NUL is dropped.
 TEST_F(TableEditor, TypedLineEndsAndNulsNeverSplitOrCutALine) {
