@@ -12,8 +12,9 @@ namespace platform {
 // replaced. The new file keeps the old one's mode, and its owner and group where
 // this process may give them. Leftover new files of this file, from processes
 // that no longer run, are removed. Refuses (false, nothing changed) when its
-// folder is missing, the file is marked read-only, or any write fails, also for
-// a file-size limit.
+// folder is missing, the file is marked read-only, or any write fails; from
+// the first rewrite on the process ignores SIGXFSZ, so a write past a
+// file-size limit fails like any other instead of ending the program.
 bool RewriteFileSafely(std::string_view programPath, std::string_view contents);
 
 }  // namespace platform
