@@ -64,7 +64,11 @@ void Cwm_TAVRPARADlg::SaveSetupChoice() {
     if (IsChecked(id)) candidate = id;
   }
   StartupTool = candidate - StartupRadioBase;
-  SaveSettings();
+  if (SaveSettings()) return;
+  const char* failed = LanguageCode == EnglishLanguage
+                           ? "FILE ERROR\n\nThe settings file could not be written\nand is unchanged!"
+                           : "FILFEIL\n\nInnstillingsfilen kunne ikke skrives\nog er uendret!";
+  MessageBox(failed, MessageCaption, MB_OK);
 }
 
 int OpenSetupDialog(CWnd* parent) { return OpenModalDialog<Cwm_TAVRPARADlg>(TavrparaTemplateName, parent); }

@@ -37,12 +37,11 @@ std::string Formatted(const char* format, double value) {
 // the record's later lines stay under their own headings.
 IsotopeValues LookUpIsotopeValues(const std::string& key) {
   IsotopeValues values;
-  auto file = platform::TextFile::OpenForUpdate(IsotopeFileName);
-  if (!file) return values;
   int lineInRecord = 0;
   SearchState state = SearchState::Searching;
-  std::string line;
-  while (state != SearchState::Done && file->ReadLine(line, IsotopeValueLimit)) {
+  for (const std::string& wholeLine : platform::ReadFileLines(IsotopeFileName).lines) {
+    if (state == SearchState::Done) break;
+    const std::string line = wholeLine.substr(0, IsotopeValueLimit);
     if (!line.empty() && line[0] == '\\') {
       lineInRecord = 0;
       state = state == SearchState::InRecord ? SearchState::Done : SearchState::Searching;

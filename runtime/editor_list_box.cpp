@@ -22,8 +22,8 @@ int ListBoxEditorList::FindExact(std::string_view text) const {
   return found == LB_ERR ? -1 : found;
 }
 
-void ListBoxEditorList::Insert(int index, std::string_view text) {
-  listBox_.InsertString(index >= listBox_.GetCount() ? -1 : index, std::string(text).c_str());
+bool ListBoxEditorList::Insert(int index, std::string_view text) {
+  return listBox_.InsertString(index >= listBox_.GetCount() ? -1 : index, std::string(text).c_str()) >= 0;
 }
 
 void ListBoxEditorList::Remove(int index) { listBox_.DeleteString(index); }

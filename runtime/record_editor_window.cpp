@@ -12,7 +12,8 @@ std::string ControlText(const CWnd& dialog, int id, std::size_t limit) {
 
 void RecordEditorWindow::LoadList() {
   ListBoxEditorList list(list_);
-  LoadEditorList(layout_.table(), list);
+  MessageBoxEditorMessages messages(dialog_);
+  LoadEditorList(layout_.table(), list, messages);
 }
 
 bool RecordEditorWindow::OnCommand(int id, int notification) {

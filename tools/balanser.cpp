@@ -76,7 +76,8 @@ END_MESSAGE_MAP()
 BOOL Cwm_BalansereDlg::OnUserInit(int) {
   auto* listBox = static_cast<CListBox*>(GetDlgItem(EquationListId));
   ListBoxEditorList list(*listBox);
-  LoadEditorList(BalancingListEditor, list);
+  MessageBoxEditorMessages messages(*this);
+  LoadEditorList(BalancingListEditor, list, messages);
   if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   return TRUE;
 }

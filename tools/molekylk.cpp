@@ -79,7 +79,8 @@ BOOL Cwm_MolekylkalkulatorDlg::OnUserInit(int) {
 
 void Cwm_MolekylkalkulatorDlg::LoadMoleculeNames() {
   ListBoxEditorList list(m_names);
-  LoadEditorList(MoleculeNamesEditor(), list);
+  MessageBoxEditorMessages messages(*this);
+  LoadEditorList(MoleculeNamesEditor(), list, messages);
 }
 
 void Cwm_MolekylkalkulatorDlg::CalculateMolecule() {

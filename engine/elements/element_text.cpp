@@ -15,13 +15,10 @@ constexpr int LinesPerElement = 4;
 std::string ReadHistoryLine(int Z) {
   const char* fileName = LanguageCode == NorwegianLanguage ? "DATS\\datfiles\\atomdata\\ngrstoff.dat"
                                                            : "DATS\\datfiles\\atomdata\\egrstoff.dat";
-  auto file = platform::TextFile::OpenForUpdate(fileName);
-  if (!file) return {};
-  std::string line;
-  for (int number = 1; file->ReadLine(line, ElementTextLineLimit); ++number) {
-    if (number == LinesPerElement * Z) return line;
-  }
-  return {};
+  auto file = platform::ReadFileLines(fileName);
+  const std::size_t index = static_cast<std::size_t>(LinesPerElement * Z - 1);
+  if (index >= file.lines.size()) return {};
+  return file.lines[index].substr(0, ElementTextLineLimit);
 }
 
 // Start index of every row, and one more start where the text goes on past the

@@ -25,13 +25,9 @@ std::string RecordLine(const std::vector<std::string>& record, int lineNumber) {
 }
 
 std::vector<std::vector<std::string>> ReadRecordFile(std::string_view programPath) {
-  auto file = platform::ReadFileLines(programPath);
-  if (file.status != platform::FileReadStatus::Read) return {};
-  return RecordsOf(file.lines);
+  return RecordsOf(platform::ReadFileLines(programPath).lines);
 }
 
 std::vector<std::string> ReadListFile(std::string_view programPath) {
-  auto file = platform::ReadFileLines(programPath);
-  if (file.status != platform::FileReadStatus::Read) return {};
-  return std::move(file.lines);
+  return std::move(platform::ReadFileLines(programPath).lines);
 }

@@ -15,14 +15,15 @@ inline constexpr const char* RecordSeparatorLine = "\\";
 bool IsSeparatorLine(std::string_view line);
 
 // The records of a record file's lines, in file order; lines before the first
-// separator belong to no record.
+// separator belong to no record. A last record without its closing separator
+// (a file cut short) counts.
 std::vector<std::vector<std::string>> RecordsOf(const std::vector<std::string>& lines);
 
 // Line lineNumber (from 1) of a record, empty when the record is shorter.
 std::string RecordLine(const std::vector<std::string>& record, int lineNumber);
 
-// The records of a table on disk: none when it is missing or may not be
-// changed (such a table reads as missing, as when it is opened for update).
+// The records of a table on disk, also of one marked read-only; none when it
+// is missing or cannot be read.
 std::vector<std::vector<std::string>> ReadRecordFile(std::string_view programPath);
 
 // The entries of a list file on disk, with the same rule.

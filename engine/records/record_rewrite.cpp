@@ -1,5 +1,7 @@
 #include "engine/records/record_rewrite.h"
 
+#include <algorithm>
+
 #include "engine/records/record_file.h"
 #include "platform/services/files.h"
 
@@ -58,9 +60,7 @@ std::optional<std::vector<std::string>> EditedListLines(const std::vector<std::s
 }
 
 RewriteResult WriteTableLines(std::string_view programPath, const std::vector<std::string>& lines) {
-  std::string contents;
-  for (const auto& line : lines) contents += line + '\n';
-  return platform::RewriteFileSafely(programPath, contents) ? RewriteResult::Written : RewriteResult::WriteFailed;
+  return platform::WriteFileLines(programPath, lines) ? RewriteResult::Written : RewriteResult::WriteFailed;
 }
 
 RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const EditPlace& place,
@@ -71,6 +71,9 @@ RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const
   std::optional<std::vector<std::string>> edited;
   if (shape == TableShape::RecordFile) {
     if (file.lines.empty()) file.lines.emplace_back(RecordSeparatorLine);
+    // A file cut short after its last record gets that record's closing separator back.
+    const bool holdsRecords = std::ranges::any_of(file.lines, IsSeparatorLine);
+    if (holdsRecords && !IsSeparatorLine(file.lines.back())) file.lines.emplace_back(RecordSeparatorLine);
     edited = EditedRecordLines(file.lines, place, newLines);
   } else {
     edited = EditedListLines(file.lines, place, newLines.empty() ? std::string() : newLines.front());

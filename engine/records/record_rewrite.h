@@ -42,7 +42,9 @@ enum class RewriteResult {
 
 // Reads the table, applies the edit and writes it back through a temporary
 // file beside it. A missing table counts as empty (a record file as one
-// separator line). newLines: the record's lines, or the one list line.
+// separator line); a record file cut short after its last record is written
+// with that record's closing separator. newLines: the record's lines, or the
+// one list line.
 RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const EditPlace& place,
                            const std::vector<std::string>& newLines);
 

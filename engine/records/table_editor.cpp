@@ -1,5 +1,8 @@
 #include "engine/records/table_editor.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 
@@ -9,9 +12,19 @@ constexpr char FieldLineBreak = '\a';
 
 bool English() { return LanguageCode == EnglishLanguage; }
 
+// A line written into a table holds no line end and no NUL, which would split or cut it when it is
+// read back: each line end becomes a blank, a NUL is dropped.
+std::string OneLine(std::string text, std::size_t limit) {
+  std::erase(text, '\0');
+  std::ranges::replace_if(
+      text, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  if (text.size() > limit) text.resize(limit);
+  return text;
+}
+
 // A field written into a record never begins with the separator mark.
 std::string FieldLine(std::string text, std::size_t limit) {
-  if (text.size() > limit) text.resize(limit);
+  text = OneLine(std::move(text), limit);
   if (!text.empty() && text.front() == RecordSeparatorMark) text.front() = ' ';
   return text;
 }
@@ -65,19 +78,25 @@ std::string EditorMessageText(const TableEditorConfig& config, EditorMessage mes
     case EditorMessage::RewriteFailed:
       if (!English()) return "FILFEIL\n\nTabellen kunne ikke skrives\nog er uendret!";
       return "FILE ERROR\n\nThe table could not be written\nand is unchanged!";
+    case EditorMessage::ListFull:
+      if (!English()) return "LISTEN ER FULL\n\nTabellen har flere elementer enn\nlisten kan vise!";
+      return "LIST FULL\n\nThe table holds more entries than\nthe list can show!";
   }
   return {};
 }
 
-void LoadEditorList(const TableEditorConfig& config, EditorList& list) {
+void LoadEditorList(const TableEditorConfig& config, EditorList& list, EditorMessages& messages) {
   list.Clear();
+  std::vector<std::string> keys;
   if (config.shape == TableShape::ListFile) {
-    for (const auto& entry : ReadListFile(config.fileName)) list.Insert(list.Count(), entry);
+    keys = ReadListFile(config.fileName);
   } else {
-    for (const auto& record : ReadRecordFile(config.fileName))
-      list.Insert(list.Count(), RecordLine(record, config.keyLine));
+    for (const auto& record : ReadRecordFile(config.fileName)) keys.push_back(RecordLine(record, config.keyLine));
   }
+  const bool listedAll =
+      std::ranges::all_of(keys, [&](const std::string& key) { return list.Insert(list.Count(), key); });
   if (list.Count() > 0) list.Select(0);
+  if (!listedAll) messages.Show(EditorMessageText(config, EditorMessage::ListFull));
 }
 
 std::vector<std::string> ReadEditorRecord(const TableEditorConfig& config, int index) {
@@ -107,17 +126,14 @@ std::string StoredFieldText(std::string_view shown) {
   std::string stored;
   for (std::size_t i = 0; i < shown.size(); ++i) {
     if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
-    stored += shown[i] == '\n' ? FieldLineBreak : shown[i];
+    stored += shown[i] == '\n' || shown[i] == '\r' ? FieldLineBreak : shown[i];
   }
   return stored;
 }
 
 EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorMessages& messages,
                       EditOperation operation, std::string& key, const std::vector<std::string>& fields) {
-  if (config.shape == TableShape::RecordFile)
-    key = FieldLine(key, config.keyLimit);
-  else if (key.size() > config.keyLimit)
-    key.resize(config.keyLimit);
+  key = config.shape == TableShape::RecordFile ? FieldLine(key, config.keyLimit) : OneLine(key, config.keyLimit);
 
   const int count = list.Count();
   const std::vector<int> selection = list.SelectedIndexes();
@@ -136,11 +152,11 @@ EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorM
   int insertedAt = 0;
   if (place.filledEmptyList) {
     list.Clear();
-    list.Insert(0, key);
+    if (!list.Insert(0, key)) return ReportFailure(config, messages);
     list.Select(0);
   } else {
     insertedAt = operation == EditOperation::Before ? selected : selected + 1;
-    list.Insert(insertedAt, key);
+    if (!list.Insert(insertedAt, key)) return ReportFailure(config, messages);
     if (operation == EditOperation::Before) place.selected = selected + 1;
   }
 
@@ -176,7 +192,8 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
   }
   const int selected = selection.front();
   RewriteResult result;
-  if (config.emptyRecordAfterLastDelete && count == 1) {
+  // The table's own count decides: a list that shows only part of a longer table deletes one record.
+  if (config.emptyRecordAfterLastDelete && count == 1 && ReadRecordFile(config.fileName).size() == 1) {
     std::vector<std::string> lines{RecordSeparatorLine};
     lines.resize(config.frame.size() + 1);
     lines.emplace_back(RecordSeparatorLine);

@@ -21,8 +21,8 @@ class EditorList {
   virtual std::vector<int> SelectedIndexes() const = 0;
   // The first entry equal to text without regard to case, searched from the start; -1 when none.
   virtual int FindExact(std::string_view text) const = 0;
-  // Inserts before index; index Count() appends.
-  virtual void Insert(int index, std::string_view text) = 0;
+  // Inserts before index; index Count() appends. False when the list has no room for it.
+  virtual bool Insert(int index, std::string_view text) = 0;
   virtual void Remove(int index) = 0;
   virtual void Select(int index) = 0;
   virtual void Clear() = 0;
@@ -35,7 +35,7 @@ class EditorMessages {
   virtual void Show(std::string_view text) = 0;
 };
 
-enum class EditorMessage { MissingHighlight, DuplicationWarning, IllegalNumber, RewriteFailed };
+enum class EditorMessage { MissingHighlight, DuplicationWarning, IllegalNumber, RewriteFailed, ListFull };
 
 // Where a line of a new record comes from: a field of the window (cut to its
 // limit; a field of several lines is stored with BEL for each line break), a
@@ -66,7 +66,9 @@ struct TableEditorConfig {
 std::string EditorMessageText(const TableEditorConfig& config, EditorMessage message);
 
 // Fills the list with the keys of the table in file order and selects the first.
-void LoadEditorList(const TableEditorConfig& config, EditorList& list);
+// A table with more entries than the list takes shows those that fit, and the
+// LIST FULL message says so.
+void LoadEditorList(const TableEditorConfig& config, EditorList& list, EditorMessages& messages);
 
 // The lines of the record at a list index (without its separator), empty when there is none.
 std::vector<std::string> ReadEditorRecord(const TableEditorConfig& config, int index);
@@ -81,13 +83,16 @@ std::string StoredFieldText(std::string_view shown);
 enum class EditResult {
   Done,
   Refused,  // a message said why; nothing changed
-  Failed,   // the table could not be written; the list is as it was and a message said so
+  Failed,   // the table could not be written, or the list took no more; the list and the table are as
+            // they were and a message said so
 };
 
-// Before, After or Replace: key is the key field's text (a record file's key
-// has a leading '\' turned into a blank and is cut to the limit; the caller
-// shows the changed text); fields are the window's field texts by index
-// (a list file's line is the key itself).
+// Before, After or Replace: key is the key field's text, cut to the limit,
+// with each line end turned into a blank and NULs dropped (a record file's key
+// also has a leading '\' turned into a blank; the caller shows the changed
+// text); fields are the window's field texts by index, written by the same
+// rules (a list file's line is the key itself). When the list takes no more
+// entries the add is refused with the file-error message.
 EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorMessages& messages,
                       EditOperation operation, std::string& key, const std::vector<std::string>& fields);
 

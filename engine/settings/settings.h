@@ -13,6 +13,9 @@ inline constexpr std::size_t SpecParentFormulaLimit = 73;
 // The balancing search once marked a finished position with 32767; its upper
 // bound BalMid stays below that value.
 inline constexpr int BalMidLimit = 32766;
+inline constexpr int DefaultBalMin = 1;
+inline constexpr int DefaultBalMid = 10;
+inline constexpr float DefaultSkDev = 1.1f;
 
 extern int LanguageCode;
 extern std::uint8_t MmMod;
@@ -54,9 +57,17 @@ extern int CurveFitGrid;
 extern int CurveFitFrame;
 extern int PrintPointsX;
 
-// Reads "dats\tavrpar.dat" into the values; a missing file leaves them all as they are.
-// Numbers beyond a value's type are held at its ends, BalMid at BalMidLimit.
+// Reads "dats\tavrpar.dat" into the values, also when the file is marked
+// read-only; a missing file leaves them all as they are. Numbers beyond a
+// value's type are held at its ends, then CheckSettingValues.
 void LoadSettings();
 
-// Writes every value to "dats\tavrpar.dat", replacing the file whole.
-void SaveSettings();
+// Puts back the default of every value the program cannot work with: a
+// LanguageCode other than 44 and 47, a BalMid below 1 (above BalMidLimit it is
+// held there), a BalMin below 1 or above BalMid, a RedoxTurnOnSelection or
+// RedoxBalanceOptions outside 0 to 3, an SkDev that is no number.
+void CheckSettingValues();
+
+// Writes every value, checked as above, to "dats\tavrpar.dat", replacing the
+// file whole. False when the file could not be written; it is then unchanged.
+bool SaveSettings();

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <cfloat>
+#include <cmath>
 #include <string>
 #include <variant>
 #include <vector>
@@ -111,27 +112,41 @@ std::string TextOf(const SettingValue& value) {
   return std::visit(Writer{}, value);
 }
 
+// The two redox options are two bits each: 0 to 3.
+constexpr int MostRedoxOption = 3;
+
 }  // namespace
 
 void LoadSettings() {
-  auto file = platform::TextFile::OpenForUpdate(SettingsFileName);
-  if (!file) return;
-  std::string text;
-  for (int line = 1; line <= LastValueLine && file->ReadLine(text, SettingsLineLimit); ++line) {
+  auto file = platform::ReadFileLines(SettingsFileName);
+  const std::size_t lineCount = std::min<std::size_t>(file.lines.size(), LastValueLine);
+  for (std::size_t index = 0; index < lineCount; ++index) {
+    const std::string text = file.lines[index].substr(0, SettingsLineLimit);
     if (text.empty()) continue;
     for (const auto& valueLine : ValueLines) {
-      if (valueLine.line == line) SetFromLine(valueLine.value, text);
+      if (valueLine.line == static_cast<int>(index) + 1) SetFromLine(valueLine.value, text);
     }
   }
-  BalMid = std::min(BalMid, BalMidLimit);
+  CheckSettingValues();
 }
 
-void SaveSettings() {
+void CheckSettingValues() {
+  if (LanguageCode != NorwegianLanguage && LanguageCode != EnglishLanguage) LanguageCode = NorwegianLanguage;
+  // A search whose multipliers reach no positive value balances nothing.
+  if (BalMid < 1) BalMid = DefaultBalMid;
+  BalMid = std::min(BalMid, BalMidLimit);
+  if (BalMin < 1 || BalMin > BalMid) BalMin = DefaultBalMin;
+  for (int* option : {&RedoxTurnOnSelection, &RedoxBalanceOptions}) {
+    if (*option < 0 || *option > MostRedoxOption) *option = 0;
+  }
+  if (std::isnan(SkDev)) SkDev = DefaultSkDev;
+}
+
+bool SaveSettings() {
+  CheckSettingValues();
   std::vector<std::string> lines(SettingsLineCount, "0");
   lines[0] = "XXXXXXXXXX";
   for (const auto& key : KeyLines) lines[key.line - 1] = key.text;
   for (const auto& valueLine : ValueLines) lines[valueLine.line - 1] = TextOf(valueLine.value);
-  std::string contents;
-  for (const auto& line : lines) contents += line + '\n';
-  platform::RewriteFileSafely(SettingsFileName, contents);
+  return platform::WriteFileLines(SettingsFileName, lines);
 }

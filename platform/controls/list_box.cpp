@@ -1,7 +1,9 @@
 #include "platform/controls/list_box.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
+#include <new>
 
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
@@ -12,8 +14,8 @@
 
 namespace {
 
-// Item indices travel in 16 bits in the messages of this platform's generation.
-constexpr size_t kMostItems = 32767;
+// Item indices travel as ints; below that, memory is the limit.
+constexpr size_t kMostItems = INT_MAX;
 constexpr int kTextMargin = 2;
 
 struct ListItem {
@@ -108,7 +110,11 @@ bool Notify(HWND list, const ListBoxState& state, UINT code) {
 
 LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
   if (state.items.size() >= kMostItems) return LB_ERRSPACE;
-  state.items.insert(state.items.begin() + index, ListItem{text == nullptr ? std::string() : std::string(text)});
+  try {
+    state.items.insert(state.items.begin() + index, ListItem{text == nullptr ? std::string() : std::string(text)});
+  } catch (const std::bad_alloc&) {
+    return LB_ERRSPACE;
+  }
   if (state.selection >= index) ++state.selection;
   if (state.caretItem >= index) ++state.caretItem;
   Refresh(list, state);

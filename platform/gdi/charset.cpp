@@ -73,21 +73,35 @@ bool DecodeNext(const std::string& text, size_t& index, char32_t& code) {
     code = (code << 6) | (next & 0x3F);
     ++index;
   }
-  return true;
+  // The shortest form only: "\xC0\x80" is two Windows-1252 letters, not a hidden NUL.
+  constexpr std::array<char32_t, 4> kShortestFrom = {0, 0x80, 0x800, 0x10000};
+  return code >= kShortestFrom[static_cast<size_t>(extra)];
 }
 
-}  // namespace
-
-std::optional<std::string> Cp1252FromUtf8(const std::string& text) {
+// The bytes of a UTF-8 text, each code point through toByte; empty when a sequence is malformed or
+// a code point has no byte.
+template <typename ToByte>
+std::optional<std::string> BytesFromUtf8(const std::string& text, ToByte toByte) {
   std::string out;
   for (size_t index = 0; index < text.size();) {
     char32_t code = 0;
     if (!DecodeNext(text, index, code)) return std::nullopt;
-    const std::optional<unsigned char> byte = Cp1252FromUnicode(code);
+    const std::optional<unsigned char> byte = toByte(code);
     if (!byte) return std::nullopt;
     out += static_cast<char>(*byte);
   }
   return out;
+}
+
+}  // namespace
+
+std::optional<std::string> Cp1252FromUtf8(const std::string& text) { return BytesFromUtf8(text, Cp1252FromUnicode); }
+
+std::optional<std::string> Cp1252BytesFromUtf8(const std::string& text) {
+  return BytesFromUtf8(text, [](char32_t code) -> std::optional<unsigned char> {
+    if (code >= 0x80 && code < 0xA0 && kHighControls[code - 0x80] == 0) return static_cast<unsigned char>(code);
+    return Cp1252FromUnicode(code);
+  });
 }
 
 std::string Cp1252ForDisplay(const std::string& text) {

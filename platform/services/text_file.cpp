@@ -2,44 +2,52 @@
 
 #include <sys/stat.h>
 
+#include <fstream>
+#include <utility>
+#include <iterator>
+
+#include "platform/gdi/charset.h"
+#include "platform/services/file_rewrite.h"
 #include "platform/services/path_lookup.h"
 
 namespace platform {
+namespace {
 
-std::optional<TextFile> TextFile::OpenForUpdate(std::string_view programPath) {
-  auto path = FindExistingPath(programPath);
-  if (!path) return std::nullopt;
-  std::FILE* file = std::fopen(path->c_str(), "r+");
-  if (!file) return std::nullopt;
-  TextFile opened(file);
-  struct stat status {};
-  // Root may open any file for writing; the missing write bits still mark it read-only.
-  if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || (status.st_mode & 0222) == 0)
-    return std::nullopt;
-  return opened;
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+bool HoldsBytesBeyondAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
 }
 
-bool TextFile::ReadLine(std::string& line, std::size_t keepAtMost) {
-  line.clear();
-  std::FILE* file = file_.get();
-  int c = getc_unlocked(file);
-  if (c == EOF) return false;
-  bool pendingCarriageReturn = false;
-  auto keep = [&](char character) {
-    if (line.size() < keepAtMost) line += character;
-  };
-  while (c != EOF && c != '\n') {
-    if (pendingCarriageReturn) keep('\r');
-    pendingCarriageReturn = (c == '\r');
-    if (!pendingCarriageReturn) keep(static_cast<char>(c));
-    c = getc_unlocked(file);
+}  // namespace
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(start));
+      break;
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
-  return true;
+  return lines;
 }
 
-}  // namespace platform
-
-namespace platform {
+std::string ProgramText(std::string_view bytes) {
+  std::string text(bytes);
+  if (HoldsBytesBeyondAscii(text)) {
+    const bool marked = text.starts_with(Utf8ByteOrderMark);
+    if (auto converted = Cp1252BytesFromUtf8(marked ? text.substr(Utf8ByteOrderMark.size()) : text))
+      text = std::move(*converted);
+  }
+  std::erase(text, '\0');
+  return text;
+}
 
 FileLines ReadFileLines(std::string_view programPath) {
   FileLines result;
@@ -50,20 +58,23 @@ FileLines ReadFileLines(std::string_view programPath) {
     result.status = FileReadStatus::Unreadable;
     return result;
   }
-  if ((status.st_mode & 0222) == 0) {
-    result.status = FileReadStatus::ReadOnly;
-    return result;
-  }
-  auto file = TextFile::OpenForUpdate(programPath);
-  if (!file) {
+  std::ifstream file(*path, std::ios::binary);
+  std::string bytes(std::istreambuf_iterator<char>(file), {});
+  if (!file.is_open() || file.bad()) {
     result.status = FileReadStatus::Unreadable;
     return result;
   }
-  std::string line;
-  while (file->ReadLine(line)) result.lines.push_back(line);
-  result.status = file->Failed() ? FileReadStatus::Unreadable : FileReadStatus::Read;
-  if (result.status != FileReadStatus::Read) result.lines.clear();
+  result.lines = SplitLines(ProgramText(bytes));
+  result.status = (status.st_mode & 0222) == 0 ? FileReadStatus::ReadOnly : FileReadStatus::Read;
   return result;
+}
+
+bool WriteFileLines(std::string_view programPath, const std::vector<std::string>& lines) {
+  std::string contents;
+  for (const auto& line : lines) contents += line + '\n';
+  std::erase(contents, '\0');
+  if (ProgramText(contents) != contents) contents = Utf8FromCp1252(contents);
+  return RewriteFileSafely(programPath, contents);
 }
 
 }  // namespace platform

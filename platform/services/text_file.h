@@ -1,52 +1,44 @@
 #pragma once
 
-#include <cstdio>
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
 
-// A text file opened for update and read line by line. A file that cannot be
-// opened for update (missing, a folder, or marked read-only by having no write
-// permission bit) does not open, so the program treats it as missing.
-class TextFile {
- public:
-  static std::optional<TextFile> OpenForUpdate(std::string_view programPath);
+// The lines of a text: LF, CR LF and a lone CR each end a line; a last line
+// without a line end counts, and the text's final line end opens no empty line.
+std::vector<std::string> SplitLines(std::string_view text);
 
-  // Reads the next line without its line end (LF, CR LF, or a CR that ends the
-  // file). Keeps at most keepAtMost characters of a longer line and skips the
-  // rest of it. False at the end of the file, when no line is left.
-  bool ReadLine(std::string& line, std::size_t keepAtMost = std::string::npos);
-
-  // True when a read failed (rather than reaching the end of the file).
-  bool Failed() const { return std::ferror(file_.get()) != 0; }
-
- private:
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  explicit TextFile(std::FILE* file) : file_(file) {}
-  std::unique_ptr<std::FILE, Closer> file_;
-};
+// A data file's bytes as text in the program's character set, Windows-1252: a
+// file that is valid UTF-8 with characters beyond ASCII, every one of them in
+// Windows-1252 (a leading byte-order mark dropped), is converted; any other is
+// taken byte for byte. NUL bytes are dropped, so that no reader cuts a line
+// short at one while another keeps it whole.
+std::string ProgramText(std::string_view bytes);
 
 // What became of reading a whole file.
 enum class FileReadStatus {
   Read,
   Missing,     // no such file
-  ReadOnly,    // it exists, but its write permission bits are all clear
-  Unreadable,  // it exists, but is no regular file or cannot be opened or read
+  ReadOnly,    // read, but its write permission bits are all clear: the program may not change it
+  Unreadable,  // it exists, but is no regular file or cannot be read
 };
 
 struct FileLines {
   FileReadStatus status = FileReadStatus::Missing;
-  std::vector<std::string> lines;  // whole, without their line ends; filled only when Read
+  std::vector<std::string> lines;  // whole, without their line ends; filled when Read or ReadOnly
 };
 
-// Every line of a file, opened for update as the program opens its tables, so
-// that a file the program may not change is told apart from a missing one.
+// Every line of a data file named as the program names it, as ProgramText and
+// SplitLines make them.
 FileLines ReadFileLines(std::string_view programPath);
+
+// Replaces a data file with these lines, each followed by LF, through
+// RewriteFileSafely (false when that refuses). The text is written in
+// Windows-1252, or in UTF-8 where its Windows-1252 bytes would read back as
+// other text (they would pass for UTF-8), so every file written reads back as
+// the lines it was given.
+bool WriteFileLines(std::string_view programPath, const std::vector<std::string>& lines);
 
 }  // namespace platform

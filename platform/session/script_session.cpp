@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/gdi/charset.h"
+#include "platform/services/text_file.h"
 
 namespace {
 
@@ -64,12 +65,10 @@ bool ScriptSession::Load(const std::string& path) {
 }
 
 bool ScriptSession::LoadText(const std::string& text) {
-  std::istringstream lines(text);
   std::vector<Step> steps;
   int number = 0;
-  for (std::string raw; std::getline(lines, raw);) {
+  for (const std::string& raw : platform::SplitLines(text)) {
     ++number;
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
     if (raw.find_first_not_of(' ') == std::string::npos || raw[0] == '#') continue;
     Step step;
     std::string error;

@@ -109,6 +109,19 @@ TEST_F(ElementText, CrLfFileReadsLikeLf) {
   EXPECT_EQ(Rows(2, 65), std::vector<std::string>{"andre"});
 }
 
+// History texts as other editors leave them: lone CR line ends, UTF-8, no write permission.
+TEST_F(ElementText, EveryLineEndCharacterSetAndAReadOnlyFileReadAlike) {
+  LanguageScope norwegian(47);
+  for (const std::string end : {"\r", "\r\n", "\n"}) {
+    WriteTexts("ngrstoff.dat", {"f\xF8rste linje", "andre"}, end);
+    EXPECT_EQ(Rows(2, 65), std::vector<std::string>{"andre"}) << testing::PrintToString(end);
+  }
+  WriteTexts("ngrstoff.dat", {"f\xC3\xB8rste linje", "andre"});
+  EXPECT_EQ(Rows(1, 65), std::vector<std::string>{"f\xF8rste linje"});
+  std::filesystem::permissions("dats/DatFiles/AtomData/ngrstoff.dat", std::filesystem::perms::owner_read);
+  EXPECT_EQ(Rows(2, 65), std::vector<std::string>{"andre"});
+}
+
 TEST(ElementTables, SymbolLookupTakesTheWholeSymbol) {
   EXPECT_EQ(FindElementBySymbol("Co"), 27);
   EXPECT_EQ(FindElementBySymbol("C"), 6);

@@ -1,3 +1,4 @@
+#include <cfloat>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -103,8 +104,13 @@ TEST_F(Settings, SaveThenLoadRestoresEveryValue) {
                                   &PrintPointsX};
   const std::vector<std::uint8_t*> bytes = {
       &MmMod, &MmStr, &SkMulti, &StoreAfterRecord, &AutoFormulaMass, &ThermoColumnChoice};
-  for (std::size_t i = 0; i < ints.size(); ++i) *ints[i] = 100 + static_cast<int>(i);
-  *ints[4] = -250;  // BalMax may be negative
+  std::vector<int> expected;
+  for (std::size_t i = 0; i < ints.size(); ++i) expected.push_back(100 + static_cast<int>(i));
+  expected[0] = EnglishLanguage;
+  expected[4] = -250;  // BalMax may be negative
+  expected[17] = 2;    // the redox options are 0 to 3
+  expected[18] = 3;
+  for (std::size_t i = 0; i < ints.size(); ++i) *ints[i] = expected[i];
   for (std::size_t i = 0; i < bytes.size(); ++i) *bytes[i] = static_cast<std::uint8_t>(200 + i);
   SkDev = 2.3456789f;
   SpecParentFormula = "CH3CH2OH";
@@ -116,7 +122,7 @@ TEST_F(Settings, SaveThenLoadRestoresEveryValue) {
   SpecParentFormula.clear();
   LoadSettings();
 
-  for (std::size_t i = 0; i < ints.size(); ++i) EXPECT_EQ(*ints[i], i == 4 ? -250 : 100 + static_cast<int>(i)) << i;
+  for (std::size_t i = 0; i < ints.size(); ++i) EXPECT_EQ(*ints[i], expected[i]) << i;
   for (std::size_t i = 0; i < bytes.size(); ++i) EXPECT_EQ(*bytes[i], 200 + i) << i;
   EXPECT_FLOAT_EQ(SkDev, 2.345679f);  // six decimals
   EXPECT_EQ(SpecParentFormula, "CH3CH2OH");
@@ -156,18 +162,20 @@ TEST_F(Settings, ValuesAreReadAsTheirLeadingNumber) {
   lines[3] = "  44 Norwegian";
   lines[5] = "300";  // a byte keeps its low 8 bits
   lines[7] = "-1";
-  lines[11] = "abc";  // no number reads as 0
-  lines[13] = "99999999999";
-  lines[15] = "40000";  // BalMid stays below 32767
+  lines[11] = "abc";          // no number reads as 0
+  lines[13] = "99999999999";  // held at the int's end, above BalMid: the default
+  lines[15] = "40000";        // BalMid stays below 32767
   lines[17] = "-99999999999";
   lines[19] = " 0.25xyz";
+  lines[30] = "99999999999";
   WriteFile("dats/tavrpar.dat", SettingsFileText(lines));
   LoadSettings();
   EXPECT_EQ(LanguageCode, 44);
   EXPECT_EQ(MmMod, 44);
   EXPECT_EQ(MmStr, 255);
   EXPECT_EQ(SkDef, 0);
-  EXPECT_EQ(BalMin, 2147483647);
+  EXPECT_EQ(BalMin, 1);
+  EXPECT_EQ(StartupTool, 2147483647);
   EXPECT_EQ(BalMid, 32766);
   EXPECT_EQ(BalMax, -2147483648);
   EXPECT_FLOAT_EQ(SkDev, 0.25f);
@@ -197,19 +205,102 @@ TEST_F(Settings, OverlongParentFormulaIsCutAndShiftsNoLaterLine) {
   EXPECT_EQ(CurveFitModel, 4);
 }
 
-TEST_F(Settings, ReadOnlyFileReadsAsMissing) {
+TEST_F(Settings, AReadOnlyFileIsReadAndSavingOverItFailsAndChangesNothing) {
   SettingsSnapshot restore;
   auto lines = DefaultLines;
   lines[3] = "44";
-  WriteFile("dats/tavrpar.dat", SettingsFileText(lines));
+  const std::string text = SettingsFileText(lines);
+  WriteFile("dats/tavrpar.dat", text);
   std::filesystem::permissions("dats/tavrpar.dat", std::filesystem::perms::owner_read);
   LoadSettings();
-  EXPECT_EQ(LanguageCode, 47);
+  EXPECT_EQ(LanguageCode, 44);
+  StartupTool = 3;
+  EXPECT_FALSE(SaveSettings());
+  EXPECT_EQ(ReadFile("dats/tavrpar.dat"), text);
 }
 
 TEST_F(Settings, SaveWithoutTheDatsFolderWritesNothing) {
-  SaveSettings();
+  EXPECT_FALSE(SaveSettings());
   EXPECT_FALSE(std::filesystem::exists("dats"));
+}
+
+// Values the program cannot work with (a third language mixes the two, bounds that reach no
+// positive multiplier balance nothing) fall back to their defaults as they are read.
+TEST_F(Settings, ValuesOutsideTheirSetFallBackToTheirDefaults) {
+  struct Case {
+    std::map<int, std::string> lines;
+    int* value;
+    int expected;
+  };
+  const std::vector<Case> cases = {
+      {{{3, "45"}}, &LanguageCode, NorwegianLanguage},
+      {{{3, "0"}}, &LanguageCode, NorwegianLanguage},
+      {{{3, "44"}}, &LanguageCode, EnglishLanguage},
+      {{{15, "-5"}}, &BalMid, DefaultBalMid},
+      {{{15, "0"}}, &BalMid, DefaultBalMid},
+      {{{15, "1"}}, &BalMid, 1},
+      {{{15, "1000"}}, &BalMid, 1000},
+      {{{13, "50"}, {15, "20"}}, &BalMin, DefaultBalMin},
+      {{{13, "20"}, {15, "20"}}, &BalMin, 20},
+      {{{13, "0"}}, &BalMin, DefaultBalMin},
+      {{{13, "-3"}}, &BalMin, DefaultBalMin},
+      {{{13, "5"}, {15, "-5"}}, &BalMin, 5},  // checked against the default BalMid it falls back to
+      {{{17, "-99"}}, &BalMax, -99},
+      {{{50, "4"}}, &RedoxTurnOnSelection, 0},
+      {{{50, "3"}}, &RedoxTurnOnSelection, 3},
+      {{{51, "-1"}}, &RedoxBalanceOptions, 0},
+      {{{51, "2"}}, &RedoxBalanceOptions, 2},
+  };
+  for (const auto& c : cases) {
+    SettingsSnapshot restore;
+    auto lines = DefaultLines;
+    for (const auto& [line, text] : c.lines) lines[line] = text;
+    WriteFile("dats/tavrpar.dat", SettingsFileText(lines));
+    LoadSettings();
+    EXPECT_EQ(*c.value, c.expected) << testing::PrintToString(c.lines);
+  }
+}
+
+TEST_F(Settings, SkDevIsAFiniteNumber) {
+  const std::vector<std::pair<std::string, float>> cases = {
+      {"nan", DefaultSkDev}, {"-nan", DefaultSkDev}, {"inf", FLT_MAX}, {"-1e300", -FLT_MAX}, {"0.5", 0.5f}};
+  for (const auto& [text, expected] : cases) {
+    SettingsSnapshot restore;
+    auto lines = DefaultLines;
+    lines[19] = text;
+    WriteFile("dats/tavrpar.dat", SettingsFileText(lines));
+    LoadSettings();
+    EXPECT_EQ(SkDev, expected) << text;
+  }
+}
+
+// The save writes the checked values, whatever a window left in them.
+TEST_F(Settings, SaveWritesCheckedValues) {
+  SettingsSnapshot restore;
+  std::filesystem::create_directories("dats");
+  LanguageCode = 45;
+  BalMid = -5;
+  BalMin = 40;
+  RedoxBalanceOptions = 9;
+  ASSERT_TRUE(SaveSettings());
+  EXPECT_EQ(ReadFile("dats/tavrpar.dat"), SettingsFileText(DefaultLines));
+}
+
+TEST_F(Settings, EveryLineEndAndUtf8ReadAlike) {
+  auto lines = DefaultLines;
+  lines[3] = "44";
+  lines[15] = "100";
+  lines[62] = "C6H5\xC3\x85";  // UTF-8 of A with ring
+  for (const std::string end : {"\r", "\r\n"}) {
+    SettingsSnapshot restore;
+    std::string text;
+    for (char c : SettingsFileText(lines)) text += c == '\n' ? end : std::string(1, c);
+    WriteFile("dats/tavrpar.dat", text);
+    LoadSettings();
+    EXPECT_EQ(LanguageCode, 44);
+    EXPECT_EQ(BalMid, 100);
+    EXPECT_EQ(SpecParentFormula, "C6H5\xC5");
+  }
 }
 
 TEST_F(Settings, DeliveredFileHoldsTheDefaultsWithTheWideBalancingBound) {

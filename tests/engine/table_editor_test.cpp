@@ -19,6 +19,7 @@ class FakeList : public EditorList {
  public:
   std::vector<std::string> entries;
   int selected = -1;
+  std::size_t capacity = 1'000'000;
 
   int Count() const override { return static_cast<int>(entries.size()); }
   std::vector<int> SelectedIndexes() const override {
@@ -35,9 +36,11 @@ class FakeList : public EditorList {
     }
     return -1;
   }
-  void Insert(int index, std::string_view text) override {
+  bool Insert(int index, std::string_view text) override {
+    if (entries.size() >= capacity) return false;
     entries.insert(entries.begin() + index, std::string(text));
     if (selected >= index) ++selected;
+    return true;
   }
   void Remove(int index) override {
     entries.erase(entries.begin() + index);
@@ -94,7 +97,7 @@ class TableEditor : public WorkFolderTest {
   }
   FakeList Loaded(const TableEditorConfig& config) {
     FakeList list;
-    LoadEditorList(config, list);
+    LoadEditorList(config, list, messages);
     return list;
   }
   RecordingMessages messages;
@@ -247,6 +250,127 @@ TEST_F(TableEditor, ATableThatDoesNotMatchTheListIsNotWritten) {
   EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {}), EditResult::Failed);
   EXPECT_EQ(ReadFile("dats/table.dat"), "no separator here\n");
   EXPECT_TRUE(list.entries.empty());
+}
+
+// A table cut short after its last record (no closing separator) edits as the whole one does, and
+// the rewrite closes it.
+TEST_F(TableEditor, ATableCutShortAfterItsLastRecordEditsAsAWholeOne) {
+  for (const auto& c : EditCases()) {
+    if (c.before.empty()) continue;
+    std::string cut = RecordFileText(c.before);
+    cut.resize(cut.size() - 2);
+    WriteFile("dats/table.dat", cut);
+    FakeList list = Loaded(TestRecordEditor);
+    ASSERT_EQ(list.entries, c.before);
+    list.selected = c.selected;
+    std::string key = "N";
+    const EditResult result = c.operation == EditOperation::Delete
+                                  ? DeleteFromTable(TestRecordEditor, list, messages)
+                                  : AddToTable(TestRecordEditor, list, messages, c.operation, key, {"N", "note N"});
+    EXPECT_EQ(result, EditResult::Done);
+    EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText(c.after))
+        << static_cast<int>(c.operation) << " at " << c.selected << " of " << c.before.size();
+    EXPECT_EQ(list.entries, c.after);
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// Lone CR line ends, as an old editor writes them, each end one line; the rewrite writes LF.
+TEST_F(TableEditor, ATableWithLoneCarriageReturnsKeepsEveryRecord) {
+  WriteFile("dats/table.dat", "\\\rA\rnote A\r\\\rB\rnote B\r\\\r");
+  FakeList list = Loaded(TestRecordEditor);
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"}));
+  std::string key = "N";
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {"N", "note N"}), EditResult::Done);
+  EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"A", "B"}));
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"}));
+}
+
+// A read-only table lists its records; every edit is refused with the file-error message.
+TEST_F(TableEditor, AReadOnlyTableIsListedAndEveryEditRefused) {
+  LanguageScope norwegian(NorwegianLanguage);
+  const std::string original = RecordFileText({"A", "B"});
+  WriteFile("dats/table.dat", original);
+  fs::permissions("dats/table.dat", fs::perms::owner_read);
+  FakeList list = Loaded(TestRecordEditor);
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(ReadEditorRecord(TestRecordEditor, 1), (std::vector<std::string>{"B", "note B"}));
+  for (EditOperation operation : {EditOperation::Before, EditOperation::After, EditOperation::Replace}) {
+    std::string key = "N";
+    EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, operation, key, {}), EditResult::Failed);
+  }
+  EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Failed);
+  EXPECT_EQ(messages.shown, std::vector<std::string>(4, "FILFEIL\n\nTabellen kunne ikke skrives\nog er uendret!"));
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(ReadFile("dats/table.dat"), original);
+}
+
+// A list that takes no more entries: the add is refused with the file-error message and the table
+// stays byte for byte; a table longer than the list shows what fits and says so.
+TEST_F(TableEditor, AFullListRefusesTheAddAndALongerTableIsShownWithAMessage) {
+  LanguageScope english(EnglishLanguage);
+  WriteFile("dats/list.dat", ListFileText({"A", "B", "C"}));
+  FakeList list;
+  list.capacity = 3;
+  LoadEditorList(TestListEditor, list, messages);
+  EXPECT_TRUE(messages.shown.empty());
+  std::string key = "N";
+  for (EditOperation operation : {EditOperation::Before, EditOperation::After, EditOperation::Replace})
+    EXPECT_EQ(AddToTable(TestListEditor, list, messages, operation, key, {}), EditResult::Failed);
+  EXPECT_EQ(messages.shown,
+            std::vector<std::string>(3, "FILE ERROR\n\nThe table could not be written\nand is unchanged!"));
+  EXPECT_EQ(ReadFile("dats/list.dat"), ListFileText({"A", "B", "C"}));
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"A", "B", "C"}));
+  EXPECT_EQ(list.selected, 0);
+
+  messages.shown.clear();
+  FakeList shorter;
+  shorter.capacity = 2;
+  LoadEditorList(TestListEditor, shorter, messages);
+  EXPECT_EQ(shorter.entries, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(shorter.selected, 0);
+  EXPECT_EQ(messages.shown,
+            std::vector<std::string>{"LIST FULL\n\nThe table holds more entries than\nthe list can show!"});
+  ListFileChanged = 0;
+}
+
+// Deleting the only entry a list shows leaves one empty record only when it is the table's only
+// record too: a list showing part of a longer table deletes one record.
+TEST_F(TableEditor, TheEmptyRecordAfterTheLastDeleteOnlyWhenTheTableHeldOneRecord) {
+  TableEditorConfig dictionary = TestRecordEditor;
+  dictionary.emptyRecordAfterLastDelete = true;
+  WriteFile("dats/table.dat", RecordFileText({"A", "B"}));
+  FakeList list;
+  list.capacity = 1;
+  LoadEditorList(dictionary, list, messages);
+  ASSERT_EQ(list.entries, std::vector<std::string>{"A"});
+  EXPECT_EQ(DeleteFromTable(dictionary, list, messages), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"B"}));
+
+  list = Loaded(dictionary);
+  EXPECT_EQ(DeleteFromTable(dictionary, list, messages), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/table.dat"), "\\\n\n\n\\\n");
+  EXPECT_TRUE(list.entries.empty());
+}
+
+// A typed text written into a table never splits its line: a line end becomes a blank in a field
+// of one line and a line break (BEL) in a field of several; a NUL is dropped.
+TEST_F(TableEditor, TypedLineEndsAndNulsNeverSplitOrCutALine) {
+  FakeList list = Loaded(TestRecordEditor);
+  std::string key = std::string("K\re\ny\0", 5);
+  EXPECT_EQ(AddToTable(TestRecordEditor, list, messages, EditOperation::After, key, {"", "a\rb\r\nc\n"}),
+            EditResult::Done);
+  EXPECT_EQ(key, "K e y");
+  EXPECT_EQ(ReadFile("dats/Table.dat"), "\\\nK e y\na\ab\ac\a\n\\\n");
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"K e y"}));
+
+  WriteFile("dats/list.dat", "");
+  list = Loaded(TestListEditor);
+  key = "H2+O2\r\n>H2O";
+  EXPECT_EQ(AddToTable(TestListEditor, list, messages, EditOperation::After, key, {}), EditResult::Done);
+  EXPECT_EQ(ReadFile("dats/list.dat"), "H2+O2  >H2O\n");
+  ListFileChanged = 0;
 }
 
 // Sets or clears the immutable attribute; false where the file system or the user may not.

@@ -90,4 +90,36 @@ TEST_F(IsotopeRowsTest, LongValuesAreCutAndDoNotShiftTheLinesAfterThem) {
   EXPECT_EQ(rows[1], "H[2]\t0.015\t2.014000   1\t" + std::string(42, 'f'));
 }
 
+// isotope.dat as other editors and installations leave it: lone CR or CR LF line ends, saved as
+// UTF-8, without write permission. Each reads as the same records.
+TEST_F(IsotopeRowsTest, EveryLineEndCharacterSetAndAReadOnlyFileReadAlike) {
+  const IsotopeValues hydrogen = {"1/2",
+                                  "99.9885",
+                                  "26.7522",
+                                  "1.00",
+                                  "2.7928",
+                                  "\xB1"
+                                  "0",
+                                  "100.000",
+                                  "sources"};
+  const std::string lf =
+      "\\\nH[1]\n1/2\n99.9885\n26.7522\n1.00\n2.7928\n\xB1"
+      "0\n100.000\nsources\n\\\n";
+  auto withLineEnd = [&](const std::string& end) {
+    std::string text;
+    for (char c : lf) text += c == '\n' ? end : std::string(1, c);
+    return text;
+  };
+  std::string utf8 = lf;
+  utf8.replace(utf8.find('\xB1'), 1, "\xC2\xB1");
+  const std::pair<const char*, std::string> cases[] = {
+      {"CR", withLineEnd("\r")}, {"CR LF", withLineEnd("\r\n")}, {"UTF-8", utf8}, {"LF", lf}};
+  for (const auto& [what, text] : cases) {
+    WriteIsotopeFile(text);
+    EXPECT_EQ(LookUpIsotopeValues("H[1]"), hydrogen) << what;
+  }
+  fs::permissions(fs::path("dats") / "datfiles" / "atomdata" / "isotope.dat", fs::perms::owner_read);
+  EXPECT_EQ(LookUpIsotopeValues("H[1]"), hydrogen) << "read-only";
+}
+
 }  // namespace

@@ -279,7 +279,7 @@ TEST_F(BalanceWindowTest, ARewriteThatCannotWriteLeavesFileAndListAsTheyWere) {
 }
 
 // A list file marked read-only reads as no list, and an add neither changes it nor shows the entry.
-TEST_F(BalanceWindowTest, AReadOnlyListFileIsNeitherShownNorChanged) {
+TEST_F(BalanceWindowTest, AReadOnlyListFileIsShownButNotChanged) {
   WriteList(ThreeEntries);
   std::filesystem::permissions(ListPath(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   std::vector<ListState> states;
@@ -289,8 +289,9 @@ TEST_F(BalanceWindowTest, AReadOnlyListFileIsNeitherShownNorChanged) {
   Record(states);
   RunWindow(47);
   ASSERT_EQ(states.size(), 2u);
-  EXPECT_TRUE(states[0].items.empty());
-  EXPECT_TRUE(states[1].items.empty());
+  EXPECT_EQ(states[0].items, ThreeEntries);
+  EXPECT_EQ(states[1].items, ThreeEntries);
+  EXPECT_EQ(states[1].selected, 0);
   ASSERT_EQ(driver.MessageBoxes().size(), 1u);
   EXPECT_EQ(driver.MessageBoxes().back().text, "FILFEIL\n\nTabellen kunne ikke skrives\nog er uendret!");
   EXPECT_EQ(ReadList(), Lines(ThreeEntries));

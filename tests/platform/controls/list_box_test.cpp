@@ -227,7 +227,7 @@ TEST_F(ListBoxTest, TheScrollBarReachesTheLastItemAndAClickSelectsWhatIsShown) {
   EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 3);
 }
 
-TEST_F(ListBoxTest, TheSelectedItemIsHighlightedAndAFullListRefusesMore) {
+TEST_F(ListBoxTest, TheSelectedItemIsHighlightedAndTheListHoldsAMillionItems) {
   Fill(QuietId, {"H2O", "NaCl"});
   Send(QuietId, LB_SETCURSEL, 1);
   UpdateAllWindows();
@@ -236,11 +236,20 @@ TEST_F(ListBoxTest, TheSelectedItemIsHighlightedAndAFullListRefusesMore) {
   EXPECT_EQ(PixelAt(quiet, 1, height + 1), RGB(0, 0, 128));
   EXPECT_EQ(PixelAt(quiet, 1, 1), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(quiet, -2, -2), RGB(127, 127, 127));
-  for (int index = 2; index < 32767; ++index) SendText(QuietId, LB_ADDSTRING, 0, "x");
-  EXPECT_EQ(Send(QuietId, LB_GETCOUNT), 32767);
-  EXPECT_EQ(SendText(QuietId, LB_ADDSTRING, 0, "one more"), LB_ERRSPACE);
-  EXPECT_EQ(SendText(QuietId, LB_INSERTSTRING, 0, "one more"), LB_ERRSPACE);
-  EXPECT_EQ(Send(QuietId, LB_GETCOUNT), 32767);
+  constexpr int Million = 1'000'000;
+  for (int index = 2; index < Million; ++index) SendText(QuietId, LB_ADDSTRING, 0, "x");
+  EXPECT_EQ(Send(QuietId, LB_GETCOUNT), Million);
+  EXPECT_EQ(SendText(QuietId, LB_ADDSTRING, 0, "last"), Million);
+  EXPECT_EQ(SendText(QuietId, LB_INSERTSTRING, 40000, "inserted"), 40000);
+  EXPECT_EQ(Send(QuietId, LB_GETCOUNT), Million + 2);
+  EXPECT_EQ(Send(QuietId, LB_GETCURSEL), 1);
+  EXPECT_EQ(Send(QuietId, LB_SETCURSEL, Million + 1), Million + 1);
+  EXPECT_EQ(Send(QuietId, LB_GETCURSEL), Million + 1);
+  char text[16] = {};
+  EXPECT_EQ(Send(QuietId, LB_GETTEXT, Million + 1, reinterpret_cast<LPARAM>(text)), 4);
+  EXPECT_STREQ(text, "last");
+  EXPECT_EQ(Send(QuietId, LB_GETTEXT, 40000, reinterpret_cast<LPARAM>(text)), 8);
+  EXPECT_STREQ(text, "inserted");
 }
 
 TEST_F(ListBoxTest, TheClassFormReachesItemsAndSelection) {

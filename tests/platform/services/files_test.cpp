@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -7,6 +10,7 @@
 #include <vector>
 
 #include "platform/services/files.h"
+#include "tests/support/recorded_fsync.h"
 
 namespace fs = std::filesystem;
 
@@ -34,14 +38,6 @@ class FolderFixture : public ::testing::Test {
   static std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  static std::vector<std::string> ReadLines(std::string_view programPath) {
-    std::vector<std::string> lines;
-    auto file = platform::TextFile::OpenForUpdate(programPath);
-    if (!file) return lines;
-    std::string line;
-    while (file->ReadLine(line)) lines.push_back(line);
-    return lines;
   }
 
  private:
@@ -92,53 +88,97 @@ TEST_F(PathLookup, WritingNeedsTheFoldersButNotTheFile) {
   EXPECT_FALSE(platform::PathForWriting("missing\\tavrpar.dat"));
 }
 
-TEST_F(TextFileReading, ReadsLfAndCrLfLinesAlike) {
-  Write("f.dat", "one\r\ntwo\nthree\r\n\nlast");
-  EXPECT_EQ(ReadLines("F.DAT"), (std::vector<std::string>{"one", "two", "three", "", "last"}));
+TEST(SplitLines, LfCrLfAndALoneCrEachEndOneLine) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"", {}},
+      {"one", {"one"}},
+      {"one\n", {"one"}},
+      {"one\r\n", {"one"}},
+      {"one\r", {"one"}},
+      {"one\ntwo\r\nthree\rfour", {"one", "two", "three", "four"}},
+      {"a\r\rb", {"a", "", "b"}},
+      {"a\n\nb\n", {"a", "", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},  // LF then a lone CR: two line ends
+      {"\n", {""}},
+      {"\r\r", {"", ""}},
+  };
+  for (const auto& [text, lines] : cases) EXPECT_EQ(platform::SplitLines(text), lines) << testing::PrintToString(text);
 }
 
-TEST_F(TextFileReading, KeepsALoneCarriageReturnInsideALine) {
-  Write("f.dat", "a\rb\nend\r");
-  EXPECT_EQ(ReadLines("f.dat"), (std::vector<std::string>{"a\rb", "end"}));
+TEST(ProgramText, Utf8WithLettersBeyondAsciiBecomesWindows1252AndEveryOtherFileStaysAsItIs) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"H2O\n", "H2O\n"},
+      {"bl\xE5"
+       "b\xE6r",
+       "bl\xE5"
+       "b\xE6r"},                                    // Windows-1252 as it stands
+      {"S\xC3\xB8lv \xE2\x82\xAC", "S\xF8lv \x80"},  // UTF-8: o-slash and the euro sign
+      {"\xEF\xBB\xBF"
+       "S\xC3\xB8lv",
+       "S\xF8lv"},  // with a byte-order mark
+      {"\xEF\xBB\xBF"
+       "ASCII",
+       "ASCII"},
+      {"\xC2\x81", "\x81"},  // an unassigned byte written as UTF-8
+      {"\xE2\x88\x9A"
+       "2 \xC3\xB8",
+       "\xE2\x88\x9A"
+       "2 \xC3\xB8"},            // a character Windows-1252 lacks: bytes kept
+      {"\xC0\x80", "\xC0\x80"},  // an overlong form is no UTF-8
+      {"\xC3\xB8"
+       "\xF8",
+       "\xC3\xB8"
+       "\xF8"},                                       // not UTF-8 as a whole
+      {std::string("Salt\0syre\0", 10), "Saltsyre"},  // NUL dropped
+      {std::string("S\xC3\xB8\0lv", 6), "S\xF8lv"},
+  };
+  for (const auto& [bytes, text] : cases)
+    EXPECT_EQ(platform::ProgramText(bytes), text) << testing::PrintToString(bytes);
 }
 
-TEST_F(TextFileReading, CutsALongLineWithoutShiftingTheNextOne) {
-  Write("f.dat", std::string(100, 'x') + "\nnext\n");
-  auto file = platform::TextFile::OpenForUpdate("f.dat");
-  ASSERT_TRUE(file);
-  std::string line;
-  ASSERT_TRUE(file->ReadLine(line, 10));
-  EXPECT_EQ(line, std::string(10, 'x'));
-  ASSERT_TRUE(file->ReadLine(line, 10));
-  EXPECT_EQ(line, "next");
-  EXPECT_FALSE(file->ReadLine(line, 10));
-}
-
-TEST_F(TextFileReading, MissingReadOnlyAndFolderReadAsMissing) {
-  Write("readonly.dat", "text\n");
-  fs::permissions("readonly.dat", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  fs::create_directories("folder.dat");
-  EXPECT_FALSE(platform::TextFile::OpenForUpdate("readonly.dat"));
-  EXPECT_FALSE(platform::TextFile::OpenForUpdate("folder.dat"));
-  EXPECT_FALSE(platform::TextFile::OpenForUpdate("absent.dat"));
-  Write("writable.dat", "text\n");
-  EXPECT_TRUE(platform::TextFile::OpenForUpdate("WRITABLE.dat"));
-}
-
-TEST_F(TextFileReading, WholeFileLinesTellMissingReadOnlyAndUnreadableApart) {
-  Write("table.dat", "\\\r\n" + std::string(400, 'x') + "\r\nlast");
+TEST_F(TextFileReading, ReadsEveryLineEndAndCharacterSetAlike) {
+  Write("table.dat", "\\\r" + std::string(400, 'x') + "\r\nS\xC3\xB8lv\nlast");
   auto read = platform::ReadFileLines("TABLE.dat");
   EXPECT_EQ(read.status, platform::FileReadStatus::Read);
-  EXPECT_EQ(read.lines, (std::vector<std::string>{"\\", std::string(400, 'x'), "last"}));  // lines read whole
+  EXPECT_EQ(read.lines, (std::vector<std::string>{"\\", std::string(400, 'x'), "S\xF8lv", "last"}));
+}
+
+TEST_F(TextFileReading, AReadOnlyFileIsReadAndMarkedMissingAndFolderAreTold) {
+  Write("locked.dat", "a\r\nb\n");
+  fs::permissions("locked.dat", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  auto read = platform::ReadFileLines("locked.dat");
+  EXPECT_EQ(read.status, platform::FileReadStatus::ReadOnly);
+  EXPECT_EQ(read.lines, (std::vector<std::string>{"a", "b"}));
 
   EXPECT_EQ(platform::ReadFileLines("absent.dat").status, platform::FileReadStatus::Missing);
-  Write("locked.dat", "a\n");
-  fs::permissions("locked.dat", fs::perms::owner_read);
-  read = platform::ReadFileLines("locked.dat");
-  EXPECT_EQ(read.status, platform::FileReadStatus::ReadOnly);
-  EXPECT_TRUE(read.lines.empty());
+  EXPECT_TRUE(platform::ReadFileLines("absent.dat").lines.empty());
   fs::create_directories("folder.dat");
   EXPECT_EQ(platform::ReadFileLines("folder.dat").status, platform::FileReadStatus::Unreadable);
+}
+
+// What is written reads back as the lines given, also where Windows-1252 bytes would pass for
+// UTF-8 (capital A-tilde and the cedilla make the UTF-8 of o-slash).
+TEST_F(TextFileReading, WrittenLinesReadBackAsGiven) {
+  fs::create_directories("dats");
+  const std::vector<std::vector<std::string>> cases = {
+      {"\\", "Saltsyre", "", "HCl"},
+      {"bl\xE5"
+       "b\xE6r",
+       "\x80"},
+      {"\xC3\xB8", "\xC3\xB8 \x81"},
+      {"\xEF\xBB\xBF"
+       "first"},
+      {},
+  };
+  for (const auto& lines : cases) {
+    ASSERT_TRUE(platform::WriteFileLines("dats\\t.dat", lines));
+    EXPECT_EQ(platform::ReadFileLines("dats\\t.dat").lines, lines) << testing::PrintToString(lines);
+  }
+  ASSERT_TRUE(platform::WriteFileLines("dats\\t.dat", {"bl\xE5", "H2O"}));
+  EXPECT_EQ(Read("dats/t.dat"), "bl\xE5\nH2O\n");  // Windows-1252 with line feeds
+  ASSERT_TRUE(platform::WriteFileLines("dats\\t.dat", {"\xC3\xB8"}));
+  EXPECT_EQ(Read("dats/t.dat"), "\xC3\x83\xC2\xB8\n");
 }
 
 TEST_F(FileRewrite, ReplacesTheWholeFileAndLeavesNoTemporaryFile) {
@@ -166,6 +206,85 @@ TEST_F(FileRewrite, RefusesAMissingFolderAndAReadOnlyFile) {
   fs::permissions("locked.dat", fs::perms::owner_read);
   EXPECT_FALSE(platform::RewriteFileSafely("locked.dat", "lost"));
   EXPECT_EQ(Read("locked.dat"), "keep");
+}
+
+TEST_F(FileRewrite, ASymbolicLinkStaysAndTheFileItLeadsToIsRewritten) {
+  Write("shared/table.dat", "old\n");
+  fs::create_directories("dats");
+  fs::create_symlink("../shared/table.dat", "dats/table.dat");
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\TABLE.dat", "new\n"));
+  EXPECT_TRUE(fs::is_symlink("dats/table.dat"));
+  EXPECT_EQ(Read("shared/table.dat"), "new\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator("dats"), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator("shared"), fs::directory_iterator()), 1);
+
+  fs::create_symlink("table.dat", "dats/second.dat");  // a link to a link
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\second.dat", "newer\n"));
+  EXPECT_TRUE(fs::is_symlink("dats/second.dat"));
+  EXPECT_EQ(Read("shared/table.dat"), "newer\n");
+}
+
+// A process that has ended: its id, once it has been waited for.
+pid_t EndedProcess() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST_F(FileRewrite, LeftoversOfEndedRewritesOfThisFileAreRemoved) {
+  Write("dats/table.dat", "old\n");
+  const std::string dead = std::to_string(EndedProcess());
+  const std::string living = std::to_string(getppid());
+  const std::vector<std::string> removed = {".table.dat.new-" + dead + "-0", ".table.dat.new-" + dead + "-17"};
+  const std::vector<std::string> kept = {
+      ".table.dat.new-" + living + "-3",  // a rewrite that may still be running
+      ".other.dat.new-" + dead + "-0",    // another table's, removed at its own rewrite
+      ".table.dat.new-" + dead + "-x",    // no name of this program's
+      ".table.dat.new-" + dead,          "table.dat.new-" + dead + "-0",
+  };
+  for (const auto& name : removed) Write("dats/" + name, "half");
+  for (const auto& name : kept) Write("dats/" + name, "half");
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "new\n"));
+  for (const auto& name : removed) EXPECT_FALSE(fs::exists("dats/" + name)) << name;
+  for (const auto& name : kept) EXPECT_TRUE(fs::exists("dats/" + name)) << name;
+  EXPECT_EQ(Read("dats/table.dat"), "new\n");
+}
+
+TEST_F(FileRewrite, TheFolderIsFlushedAfterEveryRewrite) {
+  fs::create_directories("dats");
+  const int before = FolderFlushes;
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "one\n"));
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "two\n"));
+  EXPECT_EQ(FolderFlushes - before, 2);
+}
+
+TEST_F(FileRewrite, KeepsTheOwnerAndGroupWhereItMay) {
+  if (geteuid() != 0) GTEST_SKIP() << "only the administrator may give a file to another user";
+  constexpr uid_t Nobody = 65534;
+  Write("dats/table.dat", "old\n");
+  ASSERT_EQ(chown("dats/table.dat", Nobody, Nobody), 0);
+  ASSERT_TRUE(platform::RewriteFileSafely("dats\\table.dat", "new\n"));
+  struct stat status {};
+  ASSERT_EQ(stat("dats/table.dat", &status), 0);
+  EXPECT_EQ(status.st_uid, Nobody);
+  EXPECT_EQ(status.st_gid, Nobody);
+}
+
+// A rewrite past the process's file-size limit fails and says so, instead of ending the program
+// with SIGXFSZ; the old file stands and no temporary file is left.
+TEST_F(FileRewrite, AFileSizeLimitFailsTheRewriteAndLeavesTheOldFile) {
+  Write("dats/table.dat", "old\n");
+  auto rewriteUnderALimit = [] {
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = 100;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = platform::RewriteFileSafely("dats\\table.dat", std::string(1000, 'x'));
+    _exit(written ? 1 : 0);
+  };
+  EXPECT_EXIT(rewriteUnderALimit(), testing::ExitedWithCode(0), "");
+  EXPECT_EQ(Read("dats/table.dat"), "old\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator("dats"), fs::directory_iterator()), 1);
 }
 
 }  // namespace
