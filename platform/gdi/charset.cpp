@@ -99,7 +99,7 @@ std::optional<std::string> Cp1252FromUtf8(const std::string& text) { return Byte
 
 std::optional<std::string> Cp1252BytesFromUtf8(const std::string& text) {
   return BytesFromUtf8(text, [](char32_t code) -> std::optional<unsigned char> {
-    if (code >= 0x80 && code < 0xA0 && kHighControls[code - 0x80] == 0) return static_cast<unsigned char>(code);
+    if (code >= 0x80 && code < 0xA0 && HighControls[code - 0x80] == 0) return static_cast<unsigned char>(code);
     return Cp1252FromUnicode(code);
   });
 }

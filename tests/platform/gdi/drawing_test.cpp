@@ -99,18 +99,18 @@ TEST(Bevel, ButtonsAreDrawnInTheWholeStateGivenInOneCall) {
     COLORREF expected;
   };
   const Case cases[] = {
-      {"raised", {ButtonKind::Push}, {1, 1}, kWhite},
+      {"raised", {ButtonKind::Push}, {1, 1}, White},
       {"pressed", {ButtonKind::Push, true}, {1, 1}, look3d::kShadow},
-      {"default", {ButtonKind::Push, false, true}, {1, 1}, kBlack},
+      {"default", {ButtonKind::Push, false, true}, {1, 1}, Black},
       {"unfocused", {ButtonKind::Push}, {4, 4}, look3d::kFace},
       {"focused", {ButtonKind::Push, false, false, true}, {4, 4}, ~look3d::kFace & 0xFFFFFF},
       {"check box", {ButtonKind::CheckBox}, {3, 6}, look3d::kWindow},
-      {"checked", {ButtonKind::CheckBox, false, false, false, false, true}, {3, 6}, kBlack},
+      {"checked", {ButtonKind::CheckBox, false, false, false, false, true}, {3, 6}, Black},
       {"checked, disabled", {ButtonKind::CheckBox, false, false, false, true, true}, {3, 6}, look3d::kGrayText},
       {"disabled box", {ButtonKind::CheckBox, false, false, false, true}, {10, 10}, look3d::kFace},
-      {"mark at the right", {ButtonKind::CheckBox, false, false, false, false, true, true}, {20, 6}, kBlack},
+      {"mark at the right", {ButtonKind::CheckBox, false, false, false, false, true, true}, {20, 6}, Black},
       {"radio", {ButtonKind::Radio}, {5, 7}, look3d::kWindow},
-      {"radio checked", {ButtonKind::Radio, false, false, false, false, true}, {5, 7}, kBlack},
+      {"radio checked", {ButtonKind::Radio, false, false, false, false, true}, {5, 7}, Black},
   };
   for (const Case& test : cases) {
     Canvas canvas(30, 16, RGB(1, 2, 3));
