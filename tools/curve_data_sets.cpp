@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 
+#include "engine/records/record_file.h"
+#include "engine/records/record_rewrite.h"
 #include "engine/settings/settings.h"
+#include "platform/services/text_file.h"
 
 namespace {
 
@@ -44,6 +47,14 @@ const TableEditorConfig EnglishDataSets = DataSetEditor("dats\\datfiles\\atomdat
 
 const TableEditorConfig& CurveDataSetEditor() {
   return LanguageCode == NorwegianLanguage ? NorwegianDataSets : EnglishDataSets;
+}
+
+void EnsureOpeningSeparator(const TableEditorConfig& config) {
+  platform::FileLines file = platform::ReadFileLines(config.fileName);
+  if (file.status != platform::FileReadStatus::Read || file.lines.empty() || file.lines.front() == RecordSeparatorLine)
+    return;
+  file.lines.insert(file.lines.begin(), RecordSeparatorLine);
+  WriteTableLines(config.fileName, file.lines);
 }
 
 std::string StoredCurveData(std::string_view shown) {

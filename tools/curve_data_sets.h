@@ -25,6 +25,11 @@ enum CurveDataSetField {
 // The data-set file of the language: noplot.dat when LanguageCode is 47, enplot.dat otherwise.
 const TableEditorConfig& CurveDataSetEditor();
 
+// A data-set file that holds lines but not its opening separator gets one in front of them
+// (through the safe rewrite), so that it takes its first data set; what it held stays behind. A
+// file that cannot be rewritten is left as it is, and the add that follows reports it.
+void EnsureOpeningSeparator(const TableEditorConfig& config);
+
 // The data as a record keeps it on one line: backslashes and BELs become blanks, other control
 // characters but line feed and tab are dropped, and each line feed becomes BEL.
 std::string StoredCurveData(std::string_view shown);

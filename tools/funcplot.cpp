@@ -289,6 +289,7 @@ void Cwm_FUNCPLOTDlg::AddCurveDataSet(EditOperation operation) {
   fields[ModelField] = std::to_string(CurveFitModel);
   fields[DataField] = StoredCurveData(FieldText(CurveDataFieldId, CurveDataTextLimit));
   const std::string typed = FieldText(DataSetNameId, DataSetNameLimit);
+  if (list.Count() == 0) EnsureOpeningSeparator(CurveDataSetEditor());
   AddToTable(CurveDataSetEditor(), list, messages, operation, name, fields);
   if (name != typed) SetDlgItemText(DataSetNameId, name.c_str());
 }

@@ -70,9 +70,7 @@ RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const
     return RewriteResult::NotWritable;
   std::optional<std::vector<std::string>> edited;
   if (shape == TableShape::RecordFile) {
-    // A table without its opening separator still takes its first record, in front of what it holds.
-    if (file.lines.empty() || (place.filledEmptyList && !IsSeparatorLine(file.lines.front())))
-      file.lines.insert(file.lines.begin(), RecordSeparatorLine);
+    if (file.lines.empty()) file.lines.emplace_back(RecordSeparatorLine);
     edited = EditedRecordLines(file.lines, place, newLines);
   } else {
     edited = EditedListLines(file.lines, place, newLines.empty() ? std::string() : newLines.front());
