@@ -11,6 +11,7 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/sim_modal_dlg.h"
 #include "tools/balanser.h"
+#include "tools/funcplot.h"
 #include "tools/molekylk.h"
 
 namespace {
@@ -72,7 +73,8 @@ constexpr ShellTool ToolTable[] = {
      .launcherCaption = CurveFitCaptionId,
      .launcherPicture = "PLOTSYMB",
      .englishCaption = "      Curve Fit",
-     .templateName = "FUNCPLOT"},
+     .open = OpenCurveFitDialog,
+     .templateName = FuncplotTemplateName},
     // Hidden on the launcher and without a menu item: only the start-up setting opens it.
     {.menuCommand = ChemicalsDatabaseCommand,
      .launcherButton = ChemicalsDatabaseButtonId,

@@ -8,6 +8,7 @@
 inline constexpr const char* BalansereTemplateName = "BALANSERE";
 inline constexpr const char* ClientTemplateName = "CLIENT";
 inline constexpr const char* EgenskaperTemplateName = "EGENSKAPER";
+inline constexpr const char* FuncplotTemplateName = "FUNCPLOT";
 inline constexpr const char* Molclc2TemplateName = "MOLCLC2";
 inline constexpr const char* MolekylkalkulatorTemplateName = "MOLEKYLKALKULATOR";
 inline constexpr const char* OmtavrinTemplateName = "OMTAVRIN";
@@ -26,9 +27,11 @@ DialogTemplate PeriodesystemetTemplate();
 DialogTemplate EgenskaperTemplate();
 DialogTemplate MolekylkalkulatorTemplate();
 DialogTemplate Molclc2Template();
+DialogTemplate FuncplotTemplate();
 
 extern const WindowSetup BalansereSetup;
 extern const WindowSetup EgenskaperSetup;
+extern const WindowSetup FuncplotSetup;
 extern const WindowSetup Molclc2Setup;
 extern const WindowSetup MolekylkalkulatorSetup;
 extern const WindowSetup OmtavrinSetup;

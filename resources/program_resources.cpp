@@ -18,6 +18,7 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(EgenskaperTemplateName, EgenskaperTemplate());
   registry.AddDialog(MolekylkalkulatorTemplateName, MolekylkalkulatorTemplate());
   registry.AddDialog(Molclc2TemplateName, Molclc2Template());
+  registry.AddDialog(FuncplotTemplateName, FuncplotTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;
