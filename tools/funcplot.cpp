@@ -165,7 +165,8 @@ BOOL Cwm_FUNCPLOTDlg::OnUserInit(int) {
 
 void Cwm_FUNCPLOTDlg::LoadCurveDataSetNames() {
   ListBoxEditorList names(*static_cast<CListBox*>(GetDlgItem(DataSetListId)));
-  LoadEditorList(CurveDataSetEditor(), names);
+  MessageBoxEditorMessages messages(*this);
+  LoadEditorList(CurveDataSetEditor(), names, messages);
   auto* models = static_cast<CListBox*>(GetDlgItem(ModelListId));
   const bool norwegian = LanguageCode == NorwegianLanguage;
   models->AddString(norwegian ? "Beste tilpasning" : "Best fit");
