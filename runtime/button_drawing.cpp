@@ -71,7 +71,7 @@ void FillFaceLightGray(HDC dc, const RECT& face) {
 void OverlayCheckerboard(HDC dc, const RECT& face) {
   for (int y = face.top; y < face.bottom; ++y) {
     for (int x = face.left; x < face.right; ++x) {
-      if (((y + (x - face.left)) & 1) != 0) ::SetPixel(dc, x, y, look3d::kFace);
+      if (((y + (x - face.left)) & 1) != 0) ::SetPixel(dc, x, y, look3d::Face);
     }
   }
 }
@@ -99,10 +99,10 @@ int DrawStatePicture(const DRAWITEMSTRUCT& item, const std::string& normal, cons
 
 int Draw3DFrame(HDC dc, int left, int top, int faceWidth, int faceHeight, bool pressed) {
   const bool fewColours = ::GetDeviceCaps(dc, NUMCOLORS) < 3;
-  CPen black(PS_SOLID, 1, look3d::kDark);
-  CPen shadow(PS_SOLID, 1, fewColours ? look3d::kHighlight : look3d::kShadow);
-  CPen white(PS_SOLID, 1, look3d::kHighlight);
-  CPen face(PS_SOLID, 1, fewColours ? look3d::kHighlight : look3d::kFace);
+  CPen black(PS_SOLID, 1, look3d::Dark);
+  CPen shadow(PS_SOLID, 1, fewColours ? look3d::Highlight : look3d::Shadow);
+  CPen white(PS_SOLID, 1, look3d::Highlight);
+  CPen face(PS_SOLID, 1, fewColours ? look3d::Highlight : look3d::Face);
   auto penFor = [&](FramePen pen) -> CPen& {
     switch (pen) {
       case FramePen::Black: return black;

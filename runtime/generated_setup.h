@@ -15,7 +15,7 @@
 #include "runtime/sim_dialog_fields.h"
 #include "runtime/sim_graphic_button.h"
 
-inline constexpr COLORREF DialogGray = look3d::kFace;
+inline constexpr COLORREF DialogGray = look3d::Face;
 inline constexpr COLORREF FieldWhite = 0xFFFFFF;
 inline constexpr COLORREF LinkBlue = 0xFF0000;
 inline constexpr UINT GeneratedHelpContextId = 1;

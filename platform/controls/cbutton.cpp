@@ -7,7 +7,7 @@ IMPLEMENT_DYNAMIC(CButton, CWnd)
 
 BOOL CButton::Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   RegisterStandardControls();
-  return CWnd::Create(kButtonClassName, caption, style, rect, parent, id);
+  return CWnd::Create(ButtonClassName, caption, style, rect, parent, id);
 }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}

@@ -7,7 +7,7 @@ IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 BOOL CComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   RegisterStandardControls();
-  return CWnd::Create(kComboBoxClassName, "", style, rect, parent, id);
+  return CWnd::Create(ComboBoxClassName, "", style, rect, parent, id);
 }
 
 void CComboBox::GetLBText(int index, std::string& text) const {

@@ -7,7 +7,7 @@ IMPLEMENT_DYNAMIC(CEdit, CWnd)
 
 BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   RegisterStandardControls();
-  return CWnd::Create(kEditClassName, "", style, rect, parent, id);
+  return CWnd::Create(EditClassName, "", style, rect, parent, id);
 }
 
 void CEdit::GetSel(int& start, int& end) const {

@@ -7,7 +7,7 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 BOOL CListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   RegisterStandardControls();
-  return CWnd::Create(kListBoxClassName, "", style, rect, parent, id);
+  return CWnd::Create(ListBoxClassName, "", style, rect, parent, id);
 }
 
 void CListBox::GetText(int index, std::string& text) const {

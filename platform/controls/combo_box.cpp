@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int kEdge = 2;          // the sunken edge around the field
-constexpr int kFieldPadding = 2;  // between the edge and a line of text, above and below
+constexpr int Edge = 2;          // the sunken edge around the field
+constexpr int FieldPadding = 2;  // between the edge and a line of text, above and below
 
 struct ComboState : WindowExtra {
   HWND edit = nullptr;  // the edit field of a drop-down combo box
@@ -33,12 +33,12 @@ LRESULT ToList(const ComboState& state, UINT message, WPARAM wParam = 0, LPARAM 
   return SendMessage(state.list, message, wParam, lParam);
 }
 
-int FieldHeight(const ComboState& state) { return FontLineHeight(state.font) + 2 * (kEdge + kFieldPadding); }
+int FieldHeight(const ComboState& state) { return FontLineHeight(state.font) + 2 * (Edge + FieldPadding); }
 
 RECT ButtonRect(HWND combo) {
   RECT client{};
   GetClientRect(combo, &client);
-  InflateRect(&client, -kEdge, -kEdge);
+  InflateRect(&client, -Edge, -Edge);
   const int width = std::max(0, std::min<int>(GetSystemMetrics(SM_CXVSCROLL), client.right - client.left));
   return RECT{client.right - width, client.top, client.right, client.bottom};
 }
@@ -46,7 +46,7 @@ RECT ButtonRect(HWND combo) {
 RECT FieldRect(HWND combo) {
   RECT client{};
   GetClientRect(combo, &client);
-  InflateRect(&client, -kEdge, -kEdge);
+  InflateRect(&client, -Edge, -Edge);
   client.right = std::max(client.left, ButtonRect(combo).left);
   return client;
 }
@@ -250,8 +250,8 @@ void PaintSelection(CDC& dc, HWND combo, const ComboState& state, const RECT& fi
   InflateRect(&area, -1, -1);
   const bool highlighted = enabled && GetFocus() == combo;
   if (highlighted) {
-    dc.FillSolidRect(&area, look3d::kSelection);
-    dc.SetTextColor(look3d::kSelectionText);
+    dc.FillSolidRect(&area, look3d::Selection);
+    dc.SetTextColor(look3d::SelectionText);
   }
   RECT textRect{area.left + 2, area.top, area.right, area.bottom};
   const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
@@ -325,15 +325,15 @@ LRESULT ChangeItems(HWND combo, const ComboState& state, UINT message, WPARAM wP
 LRESULT CreateParts(HWND combo, ComboState& state, const CREATESTRUCT& create) {
   const DWORD style = Style(combo);
   state.droppedHeight = create.cy;
-  state.list = CreateWindowEx(WS_EX_NOACTIVATE, kComboListClassName, "",
+  state.list = CreateWindowEx(WS_EX_NOACTIVATE, ComboListClassName, "",
                               WS_POPUP | WS_BORDER | ((style & CBS_SORT) != 0 ? LBS_SORT : 0), 0, 0, create.cx, 0,
                               combo, nullptr, nullptr, combo);
   if (state.list == nullptr) return -1;
   if (HasEdit(combo)) {
     state.edit = CreateWindowEx(
-        0, kEditClassName, create.lpszName,
+        0, EditClassName, create.lpszName,
         WS_CHILD | WS_VISIBLE | (style & WS_DISABLED) | ((style & CBS_AUTOHSCROLL) != 0 ? ES_AUTOHSCROLL : 0), 0, 0, 0,
-        0, combo, HandleFromNumber<HMENU>(kComboEditId), nullptr, nullptr);
+        0, combo, HandleFromNumber<HMENU>(ComboEditId), nullptr, nullptr);
     if (state.edit == nullptr) return -1;
     SubclassWindowProc(state.edit, ComboEditProc);
   }

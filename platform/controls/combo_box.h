@@ -5,6 +5,6 @@
 // CBN_DROPDOWN before the list opens, CBN_SELCHANGE for the user's choice and CBN_SETFOCUS.
 #include "platform/win/window_api.h"
 
-constexpr const char* kComboBoxClassName = "COMBOBOX";
+constexpr const char* ComboBoxClassName = "COMBOBOX";
 
 LRESULT ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);

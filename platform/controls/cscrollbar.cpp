@@ -8,7 +8,7 @@ IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 
 BOOL CScrollBar::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   RegisterStandardControls();
-  return CWnd::Create(kScrollBarClassName, "", style, rect, parent, id);
+  return CWnd::Create(ScrollBarClassName, "", style, rect, parent, id);
 }
 
 int CScrollBar::GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }

@@ -7,5 +7,5 @@ IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
 BOOL CStatic::Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   RegisterStandardControls();
-  return CWnd::Create(kStaticClassName, text, style, rect, parent, id);
+  return CWnd::Create(StaticClassName, text, style, rect, parent, id);
 }

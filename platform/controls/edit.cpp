@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kMargin = 2;
+constexpr int Margin = 2;
 
 struct EditState : ScrollingState {
   EditText model;
@@ -45,7 +45,7 @@ POINT ToScreen(HWND edit, POINT point) {
 RECT TextRect(HWND edit, const EditState& state) {
   RECT client{};
   GetClientRect(edit, &client);
-  RECT rect{client.left + kMargin, client.top, std::max(client.left + kMargin, client.right - kMargin), client.bottom};
+  RECT rect{client.left + Margin, client.top, std::max(client.left + Margin, client.right - Margin), client.bottom};
   if (!IsMultiLine(Style(edit))) rect.top = std::max(0, (client.bottom - state.metrics.lineHeight) / 2);
   return rect;
 }
@@ -360,9 +360,9 @@ void DrawLine(CDC& dc, const EditState& state, size_t lineIndex, int lineX, int 
   const int left = state.layout.XOf(state.model.Text(), selectedFrom, state.metrics);
   const int right = selectedTo == line.end ? state.layout.LineWidth(state.model.Text(), lineIndex, state.metrics)
                                            : state.layout.XOf(state.model.Text(), selectedTo, state.metrics);
-  dc.FillSolidRect(lineX + left, y, right - left, state.metrics.lineHeight, look3d::kSelection);
+  dc.FillSolidRect(lineX + left, y, right - left, state.metrics.lineHeight, look3d::Selection);
   const int mode = dc.SetBkMode(TRANSPARENT);
-  dc.SetTextColor(look3d::kSelectionText);
+  dc.SetTextColor(look3d::SelectionText);
   DrawRun(dc, state, selectedFrom, selectedTo, lineX, y);
   dc.SetBkMode(mode);
   dc.SetTextColor(ink);
@@ -383,7 +383,7 @@ void Paint(HWND edit, const EditState& state) {
     GetClientRect(edit, &client);
     if (brush != nullptr) FillRect(handle, &client, brush);
     const HGDIOBJ previous = SelectObject(handle, ControlFont(state.font));
-    const COLORREF ink = enabled ? dc->GetTextColor() : look3d::kGrayText;
+    const COLORREF ink = enabled ? dc->GetTextColor() : look3d::GrayText;
     const bool showSelection = focused || (style & ES_NOHIDESEL) != 0;
     const size_t selectionStart = showSelection ? state.model.SelectionStart() : 0;
     const size_t selectionEnd = showSelection ? state.model.SelectionEnd() : 0;

@@ -4,6 +4,6 @@
 // notifications to the parent.
 #include "platform/win/window_api.h"
 
-constexpr const char* kEditClassName = "EDIT";
+constexpr const char* EditClassName = "EDIT";
 
 LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);

@@ -12,7 +12,7 @@ size_t EditText::SelectionStart() const { return std::min(anchor_, caret_); }
 
 size_t EditText::SelectionEnd() const { return std::max(anchor_, caret_); }
 
-void EditText::SetLimit(size_t limit) { limit_ = limit == 0 ? kLargestLimit : limit; }
+void EditText::SetLimit(size_t limit) { limit_ = limit == 0 ? LargestLimit : limit; }
 
 void EditText::SetText(std::string text) {
   text_ = std::move(text);

@@ -8,8 +8,8 @@
 
 class EditText {
  public:
-  static constexpr size_t kTypingLimit = 32767;  // what the user may type until the program sets a limit
-  static constexpr size_t kLargestLimit = 0x7FFFFFFE;
+  static constexpr size_t TypingLimit = 32767;  // what the user may type until the program sets a limit
+  static constexpr size_t LargestLimit = 0x7FFFFFFE;
 
   // A replacement of the selection, not yet made: the whole new text and the caret after the insert.
   struct Replacement {
@@ -47,5 +47,5 @@ class EditText {
   std::string text_;
   size_t anchor_ = 0;
   size_t caret_ = 0;
-  size_t limit_ = kTypingLimit;
+  size_t limit_ = TypingLimit;
 };

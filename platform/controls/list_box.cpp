@@ -15,8 +15,8 @@
 namespace {
 
 // Item indices travel as ints; below that, memory is the limit.
-constexpr size_t kMostItems = INT_MAX;
-constexpr int kTextMargin = 2;
+constexpr size_t MostItems = INT_MAX;
+constexpr int TextMargin = 2;
 
 struct ListItem {
   std::string text;
@@ -109,7 +109,7 @@ bool Notify(HWND list, const ListBoxState& state, UINT code) {
 }
 
 LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
-  if (state.items.size() >= kMostItems) return LB_ERRSPACE;
+  if (state.items.size() >= MostItems) return LB_ERRSPACE;
   try {
     state.items.insert(state.items.begin() + index, ListItem{text == nullptr ? std::string() : std::string(text)});
   } catch (const std::bad_alloc&) {
@@ -384,20 +384,20 @@ void Paint(HWND list, const ListBoxState& state) {
     if (brush != nullptr) FillRect(handle, &client, brush);
     const HGDIOBJ previous = SelectObject(handle, ControlFont(state.font));
     const bool enabled = IsWindowEnabled(list) != FALSE;
-    const COLORREF ink = enabled ? dc->GetTextColor() : look3d::kGrayText;
+    const COLORREF ink = enabled ? dc->GetTextColor() : look3d::GrayText;
     const bool focused = GetFocus() == list;
     for (int index = state.topIndex, y = 0; index < Count(state) && y < client.bottom; ++index, y += state.itemHeight) {
       const RECT row{0, y, client.right, y + state.itemHeight};
       const std::string& text = state.items[static_cast<size_t>(index)].text;
       if (enabled && IsSelected(list, state, index)) {
-        dc->FillSolidRect(&row, look3d::kSelection);
+        dc->FillSolidRect(&row, look3d::Selection);
         const int mode = dc->SetBkMode(TRANSPARENT);
-        dc->SetTextColor(look3d::kSelectionText);
-        dc->TextOut(kTextMargin, y, text);
+        dc->SetTextColor(look3d::SelectionText);
+        dc->TextOut(TextMargin, y, text);
         dc->SetBkMode(mode);
       } else {
         dc->SetTextColor(ink);
-        dc->TextOut(kTextMargin, y, text);
+        dc->TextOut(TextMargin, y, text);
       }
       if (focused && index == state.caretItem) dc->DrawFocusRect(&row);
     }
@@ -421,7 +421,7 @@ LRESULT Create(HWND list, WPARAM wParam, LPARAM lParam) {
   const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
   char className[16] = {};
   GetClassName(list, className, sizeof className);
-  if (std::strcmp(className, kComboListClassName) == 0 && create != nullptr) {
+  if (std::strcmp(className, ComboListClassName) == 0 && create != nullptr) {
     state->combo = static_cast<HWND>(create->lpCreateParams);
   }
   const DWORD style = Style(list);

@@ -6,8 +6,8 @@
 // and LBN_SELCANCEL when the list was dismissed.
 #include "platform/win/window_api.h"
 
-constexpr const char* kListBoxClassName = "LISTBOX";
-constexpr const char* kComboListClassName = "COMBOLBOX";
+constexpr const char* ListBoxClassName = "LISTBOX";
+constexpr const char* ComboListClassName = "COMBOLBOX";
 
 LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 

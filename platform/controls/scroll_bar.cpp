@@ -191,7 +191,7 @@ void PaintScrollBars(HWND window) {
     const RECT vertical = BarOnScreen(window, SB_VERT);
     const RECT horizontal = BarOnScreen(window, SB_HORZ);
     const RECT corner = InWindow(RECT{vertical.left, horizontal.top, vertical.right, horizontal.bottom}, origin);
-    dc->FillSolidRect(&corner, look3d::kFace);
+    dc->FillSolidRect(&corner, look3d::Face);
   }
   ReleaseDC(window, handle);
 }

@@ -33,19 +33,19 @@ std::unique_ptr<CWnd> MakeWrapper() {
 
 void RegisterStandardControls() {
   static const bool registered = [] {
-    bool all = Register(kButtonClassName, ButtonWindowProc, CS_DBLCLKS);
-    all = Register(kStaticClassName, StaticWindowProc, 0) && all;
-    all = Register(kEditClassName, EditWindowProc, 0) && all;
-    all = Register(kListBoxClassName, ListBoxWindowProc, CS_DBLCLKS) && all;
-    all = Register(kComboListClassName, ListBoxWindowProc, 0) && all;
-    all = Register(kComboBoxClassName, ComboBoxWindowProc, 0) && all;
-    all = Register(kScrollBarClassName, ScrollBarWindowProc, 0) && all;
-    SetTemporaryWrapperFactory(kButtonClassName, MakeWrapper<CButton>);
-    SetTemporaryWrapperFactory(kStaticClassName, MakeWrapper<CStatic>);
-    SetTemporaryWrapperFactory(kEditClassName, MakeWrapper<CEdit>);
-    SetTemporaryWrapperFactory(kListBoxClassName, MakeWrapper<CListBox>);
-    SetTemporaryWrapperFactory(kComboBoxClassName, MakeWrapper<CComboBox>);
-    SetTemporaryWrapperFactory(kScrollBarClassName, MakeWrapper<CScrollBar>);
+    bool all = Register(ButtonClassName, ButtonWindowProc, CS_DBLCLKS);
+    all = Register(StaticClassName, StaticWindowProc, 0) && all;
+    all = Register(EditClassName, EditWindowProc, 0) && all;
+    all = Register(ListBoxClassName, ListBoxWindowProc, CS_DBLCLKS) && all;
+    all = Register(ComboListClassName, ListBoxWindowProc, 0) && all;
+    all = Register(ComboBoxClassName, ComboBoxWindowProc, 0) && all;
+    all = Register(ScrollBarClassName, ScrollBarWindowProc, 0) && all;
+    SetTemporaryWrapperFactory(ButtonClassName, MakeWrapper<CButton>);
+    SetTemporaryWrapperFactory(StaticClassName, MakeWrapper<CStatic>);
+    SetTemporaryWrapperFactory(EditClassName, MakeWrapper<CEdit>);
+    SetTemporaryWrapperFactory(ListBoxClassName, MakeWrapper<CListBox>);
+    SetTemporaryWrapperFactory(ComboBoxClassName, MakeWrapper<CComboBox>);
+    SetTemporaryWrapperFactory(ScrollBarClassName, MakeWrapper<CScrollBar>);
     return all;
   }();
   (void)registered;

@@ -74,8 +74,8 @@ bool DecodeNext(const std::string& text, size_t& index, char32_t& code) {
     ++index;
   }
   // The shortest form only: "\xC0\x80" is two Windows-1252 letters, not a hidden NUL.
-  constexpr std::array<char32_t, 4> kShortestFrom = {0, 0x80, 0x800, 0x10000};
-  return code >= kShortestFrom[static_cast<size_t>(extra)];
+  constexpr std::array<char32_t, 4> ShortestFrom = {0, 0x80, 0x800, 0x10000};
+  return code >= ShortestFrom[static_cast<size_t>(extra)];
 }
 
 // The bytes of a UTF-8 text, each code point through toByte; empty when a sequence is malformed or

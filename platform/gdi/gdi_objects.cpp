@@ -53,7 +53,7 @@ const std::array<HGDIOBJ, 18>& StockObjects() {
     std::array<HGDIOBJ, 18> made{};
     ObjectTable& table = Objects();
     made[WHITE_BRUSH] = table.Add(BrushObject{false, RGB(255, 255, 255), {}}, true);
-    made[LTGRAY_BRUSH] = table.Add(BrushObject{false, look3d::kFace, {}}, true);
+    made[LTGRAY_BRUSH] = table.Add(BrushObject{false, look3d::Face, {}}, true);
     made[GRAY_BRUSH] = table.Add(BrushObject{false, RGB(128, 128, 128), {}}, true);
     made[DKGRAY_BRUSH] = table.Add(BrushObject{false, RGB(64, 64, 64), {}}, true);
     made[BLACK_BRUSH] = table.Add(BrushObject{false, RGB(0, 0, 0), {}}, true);

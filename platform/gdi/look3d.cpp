@@ -25,11 +25,11 @@ void DrawCaptionGlyph(CDC& dc, const RECT& box, bool close) {
     const int left = box.left + (width - size) / 2;
     const int top = box.top + (height - size) / 2;
     for (int step = 0; step < size; ++step) {
-      dc.FillSolidRect(left + step, top + step, 2, 1, kDark);
-      dc.FillSolidRect(left + size - 1 - step, top + step, 2, 1, kDark);
+      dc.FillSolidRect(left + step, top + step, 2, 1, Dark);
+      dc.FillSolidRect(left + size - 1 - step, top + step, 2, 1, Dark);
     }
   } else {
-    dc.FillSolidRect(box.left + width / 2 - 3, box.bottom - 5, 6, 2, kDark);
+    dc.FillSolidRect(box.left + width / 2 - 3, box.bottom - 5, 6, 2, Dark);
   }
 }
 
@@ -57,9 +57,9 @@ void DrawTriangle(CDC& dc, const RECT& rect, Arrow arrow, COLORREF colour) {
 void DrawCheckMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
   const RECT box{topLeft.x, topLeft.y, topLeft.x + 13, topLeft.y + 13};
   DrawSunkenEdge(dc, box);
-  dc.FillSolidRect(box.left + 2, box.top + 2, 9, 9, disabled ? kFace : kWindow);
+  dc.FillSolidRect(box.left + 2, box.top + 2, 9, 9, disabled ? Face : Window);
   if (!checked) return;
-  const COLORREF ink = disabled ? kGrayText : kDark;
+  const COLORREF ink = disabled ? GrayText : Dark;
   // A tick: down three pixels to the right, then up four, each stroke three pixels tall.
   const int x0 = box.left + 3;
   const int y0 = box.top + 5;
@@ -82,13 +82,13 @@ void DrawRadioMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
       if (distance >= 6.0) {
         continue;
       } else if (distance >= 5.0) {
-        colour = upperLeft ? kShadow : kHighlight;
+        colour = upperLeft ? Shadow : Highlight;
       } else if (distance >= 4.0) {
-        colour = upperLeft ? kDark : kFace;
+        colour = upperLeft ? Dark : Face;
       } else if (checked && distance < 2.0) {
-        colour = disabled ? kGrayText : kDark;
+        colour = disabled ? GrayText : Dark;
       } else {
-        colour = disabled ? kFace : kWindow;
+        colour = disabled ? Face : Window;
       }
       dc.SetPixel(topLeft.x + column, topLeft.y + row, colour);
     }
@@ -105,48 +105,48 @@ RECT DrawButtonFrame(CDC& dc, const RECT& rect, bool pressed, bool isDefault) {
     const int t = outline.top;
     const int r = outline.right - 1;
     const int b = outline.bottom - 1;
-    HLine(dc, l + 1, r, t, kDark);
-    HLine(dc, l + 1, r, b, kDark);
-    VLine(dc, l, t + 1, b, kDark);
-    VLine(dc, r, t + 1, b, kDark);
+    HLine(dc, l + 1, r, t, Dark);
+    HLine(dc, l + 1, r, b, Dark);
+    VLine(dc, l, t + 1, b, Dark);
+    VLine(dc, r, t + 1, b, Dark);
     InflateRect(&outline, -1, -1);
     if (ring == 0 && isDefault) {
       // The second ring of the default button is complete, corners included.
-      dc.FillSolidRect(outline.left, outline.top, 1, 1, kDark);
-      dc.FillSolidRect(outline.right - 1, outline.top, 1, 1, kDark);
-      dc.FillSolidRect(outline.left, outline.bottom - 1, 1, 1, kDark);
-      dc.FillSolidRect(outline.right - 1, outline.bottom - 1, 1, 1, kDark);
+      dc.FillSolidRect(outline.left, outline.top, 1, 1, Dark);
+      dc.FillSolidRect(outline.right - 1, outline.top, 1, 1, Dark);
+      dc.FillSolidRect(outline.left, outline.bottom - 1, 1, 1, Dark);
+      dc.FillSolidRect(outline.right - 1, outline.bottom - 1, 1, 1, Dark);
     }
   }
   const int L = outline.left;
   const int T = outline.top;
   const int R = outline.right;
   const int B = outline.bottom;
-  dc.FillSolidRect(&outline, kFace);
+  dc.FillSolidRect(&outline, Face);
   if (pressed) {
-    HLine(dc, L, R, T, kShadow);
-    VLine(dc, L, T, B, kShadow);
+    HLine(dc, L, R, T, Shadow);
+    VLine(dc, L, T, B, Shadow);
     return RECT{L + 1, T + 1, R, B};
   }
-  HLine(dc, L, R - 1, T, kHighlight);
-  HLine(dc, L, R - 2, T + 1, kHighlight);
-  VLine(dc, L, T, B - 1, kHighlight);
-  VLine(dc, L + 1, T, B - 2, kHighlight);
-  HLine(dc, L, R, B - 1, kShadow);
-  HLine(dc, L + 1, R, B - 2, kShadow);
-  VLine(dc, R - 1, T, B, kShadow);
-  VLine(dc, R - 2, T + 1, B, kShadow);
+  HLine(dc, L, R - 1, T, Highlight);
+  HLine(dc, L, R - 2, T + 1, Highlight);
+  VLine(dc, L, T, B - 1, Highlight);
+  VLine(dc, L + 1, T, B - 2, Highlight);
+  HLine(dc, L, R, B - 1, Shadow);
+  HLine(dc, L + 1, R, B - 2, Shadow);
+  VLine(dc, R - 1, T, B, Shadow);
+  VLine(dc, R - 2, T + 1, B, Shadow);
   return RECT{L + 2, T + 2, R - 2, B - 2};
 }
 
 void DrawFaceText(CDC& dc, const std::string& text, RECT rect, UINT format, bool disabled) {
   const int mode = dc.SetBkMode(TRANSPARENT);
   if (disabled) {
-    const COLORREF previous = dc.SetTextColor(kHighlight);
+    const COLORREF previous = dc.SetTextColor(Highlight);
     RECT shifted = rect;
     OffsetRect(&shifted, 1, 1);
     dc.DrawText(text, &shifted, format);
-    dc.SetTextColor(kGrayText);
+    dc.SetTextColor(GrayText);
     dc.DrawText(text, &rect, format);
     dc.SetTextColor(previous);
   } else {
@@ -210,14 +210,14 @@ void DrawGroupFrame(CDC& dc, const RECT& rect, int captionHeight) {
   const int l = rect.left;
   const int r = rect.right;
   const int b = rect.bottom;
-  HLine(dc, l, r - 1, top, kShadow);
-  VLine(dc, l, top, b - 1, kShadow);
-  HLine(dc, l, r - 1, b - 2, kShadow);
-  VLine(dc, r - 2, top, b - 1, kShadow);
-  HLine(dc, l + 1, r - 2, top + 1, kHighlight);
-  VLine(dc, l + 1, top + 1, b - 2, kHighlight);
-  HLine(dc, l, r, b - 1, kHighlight);
-  VLine(dc, r - 1, top, b, kHighlight);
+  HLine(dc, l, r - 1, top, Shadow);
+  VLine(dc, l, top, b - 1, Shadow);
+  HLine(dc, l, r - 1, b - 2, Shadow);
+  VLine(dc, r - 2, top, b - 1, Shadow);
+  HLine(dc, l + 1, r - 2, top + 1, Highlight);
+  VLine(dc, l + 1, top + 1, b - 2, Highlight);
+  HLine(dc, l, r, b - 1, Highlight);
+  VLine(dc, r - 1, top, b, Highlight);
 }
 
 void DrawSunkenEdge(CDC& dc, const RECT& rect) {
@@ -225,14 +225,14 @@ void DrawSunkenEdge(CDC& dc, const RECT& rect) {
   const int t = rect.top;
   const int r = rect.right;
   const int b = rect.bottom;
-  HLine(dc, l, r - 1, t, kShadow);
-  VLine(dc, l, t, b - 1, kShadow);
-  HLine(dc, l, r, b - 1, kHighlight);
-  VLine(dc, r - 1, t, b, kHighlight);
-  HLine(dc, l + 1, r - 2, t + 1, kDark);
-  VLine(dc, l + 1, t + 1, b - 2, kDark);
-  HLine(dc, l + 1, r - 1, b - 2, kFace);
-  VLine(dc, r - 2, t + 1, b - 1, kFace);
+  HLine(dc, l, r - 1, t, Shadow);
+  VLine(dc, l, t, b - 1, Shadow);
+  HLine(dc, l, r, b - 1, Highlight);
+  VLine(dc, r - 1, t, b, Highlight);
+  HLine(dc, l + 1, r - 2, t + 1, Dark);
+  VLine(dc, l + 1, t + 1, b - 2, Dark);
+  HLine(dc, l + 1, r - 1, b - 2, Face);
+  VLine(dc, r - 2, t + 1, b - 1, Face);
 }
 
 void DrawRaisedEdge(CDC& dc, const RECT& rect) {
@@ -240,22 +240,22 @@ void DrawRaisedEdge(CDC& dc, const RECT& rect) {
   const int t = rect.top;
   const int r = rect.right;
   const int b = rect.bottom;
-  HLine(dc, l, r - 1, t, kFace);
-  VLine(dc, l, t, b - 1, kFace);
-  HLine(dc, l, r, b - 1, kDark);
-  VLine(dc, r - 1, t, b, kDark);
-  HLine(dc, l + 1, r - 2, t + 1, kHighlight);
-  VLine(dc, l + 1, t + 1, b - 2, kHighlight);
-  HLine(dc, l + 1, r - 1, b - 2, kShadow);
-  VLine(dc, r - 2, t + 1, b - 1, kShadow);
+  HLine(dc, l, r - 1, t, Face);
+  VLine(dc, l, t, b - 1, Face);
+  HLine(dc, l, r, b - 1, Dark);
+  VLine(dc, r - 1, t, b, Dark);
+  HLine(dc, l + 1, r - 2, t + 1, Highlight);
+  VLine(dc, l + 1, t + 1, b - 2, Highlight);
+  HLine(dc, l + 1, r - 1, b - 2, Shadow);
+  VLine(dc, r - 2, t + 1, b - 1, Shadow);
 }
 
 void DrawArrowButton(CDC& dc, const RECT& rect, Arrow arrow, bool pressed, bool disabled) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  dc.FillSolidRect(&rect, kFace);
+  dc.FillSolidRect(&rect, Face);
   RECT glyph = rect;
   if (pressed) {
-    CBrush shadow(kShadow);
+    CBrush shadow(Shadow);
     dc.FrameRect(&rect, &shadow);
     OffsetRect(&glyph, 1, 1);
   } else {
@@ -264,18 +264,18 @@ void DrawArrowButton(CDC& dc, const RECT& rect, Arrow arrow, bool pressed, bool 
   if (disabled) {
     RECT etch = glyph;
     OffsetRect(&etch, 1, 1);
-    DrawTriangle(dc, etch, arrow, kHighlight);
-    DrawTriangle(dc, glyph, arrow, kGrayText);
+    DrawTriangle(dc, etch, arrow, Highlight);
+    DrawTriangle(dc, glyph, arrow, GrayText);
   } else {
-    DrawTriangle(dc, glyph, arrow, kDark);
+    DrawTriangle(dc, glyph, arrow, Dark);
   }
 }
 
 void DrawScrollTrack(CDC& dc, const RECT& rect) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  Surface checker(2, 2, kFace);
-  checker.SetPixel(0, 0, kHighlight);
-  checker.SetPixel(1, 1, kHighlight);
+  Surface checker(2, 2, Face);
+  checker.SetPixel(0, 0, Highlight);
+  checker.SetPixel(1, 1, Highlight);
   const HBITMAP bitmap = CreateBitmapFromSurface(std::move(checker));
   const HBRUSH brush = CreatePatternBrush(bitmap);
   FillRect(dc, &rect, brush);
@@ -285,7 +285,7 @@ void DrawScrollTrack(CDC& dc, const RECT& rect) {
 
 void DrawScrollThumb(CDC& dc, const RECT& rect) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  dc.FillSolidRect(&rect, kFace);
+  dc.FillSolidRect(&rect, Face);
   DrawRaisedEdge(dc, rect);
 }
 
@@ -301,11 +301,11 @@ RECT MinimizeBoxRect(const RECT& caption, bool closeBox) {
 }
 
 void DrawCaptionBar(CDC& dc, const RECT& rect, const std::string& text, bool active, bool minimizeBox, bool closeBox) {
-  dc.FillSolidRect(&rect, active ? kActiveCaption : kInactiveCaption);
+  dc.FillSolidRect(&rect, active ? ActiveCaption : InactiveCaption);
   CFont font;
   font.CreateFont(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Helv");
   CFont* previous = dc.SelectObject(&font);
-  const COLORREF oldColour = dc.SetTextColor(active ? kCaptionText : kFace);
+  const COLORREF oldColour = dc.SetTextColor(active ? CaptionText : Face);
   RECT textRect{rect.left + 4, rect.top, rect.right - 4, rect.bottom};
   if (closeBox) textRect.right = CloseBoxRect(rect).left - 2;
   if (minimizeBox) textRect.right = MinimizeBoxRect(rect, closeBox).left - 2;

@@ -5,16 +5,16 @@
 
 namespace look3d {
 
-constexpr COLORREF kFace = RGB(192, 192, 192);
-constexpr COLORREF kShadow = RGB(127, 127, 127);
-constexpr COLORREF kHighlight = RGB(255, 255, 255);
-constexpr COLORREF kDark = RGB(0, 0, 0);
-constexpr COLORREF kWindow = RGB(255, 255, 255);
-constexpr COLORREF kGrayText = RGB(127, 127, 127);
-constexpr COLORREF kActiveCaption = RGB(0, 0, 128);
-constexpr COLORREF kInactiveCaption = RGB(128, 128, 128);
-constexpr COLORREF kCaptionText = RGB(255, 255, 255);
-constexpr COLORREF kSelection = RGB(0, 0, 128);
-constexpr COLORREF kSelectionText = RGB(255, 255, 255);
+constexpr COLORREF Face = RGB(192, 192, 192);
+constexpr COLORREF Shadow = RGB(127, 127, 127);
+constexpr COLORREF Highlight = RGB(255, 255, 255);
+constexpr COLORREF Dark = RGB(0, 0, 0);
+constexpr COLORREF Window = RGB(255, 255, 255);
+constexpr COLORREF GrayText = RGB(127, 127, 127);
+constexpr COLORREF ActiveCaption = RGB(0, 0, 128);
+constexpr COLORREF InactiveCaption = RGB(128, 128, 128);
+constexpr COLORREF CaptionText = RGB(255, 255, 255);
+constexpr COLORREF Selection = RGB(0, 0, 128);
+constexpr COLORREF SelectionText = RGB(255, 255, 255);
 
 }  // namespace look3d

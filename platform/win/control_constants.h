@@ -104,7 +104,7 @@ constexpr UINT CBN_DROPDOWN = 7;
 constexpr LRESULT CB_ERR = -1;
 constexpr LRESULT CB_ERRSPACE = -2;
 // The edit field of a drop-down combo box.
-constexpr int kComboEditId = 1001;
+constexpr int ComboEditId = 1001;
 
 // Scroll bars: the bar of a window or a scroll bar control, the requests they send, their hit codes.
 constexpr DWORD SBS_HORZ = 0x0000;

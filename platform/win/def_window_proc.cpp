@@ -19,7 +19,7 @@ LRESULT DefaultColours(HDC dc, UINT kind) {
     ::SetBkColor(dc, RGB(255, 255, 255));
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
   }
-  ::SetBkColor(dc, look3d::kFace);
+  ::SetBkColor(dc, look3d::Face);
   return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
 }
 

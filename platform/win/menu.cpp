@@ -107,8 +107,8 @@ void DrawItemText(CDC& dc, const std::string& text, RECT rect, bool grayed, bool
   font.CreateFontIndirect(&logFont);
   CFont* previous = dc.SelectObject(&font);
   if (highlighted && !grayed) {
-    dc.FillSolidRect(&rect, look3d::kSelection);
-    dc.SetTextColor(look3d::kSelectionText);
+    dc.FillSolidRect(&rect, look3d::Selection);
+    dc.SetTextColor(look3d::SelectionText);
   } else {
     dc.SetTextColor(RGB(0, 0, 0));
   }
@@ -172,19 +172,19 @@ LRESULT PopupProc(HWND popup, UINT message, WPARAM wParam, LPARAM lParam) {
       PAINTSTRUCT paint;
       CDC* dc = CDC::FromHandle(BeginPaint(popup, &paint));
       if (dc != nullptr && state != nullptr) {
-        dc->FillSolidRect(&client, look3d::kFace);
+        dc->FillSolidRect(&client, look3d::Face);
         const std::vector<RECT> rects = PopupLayout(state->menu, nullptr);
         for (size_t index = 0; index + 1 < rects.size(); ++index) {
           const MenuItem* item = FindItem(state->menu, static_cast<UINT>(index), MF_BYPOSITION);
           RECT rect = rects[index];
           if ((item->flags & MF_SEPARATOR) != 0) {
             const int middle = (rect.top + rect.bottom) / 2;
-            dc->FillSolidRect(rect.left + 1, middle - 1, rect.right - rect.left - 2, 1, look3d::kShadow);
-            dc->FillSolidRect(rect.left + 1, middle, rect.right - rect.left - 2, 1, look3d::kHighlight);
+            dc->FillSolidRect(rect.left + 1, middle - 1, rect.right - rect.left - 2, 1, look3d::Shadow);
+            dc->FillSolidRect(rect.left + 1, middle, rect.right - rect.left - 2, 1, look3d::Highlight);
             continue;
           }
           const bool highlighted = static_cast<int>(index) == state->highlighted;
-          if (highlighted) dc->FillSolidRect(&rect, look3d::kSelection);
+          if (highlighted) dc->FillSolidRect(&rect, look3d::Selection);
           rect.left += 18;
           DrawItemText(*dc, item->text, rect, (item->flags & (MF_GRAYED | MF_DISABLED)) != 0, highlighted);
         }
@@ -375,8 +375,8 @@ BOOL DrawMenuBar(HWND window) {
 }
 
 void PaintMenuBar(CDC& dc, WindowRecord& record, const RECT& barRect) {
-  dc.FillSolidRect(&barRect, look3d::kFace);
-  dc.FillSolidRect(barRect.left, barRect.bottom - 1, barRect.right - barRect.left, 1, look3d::kShadow);
+  dc.FillSolidRect(&barRect, look3d::Face);
+  dc.FillSolidRect(barRect.left, barRect.bottom - 1, barRect.right - barRect.left, 1, look3d::Shadow);
   const std::vector<RECT> rects = BarLayout(record.menu);
   for (size_t index = 0; index < rects.size(); ++index) {
     const MenuItem* item = FindItem(record.menu, static_cast<UINT>(index), MF_BYPOSITION);

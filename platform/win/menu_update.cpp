@@ -2,8 +2,8 @@
 
 namespace {
 
-constexpr UINT kPopupItemId = 0xFFFFFFFF;
-constexpr UINT kFirstSystemCommand = 0xF000;
+constexpr UINT PopupItemId = 0xFFFFFFFF;
+constexpr UINT FirstSystemCommand = 0xF000;
 
 }  // namespace
 
@@ -16,14 +16,14 @@ void UpdatePopupMenu(CCmdTarget& target, CMenu& popup, bool disableWithoutHandle
     state.m_nIndexMax = count;
     state.m_nID = popup.GetMenuItemID(static_cast<int>(index));
     if (state.m_nID == 0) continue;
-    if (state.m_nID == kPopupItemId) {
+    if (state.m_nID == PopupItemId) {
       state.m_pSubMenu = popup.GetSubMenu(static_cast<int>(index));
       if (state.m_pSubMenu == nullptr) continue;
       state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
-      if (state.m_nID == 0 || state.m_nID == kPopupItemId) continue;
+      if (state.m_nID == 0 || state.m_nID == PopupItemId) continue;
       state.DoUpdate(&target, FALSE);
     } else {
-      state.DoUpdate(&target, disableWithoutHandler && state.m_nID < kFirstSystemCommand);
+      state.DoUpdate(&target, disableWithoutHandler && state.m_nID < FirstSystemCommand);
     }
   }
 }

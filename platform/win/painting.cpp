@@ -250,7 +250,7 @@ void PaintNonClient(WindowRecord& record) {
   const int frame = FrameThickness(record);
   if (frame >= 2) {
     const RECT inner{frame, frame, rect.right - frame, rect.bottom - frame};
-    CBrush face(look3d::kFace);
+    CBrush face(look3d::Face);
     for (int ring = 0; ring < frame; ++ring) {
       const RECT edge{ring, ring, rect.right - ring, rect.bottom - ring};
       painter->FrameRect(&edge, &face);

@@ -23,19 +23,19 @@ int GetSystemMetrics(int index) {
 
 DWORD GetSysColor(int index) {
   switch (index) {
-    case COLOR_WINDOW: return look3d::kWindow;
-    case COLOR_BTNFACE: return look3d::kFace;
-    case COLOR_BTNSHADOW: return look3d::kShadow;
-    case COLOR_GRAYTEXT: return look3d::kGrayText;
-    case COLOR_BTNHIGHLIGHT: return look3d::kHighlight;
-    default: return look3d::kDark;
+    case COLOR_WINDOW: return look3d::Window;
+    case COLOR_BTNFACE: return look3d::Face;
+    case COLOR_BTNSHADOW: return look3d::Shadow;
+    case COLOR_GRAYTEXT: return look3d::GrayText;
+    case COLOR_BTNHIGHLIGHT: return look3d::Highlight;
+    default: return look3d::Dark;
   }
 }
 
 HBRUSH GetSysColorBrush(int index) {
   switch (GetSysColor(index)) {
-    case look3d::kWindow: return GetStockObject(WHITE_BRUSH);
-    case look3d::kFace: return GetStockObject(LTGRAY_BRUSH);
+    case look3d::Window: return GetStockObject(WHITE_BRUSH);
+    case look3d::Face: return GetStockObject(LTGRAY_BRUSH);
     default: return GetStockObject(index == COLOR_BTNSHADOW || index == COLOR_GRAYTEXT ? GRAY_BRUSH : BLACK_BRUSH);
   }
 }

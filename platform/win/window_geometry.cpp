@@ -88,7 +88,7 @@ void EnsureSurface(WindowRecord& record) {
   const int height = record.rect.bottom - record.rect.top;
   if (!record.surface) record.surface = std::make_unique<Surface>();
   if (record.surface->Width() != width || record.surface->Height() != height) {
-    record.surface->Resize(width, height, look3d::kFace);
+    record.surface->Resize(width, height, look3d::Face);
     InvalidateWholeWindow(record);
   }
 }

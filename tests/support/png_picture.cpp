@@ -43,8 +43,8 @@ int PngPicture::CountInk(const PictureBox& box) const {
 
 namespace {
 
-constexpr int kFrame = 3;
-constexpr int kCaption = 18;
+constexpr int Frame = 3;
+constexpr int Caption = 18;
 
 // value * units / divisor, rounded as the dialog manager rounds it.
 int Scaled(int value, int units, int divisor) { return (2 * value * units + divisor) / (2 * divisor); }
@@ -52,8 +52,8 @@ int Scaled(int value, int units, int divisor) { return (2 * value * units + divi
 }  // namespace
 
 PictureBox DialogItemBox(DialogUnits units, int x, int y, int width, int height) {
-  const int left = kFrame + Scaled(x, units.x, 4);
-  const int top = kFrame + kCaption + Scaled(y, units.y, 8);
+  const int left = Frame + Scaled(x, units.x, 4);
+  const int top = Frame + Caption + Scaled(y, units.y, 8);
   return PictureBox{left, top, left + Scaled(width, units.x, 4), top + Scaled(height, units.y, 8)};
 }
 
@@ -68,34 +68,34 @@ int InkInside(const PngPicture& picture, const PictureBox& control) {
 
 bool RadioDotShown(const PngPicture& picture, const PictureBox& control) {
   const int top = control.top + (control.bottom - control.top - 12) / 2;
-  return picture.At(control.left + 5, top + 5) == kPictureDark;
+  return picture.At(control.left + 5, top + 5) == PictureDark;
 }
 
 bool CheckTickShown(const PngPicture& picture, const PictureBox& control) {
   const int top = control.top + (control.bottom - control.top - 13) / 2;
-  return picture.At(control.left + 3, top + 5) == kPictureDark;
+  return picture.At(control.left + 3, top + 5) == PictureDark;
 }
 
 void ExpectModalFrameAndCaption(const PngPicture& picture) {
   const int right = picture.Width() - 1;
   const int bottom = picture.Height() - 1;
-  EXPECT_EQ(picture.At(0, 0), kPictureFace);
-  EXPECT_EQ(picture.At(1, 1), kPictureHighlight);
-  EXPECT_EQ(picture.At(2, 2), kPictureFace);
-  EXPECT_EQ(picture.At(right, bottom), kPictureDark);
-  EXPECT_EQ(picture.At(right - 1, bottom - 1), kPictureShadow);
-  EXPECT_EQ(picture.At(kFrame, kFrame), kPictureActiveCaption);
-  const PictureBox captionText{kFrame, kFrame, picture.Width() / 2, kFrame + kCaption};
-  EXPECT_GT(picture.Count(captionText, kPictureHighlight), 20) << "the caption's text";
+  EXPECT_EQ(picture.At(0, 0), PictureFace);
+  EXPECT_EQ(picture.At(1, 1), PictureHighlight);
+  EXPECT_EQ(picture.At(2, 2), PictureFace);
+  EXPECT_EQ(picture.At(right, bottom), PictureDark);
+  EXPECT_EQ(picture.At(right - 1, bottom - 1), PictureShadow);
+  EXPECT_EQ(picture.At(Frame, Frame), PictureActiveCaption);
+  const PictureBox captionText{Frame, Frame, picture.Width() / 2, Frame + Caption};
+  EXPECT_GT(picture.Count(captionText, PictureHighlight), 20) << "the caption's text";
 }
 
 void ExpectRaisedButton(const PngPicture& picture, const PictureBox& button, bool isDefault) {
   const int depth = isDefault ? 2 : 1;
   const int right = button.right - 1;
   const int bottom = button.bottom - 1;
-  EXPECT_EQ(picture.At(button.left + 1, button.top), kPictureDark);
-  EXPECT_EQ(picture.At(button.left + depth, button.top + depth - 1), kPictureDark);
-  EXPECT_EQ(picture.At(button.left + depth, button.top + depth), kPictureHighlight);
-  EXPECT_EQ(picture.At(right - depth, bottom - depth), kPictureShadow);
-  EXPECT_EQ(picture.At(right, bottom - 1), kPictureDark);
+  EXPECT_EQ(picture.At(button.left + 1, button.top), PictureDark);
+  EXPECT_EQ(picture.At(button.left + depth, button.top + depth - 1), PictureDark);
+  EXPECT_EQ(picture.At(button.left + depth, button.top + depth), PictureHighlight);
+  EXPECT_EQ(picture.At(right - depth, bottom - depth), PictureShadow);
+  EXPECT_EQ(picture.At(right, bottom - 1), PictureDark);
 }

@@ -14,11 +14,11 @@ struct Rgb {
 };
 
 // The colours of the layer's 3D look.
-inline constexpr Rgb kPictureFace{192, 192, 192};
-inline constexpr Rgb kPictureHighlight{255, 255, 255};
-inline constexpr Rgb kPictureShadow{127, 127, 127};
-inline constexpr Rgb kPictureDark{0, 0, 0};
-inline constexpr Rgb kPictureActiveCaption{0, 0, 128};
+inline constexpr Rgb PictureFace{192, 192, 192};
+inline constexpr Rgb PictureHighlight{255, 255, 255};
+inline constexpr Rgb PictureShadow{127, 127, 127};
+inline constexpr Rgb PictureDark{0, 0, 0};
+inline constexpr Rgb PictureActiveCaption{0, 0, 128};
 
 // [left, right) x [top, bottom) in the picture's pixels.
 struct PictureBox {

@@ -74,9 +74,9 @@ TEST(EditText, TypingIsRefusedWholeAtTheLimitButTheProgramsTextIsCut) {
 
 TEST(EditText, ALimitOfZeroIsTheLargestAndTheSelectionRunsEitherWay) {
   EditText model;
-  EXPECT_EQ(model.Limit(), EditText::kTypingLimit);
+  EXPECT_EQ(model.Limit(), EditText::TypingLimit);
   model.SetLimit(0);
-  EXPECT_EQ(model.Limit(), EditText::kLargestLimit);
+  EXPECT_EQ(model.Limit(), EditText::LargestLimit);
   model.SetText("hydrogen");
   model.MoveCaret(6, false);
   model.MoveCaret(2, true);

@@ -62,7 +62,7 @@ TEST(Bevel, ARaisedButtonFrameIsPixelExact) {
       "oKKKKKKo", "KWWWWWSK", "KWWWWSSK", "KWSSSSSK", "KSSSSSSK", "oKKKKKKo",
   };
   EXPECT_EQ(
-      canvas.Rows({{'o', RGB(1, 2, 3)}, {'K', Black}, {'W', White}, {'S', look3d::kShadow}, {'F', look3d::kFace}}),
+      canvas.Rows({{'o', RGB(1, 2, 3)}, {'K', Black}, {'W', White}, {'S', look3d::Shadow}, {'F', look3d::Face}}),
       expected);
 }
 
@@ -70,7 +70,7 @@ TEST(Bevel, APressedButtonFrameIsPixelExactAndADefaultOneHasTwoOutlines) {
   Canvas pressed(8, 6, RGB(1, 2, 3));
   look3d::DrawButtonFrame(pressed.dc, RECT{0, 0, 8, 6}, true, false);
   const std::vector<std::pair<char, COLORREF>> legend{
-      {'o', RGB(1, 2, 3)}, {'K', Black}, {'W', White}, {'S', look3d::kShadow}, {'F', look3d::kFace}};
+      {'o', RGB(1, 2, 3)}, {'K', Black}, {'W', White}, {'S', look3d::Shadow}, {'F', look3d::Face}};
   EXPECT_EQ(pressed.Rows(legend), (std::vector<std::string>{
                                       "oKKKKKKo",
                                       "KSSSSSSK",
@@ -100,16 +100,16 @@ TEST(Bevel, ButtonsAreDrawnInTheWholeStateGivenInOneCall) {
   };
   const Case cases[] = {
       {"raised", {ButtonKind::Push}, {1, 1}, White},
-      {"pressed", {ButtonKind::Push, true}, {1, 1}, look3d::kShadow},
+      {"pressed", {ButtonKind::Push, true}, {1, 1}, look3d::Shadow},
       {"default", {ButtonKind::Push, false, true}, {1, 1}, Black},
-      {"unfocused", {ButtonKind::Push}, {4, 4}, look3d::kFace},
-      {"focused", {ButtonKind::Push, false, false, true}, {4, 4}, ~look3d::kFace & 0xFFFFFF},
-      {"check box", {ButtonKind::CheckBox}, {3, 6}, look3d::kWindow},
+      {"unfocused", {ButtonKind::Push}, {4, 4}, look3d::Face},
+      {"focused", {ButtonKind::Push, false, false, true}, {4, 4}, ~look3d::Face & 0xFFFFFF},
+      {"check box", {ButtonKind::CheckBox}, {3, 6}, look3d::Window},
       {"checked", {ButtonKind::CheckBox, false, false, false, false, true}, {3, 6}, Black},
-      {"checked, disabled", {ButtonKind::CheckBox, false, false, false, true, true}, {3, 6}, look3d::kGrayText},
-      {"disabled box", {ButtonKind::CheckBox, false, false, false, true}, {10, 10}, look3d::kFace},
+      {"checked, disabled", {ButtonKind::CheckBox, false, false, false, true, true}, {3, 6}, look3d::GrayText},
+      {"disabled box", {ButtonKind::CheckBox, false, false, false, true}, {10, 10}, look3d::Face},
       {"mark at the right", {ButtonKind::CheckBox, false, false, false, false, true, true}, {20, 6}, Black},
-      {"radio", {ButtonKind::Radio}, {5, 7}, look3d::kWindow},
+      {"radio", {ButtonKind::Radio}, {5, 7}, look3d::Window},
       {"radio checked", {ButtonKind::Radio, false, false, false, false, true}, {5, 7}, Black},
   };
   for (const Case& test : cases) {

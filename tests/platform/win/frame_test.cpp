@@ -39,39 +39,39 @@ class UpdatingTarget : public CCmdTarget {
   DECLARE_MESSAGE_MAP()
 };
 
-constexpr UINT kHandled = 100;
-constexpr UINT kChecked = 101;
-constexpr UINT kUnhandled = 102;
-constexpr UINT kNestedFirst = 103;
-constexpr UINT kSystemCommand = 0xF060;
+constexpr UINT Handled = 100;
+constexpr UINT Checked = 101;
+constexpr UINT Unhandled = 102;
+constexpr UINT NestedFirst = 103;
+constexpr UINT SystemCommand = 0xF060;
 
 BEGIN_MESSAGE_MAP(UpdatingTarget, CCmdTarget)
-ON_COMMAND(kHandled, OnHandled)
-ON_UPDATE_COMMAND_UI(kChecked, OnUpdateChecked)
+ON_COMMAND(Handled, OnHandled)
+ON_UPDATE_COMMAND_UI(Checked, OnUpdateChecked)
 END_MESSAGE_MAP()
 
 TEST(MenuUpdate, ItemsWithoutAHandlerAreGrayedButNestedPopupsAndSystemCommandsAreNot) {
   for (const bool disableWithoutHandler : {true, false}) {
     const HMENU nested = CreatePopupMenu();
-    AppendMenu(nested, MF_STRING, kNestedFirst, "first");
+    AppendMenu(nested, MF_STRING, NestedFirst, "first");
     CMenu popup;
     popup.CreatePopupMenu();
-    popup.AppendMenu(MF_STRING, kHandled, "handled");
-    popup.AppendMenu(MF_STRING, kChecked, "checked");
-    popup.AppendMenu(MF_STRING, kUnhandled, "unhandled");
+    popup.AppendMenu(MF_STRING, Handled, "handled");
+    popup.AppendMenu(MF_STRING, Checked, "checked");
+    popup.AppendMenu(MF_STRING, Unhandled, "unhandled");
     popup.AppendMenu(MF_SEPARATOR);
-    popup.AppendMenu(MF_STRING, kSystemCommand, "close");
+    popup.AppendMenu(MF_STRING, SystemCommand, "close");
     popup.AppendMenu(MF_POPUP, NumberFromHandle(nested), "nested");
     UpdatingTarget target;
     UpdatePopupMenu(target, popup, disableWithoutHandler);
     const auto grayed = [&](UINT id) { return (popup.GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    EXPECT_FALSE(grayed(kHandled));
+    EXPECT_FALSE(grayed(Handled));
     // An update handler that only checks leaves the enabling to the command handler, and there is none.
-    EXPECT_EQ(grayed(kChecked), disableWithoutHandler);
-    EXPECT_NE(popup.GetMenuState(kChecked, MF_BYCOMMAND) & MF_CHECKED, 0u);
-    EXPECT_EQ(grayed(kUnhandled), disableWithoutHandler);
-    EXPECT_FALSE(grayed(kSystemCommand));
-    EXPECT_FALSE(grayed(kNestedFirst));
+    EXPECT_EQ(grayed(Checked), disableWithoutHandler);
+    EXPECT_NE(popup.GetMenuState(Checked, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(grayed(Unhandled), disableWithoutHandler);
+    EXPECT_FALSE(grayed(SystemCommand));
+    EXPECT_FALSE(grayed(NestedFirst));
   }
 }
 
