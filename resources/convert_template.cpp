@@ -11,7 +11,8 @@ constexpr short FieldHeight = 12;
 constexpr short LabelGap = 2;
 constexpr short LabelDrop = 2;
 constexpr short LabelHeight = 8;
-// A raised mark sits this far above its label's line, a lowered one as far below.
+// A raised mark sits this far above its label's line, a lowered one as far below. Marks come before
+// their labels, so that they lie on top of them.
 constexpr short MarkShift = 3;
 constexpr short MarkWidth = 5;
 
@@ -48,11 +49,11 @@ DialogTemplate ConvertTemplate() {
       UnitField(KelvinFieldId, 5, 12),
       UnitField(CelsiusFieldId, 95, 12),
       UnitField(FahrenheitFieldId, 196, 12),
+      UnitMark("o", CelsiusDegreeId, 95, 12, 25, -MarkShift),
+      UnitMark("o", FahrenheitDegreeId, 196, 12, 34, -MarkShift),
       UnitLabel("Kelvin (K)", KelvinLabelId, 5, 12, 36),
       UnitLabel("Celsius (   C)", CelsiusLabelId, 95, 12, 46),
       UnitLabel("Fahrenheit (   F)", FahrenheitLabelId, 196, 12, 60),
-      UnitMark("o", CelsiusDegreeId, 95, 12, 29, -MarkShift),
-      UnitMark("o", FahrenheitDegreeId, 196, 12, 39, -MarkShift),
 
       GroupBox("Trykk - Stress - Kraft/areal", PressureGroupId, 2, 29, 359, 55),
       UnitField(PascalFieldId, 5, 39),
@@ -67,26 +68,26 @@ DialogTemplate ConvertTemplate() {
       UnitField(StandardAtmosphereFieldId, 94, 69),
       UnitField(TonForcePerSquareFootFieldId, 186, 69),
       UnitField(TonForcePerSquareInchFieldId, 275, 69),
-      UnitLabel("N/m", PascalLabelId, 5, 39, 14),
-      UnitLabel("pdl/ft", PoundalPerSquareFootLabelId, 94, 39, 19),
-      UnitLabel("lbf/ft", PoundForcePerSquareFootLabelId, 186, 39, 19),
+      UnitMark("2", PascalSquareId, 5, 39, 11, -MarkShift),
+      UnitMark("2", PoundalPerSquareFootSquareId, 94, 39, 14, -MarkShift),
+      UnitMark("2", PoundForcePerSquareFootSquareId, 186, 39, 12, -MarkShift),
+      UnitMark("2", InchOfWaterSubscriptId, 5, 54, 13, MarkShift),
+      UnitMark("2", FootOfWaterSubscriptId, 94, 54, 10, MarkShift),
+      UnitMark("2", PoundForcePerSquareInchSquareId, 275, 54, 14, -MarkShift),
+      UnitMark("2", TonForcePerSquareFootSquareId, 186, 69, 18, -MarkShift),
+      UnitMark("2", TonForcePerSquareInchSquareId, 275, 69, 20, -MarkShift),
+      UnitLabel("N/m", PascalLabelId, 5, 39, 11),
+      UnitLabel("pdl/ft", PoundalPerSquareFootLabelId, 94, 39, 14),
+      UnitLabel("lbf/ft", PoundForcePerSquareFootLabelId, 186, 39, 12),
       UnitLabel("mm Hg", MillimetreOfMercuryLabelId, 275, 39, 30),
       UnitLabel("in. H   O", InchOfWaterLabelId, 5, 54, 30),
       UnitLabel("ft H   O", FootOfWaterLabelId, 94, 54, 30),
       UnitLabel("in. Hg", InchOfMercuryLabelId, 186, 54, 30),
-      UnitLabel("lbf/in.", PoundForcePerSquareInchLabelId, 275, 54, 22),
+      UnitLabel("lbf/in.", PoundForcePerSquareInchLabelId, 275, 54, 14),
       UnitLabel("bar", BarLabelId, 5, 69, 30),
       UnitLabel("std.atmos.", StandardAtmosphereLabelId, 94, 69, 36),
-      UnitLabel("tonf./ft", TonForcePerSquareFootLabelId, 186, 69, 25),
-      UnitLabel("tonf./in.", TonForcePerSquareInchLabelId, 275, 69, 27),
-      UnitMark("2", PascalSquareId, 5, 39, 14, -MarkShift),
-      UnitMark("2", PoundalPerSquareFootSquareId, 94, 39, 19, -MarkShift),
-      UnitMark("2", PoundForcePerSquareFootSquareId, 186, 39, 19, -MarkShift),
-      UnitMark("2", InchOfWaterSubscriptId, 5, 54, 18, MarkShift),
-      UnitMark("2", FootOfWaterSubscriptId, 94, 54, 15, MarkShift),
-      UnitMark("2", PoundForcePerSquareInchSquareId, 275, 54, 22, -MarkShift),
-      UnitMark("2", TonForcePerSquareFootSquareId, 186, 69, 25, -MarkShift),
-      UnitMark("2", TonForcePerSquareInchSquareId, 275, 69, 27, -MarkShift),
+      UnitLabel("tonf./ft", TonForcePerSquareFootLabelId, 186, 69, 18),
+      UnitLabel("tonf./in.", TonForcePerSquareInchLabelId, 275, 69, 20),
 
       GroupBox("Energi - Varme - Arbeid", EnergyGroupId, 2, 85, 359, 39),
       UnitField(JouleFieldId, 5, 94),

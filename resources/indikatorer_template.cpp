@@ -5,6 +5,7 @@
 
 namespace {
 
+// The chart's bitmap is 420 x 150 pixels (240 x 92 units at this left and top), 30 pixels per pH unit.
 constexpr const char* PhScale =
     "pH    0      1      2     3      4      5      6     7      8      9     10    11    12    13    14";
 
@@ -31,12 +32,12 @@ constexpr IndicatorRow Rows[IndicatorCount] = {
 // The indicator chart: the title, a pH scale over the chart's bitmap, and beside each band of the
 // bitmap the indicator's name and the range of its change.
 DialogTemplate IndikatorerTemplate() {
-  DialogTemplate dialog = ModalDialog("INDIKATORER", 352, 140);
+  DialogTemplate dialog = ModalDialog("INDIKATORER", 356, 140);
   dialog.items = {
       DefaultPushButton("OK", IndicatorsOkId, 270, 4, 30, 12, HiddenDisabled),
-      PushButton("Lukk", IndicatorsCloseId, 312, 4, 36, 12),
+      PushButton("Lukk", IndicatorsCloseId, 316, 4, 36, 12),
       StaticText("Syre/base-indikatorer", IndicatorsTitleId, 4, 4, 200, 14),
-      StaticText(PhScale, PhScaleId, 96, 31, 256, 8),
+      StaticText(PhScale, PhScaleId, 88, 29, 266, 10),
       OwnerDrawButton("", IndicatorChartId, 108, 40, 240, 92, Shown, false),
   };
   for (int row = 0; row < IndicatorCount; ++row) {
@@ -50,7 +51,8 @@ namespace {
 
 constexpr MemberSetup IndikatorerMembers[] = {
     {.id = IndicatorsTitleId, .colours = ColourKind::Gray, .font = {-19}},
-    {.id = PhScaleId, .colours = ColourKind::Gray},
+    // A font whose digits and blanks put every number of the scale over its tick, 30 pixels apart.
+    {.id = PhScaleId, .colours = ColourKind::Gray, .font = {-13}},
     {.id = IndicatorChartId, .picture = {"INDIKAT1", PictureLook::Stretched}},
     {.id = FirstIndicatorNameId, .count = IndicatorCount, .colours = ColourKind::Gray},
     {.id = FirstIndicatorRangeId, .count = IndicatorCount, .colours = ColourKind::Gray},
