@@ -12,7 +12,10 @@
 #include "runtime/sim_modal_dlg.h"
 #include "tools/balanser.h"
 #include "tools/funcplot.h"
+#include "tools/convert.h"
+#include "tools/indikato.h"
 #include "tools/molekylk.h"
+#include "tools/ordliste.h"
 
 namespace {
 
@@ -88,7 +91,8 @@ constexpr ShellTool ToolTable[] = {
      .launcherPicture = "ORDLISTE",
      .englishCaption = "    Dictionary",
      .startupCode = 13,
-     .templateName = "ORDLISTE"},
+     .open = OpenDictionaryDialog,
+     .templateName = OrdlisteTemplateName},
     {.menuCommand = PeriodicTableCommand,
      .launcherButton = PeriodicTableButtonId,
      .launcherCaption = PeriodicTableCaptionId,
@@ -97,8 +101,8 @@ constexpr ShellTool ToolTable[] = {
      .startupCode = 1,
      .open = OpenPeriodicTableDialog,
      .templateName = PeriodesystemetTemplateName},
-    {.menuCommand = IndicatorsCommand, .templateName = "INDIKATORER"},
-    {.menuCommand = ConversionCommand, .templateName = "CONVERT"},
+    {.menuCommand = IndicatorsCommand, .open = OpenIndicatorsDialog, .templateName = IndikatorerTemplateName},
+    {.menuCommand = ConversionCommand, .open = OpenConversionDialog, .templateName = ConvertTemplateName},
     {.menuCommand = AboutCommand, .open = OpenAboutDialog, .templateName = OmtavrinTemplateName},
 };
 

@@ -7,11 +7,14 @@
 // The names the templates are registered and opened under.
 inline constexpr const char* BalansereTemplateName = "BALANSERE";
 inline constexpr const char* ClientTemplateName = "CLIENT";
+inline constexpr const char* ConvertTemplateName = "CONVERT";
 inline constexpr const char* EgenskaperTemplateName = "EGENSKAPER";
 inline constexpr const char* FuncplotTemplateName = "FUNCPLOT";
+inline constexpr const char* IndikatorerTemplateName = "INDIKATORER";
 inline constexpr const char* Molclc2TemplateName = "MOLCLC2";
 inline constexpr const char* MolekylkalkulatorTemplateName = "MOLEKYLKALKULATOR";
 inline constexpr const char* OmtavrinTemplateName = "OMTAVRIN";
+inline constexpr const char* OrdlisteTemplateName = "ORDLISTE";
 inline constexpr const char* PeriodesystemetTemplateName = "PERIODESYSTEMET";
 inline constexpr const char* PersysgrafTemplateName = "PERSYSGRAF";
 inline constexpr const char* PrintoptTemplateName = "PRINTOPT";
@@ -28,13 +31,19 @@ DialogTemplate EgenskaperTemplate();
 DialogTemplate MolekylkalkulatorTemplate();
 DialogTemplate Molclc2Template();
 DialogTemplate FuncplotTemplate();
+DialogTemplate ConvertTemplate();
+DialogTemplate OrdlisteTemplate();
+DialogTemplate IndikatorerTemplate();
 
 extern const WindowSetup BalansereSetup;
+extern const WindowSetup ConvertSetup;
 extern const WindowSetup EgenskaperSetup;
 extern const WindowSetup FuncplotSetup;
+extern const WindowSetup IndikatorerSetup;
 extern const WindowSetup Molclc2Setup;
 extern const WindowSetup MolekylkalkulatorSetup;
 extern const WindowSetup OmtavrinSetup;
+extern const WindowSetup OrdlisteSetup;
 extern const WindowSetup PeriodesystemetSetup;
 extern const WindowSetup PersysgrafSetup;
 extern const WindowSetup PrintoptSetup;

@@ -19,6 +19,9 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(MolekylkalkulatorTemplateName, MolekylkalkulatorTemplate());
   registry.AddDialog(Molclc2TemplateName, Molclc2Template());
   registry.AddDialog(FuncplotTemplateName, FuncplotTemplate());
+  registry.AddDialog(ConvertTemplateName, ConvertTemplate());
+  registry.AddDialog(OrdlisteTemplateName, OrdlisteTemplate());
+  registry.AddDialog(IndikatorerTemplateName, IndikatorerTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -204,7 +204,12 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
   if (result != RewriteResult::Written) return ReportFailure(config, messages);
 
   list.Remove(selected);
-  if (count < 2) {
+  if (config.emptyRecordAfterLastDelete && count == 1) {
+    // The list shows the empty record that new entries go behind.
+    list.Clear();
+    list.Insert(0, "");
+    list.Select(0);
+  } else if (count < 2) {
     list.Clear();
   } else {
     list.Select(selected < list.Count() ? selected : list.Count() - 1);
