@@ -193,7 +193,9 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
   const int selected = selection.front();
   RewriteResult result;
   // The table's own count decides: a list that shows only part of a longer table deletes one record.
-  if (config.emptyRecordAfterLastDelete && count == 1 && ReadRecordFile(config.fileName).size() == 1) {
+  const bool lastRecord =
+      config.emptyRecordAfterLastDelete && count == 1 && ReadRecordFile(config.fileName).size() == 1;
+  if (lastRecord) {
     std::vector<std::string> lines{RecordSeparatorLine};
     lines.resize(config.frame.size() + 1);
     lines.emplace_back(RecordSeparatorLine);
@@ -204,7 +206,7 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
   if (result != RewriteResult::Written) return ReportFailure(config, messages);
 
   list.Remove(selected);
-  if (config.emptyRecordAfterLastDelete && count == 1) {
+  if (lastRecord) {
     // The list shows the empty record that new entries go behind.
     list.Clear();
     list.Insert(0, "");
