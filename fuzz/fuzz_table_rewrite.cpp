@@ -10,6 +10,7 @@
 #include "engine/records/table_editor.h"
 #include "fuzz/work_folder.h"
 #include "platform/services/text_file.h"
+#include "tests/support/fake_editor_list.h"
 
 namespace {
 
@@ -34,49 +35,6 @@ TableEditorConfig RecordTable(bool emptyRecordAfterLastDelete) {
 
 const TableEditorConfig ListTable{
     "dats\\datfiles\\atomdata\\list.dat", TableShape::ListFile, 1, {}, 251, false, false, "equation", "en ligning"};
-
-// A list box of single selection that takes at most capacity entries.
-class FuzzList : public EditorList {
- public:
-  explicit FuzzList(std::size_t capacity) : capacity_(capacity) {}
-  std::vector<std::string> entries;
-  int selected = -1;
-
-  int Count() const override { return static_cast<int>(entries.size()); }
-  std::vector<int> SelectedIndexes() const override {
-    return selected >= 0 ? std::vector<int>{selected} : std::vector<int>{};
-  }
-  int FindExact(std::string_view text) const override {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      const bool equal = std::ranges::equal(entries[i], text, [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-      });
-      if (equal) return static_cast<int>(i);
-    }
-    return -1;
-  }
-  bool Insert(int index, std::string_view text) override {
-    if (entries.size() >= capacity_) return false;
-    entries.insert(entries.begin() + index, std::string(text));
-    if (selected >= index) ++selected;
-    return true;
-  }
-  void Remove(int index) override {
-    entries.erase(entries.begin() + index);
-    if (selected == index)
-      selected = -1;
-    else if (selected > index)
-      --selected;
-  }
-  void Select(int index) override { selected = index; }
-  void Clear() override {
-    entries.clear();
-    selected = -1;
-  }
-
- private:
-  std::size_t capacity_;
-};
 
 class NoMessages : public EditorMessages {
  public:
@@ -169,7 +127,8 @@ bool InputHolds(const std::uint8_t* data, std::size_t size) {
   const Table before = TableOf(config, input->file);
   const std::vector<std::string> keys = Keys(config, before.records);
   const bool shortList = (input->options & 16) != 0 && !keys.empty();
-  FuzzList list(shortList ? keys.size() - 1 : keys.size() + 1);
+  FakeEditorList list;
+  list.capacity = shortList ? keys.size() - 1 : keys.size() + 1;
   NoMessages messages;
   LoadEditorList(config, list, messages);
   if (!std::equal(list.entries.begin(), list.entries.end(), keys.begin(), keys.end() - (shortList ? 1 : 0)))

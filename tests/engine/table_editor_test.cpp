@@ -10,51 +10,13 @@
 #include "engine/records/record_file.h"
 #include "engine/records/table_editor.h"
 #include "tests/engine/test_support.h"
+#include "tests/support/fake_editor_list.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class FakeList : public EditorList {
- public:
-  std::vector<std::string> entries;
-  int selected = -1;
-  std::size_t capacity = 1'000'000;
-
-  int Count() const override { return static_cast<int>(entries.size()); }
-  std::vector<int> SelectedIndexes() const override {
-    return selected >= 0 ? std::vector<int>{selected} : std::vector<int>{};
-  }
-  int FindExact(std::string_view text) const override {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      if (entries[i].size() != text.size()) continue;
-      bool equal = true;
-      for (std::size_t j = 0; j < text.size(); ++j)
-        equal = equal && std::tolower(static_cast<unsigned char>(entries[i][j])) ==
-                             std::tolower(static_cast<unsigned char>(text[j]));
-      if (equal) return static_cast<int>(i);
-    }
-    return -1;
-  }
-  bool Insert(int index, std::string_view text) override {
-    if (entries.size() >= capacity) return false;
-    entries.insert(entries.begin() + index, std::string(text));
-    if (selected >= index) ++selected;
-    return true;
-  }
-  void Remove(int index) override {
-    entries.erase(entries.begin() + index);
-    if (selected == index)
-      selected = -1;
-    else if (selected > index)
-      --selected;
-  }
-  void Select(int index) override { selected = index; }
-  void Clear() override {
-    entries.clear();
-    selected = -1;
-  }
-};
+using FakeList = FakeEditorList;
 
 class RecordingMessages : public EditorMessages {
  public:
