@@ -33,6 +33,17 @@ bool SamePicture(const ShownPicture& a, const ShownPicture& b) {
   return a.width == b.width && a.height == b.height && a.rgb == b.rgb;
 }
 
+// The X server removes the windows of a program that ended when it gets to it: the next start
+// must not find the last one's window.
+bool GoneSoon(const XScreen& screen, const std::string& name) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (screen.ShownWindowNamed(name) != 0) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    usleep(1000);
+  }
+  return true;
+}
+
 // One start of a program: the time from its start until the window of that name shows the
 // picture, in seconds; the program is then asked to close and must end well.
 std::optional<double> SecondsToPaintedWindow(const XScreen& screen, const std::vector<std::string>& command,
@@ -47,7 +58,7 @@ std::optional<double> SecondsToPaintedWindow(const XScreen& screen, const std::v
   const auto end = std::chrono::steady_clock::now();
   if (peakKilobytes != nullptr) *peakKilobytes = std::max(*peakKilobytes, PeakKilobytes(program.Pid()));
   screen.AskToClose(window);
-  if (program.Wait() != 0 || end >= deadline) return std::nullopt;
+  if (program.Wait() != 0 || end >= deadline || !GoneSoon(screen, name)) return std::nullopt;
   return std::chrono::duration<double>(end - start).count();
 }
 
@@ -64,6 +75,7 @@ ShownPicture SettledPicture(const XScreen& screen, const std::vector<std::string
   if (window != 0) painted = screen.Shown(window);
   screen.AskToClose(window);
   program.Wait();
+  GoneSoon(screen, name);
   return painted;
 }
 
