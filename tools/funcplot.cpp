@@ -116,7 +116,8 @@ const char* DataMessageText(int message) {
   if (message == TooManyNumbers)
     return norwegian ? "FOR MANGE TALLPAR\n\nMax 200 X,Y-punkter!" : "TOO MANY NUMBERS\n\nMax 200 X,Y-points";
   if (message == FitNotFinite)
-    return norwegian ? "TALLOVERFLYT\n\nTilpasningen av disse dataene g\xE5r utenfor tallomr\xE5" "det!"
+    return norwegian ? "TALLOVERFLYT\n\nTilpasningen av disse dataene g\xE5r utenfor tallomr\xE5"
+                       "det!"
                      : "NUMBER OVERFLOW\n\nThe fit of these data goes beyond the range of numbers!";
   return norwegian ? "FOR MANGE TEGN I EDITERINGSFELTET DATA: (X Y)" : "TOO MANY CHARACTERS IN DATA: (X Y) EDIT FIELD";
 }

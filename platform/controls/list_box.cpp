@@ -130,8 +130,8 @@ LRESULT AddString(HWND list, ListBoxState& state, LPCSTR text) {
   int index = Count(state);
   if ((Style(list) & LBS_SORT) != 0 && text != nullptr) {
     const std::string added(text);
-    index = static_cast<int>(state.items.PartitionPoint(
-        [&](const ListItem& item) { return CompareIgnoringCase(added, item.text) >= 0; }));
+    index = static_cast<int>(
+        state.items.PartitionPoint([&](const ListItem& item) { return CompareIgnoringCase(added, item.text) >= 0; }));
   }
   return Insert(list, state, index, text);
 }

@@ -33,8 +33,7 @@ void ListItems::Insert(size_t index, ListItem item) {
     return;
   }
   // At the end, the item joins the last block.
-  const auto [block, offset] =
-      index == size_ ? std::pair{blocks_.size() - 1, blocks_.back().size()} : Locate(index);
+  const auto [block, offset] = index == size_ ? std::pair{blocks_.size() - 1, blocks_.back().size()} : Locate(index);
   Block& target = blocks_[block];
   target.insert(target.begin() + static_cast<std::ptrdiff_t>(offset), std::move(item));
   for (size_t later = block + 1; later < starts_.size(); ++later) ++starts_[later];

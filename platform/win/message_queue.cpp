@@ -159,7 +159,8 @@ bool ConvertInput(const InputEvent& event, MSG* out) {
   switch (event.kind) {
     case InputEvent::Kind::MouseMove: {
       system.cursor = event.point;
-      const Hit hit = system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point, event.window);
+      const Hit hit =
+          system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point, event.window);
       if (hit.window == nullptr) return false;
       if (system.capture == nullptr) {
         SendMessage(hit.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(hit.window),

@@ -205,7 +205,9 @@ TEST_F(CurveFitSessionTest, DataWhoseSumsOverflowGiveTheOverflowMessageOnceAndNo
     const char* language;
     const char* message;
   } cases[] = {{"44", "NUMBER OVERFLOW\\n\\nThe fit of these data goes beyond the range of numbers!"},
-               {"47", "TALLOVERFLYT\\n\\nTilpasningen av disse dataene g\xC3\xA5r utenfor tallomr\xC3\xA5" "det!"}};
+               {"47",
+                "TALLOVERFLYT\\n\\nTilpasningen av disse dataene g\xC3\xA5r utenfor tallomr\xC3\xA5"
+                "det!"}};
   for (const auto& c : cases) {
     const SessionResult result =
         Run(c.language, Menu(CurveFitCommand) + Type(CurveDataFieldId, "1E200 1 2E200 5 3E200 2 4E200 7") +

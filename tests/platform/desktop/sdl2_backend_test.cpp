@@ -41,7 +41,8 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
       GTEST_SKIP() << "Xvfb and xdotool are needed for the desktop tests (scripts/install-deps installs them)";
     }
     if (Managed() && OnPath("openbox").empty()) {
-      GTEST_SKIP() << "openbox is needed for the desktop tests under a window manager (scripts/install-deps installs it)";
+      GTEST_SKIP()
+          << "openbox is needed for the desktop tests under a window manager (scripts/install-deps installs it)";
     }
     server_ = std::make_unique<Xvfb>();
     ASSERT_FALSE(server_->Display().empty()) << "Xvfb did not start";
@@ -116,8 +117,8 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
       unsigned long count = 0;
       unsigned long left = 0;
       unsigned char* data = nullptr;
-      XGetWindowProperty(x_, DefaultRootWindow(x_), check, 0, 1, False, AnyPropertyType, &type, &format, &count,
-                         &left, &data);
+      XGetWindowProperty(x_, DefaultRootWindow(x_), check, 0, 1, False, AnyPropertyType, &type, &format, &count, &left,
+                         &data);
       if (data != nullptr) XFree(data);
       if (count > 0) return true;
       usleep(20000);
@@ -545,10 +546,15 @@ TEST_P(Sdl2BackendTest, AWindowMovedByTheWindowManagerKeepsWorking) {
   const Box before = ScreenBox(owned_);
   const int grabX = (before.left + before.right) / 2;
   const int grabY = (ShownTop(owned_) + before.top) / 2;
-  ASSERT_TRUE(RunToEnd({"xdotool", "mousemove", std::to_string(grabX), std::to_string(grabY), "mousedown", "1",
-                        "mousemove", std::to_string(grabX + 20), std::to_string(grabY + 20), "mousemove",
-                        std::to_string(grabX + 120), std::to_string(grabY + 90), "mouseup", "1"}));
-  ASSERT_TRUE(Soon([&] { return ScreenBox(owned_).left != before.left; })) << "the manager moved the window";
+  ASSERT_TRUE(RunToEnd({"xdotool", "mousemove", std::to_string(grabX), std::to_string(grabY), "mousedown", "1"}));
+  // The manager takes the pointer on the press; the drag goes on, step by step, until it moves the window.
+  bool moved = false;
+  for (int step = 1; step <= 40 && !moved; ++step) {
+    ASSERT_TRUE(RunToEnd({"xdotool", "mousemove", std::to_string(grabX + 3 * step), std::to_string(grabY + 2 * step)}));
+    moved = ScreenBox(owned_).left != before.left;
+  }
+  ASSERT_TRUE(RunToEnd({"xdotool", "mouseup", "1"}));
+  ASSERT_TRUE(moved || Soon([&] { return ScreenBox(owned_).left != before.left; })) << "the manager moved the window";
   Click(Inside());
   EXPECT_EQ(LinesUpTo("command 300"), std::vector<std::string>{"command 300"});
   Click(press_);
