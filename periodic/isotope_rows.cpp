@@ -33,13 +33,15 @@ std::string Formatted(const char* format, double value) {
 
 }  // namespace
 
+namespace {
+
 // A line longer than IsotopeValueLimit keeps its first characters and drops the rest, so that
 // the record's later lines stay under their own headings.
-IsotopeValues LookUpIsotopeValues(const std::string& key) {
+IsotopeValues ValuesInLines(const std::vector<std::string>& lines, const std::string& key) {
   IsotopeValues values;
   int lineInRecord = 0;
   SearchState state = SearchState::Searching;
-  for (const std::string& wholeLine : platform::ReadFileLines(IsotopeFileName).lines) {
+  for (const std::string& wholeLine : lines) {
     if (state == SearchState::Done) break;
     const std::string line = wholeLine.substr(0, IsotopeValueLimit);
     if (!line.empty() && line[0] == '\\') {
@@ -55,6 +57,12 @@ IsotopeValues LookUpIsotopeValues(const std::string& key) {
   return values;
 }
 
+}  // namespace
+
+IsotopeValues LookUpIsotopeValues(const std::string& key) {
+  return ValuesInLines(platform::ReadFileLines(IsotopeFileName).lines, key);
+}
+
 std::string IsotopeKey(int Z, float mass) {
   return std::string(ElementByNumber(Z).symbol) + "[" + std::to_string(static_cast<int>(mass + 0.5f)) + "]";
 }
@@ -63,9 +71,11 @@ std::vector<std::string> IsotopeTableRows(int Z) {
   const IsotopeRecord& isotopes = IsotopeTable[Z - 1];
   std::vector<std::string> rows;
   if ((isotopes.count & 0xFF) == 0) return rows;
+  // The file is read once for all the element's isotopes.
+  const std::vector<std::string> lines = platform::ReadFileLines(IsotopeFileName).lines;
   for (int k = 0; k < MaxIsotopes && isotopes.mass[k] != 0.0f; ++k) {
     const std::string key = IsotopeKey(Z, isotopes.mass[k]);
-    const IsotopeValues values = LookUpIsotopeValues(key);
+    const IsotopeValues values = ValuesInLines(lines, key);
     std::string massText = Formatted("%.6f", static_cast<double>(isotopes.mass[k]));
     if (massText.size() < MassTextWidth) massText.resize(MassTextWidth, ' ');
     std::string row = key + "\t" + Formatted("%.3f", static_cast<double>(isotopes.abundance[k])) + "\t" + massText +

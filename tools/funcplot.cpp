@@ -42,7 +42,7 @@ constexpr int BlankWidth = 10;
 constexpr int TurnedText = 900;
 
 enum PaintReason { FullRepaint, TitleOnly, XAxisTextOnly, YAxisTextOnly };
-enum DataMessage { NoDataMessage, TooManyNumbers, TooManyCharacters };
+enum DataMessage { NoDataMessage, TooManyNumbers, TooManyCharacters, FitNotFinite };
 
 // A data message is shown after the paint of a fit the user asked for, not inside it, so that the
 // repaint which follows the message's closing does not raise it again.
@@ -115,6 +115,10 @@ const char* DataMessageText(int message) {
   const bool norwegian = LanguageCode == NorwegianLanguage;
   if (message == TooManyNumbers)
     return norwegian ? "FOR MANGE TALLPAR\n\nMax 200 X,Y-punkter!" : "TOO MANY NUMBERS\n\nMax 200 X,Y-points";
+  if (message == FitNotFinite)
+    return norwegian ? "TALLOVERFLYT\n\nTilpasningen av disse dataene g\xE5r utenfor tallomr\xE5"
+                       "det!"
+                     : "NUMBER OVERFLOW\n\nThe fit of these data goes beyond the range of numbers!";
   return norwegian ? "FOR MANGE TEGN I EDITERINGSFELTET DATA: (X Y)" : "TOO MANY CHARACTERS IN DATA: (X Y) EDIT FIELD";
 }
 
@@ -369,7 +373,10 @@ void Cwm_FUNCPLOTDlg::PaintCurvePlot() {
     const CurveData data = ReadCurveData(dataText);
     if (data.valid && !data.points.empty())
       plot_ = FitAndScaleCurve(data.points, CurveFitModel, State.keepRanges, State.axisRanges);
-    if (data.tooManyPairs)
+    // No fit of data whose sums overflow is shown; the user is told why.
+    if (plot_.fit.status == CurveFitStatus::NotFinite)
+      message = FitNotFinite;
+    else if (data.tooManyPairs)
       message = TooManyNumbers;
     else if (data.tooManyCharacters)
       message = TooManyCharacters;

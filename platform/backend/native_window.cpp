@@ -1,5 +1,7 @@
 #include "platform/backend/native_window.h"
 
+#include <SDL_syswm.h>
+
 #include <algorithm>
 
 #include "platform/gdi/charset.h"
@@ -139,4 +141,18 @@ void NativeWindow::Present(const Surface& pixels) {
 
 POINT NativeWindow::ToScreen(int x, int y) const {
   return POINT{applied_.rect.left + applied_.insets.left + x, applied_.rect.top + applied_.insets.top + y};
+}
+
+bool NativeWindow::Covers(int x, int y) const {
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(native_.get(), &width, &height);
+  return x >= 0 && y >= 0 && x < width && y < height;
+}
+
+unsigned long NativeWindow::X11Window() const {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(native_.get(), &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) return 0;
+  return info.info.x11.window;
 }

@@ -44,6 +44,11 @@ class NativeWindow {
   void Forget() { shown_ = Surface(); }
   // A point of the native window in the layer's screen coordinates.
   POINT ToScreen(int x, int y) const;
+  // Whether a point of the native window lies on it: the pointer held by a press keeps reporting
+  // in the coordinates of the window it was pressed on after it left it.
+  bool Covers(int x, int y) const;
+  // The X window SDL shows this one through; 0 where there is none.
+  unsigned long X11Window() const;
 
  private:
   struct Destroy {

@@ -15,14 +15,18 @@ namespace {
 
 bool IsWindowEvent(const SDL_Event& event) { return event.type == SDL_WINDOWEVENT; }
 
+bool IsOwnedBy(HWND window, HWND owner) {
+  for (HWND above = GetWindow(window, GW_OWNER); above != nullptr; above = GetWindow(above, GW_OWNER)) {
+    if (above == owner) return true;
+  }
+  return false;
+}
+
 // The window that stands for a disabled one: the front-most enabled window it owns, directly or
 // through others, as a modal dialog or message box over it.
 HWND EnabledOwnedWindow(HWND window) {
   for (HWND top : TopLevelWindows()) {
-    if (!IsWindowVisible(top) || !IsWindowEnabled(top)) continue;
-    for (HWND owner = GetWindow(top, GW_OWNER); owner != nullptr; owner = GetWindow(owner, GW_OWNER)) {
-      if (owner == window) return top;
-    }
+    if (IsWindowVisible(top) && IsWindowEnabled(top) && IsOwnedBy(top, window)) return top;
   }
   return nullptr;
 }
@@ -100,13 +104,33 @@ void Sdl2Backend::FollowLayer() {
   const HWND active = GetActiveWindow();
   if (active != lastActive_) {
     lastActive_ = active;
-    if (NativeWindow* native = Find(active)) SDL_RaiseWindow(native->Native());
+    if (NativeWindow* native = Find(active)) {
+      SDL_RaiseWindow(native->Native());
+      RaiseOwnedWindows(active);
+    }
   }
   const bool capture = GetCapture() != nullptr;
   if (capture != capturing_) {
     capturing_ = capture;
     SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE);
   }
+}
+
+void Sdl2Backend::RaiseOwnedWindows(HWND owner) {
+  Display* display = X11Display();
+  if (display == nullptr) return;
+  const std::vector<HWND> tops = TopLevelWindows();
+  bool raised = false;
+  // From the back to the front, so that the native order ends as the layer's.
+  for (auto top = tops.rbegin(); top != tops.rend(); ++top) {
+    if (!IsOwnedBy(*top, owner)) continue;
+    const NativeWindow* native = Find(*top);
+    const unsigned long window = native == nullptr ? 0 : native->X11Window();
+    if (window == 0 || !native->Applied().visible) continue;
+    XRaiseWindow(display, window);
+    raised = true;
+  }
+  if (raised) XFlush(display);
 }
 
 void Sdl2Backend::WaitForInput() {
@@ -183,6 +207,7 @@ bool Sdl2Backend::Take(const SDL_Event& event) {
       if (native == nullptr) return true;
       input.kind = InputEvent::Kind::MouseMove;
       input.point = native->ToScreen(event.motion.x, event.motion.y);
+      if (native->Covers(event.motion.x, event.motion.y)) input.window = native->Window();
       Queue(input);
       return true;
     }
@@ -192,6 +217,7 @@ bool Sdl2Backend::Take(const SDL_Event& event) {
       if (native == nullptr || event.button.button != SDL_BUTTON_LEFT) return true;
       input.kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
       input.point = native->ToScreen(event.button.x, event.button.y);
+      if (native->Covers(event.button.x, event.button.y)) input.window = native->Window();
       Queue(input);
       return true;
     }

@@ -48,6 +48,9 @@ class Sdl2Backend : public Backend {
   // The native window of a layer window, made when the layer window is shown; null while hidden.
   NativeWindow* Follow(HWND window, bool* made = nullptr);
   void FollowLayer();
+  // Keeps the windows an activated owner owns above it where no window manager does: an X
+  // server without one stacks only as it is told.
+  void RaiseOwnedWindows(HWND owner);
   // False for an event that must wait until the input taken so far has been handled.
   bool Take(const SDL_Event& event);
   void TakeWindowEvent(const SDL_WindowEvent& event);

@@ -1,6 +1,7 @@
 #include "platform/controls/list_box.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -9,6 +10,7 @@
 #include "platform/controls/control_colours.h"
 #include "platform/controls/control_font.h"
 #include "platform/controls/control_notify.h"
+#include "platform/controls/list_items.h"
 #include "platform/gdi/look3d.h"
 #include "platform/controls/scroll_bar.h"
 
@@ -18,13 +20,8 @@ namespace {
 constexpr size_t MostItems = INT_MAX;
 constexpr int TextMargin = 2;
 
-struct ListItem {
-  std::string text;
-  bool selected = false;  // multiple selection only
-};
-
 struct ListBoxState : ScrollingState {
-  std::vector<ListItem> items;
+  ListItems items;
   int selection = -1;  // single selection: the selected item, or -1
   int caretItem = -1;  // the item with the focus rectangle: the keyboard's place
   int topIndex = 0;
@@ -37,7 +34,7 @@ struct ListBoxState : ScrollingState {
 ListBoxState* StateOf(HWND list) { return GetWindowExtraAs<ListBoxState>(list); }
 DWORD Style(HWND list) { return static_cast<DWORD>(GetWindowLong(list, GWL_STYLE)); }
 bool IsMultiple(HWND list) { return (Style(list) & LBS_MULTIPLESEL) != 0; }
-int Count(const ListBoxState& state) { return static_cast<int>(state.items.size()); }
+int Count(const ListBoxState& state) { return static_cast<int>(state.items.Size()); }
 bool IsItem(const ListBoxState& state, LRESULT index) { return index >= 0 && index < Count(state); }
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
@@ -47,7 +44,7 @@ POINT ToScreen(HWND list, POINT point) {
 }
 
 // Windows-1252 letters in one case: A to Z, the accented letters, Š, Œ, Ž and Ÿ.
-unsigned char FoldCase(unsigned char c) {
+constexpr unsigned char FoldCase(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
   switch (c) {
@@ -59,11 +56,18 @@ unsigned char FoldCase(unsigned char c) {
   }
 }
 
+// Sorting compares letters often: each byte's folded case is looked up.
+constexpr std::array<unsigned char, 256> FoldedCase = [] {
+  std::array<unsigned char, 256> table{};
+  for (size_t c = 0; c < table.size(); ++c) table[c] = FoldCase(static_cast<unsigned char>(c));
+  return table;
+}();
+
 int CompareIgnoringCase(const std::string& a, const std::string& b) {
   const size_t common = std::min(a.size(), b.size());
   for (size_t index = 0; index < common; ++index) {
     const int difference =
-        FoldCase(static_cast<unsigned char>(a[index])) - FoldCase(static_cast<unsigned char>(b[index]));
+        FoldedCase[static_cast<unsigned char>(a[index])] - FoldedCase[static_cast<unsigned char>(b[index])];
     if (difference != 0) return difference;
   }
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
@@ -109,9 +113,9 @@ bool Notify(HWND list, const ListBoxState& state, UINT code) {
 }
 
 LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
-  if (state.items.size() >= MostItems) return LB_ERRSPACE;
+  if (state.items.Size() >= MostItems) return LB_ERRSPACE;
   try {
-    state.items.insert(state.items.begin() + index, ListItem{text == nullptr ? std::string() : std::string(text)});
+    state.items.Insert(static_cast<size_t>(index), ListItem{text == nullptr ? std::string() : std::string(text)});
   } catch (const std::bad_alloc&) {
     return LB_ERRSPACE;
   }
@@ -126,10 +130,8 @@ LRESULT AddString(HWND list, ListBoxState& state, LPCSTR text) {
   int index = Count(state);
   if ((Style(list) & LBS_SORT) != 0 && text != nullptr) {
     const std::string added(text);
-    const auto after = std::upper_bound(
-        state.items.begin(), state.items.end(), added,
-        [](const std::string& value, const ListItem& item) { return CompareIgnoringCase(value, item.text) < 0; });
-    index = static_cast<int>(after - state.items.begin());
+    index = static_cast<int>(
+        state.items.PartitionPoint([&](const ListItem& item) { return CompareIgnoringCase(added, item.text) >= 0; }));
   }
   return Insert(list, state, index, text);
 }
@@ -144,7 +146,7 @@ LRESULT InsertString(HWND list, ListBoxState& state, WPARAM wParam, LPCSTR text)
 LRESULT DeleteString(HWND list, ListBoxState& state, WPARAM wParam) {
   const auto index = static_cast<LRESULT>(static_cast<int>(wParam));
   if (!IsItem(state, index)) return LB_ERR;
-  state.items.erase(state.items.begin() + index);
+  state.items.Erase(static_cast<size_t>(index));
   if (state.selection == index) {
     state.selection = -1;
   } else if (state.selection > index) {
@@ -156,7 +158,7 @@ LRESULT DeleteString(HWND list, ListBoxState& state, WPARAM wParam) {
 }
 
 void ResetContent(HWND list, ListBoxState& state) {
-  state.items.clear();
+  state.items.Clear();
   state.selection = -1;
   state.caretItem = -1;
   state.topIndex = 0;
@@ -207,7 +209,7 @@ LRESULT GetSelected(HWND list, const ListBoxState& state, WPARAM wParam) {
 LRESULT SetSelected(HWND list, ListBoxState& state, WPARAM select, LPARAM index) {
   if (!IsMultiple(list)) return LB_ERR;
   if (index == -1) {
-    for (ListItem& item : state.items) item.selected = select != 0;
+    state.items.ForEach([&](ListItem& item) { item.selected = select != 0; });
   } else if (IsItem(state, index)) {
     state.items[static_cast<size_t>(index)].selected = select != 0;
   } else {
@@ -219,7 +221,9 @@ LRESULT SetSelected(HWND list, ListBoxState& state, WPARAM select, LPARAM index)
 
 LRESULT SelectedCount(HWND list, const ListBoxState& state) {
   if (!IsMultiple(list)) return LB_ERR;
-  return std::count_if(state.items.begin(), state.items.end(), [](const ListItem& item) { return item.selected; });
+  LRESULT count = 0;
+  state.items.ForEach([&](const ListItem& item) { count += item.selected ? 1 : 0; });
+  return count;
 }
 
 // The first item after `start` whose whole text equals `text`, letter case ignored, going on from
@@ -406,9 +410,24 @@ void Paint(HWND list, const ListBoxState& state) {
   EndPaint(list, &paint);
 }
 
+// Without LBS_NOINTEGRALHEIGHT a list is made shorter to its whole rows, so that no row shows cut
+// off; a list lower than one row keeps its height.
+void FitWholeRows(HWND list, const ListBoxState& state) {
+  if (state.combo != nullptr || (Style(list) & LBS_NOINTEGRALHEIGHT) != 0) return;
+  RECT client{};
+  GetClientRect(list, &client);
+  const int cut = static_cast<int>(client.bottom) % state.itemHeight;
+  if (cut == 0 || client.bottom < state.itemHeight) return;
+  RECT frame{};
+  GetWindowRect(list, &frame);
+  SetWindowPos(list, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top - cut,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void SetFont(HWND list, ListBoxState& state, HFONT font, bool redraw) {
   state.font = font;
   state.itemHeight = FontLineHeight(font);
+  FitWholeRows(list, state);
   state.topIndex = std::clamp(state.topIndex, 0, LastTopIndex(list, state));
   UpdateScrollBar(list, state);
   if (redraw) InvalidateRect(list, nullptr, TRUE);
@@ -491,7 +510,11 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFONT: SetFont(list, *state, reinterpret_cast<HFONT>(wParam), lParam != 0); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
-    case WM_SIZE: Refresh(list, *state); return 0;
+    case WM_CREATE: FitWholeRows(list, *state); return 0;
+    case WM_SIZE:
+      FitWholeRows(list, *state);
+      Refresh(list, *state);
+      return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(list, *state); return 0;
     case WM_SETFOCUS:

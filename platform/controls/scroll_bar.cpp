@@ -170,8 +170,16 @@ int LastScrollPosition(const ScrollBarState& bar) {
   return std::max(bar.minimum, bar.maximum - std::max(bar.page - 1, 0));
 }
 
+// The bar is drawn with the window's next paint, so that a run of changes (a list filled item by
+// item) draws it once.
 void SetScrollBarState(HWND window, int bar, ScrollBarState values) {
-  if (StoreBar(window, bar, values)) PaintScrollBars(window);
+  if (!StoreBar(window, bar, values)) return;
+  if (bar == SB_CTL) {
+    InvalidateRect(window, nullptr, FALSE);
+    return;
+  }
+  RECT clientUntouched{};
+  RedrawWindow(window, &clientUntouched, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 void PaintScrollBars(HWND window) {

@@ -34,7 +34,8 @@ class ScrollingState : public WindowExtra {
 
 // The highest position, at which the last page is shown.
 int LastScrollPosition(const ScrollBarState& bar);
-// Sets a bar's range, page and position, kept within each other; redraws the bar when it changed.
+// Sets a bar's range, page and position, kept within each other; a bar that changed is drawn
+// with the window's next paint.
 void SetScrollBarState(HWND window, int bar, ScrollBarState state);
 // Draws the window's bars; for the non-client bars, after the window's edges are drawn.
 void PaintScrollBars(HWND window);

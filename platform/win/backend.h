@@ -7,11 +7,14 @@
 struct InputEvent {
   enum class Kind { MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Character, Close };
   Kind kind = Kind::MouseMove;
-  POINT point{};          // screen coordinates, for the mouse
-  UINT key = 0;           // virtual key, for KeyDown and KeyUp
-  char character = 0;     // Windows-1252, for Character
-  HWND window = nullptr;  // the top-level window asked to close, for Close
-  DWORD time = 0;         // milliseconds; decides double clicks
+  POINT point{};       // screen coordinates, for the mouse
+  UINT key = 0;        // virtual key, for KeyDown and KeyUp
+  char character = 0;  // Windows-1252, for Character
+  // For Close, the top-level window asked to close. For the mouse, the top-level window whose
+  // pixels the screen shows under the pointer where the backend knows it, else null: the layer's
+  // own idea of what lies there (a caption the desktop does not show) is passed over.
+  HWND window = nullptr;
+  DWORD time = 0;  // milliseconds; decides double clicks
 };
 
 class Backend {

@@ -20,12 +20,13 @@ RECT ScreenRectOf(const WindowRecord& record, bool client) {
 }
 
 // The window under a screen point: hidden and disabled windows are passed over, and so is a
-// window that answers the hit test as transparent.
-Hit HitTest(POINT point) {
+// window that answers the hit test as transparent. With `shown`, the top-level window the screen
+// shows there, only that window and its children are looked at.
+Hit HitTest(POINT point, HWND shown = nullptr) {
   for (HWND top : System().topLevels) {
     WindowRecord* record = FindWindowRecord(top);
     if (record == nullptr || record->destroying || (record->style & WS_VISIBLE) == 0 ||
-        !PtInRect(&record->rect, point)) {
+        !PtInRect(&record->rect, point) || (shown != nullptr && top != shown)) {
       continue;
     }
     Hit hit;
@@ -93,7 +94,7 @@ HWND KeyboardTarget() {
 bool MouseDown(const InputEvent& event, MSG* out) {
   WindowSystem& system = System();
   system.leftDown = true;
-  Hit hit = system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point);
+  Hit hit = system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point, event.window);
   if (hit.window == nullptr || hit.blocked) return false;
   const HWND top = GetTopLevel(hit.window);
   const WindowRecord* topRecord = FindWindowRecord(top);
@@ -135,7 +136,7 @@ bool MouseDown(const InputEvent& event, MSG* out) {
 bool MouseUp(const InputEvent& event, MSG* out) {
   WindowSystem& system = System();
   system.leftDown = false;
-  Hit hit = system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point);
+  Hit hit = system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point, event.window);
   const HWND pressed = system.nonClientPressWindow;
   const int pressedCode = system.nonClientPressCode;
   system.nonClientPressWindow = nullptr;
@@ -158,7 +159,8 @@ bool ConvertInput(const InputEvent& event, MSG* out) {
   switch (event.kind) {
     case InputEvent::Kind::MouseMove: {
       system.cursor = event.point;
-      const Hit hit = system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point);
+      const Hit hit =
+          system.capture != nullptr ? Hit{system.capture, HTCLIENT, false} : HitTest(event.point, event.window);
       if (hit.window == nullptr) return false;
       if (system.capture == nullptr) {
         SendMessage(hit.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(hit.window),

@@ -51,6 +51,7 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
   const RECT client = ClientRectInTopLevel(record);
   RECT area = clientRect;
   OffsetRect(&area, client.left, client.top);
+  const RECT inClient = area;
   if (includeFrame) {
     const RECT whole = WindowRectInTopLevel(record);
     UnionRect(&area, &area, &whole);
@@ -60,7 +61,7 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
   visible.Intersect(area);
   if (visible.IsEmpty()) return;
   RECT own;
-  if (IntersectRect(&own, &area, &client)) {
+  if (IntersectRect(&own, &inClient, &client)) {
     OffsetRect(&own, -client.left, -client.top);
     record.update.Add(own);
     record.erase = record.erase || erase;

@@ -25,6 +25,7 @@ namespace fs = std::filesystem;
 // 0.06, -0.13, 0.18, -0.21, 0.10 give SSE 0.107, and Syy 39.708 gives r2 = 1 - 0.107/39.708.
 constexpr const char* LineData = "1 2.1, 2 3.9; 3 6.2 4 7.8 5 10.1";
 constexpr int LineModelIndex = 2;
+constexpr int QuadraticModelIndex = 8;
 
 // One record of a data-set file: name, empty, title, axis texts, ranges, flags, empty, model,
 // data, six empty lines, and the separator that closes it.
@@ -194,6 +195,30 @@ TEST_F(CurveFitSessionTest, TooManyPairsAreFittedAndTheMessageShownOnce) {
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.LinesStartingWith(std::string("messagebox: TAVRIN: ") + c.message).size(), 1u) << c.language;
     EXPECT_EQ(result.Count(TextLine(FunctionFieldId, "Y = 1 + 2 * X")), 1) << c.language;
+  }
+}
+
+// X values near 1E200 pass the number check, but their squares overflow the quadratic's sums: no
+// fit is shown, and the message says why, once, after the paint.
+TEST_F(CurveFitSessionTest, DataWhoseSumsOverflowGiveTheOverflowMessageOnceAndNoFit) {
+  const struct {
+    const char* language;
+    const char* message;
+  } cases[] = {{"44", "NUMBER OVERFLOW\\n\\nThe fit of these data goes beyond the range of numbers!"},
+               {"47",
+                "TALLOVERFLYT\\n\\nTilpasningen av disse dataene g\xC3\xA5r utenfor tallomr\xC3\xA5"
+                "det!"}};
+  for (const auto& c : cases) {
+    const SessionResult result =
+        Run(c.language, Menu(CurveFitCommand) + Type(CurveDataFieldId, "1E200 1 2E200 5 3E200 2 4E200 7") +
+                            Select(ModelListId, QuadraticModelIndex) + Text(FunctionFieldId) + Text(RSquaredFieldId) +
+                            Text(SseFieldId) + "key Escape\n");
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.LinesStartingWith("messagebox").size(), 1u) << c.language << Joined(result);
+    EXPECT_EQ(result.Count(std::string("messagebox: TAVRIN: ") + c.message), 1) << c.language << Joined(result);
+    for (int id : {FunctionFieldId, RSquaredFieldId, SseFieldId}) {
+      EXPECT_EQ(result.Count(TextLine(id, "")), 1) << c.language << " " << id;
+    }
   }
 }
 

@@ -13,6 +13,7 @@ constexpr int ListId = 20;
 constexpr int SortedId = 21;
 constexpr int MultipleId = 22;
 constexpr int QuietId = 23;
+constexpr int LooseId = 24;
 
 class ListBoxTest : public ControlsTest {
  protected:
@@ -23,6 +24,7 @@ class ListBoxTest : public ControlsTest {
         Item("LISTBOX", "", MultipleId, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY, 160, 4, 60,
              60),
         Item("LISTBOX", "", QuietId, WS_TABSTOP | WS_BORDER, 4, 70, 80, 40),
+        Item("LISTBOX", "", LooseId, WS_TABSTOP | WS_BORDER | LBS_NOINTEGRALHEIGHT, 90, 70, 80, 40),
     });
   }
   void Fill(int id, const std::vector<std::string>& items) {
@@ -225,6 +227,37 @@ TEST_F(ListBoxTest, TheScrollBarReachesTheLastItemAndAClickSelectsWhatIsShown) {
   ASSERT_TRUE(driver.Select(ListId, 3));
   EXPECT_EQ(Send(ListId, LB_GETCURSEL), 3);
   EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 3);
+}
+
+TEST_F(ListBoxTest, AListIsShortenedToWholeRowsUnlessItsStyleKeepsItsHeight) {
+  const auto height = [&](int id) {
+    RECT frame{};
+    GetWindowRect(Control(id), &frame);
+    return static_cast<int>(frame.bottom - frame.top);
+  };
+  const auto cutRow = [&](int id) {
+    RECT client{};
+    GetClientRect(Control(id), &client);
+    return static_cast<int>(client.bottom) % static_cast<int>(Send(id, LB_GETITEMHEIGHT));
+  };
+  const int itemHeight = static_cast<int>(Send(LooseId, LB_GETITEMHEIGHT));
+  ASSERT_NE(cutRow(LooseId), 0) << "the layout's height cuts the last row";
+  EXPECT_EQ(cutRow(QuietId), 0);
+  EXPECT_GT(height(QuietId), height(LooseId) - itemHeight) << "shortened by less than a row";
+  EXPECT_EQ(height(QuietId), height(LooseId) - cutRow(LooseId));
+  // With a border and a scroll bar, after a change of font, and after the program resizes it.
+  EXPECT_EQ(cutRow(ListId), 0);
+  EXPECT_EQ(cutRow(MultipleId), 0);
+  SendMessage(Control(QuietId), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
+  EXPECT_EQ(cutRow(QuietId), 0);
+  for (int asked : {3 * itemHeight + 4 + 1, 5 * itemHeight + 4 + itemHeight - 1}) {
+    SetWindowPos(Control(ListId), nullptr, 0, 0, 100, asked, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(cutRow(ListId), 0) << asked;
+    EXPECT_GT(height(ListId), asked - itemHeight) << asked;
+  }
+  // A list lower than one row keeps its height.
+  SetWindowPos(Control(QuietId), nullptr, 0, 0, 100, itemHeight / 2 + 4, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(height(QuietId), itemHeight / 2 + 4);
 }
 
 TEST_F(ListBoxTest, TheSelectedItemIsHighlightedAndTheListHoldsAMillionItems) {

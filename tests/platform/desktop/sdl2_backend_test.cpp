@@ -1,9 +1,11 @@
-// The SDL2 backend on a real X server: the demo program runs through the program's entry, which
-// chooses real windows because a display is there, and the test acts on it with real input events
-// (xdotool) and reads back what the demo printed, what the X server shows, and its bells.
+// The SDL2 backend on a real X server, bare and under a window manager (openbox): the demo program
+// runs through the program's entry, which chooses real windows because a display is there, and the
+// test acts on it with real input events (xdotool) and reads back what the demo printed, what the X
+// server shows, and its bells.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -11,6 +13,7 @@
 // After the test framework: Xlib's macros would clash with its names.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 namespace {
@@ -22,11 +25,24 @@ struct Point {
   int y = 0;
 };
 
-class Sdl2BackendTest : public ::testing::Test {
+struct Box {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+enum class Desktop { BareServer, WindowManager };
+
+class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
  protected:
   void SetUp() override {
     if (OnPath("Xvfb").empty() || OnPath("xdotool").empty()) {
       GTEST_SKIP() << "Xvfb and xdotool are needed for the desktop tests (scripts/install-deps installs them)";
+    }
+    if (Managed() && OnPath("openbox").empty()) {
+      GTEST_SKIP()
+          << "openbox is needed for the desktop tests under a window manager (scripts/install-deps installs it)";
     }
     server_ = std::make_unique<Xvfb>();
     ASSERT_FALSE(server_->Display().empty()) << "Xvfb did not start";
@@ -34,6 +50,14 @@ class Sdl2BackendTest : public ::testing::Test {
     unsetenv("TAVRIN_SCRIPT");
     x_ = XOpenDisplay(server_->Display().c_str());
     ASSERT_NE(x_, nullptr);
+    // A window the test looks at may be gone by the time the server reads the request: the answer
+    // is then empty, not the end of the test program.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    if (Managed()) {
+      manager_ = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"}, 1);
+      ASSERT_TRUE(manager_->Started());
+      ASSERT_TRUE(ManagerRuns()) << "openbox did not take the screen";
+    }
     int opcode = 0;
     int error = 0;
     int major = XkbMajorVersion;
@@ -48,19 +72,129 @@ class Sdl2BackendTest : public ::testing::Test {
     ASSERT_TRUE(ready.has_value()) << "the demo did not start";
     std::istringstream words(*ready);
     std::string word;
+    Point asked;
     words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y >> menu_.x >> menu_.y >> clientTop_ >>
-        combo_.x >> combo_.y;
+        combo_.x >> combo_.y >> asked.x >> asked.y;
     ASSERT_EQ(word, "ready");
     const std::optional<std::string> found =
         RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
     ASSERT_TRUE(found.has_value());
     window_ = std::stoul(*found);
+    if (Managed()) FollowTheManagersPlacement(asked);
     ASSERT_TRUE(RunToEnd({"xdotool", "windowfocus", "--sync", std::to_string(window_)}));
+  }
+
+  // A window manager frames the window and may place it elsewhere than the demo asked; the demo
+  // is told and says "moved". The places it gave move with the window.
+  void FollowTheManagersPlacement(Point asked) {
+    ASSERT_TRUE(Soon([&] { return StackedWindow(window_) != window_; })) << "the manager framed the window";
+    const Box placed = ScreenBox(window_);
+    const Point shift{placed.left - asked.x, placed.top - asked.y};
+    if (shift.x == 0 && shift.y == 0) return;
+    LinesUpTo("moved");
+    for (Point* point : {&press_, &box_, &pad_, &menu_, &combo_}) {
+      point->x += shift.x;
+      point->y += shift.y;
+    }
+    clientTop_ += shift.y;
   }
 
   void TearDown() override {
     demo_.reset();
+    manager_.reset();
     if (x_ != nullptr) XCloseDisplay(x_);
+  }
+
+  static bool Managed() { return GetParam() == Desktop::WindowManager; }
+
+  // Whether a window manager has announced itself on the root window, within a few seconds.
+  bool ManagerRuns() {
+    const Atom check = XInternAtom(x_, "_NET_SUPPORTING_WM_CHECK", False);
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (std::chrono::steady_clock::now() < deadline) {
+      Atom type = None;
+      int format = 0;
+      unsigned long count = 0;
+      unsigned long left = 0;
+      unsigned char* data = nullptr;
+      XGetWindowProperty(x_, DefaultRootWindow(x_), check, 0, 1, False, AnyPropertyType, &type, &format, &count, &left,
+                         &data);
+      if (data != nullptr) XFree(data);
+      if (count > 0) return true;
+      usleep(20000);
+    }
+    return false;
+  }
+
+  // A window's place on the screen; a window manager's frame around it is not counted.
+  Box ScreenBox(unsigned long window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(x_, window, &attributes);
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(x_, window, DefaultRootWindow(x_), 0, 0, &x, &y, &child);
+    return Box{x, y, x + attributes.width, y + attributes.height};
+  }
+
+  // The window, or the window manager's frame around it: what the screen stacks.
+  Window StackedWindow(unsigned long window) {
+    Window at = window;
+    for (;;) {
+      Window root = 0;
+      Window parent = 0;
+      Window* children = nullptr;
+      unsigned int count = 0;
+      if (XQueryTree(x_, at, &root, &parent, &children, &count) == 0) return at;
+      if (children != nullptr) XFree(children);
+      if (parent == root || parent == 0) return at;
+      at = parent;
+    }
+  }
+
+  // The top of what the screen shows of a window: with a window manager, the top of its frame.
+  int ShownTop(unsigned long window) { return ScreenBox(StackedWindow(window)).top; }
+
+  // Whether `upper` is stacked above `lower` on the screen.
+  bool StackedAbove(unsigned long upper, unsigned long lower) {
+    const Window upperStacked = StackedWindow(upper);
+    const Window lowerStacked = StackedWindow(lower);
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(x_, DefaultRootWindow(x_), &root, &parent, &children, &count) == 0) return false;
+    int upperAt = -1;
+    int lowerAt = -1;
+    for (unsigned int index = 0; index < count; ++index) {
+      if (children[index] == upperStacked) upperAt = static_cast<int>(index);
+      if (children[index] == lowerStacked) lowerAt = static_cast<int>(index);
+    }
+    if (children != nullptr) XFree(children);
+    return upperAt >= 0 && lowerAt >= 0 && upperAt > lowerAt;
+  }
+
+  // Types "w" on the pad: the demo opens its owned window and says where it put it.
+  void OpenOwned() {
+    Click(pad_);
+    LinesUpTo("pad up");
+    ASSERT_TRUE(RunToEnd({"xdotool", "type", "w"}));
+    std::vector<std::string> seen;
+    for (int line = 0; line < 5; ++line) {
+      const std::optional<std::string> next = demo_->ReadLine();
+      ASSERT_TRUE(next.has_value()) << ::testing::PrintToString(seen);
+      seen.push_back(*next);
+      if (next->rfind("owned ", 0) != 0) continue;
+      std::istringstream words(*next);
+      std::string word;
+      words >> word >> under_.left >> under_.top >> under_.right >> under_.bottom;
+      const std::optional<std::string> found =
+          RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Owned demo$"});
+      ASSERT_TRUE(found.has_value());
+      owned_ = std::stoul(*found);
+      return;
+    }
+    FAIL() << "the owned window did not open: " << ::testing::PrintToString(seen);
   }
 
   static void Click(Point at, const std::vector<std::string>& more = {}) {
@@ -108,36 +242,63 @@ class Sdl2BackendTest : public ::testing::Test {
     XFlush(x_);
   }
 
-  // The menu bar is part of what the native window shows, above the client area.
-  int MenuBarHeight() {
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(x_, window_, &attributes);
-    return clientTop_ - attributes.y;
+  // A click on the close button the window manager draws at the right end of the window's title bar.
+  void ClickCloseButtonOf(unsigned long window) {
+    const Box frame = ScreenBox(StackedWindow(window));
+    const Box client = ScreenBox(window);
+    const int titleHeight = client.top - frame.top;
+    Click(Point{frame.right - titleHeight / 2 - 2, frame.top + titleHeight / 2});
   }
+
+  // The menu bar is part of what the native window shows, above the client area.
+  int MenuBarHeight() { return clientTop_ - ScreenBox(window_).top; }
 
   // The demo's native windows other than its main window, once there are `count` of them.
   std::vector<unsigned long> OtherWindows(size_t count) {
     std::vector<unsigned long> others;
     const auto deadline = std::chrono::steady_clock::now() + 5s;
     while (std::chrono::steady_clock::now() < deadline) {
-      others.clear();
-      std::istringstream found(
-          RunToEnd({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(demo_->Pid()), ""}).value_or(""));
-      for (unsigned long each = 0; found >> each;) {
-        if (each != window_ && each != DefaultRootWindow(x_)) others.push_back(each);
-      }
+      others = ShownPopups();
       if (others.size() == count) break;
       usleep(20000);
     }
     return others;
   }
 
+  // The demo's windows shown on the screen past any window manager: its menus and lists.
+  std::vector<unsigned long> ShownPopups() {
+    std::vector<unsigned long> popups;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(x_, DefaultRootWindow(x_), &root, &parent, &children, &count) == 0) return popups;
+    const Atom pidAtom = XInternAtom(x_, "_NET_WM_PID", False);
+    for (unsigned int index = 0; index < count; ++index) {
+      XWindowAttributes attributes{};
+      if (XGetWindowAttributes(x_, children[index], &attributes) == 0 || attributes.map_state != IsViewable ||
+          !attributes.override_redirect) {
+        continue;
+      }
+      Atom type = None;
+      int format = 0;
+      unsigned long items = 0;
+      unsigned long left = 0;
+      unsigned char* data = nullptr;
+      XGetWindowProperty(x_, children[index], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &left, &data);
+      const bool ours = data != nullptr && items == 1 && *reinterpret_cast<long*>(data) == demo_->Pid();
+      if (data != nullptr) XFree(data);
+      if (ours) popups.push_back(children[index]);
+    }
+    if (children != nullptr) XFree(children);
+    return popups;
+  }
+
   // The middle and the left edge of a window on the screen.
   std::pair<Point, Point> MiddleAndLeftEdge(unsigned long window) {
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(x_, window, &attributes);
-    const int middle = attributes.y + attributes.height / 2;
-    return {Point{attributes.x + attributes.width / 2, middle}, Point{attributes.x, middle}};
+    const Box box = ScreenBox(window);
+    const int middle = (box.top + box.bottom) / 2;
+    return {Point{(box.left + box.right) / 2, middle}, Point{box.left, middle}};
   }
 
   bool BellRings(std::chrono::milliseconds timeout) {
@@ -151,6 +312,20 @@ class Sdl2BackendTest : public ::testing::Test {
       usleep(10000);
     }
     return false;
+  }
+
+  // The middle of the owned window's button, at (20, 20) in it and 100 x 30 pixels.
+  Point Inside() {
+    const Box owned = ScreenBox(owned_);
+    return Point{owned.left + 20 + 50, owned.top + 20 + 15};
+  }
+
+  // Whether the condition holds within a few seconds: the X server, and a window manager, act on
+  // what the demo asks when they get to it.
+  static bool Soon(const std::function<bool()>& holds) {
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (!holds() && std::chrono::steady_clock::now() < deadline) usleep(20000);
+    return holds();
   }
 
   // The colour the X server shows at a screen point, as 0xRRGGBB.
@@ -171,6 +346,7 @@ class Sdl2BackendTest : public ::testing::Test {
   }
 
   std::unique_ptr<Xvfb> server_;
+  std::unique_ptr<Child> manager_;
   Display* x_ = nullptr;
   int xkbEvent_ = 0;
   std::unique_ptr<Child> demo_;
@@ -181,9 +357,11 @@ class Sdl2BackendTest : public ::testing::Test {
   Point menu_;
   int clientTop_ = 0;
   Point combo_;
+  unsigned long owned_ = 0;
+  Box under_;
 };
 
-TEST_F(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWindowText) {
+TEST_P(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWindowText) {
   EXPECT_EQ(ShownColour(pad_), 0xFFFFFFul) << "the pad's white background is on the screen";
   EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75}), 0xC0C0C0ul) << "the window's light gray is on the screen";
   Click(press_);
@@ -198,7 +376,7 @@ TEST_F(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWi
   EXPECT_EQ(name, "Pressed\n");
 }
 
-TEST_F(Sdl2BackendTest, OnlyAWindowWithASizingFrameCanBeResized) {
+TEST_P(Sdl2BackendTest, OnlyAWindowWithASizingFrameCanBeResized) {
   XSizeHints hints{};
   long supplied = 0;
   ASSERT_TRUE(XGetWMNormalHints(x_, window_, &hints, &supplied));
@@ -217,20 +395,24 @@ TEST_F(Sdl2BackendTest, OnlyAWindowWithASizingFrameCanBeResized) {
   EXPECT_EQ(hints.max_height, attributes.height);
 }
 
-TEST_F(Sdl2BackendTest, TheWindowMovedOrResizedOnTheDesktopIsMovedOrResizedInTheProgram) {
-  XWindowAttributes before{};
-  XGetWindowAttributes(x_, window_, &before);
-  const std::string size = "size 420 " + std::to_string(before.height - MenuBarHeight());
-  ASSERT_TRUE(RunToEnd({"xdotool", "windowsize", std::to_string(window_), "420", std::to_string(before.height)}));
-  EXPECT_EQ(LinesUpTo(size), std::vector<std::string>{size});
+TEST_P(Sdl2BackendTest, TheWindowMovedOrResizedOnTheDesktopIsMovedOrResizedInTheProgram) {
+  const Box before = ScreenBox(window_);
+  const int height = before.bottom - before.top;
+  const std::string size = "size 420 " + std::to_string(height - MenuBarHeight());
+  ASSERT_TRUE(RunToEnd({"xdotool", "windowsize", std::to_string(window_), "420", std::to_string(height)}));
+  const std::vector<std::string> seen = LinesUpTo(size);
+  if (!Managed()) {
+    EXPECT_EQ(seen, std::vector<std::string>{size}) << "nothing else changed";
+  }
   ASSERT_TRUE(RunToEnd({"xdotool", "windowmove", std::to_string(window_), "300", "250"}));
   LinesUpTo("moved");
-  const Point moved{press_.x + 300 - before.x, press_.y + 250 - before.y};
-  Click(moved);
+  const Box after = ScreenBox(window_);
+  ASSERT_NE(after.left, before.left);
+  Click(Point{press_.x + after.left - before.left, press_.y + after.top - before.top});
   LinesUpTo("command 100");
 }
 
-TEST_F(Sdl2BackendTest, TypedTextArrivesInWindows1252AndACharacterOutsideItIsRefusedWithABeep) {
+TEST_P(Sdl2BackendTest, TypedTextArrivesInWindows1252AndACharacterOutsideItIsRefusedWithABeep) {
   Click(pad_);
   LinesUpTo("pad up");
   ASSERT_TRUE(RunToEnd({"xdotool", "type", "--delay", "20", "aæ€Ωb"}));
@@ -239,7 +421,7 @@ TEST_F(Sdl2BackendTest, TypedTextArrivesInWindows1252AndACharacterOutsideItIsRef
   EXPECT_TRUE(BellRings(5s)) << "the refused character rings the bell";
 }
 
-TEST_F(Sdl2BackendTest, WhatTheProgramPaintsAgainReachesTheScreen) {
+TEST_P(Sdl2BackendTest, WhatTheProgramPaintsAgainReachesTheScreen) {
   Click(pad_);
   LinesUpTo("pad up");
   ASSERT_TRUE(RunToEnd({"xdotool", "type", "#"}));
@@ -248,7 +430,7 @@ TEST_F(Sdl2BackendTest, WhatTheProgramPaintsAgainReachesTheScreen) {
   EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75}), 0xC0C0C0ul) << "and the rest as it was";
 }
 
-TEST_F(Sdl2BackendTest, TheProgramMovesThePointer) {
+TEST_P(Sdl2BackendTest, TheProgramMovesThePointer) {
   Click(pad_);
   LinesUpTo("pad up");
   ASSERT_TRUE(RunToEnd({"xdotool", "type", ">"}));
@@ -263,7 +445,7 @@ TEST_F(Sdl2BackendTest, TheProgramMovesThePointer) {
   EXPECT_EQ(at.y, 400);
 }
 
-TEST_F(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
+TEST_P(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
   Click(pad_, {"--repeat", "2", "--delay", "80"});
   EXPECT_EQ(LinesUpTo("pad dblclk"), (std::vector<std::string>{"pad down", "pad up", "pad dblclk"}));
   LinesUpTo("pad up");
@@ -275,7 +457,7 @@ TEST_F(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
       << "presses far apart are single clicks";
 }
 
-TEST_F(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
+TEST_P(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
   Click(box_);
   LinesUpTo("box open");
   const std::optional<std::string> box =
@@ -292,7 +474,7 @@ TEST_F(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
   LinesUpTo("command 100");
 }
 
-TEST_F(Sdl2BackendTest, AMenuOpensAboveTheWindowAndClosesWhenTheProgramLosesTheKeyboard) {
+TEST_P(Sdl2BackendTest, AMenuOpensAboveTheWindowAndClosesWhenTheProgramLosesTheKeyboard) {
   Click(menu_);
   std::vector<unsigned long> popups = OtherWindows(1);
   ASSERT_EQ(popups.size(), 1u) << "the menu is a window of its own";
@@ -311,27 +493,90 @@ TEST_F(Sdl2BackendTest, AMenuOpensAboveTheWindowAndClosesWhenTheProgramLosesTheK
   EXPECT_EQ(LinesUpTo("command 100"), std::vector<std::string>{"command 100"}) << "the menu chose nothing";
 }
 
-TEST_F(Sdl2BackendTest, AComboBoxListDropsDownAboveTheWindowAndAClickChoosesAnItem) {
+TEST_P(Sdl2BackendTest, AComboBoxListDropsDownAboveTheWindowAndAClickChoosesAnItem) {
   Click(combo_);
   const std::vector<unsigned long> lists = OtherWindows(1);
   ASSERT_EQ(lists.size(), 1u) << "the list is a window of its own";
-  XWindowAttributes list{};
-  XGetWindowAttributes(x_, lists[0], &list);
-  XWindowAttributes main{};
-  XGetWindowAttributes(x_, window_, &main);
-  EXPECT_GT(list.y + list.height, main.y + main.height) << "the list reaches below the window";
+  const Box list = ScreenBox(lists[0]);
+  EXPECT_GT(list.bottom, ScreenBox(window_).bottom) << "the list reaches below the window";
   // Three items of one height inside a one-pixel border.
-  const int item = (list.height - 2) / 3;
-  Click(Point{list.x + list.width / 2, list.y + 1 + 2 * item + item / 2});
+  const int item = (list.bottom - list.top - 2) / 3;
+  Click(Point{(list.left + list.right) / 2, list.top + 1 + 2 * item + item / 2});
   EXPECT_EQ(LinesUpTo("combo 2"), std::vector<std::string>{"combo 2"});
   EXPECT_TRUE(OtherWindows(0).empty()) << "the list closed";
 }
 
-TEST_F(Sdl2BackendTest, TheCloseBoxSendsTheCloseCommandAndTheProgramEnds) {
+TEST_P(Sdl2BackendTest, TheCloseBoxSendsTheCloseCommandAndTheProgramEnds) {
   AskToClose(window_);
   EXPECT_EQ(LinesUpTo("destroyed"), (std::vector<std::string>{"syscommand f060", "destroyed"}));
   EXPECT_EQ(demo_->Wait(), 0);
 }
+
+TEST_P(Sdl2BackendTest, AnOwnedWindowStaysAboveItsOwnerWhenTheOwnerIsClicked) {
+  OpenOwned();
+  ASSERT_TRUE(Soon([&] { return StackedAbove(owned_, window_); }));
+  Window owner = 0;
+  ASSERT_TRUE(XGetTransientForHint(x_, owned_, &owner));
+  EXPECT_EQ(owner, window_);
+  Click(press_);
+  LinesUpTo("command 100");
+  // The demo has done what the click asked of the screen once it has taken the next input.
+  Click(pad_);
+  LinesUpTo("pad up");
+  EXPECT_TRUE(Soon([&] { return StackedAbove(owned_, window_); })) << "the owned window is above its owner";
+  Click(Inside());
+  EXPECT_EQ(LinesUpTo("command 300"), std::vector<std::string>{"command 300"});
+}
+
+// Without a window manager the owned window's caption is not shown, and the button under it is;
+// with one, its frame covers part of the button.
+TEST_P(Sdl2BackendTest, AClickAtTheVisibleMiddleOfAButtonReachesItAndNotTheCaptionOfAWindowNearby) {
+  OpenOwned();
+  const int visibleBottom = std::min(under_.bottom, ShownTop(owned_));
+  ASSERT_GE(visibleBottom - under_.top, 4) << "enough of the button shows";
+  Click(Point{(under_.left + under_.right) / 2, (under_.top + visibleBottom) / 2});
+  EXPECT_EQ(LinesUpTo("command 104"), std::vector<std::string>{"command 104"});
+  Click(Inside());
+  EXPECT_EQ(LinesUpTo("command 300"), std::vector<std::string>{"command 300"}) << "the owned window is still there";
+}
+
+TEST_P(Sdl2BackendTest, AWindowMovedByTheWindowManagerKeepsWorking) {
+  if (!Managed()) GTEST_SKIP() << "only a window manager moves a window by its caption";
+  OpenOwned();
+  const Box before = ScreenBox(owned_);
+  const int grabX = (before.left + before.right) / 2;
+  const int grabY = (ShownTop(owned_) + before.top) / 2;
+  ASSERT_TRUE(RunToEnd({"xdotool", "mousemove", std::to_string(grabX), std::to_string(grabY), "mousedown", "1"}));
+  // The manager takes the pointer on the press; the drag goes on, step by step, until it moves the window.
+  bool moved = false;
+  for (int step = 1; step <= 40 && !moved; ++step) {
+    ASSERT_TRUE(RunToEnd({"xdotool", "mousemove", std::to_string(grabX + 3 * step), std::to_string(grabY + 2 * step)}));
+    moved = ScreenBox(owned_).left != before.left;
+  }
+  ASSERT_TRUE(RunToEnd({"xdotool", "mouseup", "1"}));
+  ASSERT_TRUE(moved || Soon([&] { return ScreenBox(owned_).left != before.left; })) << "the manager moved the window";
+  Click(Inside());
+  EXPECT_EQ(LinesUpTo("command 300"), std::vector<std::string>{"command 300"});
+  Click(press_);
+  EXPECT_EQ(LinesUpTo("command 100"), std::vector<std::string>{"command 100"});
+}
+
+TEST_P(Sdl2BackendTest, TheCloseBoxOfAnOwnedWindowClosesItAndLeavesItsOwner) {
+  OpenOwned();
+  if (Managed()) {
+    ClickCloseButtonOf(owned_);
+  } else {
+    AskToClose(owned_);
+  }
+  EXPECT_EQ(LinesUpTo("owned destroyed"), std::vector<std::string>{"owned destroyed"});
+  Click(press_);
+  EXPECT_EQ(LinesUpTo("command 100"), std::vector<std::string>{"command 100"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, Sdl2BackendTest, ::testing::Values(Desktop::BareServer, Desktop::WindowManager),
+                         [](const ::testing::TestParamInfo<Desktop>& info) {
+                           return info.param == Desktop::BareServer ? "BareServer" : "WindowManager";
+                         });
 
 TEST(ProgramEntry, WithoutADisplayTheProgramRunsWithoutWindowsAndEnds) {
   unsetenv("TAVRIN_SCRIPT");

@@ -1,6 +1,7 @@
 // A small program on the real entry of the layer, for the desktop test: a window with a push
-// button, a pad that takes clicks and typing, and a button that opens a message box. It prints
-// what it receives, one line each, so that the test can follow it.
+// button, a pad that takes clicks and typing, a button that opens a message box, and, when "w" is
+// typed on the pad, a window it owns whose close box lies over one of its buttons. It prints what
+// it receives, one line each, so that the test can follow it.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -18,6 +19,8 @@ constexpr int PressId = 100;
 constexpr int PadId = 101;
 constexpr int BoxId = 102;
 constexpr int ComboId = 103;
+constexpr int UnderId = 104;
+constexpr int InsideId = 300;
 constexpr int HelloId = 200;
 
 void Say(const std::string& line) { std::cout << line << std::endl; }
@@ -28,10 +31,43 @@ std::string Hex(unsigned value) {
   return text;
 }
 
+std::string RectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.right) + " " +
+         std::to_string(rect.bottom);
+}
+
 std::string CentreOf(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   return std::to_string((rect.left + rect.right) / 2) + " " + std::to_string((rect.top + rect.bottom) / 2);
+}
+
+LRESULT OwnedProc(HWND owned, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: Say("command " + std::to_string(LOWORD(wParam))); return 0;
+    case WM_DESTROY: Say("owned destroyed"); return 0;
+    default: return DefWindowProc(owned, message, wParam, lParam);
+  }
+}
+
+// The owned window's caption lies over the "Under" button, its close box over the button's middle
+// column; the desktop shows the caption in its own frame, or, without a window manager, not at all.
+void OpenOwned(HWND main) {
+  RECT under{};
+  GetWindowRect(GetDlgItem(main, UnderId), &under);
+  constexpr int Width = 160;
+  const int closeBoxMiddle = Width - 13;
+  const int left = (under.left + under.right) / 2 - closeBoxMiddle;
+  const HWND owned = CreateWindowEx(0, "DEMOOWNED", "Owned demo", WS_POPUP | WS_CAPTION | WS_SYSMENU, left,
+                                    under.top + 8, Width, 100, main, nullptr, nullptr, nullptr);
+  const HWND inside = CreateWindowEx(0, "BUTTON", "Inside", WS_CHILD | WS_VISIBLE, 20, 20, 100, 30, owned,
+                                     HandleFromNumber<HMENU>(static_cast<unsigned>(InsideId)), nullptr, nullptr);
+  if (owned == nullptr || inside == nullptr) return;
+  ShowWindow(owned, SW_SHOWNORMAL);
+  UpdateWindow(owned);
+  Say("owned " + RectOf(GetDlgItem(main, UnderId)));
 }
 
 LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -55,6 +91,7 @@ LRESULT PadProc(HWND pad, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       Say("pad char " + Hex(static_cast<unsigned>(wParam)));
       if (wParam == '>') Say("warped " + std::to_string(SetCursorPos(500, 400)));
+      if (wParam == 'w') OpenOwned(GetParent(pad));
       if (wParam == '#') {
         marked = true;
         InvalidateRect(pad, nullptr, TRUE);
@@ -73,6 +110,8 @@ LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       } else if (LOWORD(wParam) == ComboId && HIWORD(wParam) == CBN_SELCHANGE) {
         const LRESULT chosen = SendDlgItemMessage(window, ComboId, CB_GETCURSEL, 0, 0);
         Say("combo " + std::to_string(chosen));
+      } else if (LOWORD(wParam) == UnderId) {
+        Say("command " + std::to_string(UnderId));
       } else if (LOWORD(wParam) == HelloId) {
         Say("command " + std::to_string(HelloId));
       } else if (LOWORD(wParam) == BoxId) {
@@ -105,7 +144,11 @@ class DemoApp : public CWinApp {
     pad.lpfnWndProc = PadProc;
     pad.lpszClassName = "DEMOPAD";
     pad.hbrBackground = GetStockObject(WHITE_BRUSH);
-    if (!RegisterClass(&main) || !RegisterClass(&pad)) return FALSE;
+    WNDCLASS owned;
+    owned.lpfnWndProc = OwnedProc;
+    owned.lpszClassName = "DEMOOWNED";
+    owned.hbrBackground = GetStockObject(LTGRAY_BRUSH);
+    if (!RegisterClass(&main) || !RegisterClass(&pad) || !RegisterClass(&owned)) return FALSE;
     const HMENU file = CreatePopupMenu();
     AppendMenu(file, MF_STRING, HelloId, "Hello");
     const HMENU bar = CreateMenu();
@@ -120,10 +163,14 @@ class DemoApp : public CWinApp {
     const HWND press = child("BUTTON", "Press", PressId, 20, 20, 100, 30);
     const HWND box = child("BUTTON", "Box", BoxId, 20, 70, 100, 30);
     const HWND area = child("DEMOPAD", "", PadId, 160, 20, 150, 100);
+    const HWND under = child("BUTTON", "Under", UnderId, 160, 124, 150, 48);
     const HWND combo =
         CreateWindowEx(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 20, 120, 120, 100,
                        window, HandleFromNumber<HMENU>(static_cast<unsigned>(ComboId)), nullptr, nullptr);
-    if (window == nullptr || press == nullptr || box == nullptr || area == nullptr || combo == nullptr) return FALSE;
+    if (window == nullptr || press == nullptr || box == nullptr || area == nullptr || under == nullptr ||
+        combo == nullptr) {
+      return FALSE;
+    }
     for (const char* item : {"H2O", "NaCl", "KCl"}) {
       SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
@@ -133,8 +180,15 @@ class DemoApp : public CWinApp {
     ClientToScreen(window, &menu);
     POINT client{0, 0};
     ClientToScreen(window, &client);
+    // Where the desktop window showing it is asked to go: the window without the caption and frame
+    // the desktop draws.
+    RECT frame{};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLong(window, GWL_STYLE)), FALSE, 0);
+    RECT placed{};
+    GetWindowRect(window, &placed);
     Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area) + " " + std::to_string(menu.x) + " " +
-        std::to_string(menu.y) + " " + std::to_string(client.y) + " " + CentreOf(combo));
+        std::to_string(menu.y) + " " + std::to_string(client.y) + " " + CentreOf(combo) + " " +
+        std::to_string(placed.left - frame.left) + " " + std::to_string(placed.top - frame.top));
     return TRUE;
   }
 };
