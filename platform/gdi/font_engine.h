@@ -44,7 +44,8 @@ struct FaceFile {
 // One face at one size; shared by every font handle that asks for the same.
 class SizedFont {
  public:
-  SizedFont(const FaceFile& face, int emHeight, int emWidth);
+  // A cell above 0 is every character's advance, for a face of fixed cells.
+  SizedFont(const FaceFile& face, int emHeight, int emWidth, int cell = 0);
   ~SizedFont();
   bool IsOpen() const;
   SizedFont(const SizedFont&) = delete;
@@ -58,6 +59,7 @@ class SizedFont {
   struct Impl;
   std::unique_ptr<Impl> impl_;
   FontMetrics metrics_;
+  int cell_ = 0;
   std::array<std::optional<Glyph>, 256> glyphs_;
 };
 
