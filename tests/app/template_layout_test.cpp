@@ -15,6 +15,7 @@
 #include "periodic/persysgr.h"
 #include "platform/win/resources.h"
 #include "resources/dialog_templates.h"
+#include "resources/template_items.h"
 #include "runtime/shell_dialogs.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
@@ -225,13 +226,23 @@ const std::vector<ChildWindow>& ChildWindows() {
 
 class TemplateLayoutTest : public AppTest, public ::testing::WithParamInterface<const char*> {
  protected:
-  HWND FormWindow() const { return GetWindow(Frame()->m_hWnd, GW_CHILD); }
+  // The launcher form inside the main frame; null when the frame shows none.
+  HWND FormWindow() const {
+    for (HWND child = GetWindow(Frame()->m_hWnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (GetTemplateName(child) == ClientTemplateName) return child;
+    }
+    return nullptr;
+  }
 
   // Every registered template's window in the language of the settings, checked; the faults found.
   std::vector<std::string> CheckEveryTemplate(Check what) {
     std::vector<std::string> faults;
     for (const ResourceName& name : Resources().DialogNames()) {
       if (name.Text() == ClientTemplateName) {
+        if (FormWindow() == nullptr) {
+          faults.push_back(WindowName(ClientTemplateName) + ": the form did not open");
+          continue;
+        }
         for (std::string& fault : CheckDialog(FormWindow(), WindowName(ClientTemplateName), what)) {
           faults.push_back(std::move(fault));
         }
@@ -283,6 +294,34 @@ class TemplateLayoutTest : public AppTest, public ::testing::WithParamInterface<
     OpenTool(tool != ShellTools().end() ? *tool : ShellTool{.templateName = name.c_str()}, Frame());
   }
 };
+
+// The checks themselves, on a small template of faults: a word wider than its static, a degree
+// sign on the letters of its caption, another one past the end of a caption whose gap is empty,
+// and a text that fits.
+TEST_F(TemplateLayoutTest, TheChecksFindTextsCutAndStaticsBesideTheirGaps) {
+  DialogTemplate probe = ModalDialog("PROBE", 200, 64);
+  probe.items = {
+      StaticText("Wasserstoffperoksid", 10, 4, 4, 20, 8),
+      RadioButton("Smeltepunkt    C", 20, 4, 20, 100, 10, true),
+      StaticText("o", 21, 17, 18, 4, 7),
+      RadioButton("Kokepunkt      C", 30, 4, 36, 100, 10, false),
+      StaticText("o", 31, 90, 34, 4, 7),
+      StaticText("Lukk", 40, 4, 52, 60, 8),
+  };
+  Resources().AddDialog("PROBE", std::move(probe));
+  ASSERT_TRUE(Start("47"));
+  std::vector<std::string> cut, placement;
+  Open("PROBE", Check::Cut, cut);
+  Open("PROBE", Check::Placement, placement);
+  auto names = [](const std::vector<std::string>& faults, const std::string& text) {
+    return std::ranges::count_if(faults, [&](const std::string& fault) { return fault.find(text) != std::string::npos; });
+  };
+  EXPECT_EQ(names(cut, "10 \"Wasserstoffperoksid\" is cut by its rectangle"), 1) << Listing(cut);
+  EXPECT_EQ(cut.size(), 1u) << Listing(cut);
+  EXPECT_EQ(names(placement, "21 \"o\" stands on the letters of 20"), 1) << Listing(placement);
+  EXPECT_EQ(names(placement, "31 \"o\" stands after the caption 30"), 1) << Listing(placement);
+  EXPECT_EQ(names(placement, "40 "), 0) << Listing(placement);
+}
 
 TEST_P(TemplateLayoutTest, NoControlsTextIsCutByItsRectangle) {
   ASSERT_TRUE(Start(GetParam()));
