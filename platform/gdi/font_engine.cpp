@@ -246,11 +246,11 @@ std::string InstalledFamilyFor(const LOGFONT& logFont) {
   return face ? face->family : std::string();
 }
 
-std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont) {
+std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale) {
   const bool bold = logFont.lfWeight >= 600;
   const std::optional<FaceFile> face = MatchFace(KindFor(logFont), bold, logFont.lfItalic != 0);
   if (!face) return nullptr;
-  const int cell = IsFixedsys(logFont) ? FixedsysCellWidth : 0;
+  int cell = IsFixedsys(logFont) ? FixedsysCellWidth : 0;
   // A zero height is the layer's default size; a positive one is the cell height.
   int emHeight = 12;
   if (cell > 0) {
@@ -273,6 +273,9 @@ std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont) {
     const int average = std::max(1, natural.Metrics().averageCharWidth);
     emWidth = std::max(1, emHeight * logFont.lfWidth / average);
   }
+  emHeight *= scale;
+  emWidth *= scale;
+  cell *= scale;
   auto& cache = Engine().sized;
   const SizeKey key{face->path, face->index, emHeight, emWidth, face->embolden, cell};
   if (auto found = cache.find(key); found != cache.end()) return found->second;

@@ -63,7 +63,8 @@ class SizedFont {
   std::array<std::optional<Glyph>, 256> glyphs_;
 };
 
-// The sized face for a LOGFONT, or null when no face at all is installed.
-std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont);
+// The sized face for a LOGFONT, or null when no face at all is installed; on a screen of `scale`
+// device pixels a pixel, the same face `scale` times the size.
+std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale = 1);
 // The installed family a face name of the program maps to ("Helv" to a sans face, and so on).
 std::string InstalledFamilyFor(const LOGFONT& logFont);
