@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 std::optional<PngPicture> AboutBoxAt(const std::string& scale) {
   WorkingFolder folder;
   folder.WriteSettings(SettingsText("44", "0"));
-  const fs::path picture = folder.Path().parent_path() / ("about-at-" + scale + ".png");
+  const fs::path picture = folder.Path().parent_path() / (folder.Path().filename().string() + "-about.png");
   setenv("TAVRIN_SCALE", scale.c_str(), 1);
   const SessionResult result = RunSession(folder.Path(), steps::Menu(AboutCommand) + "snapshot " + picture.string() + "\n");
   unsetenv("TAVRIN_SCALE");
