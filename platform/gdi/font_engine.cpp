@@ -35,7 +35,12 @@ class FreeTypeLibrary {
 
 enum class Kind { Sans, Serif, Mono };
 
-using SizeKey = std::tuple<std::string, int, int, int, bool>;
+using SizeKey = std::tuple<std::string, int, int, int, bool, int>;
+
+// "Fixedsys" comes in one size, a cell of 8 x 15 pixels whatever height is asked for, so that
+// the tables written in it stand under the headings laid out for that cell.
+constexpr int FixedsysCellWidth = 8;
+constexpr int FixedsysEmHeight = 13;
 
 class FontconfigSession {
  public:
@@ -73,6 +78,8 @@ std::string Lower(const char* text) {
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return out;
 }
+
+bool IsFixedsys(const LOGFONT& logFont) { return Lower(logFont.lfFaceName) == "fixedsys"; }
 
 Kind KindFor(const LOGFONT& logFont) {
   const std::string face = Lower(logFont.lfFaceName);
@@ -158,7 +165,8 @@ struct SizedFont::Impl {
   bool embolden = false;
 };
 
-SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth) : impl_(std::make_unique<Impl>()) {
+SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth, int cell)
+    : impl_(std::make_unique<Impl>()), cell_(cell) {
   impl_->embolden = file.embolden;
   metrics_.familyName = file.family;
   metrics_.emHeight = emHeight;
@@ -189,6 +197,11 @@ SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth) : impl_(st
   metrics_.lineThickness = std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
   metrics_.underlinePosition = std::max(1, static_cast<int>(std::lround(-face->underline_position * scale)));
   if (metrics_.averageCharWidth == 0) metrics_.averageCharWidth = GlyphOf('x').advance;
+  if (cell > 0) {
+    metrics_.averageCharWidth = cell;
+    metrics_.maxCharWidth = cell;
+    metrics_.fixedPitch = true;
+  }
 }
 
 SizedFont::~SizedFont() {
@@ -213,7 +226,7 @@ const Glyph& SizedFont::GlyphOf(unsigned char character) {
   glyph.top = face->glyph->bitmap_top;
   glyph.width = static_cast<int>(bitmap.width);
   glyph.height = static_cast<int>(bitmap.rows);
-  glyph.advance = Round26(face->glyph->advance.x);
+  glyph.advance = cell_ > 0 ? cell_ : Round26(face->glyph->advance.x);
   glyph.coverage.resize(static_cast<size_t>(glyph.width) * glyph.height);
   for (int row = 0; row < glyph.height; ++row) {
     const unsigned char* source = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
@@ -233,13 +246,16 @@ std::string InstalledFamilyFor(const LOGFONT& logFont) {
   return face ? face->family : std::string();
 }
 
-std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont) {
+std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale) {
   const bool bold = logFont.lfWeight >= 600;
   const std::optional<FaceFile> face = MatchFace(KindFor(logFont), bold, logFont.lfItalic != 0);
   if (!face) return nullptr;
+  int cell = IsFixedsys(logFont) ? FixedsysCellWidth : 0;
   // A zero height is the layer's default size; a positive one is the cell height.
   int emHeight = 12;
-  if (logFont.lfHeight < 0) {
+  if (cell > 0) {
+    emHeight = FixedsysEmHeight;
+  } else if (logFont.lfHeight < 0) {
     emHeight = -logFont.lfHeight;
   } else if (logFont.lfHeight > 0) {
     auto& cellRatio = Engine().cellRatios;
@@ -252,15 +268,18 @@ std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont) {
     emHeight = std::max(1, static_cast<int>(std::lround(logFont.lfHeight / known->second)));
   }
   int emWidth = emHeight;
-  if (logFont.lfWidth > 0) {
+  if (logFont.lfWidth > 0 && cell == 0) {
     SizedFont natural(*face, emHeight, emHeight);
     const int average = std::max(1, natural.Metrics().averageCharWidth);
     emWidth = std::max(1, emHeight * logFont.lfWidth / average);
   }
+  emHeight *= scale;
+  emWidth *= scale;
+  cell *= scale;
   auto& cache = Engine().sized;
-  const SizeKey key{face->path, face->index, emHeight, emWidth, face->embolden};
+  const SizeKey key{face->path, face->index, emHeight, emWidth, face->embolden, cell};
   if (auto found = cache.find(key); found != cache.end()) return found->second;
-  auto made = std::make_shared<SizedFont>(*face, emHeight, emWidth);
+  auto made = std::make_shared<SizedFont>(*face, emHeight, emWidth, cell);
   if (!made->IsOpen()) return nullptr;
   cache.emplace(key, made);
   return made;

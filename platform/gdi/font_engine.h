@@ -44,7 +44,8 @@ struct FaceFile {
 // One face at one size; shared by every font handle that asks for the same.
 class SizedFont {
  public:
-  SizedFont(const FaceFile& face, int emHeight, int emWidth);
+  // A cell above 0 is every character's advance, for a face of fixed cells.
+  SizedFont(const FaceFile& face, int emHeight, int emWidth, int cell = 0);
   ~SizedFont();
   bool IsOpen() const;
   SizedFont(const SizedFont&) = delete;
@@ -58,10 +59,12 @@ class SizedFont {
   struct Impl;
   std::unique_ptr<Impl> impl_;
   FontMetrics metrics_;
+  int cell_ = 0;
   std::array<std::optional<Glyph>, 256> glyphs_;
 };
 
-// The sized face for a LOGFONT, or null when no face at all is installed.
-std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont);
+// The sized face for a LOGFONT, or null when no face at all is installed; on a screen of `scale`
+// device pixels a pixel, the same face `scale` times the size.
+std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale = 1);
 // The installed family a face name of the program maps to ("Helv" to a sans face, and so on).
 std::string InstalledFamilyFor(const LOGFONT& logFont);

@@ -23,18 +23,18 @@ bool WriteRows(std::FILE* file, const Surface& surface) {
     png_destroy_write_struct(&png, nullptr);
     return false;
   }
-  std::vector<png_byte> row(static_cast<size_t>(surface.Width()) * 3);
+  std::vector<png_byte> row(static_cast<size_t>(surface.DeviceWidth()) * 3);
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);
     return false;
   }
   png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()), static_cast<png_uint_32>(surface.Height()), 8,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(surface.DeviceWidth()), static_cast<png_uint_32>(surface.DeviceHeight()), 8,
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  for (int y = 0; y < surface.Height(); ++y) {
+  for (int y = 0; y < surface.DeviceHeight(); ++y) {
     const COLORREF* pixels = surface.Row(y);
-    for (int x = 0; x < surface.Width(); ++x) {
+    for (int x = 0; x < surface.DeviceWidth(); ++x) {
       row[static_cast<size_t>(x) * 3] = GetRValue(pixels[x]);
       row[static_cast<size_t>(x) * 3 + 1] = GetGValue(pixels[x]);
       row[static_cast<size_t>(x) * 3 + 2] = GetBValue(pixels[x]);

@@ -101,15 +101,17 @@ void RasterDevice::FillDeviceRect(RECT rect, const BrushObject& brush, DWORD rop
     RECT part;
     if (!IntersectRect(&part, &piece, &rect)) continue;
     for (int y = part.top; y < part.bottom; ++y) {
-      COLORREF* row = target_->Row(y);
       for (int x = part.left; x < part.right; ++x) {
+        const COLORREF under = target_->Pixel(x, y);
+        COLORREF result = RGB(255, 255, 255);
         switch (rop) {
-          case PATCOPY: row[x] = BrushColourAt(brush, x, y, brushOrigin); break;
-          case PATINVERT: row[x] ^= brush.hollow ? 0 : BrushColourAt(brush, x, y, brushOrigin); break;
-          case DSTINVERT: row[x] = ~row[x] & 0xFFFFFF; break;
-          case BLACKNESS: row[x] = RGB(0, 0, 0); break;
-          default: row[x] = RGB(255, 255, 255); break;
+          case PATCOPY: result = BrushColourAt(brush, x, y, brushOrigin); break;
+          case PATINVERT: result = under ^ (brush.hollow ? 0 : BrushColourAt(brush, x, y, brushOrigin)); break;
+          case DSTINVERT: result = ~under & 0xFFFFFF; break;
+          case BLACKNESS: result = RGB(0, 0, 0); break;
+          default: break;
         }
+        target_->SetPixel(x, y, result);
       }
     }
   }
@@ -241,39 +243,46 @@ void RasterDevice::TextRun(int x, int y, const char* text, size_t length) {
   const LOGFONT logFont = CurrentLogFont();
   const std::shared_ptr<SizedFont> font = ResolveFont(logFont);
   if (!font || target_ == nullptr) return;
+  // On a scaled screen the glyphs come from the face at the screen's size, each at its place in
+  // the text's layout, which stays that of the font the program chose.
+  const int scale = target_->Scale();
+  const std::shared_ptr<SizedFont> glyphs = scale > 1 ? ResolveFont(logFont, scale) : font;
+  if (!glyphs) return;
   const FontMetrics& metrics = font->Metrics();
-  const int width = font->TextWidth(text, length);
-  const int height = metrics.height;
+  const int width = font->TextWidth(text, length) * scale;
+  const int height = metrics.height * scale;
   if (width <= 0 || height <= 0) return;
   std::vector<BYTE> mask(static_cast<size_t>(width) * height, 0);
   int pen = 0;
   for (size_t index = 0; index < length; ++index) {
-    const Glyph& glyph = font->GlyphOf(static_cast<unsigned char>(text[index]));
+    const unsigned char character = static_cast<unsigned char>(text[index]);
+    const Glyph& glyph = glyphs->GlyphOf(character);
     for (int row = 0; row < glyph.height; ++row) {
-      const int v = metrics.ascent - glyph.top + row;
+      const int v = metrics.ascent * scale - glyph.top + row;
       if (v < 0 || v >= height) continue;
       for (int column = 0; column < glyph.width; ++column) {
-        const int u = pen + glyph.left + column;
+        const int u = pen * scale + glyph.left + column;
         if (u < 0 || u >= width) continue;
         BYTE& cell = mask[static_cast<size_t>(v) * width + u];
         cell = std::max(cell, glyph.coverage[static_cast<size_t>(row) * glyph.width + column]);
       }
     }
-    pen += glyph.advance;
+    pen += font->GlyphOf(character).advance;
   }
+  const int thickness = metrics.lineThickness * scale;
   auto rule = [&](int firstRow) {
-    for (int v = firstRow; v < firstRow + metrics.lineThickness && v < height; ++v) {
+    for (int v = firstRow * scale; v < firstRow * scale + thickness && v < height; ++v) {
       if (v >= 0)
         std::fill(mask.begin() + static_cast<ptrdiff_t>(v) * width,
                   mask.begin() + static_cast<ptrdiff_t>(v + 1) * width, 255);
     }
   };
-  if (logFont.lfUnderline) rule(std::min(height - metrics.lineThickness, metrics.ascent + metrics.underlinePosition));
+  if (logFont.lfUnderline) rule(std::min(metrics.height - metrics.lineThickness, metrics.ascent + metrics.underlinePosition));
   if (logFont.lfStrikeOut) rule(metrics.ascent - metrics.ascent / 3);
   // Escapement in tenths of a degree, in quarter turns counter-clockwise.
   const int quarter = (((logFont.lfEscapement + 450) / 900) % 4 + 4) % 4;
-  const int baseX = x + origin_.x;
-  const int baseY = y + origin_.y;
+  const int baseX = (x + origin_.x) * scale;
+  const int baseY = (y + origin_.y) * scale;
   auto place = [&](int u, int v, int& deviceX, int& deviceY) {
     switch (quarter) {
       case 1:
@@ -294,13 +303,17 @@ void RasterDevice::TextRun(int x, int y, const char* text, size_t length) {
         break;
     }
   };
+  auto pixelOf = [scale](int device) { return device >= 0 ? device / scale : -((-device + scale - 1) / scale); };
   for (int v = 0; v < height; ++v) {
     for (int u = 0; u < width; ++u) {
       int deviceX = 0;
       int deviceY = 0;
       place(u, v, deviceX, deviceY);
-      if (backgroundMode == OPAQUE) Plot(deviceX, deviceY, backgroundColour);
-      Blend(deviceX, deviceY, textColour, mask[static_cast<size_t>(v) * width + u]);
+      if (!Drawable(pixelOf(deviceX), pixelOf(deviceY))) continue;
+      const int coverage = mask[static_cast<size_t>(v) * width + u];
+      COLORREF colour = backgroundMode == OPAQUE ? backgroundColour : target_->DevicePixel(deviceX, deviceY);
+      if (coverage > 0) colour = coverage >= 255 ? textColour : Mix(colour, textColour, coverage);
+      target_->SetDevicePixel(deviceX, deviceY, colour);
     }
   }
 }

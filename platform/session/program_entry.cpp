@@ -1,21 +1,23 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/gdi/display_scale.h"
 #include "platform/win/cwinapp.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/session/script_session.h"
 #include "platform/backend/sdl2_backend.h"
 #include "platform/controls/standard_controls.h"
 
-// The program's entry: with TAVRIN_SCRIPT naming a script, a headless scripted session; otherwise
-// real windows on the desktop, or, where no display is found, the headless backend, on which the
-// program ends as soon as it is idle.
+// The program's entry: with TAVRIN_SCRIPT naming a script, a headless scripted session, drawn at
+// the scale TAVRIN_SCALE gives; otherwise real windows on the desktop, or, where no display is
+// found, the headless backend, on which the program ends as soon as it is idle.
 int AfxWinMain() {
   RegisterStandardControls();
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return 1;
   const char* script = std::getenv("TAVRIN_SCRIPT");
   if (script != nullptr && *script != '\0') {
+    SetDisplayScale(ScaleFromEnvironment().value_or(1));
     ScriptSession session(std::cout);
     if (!session.Load(script)) return 2;
     const int code = RunApplication(*app);

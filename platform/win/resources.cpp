@@ -47,6 +47,12 @@ DialogTemplate* ResourceRegistry::FindDialog(const ResourceName& name) {
   return found == dialogs_.end() ? nullptr : &found->second;
 }
 
+std::vector<ResourceName> ResourceRegistry::DialogNames() const {
+  std::vector<ResourceName> names;
+  for (const auto& entry : dialogs_) names.push_back(entry.first);
+  return names;
+}
+
 void ResourceRegistry::AddMenu(const ResourceName& name, std::vector<MenuTemplateItem> items) {
   menus_[name] = std::move(items);
 }

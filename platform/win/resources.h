@@ -86,6 +86,7 @@ class ResourceRegistry {
   // The registered template, which the caller may change in place for a while (as the layer's
   // classes read the template when they create the window).
   DialogTemplate* FindDialog(const ResourceName& name);
+  std::vector<ResourceName> DialogNames() const;
   void AddMenu(const ResourceName& name, std::vector<MenuTemplateItem> items);
   const std::vector<MenuTemplateItem>* FindMenu(const ResourceName& name) const;
   void AddString(UINT id, std::string text);

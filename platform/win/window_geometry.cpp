@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/gdi/look3d_colours.h"
+#include "platform/gdi/display_scale.h"
 #include "platform/win/window_system.h"
 
 namespace {
@@ -87,8 +88,9 @@ void EnsureSurface(WindowRecord& record) {
   const int width = record.rect.right - record.rect.left;
   const int height = record.rect.bottom - record.rect.top;
   if (!record.surface) record.surface = std::make_unique<Surface>();
-  if (record.surface->Width() != width || record.surface->Height() != height) {
-    record.surface->Resize(width, height, look3d::Face);
+  const int scale = DisplayScale();
+  if (record.surface->Width() != width || record.surface->Height() != height || record.surface->Scale() != scale) {
+    record.surface->Resize(width, height, look3d::Face, scale);
     InvalidateWholeWindow(record);
   }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tests/platform/gdi/canvas.h"
 
 namespace {
@@ -44,6 +46,33 @@ TEST(Fonts, AMonoFaceGivesEveryCharacterTheSameWidth) {
   Font sans("Helv", -12);
   canvas.dc.SelectObject(&sans.font);
   EXPECT_LT(canvas.dc.GetTextExtent("iii").cx, canvas.dc.GetTextExtent("WWW").cx);
+}
+
+// Fixedsys has one size: an 8 x 15 cell for every character, whatever height is asked for, and
+// its ink stays inside the cell.
+TEST(Fonts, FixedsysKeepsItsCellAtEveryHeightAskedFor) {
+  for (const int height : {-12, -9, -20, 15}) {
+    Canvas canvas(200, 40);
+    Font fixed("Fixedsys", height);
+    canvas.dc.SelectObject(&fixed.font);
+    TEXTMETRIC metrics;
+    canvas.dc.GetTextMetrics(&metrics);
+    EXPECT_EQ(metrics.tmAveCharWidth, 8) << height;
+    EXPECT_EQ(metrics.tmMaxCharWidth, 8) << height;
+    EXPECT_EQ(metrics.tmHeight, 15) << height;
+    for (const char* text : {"i", "W", "m", " ", "\xE6", "Fe[56]"}) {
+      const int length = static_cast<int>(std::strlen(text));
+      EXPECT_EQ(canvas.dc.GetTextExtent(text, length).cx, 8 * length) << height << " " << text;
+    }
+    canvas.dc.SetBkMode(TRANSPARENT);
+    canvas.dc.TextOut(16, 10, "WMWMWM");
+    RECT ink{};
+    ASSERT_GT(canvas.Ink(White, &ink), 20);
+    EXPECT_GE(ink.left, 16) << height;
+    EXPECT_LE(ink.right, 16 + 6 * 8) << height;
+    EXPECT_GE(ink.top, 10) << height;
+    EXPECT_LE(ink.bottom, 10 + 15) << height;
+  }
 }
 
 TEST(Fonts, ANegativeHeightIsTheCharacterHeightAndAPositiveOneTheCell) {
