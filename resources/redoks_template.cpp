@@ -21,8 +21,8 @@ constexpr short FirstFieldX = 62;
 constexpr short SecondFieldX = 148;
 constexpr short ThirdFieldX = 264;
 // The equilibrium row's heading stands so that R is over the gas constant and T over the temperature.
-constexpr short EquilibriumHeadingX = 115;
-constexpr short LnKFieldX = 266;
+constexpr short EquilibriumHeadingX = 119;
+constexpr short LnKFieldX = 274;
 
 }  // namespace
 
@@ -63,10 +63,10 @@ DialogTemplate RedoksTemplate() {
       GroupBox("Balansere - Valg", BalanceOptionsGroupId, 4, 176, 130, 44),
       CheckBox("Fjern multiple forb.", RemoveMultipleSpeciesId, 10, 193, 120),
       GroupBox("Vann", WaterGroupId, 142, 176, 150, 44),
-      CheckBox("   H  +  OH", CombineIntoWaterId, 148, 190, 43),
+      CheckBox("   H  +  OH", CombineIntoWaterId, 148, 190, 46),
       StaticText("+", WaterHydrogenPlusId, 167, 183, 5, 7),
       StaticText("-", WaterHydroxideMinusId, 187, 183, 5, 7),
-      StaticText("=  H2O", WaterEqualsId, 193, 191, 36, 9),
+      StaticText("=  H2O", WaterEqualsId, 196, 191, 36, 9),
       StaticText("   H3O + OH ", WaterSecondLineId, 158, 206, 54, 9),
       StaticText("+", WaterHydroniumPlusId, 175, 199, 5, 7),
       StaticText("-", WaterSecondMinusId, 192, 199, 5, 7),
@@ -90,12 +90,12 @@ DialogTemplate RedoksTemplate() {
       PushButton("Beregn-->", SolveEquilibriumRowId, RowButtonX, 273, 54, 13),
       EditField(EquilibriumGibbsFieldId, FirstFieldX, 274, 62, 12),
       StaticText("J  =", EquilibriumGibbsUnitId, FirstFieldX + 64, 276, 20, 9),
-      StaticText("8.31451 J/(mol K) *", GasConstantId, SecondFieldX, 276, 60, 9),
-      EditField(TemperatureFieldId, SecondFieldX + 62, 274, 36, 12),
-      StaticText("K *", TemperatureUnitId, SecondFieldX + 100, 276, 16, 9),
+      StaticText("8.31451 J/(mol K) *", GasConstantId, SecondFieldX, 276, 66, 9),
+      EditField(TemperatureFieldId, SecondFieldX + 68, 274, 36, 12),
+      StaticText("K *", TemperatureUnitId, SecondFieldX + 106, 276, 16, 9),
       EditField(LnKFieldId, LnKFieldX, 274, 60, 12),
       StaticText("K =", EquilibriumConstantLabelId, LnKFieldX + 64, 276, 16, 9),
-      Item("EDIT", "", EquilibriumConstantId, ResultStyle, LnKFieldX + 82, 274, 66, 12),
+      Item("EDIT", "", EquilibriumConstantId, ResultStyle, LnKFieldX + 82, 274, 60, 12),
       PushButton("Elektrokjemiske data", ElectrochemicalDataId, 4, 304, 100, 15),
       PushButton("Lukk", RedoxCloseId, 372, 304, 44, 15),
   };

@@ -166,7 +166,9 @@ void Cwm_TERMODYNAMIKKDlg::CopySelectedEquation() {
 
 // The table is rebuilt with the new column when the pointer next moves over the window.
 void Cwm_TERMODYNAMIKKDlg::ChooseColumn() {
-  ThermoColumnChoice = static_cast<std::uint8_t>(m_columnChoice.GetCurSel());
+  const int chosen = m_columnChoice.GetCurSel();
+  if (chosen == CB_ERR) return;
+  ThermoColumnChoice = static_cast<std::uint8_t>(chosen);
   std::string equation = FieldText(ThermoEquationFieldId, CalculatedEquationLimit);
   RemoveBlanks(equation);
   if (!equation.empty()) ThermoRecalcPending = 1;

@@ -215,6 +215,19 @@ TEST_F(ThermochemistryTest, TheFirstAddToAMissingListKeepsNothingElse) {
   EXPECT_EQ(items, (std::vector<std::string>{"0"}));
 }
 
+// A list the program may not change is never overwritten: the add is refused with the file message.
+TEST_F(ThermochemistryTest, AReadOnlyListIsNeverOverwritten) {
+  WriteTable("thermequ.dat", "H2(g)+O2(g)>H2O(l)\n");
+  chmod(TablePath("thermequ.dat").c_str(), 0444);
+  InThermochemistry({[&] {
+    Put(ThermoEquationFieldId, "C(s)+O2(g)>CO2(g)");
+    driver.Click(ThermoAfterId);
+  }});
+  chmod(TablePath("thermequ.dat").c_str(), 0644);
+  EXPECT_EQ(ReadTable("thermequ.dat"), "H2(g)+O2(g)>H2O(l)\n");
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"TAVRIN: FILE ERROR\n\nThe table could not be written\nand is unchanged!"}));
+}
+
 // The column choice: its names in each language, the stored choice selected, a choice beyond the
 // list's five selecting none; a choice while the equation field is empty changes only the setting.
 TEST_F(ThermochemistryTest, TheColumnChoiceListsItsNamesAndRemembers) {
