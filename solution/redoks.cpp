@@ -30,8 +30,10 @@ constexpr const char* DefaultTemperature = "298.15";
 constexpr std::int8_t BalanceParserMode = 2;
 constexpr int NoThermochemicalSums = 0;
 
-// Characters read from the fields: a half reaction to join, one to turn, a potential, a solver field.
-constexpr std::size_t JoinedHalfReactionLimit = 93;
+// Characters read from the fields: a half reaction to join (whole: a cut one would be another
+// reaction; the engine refuses an equation longer than it holds), one to turn, a potential, a solver
+// field (which takes no more, so that no number is read cut).
+constexpr std::size_t JoinedHalfReactionLimit = EquationTextLimit;
 constexpr std::size_t TurnedHalfReactionLimit = 254;
 constexpr std::size_t PotentialLimit = 37;
 constexpr std::size_t TurnedPotentialLimit = 254;
@@ -61,6 +63,9 @@ constexpr Example Examples[] = {
     {"Br2 + 2e- > 2Br-", "Cu > Cu+2 + 2e- ", "1.09", "-0.34", "-2"},
     {"Fe+2 > Fe+3 + e-", "O2 + 4H+ + 4e- > 4H2O", "-0.77", "1.23", "-4"},
 };
+
+constexpr int SolverFieldIds[] = {GibbsEnergyFieldId,      ElectronsFieldId, PotentialFieldId,
+                                  EquilibriumGibbsFieldId, TemperatureFieldId, LnKFieldId};
 
 // The fields an example or the erase button empties; the temperature stays.
 constexpr int ErasedFields[] = {GibbsEnergyFieldId,
@@ -166,6 +171,7 @@ BOOL Cwm_REDOKSDlg::OnUserInit(int) {
   if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   m_turnLeftOnSelection.SetCheck(HasOption(RedoxTurnOnSelection, FirstBit) ? BST_CHECKED : BST_UNCHECKED);
   m_turnRightOnSelection.SetCheck(HasOption(RedoxTurnOnSelection, SecondBit) ? BST_CHECKED : BST_UNCHECKED);
+  for (int id : SolverFieldIds) static_cast<CEdit*>(GetDlgItem(id))->LimitText(static_cast<int>(SolverFieldLimit));
   SetDlgItemText(TemperatureFieldId, DefaultTemperature);
   m_removeMultipleSpecies.SetCheck(HasOption(RedoxBalanceOptions, FirstBit) ? BST_CHECKED : BST_UNCHECKED);
   m_combineIntoWater.SetCheck(HasOption(RedoxBalanceOptions, SecondBit) ? BST_CHECKED : BST_UNCHECKED);

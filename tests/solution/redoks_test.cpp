@@ -135,6 +135,32 @@ TEST_F(ElectrochemistryTest, ElectronsStayOnlyInASingleHalfReaction) {
   EXPECT_EQ(shown, (std::vector<std::string>{"Br2 + 2e- = 2Br-", "", "Br2 + Cu = 2Br- + Cu+2"}));
 }
 
+// A half reaction longer than the 93 characters a cut would keep is balanced whole; two whose join
+// is longer than an equation holds get the engine's length error, never a cut reaction. A solver
+// field takes no more than the 35 characters it is read with.
+TEST_F(ElectrochemistryTest, LongHalfReactionsAreNeverCut) {
+  const std::string longSide = "Fe+3 + " + std::string(45, ' ') + "e- " + std::string(45, ' ') + "> Fe+2";
+  std::vector<std::string> shown;
+  InElectrochemistry({[&] {
+                        Put(LeftHalfReactionId, longSide);
+                        driver.Click(CalculateCellId);
+                      },
+                      [&] {
+                        shown.push_back(Text(CellReactionId));
+                        std::string water;
+                        for (int i = 0; i < 35; ++i) water += "+H2O";
+                        Put(LeftHalfReactionId, "Fe+3+e->Fe+2" + water);
+                        Put(RightHalfReactionId, "Fe+2>Fe+3+e-" + water);
+                        driver.Click(CalculateCellId);
+                      },
+                      [&] {
+                        shown.push_back(Text(CellReactionId).substr(0, 9));
+                        driver.Type(LnKFieldId, "0." + std::string(40, '0') + "1");
+                      },
+                      [&] { shown.push_back(std::to_string(Text(LnKFieldId).size())); }});
+  EXPECT_EQ(shown, (std::vector<std::string>{"Fe+3 + e- = Fe+2", "Error 17 ", "35"}));
+}
+
 // Turning swaps the sides with the arrow's blanks and changes the potential's sign only, an
 // exponent kept; a field without one arrow gives the hint and changes nothing.
 TEST_F(ElectrochemistryTest, TurningAHalfReactionAndItsPotential) {
