@@ -57,8 +57,7 @@ std::string CellPotentialText(const std::string& left, const std::string& right)
 
 bool HasElectronTerm(std::string_view halfReaction) {
   for (std::size_t i = 0; i + 1 < halfReaction.size(); ++i) {
-    if (halfReaction[i] == 'e' && halfReaction[i + 1] == '-' && (i == 0 || !IsLetter(halfReaction[i - 1])))
-      return true;
+    if (halfReaction[i] == 'e' && halfReaction[i + 1] == '-' && (i == 0 || !IsLetter(halfReaction[i - 1]))) return true;
   }
   return false;
 }

@@ -64,22 +64,13 @@ constexpr Example Examples[] = {
     {"Fe+2 > Fe+3 + e-", "O2 + 4H+ + 4e- > 4H2O", "-0.77", "1.23", "-4"},
 };
 
-constexpr int SolverFieldIds[] = {GibbsEnergyFieldId,      ElectronsFieldId, PotentialFieldId,
+constexpr int SolverFieldIds[] = {GibbsEnergyFieldId,      ElectronsFieldId,   PotentialFieldId,
                                   EquilibriumGibbsFieldId, TemperatureFieldId, LnKFieldId};
 
 // The fields an example or the erase button empties; the temperature stays.
-constexpr int ErasedFields[] = {GibbsEnergyFieldId,
-                                ElectronsFieldId,
-                                PotentialFieldId,
-                                EquilibriumGibbsFieldId,
-                                LnKFieldId,
-                                EquilibriumConstantId,
-                                LeftHalfReactionId,
-                                RightHalfReactionId,
-                                LeftPotentialId,
-                                RightPotentialId,
-                                CellPotentialId,
-                                CellReactionId};
+constexpr int ErasedFields[] = {GibbsEnergyFieldId, ElectronsFieldId,      PotentialFieldId,   EquilibriumGibbsFieldId,
+                                LnKFieldId,         EquilibriumConstantId, LeftHalfReactionId, RightHalfReactionId,
+                                LeftPotentialId,    RightPotentialId,      CellPotentialId,    CellReactionId};
 
 bool HasOption(int options, int bit) { return options == bit || options == HighestOptionsValue; }
 
@@ -118,27 +109,62 @@ int ReadSolverFields(const CWnd& dialog, std::initializer_list<SolverField*> fie
 Cwm_REDOKSBaseDlg::Cwm_REDOKSBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_REDOKSBaseDlg::OnInitDialog() {
-  ApplyGeneratedSetup(
-      *this, RedoksSetup,
-      {m_turnLeftOnSelection,    m_turnRightOnSelection, m_leftList,
-       m_rightList,              m_eraseFields,          m_calculate,
-       m_examplesLabel,          m_examples,             m_halfReactionsGroup,
-       m_leftHalfReaction,       m_turnLeft,             m_leftPotential,
-       m_leftPotentialUnit,      m_rightHalfReaction,    m_turnRight,
-       m_rightPotential,         m_rightPotentialUnit,   m_cellReaction,
-       m_cellPotential,          m_cellPotentialUnit,    m_balanceOptionsGroup,
-       m_removeMultipleSpecies,  m_waterGroup,           m_combineIntoWater,
-       m_waterHydrogenPlus,      m_waterHydroxideMinus,  m_waterEquals,
-       m_waterSecondLine,        m_waterHydroniumPlus,   m_waterSecondMinus,
-       m_gibbsRowDelta,          m_gibbsRowText,         m_gibbsRowE,
-       m_gibbsRowO,              m_solveGibbsRow,        m_gibbsEnergy,
-       m_gibbsRowUnit,           m_electrons,            m_electronsUnit,
-       m_potential,              m_potentialUnit,        m_equilibriumRowMinus,
-       m_equilibriumRowDelta,    m_equilibriumRowText,   m_equilibriumRowLnK,
-       m_solveEquilibriumRow,    m_equilibriumGibbsEnergy, m_equilibriumGibbsUnit,
-       m_gasConstant,            m_temperature,          m_temperatureUnit,
-       m_lnK,                    m_equilibriumConstantLabel, m_equilibriumConstant,
-       m_electrochemicalData});
+  ApplyGeneratedSetup(*this, RedoksSetup,
+                      {m_turnLeftOnSelection,
+                       m_turnRightOnSelection,
+                       m_leftList,
+                       m_rightList,
+                       m_eraseFields,
+                       m_calculate,
+                       m_examplesLabel,
+                       m_examples,
+                       m_halfReactionsGroup,
+                       m_leftHalfReaction,
+                       m_turnLeft,
+                       m_leftPotential,
+                       m_leftPotentialUnit,
+                       m_rightHalfReaction,
+                       m_turnRight,
+                       m_rightPotential,
+                       m_rightPotentialUnit,
+                       m_cellReaction,
+                       m_cellPotential,
+                       m_cellPotentialUnit,
+                       m_balanceOptionsGroup,
+                       m_removeMultipleSpecies,
+                       m_waterGroup,
+                       m_combineIntoWater,
+                       m_waterHydrogenPlus,
+                       m_waterHydroxideMinus,
+                       m_waterEquals,
+                       m_waterSecondLine,
+                       m_waterHydroniumPlus,
+                       m_waterSecondMinus,
+                       m_gibbsRowDelta,
+                       m_gibbsRowText,
+                       m_gibbsRowE,
+                       m_gibbsRowO,
+                       m_solveGibbsRow,
+                       m_gibbsEnergy,
+                       m_gibbsRowUnit,
+                       m_electrons,
+                       m_electronsUnit,
+                       m_potential,
+                       m_potentialUnit,
+                       m_equilibriumRowMinus,
+                       m_equilibriumRowDelta,
+                       m_equilibriumRowText,
+                       m_equilibriumRowLnK,
+                       m_solveEquilibriumRow,
+                       m_equilibriumGibbsEnergy,
+                       m_equilibriumGibbsUnit,
+                       m_gasConstant,
+                       m_temperature,
+                       m_temperatureUnit,
+                       m_lnK,
+                       m_equilibriumConstantLabel,
+                       m_equilibriumConstant,
+                       m_electrochemicalData});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }
@@ -320,8 +346,8 @@ void Cwm_REDOKSDlg::CalculateCellReaction() {
       enthalpy = entropy = 0;
       table.clear();
       RemoveBlanks(reaction);
-      failed = BalanceEquation(BalanceParserMode, enthalpyMissing, entropyMissing, NoThermochemicalSums, BalMin,
-                               BalMid, BalMax, enthalpy, entropy, reaction, table) != EquationBalanced;
+      failed = BalanceEquation(BalanceParserMode, enthalpyMissing, entropyMissing, NoThermochemicalSums, BalMin, BalMid,
+                               BalMax, enthalpy, entropy, reaction, table) != EquationBalanced;
       if (!failed) SetDlgItemText(CellReactionId, reaction.c_str());
     }
   }
@@ -333,18 +359,20 @@ void Cwm_REDOKSDlg::CalculateCellReaction() {
   std::string rightPotential = FieldText(RightPotentialId, PotentialLimit);
   RemoveBlanks(leftPotential);
   RemoveBlanks(rightPotential);
-  const std::string cellPotential =
-      failed || (leftPotential.empty() && rightPotential.empty()) ? "" : CellPotentialText(leftPotential, rightPotential);
+  const std::string cellPotential = failed || (leftPotential.empty() && rightPotential.empty())
+                                        ? ""
+                                        : CellPotentialText(leftPotential, rightPotential);
   SetDlgItemText(CellPotentialId, cellPotential.c_str());
   SetDlgItemText(PotentialFieldId, cellPotential.c_str());
 }
 
 void Cwm_REDOKSDlg::ShowCalculationError() {
-  ::MessageBox(m_hWnd,
-               LanguageCode == NorwegianLanguage
-                   ? "BEREGNINGSFEIL\n\nTo av feltene m\xE5 inneholde tall.\nDet tredje feltet skal v\xE6re tomt.\n"
-                   : "CALCULATION ERROR\n\nTwo of the fields must contain numeric data. \nThe third field must be empty.\n",
-               MessageCaption, MB_OK);
+  ::MessageBox(
+      m_hWnd,
+      LanguageCode == NorwegianLanguage
+          ? "BEREGNINGSFEIL\n\nTo av feltene m\xE5 inneholde tall.\nDet tredje feltet skal v\xE6re tomt.\n"
+          : "CALCULATION ERROR\n\nTwo of the fields must contain numeric data. \nThe third field must be empty.\n",
+      MessageCaption, MB_OK);
 }
 
 // A result beyond the numbers a double holds (K of a large ln K) is said, never shown as INF.
@@ -433,6 +461,4 @@ void Cwm_REDOKSDlg::EraseFields() {
 
 void Cwm_REDOKSDlg::OpenDataEditor() { OpenElectrochemicalDataDialog(this); }
 
-int OpenElectrochemistryDialog(CWnd* parent) {
-  return OpenModalDialog<Cwm_REDOKSDlg>(RedoksTemplateName, parent);
-}
+int OpenElectrochemistryDialog(CWnd* parent) { return OpenModalDialog<Cwm_REDOKSDlg>(RedoksTemplateName, parent); }

@@ -60,10 +60,28 @@ Cwm_REDOXDATBaseDlg::Cwm_REDOXDATBaseDlg(LPCSTR templateName, CWnd* parent) : CS
 
 BOOL Cwm_REDOXDATBaseDlg::OnInitDialog() {
   ApplyGeneratedSetup(*this, RedoxdatSetup,
-                      {m_halfReactionLabel, m_halfReaction, m_englishCommentLabel, m_englishComment,
-                       m_norwegianCommentLabel, m_norwegianComment, m_potentialE, m_potentialO, m_potentialUnit,
-                       m_potential, m_temperatureLabel, m_temperatureC, m_temperatureO, m_temperature, m_eraseFields,
-                       m_halfReactions, m_editListGroup, m_addGroup, m_before, m_after, m_replace, m_delete});
+                      {m_halfReactionLabel,
+                       m_halfReaction,
+                       m_englishCommentLabel,
+                       m_englishComment,
+                       m_norwegianCommentLabel,
+                       m_norwegianComment,
+                       m_potentialE,
+                       m_potentialO,
+                       m_potentialUnit,
+                       m_potential,
+                       m_temperatureLabel,
+                       m_temperatureC,
+                       m_temperatureO,
+                       m_temperature,
+                       m_eraseFields,
+                       m_halfReactions,
+                       m_editListGroup,
+                       m_addGroup,
+                       m_before,
+                       m_after,
+                       m_replace,
+                       m_delete});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

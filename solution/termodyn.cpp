@@ -32,8 +32,7 @@ constexpr int ThermochemicalSums = 1;
 constexpr std::size_t ShownEquationBeforeMissingData = 49;
 
 // The third column's names, by the value of ThermoColumnChoice; the second differs by language.
-constexpr std::array<const char*, 5> NorwegianColumns = {"Mol", "Masse(g)", "Delta Gf0 (kJ)", "S0 (J/K)",
-                                                           "Cp0 (J/K)"};
+constexpr std::array<const char*, 5> NorwegianColumns = {"Mol", "Masse(g)", "Delta Gf0 (kJ)", "S0 (J/K)", "Cp0 (J/K)"};
 constexpr const char* EnglishMassColumn = "Mass(g)";
 
 std::string WithoutBlanksOrControls(const std::string& typed) {
@@ -62,12 +61,13 @@ Cwm_TERMODYNAMIKKBaseDlg::Cwm_TERMODYNAMIKKBaseDlg(LPCSTR templateName, CWnd* pa
     : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_TERMODYNAMIKKBaseDlg::OnInitDialog() {
-  ApplyGeneratedSetup(*this, TermodynamikkSetup,
-                      {m_unbalancedLabel, m_equationField, m_balancedLabel, m_balancedEquation, m_speciesHeading,
-                       m_columnDelta, m_columnF, m_columnH, m_columnO, m_columnUnit, m_columnChoice, m_table,
-                       m_enthalpyDelta, m_enthalpyH, m_enthalpyO, m_enthalpyEquals, m_enthalpyValue, m_entropyDelta,
-                       m_entropyS, m_entropyO, m_entropyEquals, m_entropyValue, m_listLabel, m_equations,
-                       m_editListGroup, m_addGroup});
+  ApplyGeneratedSetup(
+      *this, TermodynamikkSetup,
+      {m_unbalancedLabel, m_equationField, m_balancedLabel, m_balancedEquation, m_speciesHeading, m_columnDelta,
+       m_columnF,         m_columnH,       m_columnO,       m_columnUnit,       m_columnChoice,   m_table,
+       m_enthalpyDelta,   m_enthalpyH,     m_enthalpyO,     m_enthalpyEquals,   m_enthalpyValue,  m_entropyDelta,
+       m_entropyS,        m_entropyO,      m_entropyEquals, m_entropyValue,     m_listLabel,      m_equations,
+       m_editListGroup,   m_addGroup});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }

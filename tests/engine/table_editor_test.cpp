@@ -210,8 +210,9 @@ TEST_F(TableEditor, KeysThatMatchCaseTellCarbonMonoxideFromCobalt) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0], "DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box formula!\n\n");
   EXPECT_EQ(list.entries, (std::vector<std::string>{"CO(g)", "NO(g)", "HF(g)", "Co(g)", "No(g)", "Hf(g)"}));
-  EXPECT_EQ(ReadFile("dats/table.dat"), "\\\nCO(g)\nagain\n\\\nNO(g)\nnote NO(g)\n\\\nHF(g)\nnote HF(g)\n\\\n"
-                                        "Co(g)\n\n\\\nNo(g)\n\n\\\nHf(g)\n\n\\\n");
+  EXPECT_EQ(ReadFile("dats/table.dat"),
+            "\\\nCO(g)\nagain\n\\\nNO(g)\nnote NO(g)\n\\\nHF(g)\nnote HF(g)\n\\\n"
+            "Co(g)\n\n\\\nNo(g)\n\n\\\nHf(g)\n\n\\\n");
 }
 
 TEST_F(TableEditor, CrLfTableReadsExactKeysAndIsWrittenWithLf) {

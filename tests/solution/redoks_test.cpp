@@ -65,27 +65,26 @@ TEST_F(ElectrochemistryTest, TheDaniellCellWithItsGibbsEnergyAndEquilibriumConst
   RedoxTurnOnSelection = 1;
   std::vector<std::string> cell;
   std::vector<std::string> rows;
-  InElectrochemistry({[&] {
-                        driver.Select(LeftHalfReactionListId, IndexOf(LeftHalfReactionListId, "Zn+2 + 2e- > Zn"));
-                        driver.Select(RightHalfReactionListId, IndexOf(RightHalfReactionListId, "Cu+2 + 2e- > Cu"));
-                      },
-                      [&] { driver.Click(CalculateCellId); },
-                      [&] {
-                        cell = {Text(LeftHalfReactionId), Text(LeftPotentialId),  Text(RightHalfReactionId),
-                                Text(RightPotentialId),   Text(CellReactionId),   Text(CellPotentialId),
-                                Text(PotentialFieldId)};
-                        Put(PotentialFieldId, "1.10");
-                        Put(ElectronsFieldId, "-2");
-                        driver.Click(SolveGibbsRowId);
-                      },
-                      [&] {
-                        Put(EquilibriumGibbsFieldId, "212267");
-                        driver.Click(SolveEquilibriumRowId);
-                      },
-                      [&] {
-                        rows = {Text(GibbsEnergyFieldId), Text(TemperatureFieldId), Text(LnKFieldId),
-                                Text(EquilibriumConstantId)};
-                      }});
+  InElectrochemistry(
+      {[&] {
+         driver.Select(LeftHalfReactionListId, IndexOf(LeftHalfReactionListId, "Zn+2 + 2e- > Zn"));
+         driver.Select(RightHalfReactionListId, IndexOf(RightHalfReactionListId, "Cu+2 + 2e- > Cu"));
+       },
+       [&] { driver.Click(CalculateCellId); },
+       [&] {
+         cell = {Text(LeftHalfReactionId), Text(LeftPotentialId), Text(RightHalfReactionId), Text(RightPotentialId),
+                 Text(CellReactionId),     Text(CellPotentialId), Text(PotentialFieldId)};
+         Put(PotentialFieldId, "1.10");
+         Put(ElectronsFieldId, "-2");
+         driver.Click(SolveGibbsRowId);
+       },
+       [&] {
+         Put(EquilibriumGibbsFieldId, "212267");
+         driver.Click(SolveEquilibriumRowId);
+       },
+       [&] {
+         rows = {Text(GibbsEnergyFieldId), Text(TemperatureFieldId), Text(LnKFieldId), Text(EquilibriumConstantId)};
+       }});
   EXPECT_EQ(cell, (std::vector<std::string>{"Zn > Zn+2 + 2e-", "0.7618", "Cu+2 + 2e- > Cu", "0.3419",
                                             "Zn + Cu+2 = Zn+2 + Cu", "1.1037", "1.1037"}));
   EXPECT_EQ(rows, (std::vector<std::string>{"-212267", "298.15", "85.6271", "1.53942E+37"}));
@@ -108,8 +107,8 @@ TEST_F(ElectrochemistryTest, EveryShippedHalfReactionGivesAFiniteResult) {
       const std::string potential = Text(CellPotentialId);
       char* end = nullptr;
       const double value = std::strtod(potential.c_str(), &end);
-      if (reaction.find(" = ") == std::string::npos || reaction.find("e-") == std::string::npos ||
-          potential.empty() || *end != '\0' || !std::isfinite(value))
+      if (reaction.find(" = ") == std::string::npos || reaction.find("e-") == std::string::npos || potential.empty() ||
+          *end != '\0' || !std::isfinite(value))
         failures.push_back(Text(LeftHalfReactionId) + ": " + reaction + " " + potential);
     });
   }
@@ -165,23 +164,23 @@ TEST_F(ElectrochemistryTest, LongHalfReactionsAreNeverCut) {
 // exponent kept; a field without one arrow gives the hint and changes nothing.
 TEST_F(ElectrochemistryTest, TurningAHalfReactionAndItsPotential) {
   std::vector<std::string> shown;
-  InElectrochemistry({[&] {
-                        Put(LeftHalfReactionId, "Cu > Cu+2 + 2e- ");
-                        Put(LeftPotentialId, "-3.4E-1");
-                        Put(RightHalfReactionId, "Cu+2 + 2e- = Cu");
-                        Put(RightPotentialId, "+0.5");
-                        driver.Click(TurnLeftId);
-                      },
-                      [&] {
-                        shown = {Text(LeftHalfReactionId), Text(LeftPotentialId), Text(CellReactionId)};
-                        driver.Click(TurnRightId);
-                      },
-                      [&] {
-                        shown.insert(shown.end(),
-                                     {Text(RightHalfReactionId), Text(RightPotentialId), Text(CellReactionId)});
-                      }});
-  EXPECT_EQ(shown, (std::vector<std::string>{"Cu+2 + 2e-  > Cu", "3.4E-1", "", "Cu+2 + 2e- = Cu", "+0.5",
-                                            "..... > ....."}));
+  InElectrochemistry(
+      {[&] {
+         Put(LeftHalfReactionId, "Cu > Cu+2 + 2e- ");
+         Put(LeftPotentialId, "-3.4E-1");
+         Put(RightHalfReactionId, "Cu+2 + 2e- = Cu");
+         Put(RightPotentialId, "+0.5");
+         driver.Click(TurnLeftId);
+       },
+       [&] {
+         shown = {Text(LeftHalfReactionId), Text(LeftPotentialId), Text(CellReactionId)};
+         driver.Click(TurnRightId);
+       },
+       [&] {
+         shown.insert(shown.end(), {Text(RightHalfReactionId), Text(RightPotentialId), Text(CellReactionId)});
+       }});
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"Cu+2 + 2e-  > Cu", "3.4E-1", "", "Cu+2 + 2e- = Cu", "+0.5", "..... > ....."}));
 }
 
 // The solver rows: a field holding 0 counts as empty; anything but one empty field and two numbers
@@ -243,14 +242,17 @@ TEST_F(ElectrochemistryTest, AnEquilibriumConstantBeyondRangeIsAMessage) {
                           Put(LnKFieldId, "");
                           driver.Click(SolveEquilibriumRowId);
                         },
-                        [&] { shown.insert(shown.end(), {Text(LnKFieldId), Text(EquilibriumConstantId)}); }});
+                        [&] {
+                          shown.insert(shown.end(), {Text(LnKFieldId), Text(EquilibriumConstantId)});
+                        }});
     EXPECT_EQ(shown, (std::vector<std::string>{"1.98318E+06", "", "467.057", "6.92042E+202"})) << language;
     const std::vector<std::string> texts = BoxTexts();
     ASSERT_EQ(texts.size(), before + 1) << language;
-    EXPECT_EQ(texts.back(), language == EnglishLanguage
-                                ? "CALCULATION ERROR\n\nThe result lies outside the numbers\nthat can be calculated and "
-                                  "shown.\n"
-                                : "BEREGNINGSFEIL\n\nResultatet ligger utenfor de tallene\nsom kan regnes med og vises.\n");
+    EXPECT_EQ(texts.back(),
+              language == EnglishLanguage
+                  ? "CALCULATION ERROR\n\nThe result lies outside the numbers\nthat can be calculated and "
+                    "shown.\n"
+                  : "BEREGNINGSFEIL\n\nResultatet ligger utenfor de tallene\nsom kan regnes med og vises.\n");
   }
 }
 
@@ -260,28 +262,29 @@ TEST_F(ElectrochemistryTest, BalanceOptionsCancelAndToggle) {
   RedoxBalanceOptions = 1;
   RedoxTurnOnSelection = 2;
   std::vector<std::string> shown;
-  InElectrochemistry({[&] {
-                        shown = {std::to_string(driver.Checked(RemoveMultipleSpeciesId).value_or(-1)),
-                                 std::to_string(driver.Checked(CombineIntoWaterId).value_or(-1)),
-                                 std::to_string(driver.Checked(TurnLeftOnSelectionId).value_or(-1)),
-                                 std::to_string(driver.Checked(TurnRightOnSelectionId).value_or(-1))};
-                        Put(LeftHalfReactionId, "Fe+3 + e- > Fe+2");
-                        Put(RightHalfReactionId, "Fe+2 > Fe+3 + e-");
-                        driver.Click(CalculateCellId);
-                      },
-                      [&] {
-                        shown.push_back(Text(CellReactionId));
-                        driver.Click(RemoveMultipleSpeciesId);
-                      },
-                      [&] {
-                        shown.push_back(std::to_string(RedoxBalanceOptions));
-                        driver.Click(CombineIntoWaterId);
-                        driver.Click(TurnLeftOnSelectionId);
-                      },
-                      [&] { shown.push_back(std::to_string(RedoxBalanceOptions) + std::to_string(RedoxTurnOnSelection)); }});
+  InElectrochemistry(
+      {[&] {
+         shown = {std::to_string(driver.Checked(RemoveMultipleSpeciesId).value_or(-1)),
+                  std::to_string(driver.Checked(CombineIntoWaterId).value_or(-1)),
+                  std::to_string(driver.Checked(TurnLeftOnSelectionId).value_or(-1)),
+                  std::to_string(driver.Checked(TurnRightOnSelectionId).value_or(-1))};
+         Put(LeftHalfReactionId, "Fe+3 + e- > Fe+2");
+         Put(RightHalfReactionId, "Fe+2 > Fe+3 + e-");
+         driver.Click(CalculateCellId);
+       },
+       [&] {
+         shown.push_back(Text(CellReactionId));
+         driver.Click(RemoveMultipleSpeciesId);
+       },
+       [&] {
+         shown.push_back(std::to_string(RedoxBalanceOptions));
+         driver.Click(CombineIntoWaterId);
+         driver.Click(TurnLeftOnSelectionId);
+       },
+       [&] { shown.push_back(std::to_string(RedoxBalanceOptions) + std::to_string(RedoxTurnOnSelection)); }});
   EXPECT_EQ(shown, (std::vector<std::string>{"1", "0", "0", "1",
-                                            "Error 53 :Species may have been removed i.e. H2O = H2O -->  ? = ?  !",
-                                            "0", "23"}));
+                                             "Error 53 :Species may have been removed i.e. H2O = H2O -->  ? = ?  !",
+                                             "0", "23"}));
 }
 
 // The examples fill the fields without calculating; erasing empties them but keeps the temperature.
@@ -293,16 +296,18 @@ TEST_F(ElectrochemistryTest, ExamplesAndErase) {
                       },
                       [&] {
                         shown = {Text(LeftHalfReactionId), Text(RightHalfReactionId), Text(LeftPotentialId),
-                                 Text(RightPotentialId),   Text(ElectronsFieldId),   Text(CellReactionId)};
+                                 Text(RightPotentialId),   Text(ElectronsFieldId),    Text(CellReactionId)};
                         driver.Click(CalculateCellId);
                       },
                       [&] {
                         shown.push_back(Text(CellPotentialId));
                         driver.Click(EraseRedoxFieldsId);
                       },
-                      [&] { shown.insert(shown.end(), {Text(LeftHalfReactionId), Text(TemperatureFieldId)}); }});
-  EXPECT_EQ(shown, (std::vector<std::string>{"Br2 + 2e- > 2Br-", "Cu > Cu+2 + 2e- ", "1.09", "-0.34", "-2", "",
-                                            "0.75", "", "298.15"}));
+                      [&] {
+                        shown.insert(shown.end(), {Text(LeftHalfReactionId), Text(TemperatureFieldId)});
+                      }});
+  EXPECT_EQ(shown, (std::vector<std::string>{"Br2 + 2e- > 2Br-", "Cu > Cu+2 + 2e- ", "1.09", "-0.34", "-2", "", "0.75",
+                                             "", "298.15"}));
 }
 
 // The editor opened from the window rewrites the table; back in the window both lists show it.
@@ -360,8 +365,9 @@ TEST_F(ElectrochemistryTest, TheRedoxEditorChecksAndStores) {
                    driver.Click(RedoxDataBeforeId);
                  }});
   EXPECT_EQ(cleaned, "1.09|25");
-  EXPECT_EQ(ReadTable("redox.dat"), "\\\n" + RedoxRecord("Co+2 + 2e- > Co", "-0.28") +
-                                        "CO+2 + 2e- > CO\n\n\n\n\n\n\n1.09\n25\n\\\nNi+2 + 2e- > Ni\n\n\n\n\n\n\n\n\n\\\n");
+  EXPECT_EQ(ReadTable("redox.dat"),
+            "\\\n" + RedoxRecord("Co+2 + 2e- > Co", "-0.28") +
+                "CO+2 + 2e- > CO\n\n\n\n\n\n\n1.09\n25\n\\\nNi+2 + 2e- > Ni\n\n\n\n\n\n\n\n\n\\\n");
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
                             "ILLEGAL NUMBER\n\nIllegal number or erroneous\nuse of number field!",
                             "DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box equation!\n\n"}));

@@ -62,8 +62,8 @@ TEST_F(ThermochemistryTest, MethaneCombustionAndTheDeferredColumnChoice) {
                        driver.Click(ThermoCalculateId);
                      },
                      [&] {
-                       first = {Text(ThermoBalancedEquationId), Text(ThermoEnthalpyValueId),
-                                Text(ThermoEntropyValueId), Text(ThermoTableId)};
+                       first = {Text(ThermoBalancedEquationId), Text(ThermoEnthalpyValueId), Text(ThermoEntropyValueId),
+                                Text(ThermoTableId)};
                        driver.Select(ThermoColumnChoiceId, 3);
                      },
                      [&] {
@@ -225,7 +225,8 @@ TEST_F(ThermochemistryTest, AReadOnlyListIsNeverOverwritten) {
   }});
   chmod(TablePath("thermequ.dat").c_str(), 0644);
   EXPECT_EQ(ReadTable("thermequ.dat"), "H2(g)+O2(g)>H2O(l)\n");
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"TAVRIN: FILE ERROR\n\nThe table could not be written\nand is unchanged!"}));
+  EXPECT_EQ(Boxes(),
+            (std::vector<std::string>{"TAVRIN: FILE ERROR\n\nThe table could not be written\nand is unchanged!"}));
 }
 
 // The column choice: its names in each language, the stored choice selected, a choice beyond the
@@ -239,8 +240,8 @@ TEST_F(ThermochemistryTest, TheColumnChoiceListsItsNamesAndRemembers) {
     int pending = -1;
     InThermochemistry({[&] {
                          names = Items(ThermoColumnChoiceId);
-                         selected = std::to_string(SendMessage(driver.FindControl(ThermoColumnChoiceId),
-                                                               CB_GETCURSEL, 0, 0));
+                         selected =
+                             std::to_string(SendMessage(driver.FindControl(ThermoColumnChoiceId), CB_GETCURSEL, 0, 0));
                          driver.Select(ThermoColumnChoiceId, 1);
                        },
                        [&] { pending = ThermoRecalcPending; }});
@@ -311,11 +312,12 @@ TEST_F(ThermochemistryTest, TheEditorRefusesWithItsMessages) {
                            "ILLEGAL NUMBER\n\nIllegal number or erroneous\nuse of number field!",
                            "DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box formula!\n\n"}));
     } else {
-      EXPECT_EQ(texts, (std::vector<std::string>{
-                           "MANGLENDE FASE\n\nFormel m\xE5 inneholde (s), (l) f.eks. NaCl(s)!", "USPESIFISERT FORMELFEIL",
-                           "TALLFEIL\n\nTAVRIN har registrert ugyldige tall\neller feilaktig bruk av tallfelt!",
-                           "DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen en formel\nsom fra f\xF8r "
-                           "befinner seg i listen!\n\n"}));
+      EXPECT_EQ(texts,
+                (std::vector<std::string>{
+                    "MANGLENDE FASE\n\nFormel m\xE5 inneholde (s), (l) f.eks. NaCl(s)!", "USPESIFISERT FORMELFEIL",
+                    "TALLFEIL\n\nTAVRIN har registrert ugyldige tall\neller feilaktig bruk av tallfelt!",
+                    "DUPLIKASJONSADVARSEL\n\nFors\xF8k p\xE5 \xE5 tilf\xF8re listen en formel\nsom fra f\xF8r "
+                    "befinner seg i listen!\n\n"}));
     }
     EXPECT_EQ(ReadTable("thermody.dat"), table) << language;
   }
@@ -372,7 +374,8 @@ TEST_F(ThermochemistryTest, AReadOnlyTableIsNeverHarmed) {
   }});
   chmod(TablePath("thermody.dat").c_str(), 0644);
   EXPECT_EQ(ReadTable("thermody.dat"), table);
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"TAVRIN: FILE ERROR\n\nThe table could not be written\nand is unchanged!"}));
+  EXPECT_EQ(Boxes(),
+            (std::vector<std::string>{"TAVRIN: FILE ERROR\n\nThe table could not be written\nand is unchanged!"}));
 }
 
 // Every record of the shipped table, shown by a double click, fills the fields with its key, the
@@ -388,7 +391,8 @@ TEST_F(ThermochemistryTest, EveryShippedRecordShowsFiniteNumbers) {
     steps.push_back([&, index] {
       SendMessage(driver.FindControl(ThermoDataListId), LB_SETCURSEL, index, 0);
       const HWND list = driver.FindControl(ThermoDataListId);
-      SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(ThermoDataListId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+      SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(ThermoDataListId, LBN_DBLCLK),
+                  reinterpret_cast<LPARAM>(list));
       const std::string key = Items(ThermoDataListId)[index];
       if (Text(ThermoDataFormulaId) != key) failures.push_back(key + ": not shown");
       for (int id : {EnthalpyFieldId, GibbsFieldId, EntropyFieldId, HeatCapacityFieldId}) {

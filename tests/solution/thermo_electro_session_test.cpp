@@ -128,14 +128,13 @@ TEST_F(ThermoElectroSessionTest, ElectrochemistryFromTheMenuReloadsItsListsAfter
                             Click(RedoxDataAfterId) + Snapshot(editor) + Escape() + Items(LeftHalfReactionListId) +
                             Items(RightHalfReactionListId) + Escape() + Window());
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.lines,
-              (std::vector<std::string>{WindowLine(c.caption, "REDOKS"),
-                                        TextLine(CellReactionId, "4Fe+2 + O2 + 4H+ = 4Fe+3 + 2H2O"),
-                                        TextLine(CellPotentialId, "0.46"), TextLine(GibbsEnergyFieldId, "-177532"),
-                                        WindowLine(c.editorCaption, "REDOXDAT"),
-                                        ItemsLine(LeftHalfReactionListId, "Ag+ + e- > Ag\\tAu+ + e- > Au"),
-                                        ItemsLine(RightHalfReactionListId, "Ag+ + e- > Ag\\tAu+ + e- > Au"),
-                                        WindowLine("TAVRIN", "CLIENT")}));
+    EXPECT_EQ(
+        result.lines,
+        (std::vector<std::string>{
+            WindowLine(c.caption, "REDOKS"), TextLine(CellReactionId, "4Fe+2 + O2 + 4H+ = 4Fe+3 + 2H2O"),
+            TextLine(CellPotentialId, "0.46"), TextLine(GibbsEnergyFieldId, "-177532"),
+            WindowLine(c.editorCaption, "REDOXDAT"), ItemsLine(LeftHalfReactionListId, "Ag+ + e- > Ag\\tAu+ + e- > Au"),
+            ItemsLine(RightHalfReactionListId, "Ag+ + e- > Ag\\tAu+ + e- > Au"), WindowLine("TAVRIN", "CLIENT")}));
     EXPECT_EQ(ReadTable("redox.dat"),
               "\\\nAg+ + e- > Ag\nSilver\nS\xF8lv\n\n\n\n\n0.7996\n25\n\\\nAu+ + e- > Au\n\n\n\n\n\n\n1.692\n\n\\\n");
     ExpectWindowPicture(window);
@@ -148,9 +147,9 @@ TEST_F(ThermoElectroSessionTest, TheLauncherOpensBothWindows) {
   const SessionResult result = Run("47", Click(ThermochemistryButtonId) + Window() + Escape() +
                                              Click(ElectrochemistryButtonId) + Window() + Escape() + Window());
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.lines, (std::vector<std::string>{WindowLine("TERMOKJEMI", "TERMODYNAMIKK"),
-                                                    WindowLine("ELEKTROKJEMI", "REDOKS"),
-                                                    WindowLine("TAVRIN", "CLIENT")}));
+  EXPECT_EQ(result.lines,
+            (std::vector<std::string>{WindowLine("TERMOKJEMI", "TERMODYNAMIKK"), WindowLine("ELEKTROKJEMI", "REDOKS"),
+                                      WindowLine("TAVRIN", "CLIENT")}));
 }
 
 }  // namespace
