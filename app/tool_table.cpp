@@ -10,6 +10,8 @@
 #include "resources/menu_commands.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/sim_modal_dlg.h"
+#include "solution/redoks.h"
+#include "solution/termodyn.h"
 #include "tools/balanser.h"
 #include "tools/funcplot.h"
 #include "tools/convert.h"
@@ -44,13 +46,15 @@ constexpr ShellTool ToolTable[] = {
      .launcherPicture = "TERMSYMB",
      .englishCaption = "  Thermochemistry",
      .startupCode = 10,
-     .templateName = "TERMODYNAMIKK"},
+     .open = OpenThermochemistryDialog,
+     .templateName = TermodynamikkTemplateName},
     {.menuCommand = ElectrochemistryCommand,
      .launcherButton = ElectrochemistryButtonId,
      .launcherCaption = ElectrochemistryCaptionId,
      .launcherPicture = "REOXSYMB",
      .englishCaption = "Electrochemistry",
-     .templateName = "REDOKS"},
+     .open = OpenElectrochemistryDialog,
+     .templateName = RedoksTemplateName},
     {.menuCommand = SolubilityProductCommand,
      .launcherButton = SolubilityProductButtonId,
      .launcherCaption = SolubilityProductCaptionId,

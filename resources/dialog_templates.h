@@ -19,6 +19,19 @@ inline constexpr const char* PeriodesystemetTemplateName = "PERIODESYSTEMET";
 inline constexpr const char* PersysgrafTemplateName = "PERSYSGRAF";
 inline constexpr const char* PrintoptTemplateName = "PRINTOPT";
 inline constexpr const char* TavrparaTemplateName = "TAVRPARA";
+// Thermochemistry and electrochemistry.
+inline constexpr const char* TermodynamikkTemplateName = "TERMODYNAMIKK";
+inline constexpr const char* TermodataTemplateName = "TERMODATA";
+inline constexpr const char* RedoksTemplateName = "REDOKS";
+inline constexpr const char* RedoxdatTemplateName = "REDOXDAT";
+DialogTemplate TermodynamikkTemplate();
+DialogTemplate TermodataTemplate();
+DialogTemplate RedoksTemplate();
+DialogTemplate RedoxdatTemplate();
+extern const WindowSetup TermodynamikkSetup;
+extern const WindowSetup TermodataSetup;
+extern const WindowSetup RedoksSetup;
+extern const WindowSetup RedoxdatSetup;
 
 DialogTemplate ClientTemplate();
 DialogTemplate TavrparaTemplate();

@@ -22,6 +22,10 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(ConvertTemplateName, ConvertTemplate());
   registry.AddDialog(OrdlisteTemplateName, OrdlisteTemplate());
   registry.AddDialog(IndikatorerTemplateName, IndikatorerTemplate());
+  registry.AddDialog(TermodynamikkTemplateName, TermodynamikkTemplate());
+  registry.AddDialog(TermodataTemplateName, TermodataTemplate());
+  registry.AddDialog(RedoksTemplateName, RedoksTemplate());
+  registry.AddDialog(RedoxdatTemplateName, RedoxdatTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -22,6 +22,12 @@ int ListBoxEditorList::FindExact(std::string_view text) const {
   return found == LB_ERR ? -1 : found;
 }
 
+std::string ListBoxEditorList::Text(int index) const {
+  std::string text;
+  listBox_.GetText(index, text);
+  return text;
+}
+
 bool ListBoxEditorList::Insert(int index, std::string_view text) {
   return listBox_.InsertString(index >= listBox_.GetCount() ? -1 : index, std::string(text).c_str()) >= 0;
 }

@@ -16,6 +16,20 @@ void RecordEditorWindow::LoadList() {
   LoadEditorList(layout_.table(), list, messages);
 }
 
+void RecordEditorWindow::LimitFieldsToStoredWidths() {
+  const TableEditorConfig& table = layout_.table();
+  for (std::size_t i = 0; i < table.frame.size(); ++i) {
+    const RecordLineSource& source = table.frame[i];
+    const bool keyLine = static_cast<int>(i) + 1 == table.keyLine;
+    // A field of several lines shows each stored line break as two characters.
+    if (!keyLine && (source.kind != RecordLineSource::Kind::Field || source.multiLine)) continue;
+    const std::size_t field = keyLine ? layout_.keyField : static_cast<std::size_t>(source.field);
+    if (field >= layout_.fields.size()) continue;
+    const std::size_t width = keyLine ? table.keyLimit : source.limit;
+    dialog_.SendDlgItemMessage(layout_.fields[field].id, EM_LIMITTEXT, static_cast<WPARAM>(width), 0);
+  }
+}
+
 bool RecordEditorWindow::OnCommand(int id, int notification) {
   if (id == layout_.listId) {
     if (notification != LBN_DBLCLK) return false;
@@ -67,14 +81,16 @@ std::vector<std::string> RecordEditorWindow::ReadFields() const {
 }
 
 void RecordEditorWindow::Add(EditOperation operation) {
-  const std::vector<std::string> fields = ReadFields();
+  const std::vector<std::string> typed = ReadFields();
+  std::vector<std::string> fields = typed;
   ListBoxEditorList list(list_);
   MessageBoxEditorMessages messages(dialog_);
   if (layout_.checkFields != nullptr) {
-    if (const std::string refusal = layout_.checkFields(fields); !refusal.empty()) {
-      messages.Show(refusal);
-      return;
-    }
+    const std::vector<std::string> refusals = layout_.checkFields(fields);
+    for (const std::string& refusal : refusals) messages.Show(refusal);
+    if (!refusals.empty()) return;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      if (fields[i] != typed[i]) dialog_.SetDlgItemText(layout_.fields[i].id, fields[i].c_str());
   }
   std::string key = fields[layout_.keyField];
   AddToTable(layout_.table(), list, messages, operation, key, fields);

@@ -28,9 +28,10 @@ struct RecordEditorLayout {
   int deleteId;
   int eraseFieldsId;  // empties every field control; 0 for none
   int listId;
-  // The editor's own check of the fields before an add: the message that refuses them, or an
-  // empty text when they pass. Null for none.
-  std::string (*checkFields)(const std::vector<std::string>& fields);
+  // The editor's own check of the fields before an add: the messages that refuse them, in the
+  // order they are shown, or none when they pass. It may put a field into its stored form (a key
+  // without blanks, a number without blanks), which the window then shows. Null for none.
+  std::vector<std::string> (*checkFields)(std::vector<std::string>& fields);
 };
 
 class RecordEditorWindow {
@@ -40,6 +41,9 @@ class RecordEditorWindow {
 
   // Fills the list with the keys of the table, the first selected.
   void LoadList();
+  // Lets each field take no more characters than its line of the table stores, so that nothing
+  // typed is stored cut and no two keys become one.
+  void LimitFieldsToStoredWidths();
   // Runs the editor's command: a click on one of its buttons, a double click in its list. False
   // when the command is none of these.
   bool OnCommand(int id, int notification);

@@ -16,7 +16,7 @@ constexpr std::size_t FormulaField = 1;
 
 // The formula is tested as typed, blanks included; a refusal shows the headline only, Norwegian
 // when LanguageCode is 47, else English.
-std::string MoleculeFormulaRefusal(const std::vector<std::string>& fields) {
+std::vector<std::string> MoleculeFormulaRefusal(std::vector<std::string>& fields) {
   FormulaCounts counts{};
   IsotopeUsedFlags isotopeFlags{};
   std::string formula = fields[FormulaField];
@@ -24,7 +24,7 @@ std::string MoleculeFormulaRefusal(const std::vector<std::string>& fields) {
   float electrons = 0.0f;
   float amount = 0.0f;
   if (dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount) > -1.0f) return {};
-  return LanguageCode == NorwegianLanguage ? "FORMELFEIL\n\n" : "FORMULA ERROR\n\n";
+  return {LanguageCode == NorwegianLanguage ? "FORMELFEIL\n\n" : "FORMULA ERROR\n\n"};
 }
 
 const RecordEditorLayout MoleculeNamesLayout{

@@ -53,6 +53,13 @@ RewriteResult Rewrite(const TableEditorConfig& config, const EditPlace& place, c
   return RewriteTable(config.fileName, config.shape, place, lines);
 }
 
+int FindKey(const TableEditorConfig& config, const EditorList& list, const std::string& key) {
+  if (!config.keysMatchCase) return list.FindExact(key);
+  for (int index = 0; index < list.Count(); ++index)
+    if (list.Text(index) == key) return index;
+  return -1;
+}
+
 EditResult ReportFailure(const TableEditorConfig& config, EditorMessages& messages) {
   messages.Show(EditorMessageText(config, EditorMessage::RewriteFailed));
   return EditResult::Failed;
@@ -142,7 +149,7 @@ EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorM
     return EditResult::Refused;
   }
   const int selected = count > 0 ? selection.front() : 0;
-  const int found = list.FindExact(key);
+  const int found = FindKey(config, list, key);
   if (found >= 0 && (operation != EditOperation::Replace || found != selected)) {
     messages.Show(EditorMessageText(config, EditorMessage::DuplicationWarning));
     return EditResult::Refused;

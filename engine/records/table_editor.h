@@ -21,6 +21,7 @@ class EditorList {
   virtual std::vector<int> SelectedIndexes() const = 0;
   // The first entry equal to text without regard to case, searched from the start; -1 when none.
   virtual int FindExact(std::string_view text) const = 0;
+  virtual std::string Text(int index) const = 0;
   // Inserts before index; index Count() appends. False when the list has no room for it.
   virtual bool Insert(int index, std::string_view text) = 0;
   virtual void Remove(int index) = 0;
@@ -60,6 +61,8 @@ struct TableEditorConfig {
   const char* duplicateNounEnglish;         // "formula", "word", "equation"
   const char* duplicateNounNorwegian;       // "en formel", "en ligning"
   bool emptyRecordAfterLastDelete = false;  // deleting the only record leaves one empty record
+  // Keys that differ only in letter case are different keys: formulas (CO and Co) and equations.
+  bool keysMatchCase = false;
 };
 
 // The text of a common message in the current language.
@@ -103,6 +106,7 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
 extern const TableEditorConfig BalancingListEditor;
 extern const TableEditorConfig ThermochemistryListEditor;
 extern const TableEditorConfig ThermochemicalDataEditor;
+extern const TableEditorConfig RedoxDataEditor;
 extern const TableEditorConfig NorwegianMoleculeNamesEditor;
 extern const TableEditorConfig EnglishMoleculeNamesEditor;
 

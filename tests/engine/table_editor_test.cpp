@@ -188,6 +188,33 @@ TEST_F(TableEditor, KeysAreCheckedAgainstTheList) {
   EXPECT_EQ(ReadFile("dats/table.dat"), "\\\nNACL(s)\n salt\n\\\n KCl(s)\n\n\\\nH2O(l)\nnote H2O(l)\n\\\n");
 }
 
+// Formula keys of the thermochemical table match the engine's case-sensitive look-up: CO and Co,
+// NO and No, HF and Hf are different species. Only the very same key is a duplicate, and Replace
+// may still store the selected record under its own key.
+TEST_F(TableEditor, KeysThatMatchCaseTellCarbonMonoxideFromCobalt) {
+  LanguageScope english(EnglishLanguage);
+  TableEditorConfig caseTable = TestRecordEditor;
+  caseTable.keysMatchCase = true;
+  WriteFile("dats/table.dat", RecordFileText({"CO(g)", "NO(g)", "HF(g)"}));
+  FakeList list = Loaded(caseTable);
+  list.selected = 2;
+  for (const char* cobaltAndFriends : {"Co(g)", "No(g)", "Hf(g)"}) {
+    std::string key = cobaltAndFriends;
+    EXPECT_EQ(AddToTable(caseTable, list, messages, EditOperation::After, key, {}), EditResult::Done) << key;
+  }
+  std::string key = "NO(g)";
+  EXPECT_EQ(AddToTable(caseTable, list, messages, EditOperation::Before, key, {}), EditResult::Refused);
+  list.selected = 0;
+  key = "CO(g)";
+  EXPECT_EQ(AddToTable(caseTable, list, messages, EditOperation::Replace, key, {"", "again"}), EditResult::Done);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0], "DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box formula!\n\n");
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"CO(g)", "NO(g)", "HF(g)", "Co(g)", "No(g)", "Hf(g)"}));
+  EXPECT_EQ(ReadFile("dats/table.dat"),
+            "\\\nCO(g)\nagain\n\\\nNO(g)\nnote NO(g)\n\\\nHF(g)\nnote HF(g)\n\\\n"
+            "Co(g)\n\n\\\nNo(g)\n\n\\\nHf(g)\n\n\\\n");
+}
+
 TEST_F(TableEditor, CrLfTableReadsExactKeysAndIsWrittenWithLf) {
   WriteFile("dats/table.dat", "\\\r\nA\r\nnote A\r\n\\\r\nB\r\nnote B\r\n\\\r\n");
   FakeList list = Loaded(TestRecordEditor);

@@ -28,6 +28,7 @@ class FakeEditorList : public EditorList {
     }
     return -1;
   }
+  std::string Text(int index) const override { return entries[static_cast<std::size_t>(index)]; }
   bool Insert(int index, std::string_view text) override {
     if (entries.size() >= capacity) return false;
     entries.insert(entries.begin() + index, std::string(text));

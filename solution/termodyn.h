@@ -1,0 +1,74 @@
+#pragma once
+// The thermochemistry window: balances the typed equation with the standard data of its species
+// and shows the heat term, the reaction enthalpy and entropy and a table of the species with a
+// column of the user's choice; beside it the saved equations of thermequ.dat, which four buttons
+// extend, edit and shorten, rewriting the file at every change.
+#include <string>
+
+#include "engine/records/record_rewrite.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
+
+// 1 when a column choice waits for the recalculation at the next cursor message.
+extern int ThermoRecalcPending;
+
+class Cwm_TERMODYNAMIKKBaseDlg : public CSimModalDlg {
+ public:
+  Cwm_TERMODYNAMIKKBaseDlg(LPCSTR templateName, CWnd* parent);
+  BOOL OnInitDialog() override;
+  virtual BOOL OnUserInit(int initialising);
+
+ protected:
+  CUserStatic m_unbalancedLabel;
+  CUserEdit m_equationField;
+  CUserStatic m_balancedLabel;
+  CUserEdit m_balancedEquation;
+  CUserStatic m_speciesHeading;
+  CUserGraphicButton m_columnDelta;
+  CUserStatic m_columnF;
+  CUserStatic m_columnH;
+  CUserStatic m_columnO;
+  CUserStatic m_columnUnit;
+  CUserComboBox m_columnChoice;
+  CUserEdit m_table;
+  CUserGraphicButton m_enthalpyDelta;
+  CUserStatic m_enthalpyH;
+  CUserStatic m_enthalpyO;
+  CUserStatic m_enthalpyEquals;
+  CUserStatic m_enthalpyValue;
+  CUserGraphicButton m_entropyDelta;
+  CUserStatic m_entropyS;
+  CUserStatic m_entropyO;
+  CUserStatic m_entropyEquals;
+  CUserStatic m_entropyValue;
+  CUserStatic m_listLabel;
+  CUserListBox m_equations;
+  CUserButton m_editListGroup;
+  CUserButton m_addGroup;
+};
+
+class Cwm_TERMODYNAMIKKDlg : public Cwm_TERMODYNAMIKKBaseDlg {
+ public:
+  using Cwm_TERMODYNAMIKKBaseDlg::Cwm_TERMODYNAMIKKBaseDlg;
+  BOOL OnUserInit(int initialising) override;
+
+ protected:
+  afx_msg void CalculateThermochemistry();
+  afx_msg void CopySelectedEquation();
+  afx_msg void ChooseColumn();
+  afx_msg BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
+  afx_msg void AddBefore();
+  afx_msg void AddAfter();
+  afx_msg void ReplaceEquation();
+  afx_msg void DeleteEquation();
+  afx_msg void OpenDataEditor();
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void AddEquationToList(EditOperation operation);
+  std::string FieldText(int id, std::size_t limit) const;
+  void SetEnglishTexts();
+};
+
+int OpenThermochemistryDialog(CWnd* parent);
