@@ -19,6 +19,19 @@ inline constexpr const char* PeriodesystemetTemplateName = "PERIODESYSTEMET";
 inline constexpr const char* PersysgrafTemplateName = "PERSYSGRAF";
 inline constexpr const char* PrintoptTemplateName = "PRINTOPT";
 inline constexpr const char* TavrparaTemplateName = "TAVRPARA";
+// The solubility-product and weak acid/base windows with their table editors.
+inline constexpr const char* SoluprodTemplateName = "SOLUPROD";
+inline constexpr const char* SoludataTemplateName = "SOLUDATA";
+inline constexpr const char* SyrebaseTemplateName = "SYREBASE";
+inline constexpr const char* SyrekonstTemplateName = "SYREKONST";
+DialogTemplate SoluprodTemplate();
+DialogTemplate SoludataTemplate();
+DialogTemplate SyrebaseTemplate();
+DialogTemplate SyrekonstTemplate();
+extern const WindowSetup SoluprodSetup;
+extern const WindowSetup SoludataSetup;
+extern const WindowSetup SyrebaseSetup;
+extern const WindowSetup SyrekonstSetup;
 
 DialogTemplate ClientTemplate();
 DialogTemplate TavrparaTemplate();

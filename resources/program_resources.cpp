@@ -22,6 +22,10 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(ConvertTemplateName, ConvertTemplate());
   registry.AddDialog(OrdlisteTemplateName, OrdlisteTemplate());
   registry.AddDialog(IndikatorerTemplateName, IndikatorerTemplate());
+  registry.AddDialog(SoluprodTemplateName, SoluprodTemplate());
+  registry.AddDialog(SoludataTemplateName, SoludataTemplate());
+  registry.AddDialog(SyrebaseTemplateName, SyrebaseTemplate());
+  registry.AddDialog(SyrekonstTemplateName, SyrekonstTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

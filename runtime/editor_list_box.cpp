@@ -22,6 +22,16 @@ int ListBoxEditorList::FindExact(std::string_view text) const {
   return found == LB_ERR ? -1 : found;
 }
 
+int ListBoxEditorList::FindExactMatchingCase(std::string_view text) const {
+  const int count = listBox_.GetCount();
+  std::string entry;
+  for (int index = 0; index < count; ++index) {
+    listBox_.GetText(index, entry);
+    if (entry == text) return index;
+  }
+  return -1;
+}
+
 bool ListBoxEditorList::Insert(int index, std::string_view text) {
   return listBox_.InsertString(index >= listBox_.GetCount() ? -1 : index, std::string(text).c_str()) >= 0;
 }

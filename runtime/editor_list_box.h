@@ -10,6 +10,7 @@ class ListBoxEditorList final : public EditorList {
   int Count() const override;
   std::vector<int> SelectedIndexes() const override;
   int FindExact(std::string_view text) const override;
+  int FindExactMatchingCase(std::string_view text) const override;
   bool Insert(int index, std::string_view text) override;
   void Remove(int index) override;
   void Select(int index) override;

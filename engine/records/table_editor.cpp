@@ -142,7 +142,7 @@ EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorM
     return EditResult::Refused;
   }
   const int selected = count > 0 ? selection.front() : 0;
-  const int found = list.FindExact(key);
+  const int found = config.keysMatchCase ? list.FindExactMatchingCase(key) : list.FindExact(key);
   if (found >= 0 && (operation != EditOperation::Replace || found != selected)) {
     messages.Show(EditorMessageText(config, EditorMessage::DuplicationWarning));
     return EditResult::Refused;

@@ -21,6 +21,8 @@ class EditorList {
   virtual std::vector<int> SelectedIndexes() const = 0;
   // The first entry equal to text without regard to case, searched from the start; -1 when none.
   virtual int FindExact(std::string_view text) const = 0;
+  // The first entry equal to text, letter case included; -1 when none.
+  virtual int FindExactMatchingCase(std::string_view text) const = 0;
   // Inserts before index; index Count() appends. False when the list has no room for it.
   virtual bool Insert(int index, std::string_view text) = 0;
   virtual void Remove(int index) = 0;
@@ -60,6 +62,7 @@ struct TableEditorConfig {
   const char* duplicateNounEnglish;         // "formula", "word", "equation"
   const char* duplicateNounNorwegian;       // "en formel", "en ligning"
   bool emptyRecordAfterLastDelete = false;  // deleting the only record leaves one empty record
+  bool keysMatchCase = false;               // keys that differ only in letter case are two keys
 };
 
 // The text of a common message in the current language.

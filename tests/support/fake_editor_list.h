@@ -28,6 +28,10 @@ class FakeEditorList : public EditorList {
     }
     return -1;
   }
+  int FindExactMatchingCase(std::string_view text) const override {
+    const auto found = std::ranges::find(entries, text);
+    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+  }
   bool Insert(int index, std::string_view text) override {
     if (entries.size() >= capacity) return false;
     entries.insert(entries.begin() + index, std::string(text));
