@@ -96,6 +96,8 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
                         {"6", nullptr},
                         {"14", nullptr},
                         {"13", nullptr, "window: ORDLISTE: ORDLISTE"},
+                        {"11", nullptr, "window: LØSELIGHETSPRODUKT: SOLUPROD"},
+                        {"12", nullptr, "window: SVAK SYRE/BASE: SYREBASE"},
                         {"10", "TERMODYNAMIKK"}};
   for (const Case& example : cases) {
     const std::string closeTool = example.window != nullptr ? "window\nkey Escape\n" : "";
@@ -114,8 +116,8 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
 
 TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
   const std::pair<UINT, const char*> tools[] = {
-      {ThermochemistryCommand, "TERMODYNAMIKK"}, {ElectrochemistryCommand, "REDOKS"},
-      {SolubilityProductCommand, "SOLUPROD"},    {WeakAcidBaseCommand, "SYREBASE"},
+      {ThermochemistryCommand, "TERMODYNAMIKK"},
+      {ElectrochemistryCommand, "REDOKS"},
       {SpectroscopyCommand, "MASSSP"},
   };
   std::string script;
@@ -125,7 +127,8 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
     expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
   }
   for (UINT command : {BalanceCommand, SetupCommand, AboutCommand, MolecularCalculatorCommand, PeriodicTableCommand,
-                       CurveFitCommand, DictionaryCommand, IndicatorsCommand, ConversionCommand}) {
+                       CurveFitCommand, DictionaryCommand, IndicatorsCommand, ConversionCommand,
+                       SolubilityProductCommand, WeakAcidBaseCommand}) {
     script += Menu(command) + "window\nkey Escape\n";
   }
   script += "window\n" + Menu(ExitCommand);
@@ -133,7 +136,8 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
                   {"window: BALANSERE: BALANSERE", "window: OPPSETT: TAVRPARA", "window: OM TAVRIN: OMTAVRIN",
                    "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", "window: PERIODESYSTEMET: PERIODESYSTEMET",
                    "window: KURVETILPASNING: FUNCPLOT", "window: ORDLISTE: ORDLISTE", "window: INDIKATORER: INDIKATORER",
-                   "window: KONVERTERE: CONVERT", "window: TAVRIN: CLIENT"});
+                   "window: KONVERTERE: CONVERT", "window: LØSELIGHETSPRODUKT: SOLUPROD",
+                   "window: SVAK SYRE/BASE: SYREBASE", "window: TAVRIN: CLIENT"});
   const SessionResult result = Run(SettingsText("47", "0"), script);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines, expected);
