@@ -16,7 +16,7 @@ DialogItemTemplate Field(int id, short x, short y, short cx) { return EditField(
 DialogTemplate SoludataTemplate() {
   DialogTemplate dialog = ModalDialog("L\xD8SELIGHETSPRODUKT - L\xD8SELIGHETSDATA", 400, 284);
   dialog.items = {
-      DefaultPushButton("OK", IDOK, 290, 1, 30, 12, HiddenDisabled),
+      PushButton("OK", IDOK, 290, 1, 30, 12, HiddenDisabled),
       PushButton("filskr", SoludataRewriteId, 250, 1, 30, 12, HiddenDisabled),
       PushButton("ubrukt sjekk balanse", SoludataUnusedCheckId, 250, 16, 30, 12, HiddenDisabled),
       EditField(SoludataHiddenFieldId, 290, 16, 10, 12, HiddenDisabled),

@@ -161,7 +161,9 @@ BOOL Cwm_SYREKONSTDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int notification = HIWORD(wParam);
   const bool add = id == SyrekonstBeforeId || id == SyrekonstAfterId || id == SyrekonstReplaceId;
   if (add && notification == BN_CLICKED && !FieldsPass()) return TRUE;
-  if (id == SyrekonstEraseFieldsId && notification == BN_CLICKED) SetDlgItemText(SyrekonstPKId, "");
+  // A record shown, or the fields erased, leaves no pK of the record shown before.
+  if ((id == SyrekonstEraseFieldsId && notification == BN_CLICKED) || (id == SyrekonstListId && notification == LBN_DBLCLK))
+    SetDlgItemText(SyrekonstPKId, "");
   RecordEditorWindow editor(*this, *static_cast<CListBox*>(GetDlgItem(SyrekonstListId)), AcidBaseDataLayout);
   if (editor.OnCommand(id, notification)) {
     if (id == SyrekonstListId) ConvertKAndPK();
