@@ -72,7 +72,7 @@ AcidBaseResult CalculateWeakAcidBase(const AcidBaseInput& input) {
   }
 
   std::string formula = SlotText(input.formula);
-  if (formula.size() < DissociationKeyWidth) formula += "+H2O";
+  if (formula.size() < DissociationLineWidth) formula += "+H2O";
   const DissociationRows rows{formula, SlotText(result.ion), SlotText(result.conjugate), ""};
   FormulaTexts ions;
   CoefficientTexts coefficients;

@@ -11,15 +11,15 @@ constexpr std::size_t NameLimit = 251;
 // Nine lines; the constant and the temperature are stored as the editors leave them, without blanks.
 std::vector<RecordLineSource> DissociationFrame(bool crystalWater) {
   return {
-      {Kind::Field, KeyField, DissociationKeyWidth},
+      {Kind::Field, KeyField, DissociationLineWidth},
       {Kind::Field, EnglishNameField, NameLimit},
       {Kind::Field, NorwegianNameField, NameLimit},
       {Kind::Empty},
-      crystalWater ? RecordLineSource{Kind::Field, CrystalWaterField, DissociationKeyWidth} : RecordLineSource{},
-      {Kind::Field, CationField, DissociationKeyWidth},
-      {Kind::Field, AnionField, DissociationKeyWidth},
-      {Kind::Field, ConstantField, DissociationKeyWidth},
-      {Kind::Field, TemperatureField, DissociationKeyWidth},
+      crystalWater ? RecordLineSource{Kind::Field, CrystalWaterField, DissociationLineWidth} : RecordLineSource{},
+      {Kind::Field, CationField, DissociationLineWidth},
+      {Kind::Field, AnionField, DissociationLineWidth},
+      {Kind::Field, ConstantField, DissociationLineWidth},
+      {Kind::Field, TemperatureField, DissociationLineWidth},
   };
 }
 
@@ -28,7 +28,7 @@ TableEditorConfig DissociationTable(const char* fileName, bool crystalWater, boo
                           TableShape::RecordFile,
                           FormulaLine,
                           DissociationFrame(crystalWater),
-                          DissociationKeyWidth,
+                          DissociationLineWidth,
                           false,
                           highlightBeforeOptions,
                           "formula",

@@ -17,8 +17,9 @@ inline constexpr int AnionLine = 7;
 inline constexpr int ConstantLine = 8;
 inline constexpr int TemperatureLine = 9;
 
-// A key holds at most this many characters; a longer one is refused, never stored cut.
-inline constexpr std::size_t DissociationKeyWidth = 35;
+// A key and every short field hold at most this many characters; a longer key is refused, never
+// stored cut.
+inline constexpr std::size_t DissociationLineWidth = 35;
 
 // The editors' fields, by index.
 enum DissociationField : int {

@@ -22,11 +22,11 @@ const RecordEditorLayout SolubilityDataLayout{
         {SoludataFormulaId, KeyReadLimit},
         {SoludataEnglishNameId, NameReadLimit},
         {SoludataNorwegianNameId, NameReadLimit},
-        {SoludataCrystalWaterId, DissociationKeyWidth},
-        {SoludataCationId, DissociationKeyWidth},
-        {SoludataAnionId, DissociationKeyWidth},
-        {SoludataKspId, DissociationKeyWidth},
-        {SoludataTemperatureId, DissociationKeyWidth},
+        {SoludataCrystalWaterId, DissociationLineWidth},
+        {SoludataCationId, DissociationLineWidth},
+        {SoludataAnionId, DissociationLineWidth},
+        {SoludataKspId, DissociationLineWidth},
+        {SoludataTemperatureId, DissociationLineWidth},
     },
     KeyField,
     SoludataBeforeId,
@@ -54,7 +54,10 @@ BOOL Cwm_SOLUPROClicked100BaseDlg::OnInitDialog() {
 BOOL Cwm_SOLUPROClicked100BaseDlg::OnUserInit(int) { return TRUE; }
 
 BOOL Cwm_SOLUPROClicked100Dlg::OnUserInit(int) {
-  SendDlgItemMessage(SoludataFormulaId, EM_LIMITTEXT, DissociationKeyWidth);
+  // What is stored is what was checked: a field takes no more than its line holds.
+  for (int id : {SoludataFormulaId, SoludataCationId, SoludataAnionId, SoludataCrystalWaterId, SoludataKspId,
+                 SoludataTemperatureId})
+    SendDlgItemMessage(id, EM_LIMITTEXT, DissociationLineWidth);
   RecordEditorWindow(*this, *static_cast<CListBox*>(GetDlgItem(SoludataListId)), SolubilityDataLayout).LoadList();
   if (LanguageCode == EnglishLanguage) {
     SetWindowText("SOLUBILITY PRODUCT - SOLUBILITY DATA");
@@ -80,7 +83,7 @@ BOOL Cwm_SOLUPROClicked100Dlg::OnUserInit(int) {
 // as numbers; each fault shows its message, and any of them keeps the record out of the table.
 bool Cwm_SOLUPROClicked100Dlg::FieldsPass() {
   const std::string key = ControlText(*this, SoludataFormulaId, KeyReadLimit);
-  if (key.size() > DissociationKeyWidth) {
+  if (key.size() > DissociationLineWidth) {
     ShowDissociationMessage(*this, FormulaTooLongMessage());
     return false;
   }

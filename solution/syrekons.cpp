@@ -28,11 +28,11 @@ const RecordEditorLayout AcidBaseDataLayout{
         {SyrekonstFormulaId, KeyReadLimit},
         {SyrekonstEnglishNameId, NameReadLimit},
         {SyrekonstNorwegianNameId, NameReadLimit},
-        {SyrekonstHiddenLineFiveId, DissociationKeyWidth},
-        {SyrekonstIonId, DissociationKeyWidth},
-        {SyrekonstConjugateId, DissociationKeyWidth},
-        {SyrekonstKId, DissociationKeyWidth},
-        {SyrekonstTemperatureId, DissociationKeyWidth},
+        {SyrekonstHiddenLineFiveId, DissociationLineWidth},
+        {SyrekonstIonId, DissociationLineWidth},
+        {SyrekonstConjugateId, DissociationLineWidth},
+        {SyrekonstKId, DissociationLineWidth},
+        {SyrekonstTemperatureId, DissociationLineWidth},
     },
     KeyField,
     SyrekonstBeforeId,
@@ -46,7 +46,7 @@ const RecordEditorLayout AcidBaseDataLayout{
 
 // The formula with the water it reacts with, as the balance check reads the equation.
 std::string WithWater(std::string formula) {
-  if (formula.size() < DissociationKeyWidth) formula += "+H2O";
+  if (formula.size() < DissociationLineWidth) formula += "+H2O";
   return formula;
 }
 
@@ -73,7 +73,9 @@ ON_CONTROL(EN_SETFOCUS, SyrekonstPKId, EnterPK)
 END_MESSAGE_MAP()
 
 BOOL Cwm_SYREKONSTDlg::OnUserInit(int) {
-  SendDlgItemMessage(SyrekonstFormulaId, EM_LIMITTEXT, DissociationKeyWidth);
+  // What is stored is what was checked: a field takes no more than its line holds.
+  for (int id : {SyrekonstFormulaId, SyrekonstIonId, SyrekonstConjugateId, SyrekonstKId, SyrekonstTemperatureId})
+    SendDlgItemMessage(id, EM_LIMITTEXT, DissociationLineWidth);
   RecordEditorWindow(*this, *static_cast<CListBox*>(GetDlgItem(SyrekonstListId)), AcidBaseDataLayout).LoadList();
   if (LanguageCode == EnglishLanguage) {
     SetWindowText("WEAK ACID/BASE - ACID/BASE DATA");
@@ -120,7 +122,7 @@ void Cwm_SYREKONSTDlg::EnterPK() { SetDlgItemText(SyrekonstKId, ""); }
 // 0; each fault shows its message, and any of them keeps the record out of the table.
 bool Cwm_SYREKONSTDlg::FieldsPass() {
   const std::string key = ControlText(*this, SyrekonstFormulaId, KeyReadLimit);
-  if (key.size() > DissociationKeyWidth) {
+  if (key.size() > DissociationLineWidth) {
     ShowDissociationMessage(*this, FormulaTooLongMessage());
     return false;
   }

@@ -170,6 +170,44 @@ TEST_F(DissociationWindowTest, EnterInAFieldAddsBeforeTheSelectedRecord) {
   EXPECT_EQ(ReadTable(SaltTable), Table({SilverChloride, fluorite, BariumSulfate}));
 }
 
+// Before, Replace and Delete in each editor write the nine lines of its frame: the salts keep their
+// crystal water on line 5, the acids and bases leave it empty. Without a selected entry nothing is
+// written, and the message ends as each editor words it.
+TEST_F(DissociationWindowTest, EditorsWriteTheirFrameAndWantASelection) {
+  const Dissociation gypsum{"CaSO4*2H2O", "Gypsum", "Gips", "2H2O", "Ca+2", "SO4-2", "4.93E-5", "25"};
+  WriteTable(SaltTable, Table({SilverChloride, BariumSulfate}));
+  const Steps typeGypsum = Typing({{SoludataFormulaId, gypsum.key}, {SoludataEnglishNameId, gypsum.english},
+                                   {SoludataNorwegianNameId, gypsum.norwegian}, {SoludataCrystalWaterId, gypsum.water},
+                                   {SoludataCationId, gypsum.cation}, {SoludataAnionId, gypsum.anion},
+                                   {SoludataKspId, gypsum.constant}, {SoludataTemperatureId, gypsum.temperature}});
+  std::vector<std::string> tables;
+  InWindow(OpenSolubilityDataDialog,
+           Then(typeGypsum, {[&] { Choose(SoludataListId, 1); }, [&] { driver.Click(SoludataBeforeId); },
+                             [&] { tables.push_back(ReadTable(SaltTable)); }, [&] { Choose(SoludataListId, 0); },
+                             [&] { driver.Click(SoludataReplaceId); }, [&] { driver.Click(SoludataDeleteId); },
+                             [&] { tables.push_back(ReadTable(SaltTable)); }, [&] { Choose(SoludataListId, -1); },
+                             [&] { driver.Click(SoludataAfterId); }}));
+  EXPECT_EQ(tables, (std::vector<std::string>{Table({SilverChloride, gypsum, BariumSulfate}),
+                                              Table({gypsum, BariumSulfate})}));
+  EXPECT_EQ(ReadTable(SaltTable), tables.back());
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"DUPLICATION WARNING\n\nIllegal attempt to duplicate existing\nlist box "
+                                               "formula!\n\n",
+                                               "MISSING HIGHLIGHT\n\nOne of the list box elements must be\n"
+                                               "highlighted during add/delete!"}));
+
+  WriteTable(AcidTable, Table({Ammonia}));
+  const std::size_t seen = driver.MessageBoxes().size();
+  InWindow(OpenAcidBaseDataDialog,
+           Then(Typing({{SyrekonstFormulaId, "CH3COOH"}, {SyrekonstEnglishNameId, "Acetic acid"},
+                        {SyrekonstNorwegianNameId, "Eddiksyre"}, {SyrekonstIonId, "H3O+"},
+                        {SyrekonstConjugateId, "CH3COO-"}, {SyrekonstKId, "1.75E-5"}, {SyrekonstTemperatureId, "25"}}),
+                {[&] { driver.Click(SyrekonstBeforeId); }, [&] { Choose(SyrekonstListId, -1); },
+                 [&] { driver.Click(SyrekonstDeleteId); }}));
+  EXPECT_EQ(ReadTable(AcidTable), Table({AceticAcid, Ammonia}));
+  EXPECT_EQ(Boxes(seen), (std::vector<std::string>{"MISSING HIGHLIGHT\n\nOne of the list box elements must be\n"
+                                                   "highlighted before using add/delete options!"}));
+}
+
 // K 0 is refused; a pK alone gives K; K wins over a pK; H3O+ typed as the conjugate is stored in its
 // own line; a base balances with OH-.
 TEST_F(DissociationWindowTest, AcidBaseEditorStoresKFromItselfOrFromPK) {
