@@ -3,6 +3,8 @@
 // concentrations of its ions, the dissolved amount and mass in a mass of solvent, and the effect of
 // a common ion; the salts of solprod.dat are a drop-down away.
 #include <array>
+#include <initializer_list>
+#include <string>
 
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"

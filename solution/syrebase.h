@@ -3,6 +3,8 @@
 // concentrations at equilibrium and the pH, also of a buffer, completed from any sufficient set of
 // given values; the acids and bases of acconst.dat are a drop-down away.
 #include <array>
+#include <initializer_list>
+#include <string>
 
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
