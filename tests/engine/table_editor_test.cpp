@@ -188,6 +188,23 @@ TEST_F(TableEditor, KeysAreCheckedAgainstTheList) {
   EXPECT_EQ(ReadFile("dats/table.dat"), "\\\nNACL(s)\n salt\n\\\n KCl(s)\n\n\\\nH2O(l)\nnote H2O(l)\n\\\n");
 }
 
+// A table whose keys match with case takes Co beside CO, and refuses only the same key.
+TEST_F(TableEditor, KeysThatMatchWithCaseDifferInLetterCase) {
+  LanguageScope english(EnglishLanguage);
+  TableEditorConfig withCase = TestRecordEditor;
+  withCase.keysMatchCase = true;
+  WriteFile("dats/table.dat", RecordFileText({"CO"}));
+  FakeList list = Loaded(withCase);
+  list.selected = 0;
+  std::string key = "Co";
+  EXPECT_EQ(AddToTable(withCase, list, messages, EditOperation::After, key, {}), EditResult::Done);
+  key = "Co";
+  EXPECT_EQ(AddToTable(withCase, list, messages, EditOperation::Before, key, {}), EditResult::Refused);
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"CO", "Co"}));
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(ReadFile("dats/table.dat"), "\\\nCO\nnote CO\n\\\nCo\n\n\\\n");
+}
+
 TEST_F(TableEditor, CrLfTableReadsExactKeysAndIsWrittenWithLf) {
   WriteFile("dats/table.dat", "\\\r\nA\r\nnote A\r\n\\\r\nB\r\nnote B\r\n\\\r\n");
   FakeList list = Loaded(TestRecordEditor);
