@@ -18,6 +18,8 @@
 #include "tools/indikato.h"
 #include "tools/molekylk.h"
 #include "tools/ordliste.h"
+#include "solution/soluprod.h"
+#include "solution/syrebase.h"
 
 namespace {
 
@@ -61,14 +63,16 @@ constexpr ShellTool ToolTable[] = {
      .launcherPicture = "SOLPROD",
      .englishCaption = "  Solubility Product",
      .startupCode = 11,
-     .templateName = "SOLUPROD"},
+     .open = OpenSolubilityProductDialog,
+     .templateName = SoluprodTemplateName},
     {.menuCommand = WeakAcidBaseCommand,
      .launcherButton = WeakAcidBaseButtonId,
      .launcherCaption = WeakAcidBaseCaptionId,
      .launcherPicture = "PHSYMB",
      .englishCaption = "   Weak acid/base",
      .startupCode = 12,
-     .templateName = "SYREBASE"},
+     .open = OpenWeakAcidBaseDialog,
+     .templateName = SyrebaseTemplateName},
     {.menuCommand = SpectroscopyCommand,
      .launcherButton = SpectroscopyButtonId,
      .launcherCaption = SpectroscopyCaptionId,

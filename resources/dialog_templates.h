@@ -32,6 +32,19 @@ extern const WindowSetup TermodynamikkSetup;
 extern const WindowSetup TermodataSetup;
 extern const WindowSetup RedoksSetup;
 extern const WindowSetup RedoxdatSetup;
+// The solubility-product and weak acid/base windows with their table editors.
+inline constexpr const char* SoluprodTemplateName = "SOLUPROD";
+inline constexpr const char* SoludataTemplateName = "SOLUDATA";
+inline constexpr const char* SyrebaseTemplateName = "SYREBASE";
+inline constexpr const char* SyrekonstTemplateName = "SYREKONST";
+DialogTemplate SoluprodTemplate();
+DialogTemplate SoludataTemplate();
+DialogTemplate SyrebaseTemplate();
+DialogTemplate SyrekonstTemplate();
+extern const WindowSetup SoluprodSetup;
+extern const WindowSetup SoludataSetup;
+extern const WindowSetup SyrebaseSetup;
+extern const WindowSetup SyrekonstSetup;
 
 DialogTemplate ClientTemplate();
 DialogTemplate TavrparaTemplate();

@@ -26,6 +26,10 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(TermodataTemplateName, TermodataTemplate());
   registry.AddDialog(RedoksTemplateName, RedoksTemplate());
   registry.AddDialog(RedoxdatTemplateName, RedoxdatTemplate());
+  registry.AddDialog(SoluprodTemplateName, SoluprodTemplate());
+  registry.AddDialog(SoludataTemplateName, SoludataTemplate());
+  registry.AddDialog(SyrebaseTemplateName, SyrebaseTemplate());
+  registry.AddDialog(SyrekonstTemplateName, SyrekonstTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -1,0 +1,43 @@
+#pragma once
+// The acid/base constants editor: the weak acids and bases of acconst.dat with their dissociation in
+// water, K (shown also as pK) and temperature, edited record by record; every change rewrites the
+// table at once.
+#include <array>
+
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
+
+class Cwm_SYREKONSTBaseDlg : public CSimModalDlg {
+ public:
+  Cwm_SYREKONSTBaseDlg(LPCSTR templateName, CWnd* parent);
+  BOOL OnInitDialog() override;
+  virtual BOOL OnUserInit(int initialising);
+
+ protected:
+  std::array<CUserStatic, 3> m_labels;  // 100 to 102
+  CUserButton m_editListGroup;
+  CUserButton m_equationGroup;
+  std::array<CUserStatic, 4> m_equationStatics;     // 106 to 109
+  std::array<CUserStatic, 4> m_temperatureStatics;  // 111 to 114
+  std::array<CUserStatic, 17> m_constantStatics;    // 117 to 133
+  CUserButton m_addGroup;
+};
+
+class Cwm_SYREKONSTDlg : public Cwm_SYREKONSTBaseDlg {
+ public:
+  using Cwm_SYREKONSTBaseDlg::Cwm_SYREKONSTBaseDlg;
+  BOOL OnUserInit(int initialising) override;
+
+ protected:
+  afx_msg void ConvertKAndPK();
+  afx_msg void EnterK();
+  afx_msg void EnterPK();
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  bool FieldsPass();
+};
+
+int OpenAcidBaseDataDialog(CWnd* parent);
