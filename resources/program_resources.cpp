@@ -30,6 +30,8 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(SoludataTemplateName, SoludataTemplate());
   registry.AddDialog(SyrebaseTemplateName, SyrebaseTemplate());
   registry.AddDialog(SyrekonstTemplateName, SyrekonstTemplate());
+  registry.AddDialog(KjemikaliedatabaseTemplateName, KjemikaliedatabaseTemplate());
+  registry.AddDialog(FormelinfoTemplateName, FormelinfoTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;
