@@ -19,6 +19,13 @@ inline constexpr const char* PeriodesystemetTemplateName = "PERIODESYSTEMET";
 inline constexpr const char* PersysgrafTemplateName = "PERSYSGRAF";
 inline constexpr const char* PrintoptTemplateName = "PRINTOPT";
 inline constexpr const char* TavrparaTemplateName = "TAVRPARA";
+// The safety data sheet and its quick editor of phrases.
+inline constexpr const char* DatabladTemplateName = "DATABLAD";
+inline constexpr const char* PlakatTemplateName = "PLAKAT";
+DialogTemplate DatabladTemplate();
+DialogTemplate PlakatTemplate();
+extern const WindowSetup DatabladSetup;
+extern const WindowSetup PlakatSetup;
 
 DialogTemplate ClientTemplate();
 DialogTemplate TavrparaTemplate();

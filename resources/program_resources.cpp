@@ -22,6 +22,8 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(ConvertTemplateName, ConvertTemplate());
   registry.AddDialog(OrdlisteTemplateName, OrdlisteTemplate());
   registry.AddDialog(IndikatorerTemplateName, IndikatorerTemplate());
+  registry.AddDialog(DatabladTemplateName, DatabladTemplate());
+  registry.AddDialog(PlakatTemplateName, PlakatTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -8,9 +8,9 @@ import sys
 from pathlib import Path
 
 # Code, '-', the indication of danger. The first line has no code: it chooses no class.
-HEALTH = ["Ingen faremerking", "T+-Meget giftig", "T-Giftig", "C-Etsende", "Xn-Helseskadelig", "Xi-Irriterende"]
-FIRE = ["Ingen faremerking", "E-Eksplosiv", "O-Oksiderende", "F+-Ekstremt brannfarlig", "F-Meget brannfarlig"]
-ENVIRONMENT = ["Ingen faremerking", "N-Miljøskadelig"]
+HEALTH = ["Ingen", "T+-Meget giftig", "T-Giftig", "C-Etsende", "Xn-Helseskadelig", "Xi-Irriterende"]
+FIRE = ["Ingen", "E-Eksplosiv", "O-Oksiderende", "F+-Ekstremt brannfarlig", "F-Meget brannfarlig"]
+ENVIRONMENT = ["Ingen", "N-Miljøskadelig"]
 
 # Hazard and precautionary statements with the Norwegian texts found (see the README); every
 # phrase ends with a blank, so that phrases joined one after another stay apart.

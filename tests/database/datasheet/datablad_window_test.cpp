@@ -1,0 +1,147 @@
+#include <algorithm>
+
+#include "database/database_group.h"
+#include "database/datablad.h"
+#include "database/dbengine.h"
+#include "platform/win/control_constants.h"
+#include "platform/win/window_api.h"
+#include "resources/datablad_ids.h"
+#include "tests/database/datasheet/safety_window_fixture.h"
+#include "tests/support/png_picture.h"
+
+namespace {
+
+// Field of each section, section 1 first.
+const int SectionFields[] = {HealthInstructionsFieldId, RiskPhrasesFieldId, SafetyPhrasesFieldId, HealthHazardFieldId,
+                             FireHazardFieldId,         FirstAidFieldId,    PreventiveMeasuresFieldId, StorageFieldId,
+                             DisposalFieldId,           OtherFieldId};
+
+using SafetyDataSheetTest = SafetyWindowTest;
+
+TEST_F(SafetyDataSheetTest, OpeningShowsTheSectionsAndADeactivationWritesThemBackWithTenBars) {
+  SafetyDataText = "instr|risk|safe|health\r\nline two|fire|aid|prevent|store|waste|other|";
+  const HWND sheet = OpenSheet();
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(FieldText(sheet, HealthInstructionsFieldId), "instr");
+  EXPECT_EQ(FieldText(sheet, HealthHazardFieldId), "health\r\nline two");
+  EXPECT_EQ(FieldText(sheet, OtherFieldId), "other");
+  EXPECT_EQ(SafetySheetState, SafetySheetIdle);
+  ActivateFrame();
+  EXPECT_EQ(SafetyDataText, "instr|risk|safe|health\r\nline two|fire|aid|prevent|store|waste|other|");
+  EXPECT_EQ(SafetyTextWarning, 0);
+}
+
+// A record with three sections after one with ten: the later sections are emptied, so that the
+// previous record's text cannot reach the next store.
+TEST_F(SafetyDataSheetTest, ARecordWithFewerSectionsEmptiesTheRest) {
+  SafetyDataText = "1|2|3|4|5|6|7|8|9|10|";
+  const HWND sheet = OpenSheet();
+  ActivateFrame();  // the user goes back to the database window and steps to the next record
+  SafetyDataText = "one|two|three";
+  SafetySheetState = SafetySheetFillFields;
+  ShowSafetyDataSheetWindow(Frame());  // the database window's refresh
+  driver.Pump();
+  SafetySheetState = SafetySheetIdle;
+  std::vector<std::string> shown;
+  for (int id : SectionFields) shown.push_back(FieldText(sheet, id));
+  EXPECT_EQ(shown, (std::vector<std::string>{"one", "two", "three", "", "", "", "", "", "", ""}));
+  ActivateFrame();
+  EXPECT_EQ(SafetyDataText, "one|two|three||||||||");
+}
+
+TEST_F(SafetyDataSheetTest, ABlankTextEmptiesEverySection) {
+  SafetyDataText = "1|2|3|4|5|6|7|8|9|10|";
+  const HWND sheet = OpenSheet();
+  ActivateFrame();
+  SafetyDataText = "    ";
+  SafetySheetState = SafetySheetFillFields;
+  ShowSafetyDataSheetWindow(Frame());
+  driver.Pump();
+  for (int id : SectionFields) EXPECT_EQ(FieldText(sheet, id), "") << id;
+}
+
+TEST_F(SafetyDataSheetTest, ATypedBarBecomesAHashInTheTextAndStaysOnTheScreen) {
+  const HWND sheet = OpenSheet();
+  ASSERT_TRUE(driver.Type(StorageFieldId, "kaldt|t\xF8rt")) << driver.LastError();
+  ActivateFrame();
+  EXPECT_EQ(SafetyDataText, "|||||||kaldt#t\xF8rt|||");
+  EXPECT_EQ(SafetyTextWarning, SafetyTextBarsReplaced);
+  EXPECT_EQ(FieldText(sheet, StorageFieldId), "kaldt|t\xF8rt");
+}
+
+// A section that makes the text too long is left out of it and warned about, but stays on the
+// screen, so the user loses nothing by switching windows.
+TEST_F(SafetyDataSheetTest, AnOverLongSectionIsLeftOutButKeptOnTheScreen) {
+  const HWND sheet = OpenSheet();
+  const std::string long1(2000, 'a');
+  const std::string long2(2000, 'b');
+  SetFieldText(sheet, FirstAidFieldId, long1);
+  SetFieldText(sheet, PreventiveMeasuresFieldId, long2 + "|");
+  SetFieldText(sheet, OtherFieldId, "kort");
+  ActivateFrame();
+  EXPECT_EQ(SafetyDataText, "|||||" + long1 + "||||kort|");
+  EXPECT_EQ(SafetyTextWarning, SafetyTextBothWarnings);
+  EXPECT_EQ(FieldText(sheet, PreventiveMeasuresFieldId), long2 + "|");
+}
+
+TEST_F(SafetyDataSheetTest, TemplatesAndClearingGoStraightIntoTheText) {
+  OpenSheet();
+  ASSERT_TRUE(driver.Click(InsertTemplatesId));
+  EXPECT_EQ(SafetyDataText,
+            "|||GENERELT> \xD8YE> SVELGING> INN\xC5NDING> HUDKONTAKT>||\xD8YE> SVELGING> INN\xC5NDING> HUDKONTAKT>|||"
+            "AVFALLSGRUPPE> SPILL/S\xD8L>||");
+  ASSERT_TRUE(driver.Click(ClearSectionsId));
+  EXPECT_EQ(SafetyDataText, "||||||||||");
+}
+
+TEST_F(SafetyDataSheetTest, HazardClassesAreStoredByCodeAndSelectedBack) {
+  HealthHazardCode = "Tx";
+  FireHazardCode = "F";
+  OpenSheet();
+  EXPECT_EQ(driver.Text(HealthClassListId), "T+-Meget giftig");
+  EXPECT_EQ(driver.Text(FireClassListId), "F-Meget brannfarlig");
+  EXPECT_EQ(driver.Text(EnvironmentClassListId), "Ingen");
+  ASSERT_TRUE(driver.Select(HealthClassListId, 4)) << driver.LastError();
+  EXPECT_EQ(HealthHazardCode, "Xn");
+  ASSERT_TRUE(driver.Select(FireClassListId, 3));
+  EXPECT_EQ(FireHazardCode, "Fx");
+  ASSERT_TRUE(driver.Select(HealthClassListId, 1));
+  EXPECT_EQ(HealthHazardCode, "Tx");
+  ASSERT_TRUE(driver.Select(EnvironmentClassListId, 1));
+  EXPECT_EQ(EnvironmentHazardCode, "N");
+  ASSERT_TRUE(driver.Select(EnvironmentClassListId, 0));
+  EXPECT_EQ(EnvironmentHazardCode, "");
+}
+
+TEST_F(SafetyDataSheetTest, AMissingClassFileLeavesItsListEmpty) {
+  std::filesystem::remove(FastEditPath("fsymiljo.dat"));
+  OpenSheet();
+  EXPECT_EQ(driver.Items(EnvironmentClassListId), std::vector<std::string>{});
+  EXPECT_EQ(driver.Items(HealthClassListId)->size(), 6u);
+}
+
+TEST_F(SafetyDataSheetTest, OneSheetAtATimeClosedByLukkAndMadeAgain) {
+  const HWND first = OpenSheet();
+  EXPECT_EQ(OpenSheet(), first);
+  ASSERT_TRUE(driver.Click(SheetCloseId));
+  EXPECT_EQ(SafetyDataSheetWindow.Get(), nullptr);
+  EXPECT_EQ(SafetySheetState, SafetySheetClosed);
+  EXPECT_NE(OpenSheet(), nullptr);
+}
+
+TEST_F(SafetyDataSheetTest, ThePicture) {
+  SafetyDataText =
+      "Kontakt Giftinformasjonen.|H225 Meget brannfarlig v\xE6ske og damp. |P210 Holdes vekk fra varme. |"
+      "GENERELT> Helseskadelig.|Meget brannfarlig.|\xD8YE> Skyll med vann.|Avtrekk.|Kj\xF8lig.|Farlig avfall.|Annet.|";
+  HealthHazardCode = "Xn";
+  FireHazardCode = "F";
+  OpenSheet();
+  const std::string path = TAVRIN_OUTPUT_DIR "/datablad.png";
+  ASSERT_TRUE(driver.Snapshot(path)) << driver.LastError();
+  const std::optional<PngPicture> picture = PngPicture::Read(path);
+  ASSERT_TRUE(picture.has_value());
+  EXPECT_GT(picture->Width(), picture->Height());  // 362 x 263 dialog units
+  EXPECT_GT(picture->CountInk({0, 0, picture->Width(), picture->Height()}), 0);
+}
+
+}  // namespace
