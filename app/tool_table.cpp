@@ -5,6 +5,7 @@
 #include "app/omtavr1.h"
 #include "app/tavrpara.h"
 #include "app/usercode.h"
+#include "database/kjemik1.h"
 #include "periodic/periodes.h"
 #include "resources/client_ids.h"
 #include "resources/menu_commands.h"
@@ -84,7 +85,8 @@ constexpr ShellTool ToolTable[] = {
      .launcherCaption = ChemicalsDatabaseCaptionId,
      .launcherPicture = "DBSYMB",
      .startupCode = 2,
-     .templateName = "KJEMIKALIEDATABASE"},
+     .open = OpenChemicalsDatabaseDialog,
+     .templateName = KjemikaliedatabaseTemplateName},
     {.menuCommand = DictionaryCommand,
      .launcherButton = DictionaryButtonId,
      .launcherCaption = DictionaryCaptionId,

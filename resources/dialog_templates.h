@@ -60,3 +60,11 @@ extern const WindowSetup TavrparaSetup;
 extern const WindowSetup ClientSetup;
 MemberSetup LauncherButtonSetup(int id, const char* picture);
 MemberSetup LauncherCaptionSetup(int id);
+
+// The chemicals database window and its formula information.
+inline constexpr const char* KjemikaliedatabaseTemplateName = "KJEMIKALIEDATABASE";
+inline constexpr const char* FormelinfoTemplateName = "FORMELINFO";
+DialogTemplate KjemikaliedatabaseTemplate();
+DialogTemplate FormelinfoTemplate();
+extern const WindowSetup KjemikaliedatabaseSetup;
+extern const WindowSetup FormelinfoSetup;

@@ -1,5 +1,7 @@
 #pragma once
 // Controls of the chemicals database window KJEMIKALIEDATABASE.
+#include <iterator>
+
 #include "resources/dialog_templates.h"
 
 inline constexpr int DatabaseCloseId = 2;
@@ -119,3 +121,20 @@ inline constexpr int HiddenX2Id = 169;
 inline constexpr int HiddenBrId = 216;
 inline constexpr int HiddenPhrasesId = 220;
 inline constexpr int HiddenTxtId = 202;
+
+// The record area's labels and units that have no id of their own, numbered as they are laid out.
+inline constexpr int RecordLabelFirstId = 600;
+inline constexpr int RecordLabelCount = 39;
+
+// The record fields in the order of the window's array of them.
+inline constexpr int RecordFieldIds[] = {
+    NameFieldId3,     AltNameFieldId,     EnglishNameFieldId, FormulaFieldId,     CasFieldId,
+    LabelFieldId,     FormulaMassFieldId, MeltingPrefixId,    MeltingPointId,     BoilingPrefixId,
+    BoilingPointId,   DensityPrefixId,    DensityId,          AirDensityPrefixId, AirDensityId,
+    VapourPrefixId,   VapourPressureId,   FlashPrefixId,      FlashPointId,       FlammabilityLimitsId,
+    PermittivityId,   PermittivityTempId, SolubilityId,       SolubilityTempId,   SolventsId,
+    ColourId,         AppearanceId,       OdourId,            ToxicityId,         ToxicityMethodId,
+    AdmNormId,        AdmNormUnitId,      TlvId,              TlvUnitId,          PackagingId,
+    ProducerId,       SheetNumberId,      RevisedId,          ReferencesId,       OtherId,
+};
+inline constexpr int RecordFieldCount = static_cast<int>(std::size(RecordFieldIds));

@@ -22,6 +22,8 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(ConvertTemplateName, ConvertTemplate());
   registry.AddDialog(OrdlisteTemplateName, OrdlisteTemplate());
   registry.AddDialog(IndikatorerTemplateName, IndikatorerTemplate());
+  registry.AddDialog(KjemikaliedatabaseTemplateName, KjemikaliedatabaseTemplate());
+  registry.AddDialog(FormelinfoTemplateName, FormelinfoTemplate());
   registry.AddDialog(DatabladTemplateName, DatabladTemplate());
   registry.AddDialog(PlakatTemplateName, PlakatTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
