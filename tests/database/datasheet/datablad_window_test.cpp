@@ -1,7 +1,10 @@
 #include <algorithm>
+#include <fstream>
 
 #include "database/database_group.h"
 #include "database/datablad.h"
+#include "database/kjemik1.h"
+#include "database/phrase_editor.h"
 #include "database/dbengine.h"
 #include "platform/win/control_constants.h"
 #include "platform/win/window_api.h"
@@ -142,6 +145,68 @@ TEST_F(SafetyDataSheetTest, ThePicture) {
   ASSERT_TRUE(picture.has_value());
   EXPECT_GT(picture->Width(), picture->Height());  // 362 x 263 dialog units
   EXPECT_GT(picture->CountInk({0, 0, picture->Width(), picture->Height()}), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The sheet and the quick editor beside the real database window.
+class SheetWithDatabaseTest : public SafetyWindowTest {
+ protected:
+  // The user moves a window off the database window, so that its buttons can be clicked.
+  static void MoveBelow(HWND database, HWND window) {
+    RECT rect{};
+    ::GetWindowRect(database, &rect);
+    ::SetWindowPos(window, nullptr, rect.left, rect.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+
+  SheetWithDatabaseTest() {
+    namespace fs = std::filesystem;
+    fs::create_directories(folder.Path() / "dats" / "datfiles" / "kjemikal");
+    std::ofstream(folder.Path() / "dats" / "opendats.dat", std::ios::binary) << "dats\\datfiles\\kjemikal\\a???.dat\n*\n";
+    std::string records;
+    for (const char* text : {"en|to|tre|fire|fem|seks|sju|\xE5tte|ni|ti|", "one|two"}) {
+      records += "\\\n";
+      for (int line = 2; line <= 200; ++line) records += std::string(line == 199 ? text : "") + "\n";
+    }
+    std::ofstream(folder.Path() / "dats" / "datfiles" / "kjemikal" / "a047.dat", std::ios::binary) << records << "\\\n";
+  }
+};
+
+// After a step in the database window the open sheet shows the new record: a record with two
+// sections leaves the later ones empty. Closing the database window takes the sheet and the quick
+// editor with it.
+TEST_F(SheetWithDatabaseTest, TheOpenSheetFollowsTheRecordAndGoesWithTheDatabaseWindow) {
+  HWND database = nullptr;
+  std::vector<std::string> storage;
+  driver.Then([&] {
+    database = ::GetActiveWindow();
+    EXPECT_TRUE(driver.Click(10058)) << driver.LastError();  // "Vise risiko/sikkerhet"
+  });
+  driver.Then([&] {
+    storage.push_back(FieldText(SafetyDataSheetWindow.Get()->m_hWnd, StorageFieldId));
+    EXPECT_TRUE(driver.Click(QuickEditButtonId));
+  });
+  driver.Then([&] {
+    EXPECT_NE(QuickEditWindow.Get(), nullptr);
+    MoveBelow(database, SafetyDataSheetWindow.Get()->m_hWnd);
+    MoveBelow(database, QuickEditWindow.Get()->m_hWnd);
+    ::SetActiveWindow(database);
+  });
+  driver.Then([&] { EXPECT_TRUE(driver.Click(10076)) << driver.LastError(); });  // ">"
+  driver.Then([&] {
+    EXPECT_EQ(::GetActiveWindow(), SafetyDataSheetWindow.Get()->m_hWnd);
+    storage.push_back(FieldText(SafetyDataSheetWindow.Get()->m_hWnd, StorageFieldId));
+    storage.push_back(FieldText(SafetyDataSheetWindow.Get()->m_hWnd, RiskPhrasesFieldId));
+    ::SetActiveWindow(database);
+  });
+  driver.Then([&] { EXPECT_TRUE(driver.Click(2)); });  // "Lukk" of the database window
+  OpenChemicalsDatabaseDialog(Frame());
+  EXPECT_EQ(storage, (std::vector<std::string>{"\xE5tte", "", "two"}));
+  EXPECT_EQ(SafetyDataSheetWindow.Get(), nullptr);
+  EXPECT_EQ(QuickEditWindow.Get(), nullptr);
+  EXPECT_EQ(SafetySheetState, SafetySheetClosed);
 }
 
 }  // namespace
