@@ -84,12 +84,12 @@ void AddSearchArea(DialogTemplate& dialog) {
       EditField(NumericValue1Id, 73, 62, 38, 11),
       StaticText("", Unit1DegreeId, 113, 60, 5, 7),
       StaticText("", Unit1TextId, 118, 63, 24, LabelHeight),
-      StaticText("", Unit1CubeId, 141, 60, 5, 7),
+      StaticText("", Unit1CubeId, 135, 60, 5, 7),
       Item("COMBOBOX", "", NumericQuantity2Id, Shown | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 7, 74, 64, 90),
       EditField(NumericValue2Id, 73, 74, 38, 11),
       StaticText("", Unit2DegreeId, 113, 72, 5, 7),
       StaticText("", Unit2TextId, 118, 75, 24, LabelHeight),
-      StaticText("", Unit2CubeId, 141, 72, 5, 7),
+      StaticText("", Unit2CubeId, 135, 72, 5, 7),
       PushButton("Fjerne s\xF8ketekst", ClearSearchId, 3, 89, 72, 11),
       // Search options.
       GroupBox("Formels\xF8kemodus:", FormulaModeGroupId, 154, 1, 107, 22),
@@ -148,7 +148,7 @@ void AddRecordArea(DialogTemplate& dialog) {
   AddDegreeUnit(dialog, UnitX, RowY(7));
   AddNumericRow(dialog, "Tetthet", DensityPrefixId, DensityId, 8);
   items.push_back(Label("kg/dm", NextLabelId(), UnitX, RowY(8), 22));
-  items.push_back(StaticText("3", NextLabelId(), UnitX + 18, static_cast<short>(RowY(8) - 2), 5, 7));
+  items.push_back(StaticText("3", NextLabelId(), UnitX + 19, static_cast<short>(RowY(8) - 2), 5, 7));
   AddNumericRow(dialog, "Tetthet (Luft=1)", AirDensityPrefixId, AirDensityId, 9);
   AddNumericRow(dialog, "Damptrykk", VapourPrefixId, VapourPressureId, 10);
   items.push_back(Label("kPa", NextLabelId(), UnitX, RowY(10), 20));

@@ -211,6 +211,46 @@ TEST_F(DatabaseWindowSession, DeleteAsksFirstAndRemovesTheName) {
             ItemsLine(NameSearchComboId, "AMMONIAKK\\tETANOL\\tSALPETERSYRE FORTYNNET\\tVANN\\tVANN"));
 }
 
+// A number search within the tolerance; a field that holds no number is emptied after the message,
+// the tolerance gets its value back.
+TEST_F(DatabaseWindowSession, NumbersAreSoughtWithinTheToleranceAndCheckedWhenLeft) {
+  WriteFile("first047.dat", {Record({{3, "A"}, {10, "18.5"}}), Record({{3, "B"}, {10, "19.0"}}),
+                             Record({{3, "C"}, {10, "20.2"}})});
+  const SessionResult result =
+      Run(Type(NumericValue1Id, "18") + Click(SearchFromStartId) + Text(NameFieldId3) + Click(SearchOnwardId) +
+          Text(NameFieldId3) + Click(SearchOnwardId) + Text(NameFieldId3) + Type(ToleranceFieldId, "12,5") +
+          Click(FirstRecordId) + Text(ToleranceFieldId) + Type(NumericValue2Id, "1 2") + Click(FirstRecordId) +
+          Text(NumericValue2Id) + Type(NumericValue2Id, "abc") + Click(FirstRecordId) + Text(NumericValue2Id));
+  EXPECT_EQ(Texts(result, NameFieldId3), (std::vector<std::string>{"A", "B", "A"}));
+  EXPECT_EQ(MessageCount(result, "INGEN TREFF"), 1);
+  EXPECT_EQ(MessageCount(result, "TALLFEIL"), 2);
+  EXPECT_EQ(Texts(result, ToleranceFieldId), std::vector<std::string>{"1.100000"});
+  EXPECT_EQ(Texts(result, NumericValue2Id), (std::vector<std::string>{"12", ""}));
+}
+
+// A field longer than a record line holds refuses the store, not the delete; a data sheet name of
+// eight characters is refused.
+TEST_F(DatabaseWindowSession, TooLongTextsAreRefusedBeforeAnythingIsWritten) {
+  const std::string before = ReadFile("first047.dat");
+  const SessionResult result = Run(Type(AltNameFieldId, std::string(49, 'X')) + Click(StoreRecordId) +
+                                   Click(OverwriteRecordId) + Type(HtmNameFieldId, "abcdefgh") + Click(WriteHtmId) +
+                                   Text(AltNameFieldId));
+  EXPECT_EQ(MessageCount(result, "TEKSTFELTINNOLD FOR STORT"), 2);
+  EXPECT_EQ(MessageCount(result, "TEGNSTRENGOVERSKRIDELSE"), 1);
+  EXPECT_EQ(Texts(result, AltNameFieldId), std::vector<std::string>{std::string(49, 'X')});
+  EXPECT_EQ(ReadFile("first047.dat"), before);
+  const SessionResult deleted = Run("answer yes\n" + Click(DeleteRecordId) + Text(NameFieldId3));
+  EXPECT_EQ(Texts(deleted, NameFieldId3), std::vector<std::string>{"NATRIUMKLORID"});
+}
+
+TEST_F(DatabaseWindowSession, DeletingTheLastRecordShowsTheFirstOfTheDatabase) {
+  const SessionResult result =
+      Run(Click(LastRecordId) + Shown() + "answer yes\n" + Click(DeleteRecordId) + Shown());
+  EXPECT_EQ(Texts(result, NameFieldId3), (std::vector<std::string>{"AMMONIAKK", "VANN"}));
+  EXPECT_EQ(Texts(result, RecordPositionFieldId), (std::vector<std::string>{"6", "1"}));
+  EXPECT_EQ(ReadFile("second047.dat"), Compound("ETANOL", "C2H5OH") + "\\\n");
+}
+
 // The formula information of the current record, in the language's error texts; the window goes
 // with the database window.
 TEST_F(DatabaseWindowSession, FormulaInformationShowsTheRecordsFormulaAndGoesWithItsOwner) {
