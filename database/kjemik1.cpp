@@ -254,7 +254,7 @@ Cwm_KjemikaliedatabaseDlg::StepOutcome Cwm_KjemikaliedatabaseDlg::ExecuteDatabas
     state.PendingOp = 0;
     if (!written) {
       state.NavigationStep = 0;
-      return stop(operation == 'g' && gathered ? StepOutcome::Shown : StepOutcome::Refused);
+      return stop(operation == 'g' && gathered ? StepOutcome::Done : StepOutcome::Refused);
     }
   }
 
@@ -289,7 +289,7 @@ Cwm_KjemikaliedatabaseDlg::StepOutcome Cwm_KjemikaliedatabaseDlg::ExecuteDatabas
   ShowRecord(result);
   RefreshDatabaseCompanions(*this);
   state.NavigationStep = 0;
-  return stop(StepOutcome::Shown);
+  return stop(StepOutcome::Done);
 }
 
 void Cwm_KjemikaliedatabaseDlg::ShowRecord(int runResult) {
@@ -404,13 +404,13 @@ void Cwm_KjemikaliedatabaseDlg::RemoveNameFromList(const std::string& name) {
 // The name list changes only when the write was done.
 void Cwm_KjemikaliedatabaseDlg::OnStore() {
   ChemDbState.PendingOp = 1;
-  if (ExecuteDatabaseCommand() == StepOutcome::Shown) AddShownNameToList();
+  if (ExecuteDatabaseCommand() == StepOutcome::Done) AddShownNameToList();
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnOverwrite() {
   const std::string oldName = shownName_;
   ChemDbState.PendingOp = 2;
-  if (ExecuteDatabaseCommand() != StepOutcome::Shown) return;
+  if (ExecuteDatabaseCommand() != StepOutcome::Done) return;
   RemoveNameFromList(oldName);
   AddShownNameToList();
 }
@@ -419,7 +419,7 @@ void Cwm_KjemikaliedatabaseDlg::OnDelete() {
   if (ChemDbNoDeleteWarning != 1 && ::MessageBox(m_hWnd, DeleteQuestion, MessageCaption, MB_YESNO) != IDYES) return;
   const std::string oldName = shownName_;
   ChemDbState.PendingOp = 3;
-  if (ExecuteDatabaseCommand() == StepOutcome::Shown) RemoveNameFromList(oldName);
+  if (ExecuteDatabaseCommand() == StepOutcome::Done) RemoveNameFromList(oldName);
 }
 
 // Empties the record fields for a new record; the cursor stays, so that "Lagre" stores the new
@@ -445,7 +445,7 @@ void Cwm_KjemikaliedatabaseDlg::OnWriteHtm() {
     return;
   }
   ChemDbState.PendingOp = 8;
-  if (ExecuteDatabaseCommand() == StepOutcome::Shown) WriteHtmlDatasheet(ChemDbRecord, name);
+  if (ExecuteDatabaseCommand() == StepOutcome::Done) WriteHtmlDatasheet(ChemDbRecord, name);
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnShowFormulaInfo() { ShowFormulaInfoWindow(this); }

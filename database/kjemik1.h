@@ -121,8 +121,9 @@ class Cwm_KjemikaliedatabaseDlg : public Cwm_KjemikaliedatabaseBaseDlg {
   DECLARE_MESSAGE_MAP()
 
  private:
-  // What the command step did.
-  enum class StepOutcome { Shown, Refused, Stopped };
+  // What the command step did: the write or gathering was done and the record shown, a write was
+  // refused or failed (the fields keep what was typed), or the search fields were refused.
+  enum class StepOutcome { Done, Refused, Stopped };
   // Runs a write (when one is pending), then the search or step, and shows the record it finds.
   // A search (rather than a plain step) that finds nothing says so.
   StepOutcome ExecuteDatabaseCommand(bool search = false);

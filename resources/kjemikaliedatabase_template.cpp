@@ -83,19 +83,19 @@ void AddSearchArea(DialogTemplate& dialog) {
       Item("COMBOBOX", "", NumericQuantity1Id, Shown | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 7, 62, 64, 90),
       EditField(NumericValue1Id, 73, 62, 38, 11),
       StaticText("", Unit1DegreeId, 113, 60, 5, 7),
-      StaticText("", Unit1TextId, 118, 63, 24, LabelHeight),
-      StaticText("", Unit1CubeId, 135, 60, 5, 7),
+      StaticText("", Unit1TextId, 118, 63, 19, LabelHeight),
+      StaticText("", Unit1CubeId, 137, 60, 5, 7),
       Item("COMBOBOX", "", NumericQuantity2Id, Shown | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 7, 74, 64, 90),
       EditField(NumericValue2Id, 73, 74, 38, 11),
       StaticText("", Unit2DegreeId, 113, 72, 5, 7),
-      StaticText("", Unit2TextId, 118, 75, 24, LabelHeight),
-      StaticText("", Unit2CubeId, 135, 72, 5, 7),
+      StaticText("", Unit2TextId, 118, 75, 19, LabelHeight),
+      StaticText("", Unit2CubeId, 137, 72, 5, 7),
       PushButton("Fjerne s\xF8ketekst", ClearSearchId, 3, 89, 72, 11),
       // Search options.
       GroupBox("Formels\xF8kemodus:", FormulaModeGroupId, 154, 1, 107, 22),
       RadioButton("Vanlig", FormulaModePlainId, 158, 10, 29, 10, true),
-      RadioButton("Kval./kvant.", FormulaModeCountsId, 189, 10, 44, 10, false),
-      RadioButton("Kval.", FormulaModeQualitativeId, 235, 10, 24, 10, false),
+      RadioButton("Kval./kvant.", FormulaModeCountsId, 188, 10, 44, 10, false),
+      RadioButton("Kval.", FormulaModeQualitativeId, 233, 10, 27, 10, false),
       Item("BUTTON", "S\xF8k p\xE5 hele navn/formler", WholeWordCheckId, CheckBoxStyle, 154, 25, 107, 10),
       Item("BUTTON", "Advarsel ved sletting", DeleteWarningCheckId, CheckBoxStyle, 154, 35, 107, 10),
       Item("BUTTON", "Aut.formelmasseberegning", AutoFormulaMassCheckId, CheckBoxStyle, 154, 45, 107, 10),
@@ -147,8 +147,8 @@ void AddRecordArea(DialogTemplate& dialog) {
   AddNumericRow(dialog, "Kokepunkt", BoilingPrefixId, BoilingPointId, 7);
   AddDegreeUnit(dialog, UnitX, RowY(7));
   AddNumericRow(dialog, "Tetthet", DensityPrefixId, DensityId, 8);
-  items.push_back(Label("kg/dm", NextLabelId(), UnitX, RowY(8), 22));
-  items.push_back(StaticText("3", NextLabelId(), UnitX + 19, static_cast<short>(RowY(8) - 2), 5, 7));
+  items.push_back(Label("kg/dm", NextLabelId(), UnitX, RowY(8), 18));
+  items.push_back(StaticText("3", NextLabelId(), UnitX + 18, static_cast<short>(RowY(8) - 2), 5, 7));
   AddNumericRow(dialog, "Tetthet (Luft=1)", AirDensityPrefixId, AirDensityId, 9);
   AddNumericRow(dialog, "Damptrykk", VapourPrefixId, VapourPressureId, 10);
   items.push_back(Label("kPa", NextLabelId(), UnitX, RowY(10), 20));
