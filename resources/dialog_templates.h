@@ -45,6 +45,13 @@ extern const WindowSetup SoluprodSetup;
 extern const WindowSetup SoludataSetup;
 extern const WindowSetup SyrebaseSetup;
 extern const WindowSetup SyrekonstSetup;
+// The safety data sheet and its quick editor of phrases.
+inline constexpr const char* DatabladTemplateName = "DATABLAD";
+inline constexpr const char* PlakatTemplateName = "PLAKAT";
+DialogTemplate DatabladTemplate();
+DialogTemplate PlakatTemplate();
+extern const WindowSetup DatabladSetup;
+extern const WindowSetup PlakatSetup;
 
 DialogTemplate ClientTemplate();
 DialogTemplate TavrparaTemplate();

@@ -32,6 +32,8 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(SyrekonstTemplateName, SyrekonstTemplate());
   registry.AddDialog(KjemikaliedatabaseTemplateName, KjemikaliedatabaseTemplate());
   registry.AddDialog(FormelinfoTemplateName, FormelinfoTemplate());
+  registry.AddDialog(DatabladTemplateName, DatabladTemplate());
+  registry.AddDialog(PlakatTemplateName, PlakatTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

@@ -82,13 +82,4 @@ TEST_F(DatabaseWindowTest, FormulaInformationFollowsEveryStepAndGoesWithTheDatab
   EXPECT_EQ(FormulaInfoOpen, 0);
 }
 
-// The safety data sheet has no window yet: its button shows the missing window's message.
-TEST_F(DatabaseWindowTest, TheSafetySheetButtonShowsTheMissingWindowsMessage) {
-  driver.Then([&] { driver.Click(ShowSafetySheetButtonId); });
-  InWindow(OpenChemicalsDatabaseDialog, {});
-  ASSERT_FALSE(driver.MessageBoxes().empty());
-  EXPECT_NE(driver.MessageBoxes().back().text.find("DATABLAD"), std::string::npos);
-  EXPECT_EQ(SafetySheetState, SafetySheetClosed);
-}
-
 }  // namespace
