@@ -22,6 +22,9 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(ConvertTemplateName, ConvertTemplate());
   registry.AddDialog(OrdlisteTemplateName, OrdlisteTemplate());
   registry.AddDialog(IndikatorerTemplateName, IndikatorerTemplate());
+  registry.AddDialog(MassmsdatTemplateName, MassmsdatTemplate());
+  registry.AddDialog(MassnmrTemplateName, MassnmrTemplate());
+  registry.AddDialog(MassirdatTemplateName, MassirdatTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;
