@@ -5,6 +5,7 @@
 #include "app/omtavr1.h"
 #include "app/tavrpara.h"
 #include "app/usercode.h"
+#include "database/masssp.h"
 #include "periodic/periodes.h"
 #include "resources/client_ids.h"
 #include "resources/menu_commands.h"
@@ -70,7 +71,8 @@ constexpr ShellTool ToolTable[] = {
      .launcherCaption = SpectroscopyCaptionId,
      .launcherPicture = "MSSYMB",
      .englishCaption = "Spectroscopy",
-     .templateName = "MASSSP"},
+     .open = OpenSpectroscopyDialog,
+     .templateName = MassspTemplateName},
     {.menuCommand = CurveFitCommand,
      .launcherButton = CurveFitButtonId,
      .launcherCaption = CurveFitCaptionId,

@@ -58,6 +58,10 @@ DialogTemplate MassirdatTemplate();
 extern const WindowSetup MassmsdatSetup;
 extern const WindowSetup MassnmrSetup;
 extern const WindowSetup MassirdatSetup;
+// The spectroscopy window.
+inline constexpr const char* MassspTemplateName = "MASSSP";
+DialogTemplate MassspTemplate();
+extern const WindowSetup MassspSetup;
 // The launcher form's logo and title; the tools' picture buttons and captions follow them, as the
 // shell's tool table lists the tools.
 extern const WindowSetup ClientSetup;

@@ -25,6 +25,7 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(MassmsdatTemplateName, MassmsdatTemplate());
   registry.AddDialog(MassnmrTemplateName, MassnmrTemplate());
   registry.AddDialog(MassirdatTemplateName, MassirdatTemplate());
+  registry.AddDialog(MassspTemplateName, MassspTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;
