@@ -116,7 +116,6 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
   const std::pair<UINT, const char*> tools[] = {
       {ThermochemistryCommand, "TERMODYNAMIKK"}, {ElectrochemistryCommand, "REDOKS"},
       {SolubilityProductCommand, "SOLUPROD"},    {WeakAcidBaseCommand, "SYREBASE"},
-      {SpectroscopyCommand, "MASSSP"},
   };
   std::string script;
   std::vector<std::string> expected;
@@ -125,7 +124,7 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
     expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
   }
   for (UINT command : {BalanceCommand, SetupCommand, AboutCommand, MolecularCalculatorCommand, PeriodicTableCommand,
-                       CurveFitCommand, DictionaryCommand, IndicatorsCommand, ConversionCommand}) {
+                       CurveFitCommand, DictionaryCommand, IndicatorsCommand, ConversionCommand, SpectroscopyCommand}) {
     script += Menu(command) + "window\nkey Escape\n";
   }
   script += "window\n" + Menu(ExitCommand);
@@ -133,7 +132,7 @@ TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
                   {"window: BALANSERE: BALANSERE", "window: OPPSETT: TAVRPARA", "window: OM TAVRIN: OMTAVRIN",
                    "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", "window: PERIODESYSTEMET: PERIODESYSTEMET",
                    "window: KURVETILPASNING: FUNCPLOT", "window: ORDLISTE: ORDLISTE", "window: INDIKATORER: INDIKATORER",
-                   "window: KONVERTERE: CONVERT", "window: TAVRIN: CLIENT"});
+                   "window: KONVERTERE: CONVERT", "window: SPEKTROSKOPI: MASSSP", "window: TAVRIN: CLIENT"});
   const SessionResult result = Run(SettingsText("47", "0"), script);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines, expected);
