@@ -44,6 +44,15 @@ TEST(LookupMsFragments, BothEndsOfTheWindowCountAndARecordIsReportedOnce) {
             "28        CO\t\t\tcarbon monoxide \n28.0134   N2\t\t\tnitrogen \n");
 }
 
+// Every record of a table is reported once a section, however far down the table it stands.
+TEST(LookupMsFragments, ARecordFarDownTheTableIsReportedOnce) {
+  SpectralTableRecords table(1200, MsRecord("X", "100", "other"));
+  table[1100] = MsRecord("CO", "28", "carbon monoxide");
+  ReportedRecords reported;
+  EXPECT_EQ(LookupMsFragments(table, reported, 28, 0, false), "28        carbon monoxide \n");
+  EXPECT_EQ(LookupMsFragments(table, reported, 28, 0, false), "");
+}
+
 TEST(LookupMsFragments, AFullResultEndsWithItsMark) {
   SpectralTableRecords table;
   for (int i = 0; i < 40; ++i) table.push_back(MsRecord("CO", "28", std::string(40, 'a' + i % 26)));
