@@ -82,6 +82,20 @@ TEST_F(MsFragmentEditorTest, ListOperationsRewriteTheTable) {
   }
 }
 
+// A table whose first line opens no record holds nothing the list can show: an add leaves it as it
+// was and says so.
+TEST_F(MsFragmentEditorTest, ATableWithoutItsOpeningSeparatorReceivesNoRecord) {
+  WriteTable(Table, "stray line\n");
+  const std::size_t before = driver.MessageBoxes().size();
+  std::vector<std::string> formulas{"<unread>"};
+  InEditor(
+      Join({Fragment("H2O", "water"), Clicks({MsFragmentBeforeId}), {[&] { formulas = Items(MsFragmentListId); }}}));
+  EXPECT_EQ(ReadTable(Table), "stray line\n");
+  EXPECT_TRUE(formulas.empty());
+  EXPECT_EQ(BoxesFrom(before),
+            std::vector<std::string>{"TAVRIN: FILE ERROR\n\nThe table could not be written\nand is unchanged!"});
+}
+
 // The mass is the formula parser's, with six decimals; an isotope counts with its own mass.
 TEST_F(MsFragmentEditorTest, TheCalculatedMassIsStoredWithSixDecimals) {
   WriteTable(Table, RecordTable({Methyl}));
