@@ -96,10 +96,11 @@ std::string FindingText(RangeFinding finding) {
   return {};
 }
 
-// One end of a range; an empty end passes here. A number too long to be stored whole is no number.
+// One end of a range; an empty end passes here. The number parser refuses a number longer than the
+// table keeps of an end.
 RangeFinding JudgeRangeEnd(const std::string& blankFree) {
   if (blankFree.empty()) return RangeFinding::None;
-  const std::optional<double> value = blankFree.size() <= WaveNumberLimit ? TableNumberValue(blankFree) : std::nullopt;
+  const std::optional<double> value = TableNumberValue(blankFree);
   if (!value) return RangeFinding::NumberError;
   return *value < 0 ? RangeFinding::TooLow : RangeFinding::None;
 }
