@@ -28,14 +28,25 @@ constexpr int RangeFieldCount = 2 * IrRangeCount;
 
 // Nineteen lines: assignment, an empty line, comment, then low and high end of each range.
 std::vector<RecordLineSource> IrFrame() {
-  std::vector<RecordLineSource> frame{{Kind::Field, 0, TextFieldLimit}, {Kind::Empty}, {Kind::Field, 1, TextFieldLimit}};
+  std::vector<RecordLineSource> frame{
+      {Kind::Field, 0, TextFieldLimit}, {Kind::Empty}, {Kind::Field, 1, TextFieldLimit}};
   for (int field = FirstRangeField; field < FirstRangeField + RangeFieldCount; ++field)
     frame.push_back({Kind::Field, field, WaveNumberLimit});
   return frame;
 }
 
 TableEditorConfig IrEditor(const char* fileName) {
-  return {fileName, TableShape::RecordFile, 1, IrFrame(), TextFieldLimit, false, false, "element", "et element"};
+  return {
+      .fileName = fileName,
+      .shape = TableShape::RecordFile,
+      .keyLine = 1,
+      .frame = IrFrame(),
+      .keyLimit = TextFieldLimit,
+      .setsListFileChanged = false,
+      .highlightBeforeOptions = false,
+      .duplicateNounEnglish = "element",
+      .duplicateNounNorwegian = "et element",
+  };
 }
 
 const TableEditorConfig NorwegianIrTable = IrEditor("dats\\datfiles\\atomdata\\noirdata.dat");
@@ -58,8 +69,16 @@ std::vector<EditorFieldControl> IrFieldControls() {
 }
 
 const RecordEditorLayout IrLayout{
-    IrTable, IrFieldControls(), 0, IrBeforeId, IrAfterId, ReplaceIrRecordId, DeleteIrRecordId, EraseIrFieldsId,
-    IrListId, nullptr,
+    .table = IrTable,
+    .fields = IrFieldControls(),
+    .keyField = 0,
+    .beforeId = IrBeforeId,
+    .afterId = IrAfterId,
+    .replaceId = ReplaceIrRecordId,
+    .deleteId = DeleteIrRecordId,
+    .eraseFieldsId = EraseIrFieldsId,
+    .listId = IrListId,
+    .checkFields = nullptr,
 };
 
 bool AddsRecord(int id) { return id == IrBeforeId || id == IrAfterId || id == ReplaceIrRecordId; }
@@ -68,22 +87,20 @@ enum class RangeFinding { None, NumberError, TooLow, MissingWaveNumber };
 
 std::string FindingText(RangeFinding finding) {
   switch (finding) {
-    case RangeFinding::NumberError:
-      return Norwegian() ? "TALLFEIL\n\n" : "NUMBER ERROR\n\n";
-    case RangeFinding::TooLow:
-      return Norwegian() ? "FOR LAV TALLVERDI\n\n" : "NUMBER TO LOW \n\n";
+    case RangeFinding::NumberError: return Norwegian() ? "TALLFEIL\n\n" : "NUMBER ERROR\n\n";
+    case RangeFinding::TooLow: return Norwegian() ? "FOR LAV TALLVERDI\n\n" : "NUMBER TO LOW \n\n";
     case RangeFinding::MissingWaveNumber:
       return Norwegian() ? "MANGLENDE B\xD8LGETALL\n\n" : "MISSING WAVE NUMBER(S)\n\n";
-    case RangeFinding::None:
-      break;
+    case RangeFinding::None: break;
   }
   return {};
 }
 
-// One end of a range; an empty end passes here. A number too long to be stored whole is no number.
+// One end of a range; an empty end passes here. The number parser refuses a number longer than the
+// table keeps of an end.
 RangeFinding JudgeRangeEnd(const std::string& blankFree) {
   if (blankFree.empty()) return RangeFinding::None;
-  const std::optional<double> value = blankFree.size() <= WaveNumberLimit ? TableNumberValue(blankFree) : std::nullopt;
+  const std::optional<double> value = TableNumberValue(blankFree);
   if (!value) return RangeFinding::NumberError;
   return *value < 0 ? RangeFinding::TooLow : RangeFinding::None;
 }
@@ -101,10 +118,10 @@ RangeFinding JudgeRange(const std::string& low, const std::string& high) {
 Cwm_MASSIRDATBaseDlg::Cwm_MASSIRDATBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
 
 BOOL Cwm_MASSIRDATBaseDlg::OnInitDialog() {
-  ApplyGeneratedSetup(*this, MassirdatSetup,
-                      {m_assignmentLabel, m_rangeDash6, m_rangeDash1, m_commentLabel, m_rangeDash2, m_rangeDash3,
-                       m_absorptionAreaGroup, m_editListGroup, m_addAssignmentGroup, m_rangeDash4, m_rangeDash5,
-                       m_rangeDash7, m_rangeDash8});
+  ApplyGeneratedSetup(
+      *this, MassirdatSetup,
+      {m_assignmentLabel, m_rangeDash6, m_rangeDash1, m_commentLabel, m_rangeDash2, m_rangeDash3, m_absorptionAreaGroup,
+       m_editListGroup, m_addAssignmentGroup, m_rangeDash4, m_rangeDash5, m_rangeDash7, m_rangeDash8});
   CSimModalDlg::OnInitDialog();
   return OnUserInit(1);
 }
@@ -158,10 +175,17 @@ bool Cwm_MASSIRDATDlg::AcceptRanges() {
   return true;
 }
 
+void Cwm_MASSIRDATDlg::AddIrDataRecord(int button) {
+  if (AcceptRanges()) RecordEditorWindow(*this, AssignmentList(), IrLayout).OnCommand(button, BN_CLICKED);
+}
+
 BOOL Cwm_MASSIRDATDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
   const UINT notification = HIWORD(wParam);
-  if (notification == BN_CLICKED && AddsRecord(id) && !AcceptRanges()) return TRUE;
+  if (notification == BN_CLICKED && AddsRecord(id)) {
+    AddIrDataRecord(id);
+    return TRUE;
+  }
   if (RecordEditorWindow(*this, AssignmentList(), IrLayout).OnCommand(id, notification)) return TRUE;
   return Cwm_MASSIRDATBaseDlg::OnCommand(wParam, lParam);
 }

@@ -38,6 +38,8 @@ class Cwm_MASSIRDATDlg : public Cwm_MASSIRDATBaseDlg {
 
  private:
   CListBox& AssignmentList();
+  // Before, After or Replace, by the button.
+  void AddIrDataRecord(int button);
   // Judges the ranges; when they pass, each range shows its ends in order, as they are stored.
   bool AcceptRanges();
   void SetEnglishTexts();

@@ -39,7 +39,17 @@ std::vector<RecordLineSource> MsFragmentFrame() {
 }
 
 TableEditorConfig MsFragmentEditor(const char* fileName) {
-  return {fileName, TableShape::RecordFile, 1, MsFragmentFrame(), IsoFormulaLimit, false, false, "formula", "en formel"};
+  return {
+      .fileName = fileName,
+      .shape = TableShape::RecordFile,
+      .keyLine = 1,
+      .frame = MsFragmentFrame(),
+      .keyLimit = IsoFormulaLimit,
+      .setsListFileChanged = false,
+      .highlightBeforeOptions = false,
+      .duplicateNounEnglish = "formula",
+      .duplicateNounNorwegian = "en formel",
+  };
 }
 
 const TableEditorConfig NorwegianMsFragments = MsFragmentEditor("dats\\datfiles\\atomdata\\nomsfrag.dat");
@@ -50,16 +60,18 @@ const TableEditorConfig& MsFragments() {
 }
 
 const RecordEditorLayout MsFragmentLayout{
-    MsFragments,
-    {{IsoFormulaFieldId, IsoFormulaLimit}, {CalculatedMassFieldId, TextFieldLimit}, {MsAssignmentFieldId, TextFieldLimit}},
-    0,
-    MsFragmentBeforeId,
-    MsFragmentAfterId,
-    ReplaceMsFragmentId,
-    DeleteMsFragmentId,
-    EraseMsFragmentFieldsId,
-    MsFragmentListId,
-    nullptr,
+    .table = MsFragments,
+    .fields = {{IsoFormulaFieldId, IsoFormulaLimit},
+               {CalculatedMassFieldId, TextFieldLimit},
+               {MsAssignmentFieldId, TextFieldLimit}},
+    .keyField = 0,
+    .beforeId = MsFragmentBeforeId,
+    .afterId = MsFragmentAfterId,
+    .replaceId = ReplaceMsFragmentId,
+    .deleteId = DeleteMsFragmentId,
+    .eraseFieldsId = EraseMsFragmentFieldsId,
+    .listId = MsFragmentListId,
+    .checkFields = nullptr,
 };
 
 bool AddsRecord(int id) { return id == MsFragmentBeforeId || id == MsFragmentAfterId || id == ReplaceMsFragmentId; }
@@ -119,22 +131,25 @@ bool Cwm_MASSMSDATDlg::ShowCalculatedMass() {
   return false;
 }
 
+// The mass is calculated, and shown, before the list decides whether the record may be added.
+void Cwm_MASSMSDATDlg::AddMsFragmentRecord(int button) {
+  std::string formula = ControlText(*this, IsoFormulaFieldId, std::string::npos);
+  if (!formula.empty() && formula.front() == RecordSeparatorMark) {
+    formula.front() = ' ';
+    SetDlgItemText(IsoFormulaFieldId, formula.c_str());
+  }
+  if (ShowCalculatedMass()) RecordEditorWindow(*this, FragmentList(), MsFragmentLayout).OnCommand(button, BN_CLICKED);
+}
+
 BOOL Cwm_MASSMSDATDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
   const UINT notification = HIWORD(wParam);
-  // The mass is calculated, and shown, before the list decides whether the record may be added.
   if (notification == BN_CLICKED && AddsRecord(id)) {
-    std::string formula = ControlText(*this, IsoFormulaFieldId, std::string::npos);
-    if (!formula.empty() && formula.front() == RecordSeparatorMark) {
-      formula.front() = ' ';
-      SetDlgItemText(IsoFormulaFieldId, formula.c_str());
-    }
-    if (!ShowCalculatedMass()) return TRUE;
+    AddMsFragmentRecord(id);
+    return TRUE;
   }
   if (RecordEditorWindow(*this, FragmentList(), MsFragmentLayout).OnCommand(id, notification)) return TRUE;
   return Cwm_MASSMSDATBaseDlg::OnCommand(wParam, lParam);
 }
 
-int OpenMsFragmentDataDialog(CWnd* parent) {
-  return OpenModalDialog<Cwm_MASSMSDATDlg>(MassmsdatTemplateName, parent);
-}
+int OpenMsFragmentDataDialog(CWnd* parent) { return OpenModalDialog<Cwm_MASSMSDATDlg>(MassmsdatTemplateName, parent); }

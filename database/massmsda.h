@@ -30,6 +30,8 @@ class Cwm_MASSMSDATDlg : public Cwm_MASSMSDATBaseDlg {
 
  private:
   CListBox& FragmentList();
+  // Before, After or Replace, by the button.
+  void AddMsFragmentRecord(int button);
   // Shows the mass of the isotope formula; false, after the formula message, when it has none.
   bool ShowCalculatedMass();
   void SetEnglishTexts();

@@ -34,7 +34,17 @@ std::vector<RecordLineSource> NmrFrame() {
 }
 
 TableEditorConfig NmrEditor(const char* fileName) {
-  return {fileName, TableShape::RecordFile, 1, NmrFrame(), TextFieldLimit, false, false, "element", "et element"};
+  return {
+      .fileName = fileName,
+      .shape = TableShape::RecordFile,
+      .keyLine = 1,
+      .frame = NmrFrame(),
+      .keyLimit = TextFieldLimit,
+      .setsListFileChanged = false,
+      .highlightBeforeOptions = false,
+      .duplicateNounEnglish = "element",
+      .duplicateNounNorwegian = "et element",
+  };
 }
 
 const TableEditorConfig NorwegianH1Table = NmrEditor("dats\\datfiles\\atomdata\\nohnmr.dat");
@@ -53,15 +63,24 @@ const TableEditorConfig& NmrTable() {
 }
 
 std::vector<EditorFieldControl> NmrFieldControls() {
-  std::vector<EditorFieldControl> fields{
-      {NmrAssignmentFieldId, TextFieldLimit}, {NmrCommentFieldId, TextFieldLimit}, {NmrToleranceFieldId, TextFieldLimit}};
+  std::vector<EditorFieldControl> fields{{NmrAssignmentFieldId, TextFieldLimit},
+                                         {NmrCommentFieldId, TextFieldLimit},
+                                         {NmrToleranceFieldId, TextFieldLimit}};
   for (int i = 0; i < ShiftFieldCount; ++i) fields.push_back({FirstShiftFieldId + i, TextFieldLimit});
   return fields;
 }
 
 const RecordEditorLayout NmrLayout{
-    NmrTable, NmrFieldControls(), 0, NmrBeforeId, NmrAfterId, ReplaceNmrRecordId, DeleteNmrRecordId, EraseNmrFieldsId,
-    NmrListId, nullptr,
+    .table = NmrTable,
+    .fields = NmrFieldControls(),
+    .keyField = 0,
+    .beforeId = NmrBeforeId,
+    .afterId = NmrAfterId,
+    .replaceId = ReplaceNmrRecordId,
+    .deleteId = DeleteNmrRecordId,
+    .eraseFieldsId = EraseNmrFieldsId,
+    .listId = NmrListId,
+    .checkFields = nullptr,
 };
 
 bool AddsRecord(int id) { return id == NmrBeforeId || id == NmrAfterId || id == ReplaceNmrRecordId; }
@@ -70,15 +89,12 @@ enum class NumberFinding { None, NumberError, TooHighOrLow, NegativeTolerance };
 
 std::string FindingText(NumberFinding finding) {
   switch (finding) {
-    case NumberFinding::NumberError:
-      return Norwegian() ? "TALLFEIL\n\n" : "NUMBER ERROR\n\n";
-    case NumberFinding::TooHighOrLow:
-      return Norwegian() ? "FOR H\xD8Y/LAV TALLVERDI\n\n" : "NUMBER TO HIGH/LOW \n\n";
+    case NumberFinding::NumberError: return Norwegian() ? "TALLFEIL\n\n" : "NUMBER ERROR\n\n";
+    case NumberFinding::TooHighOrLow: return Norwegian() ? "FOR H\xD8Y/LAV TALLVERDI\n\n" : "NUMBER TO HIGH/LOW \n\n";
     case NumberFinding::NegativeTolerance:
       return Norwegian() ? "+/- FELTET SKAL INNEHOLDE ET POSITIVT TALL\n\n"
                          : "THE +/- FIELD CAN'T CONTAIN A NEGATIVE NUMBER\n\n";
-    case NumberFinding::None:
-      break;
+    case NumberFinding::None: break;
   }
   return {};
 }
@@ -141,7 +157,8 @@ void Cwm_MASSNMRDlg::SetTexts() {
 // Every field is judged, the tolerance first and the shifts in id order; the last finding is the
 // one the user is told.
 bool Cwm_MASSNMRDlg::AcceptNumberFields() {
-  std::vector<std::pair<int, std::string>> fields{{NmrToleranceFieldId, BlankFreeFieldText(*this, NmrToleranceFieldId)}};
+  std::vector<std::pair<int, std::string>> fields{
+      {NmrToleranceFieldId, BlankFreeFieldText(*this, NmrToleranceFieldId)}};
   for (int i = 0; i < ShiftFieldCount; ++i)
     fields.emplace_back(FirstShiftFieldId + i, BlankFreeFieldText(*this, FirstShiftFieldId + i));
   NumberFinding finding = NumberFinding::None;
@@ -159,10 +176,17 @@ bool Cwm_MASSNMRDlg::AcceptNumberFields() {
   return true;
 }
 
+void Cwm_MASSNMRDlg::AddNmrRecord(int button) {
+  if (AcceptNumberFields()) RecordEditorWindow(*this, AssignmentList(), NmrLayout).OnCommand(button, BN_CLICKED);
+}
+
 BOOL Cwm_MASSNMRDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
   const UINT notification = HIWORD(wParam);
-  if (notification == BN_CLICKED && AddsRecord(id) && !AcceptNumberFields()) return TRUE;
+  if (notification == BN_CLICKED && AddsRecord(id)) {
+    AddNmrRecord(id);
+    return TRUE;
+  }
   if (RecordEditorWindow(*this, AssignmentList(), NmrLayout).OnCommand(id, notification)) return TRUE;
   return Cwm_MASSNMRBaseDlg::OnCommand(wParam, lParam);
 }

@@ -32,6 +32,8 @@ class Cwm_MASSNMRDlg : public Cwm_MASSNMRBaseDlg {
 
  private:
   CListBox& AssignmentList();
+  // Before, After or Replace, by the button.
+  void AddNmrRecord(int button);
   // Judges the tolerance and the shifts; when they pass, each field shows the text that is stored.
   bool AcceptNumberFields();
   void SetTexts();

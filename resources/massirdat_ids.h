@@ -15,7 +15,16 @@ inline constexpr int IrAddAssignmentGroupId = 114;
 inline constexpr int FirstRangeFieldId = 115;
 inline constexpr int IrRangeCount = 8;
 // The dashes between the two ends of each range, row by row.
-inline constexpr std::array<int, IrRangeCount> RangeDashIds{103, 108, 111, 10371, 10372, 101, 10373, 10374};
+inline constexpr int RangeDash1Id = 103;
+inline constexpr int RangeDash2Id = 108;
+inline constexpr int RangeDash3Id = 111;
+inline constexpr int RangeDash4Id = 10371;
+inline constexpr int RangeDash5Id = 10372;
+inline constexpr int RangeDash6Id = 101;
+inline constexpr int RangeDash7Id = 10373;
+inline constexpr int RangeDash8Id = 10374;
+inline constexpr std::array<int, IrRangeCount> RangeDashIds{RangeDash1Id, RangeDash2Id, RangeDash3Id, RangeDash4Id,
+                                                            RangeDash5Id, RangeDash6Id, RangeDash7Id, RangeDash8Id};
 inline constexpr int IrListId = 10120;
 inline constexpr int DeleteIrRecordId = 10144;
 inline constexpr int IrAssignmentFieldId = 10167;

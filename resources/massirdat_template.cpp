@@ -18,7 +18,7 @@ DialogTemplate MassirdatTemplate() {
       EditField(IrCommentFieldId, 44, 15, 314, 12),
       StaticText("Tilordning :", IrAssignmentLabelId, 49, 33, 49, 8),
       EditField(IrAssignmentFieldId, 100, 31, 258, 12),
-      GroupBox("Absorbsjonsomr\xE5" "de  (cm-1)", AbsorptionAreaGroupId, 0, 61, 99, 142),
+      GroupBox("Absorbsjonsomr\345de  (cm-1)", AbsorptionAreaGroupId, 0, 61, 99, 142),
   };
   for (int row = 0; row < IrRangeCount; ++row) {
     const int low = FirstRangeFieldId + 2 * row;
@@ -47,19 +47,22 @@ DialogTemplate MassirdatTemplate() {
 namespace {
 
 constexpr MemberSetup MassirdatMembers[] = {
+    // The labels, and the dashes of rows 6, 1, 2 and 3, in the order of their ids.
     {.id = IrAssignmentLabelId, .colours = ColourKind::Gray},
-    {.id = RangeDashIds[5], .colours = ColourKind::Gray},
-    {.id = RangeDashIds[0], .colours = ColourKind::Gray},
+    {.id = RangeDash6Id, .colours = ColourKind::Gray},
+    {.id = RangeDash1Id, .colours = ColourKind::Gray},
     {.id = IrCommentLabelId, .colours = ColourKind::Gray},
-    {.id = RangeDashIds[1], .colours = ColourKind::Gray},
-    {.id = RangeDashIds[2], .colours = ColourKind::Gray},
+    {.id = RangeDash2Id, .colours = ColourKind::Gray},
+    {.id = RangeDash3Id, .colours = ColourKind::Gray},
+    // The three frames.
     {.id = AbsorptionAreaGroupId, .colours = ColourKind::Gray},
     {.id = IrEditListGroupId, .colours = ColourKind::Gray},
     {.id = IrAddAssignmentGroupId, .colours = ColourKind::Gray},
-    {.id = RangeDashIds[3], .colours = ColourKind::Gray},
-    {.id = RangeDashIds[4], .colours = ColourKind::Gray},
-    {.id = RangeDashIds[6], .colours = ColourKind::Gray},
-    {.id = RangeDashIds[7], .colours = ColourKind::Gray},
+    // The dashes of rows 4, 5, 7 and 8.
+    {.id = RangeDash4Id, .colours = ColourKind::Gray},
+    {.id = RangeDash5Id, .colours = ColourKind::Gray},
+    {.id = RangeDash7Id, .colours = ColourKind::Gray},
+    {.id = RangeDash8Id, .colours = ColourKind::Gray},
 };
 
 }  // namespace

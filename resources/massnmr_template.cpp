@@ -21,7 +21,7 @@ DialogTemplate MassnmrTemplate() {
       EditField(NmrCommentFieldId, 63, 16, 298, 12),
       StaticText("Tilordning :", NmrAssignmentLabelId, 62, 32, 57, 8),
       EditField(NmrAssignmentFieldId, 131, 30, 230, 12),
-      GroupBox("Resonansomr\xE5" "der (ppm)", ResonanceAreaGroupId, 2, 44, 127, 220),
+      GroupBox("Resonansomr\345der (ppm)", ResonanceAreaGroupId, 2, 44, 127, 220),
       StaticText("+/-", NmrToleranceLabelId, 40, 54, 10, 8),
       EditField(NmrToleranceFieldId, 54, 53, 23, 12),
   };

@@ -77,18 +77,23 @@ TEST_F(IrEditorTest, RangeFindingsRefuseTheRecord) {
 TEST_F(IrEditorTest, RangesAreStoredInOrderAndWithoutBlanks) {
   WriteTable(Table, RecordTable({Hydroxyl}));
   std::vector<std::string> fields;
-  InEditor(Join({Choose(IrListId, 0), Enter({{IrAssignmentFieldId, "C=O ester"}, {IrCommentFieldId, "strong, sharp"}}),
-                 Range(1, "1750", "1700"), Range(2, "17 50", "18 00"), Range(4, "1 300", " 1000"),
-                 Clicks({IrBeforeId}), {[&] {
+  InEditor(Join({Choose(IrListId, 0),
+                 Enter({{IrAssignmentFieldId, "C=O ester"}, {IrCommentFieldId, "strong, sharp"}}),
+                 Range(1, "1750", "1700"),
+                 Range(2, "17 50", "18 00"),
+                 Range(4, "1 300", " 1000"),
+                 Clicks({IrBeforeId}),
+                 {[&] {
                    for (int range : {1, 2, 3, 4}) {
                      fields.push_back(Text(Low(range)));
                      fields.push_back(Text(High(range)));
                    }
                  }}}));
   EXPECT_EQ(fields, (std::vector<std::string>{"1700", "1750", "1750", "1800", "", "", "1000", "1300"}));
-  EXPECT_EQ(ReadTable(Table),
-            RecordTable({IrRecord("C=O ester", "strong, sharp", {"1700", "1750", "1750", "1800", "", "", "1000", "1300"}),
-                         Hydroxyl}));
+  EXPECT_EQ(
+      ReadTable(Table),
+      RecordTable({IrRecord("C=O ester", "strong, sharp", {"1700", "1750", "1750", "1800", "", "", "1000", "1300"}),
+                   Hydroxyl}));
 }
 
 // The list operations on the table, and the kind: UV edits the UV table of the language.
@@ -115,8 +120,11 @@ TEST_F(IrEditorTest, ListOperationsOnTheTableOfTheKind) {
     SpectralKind = example.kind;
     WriteTable(example.table, RecordTable({Hydroxyl, Carbonyl}));
     std::vector<std::string> entries;
-    InEditor(Join({Choose(IrListId, example.selected), Enter({{IrAssignmentFieldId, "N-H amine"}}),
-                   Range(1, "3300", "3500"), Clicks({example.button}), {[&] { entries = Items(IrListId); }}}));
+    InEditor(Join({Choose(IrListId, example.selected),
+                   Enter({{IrAssignmentFieldId, "N-H amine"}}),
+                   Range(1, "3300", "3500"),
+                   Clicks({example.button}),
+                   {[&] { entries = Items(IrListId); }}}));
     EXPECT_EQ(ReadTable(example.table), RecordTable(example.after)) << example.what;
     std::vector<std::string> keys;
     for (const auto& record : example.after) keys.push_back(record.front());
@@ -126,7 +134,8 @@ TEST_F(IrEditorTest, ListOperationsOnTheTableOfTheKind) {
 
 // A double click shows the record's assignment, comment and all sixteen ends.
 TEST_F(IrEditorTest, DoubleClickShowsTheRecord) {
-  const std::vector<std::string> ends{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16"};
+  const std::vector<std::string> ends{"1", "2",  "3",  "4",  "5",  "6",  "7",  "8",
+                                      "9", "10", "11", "12", "13", "14", "15", "16"};
   WriteTable(Table, RecordTable({Hydroxyl, IrRecord("all", "eight ranges", ends)}));
   std::vector<std::string> shown;
   InEditor(Join({Show(IrListId, 1), {[&] {
@@ -141,8 +150,8 @@ TEST_F(IrEditorTest, DoubleClickShowsTheRecord) {
 TEST_F(IrEditorTest, CaptionAndTextsAreEnglishOnlyWithLanguageCode44) {
   for (const auto& [code, caption, frame] :
        {std::tuple{44, "SPECTROSCOPY - IR DATA", "Absorb.area (wave numbers)"},
-        std::tuple{47, "SPEKTROSKOPI - IR DATA", "Absorbsjonsomr\xE5" "de  (cm-1)"},
-        std::tuple{45, "SPEKTROSKOPI - IR DATA", "Absorbsjonsomr\xE5" "de  (cm-1)"}}) {
+        std::tuple{47, "SPEKTROSKOPI - IR DATA", "Absorbsjonsomr\345de  (cm-1)"},
+        std::tuple{45, "SPEKTROSKOPI - IR DATA", "Absorbsjonsomr\345de  (cm-1)"}}) {
     Language language(code);
     std::optional<std::string> shown;
     std::string group;

@@ -82,14 +82,31 @@ TEST_F(MsFragmentEditorTest, ListOperationsRewriteTheTable) {
   }
 }
 
+// A table whose first line opens no record holds nothing the list can show: an add leaves it as it
+// was and says so.
+TEST_F(MsFragmentEditorTest, ATableWithoutItsOpeningSeparatorReceivesNoRecord) {
+  WriteTable(Table, "stray line\n");
+  const std::size_t before = driver.MessageBoxes().size();
+  std::vector<std::string> formulas{"<unread>"};
+  InEditor(
+      Join({Fragment("H2O", "water"), Clicks({MsFragmentBeforeId}), {[&] { formulas = Items(MsFragmentListId); }}}));
+  EXPECT_EQ(ReadTable(Table), "stray line\n");
+  EXPECT_TRUE(formulas.empty());
+  EXPECT_EQ(BoxesFrom(before),
+            std::vector<std::string>{"TAVRIN: FILE ERROR\n\nThe table could not be written\nand is unchanged!"});
+}
+
 // The mass is the formula parser's, with six decimals; an isotope counts with its own mass.
 TEST_F(MsFragmentEditorTest, TheCalculatedMassIsStoredWithSixDecimals) {
   WriteTable(Table, RecordTable({Methyl}));
   std::string plain;
   std::string isotope;
-  InEditor(Join({Fragment("CO2", "carbon dioxide"), Clicks({MsFragmentAfterId}),
-                 {[&] { plain = Text(CalculatedMassFieldId); }}, Fragment("C[13]O2", "13C carbon dioxide"),
-                 Clicks({MsFragmentAfterId}), {[&] { isotope = Text(CalculatedMassFieldId); }}}));
+  InEditor(Join({Fragment("CO2", "carbon dioxide"),
+                 Clicks({MsFragmentAfterId}),
+                 {[&] { plain = Text(CalculatedMassFieldId); }},
+                 Fragment("C[13]O2", "13C carbon dioxide"),
+                 Clicks({MsFragmentAfterId}),
+                 {[&] { isotope = Text(CalculatedMassFieldId); }}}));
   EXPECT_NEAR(MassOf(plain), 44.0095, 0.002);
   EXPECT_NEAR(MassOf(isotope) - MassOf(plain), 13.003355 - 12.0107, 0.002);
   ASSERT_EQ(isotope.size(), isotope.find('.') + 7) << isotope;
@@ -136,9 +153,9 @@ TEST_F(MsFragmentEditorTest, RefusalsWriteNothingAndSayWhyInTheirLanguage) {
                    Fragment("Co", "cobalt"), Clicks({MsFragmentAfterId, ReplaceMsFragmentId}), mass(),
                    Choose(MsFragmentListId, -1), Fragment("H2O", "water"),
                    Clicks({MsFragmentAfterId, DeleteMsFragmentId}), mass()}));
-    EXPECT_EQ(BoxesFrom(before), (std::vector<std::string>{example.formulaBox, example.formulaBox,
-                                                            example.duplicateBox, example.duplicateBox,
-                                                            example.highlightBox, example.highlightBox}))
+    EXPECT_EQ(BoxesFrom(before),
+              (std::vector<std::string>{example.formulaBox, example.formulaBox, example.duplicateBox,
+                                        example.duplicateBox, example.highlightBox, example.highlightBox}))
         << example.language;
     ASSERT_EQ(masses.size(), 4u);
     EXPECT_EQ(masses[0], "") << "no mass for a refused formula";
@@ -155,8 +172,12 @@ TEST_F(MsFragmentEditorTest, WhatIsStoredOfTheFields) {
   WriteTable(Table, RecordTable(Three));
   std::string formulaField;
   std::vector<std::string> formulas;
-  InEditor(Join({Choose(MsFragmentListId, 2), Fragment("Co", "carbon monoxide"), Clicks({ReplaceMsFragmentId}),
-                 Fragment("\\OH", "hydroxyl"), Clicks({MsFragmentBeforeId}), {[&] {
+  InEditor(Join({Choose(MsFragmentListId, 2),
+                 Fragment("Co", "carbon monoxide"),
+                 Clicks({ReplaceMsFragmentId}),
+                 Fragment("\\OH", "hydroxyl"),
+                 Clicks({MsFragmentBeforeId}),
+                 {[&] {
                    formulaField = Text(IsoFormulaFieldId);
                    formulas = Items(MsFragmentListId);
                  }}}));
@@ -193,9 +214,9 @@ TEST_F(MsFragmentEditorTest, TheTableAndTheTextsFollowTheLanguage) {
     const char* close;
     const char* formula;
   };
-  for (const Case& example : {Case{44, "SPECTROSCOPY - MS DATA", "Close", "C2H5"},
-                              Case{47, "SPEKTROSKOPI - MS DATA", "Lukk", "CH3"},
-                              Case{45, "SPEKTROSKOPI - MS DATA", "Lukk", "C2H5"}}) {
+  for (const Case& example :
+       {Case{44, "SPECTROSCOPY - MS DATA", "Close", "C2H5"}, Case{47, "SPEKTROSKOPI - MS DATA", "Lukk", "CH3"},
+        Case{45, "SPEKTROSKOPI - MS DATA", "Lukk", "C2H5"}}) {
     Language language(example.language);
     std::optional<std::string> caption;
     std::string close;

@@ -68,8 +68,8 @@ TEST_F(NmrEditorTest, EnglishTextsByLanguageCode) {
     const char* resonance;
   };
   for (const Case& example : {Case{44, "Close", "Assignment :", "Resonance area (ppm)"},
-                              Case{47, "Lukk", "Tilordning :", "Resonansomr\xE5" "der (ppm)"},
-                              Case{45, "Close", "Tilordning :", "Resonansomr\xE5" "der (ppm)"}}) {
+                              Case{47, "Lukk", "Tilordning :", "Resonansomr\345der (ppm)"},
+                              Case{45, "Close", "Tilordning :", "Resonansomr\345der (ppm)"}}) {
     Language language(example.language);
     std::vector<std::string> texts;
     InEditor({[&] { texts = {Text(NmrCloseId), Text(NmrAssignmentLabelId), Text(ResonanceAreaGroupId)}; }});
@@ -129,9 +129,14 @@ TEST_F(NmrEditorTest, NumbersAreStoredWithoutTheirBlanks) {
   WriteTable("enhnmr.dat", RecordTable({MethylH}));
   std::vector<std::string> fields;
   const std::size_t before = driver.MessageBoxes().size();
-  InEditor(Join({Enter({{NmrAssignmentFieldId, "O-CH2 ester"}, {NmrCommentFieldId, "ethyl ester, CH2"},
+  InEditor(Join({Enter({{NmrAssignmentFieldId, "O-CH2 ester"},
+                        {NmrCommentFieldId, "ethyl ester, CH2"},
                         {NmrToleranceFieldId, " 0. 2"}}),
-                 Shift(0, "4 .1"), Shift(15, " 4.15 "), Shift(44, "12 5"), Clicks({NmrAfterId}), {[&] {
+                 Shift(0, "4 .1"),
+                 Shift(15, " 4.15 "),
+                 Shift(44, "12 5"),
+                 Clicks({NmrAfterId}),
+                 {[&] {
                    fields = {Text(NmrToleranceFieldId), Text(FirstShiftFieldId), Text(FirstShiftFieldId + 44),
                              Text(NmrCommentFieldId)};
                  }}}));
@@ -150,8 +155,11 @@ TEST_F(NmrEditorTest, DuplicatesAndReplace) {
   WriteTable("enhnmr.dat", RecordTable({MethylH, Aromatic}));
   const std::size_t before = driver.MessageBoxes().size();
   std::vector<std::string> entries;
-  InEditor(Join({Choose(NmrListId, 0), Enter({{NmrAssignmentFieldId, "ar-h"}, {NmrToleranceFieldId, "0.2"}}),
-                 Clicks({NmrBeforeId, ReplaceNmrRecordId}), Choose(NmrListId, 1), Clicks({ReplaceNmrRecordId}),
+  InEditor(Join({Choose(NmrListId, 0),
+                 Enter({{NmrAssignmentFieldId, "ar-h"}, {NmrToleranceFieldId, "0.2"}}),
+                 Clicks({NmrBeforeId, ReplaceNmrRecordId}),
+                 Choose(NmrListId, 1),
+                 Clicks({ReplaceNmrRecordId}),
                  {[&] { entries = Items(NmrListId); }}}));
   EXPECT_EQ(BoxesFrom(before),
             std::vector<std::string>(

@@ -23,7 +23,8 @@ class SpectralEditorSnapshotTest : public SpectralEditorTest {
   void Snapshot(const std::function<int(CWnd*)>& open, int listId, const std::string& file,
                 const std::vector<PictureBox>& filled, const PictureBox& close) {
     bool written = false;
-    InWindow(open, Join({Show(listId, 1), {[&] { written = driver.Snapshot(std::string(TAVRIN_OUTPUT_DIR) + "/" + file); }}}));
+    InWindow(open, Join({Show(listId, 1),
+                         {[&] { written = driver.Snapshot(std::string(TAVRIN_OUTPUT_DIR) + "/" + file); }}}));
     ASSERT_TRUE(written) << driver.LastError();
     const std::optional<PngPicture> png = PngPicture::Read(std::string(TAVRIN_OUTPUT_DIR) + "/" + file);
     ASSERT_TRUE(png) << file;
@@ -34,15 +35,17 @@ class SpectralEditorSnapshotTest : public SpectralEditorTest {
 };
 
 TEST_F(SpectralEditorSnapshotTest, MsFragmentEditor) {
-  const auto table = RecordTable({MsRecord("CH3", "15.023475", "methyl"), MsRecord("C[13]O2", "44.993185", "carbon dioxide, 13C")});
+  const auto table =
+      RecordTable({MsRecord("CH3", "15.023475", "methyl"), MsRecord("C[13]O2", "44.993185", "carbon dioxide, 13C")});
   WriteTable("enmsfrag.dat", table);
   WriteTable("nomsfrag.dat", table);
   for (const auto& [code, file] : {std::pair{44, "massmsdat-en.png"}, std::pair{47, "massmsdat-no.png"}}) {
     Language language(code);
     // The assignment, the isotope formula and its mass.
-    Snapshot(OpenMsFragmentDataDialog, MsFragmentListId, file,
-             {DialogItemBox({}, 56, 16, 289, 12), DialogItemBox({}, 56, 31, 175, 12), DialogItemBox({}, 295, 31, 50, 12)},
-             DialogItemBox({}, 309, 2, 36, 12));
+    Snapshot(
+        OpenMsFragmentDataDialog, MsFragmentListId, file,
+        {DialogItemBox({}, 56, 16, 289, 12), DialogItemBox({}, 56, 31, 175, 12), DialogItemBox({}, 295, 31, 50, 12)},
+        DialogItemBox({}, 309, 2, 36, 12));
   }
 }
 
@@ -55,14 +58,15 @@ TEST_F(SpectralEditorSnapshotTest, NmrEditor) {
     int language;
     const char* file;
   };
-  for (const Case& example : {Case{H1SpectralKind, 44, "massnmr-h1-en.png"}, Case{H1SpectralKind, 47, "massnmr-h1-no.png"},
-                              Case{C13SpectralKind, 44, "massnmr-c13-en.png"}, Case{C13SpectralKind, 47, "massnmr-c13-no.png"}}) {
+  for (const Case& example :
+       {Case{H1SpectralKind, 44, "massnmr-h1-en.png"}, Case{H1SpectralKind, 47, "massnmr-h1-no.png"},
+        Case{C13SpectralKind, 44, "massnmr-c13-en.png"}, Case{C13SpectralKind, 47, "massnmr-c13-no.png"}}) {
     Language language(example.language);
     SpectralKind = example.kind;
     // Comment, assignment, tolerance and the first three shifts.
     Snapshot(OpenNmrDataDialog, NmrListId, example.file,
-             {DialogItemBox({}, 63, 16, 298, 12), DialogItemBox({}, 131, 30, 230, 12), DialogItemBox({}, 54, 53, 23, 12),
-              DialogItemBox({}, 4, 68, 40, 12), DialogItemBox({}, 4, 94, 40, 12)},
+             {DialogItemBox({}, 63, 16, 298, 12), DialogItemBox({}, 131, 30, 230, 12),
+              DialogItemBox({}, 54, 53, 23, 12), DialogItemBox({}, 4, 68, 40, 12), DialogItemBox({}, 4, 94, 40, 12)},
              DialogItemBox({}, 321, 1, 36, 12));
   }
 }

@@ -38,9 +38,8 @@ Steps Join(std::initializer_list<Steps> parts) {
 }
 
 Steps SpectralEditorTest::Choose(int listId, int index) {
-  return {[this, listId, index] {
-    SendMessage(driver.FindControl(listId), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  }};
+  return {
+      [this, listId, index] { SendMessage(driver.FindControl(listId), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }};
 }
 
 Steps SpectralEditorTest::Show(int listId, int index) {
