@@ -6,6 +6,7 @@
 #include "app/tavrpara.h"
 #include "app/usercode.h"
 #include "database/kjemik1.h"
+#include "database/masssp.h"
 #include "periodic/periodes.h"
 #include "resources/client_ids.h"
 #include "resources/menu_commands.h"
@@ -79,7 +80,8 @@ constexpr ShellTool ToolTable[] = {
      .launcherCaption = SpectroscopyCaptionId,
      .launcherPicture = "MSSYMB",
      .englishCaption = "Spectroscopy",
-     .templateName = "MASSSP"},
+     .open = OpenSpectroscopyDialog,
+     .templateName = MassspTemplateName},
     {.menuCommand = CurveFitCommand,
      .launcherButton = CurveFitButtonId,
      .launcherCaption = CurveFitCaptionId,

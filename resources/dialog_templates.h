@@ -81,6 +81,20 @@ extern const WindowSetup PeriodesystemetSetup;
 extern const WindowSetup PersysgrafSetup;
 extern const WindowSetup PrintoptSetup;
 extern const WindowSetup TavrparaSetup;
+// The spectroscopy window's table editors.
+inline constexpr const char* MassmsdatTemplateName = "MASSMSDAT";
+inline constexpr const char* MassnmrTemplateName = "MASSNMR";
+inline constexpr const char* MassirdatTemplateName = "MASSIRDAT";
+DialogTemplate MassmsdatTemplate();
+DialogTemplate MassnmrTemplate();
+DialogTemplate MassirdatTemplate();
+extern const WindowSetup MassmsdatSetup;
+extern const WindowSetup MassnmrSetup;
+extern const WindowSetup MassirdatSetup;
+// The spectroscopy window.
+inline constexpr const char* MassspTemplateName = "MASSSP";
+DialogTemplate MassspTemplate();
+extern const WindowSetup MassspSetup;
 // The launcher form's logo and title; the tools' picture buttons and captions follow them, as the
 // shell's tool table lists the tools.
 extern const WindowSetup ClientSetup;

@@ -34,6 +34,10 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(FormelinfoTemplateName, FormelinfoTemplate());
   registry.AddDialog(DatabladTemplateName, DatabladTemplate());
   registry.AddDialog(PlakatTemplateName, PlakatTemplate());
+  registry.AddDialog(MassmsdatTemplateName, MassmsdatTemplate());
+  registry.AddDialog(MassnmrTemplateName, MassnmrTemplate());
+  registry.AddDialog(MassirdatTemplateName, MassirdatTemplate());
+  registry.AddDialog(MassspTemplateName, MassspTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   std::vector<std::string> faults;

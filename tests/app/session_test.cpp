@@ -115,29 +115,21 @@ TEST_F(SessionTest, EachStartupToolOpensOncePerRun) {
 }
 
 TEST_F(SessionTest, EveryMenuCommandReachesItsOpener) {
-  const std::pair<UINT, const char*> tools[] = {
-      {SpectroscopyCommand, "MASSSP"},
-  };
   std::string script;
-  std::vector<std::string> expected;
-  for (const auto& [command, name] : tools) {
-    script += Menu(command);
-    expected.push_back(std::string("messagebox: TAVRIN: Cannot create dialog box  ") + name);
-  }
   for (UINT command : {BalanceCommand, SetupCommand, AboutCommand, MolecularCalculatorCommand, PeriodicTableCommand,
                        CurveFitCommand, DictionaryCommand, IndicatorsCommand, ConversionCommand,
                        ThermochemistryCommand, ElectrochemistryCommand, SolubilityProductCommand,
-                       WeakAcidBaseCommand}) {
+                       WeakAcidBaseCommand, SpectroscopyCommand}) {
     script += Menu(command) + "window\nkey Escape\n";
   }
   script += "window\n" + Menu(ExitCommand);
-  expected.insert(expected.end(),
-                  {"window: BALANSERE: BALANSERE", "window: OPPSETT: TAVRPARA", "window: OM TAVRIN: OMTAVRIN",
-                   "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", "window: PERIODESYSTEMET: PERIODESYSTEMET",
-                   "window: KURVETILPASNING: FUNCPLOT", "window: ORDLISTE: ORDLISTE", "window: INDIKATORER: INDIKATORER",
-                   "window: KONVERTERE: CONVERT", "window: TERMOKJEMI: TERMODYNAMIKK",
-                   "window: ELEKTROKJEMI: REDOKS", "window: LØSELIGHETSPRODUKT: SOLUPROD",
-                   "window: SVAK SYRE/BASE: SYREBASE", "window: TAVRIN: CLIENT"});
+  const std::vector<std::string> expected = {
+      "window: BALANSERE: BALANSERE", "window: OPPSETT: TAVRPARA", "window: OM TAVRIN: OMTAVRIN",
+      "window: MOLEKYLKALKULATOR: MOLEKYLKALKULATOR", "window: PERIODESYSTEMET: PERIODESYSTEMET",
+      "window: KURVETILPASNING: FUNCPLOT", "window: ORDLISTE: ORDLISTE", "window: INDIKATORER: INDIKATORER",
+      "window: KONVERTERE: CONVERT", "window: TERMOKJEMI: TERMODYNAMIKK", "window: ELEKTROKJEMI: REDOKS",
+      "window: LØSELIGHETSPRODUKT: SOLUPROD", "window: SVAK SYRE/BASE: SYREBASE", "window: SPEKTROSKOPI: MASSSP",
+      "window: TAVRIN: CLIENT"};
   const SessionResult result = Run(SettingsText("47", "0"), script);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.lines, expected);

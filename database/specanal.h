@@ -1,0 +1,24 @@
+#pragma once
+// The interpretation of one experiment's peaks: MS fragment masses explained by sub-formulas of
+// the parent formula or by the MS fragment table, IR wave numbers by the ranges of the IR table,
+// 1H and 13C shifts by the shift lists of the NMR tables. The options come from the settings
+// values SpecIterate, SpecShowIsoFormula and SpecHitPercent, the language from LanguageCode.
+#include <array>
+#include <string>
+#include <string_view>
+
+enum SpectralSection { MsSection, IrSection, H1Section, C13Section, SpectralSectionCount };
+
+// The four peak lines in the order MS, IR, 1H, 13C.
+using SpectralPeakLines = std::array<std::string, SpectralSectionCount>;
+
+struct SpectralMinimumCounts {
+  int ir = 1;
+  int h1 = 1;
+  int c13 = 1;
+};
+
+// The report, lines ending in CR LF, each section under its header; empty when all four peak
+// lines are empty. Tables that cannot be read give their section no lines.
+std::string InterpretSpectra(std::string_view toleranceText, std::string_view parentFormula,
+                             const SpectralPeakLines& peakLines, const SpectralMinimumCounts& minimumCounts);

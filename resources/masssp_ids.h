@@ -1,0 +1,52 @@
+#pragma once
+// Controls of the spectroscopy window MASSSP.
+#include "resources/dialog_templates.h"
+
+inline constexpr int SpectroscopyOkId = 1;
+inline constexpr int SpectroscopyCloseId = 2;
+inline constexpr int ToleranceLabelId = 105;
+inline constexpr int ElectronMassLabelId = 107;  // "m", with the lowered "e" and the raised "-"
+inline constexpr int ElectronSubscriptLabelId = 108;
+inline constexpr int MsGroupId = 110;
+inline constexpr int IrGroupId = 112;
+inline constexpr int ElectronChargeLabelId = 113;
+inline constexpr int H1GroupId = 117;
+inline constexpr int SaveGroupId = 119;
+inline constexpr int EditListGroupId = 120;
+inline constexpr int ExperimentNameGroupId = 121;
+inline constexpr int DataGroupId = 122;
+inline constexpr int C13GroupId = 123;
+inline constexpr int HitPercentGroupId = 125;
+inline constexpr int MinimumCountGroupId = 131;
+inline constexpr int ExperimentListId = 10120;
+inline constexpr int DeleteExperimentId = 10144;
+inline constexpr int ExperimentNameId = 10167;
+inline constexpr int ExperimentBeforeId = 10173;
+inline constexpr int ExperimentAfterId = 10174;
+inline constexpr int RewriteExperimentsId = 10175;
+inline constexpr int ReplaceExperimentId = 10179;
+inline constexpr int CalculateId = 10260;
+inline constexpr int ReportFieldId = 10313;
+inline constexpr int MsPeaksId = 10314;
+inline constexpr int ParentFormulaId = 10315;
+inline constexpr int MsToleranceId = 10316;
+inline constexpr int MsTableButtonId = 10317;
+inline constexpr int IrTableButtonId = 10318;
+inline constexpr int IrPeaksId = 10319;
+inline constexpr int UnusedHiddenFieldId = 10322;
+inline constexpr int UvTableButtonId = 10323;
+inline constexpr int H1PeaksId = 10324;
+inline constexpr int C13PeaksId = 10325;
+inline constexpr int H1TableButtonId = 10326;
+inline constexpr int C13TableButtonId = 10327;
+inline constexpr int IterateId = 10328;
+inline constexpr int ShowIsoFormulaId = 10334;
+inline constexpr int ClearPeaksId = 10336;
+inline constexpr int Hit100Id = 10348;
+inline constexpr int Hit75Id = 10349;
+inline constexpr int Hit50Id = 10350;
+inline constexpr int Hit25Id = 10351;
+inline constexpr int HitAnyId = 10370;
+inline constexpr int MinimumCountIrId = 10377;
+inline constexpr int MinimumCountH1Id = 10378;
+inline constexpr int MinimumCountC13Id = 10379;
