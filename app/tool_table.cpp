@@ -11,17 +11,16 @@
 #include "resources/client_ids.h"
 #include "resources/menu_commands.h"
 #include "runtime/dialog_openers.h"
-#include "runtime/sim_modal_dlg.h"
 #include "solution/redoks.h"
+#include "solution/soluprod.h"
+#include "solution/syrebase.h"
 #include "solution/termodyn.h"
 #include "tools/balanser.h"
-#include "tools/funcplot.h"
 #include "tools/convert.h"
+#include "tools/funcplot.h"
 #include "tools/indikato.h"
 #include "tools/molekylk.h"
 #include "tools/ordliste.h"
-#include "solution/soluprod.h"
-#include "solution/syrebase.h"
 
 namespace {
 
@@ -121,12 +120,11 @@ constexpr ShellTool ToolTable[] = {
 static_assert(std::ranges::count_if(ToolTable, [](const ShellTool& tool) { return tool.launcherButton != 0; }) ==
                   LauncherToolCount,
               "every picture button of the launcher form belongs to one tool");
+static_assert(std::ranges::all_of(ToolTable, [](const ShellTool& tool) { return tool.open != nullptr; }),
+              "every tool has its window");
 
 }  // namespace
 
 std::span<const ShellTool> ShellTools() { return ToolTable; }
 
-int OpenTool(const ShellTool& tool, CWnd* parent) {
-  if (tool.open != nullptr) return tool.open(parent);
-  return OpenModalDialog<CSimModalDlg>(tool.templateName, parent);
-}
+int OpenTool(const ShellTool& tool, CWnd* parent) { return tool.open(parent); }

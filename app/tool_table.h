@@ -14,7 +14,7 @@ struct ShellTool {
   const char* launcherPicture = nullptr;  // the bitmap on the button's face
   const char* englishCaption = nullptr;   // null: the template's caption in both languages
   int startupCode = 0;                    // the StartupTool setting that opens it at start; 0: none
-  int (*open)(CWnd* parent) = nullptr;    // null: no window yet, the template is opened on its own
+  int (*open)(CWnd* parent) = nullptr;    // opens the tool's window
   const char* templateName = nullptr;
 };
 
@@ -30,7 +30,5 @@ const ShellTool* FindTool(Field ShellTool::*field, Field value) {
   return nullptr;
 }
 
-// Opens the tool's window with the parent and returns the opener's result. A tool without a window
-// yet opens its template on the runtime's modal base, which reports "Cannot create dialog box " and
-// the template's name while the template is missing.
+// Opens the tool's window with the parent and returns the opener's result.
 int OpenTool(const ShellTool& tool, CWnd* parent);

@@ -94,14 +94,23 @@ TEST_F(AppTest, TheStartupToolOpensOnceAfterTheWindowIsShown) {
     PointerRefusingBackend refusing(driver.Backend());
     if (!pointerMoves) InstallBackend(&refusing);
     StartupClickPending = 1;
-    const int before = BoxesSaying("Cannot create dialog box  TERMODYNAMIKK");
+    // Each thermochemistry window that opens is counted and closed by the step its modal loop takes.
+    int opened = 0;
+    const auto countAndClose = [&] {
+      if (driver.WindowTemplate() == std::optional<std::string>("TERMODYNAMIKK")) ++opened;
+      driver.Key("Escape");
+    };
+    driver.Then(countAndClose);
     ASSERT_TRUE(Start("47", "10"));
-    EXPECT_EQ(BoxesSaying("Cannot create dialog box  TERMODYNAMIKK"), before);
+    EXPECT_EQ(opened, 0);
     driver.Pump();
-    EXPECT_EQ(BoxesSaying("Cannot create dialog box  TERMODYNAMIKK"), before + 1);
+    EXPECT_EQ(opened, 1);
+    driver.Then(countAndClose);
     EXPECT_TRUE(driver.Click(LogoId));
     EXPECT_TRUE(driver.Click(LogoId));
-    EXPECT_EQ(BoxesSaying("Cannot create dialog box  TERMODYNAMIKK"), before + 1);
+    driver.Pump();
+    EXPECT_EQ(opened, 1);
+    driver.ClearSteps();
     Stop();
     InstallBackend(&driver.Backend());
   }
