@@ -1,24 +1,12 @@
 #include "database/formelin.h"
 
 #include "database/database_group.h"
-#include "engine/formcalc.h"
-#include "engine/formtext.h"
+#include "engine/formula/formula_information.h"
 #include "resources/formelinfo_ids.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 
 ModelessInstance<Cwm_FORMELINFODlg> FormulaInfoWindow;
-
-namespace {
-
-// The report ends every line with a blank and a line feed; the edit control breaks lines at CR LF.
-void EndLinesWithCrLf(std::string& report) {
-  for (std::size_t i = 1; i < report.size(); ++i) {
-    if (report[i] == '\n') report[i - 1] = '\r';
-  }
-}
-
-}  // namespace
 
 BOOL Cwm_FORMELINFOBaseDlg::OnInitDialog() {
   ApplyGeneratedSetup(*this, FormelinfoSetup, {m_resultLabel, m_result, m_heading, m_composition, m_close});
@@ -36,27 +24,9 @@ END_MESSAGE_MAP()
 void Cwm_FORMELINFODlg::UpdateFormulaInfo() {
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
   FormulaInfoOpen = 1;
-  std::string formula = CurrentFormulaText;
-  SetDlgItemText(FormulaInfoResultId, "");
-  SetDlgItemText(FormulaInfoTableId, "");
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-  int kind = 0;
-  float electrons = 0.0f;
-  float amount = 0.0f;
-  const float result = dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount);
-  if (result > -1.0f) {
-    std::string line;
-    FormatFormulaResult(kind, line, amount, result);
-    SetDlgItemText(FormulaInfoResultId, line.c_str());
-    std::string composition;
-    FormatCompositionReport(counts, 0, composition, isotopeFlags);
-    EndLinesWithCrLf(composition);
-    SetDlgItemText(FormulaInfoTableId, composition.c_str());
-  } else {
-    SetDlgItemText(FormulaInfoResultId, ErrorText.c_str());
-  }
-  FormatErrorText(UnspecifiedError, "");
+  const FormulaInformation information = DescribeFormula(CurrentFormulaText);
+  SetDlgItemText(FormulaInfoResultId, information.resultLine.c_str());
+  SetDlgItemText(FormulaInfoTableId, information.composition.c_str());
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 

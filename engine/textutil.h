@@ -24,6 +24,14 @@ int SplitPhaseSuffix(std::string& formula, std::string& phase);
 // Deletes every blank (not tabs); returns how many.
 int RemoveBlanks(std::string& text);
 
+// The typed text without blanks, tabs and control characters, which carry no meaning in a formula
+// or an equation.
+std::string WithoutBlanksOrControls(const std::string& typed);
+
+// The engine ends every row of a table or report with a blank and a line feed; an edit field breaks
+// lines at CR LF, so each such blank becomes a carriage return.
+std::string WithCrLfLineEnds(std::string rows);
+
 // Removes the blanks of an equation and writes " + " for a '+' that separates
 // two species, " = " and " > " for '=' and '>'. Returns 1.
 int SpaceOperators(std::string& equation);

@@ -35,22 +35,6 @@ constexpr std::size_t ShownEquationBeforeMissingData = 49;
 constexpr std::array<const char*, 5> NorwegianColumns = {"Mol", "Masse(g)", "Delta Gf0 (kJ)", "S0 (J/K)", "Cp0 (J/K)"};
 constexpr const char* EnglishMassColumn = "Mass(g)";
 
-std::string WithoutBlanksOrControls(const std::string& typed) {
-  std::string compact;
-  for (char c : typed) {
-    if (static_cast<unsigned char>(c) > ' ') compact += c;
-  }
-  return compact;
-}
-
-// The engine ends every row with a blank and a line feed; the edit field breaks lines at CR LF.
-std::string WithFieldLineBreaks(std::string table) {
-  for (std::size_t i = 1; i < table.size(); ++i) {
-    if (table[i] == '\n') table[i - 1] = '\r';
-  }
-  return table;
-}
-
 std::string ValueOrUnknown(bool missing, float value, const char* unit) {
   return (missing ? std::string("?") : FormatNumberG(value)) + unit;
 }
@@ -142,7 +126,7 @@ void Cwm_TERMODYNAMIKKDlg::CalculateThermochemistry() {
   if (result != EquationBalanced) {
     SetDlgItemText(ThermoBalancedEquationId, ErrorText.c_str());
   } else {
-    SetDlgItemText(ThermoTableId, WithFieldLineBreaks(std::move(table)).c_str());
+    SetDlgItemText(ThermoTableId, WithCrLfLineEnds(std::move(table)).c_str());
     SetDlgItemText(ThermoEnthalpyValueId, ValueOrUnknown(enthalpyMissing != 0, reactionEnthalpy, " kJ").c_str());
     SetDlgItemText(ThermoEntropyValueId, ValueOrUnknown(entropyMissing != 0, reactionEntropy, " J/K").c_str());
     if (enthalpyMissing != 0) {

@@ -5,6 +5,7 @@
 #include "resources/balansere_ids.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
+#include "engine/textutil.h"
 #include "engine/formtext.h"
 #include "runtime/generated_setup.h"
 #include "engine/reaction.h"
@@ -29,23 +30,6 @@ constexpr std::array<const char*, 6> Examples = {
 };
 
 const std::string EnglishHeadings = "Compund" + std::string(66, ' ') + "Mol" + std::string(30, ' ') + "Mass (g)";
-
-// Blanks, tabs and control characters carry no meaning in an equation.
-std::string WithoutBlanks(const std::string& typed) {
-  std::string compact;
-  for (char c : typed) {
-    if (static_cast<unsigned char>(c) > ' ') compact += c;
-  }
-  return compact;
-}
-
-// The engine ends every row with a blank and a line feed; the edit field breaks lines at CR LF.
-std::string WithFieldLineBreaks(std::string table) {
-  for (std::size_t i = 1; i < table.size(); ++i) {
-    if (table[i] == '\n') table[i - 1] = '\r';
-  }
-  return table;
-}
 
 }  // namespace
 
@@ -109,7 +93,7 @@ std::string Cwm_BalansereDlg::FieldText(int id, std::size_t limit) const {
 void Cwm_BalansereDlg::CalculateBalance() {
   WaitCursor wait;
   SetDlgItemText(AmountsTableId, "");
-  std::string equation = WithoutBlanks(FieldText(EquationFieldId, CalculatedEquationLimit));
+  std::string equation = WithoutBlanksOrControls(FieldText(EquationFieldId, CalculatedEquationLimit));
   ErrorText.clear();
   int enthalpyMissing = 0;
   int entropyMissing = 0;
@@ -120,7 +104,7 @@ void Cwm_BalansereDlg::CalculateBalance() {
                                      reactionEnthalpy, reactionEntropy, equation, table);
   if (result == EquationBalanced) {
     SetDlgItemText(BalancedEquationId, equation.c_str());
-    SetDlgItemText(AmountsTableId, WithFieldLineBreaks(std::move(table)).c_str());
+    SetDlgItemText(AmountsTableId, WithCrLfLineEnds(std::move(table)).c_str());
   } else {
     SetDlgItemText(BalancedEquationId, ErrorText.c_str());
   }

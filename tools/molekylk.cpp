@@ -2,8 +2,8 @@
 
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
-#include "engine/formcalc.h"
-#include "engine/formtext.h"
+#include "engine/formula/formula_information.h"
+#include "engine/textutil.h"
 #include "runtime/generated_setup.h"
 #include "tools/molclc2.h"
 #include "resources/molekylkalkulator_ids.h"
@@ -18,23 +18,6 @@ constexpr std::size_t FormulaReadLimit = 78;
 constexpr int FormulaLine = 6;
 
 const char* const ExampleFormulas[] = {"H2SO4", "H[2]2SO4", "2gH2SO4", "2mH2SO4", "2gS,H2SO4", "2mS,H2SO4"};
-
-// Blanks and control characters are no part of a formula.
-std::string WithoutBlanks(const std::string& typed) {
-  std::string formula;
-  for (char c : typed) {
-    if (static_cast<unsigned char>(c) > ' ') formula += c;
-  }
-  return formula;
-}
-
-// The report ends every line with a blank and a line feed; the field wants carriage return and
-// line feed.
-void EndLinesWithCrLf(std::string& report) {
-  for (std::size_t i = 1; i < report.size(); ++i) {
-    if (report[i] == '\n') report[i - 1] = '\r';
-  }
-}
 
 }  // namespace
 
@@ -85,30 +68,12 @@ void Cwm_MolekylkalkulatorDlg::LoadMoleculeNames() {
 
 void Cwm_MolekylkalkulatorDlg::CalculateMolecule() {
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  SetDlgItemText(CompositionId, "");
   std::string typed;
   m_formula.GetWindowText(typed);
   if (typed.size() > FormulaReadLimit) typed.resize(FormulaReadLimit);
-  std::string formula = WithoutBlanks(typed);
-
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-  int kind = 0;
-  float electrons = 0.0f;
-  float amount = 0.0f;
-  const float result = dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount);
-  if (result > -1.0f) {
-    std::string line;
-    FormatFormulaResult(kind, line, amount, result);
-    SetDlgItemText(MoleculeResultId, line.c_str());
-    std::string composition;
-    FormatCompositionReport(counts, 0, composition, isotopeFlags);
-    EndLinesWithCrLf(composition);
-    SetDlgItemText(CompositionId, composition.c_str());
-  } else {
-    SetDlgItemText(MoleculeResultId, ErrorText.c_str());
-  }
-  FormatErrorText(UnspecifiedError, "");
+  const FormulaInformation information = DescribeFormula(WithoutBlanksOrControls(typed));
+  SetDlgItemText(MoleculeResultId, information.resultLine.c_str());
+  SetDlgItemText(CompositionId, information.composition.c_str());
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 

@@ -70,6 +70,21 @@ int RemoveBlanks(std::string& text) {
   return static_cast<int>(removed);
 }
 
+std::string WithoutBlanksOrControls(const std::string& typed) {
+  std::string compact;
+  for (char c : typed) {
+    if (static_cast<unsigned char>(c) > ' ') compact += c;
+  }
+  return compact;
+}
+
+std::string WithCrLfLineEnds(std::string rows) {
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    if (rows[i] == '\n') rows[i - 1] = '\r';
+  }
+  return rows;
+}
+
 int SpaceOperators(std::string& equation) {
   RemoveBlanks(equation);
   std::string spaced;

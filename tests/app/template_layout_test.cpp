@@ -16,7 +16,9 @@
 #include "platform/win/resources.h"
 #include "resources/dialog_templates.h"
 #include "resources/template_items.h"
+#include "runtime/dialog_openers.h"
 #include "runtime/shell_dialogs.h"
+#include "runtime/sim_modal_dlg.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
 #include "tools/molclc2.h"
@@ -291,7 +293,12 @@ class TemplateLayoutTest : public AppTest, public ::testing::WithParamInterface<
     const auto tool = std::ranges::find_if(ShellTools(), [&](const ShellTool& row) {
       return row.templateName != nullptr && name == row.templateName;
     });
-    OpenTool(tool != ShellTools().end() ? *tool : ShellTool{.templateName = name.c_str()}, Frame());
+    if (tool != ShellTools().end()) {
+      OpenTool(*tool, Frame());
+    } else {
+      // A template no opener knows yet is opened on the runtime's modal base with its own texts.
+      OpenModalDialog<CSimModalDlg>(name.c_str(), Frame());
+    }
   }
 };
 

@@ -119,3 +119,11 @@ TEST(SpaceOperators, SpacesSeparatorsAndLeavesCharges) {
 }
 
 }  // namespace
+
+TEST(TypedTextHelpers, DropBlanksAndControlsAndEndRowsWithCrLf) {
+  EXPECT_EQ(WithoutBlanksOrControls(" H2 SO4\t\r\n"), "H2SO4");
+  EXPECT_EQ(WithoutBlanksOrControls("Fe+2 > Fe+3 + e-"), "Fe+2>Fe+3+e-");
+  EXPECT_EQ(WithoutBlanksOrControls("\xC6\xF8"), "\xC6\xF8");  // Windows-1252 letters stay
+  EXPECT_EQ(WithCrLfLineEnds("H  2 \nO  1 \n"), "H  2\r\nO  1\r\n");
+  EXPECT_EQ(WithCrLfLineEnds("\nrow \n"), "\nrow\r\n");  // a line feed with nothing before it stays alone
+}

@@ -475,6 +475,9 @@ TEST_P(Sdl2BackendTest, AModalBoxKeepsClicksAndTheCloseBoxFromItsOwner) {
 }
 
 TEST_P(Sdl2BackendTest, AMenuOpensAboveTheWindowAndClosesWhenTheProgramLosesTheKeyboard) {
+  // The test takes the keyboard away by focusing the root window, which a window manager may hand
+  // straight back to the program: only the bare server shows the loss reliably.
+  if (Managed()) GTEST_SKIP() << "a window manager may give the focus back at once";
   Click(menu_);
   std::vector<unsigned long> popups = OtherWindows(1);
   ASSERT_EQ(popups.size(), 1u) << "the menu is a window of its own";
