@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "engine/elements/element_symbols.h"
+#include "engine/elements/element_tables.h"
 #include "engine/formcalc.h"
 #include "engine/settings/settings.h"
 #include "engine/textutil.h"
@@ -39,7 +40,7 @@ float CountOf(const FormulaCounts& counts, const IsotopeUsedFlags& flags, const 
 }
 
 std::string SymbolText(const TokenKey& key) {
-  std::string symbol = ElementTable[key.element - 1].symbol;
+  std::string symbol = ElementByNumber(key.element).symbol;
   if (key.isotope >= 0)
     symbol += "[" + std::to_string(IsotopeMassNumber(IsotopeTable[key.element - 1].mass[key.isotope])) + "]";
   return symbol;

@@ -114,7 +114,7 @@ int MapSearchKey(std::string_view key, std::vector<int>& lines, bool& wholeLine)
   if (number == 0 || number == 1) {
     const double line = std::strtod(std::string(key).c_str(), nullptr);
     if (number == 1 || line < FirstKeyLine || line > LastKeyLine) {
-      FormatErrorText(0, "");
+      FormatErrorText(NoError, "");
       return SearchKeyOutOfRange;
     }
     lines.push_back(static_cast<int>(line));

@@ -58,6 +58,8 @@ inline constexpr ErrorCode MissingCompoundDataError = 51;
 inline constexpr ErrorCode TextAfterPhaseError = 52;
 inline constexpr ErrorCode SpeciesRemovedError = 53;
 inline constexpr ErrorCode UnspecifiedError = 99;
+// Has no text: FormatErrorText(NoError, "") empties the error line.
+inline constexpr ErrorCode NoError = 0;
 
 // The line of the latest FormatErrorText call, "Error 7 :Missing formula/element !";
 // empty for a code without a text.
