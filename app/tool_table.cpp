@@ -120,8 +120,6 @@ constexpr ShellTool ToolTable[] = {
 static_assert(std::ranges::count_if(ToolTable, [](const ShellTool& tool) { return tool.launcherButton != 0; }) ==
                   LauncherToolCount,
               "every picture button of the launcher form belongs to one tool");
-static_assert(std::ranges::all_of(ToolTable, [](const ShellTool& tool) { return tool.open != nullptr; }),
-              "every tool has its window");
 
 }  // namespace
 
