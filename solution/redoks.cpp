@@ -14,6 +14,7 @@
 #include "platform/win/message_box.h"
 #include "platform/win/wait_cursor.h"
 #include "resources/redoks_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/resource_message.h"
@@ -248,13 +249,6 @@ void Cwm_REDOKSDlg::OnActivate(UINT state, CWnd* other, BOOL minimized) {
   Cwm_REDOKSBaseDlg::OnActivate(state, other, minimized);
 }
 
-std::string Cwm_REDOKSDlg::FieldText(int id, std::size_t limit) const {
-  std::string text;
-  GetDlgItem(id)->GetWindowText(text);
-  if (text.size() > limit) text.resize(limit);
-  return text;
-}
-
 void Cwm_REDOKSDlg::SelectHalfReaction(CListBox& list, int equationId, int potentialId, int turnOnSelectionId) {
   const int selected = list.GetCurSel();
   if (selected == LB_ERR) return;
@@ -276,13 +270,14 @@ void Cwm_REDOKSDlg::SelectRightHalfReaction() {
 }
 
 void Cwm_REDOKSDlg::TurnHalfReaction(int equationId, int potentialId) {
-  const std::optional<std::string> turned = TurnedHalfReaction(FieldText(equationId, TurnedHalfReactionLimit));
+  const std::optional<std::string> turned =
+      TurnedHalfReaction(DialogItemText(*this, equationId, TurnedHalfReactionLimit));
   if (!turned) {
     SetDlgItemText(CellReactionId, TurnHint);
     return;
   }
   SetDlgItemText(equationId, turned->c_str());
-  SetDlgItemText(potentialId, NegatedPotential(FieldText(potentialId, TurnedPotentialLimit)).c_str());
+  SetDlgItemText(potentialId, NegatedPotential(DialogItemText(*this, potentialId, TurnedPotentialLimit)).c_str());
 }
 
 void Cwm_REDOKSDlg::TurnLeftHalfReaction() { TurnHalfReaction(LeftHalfReactionId, LeftPotentialId); }
@@ -303,8 +298,8 @@ void Cwm_REDOKSDlg::ToggleCombineIntoWater() {
 
 void Cwm_REDOKSDlg::CalculateCellReaction() {
   WaitCursor wait;
-  std::string left = FieldText(LeftHalfReactionId, JoinedHalfReactionLimit);
-  std::string right = FieldText(RightHalfReactionId, JoinedHalfReactionLimit);
+  std::string left = DialogItemText(*this, LeftHalfReactionId, JoinedHalfReactionLimit);
+  std::string right = DialogItemText(*this, RightHalfReactionId, JoinedHalfReactionLimit);
   RemoveBlanks(left);
   RemoveBlanks(right);
   std::string reaction;
@@ -314,7 +309,7 @@ void Cwm_REDOKSDlg::CalculateCellReaction() {
     AddHalfReactions(reaction, right);
   } else if (!left.empty() || !right.empty()) {
     // A single half reaction keeps its electrons when it has them.
-    reaction = FieldText(left.empty() ? RightHalfReactionId : LeftHalfReactionId, JoinedHalfReactionLimit);
+    reaction = DialogItemText(*this, left.empty() ? RightHalfReactionId : LeftHalfReactionId, JoinedHalfReactionLimit);
     halfReactionWithElectrons = HasElectronTerm(reaction);
   }
   RemoveBlanks(reaction);
@@ -355,8 +350,8 @@ void Cwm_REDOKSDlg::CalculateCellReaction() {
   // The error line that is left standing after a calculation.
   FormatErrorText(UnspecifiedError, "");
 
-  std::string leftPotential = FieldText(LeftPotentialId, PotentialLimit);
-  std::string rightPotential = FieldText(RightPotentialId, PotentialLimit);
+  std::string leftPotential = DialogItemText(*this, LeftPotentialId, PotentialLimit);
+  std::string rightPotential = DialogItemText(*this, RightPotentialId, PotentialLimit);
   RemoveBlanks(leftPotential);
   RemoveBlanks(rightPotential);
   const std::string cellPotential = failed || (leftPotential.empty() && rightPotential.empty())

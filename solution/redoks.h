@@ -101,7 +101,6 @@ class Cwm_REDOKSDlg : public Cwm_REDOKSBaseDlg {
   void LoadRedoxLists();
   void SelectHalfReaction(CListBox& list, int equationId, int potentialId, int turnOnSelectionId);
   void TurnHalfReaction(int equationId, int potentialId);
-  std::string FieldText(int id, std::size_t limit) const;
   void ShowCalculationError();
   void ShowNumberRangeError();
   void SetEnglishTexts();

@@ -5,6 +5,7 @@
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "resources/soluprod_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "solution/dissociation_messages.h"
@@ -176,12 +177,7 @@ BOOL Cwm_SOLUPRODDlg::OnUserInit(int) {
   return TRUE;
 }
 
-std::string Cwm_SOLUPRODDlg::FieldText(int id) const {
-  std::string text;
-  if (const CWnd* control = GetDlgItem(id)) control->GetWindowText(text);
-  if (text.size() > FieldReadLimit) text.resize(FieldReadLimit);
-  return text;
-}
+std::string Cwm_SOLUPRODDlg::FieldText(int id) const { return DialogItemText(*this, id, FieldReadLimit); }
 
 void Cwm_SOLUPRODDlg::Empty(std::initializer_list<int> ids) {
   for (int id : ids) SetDlgItemText(id, "");

@@ -5,6 +5,7 @@
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "resources/syrebase_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "solution/acid_base_calculation.h"
@@ -120,12 +121,7 @@ BOOL Cwm_SYREBASEDlg::OnUserInit(int) {
   return TRUE;
 }
 
-std::string Cwm_SYREBASEDlg::FieldText(int id) const {
-  std::string text;
-  if (const CWnd* control = GetDlgItem(id)) control->GetWindowText(text);
-  if (text.size() > SlotReadLimit) text.resize(SlotReadLimit);
-  return text;
-}
+std::string Cwm_SYREBASEDlg::FieldText(int id) const { return DialogItemText(*this, id, SlotReadLimit); }
 
 void Cwm_SYREBASEDlg::Empty(std::initializer_list<int> ids) {
   for (int id : ids) SetDlgItemText(id, "");

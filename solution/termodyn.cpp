@@ -10,6 +10,7 @@
 #include "engine/textutil.h"
 #include "platform/win/wait_cursor.h"
 #include "resources/termodynamikk_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
@@ -102,19 +103,12 @@ void Cwm_TERMODYNAMIKKDlg::SetEnglishTexts() {
   SetDlgItemText(ThermoCloseId, "Close");
 }
 
-std::string Cwm_TERMODYNAMIKKDlg::FieldText(int id, std::size_t limit) const {
-  std::string text;
-  GetDlgItem(id)->GetWindowText(text);
-  if (text.size() > limit) text.resize(limit);
-  return text;
-}
-
 void Cwm_TERMODYNAMIKKDlg::CalculateThermochemistry() {
   WaitCursor wait;
   SetDlgItemText(ThermoEnthalpyValueId, "");
   SetDlgItemText(ThermoEntropyValueId, "");
   SetDlgItemText(ThermoTableId, "");
-  std::string equation = WithoutBlanksOrControls(FieldText(ThermoEquationFieldId, CalculatedEquationLimit));
+  std::string equation = WithoutBlanksOrControls(DialogItemText(*this, ThermoEquationFieldId, CalculatedEquationLimit));
   ErrorText.clear();
   int enthalpyMissing = 0;
   int entropyMissing = 0;
@@ -153,7 +147,7 @@ void Cwm_TERMODYNAMIKKDlg::ChooseColumn() {
   const int chosen = m_columnChoice.GetCurSel();
   if (chosen == CB_ERR) return;
   ThermoColumnChoice = static_cast<std::uint8_t>(chosen);
-  std::string equation = FieldText(ThermoEquationFieldId, CalculatedEquationLimit);
+  std::string equation = DialogItemText(*this, ThermoEquationFieldId, CalculatedEquationLimit);
   RemoveBlanks(equation);
   if (!equation.empty()) ThermoRecalcPending = 1;
 }
@@ -169,7 +163,7 @@ BOOL Cwm_TERMODYNAMIKKDlg::OnSetCursor(CWnd* window, UINT hitTest, UINT message)
 void Cwm_TERMODYNAMIKKDlg::AddEquationToList(EditOperation operation) {
   ListBoxEditorList list(m_equations);
   MessageBoxEditorMessages messages(*this);
-  std::string equation = FieldText(ThermoEquationFieldId, StoredEquationLimit);
+  std::string equation = DialogItemText(*this, ThermoEquationFieldId, StoredEquationLimit);
   AddToTable(ThermochemistryListEditor, list, messages, operation, equation, {});
 }
 

@@ -67,7 +67,6 @@ class Cwm_TERMODYNAMIKKDlg : public Cwm_TERMODYNAMIKKBaseDlg {
 
  private:
   void AddEquationToList(EditOperation operation);
-  std::string FieldText(int id, std::size_t limit) const;
   void SetEnglishTexts();
 };
 

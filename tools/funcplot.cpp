@@ -11,6 +11,7 @@
 #include "platform/win/paint_dc.h"
 #include "platform/win/wait_cursor.h"
 #include "resources/funcplot_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
@@ -213,19 +214,13 @@ void Cwm_FUNCPLOTDlg::SetEnglishTexts() {
   SetDlgItemText(TextHeadingsId, textHeadings.c_str());
 }
 
-std::string Cwm_FUNCPLOTDlg::FieldText(int id, std::size_t limit) const {
-  std::string text;
-  GetDlgItem(id)->GetWindowText(text);
-  if (text.size() > limit) text.resize(limit);
-  return text;
-}
-
 // Reads the four range fields into the ranges the next fit is given; true when one differs from
 // what was last shown.
 bool Cwm_FUNCPLOTDlg::ReadAxisRanges() {
-  State.axisRanges = {
-      LeadingNumber(FieldText(XMinFieldId, RangeTextLimit)), LeadingNumber(FieldText(XMaxFieldId, RangeTextLimit)),
-      LeadingNumber(FieldText(YMinFieldId, RangeTextLimit)), LeadingNumber(FieldText(YMaxFieldId, RangeTextLimit))};
+  State.axisRanges = {LeadingNumber(DialogItemText(*this, XMinFieldId, RangeTextLimit)),
+                      LeadingNumber(DialogItemText(*this, XMaxFieldId, RangeTextLimit)),
+                      LeadingNumber(DialogItemText(*this, YMinFieldId, RangeTextLimit)),
+                      LeadingNumber(DialogItemText(*this, YMaxFieldId, RangeTextLimit))};
   return !(State.axisRanges == State.shownRanges);
 }
 
@@ -281,19 +276,19 @@ void Cwm_FUNCPLOTDlg::AddCurveDataSet(EditOperation operation) {
   auto* listBox = static_cast<CListBox*>(GetDlgItem(DataSetListId));
   ListBoxEditorList list(*listBox);
   MessageBoxEditorMessages messages(*this);
-  std::string name = FieldText(DataSetNameId, DataSetNameLimit);
+  std::string name = DialogItemText(*this, DataSetNameId, DataSetNameLimit);
   std::vector<std::string> fields(CurveDataSetFieldCount);
-  fields[TitleField] = FieldText(TitleFieldId, TextLimit);
-  fields[XAxisTextField] = FieldText(XAxisFieldId, TextLimit);
-  fields[YAxisTextField] = FieldText(YAxisFieldId, TextLimit);
-  fields[XMinField] = FieldText(XMinFieldId, RangeTextLimit);
-  fields[XMaxField] = FieldText(XMaxFieldId, RangeTextLimit);
-  fields[YMinField] = FieldText(YMinFieldId, RangeTextLimit);
-  fields[YMaxField] = FieldText(YMaxFieldId, RangeTextLimit);
+  fields[TitleField] = DialogItemText(*this, TitleFieldId, TextLimit);
+  fields[XAxisTextField] = DialogItemText(*this, XAxisFieldId, TextLimit);
+  fields[YAxisTextField] = DialogItemText(*this, YAxisFieldId, TextLimit);
+  fields[XMinField] = DialogItemText(*this, XMinFieldId, RangeTextLimit);
+  fields[XMaxField] = DialogItemText(*this, XMaxFieldId, RangeTextLimit);
+  fields[YMinField] = DialogItemText(*this, YMinFieldId, RangeTextLimit);
+  fields[YMaxField] = DialogItemText(*this, YMaxFieldId, RangeTextLimit);
   fields[OptionFlagsField] = CurveOptionFlags(CurveFitHidePoints, CurveFitGrid, CurveFitFrame);
   fields[ModelField] = std::to_string(CurveFitModel);
-  fields[DataField] = StoredCurveData(FieldText(CurveDataFieldId, CurveDataTextLimit));
-  const std::string typed = FieldText(DataSetNameId, DataSetNameLimit);
+  fields[DataField] = StoredCurveData(DialogItemText(*this, CurveDataFieldId, CurveDataTextLimit));
+  const std::string typed = DialogItemText(*this, DataSetNameId, DataSetNameLimit);
   if (list.Count() == 0) EnsureOpeningSeparator(CurveDataSetEditor());
   AddToTable(CurveDataSetEditor(), list, messages, operation, name, fields);
   if (name != typed) SetDlgItemText(DataSetNameId, name.c_str());
@@ -364,10 +359,10 @@ void Cwm_FUNCPLOTDlg::PaintCurvePlot() {
     ShowRange(YMaxFieldId, State.axisRanges.yMax);
   }
   if (State.axisRanges == CurveRanges{}) State.keepRanges = false;
-  const std::string dataText = FieldText(CurveDataFieldId, CurveDataTextLimit);
-  State.title = FieldText(TitleFieldId, TextLimit);
-  State.xAxisText = FieldText(XAxisFieldId, TextLimit);
-  State.yAxisText = FieldText(YAxisFieldId, TextLimit);
+  const std::string dataText = DialogItemText(*this, CurveDataFieldId, CurveDataTextLimit);
+  State.title = DialogItemText(*this, TitleFieldId, TextLimit);
+  State.xAxisText = DialogItemText(*this, XAxisFieldId, TextLimit);
+  State.yAxisText = DialogItemText(*this, YAxisFieldId, TextLimit);
   int message = NoDataMessage;
   if (reason == FullRepaint) {
     const CurveData data = ReadCurveData(dataText);

@@ -83,7 +83,6 @@ class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
   void ShowRange(int id, double value);
   void DrawPlot(CDC& dc);
   void DrawTexts(CDC& dc, int reason);
-  std::string FieldText(int id, std::size_t limit) const;
 
   CurvePlot plot_;
   bool fitRequested_ = false;  // a full repaint asked for by the window, not by an uncovering
