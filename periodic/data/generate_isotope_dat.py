@@ -36,6 +36,9 @@ PROTON_FREQUENCY_MHZ = 100.0
 MOMENT_TOLERANCE = 0.0025       # relative, on top of the rounding of bodr's last digit
 FREQUENCY_RATIO_SPREAD = 0.02   # how far reference shielding may move a ratio from gamma's
 ROW_WIDTH = 66
+TAB_WIDTH = 8                   # the window's text field stops tabs every 8 cells
+FIELD_CELLS = 74                # the cells of one line of that field
+ROW_COLUMNS = [0, 8, 16, 32, 40, 48, 56, 64]  # where the values stand, under their headings
 
 
 class DataError(Exception):
@@ -133,10 +136,12 @@ def with_significant(value, digits):
 
 
 def format_receptivity(value):
+    """Three significant digits in at most seven characters, so that the value keeps to its column."""
     if value >= 0.01:
         decimals = 2 - math.floor(math.log10(value))
         return f"{value:.{max(decimals, 0)}f}"
-    return f"{value:.2E}"
+    mantissa, exponent = f"{value:.2E}".split("E")
+    return f"{mantissa}E{int(exponent)}"
 
 
 def spin_text(spin):
@@ -253,6 +258,22 @@ class RecordBuilder:
                             "when bodr lists a moment")
 
 
+def row_faults(row):
+    """Why the row would not stand in the window's field with each value under its heading: a value
+    that fills its column pushes the later ones a tab to the right; a row wider than the field wraps."""
+    faults = [f"{len(row)} characters"] if len(row) > ROW_WIDTH else []
+    starts, cell = [], 0
+    for value in row.split("\t"):
+        cell = (cell // TAB_WIDTH + 1) * TAB_WIDTH if starts else 0
+        starts.append(cell)
+        cell += len(value)
+    if starts != ROW_COLUMNS:
+        faults.append(f"values start at cells {starts}, not {ROW_COLUMNS}")
+    if cell > FIELD_CELLS:
+        faults.append(f"{cell} cells wide")
+    return faults
+
+
 def window_row(lines, abundance, mass):
     """The isotope row of the element-properties window, tabs counting as one character."""
     values = [v or "   " for v in lines[1:9]]
@@ -277,8 +298,9 @@ def generate(bodr_dir):
                                 rows.get(key), proton_gamma, proton_abundance)
         lines = builder.build()
         row = window_row(lines, abundance, mass)
-        if len(row) > ROW_WIDTH:
-            raise DataError(f"{lines[0]}: window row of {len(row)} characters: {row!r}")
+        faults = row_faults(row)
+        if faults:
+            raise DataError(f"{lines[0]}: window row {row!r}: {'; '.join(faults)}")
         out += lines + ["\\"]
     unused = set(rows) - used
     if unused:

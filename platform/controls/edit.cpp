@@ -369,6 +369,23 @@ void DrawLine(CDC& dc, const EditState& state, size_t lineIndex, int lineX, int 
 }
 
 // Read-only and disabled fields ask for the colours of a static text, the others for an edit's.
+// The offset of a line's first character; a line of -1 is the caret's, a line past the last -1.
+LRESULT LineIndex(const EditState& state, WPARAM line) {
+  const size_t shown = static_cast<LPARAM>(line) == -1 ? state.layout.LineOf(state.model.Caret()) : line;
+  if (shown >= state.layout.LineCount()) return -1;
+  return static_cast<LRESULT>(state.layout.Lines()[shown].start);
+}
+
+// The client place where the character at the offset is drawn, x in the low word and y in the
+// high one; -1 for an offset past the text.
+LRESULT PositionOfCharacter(HWND edit, const EditState& state, size_t offset) {
+  if (offset > state.model.Text().size()) return -1;
+  const RECT rect = TextRect(edit, state);
+  const int x = rect.left - state.scrollX + state.layout.XOf(state.model.Text(), offset, state.metrics);
+  const int line = static_cast<int>(state.layout.LineOf(offset)) - static_cast<int>(state.firstLine);
+  return MAKELRESULT(static_cast<unsigned>(x), static_cast<unsigned>(rect.top + line * state.metrics.lineHeight));
+}
+
 void Paint(HWND edit, const EditState& state) {
   PAINTSTRUCT paint;
   const HDC handle = BeginPaint(edit, &paint);
@@ -494,6 +511,9 @@ LRESULT EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
                        false);
       return 0;
     case EM_LIMITTEXT: state->model.SetLimit(static_cast<size_t>(wParam)); return 0;
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(state->layout.LineCount());
+    case EM_LINEINDEX: return LineIndex(*state, wParam);
+    case EM_POSFROMCHAR: return PositionOfCharacter(edit, *state, static_cast<size_t>(wParam));
     default: return DefWindowProc(edit, message, wParam, lParam);
   }
 }

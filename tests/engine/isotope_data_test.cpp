@@ -182,7 +182,7 @@ TEST(IsotopeData, AgreesWithReferenceValues) {
       {"C[12]", Spin, "0"},
       {"C[13]", Gamma, "6.7283"},
       {"C[13]", Frequency, "25.145"},
-      {"C[13]", Receptivity, "1.70E-04"},
+      {"C[13]", Receptivity, "1.70E-4"},
       {"N[15]", Gamma, "-2.7126"},
       {"N[15]", Frequency, "10.137"},
       {"O[17]", Spin, "5/2"},

@@ -1,8 +1,10 @@
+#include <filesystem>
 #include <set>
 #include <string>
 
 #include "tests/app/app_fixture.h"
 #include "periodic/egenskap.h"
+#include "periodic/isotope_rows.h"
 #include "periodic/periodes.h"
 #include "resources/program_resources.h"
 #include "platform/win/resources.h"
@@ -126,6 +128,71 @@ TEST_F(PeriodicWindowTest, AnOpenPropertiesWindowIsBroughtForwardNotMadeAgain) {
   ASSERT_EQ(windows.size(), 2u);
   EXPECT_EQ(windows[0], windows[1]);
   EXPECT_EQ(shown, std::vector<std::string>{"Lr"});
+}
+
+// Where the values of an isotope row start: after each tab, and the spin 11 characters after the
+// start of the mass it follows.
+std::vector<size_t> ValueStarts(const std::string& row) {
+  constexpr size_t MassColumn = 2;
+  constexpr size_t MassTextWidth = 11;
+  std::vector<size_t> starts{0};
+  for (size_t index = 0; index < row.size(); ++index) {
+    if (row[index] == '\t') starts.push_back(index + 1);
+  }
+  starts.insert(starts.begin() + MassColumn + 1, starts[MassColumn] + MassTextWidth);
+  return starts;
+}
+
+int ScreenXOfCharacter(HWND field, size_t offset) {
+  const auto place = static_cast<DWORD>(::SendMessage(field, EM_POSFROMCHAR, offset, 0));
+  POINT point{static_cast<short>(LOWORD(place)), static_cast<short>(HIWORD(place))};
+  ::ClientToScreen(field, &point);
+  return point.x;
+}
+
+// Every isotope row of every element stands on one line of its Fixedsys field, and each value
+// starts under its heading: no more than a cell left of the heading's control, and left of the
+// next heading.
+TEST_F(PeriodicWindowTest, EveryIsotopeRowStandsOnOneLineWithItsValuesUnderTheirHeadings) {
+  const std::filesystem::path atomdata = std::filesystem::path("dats") / "datfiles" / "atomdata";
+  std::filesystem::create_directories(atomdata);
+  std::filesystem::copy_file(std::filesystem::path(TAVRIN_SOURCE_DIR) / atomdata / "isotope.dat", atomdata / "isotope.dat");
+  SelectedElement = 1;
+  ASSERT_NE(ShowElementPropertiesWindow(Frame()), nullptr);
+  driver.Pump();
+  const HWND window = ElementPropertiesWindow.Get()->m_hWnd;
+  const HWND field = ::GetDlgItem(window, 10115);
+  // key, abundance, mass, spin, frequency, receptivity, magnetic moment, quadrupole moment, gamma
+  const int headingIds[] = {184, 558, 560, 562, 569, 564, 571, 575, 573};
+  std::vector<int> headingLefts;
+  for (const int id : headingIds) {
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(window, id), &rect);
+    headingLefts.push_back(rect.left);
+  }
+  constexpr int FixedsysCell = 8;
+  size_t rowsSeen = 0;
+  for (int Z = 1; Z <= 103; ++Z) {
+    SelectedElement = Z;
+    ElementPropertiesWindow.Get()->FillElementProperties();
+    const std::vector<std::string> rows = IsotopeTableRows(Z);
+    EXPECT_EQ(static_cast<size_t>(::SendMessage(field, EM_GETLINECOUNT, 0, 0)), rows.size() + 1) << Z;
+    size_t rowStart = 0;
+    for (size_t line = 0; line < rows.size(); ++line, ++rowsSeen) {
+      EXPECT_EQ(static_cast<size_t>(::SendMessage(field, EM_LINEINDEX, line, 0)), rowStart) << rows[line];
+      const std::vector<size_t> starts = ValueStarts(rows[line]);
+      ASSERT_EQ(starts.size(), headingLefts.size()) << rows[line];
+      for (size_t column = 0; column < starts.size(); ++column) {
+        const int x = ScreenXOfCharacter(field, rowStart + starts[column]);
+        EXPECT_GE(x, headingLefts[column] - FixedsysCell) << rows[line] << " value " << column;
+        if (column + 1 < starts.size()) {
+          EXPECT_LT(x, headingLefts[column + 1]) << rows[line] << " value " << column;
+        }
+      }
+      rowStart += rows[line].size() + 2;
+    }
+  }
+  EXPECT_GT(rowsSeen, 250u);
 }
 
 // Button places by the table's rule x = 2 + 20 (column - 1), y = 66 + 24 (period - 1); the

@@ -124,7 +124,7 @@ TEST_F(PeriodicSessionTest, TheIsotopeViewOfHydrogen) {
   ASSERT_EQ(TextValues(result, IsotopeOrHistoryTextId).size(), 1u);
   EXPECT_EQ(Rows(TextValues(result, IsotopeOrHistoryTextId)[0]),
             (std::vector<std::string>{"H[1]\\t99.985\\t1.007830   1/2\\t100.000\\t1.00\\t2.7928\\t   \\t26.7522",
-                                      "H[2]\\t0.015\\t2.014000   1\\t15.351\\t1.11E-06\\t0.8574\\t0.2860\\t4.1066"}));
+                                      "H[2]\\t0.015\\t2.014000   1\\t15.351\\t1.11E-6\\t0.8574\\t0.2860\\t4.1066"}));
   EXPECT_EQ(TextValues(result, SpinUpperId), std::vector<std::string>{"   Spinn"});
   EXPECT_EQ(TextValues(result, GyromagneticLowerId), std::vector<std::string>{"forhold(rad/T s)"});
 }

@@ -74,15 +74,17 @@ class EditTest : public ControlsTest {
     ReleaseDC(nullptr, dc);
     return size.cx;
   }
-  int LineHeightOf(int id) {
+  TEXTMETRIC MetricsOf(int id) {
     const HDC dc = GetDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(Send(id, WM_GETFONT)));
     TEXTMETRIC metrics;
     GetTextMetrics(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
-    return metrics.tmHeight;
+    return metrics;
   }
+  int AverageWidthOf(int id) { return MetricsOf(id).tmAveCharWidth; }
+  int LineHeightOf(int id) { return MetricsOf(id).tmHeight; }
   int VisibleRows(int id) {
     RECT client{};
     GetClientRect(Control(id), &client);
@@ -368,6 +370,25 @@ TEST_F(EditTest, TheMouseSetsTheCaretAndDragsASelection) {
   EXPECT_EQ(GetCapture(), nullptr);
   driver.ClickAt(OnScreen(field, frame.right - frame.left - 4, middle));
   EXPECT_EQ(Selection(FieldId), std::make_pair(DWORD{13}, DWORD{13}));
+}
+
+// The field tells its lines and where each character is drawn: a tab reaches the next stop of
+// eight average widths, a line break starts the next line at the left margin.
+TEST_F(EditTest, AMultiLineFieldTellsItsLinesAndWhereItsCharactersStand) {
+  SetWindowText(Control(BothId), "Na\tK\r\nCl");
+  EXPECT_EQ(Send(BothId, EM_GETLINECOUNT), 2);
+  EXPECT_EQ(Send(BothId, EM_LINEINDEX, 0), 0);
+  EXPECT_EQ(Send(BothId, EM_LINEINDEX, 1), 6);
+  EXPECT_EQ(Send(BothId, EM_LINEINDEX, 2), -1);
+  auto place = [&](size_t offset) {
+    const auto packed = static_cast<DWORD>(Send(BothId, EM_POSFROMCHAR, offset));
+    return std::make_pair(static_cast<int>(LOWORD(packed)), static_cast<int>(HIWORD(packed)));
+  };
+  const auto [startX, startY] = place(0);
+  EXPECT_EQ(place(1).first, startX + TextWidthIn(BothId, "N"));
+  EXPECT_EQ(place(3).first - startX, 8 * AverageWidthOf(BothId));
+  EXPECT_EQ(place(6), std::make_pair(startX, startY + LineHeightOf(BothId)));
+  EXPECT_EQ(Send(BothId, EM_POSFROMCHAR, 99), -1);
 }
 
 TEST_F(EditTest, AFieldIsSunkenWhiteAndShowsItsSelectionAndDisabledTextInTheirColours) {
