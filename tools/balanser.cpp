@@ -3,6 +3,7 @@
 #include <array>
 
 #include "resources/balansere_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "engine/textutil.h"
@@ -83,17 +84,10 @@ void Cwm_BalansereDlg::SetEnglishTexts() {
   SetDlgItemText(ReplaceEquationId, "Replace");
 }
 
-std::string Cwm_BalansereDlg::FieldText(int id, std::size_t limit) const {
-  std::string text;
-  GetDlgItem(id)->GetWindowText(text);
-  if (text.size() > limit) text.resize(limit);
-  return text;
-}
-
 void Cwm_BalansereDlg::CalculateBalance() {
   WaitCursor wait;
   SetDlgItemText(AmountsTableId, "");
-  std::string equation = WithoutBlanksOrControls(FieldText(EquationFieldId, CalculatedEquationLimit));
+  std::string equation = WithoutBlanksOrControls(DialogItemText(*this, EquationFieldId, CalculatedEquationLimit));
   ErrorText.clear();
   int enthalpyMissing = 0;
   int entropyMissing = 0;
@@ -127,7 +121,7 @@ void Cwm_BalansereDlg::CopySelectedEquation() {
 void Cwm_BalansereDlg::AddEquationToList(EditOperation operation) {
   ListBoxEditorList list(*static_cast<CListBox*>(GetDlgItem(EquationListId)));
   MessageBoxEditorMessages messages(*this);
-  std::string equation = FieldText(EquationFieldId, StoredEquationLimit);
+  std::string equation = DialogItemText(*this, EquationFieldId, StoredEquationLimit);
   AddToTable(BalancingListEditor, list, messages, operation, equation, {});
 }
 

@@ -46,7 +46,6 @@ class Cwm_BalansereDlg : public Cwm_BalansereBaseDlg {
 
  private:
   void AddEquationToList(EditOperation operation);
-  std::string FieldText(int id, std::size_t limit) const;
   void SetEnglishTexts();
 };
 
