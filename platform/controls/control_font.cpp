@@ -18,12 +18,7 @@ EditMetrics MeasureFont(HFONT font) {
   EditMetrics measured;
   const HDC dc = GetDC(nullptr);
   const HGDIOBJ previous = SelectObject(dc, ControlFont(font));
-  for (int code = 0; code < 256; ++code) {
-    const char character = static_cast<char>(code);
-    SIZE size{};
-    GetTextExtentPoint32(dc, &character, 1, &size);
-    measured.widths[static_cast<size_t>(code)] = size.cx;
-  }
+  GetCharWidth32(dc, 0, 255, measured.widths.data());
   TEXTMETRIC metrics;
   GetTextMetrics(dc, &metrics);
   SelectObject(dc, previous);

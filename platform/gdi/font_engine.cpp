@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <tuple>
 
@@ -36,6 +37,9 @@ class FreeTypeLibrary {
 enum class Kind { Sans, Serif, Mono };
 
 using SizeKey = std::tuple<std::string, int, int, int, bool, int>;
+// Every field of a LOGFONT that its resolution reads, and the scale: the face name, the pitch and
+// family, bold, italic, height and width.
+using LogicalKey = std::tuple<std::string, BYTE, bool, BYTE, LONG, LONG, int>;
 
 // "Fixedsys" comes in one size, a cell of 8 x 15 pixels whatever height is asked for, so that
 // the tables written in it stand under the headings laid out for that cell.
@@ -63,6 +67,8 @@ struct FontEngine {
   std::map<std::tuple<Kind, bool, bool>, std::optional<FaceFile>> matches;
   std::map<std::string, double> cellRatios;
   std::map<SizeKey, std::shared_ptr<SizedFont>> sized;
+  // Resolutions already made, so that text drawn and measured skips the face matching.
+  std::map<LogicalKey, std::shared_ptr<SizedFont>> resolved;
 };
 
 FontEngine& Engine() {
@@ -155,6 +161,8 @@ std::optional<FaceFile> MatchFace(Kind kind, bool bold, bool italic) {
   return result;
 }
 
+bool IsBold(const LOGFONT& logFont) { return logFont.lfWeight >= 600; }
+
 int Ceil26(FT_Pos value) { return static_cast<int>((value + 63) >> 6); }
 int Round26(FT_Pos value) { return static_cast<int>((value + 32) >> 6); }
 
@@ -242,13 +250,14 @@ int SizedFont::TextWidth(const char* text, size_t length) {
 }
 
 std::string InstalledFamilyFor(const LOGFONT& logFont) {
-  const std::optional<FaceFile> face = MatchFace(KindFor(logFont), logFont.lfWeight >= 600, logFont.lfItalic != 0);
+  const std::optional<FaceFile> face = MatchFace(KindFor(logFont), IsBold(logFont), logFont.lfItalic != 0);
   return face ? face->family : std::string();
 }
 
-std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale) {
-  const bool bold = logFont.lfWeight >= 600;
-  const std::optional<FaceFile> face = MatchFace(KindFor(logFont), bold, logFont.lfItalic != 0);
+namespace {
+
+std::shared_ptr<SizedFont> ResolveUncached(const LOGFONT& logFont, int scale) {
+  const std::optional<FaceFile> face = MatchFace(KindFor(logFont), IsBold(logFont), logFont.lfItalic != 0);
   if (!face) return nullptr;
   int cell = IsFixedsys(logFont) ? FixedsysCellWidth : 0;
   // A zero height is the layer's default size; a positive one is the cell height.
@@ -283,4 +292,21 @@ std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale) {
   if (!made->IsOpen()) return nullptr;
   cache.emplace(key, made);
   return made;
+}
+
+}  // namespace
+
+std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale) {
+  auto& resolved = Engine().resolved;
+  LogicalKey key{std::string(logFont.lfFaceName, strnlen(logFont.lfFaceName, LF_FACESIZE)),
+                 logFont.lfPitchAndFamily,
+                 IsBold(logFont),
+                 logFont.lfItalic,
+                 logFont.lfHeight,
+                 logFont.lfWidth,
+                 scale};
+  if (auto found = resolved.find(key); found != resolved.end()) return found->second;
+  std::shared_ptr<SizedFont> font = ResolveUncached(logFont, scale);
+  if (font) resolved.emplace(std::move(key), font);
+  return font;
 }

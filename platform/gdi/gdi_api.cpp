@@ -203,6 +203,16 @@ BOOL GetTextExtentPoint32(HDC dc, LPCSTR text, int length, SIZE* size) {
   return TRUE;
 }
 
+BOOL GetCharWidth32(HDC dc, UINT first, UINT last, int* widths) {
+  const DeviceContext* context = LookupDC(dc);
+  if (context == nullptr || widths == nullptr || first > last || last > 255) return FALSE;
+  const std::shared_ptr<SizedFont> font = context->CurrentFont();
+  for (UINT code = first; code <= last; ++code) {
+    widths[code - first] = font ? font->GlyphOf(static_cast<unsigned char>(code)).advance : 0;
+  }
+  return TRUE;
+}
+
 BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics) {
   const DeviceContext* context = LookupDC(dc);
   if (context == nullptr || metrics == nullptr) return FALSE;

@@ -51,6 +51,8 @@ inline BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length) { return Tex
 int DrawText(HDC dc, LPCSTR text, int length, RECT* rect, UINT format);
 BOOL GetTextExtentPoint32(HDC dc, LPCSTR text, int length, SIZE* size);
 BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
+// The advance of each character from first to last (at most 255), with one font look-up.
+BOOL GetCharWidth32(HDC dc, UINT first, UINT last, int* widths);
 int GetTextFace(HDC dc, int size, LPSTR face);
 int SelectClipRgn(HDC dc, HRGN region);
 int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);

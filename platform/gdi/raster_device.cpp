@@ -100,6 +100,13 @@ void RasterDevice::FillDeviceRect(RECT rect, const BrushObject& brush, DWORD rop
   for (const RECT& piece : effective_.Rects()) {
     RECT part;
     if (!IntersectRect(&part, &piece, &rect)) continue;
+    // A solid colour copied onto unscaled pixels fills whole rows at once.
+    if (rop == PATCOPY && !brush.pattern && target_->Scale() == 1) {
+      for (int y = part.top; y < part.bottom; ++y) {
+        std::fill(target_->Row(y) + part.left, target_->Row(y) + part.right, brush.colour);
+      }
+      continue;
+    }
     for (int y = part.top; y < part.bottom; ++y) {
       for (int x = part.left; x < part.right; ++x) {
         const COLORREF under = target_->Pixel(x, y);

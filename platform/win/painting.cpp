@@ -28,6 +28,25 @@ bool NeedsPaint(const WindowRecord& record) {
   return (!record.update.IsEmpty() || record.frameDirty) && !record.destroying && IsVisibleChain(record);
 }
 
+void NotePaintPending(const WindowRecord& record) { System().paintPending.insert(record.handle); }
+
+// Whether a shown window waits for paint in the top-level window, or in any window when that is
+// null, without walking every window; forgets the noted windows painted or destroyed since.
+bool AnyPaintPending(HWND topLevel = nullptr) {
+  auto& pending = System().paintPending;
+  bool any = false;
+  for (auto each = pending.begin(); each != pending.end();) {
+    const WindowRecord* record = FindWindowRecord(*each);
+    if (record == nullptr || (record->update.IsEmpty() && !record->frameDirty)) {
+      each = pending.erase(each);
+      continue;
+    }
+    any = any || (NeedsPaint(*record) && (topLevel == nullptr || GetTopLevel(record->handle) == topLevel));
+    ++each;
+  }
+  return any;
+}
+
 void PaintSubtree(HWND window) {
   std::vector<HWND> order;
   ForEachInPaintOrder(window, [&](WindowRecord& record) { order.push_back(record.handle); });
@@ -56,6 +75,7 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
     const RECT whole = WindowRectInTopLevel(record);
     UnionRect(&area, &area, &whole);
     record.frameDirty = true;
+    NotePaintPending(record);
   }
   Region visible = VisibleRegion(record, false);
   visible.Intersect(area);
@@ -65,6 +85,7 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
     OffsetRect(&own, -client.left, -client.top);
     record.update.Add(own);
     record.erase = record.erase || erase;
+    NotePaintPending(record);
   }
   // Every window painted after this one, over the same pixels, paints again.
   const RECT bounds = visible.Bounds();
@@ -78,6 +99,7 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
     const RECT otherWindow = WindowRectInTopLevel(other);
     RECT meet;
     if (!IntersectRect(&meet, &otherWindow, &bounds)) return;
+    NotePaintPending(other);
     const RECT otherClient = ClientRectInTopLevel(other);
     RECT inside;
     if (IntersectRect(&inside, &otherClient, &meet)) {
@@ -197,17 +219,19 @@ HDC GetWindowDC(HWND window) {
 int ReleaseDC(HWND, HDC dc) { return DeleteDC(dc); }
 
 bool NextPaintMessage(MSG* message) {
+  if (!AnyPaintPending()) return false;
   const std::vector<HWND> tops = System().topLevels;
   for (auto top = tops.rbegin(); top != tops.rend(); ++top) {
-    HWND found = nullptr;
-    ForEachInPaintOrder(*top, [&](WindowRecord& record) {
-      if (found != nullptr || !NeedsPaint(record)) return;
+    if (!AnyPaintPending(*top)) continue;
+    const HWND found = FindInPaintOrder(*top, [](WindowRecord& record) {
+      if (!NeedsPaint(record)) return false;
+      const HWND handle = record.handle;
       if (record.frameDirty) {
         record.frameDirty = false;
-        SendMessage(record.handle, WM_NCPAINT, 1, 0);
+        SendMessage(handle, WM_NCPAINT, 1, 0);
       }
-      const WindowRecord* alive = FindWindowRecord(record.handle);
-      if (alive != nullptr && !alive->update.IsEmpty()) found = record.handle;
+      const WindowRecord* alive = FindWindowRecord(handle);
+      return alive != nullptr && !alive->update.IsEmpty();
     });
     if (found != nullptr) {
       const WindowSystem& system = System();
@@ -229,6 +253,10 @@ void PresentPending() {
 }
 
 void UpdateAllWindows() {
+  if (!AnyPaintPending()) {
+    PresentPending();
+    return;
+  }
   const std::vector<HWND> tops = System().topLevels;
   for (auto top = tops.rbegin(); top != tops.rend(); ++top) {
     if (IsWindow(*top)) PaintSubtree(*top);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <utility>
 
 #include "tests/platform/gdi/canvas.h"
 
@@ -88,6 +90,50 @@ TEST(Fonts, ANegativeHeightIsTheCharacterHeightAndAPositiveOneTheCell) {
   canvas.dc.GetTextMetrics(&metrics);
   EXPECT_GE(metrics.tmHeight, 19);
   EXPECT_LE(metrics.tmHeight, 21);
+}
+
+std::array<int, 256> CharWidths(CDC& dc) {
+  std::array<int, 256> widths{};
+  EXPECT_TRUE(GetCharWidth32(dc.m_hDC, 0, 255, widths.data()));
+  return widths;
+}
+
+TEST(Fonts, EachCharacterWidthIsTheExtentOfThatCharacterAlone) {
+  Canvas canvas(1, 1);
+  Font sans("Helv", -13);
+  canvas.dc.SelectObject(&sans.font);
+  const std::array<int, 256> widths = CharWidths(canvas.dc);
+  for (int code = 0; code < 256; ++code) {
+    const char character = static_cast<char>(code);
+    SIZE extent{};
+    GetTextExtentPoint32(canvas.dc.m_hDC, &character, 1, &extent);
+    EXPECT_EQ(widths[static_cast<size_t>(code)], extent.cx) << code;
+  }
+}
+
+// Measures are remembered per font description, so a font made after another one was deleted,
+// or one differing in a single field, must not measure as the one before.
+TEST(Fonts, AFontMadeAfterAnotherWasDeletedMeasuresAsItself) {
+  Canvas canvas(1, 1);
+  CFont* stock = nullptr;
+  auto measure = [&](const char* face, int height, int weight) {
+    CFont font;
+    font.CreateFont(height, 0, 0, 0, weight, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, face);
+    CFont* previous = canvas.dc.SelectObject(&font);
+    if (stock == nullptr) stock = previous;
+    TEXTMETRIC metrics;
+    canvas.dc.GetTextMetrics(&metrics);
+    const std::array<int, 256> widths = CharWidths(canvas.dc);
+    canvas.dc.SelectObject(stock);
+    return std::make_pair(metrics.tmHeight, widths);
+  };
+  const auto small = measure("Helv", -12, FW_NORMAL);
+  const auto large = measure("Helv", -24, FW_NORMAL);
+  EXPECT_GT(large.first, small.first);
+  EXPECT_GT(large.second['W'], small.second['W']);
+  EXPECT_NE(measure("Times New Roman", -12, FW_NORMAL).second, small.second);
+  EXPECT_NE(measure("Helv", -12, FW_BOLD).second, small.second);
+  EXPECT_EQ(measure("Helv", -12, FW_NORMAL), small);
 }
 
 TEST(Text, TextOutDrawsInsideItsCellAndOpaqueModeFillsTheCell) {
