@@ -28,23 +28,42 @@ bool NeedsPaint(const WindowRecord& record) {
   return (!record.update.IsEmpty() || record.frameDirty) && !record.destroying && IsVisibleChain(record);
 }
 
-void NotePaintPending(const WindowRecord& record) { System().paintPending.insert(record.handle); }
+void NotePaintPending(const WindowRecord& record) { System().paintQueue.Note(record.handle); }
 
-// Whether a shown window waits for paint in the top-level window, or in any window when that is
-// null, without walking every window; forgets the noted windows painted or destroyed since.
-bool AnyPaintPending(HWND topLevel = nullptr) {
-  auto& pending = System().paintPending;
-  bool any = false;
-  for (auto each = pending.begin(); each != pending.end();) {
-    const WindowRecord* record = FindWindowRecord(*each);
-    if (record == nullptr || (record->update.IsEmpty() && !record->frameDirty)) {
-      each = pending.erase(each);
-      continue;
-    }
-    any = any || (NeedsPaint(*record) && (topLevel == nullptr || GetTopLevel(record->handle) == topLevel));
-    ++each;
+// Forgets the marked windows painted or destroyed since they were marked.
+void ForgetCleanWindows() {
+  auto& marked = System().paintQueue.marked;
+  std::erase_if(marked, [](HWND window) {
+    const WindowRecord* record = FindWindowRecord(window);
+    return record == nullptr || (record->update.IsEmpty() && !record->frameDirty);
+  });
+}
+
+// Whether a shown window waits for paint, without walking every window.
+bool AnyPaintPending() {
+  ForgetCleanWindows();
+  const auto& marked = System().paintQueue.marked;
+  return std::any_of(marked.begin(), marked.end(), [](HWND window) { return NeedsPaint(*FindWindowRecord(window)); });
+}
+
+// Puts the marked windows in paint order: the top-level windows from the lowest up, each one
+// before its children, and children from the lowest up.
+void OrderMarkedWindows() {
+  WindowSystem& system = System();
+  PaintQueue& queue = system.paintQueue;
+  ForgetCleanWindows();
+  std::vector<HWND> tops;
+  for (HWND window : queue.marked) tops.push_back(GetTopLevel(window));
+  queue.ordered.clear();
+  queue.next = 0;
+  queue.orderedAt = queue.changes;
+  if (queue.marked.empty()) return;
+  for (auto top = system.topLevels.rbegin(); top != system.topLevels.rend(); ++top) {
+    if (std::find(tops.begin(), tops.end(), *top) == tops.end()) continue;
+    ForEachInPaintOrder(*top, [&](WindowRecord& record) {
+      if (queue.marked.contains(record.handle)) queue.ordered.push_back(record.handle);
+    });
   }
-  return any;
 }
 
 void PaintSubtree(HWND window) {
@@ -219,27 +238,28 @@ HDC GetWindowDC(HWND window) {
 int ReleaseDC(HWND, HDC dc) { return DeleteDC(dc); }
 
 bool NextPaintMessage(MSG* message) {
-  if (!AnyPaintPending()) return false;
-  const std::vector<HWND> tops = System().topLevels;
-  for (auto top = tops.rbegin(); top != tops.rend(); ++top) {
-    if (!AnyPaintPending(*top)) continue;
-    const HWND found = FindInPaintOrder(*top, [](WindowRecord& record) {
-      if (!NeedsPaint(record)) return false;
-      const HWND handle = record.handle;
-      if (record.frameDirty) {
-        record.frameDirty = false;
-        SendMessage(handle, WM_NCPAINT, 1, 0);
+  PaintQueue& queue = System().paintQueue;
+  while (true) {
+    // A mark or a restacking since the order was made, by the frame painted just now as well,
+    // starts the search again from the first window in paint order.
+    if (!queue.InOrder()) OrderMarkedWindows();
+    if (queue.next >= queue.ordered.size()) return false;
+    const HWND window = queue.ordered[queue.next];
+    WindowRecord* record = FindWindowRecord(window);
+    if (record != nullptr && NeedsPaint(*record)) {
+      if (record->frameDirty) {
+        record->frameDirty = false;
+        SendMessage(window, WM_NCPAINT, 1, 0);
+        record = FindWindowRecord(window);
       }
-      const WindowRecord* alive = FindWindowRecord(handle);
-      return alive != nullptr && !alive->update.IsEmpty();
-    });
-    if (found != nullptr) {
-      const WindowSystem& system = System();
-      *message = MSG{found, WM_PAINT, 0, 0, system.time, system.cursor};
-      return true;
+      if (record != nullptr && !record->update.IsEmpty()) {
+        const WindowSystem& system = System();
+        *message = MSG{window, WM_PAINT, 0, 0, system.time, system.cursor};
+        return true;
+      }
     }
+    ++queue.next;
   }
-  return false;
 }
 
 void PresentPending() {

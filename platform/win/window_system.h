@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/win/backend.h"
+#include "platform/win/paint_queue.h"
 #include "platform/gdi/handle_end_watchers.h"
 #include "platform/gdi/region.h"
 #include "platform/win/window_api.h"
@@ -58,8 +58,7 @@ struct WindowSystem {
   std::uintptr_t nextHandle = 0x30000;
   std::map<std::string, std::unique_ptr<WindowClassInfo>> classes;
   std::vector<HWND> topLevels;  // front first
-  // Windows whose update region or frame was marked since they were last found clean.
-  std::unordered_set<HWND> paintPending;
+  PaintQueue paintQueue;
   std::deque<MSG> posted;
   std::deque<InputEvent> input;
   bool quitPending = false;
@@ -103,8 +102,6 @@ Region VisibleRegion(const WindowRecord& record, bool clientOnly);
 bool IsVisibleChain(const WindowRecord& record);
 bool IsEnabledChain(const WindowRecord& record);
 void ForEachInPaintOrder(HWND topLevel, const std::function<void(WindowRecord&)>& visit);
-// The first window in paint order the test accepts, or null; the windows after it are not visited.
-HWND FindInPaintOrder(HWND topLevel, const std::function<bool(WindowRecord&)>& accepts);
 // Invalidation in the window's client coordinates, passed on to the windows painted over it.
 void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bool includeFrame);
 void InvalidateWholeWindow(WindowRecord& record);

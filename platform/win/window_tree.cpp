@@ -59,20 +59,6 @@ void ForEachInPaintOrder(HWND topLevel, const std::function<void(WindowRecord&)>
   for (auto child = children.rbegin(); child != children.rend(); ++child) ForEachInPaintOrder(*child, visit);
 }
 
-HWND FindInPaintOrder(HWND topLevel, const std::function<bool(WindowRecord&)>& accepts) {
-  WindowRecord* record = FindWindowRecord(topLevel);
-  if (record == nullptr) return nullptr;
-  if (accepts(*record)) return topLevel;
-  // The test may have destroyed the window.
-  record = FindWindowRecord(topLevel);
-  if (record == nullptr) return nullptr;
-  const std::vector<HWND> children = record->children;
-  for (auto child = children.rbegin(); child != children.rend(); ++child) {
-    if (const HWND found = FindInPaintOrder(*child, accepts)) return found;
-  }
-  return nullptr;
-}
-
 HWND CreateWindowWith(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                       int height, HWND parent, HMENU menuOrId, void* param,
                       const std::function<void(HWND)>& beforeFirstMessage) {
@@ -267,6 +253,7 @@ LONG SetWindowLong(HWND window, int index, LONG value) {
     case GWL_STYLE:
       previous = static_cast<LONG>(record->style);
       record->style = static_cast<DWORD>(value);
+      System().paintQueue.OrderChanged();
       break;
     case GWL_EXSTYLE:
       previous = static_cast<LONG>(record->exStyle);
