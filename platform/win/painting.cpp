@@ -87,12 +87,14 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
   if (!IsVisibleChain(record) || record.destroying) return;
   const HWND top = GetTopLevel(record.handle);
   const RECT client = ClientRectInTopLevel(record);
-  RECT area = clientRect;
-  OffsetRect(&area, client.left, client.top);
-  const RECT inClient = area;
+  RECT inClient = clientRect;
+  OffsetRect(&inClient, client.left, client.top);
+  Region area(inClient);
   if (includeFrame) {
-    const RECT whole = WindowRectInTopLevel(record);
-    UnionRect(&area, &area, &whole);
+    // The frame alone: the client area inside it is not part of it.
+    Region frame(WindowRectInTopLevel(record));
+    frame.Subtract(client);
+    for (const RECT& piece : frame.Rects()) area.Add(piece);
     record.frameDirty = true;
     NotePaintPending(record);
   }
@@ -116,18 +118,23 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
     }
     if (!after || !IsVisibleChain(other)) return;
     const RECT otherWindow = WindowRectInTopLevel(other);
-    RECT meet;
-    if (!IntersectRect(&meet, &otherWindow, &bounds)) return;
+    RECT near;
+    if (!IntersectRect(&near, &otherWindow, &bounds)) return;
+    Region meet = visible;
+    meet.Intersect(otherWindow);
+    if (meet.IsEmpty()) return;
     NotePaintPending(other);
     const RECT otherClient = ClientRectInTopLevel(other);
-    RECT inside;
-    if (IntersectRect(&inside, &otherClient, &meet)) {
-      if (!EqualRect(&inside, &meet)) other.frameDirty = true;
-      OffsetRect(&inside, -otherClient.left, -otherClient.top);
-      other.update.Add(inside);
-      other.erase = true;
-    } else {
-      other.frameDirty = true;
+    for (const RECT& piece : meet.Rects()) {
+      RECT inside;
+      if (IntersectRect(&inside, &otherClient, &piece)) {
+        if (!EqualRect(&inside, &piece)) other.frameDirty = true;
+        OffsetRect(&inside, -otherClient.left, -otherClient.top);
+        other.update.Add(inside);
+        other.erase = true;
+      } else {
+        other.frameDirty = true;
+      }
     }
   });
 }

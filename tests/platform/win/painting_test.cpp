@@ -157,4 +157,26 @@ TEST_F(WindowTest, AHiddenChildLeavesItsPlaceToBeRepainted) {
   EXPECT_FALSE(IsWindowVisible(child));
 }
 
+TEST_F(WindowTest, AFrameRepaintsOnlyTheWindowsOverItsFrameAndTheWholeWindowRepaintsThemAll) {
+  const HWND top = TopLevel("T", 0, 0, 200, 200);
+  // Made first, so above "low": one over low's border, one inside its client area.
+  Child(top, "onEdge", 1, RECT{100, 50, 130, 60});
+  Child(top, "inside", 2, RECT{40, 40, 60, 60});
+  const HWND low = Child(top, "low", 3, RECT{10, 10, 110, 110}, WS_VISIBLE | WS_BORDER);
+  driver.Pump();
+  Log().clear();
+  // A caption drawn as inactive leaves the client area and the controls in it as they are.
+  SendMessage(top, WM_NCACTIVATE, FALSE, 0);
+  driver.Pump();
+  EXPECT_EQ(Paints(), Messages{});
+  RECT none{};
+  RedrawWindow(low, &none, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"onEdge: WM_PAINT"}));
+  Log().clear();
+  RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"T: WM_PAINT", "low: WM_PAINT", "inside: WM_PAINT", "onEdge: WM_PAINT"}));
+}
+
 }  // namespace
