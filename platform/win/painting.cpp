@@ -66,6 +66,39 @@ void OrderMarkedWindows() {
   }
 }
 
+// Marks the part of `dirty` (top-level coordinates) that a shown window and its children cover,
+// for painting again; `origin` is where the client area holding the window begins.
+void MarkOverlapping(HWND window, POINT origin, const Region& dirty, const RECT& bounds) {
+  WindowRecord* other = FindWindowRecord(window);
+  if (other == nullptr || (other->style & WS_VISIBLE) == 0) return;
+  RECT otherWindow = other->rect;
+  OffsetRect(&otherWindow, origin.x, origin.y);
+  RECT near;
+  Region meet;
+  if (IntersectRect(&near, &otherWindow, &bounds)) {
+    meet = dirty;
+    meet.Intersect(otherWindow);
+  }
+  const RECT otherClient = meet.IsEmpty() && other->children.empty() ? RECT{} : ClientRectInTopLevel(*other);
+  if (!meet.IsEmpty()) {
+    NotePaintPending(*other);
+    for (const RECT& piece : meet.Rects()) {
+      RECT inside;
+      if (IntersectRect(&inside, &otherClient, &piece)) {
+        if (!EqualRect(&inside, &piece)) other->frameDirty = true;
+        OffsetRect(&inside, -otherClient.left, -otherClient.top);
+        other->update.Add(inside);
+        other->erase = true;
+      } else {
+        other->frameDirty = true;
+      }
+    }
+  }
+  for (auto child = other->children.rbegin(); child != other->children.rend(); ++child) {
+    MarkOverlapping(*child, POINT{otherClient.left, otherClient.top}, dirty, bounds);
+  }
+}
+
 void PaintSubtree(HWND window) {
   std::vector<HWND> order;
   ForEachInPaintOrder(window, [&](WindowRecord& record) { order.push_back(record.handle); });
@@ -85,7 +118,6 @@ void PaintSubtree(HWND window) {
 
 void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bool includeFrame) {
   if (!IsVisibleChain(record) || record.destroying) return;
-  const HWND top = GetTopLevel(record.handle);
   const RECT client = ClientRectInTopLevel(record);
   RECT inClient = clientRect;
   OffsetRect(&inClient, client.left, client.top);
@@ -108,35 +140,24 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
     record.erase = record.erase || erase;
     NotePaintPending(record);
   }
-  // Every window painted after this one, over the same pixels, paints again.
+  // Every window painted after this one, over the same pixels, paints again: its children, the
+  // siblings above it with theirs, and so on up to the top-level window.
   const RECT bounds = visible.Bounds();
-  bool after = false;
-  ForEachInPaintOrder(top, [&](WindowRecord& other) {
-    if (&other == &record) {
-      after = true;
-      return;
+  for (auto child = record.children.rbegin(); child != record.children.rend(); ++child) {
+    MarkOverlapping(*child, POINT{client.left, client.top}, visible, bounds);
+  }
+  for (const WindowRecord* at = &record; !IsTopLevel(*at);) {
+    const WindowRecord* parent = FindWindowRecord(at->parent);
+    if (parent == nullptr) break;
+    const RECT parentClient = ClientRectInTopLevel(*parent);
+    const std::vector<HWND>& siblings = parent->children;
+    auto above = std::find(siblings.begin(), siblings.end(), at->handle);
+    while (above != siblings.begin()) {
+      --above;
+      MarkOverlapping(*above, POINT{parentClient.left, parentClient.top}, visible, bounds);
     }
-    if (!after || !IsVisibleChain(other)) return;
-    const RECT otherWindow = WindowRectInTopLevel(other);
-    RECT near;
-    if (!IntersectRect(&near, &otherWindow, &bounds)) return;
-    Region meet = visible;
-    meet.Intersect(otherWindow);
-    if (meet.IsEmpty()) return;
-    NotePaintPending(other);
-    const RECT otherClient = ClientRectInTopLevel(other);
-    for (const RECT& piece : meet.Rects()) {
-      RECT inside;
-      if (IntersectRect(&inside, &otherClient, &piece)) {
-        if (!EqualRect(&inside, &piece)) other.frameDirty = true;
-        OffsetRect(&inside, -otherClient.left, -otherClient.top);
-        other.update.Add(inside);
-        other.erase = true;
-      } else {
-        other.frameDirty = true;
-      }
-    }
-  });
+    at = parent;
+  }
 }
 
 void InvalidateWholeWindow(WindowRecord& record) {

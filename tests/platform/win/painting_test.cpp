@@ -179,4 +179,25 @@ TEST_F(WindowTest, AFrameRepaintsOnlyTheWindowsOverItsFrameAndTheWholeWindowRepa
   EXPECT_EQ(Paints(), (Messages{"T: WM_PAINT", "low: WM_PAINT", "inside: WM_PAINT", "onEdge: WM_PAINT"}));
 }
 
+// The windows over a control repaint with it wherever they stand in the tree: its children, the
+// controls above it, and those above the windows holding it; nothing painted before it does.
+TEST_F(WindowTest, WindowsAboveARepaintedWindowRepaintInEveryLevelAndNoneBelow) {
+  const HWND top = TopLevel("T", 0, 0, 200, 200);
+  Child(top, "S", 1, RECT{30, 30, 80, 40});  // above the panel, over the corner of "a"
+  const HWND panel = Child(top, "P", 2, RECT{10, 10, 110, 110});
+  Child(top, "L", 3, RECT{0, 0, 200, 200});  // below everything
+  const HWND a = Child(panel, "a", 4, RECT{0, 0, 50, 50});
+  Child(panel, "b", 5, RECT{60, 60, 90, 90});
+  driver.Pump();
+  Log().clear();
+  InvalidateRect(a, nullptr, TRUE);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"a: WM_PAINT", "S: WM_PAINT"}));
+  Log().clear();
+  RECT corner{70, 70, 80, 80};  // under "b" only
+  InvalidateRect(panel, &corner, TRUE);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"P: WM_PAINT", "b: WM_PAINT"}));
+}
+
 }  // namespace
