@@ -1,6 +1,7 @@
 #pragma once
 // The window layer's own state: window records, classes, the queue, focus and activation.
 // Only the layer's sources include this; programs use window_api.h and the classes.
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -55,6 +56,13 @@ struct WindowRecord {
 
 struct WindowSystem {
   std::unordered_map<std::uintptr_t, std::unique_ptr<WindowRecord>> windows;
+  // The records found lately, in the slot of their handle's number: handles are numbered in
+  // turn, so the windows made last never share a slot, and a record is found without hashing.
+  struct RecentRecord {
+    std::uintptr_t number = 0;
+    WindowRecord* record = nullptr;
+  };
+  std::array<RecentRecord, 1024> recentRecords{};
   std::uintptr_t nextHandle = 0x30000;
   std::map<std::string, std::unique_ptr<WindowClassInfo>> classes;
   std::vector<HWND> topLevels;  // front first

@@ -30,9 +30,14 @@ WindowSystem& System() {
 }
 
 WindowRecord* FindWindowRecord(HWND window) {
-  auto& windows = System().windows;
-  auto found = windows.find(NumberFromHandle(window));
-  return found == windows.end() ? nullptr : found->second.get();
+  WindowSystem& system = System();
+  const std::uintptr_t number = NumberFromHandle(window);
+  auto& recent = system.recentRecords[number % system.recentRecords.size()];
+  if (recent.record != nullptr && recent.number == number) return recent.record;
+  auto found = system.windows.find(number);
+  if (found == system.windows.end()) return nullptr;
+  recent = {number, found->second.get()};
+  return recent.record;
 }
 
 bool IsTopLevel(const WindowRecord& record) { return (record.style & WS_CHILD) == 0; }
@@ -169,7 +174,10 @@ BOOL DestroyWindow(HWND window) {
   }
   if (system.focus == window) system.focus = nullptr;
   if (system.lastDownWindow == window) system.lastDownWindow = nullptr;
-  system.windows.erase(NumberFromHandle(window));
+  const std::uintptr_t number = NumberFromHandle(window);
+  auto& recent = system.recentRecords[number % system.recentRecords.size()];
+  if (recent.number == number) recent = {};
+  system.windows.erase(number);
   return TRUE;
 }
 
