@@ -15,7 +15,7 @@ struct PaintQueue {
     marked.insert(window);
     ++changes;
   }
-  // Windows were made, destroyed, restacked or restyled: the paint order may differ.
+  // Windows were restacked or restyled: the paint order, or which windows are shown, may differ.
   void OrderChanged() { ++changes; }
   bool InOrder() const { return orderedAt == changes; }
 
