@@ -98,8 +98,8 @@ void Sdl2Backend::FollowLayer() {
   for (HWND top : TopLevelWindows()) {
     bool made = false;
     NativeWindow* native = Follow(top, &made);
-    const Surface* pixels = WindowSurface(top);
-    if (made && pixels != nullptr) native->Present(*pixels);
+    if (!made) continue;
+    if (const Surface* pixels = WindowSurface(top)) native->Present(*pixels);
   }
   const HWND active = GetActiveWindow();
   if (active != lastActive_) {
