@@ -1,12 +1,14 @@
 #include "resources/program_resources.h"
 
+#include <string>
+
 #include "resources/dialog_templates.h"
 #include "resources/embedded_pictures.h"
 #include "resources/main_menu.h"
 #include "resources/menu_commands.h"
 #include "resources/string_table.h"
 
-std::vector<std::string> RegisterProgramResources() {
+void RegisterProgramResources() {
   ResourceRegistry& registry = Resources();
   registry.AddDialog(ClientTemplateName, ClientTemplate());
   registry.AddDialog(TavrparaTemplateName, TavrparaTemplate());
@@ -40,13 +42,11 @@ std::vector<std::string> RegisterProgramResources() {
   registry.AddDialog(MassspTemplateName, MassspTemplate());
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
-  std::vector<std::string> faults;
   for (const EmbeddedPicture& picture : EmbeddedPictures()) {
-    std::string error;
-    const bool added = std::string(picture.name) == ProgramIconName
-                           ? registry.AddIconText(picture.name, picture.text, &error)
-                           : registry.AddBitmapText(picture.name, picture.text, &error);
-    if (!added) faults.push_back(error);
+    if (std::string(picture.name) == ProgramIconName) {
+      registry.AddIconText(picture.name, picture.text);
+    } else {
+      registry.AddBitmapSource(picture.name, picture.text);
+    }
   }
-  return faults;
 }

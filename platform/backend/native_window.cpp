@@ -3,6 +3,7 @@
 #include <SDL_syswm.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/gdi/charset.h"
 #include "platform/gdi/display_scale.h"
@@ -24,13 +25,42 @@ SDL_Point ShownPlace(const NativeLook& look) {
   return SDL_Point{ToDevice(look.rect.left + look.insets.left), ToDevice(look.rect.top + look.insets.top)};
 }
 
-// The columns of a row that differ, as [first, last); false when none does.
-bool ChangedColumns(const COLORREF* now, const COLORREF* before, int width, int& first, int& last) {
-  const auto start = std::mismatch(now, now + width, before);
-  if (start.first == now + width) return false;
-  first = static_cast<int>(start.first - now);
+// How a colour is laid out in a pixel of 8 bits a channel, in 32 bits, as the desktop's window
+// framebuffers are: the screen's own memory then tells what it shows, with no copy kept of it.
+struct Packing {
+  Uint32 redShift = 0;
+  Uint32 greenShift = 0;
+  Uint32 blueShift = 0;
+  Uint32 colourBits = 0;
+
+  Uint32 Pack(COLORREF colour) const {
+    return (Uint32{GetRValue(colour)} << redShift) | (Uint32{GetGValue(colour)} << greenShift) |
+           (Uint32{GetBValue(colour)} << blueShift);
+  }
+  bool Shows(COLORREF colour, Uint32 pixel) const { return Pack(colour) == (pixel & colourBits); }
+};
+
+std::optional<Packing> PackingOf(const SDL_PixelFormat& format) {
+  if (format.BytesPerPixel != 4 || format.Rloss != 0 || format.Gloss != 0 || format.Bloss != 0) return std::nullopt;
+  return Packing{format.Rshift, format.Gshift, format.Bshift, format.Rmask | format.Gmask | format.Bmask};
+}
+
+// The columns of a row that differ from what the screen shows, as [first, last); false when none does.
+bool ChangedColumns(const COLORREF* now, const Uint32* shown, int width, const Packing& packing, int& first,
+                    int& last) {
+  // Whole runs of pixels compared without a branch each, then the pixel that differs.
+  constexpr int Run = 16;
+  int start = 0;
+  for (; start + Run <= width; start += Run) {
+    Uint32 differs = 0;
+    for (int x = start; x < start + Run; ++x) differs |= packing.Pack(now[x]) ^ (shown[x] & packing.colourBits);
+    if (differs != 0) break;
+  }
+  while (start < width && packing.Shows(now[start], shown[start])) ++start;
+  if (start == width) return false;
   int end = width;
-  while (end > first && now[end - 1] == before[end - 1]) --end;
+  while (end > start && packing.Shows(now[end - 1], shown[end - 1])) --end;
+  first = start;
   last = end;
   return true;
 }
@@ -126,33 +156,38 @@ void NativeWindow::Present(const Surface& pixels) {
   const int width = std::min(pixels.DeviceWidth() - insets.left - insets.right, target->w);
   const int height = std::min(pixels.DeviceHeight() - insets.top - insets.bottom, target->h);
   if (width <= 0 || height <= 0) return;
-  const bool whole = shown_.Width() != width || shown_.Height() != height;
-  if (whole) shown_ = Surface(width, height, RGB(0, 0, 0));
-  int top = height;
-  int bottom = 0;
-  int left = width;
-  int right = 0;
-  for (int y = 0; y < height; ++y) {
+  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
+  auto* screen = static_cast<Uint8*>(target->pixels);
+  // In a format other than 8 bits a channel in 32 bits, everything is passed every time.
+  const std::optional<Packing> packing = PackingOf(*target->format);
+  const bool whole = forgotten_ || !packing || width != shownWidth_ || height != shownHeight_;
+  int top = whole ? 0 : height;
+  int bottom = whole ? height : 0;
+  int left = whole ? 0 : width;
+  int right = whole ? width : 0;
+  for (int y = 0; y < height && !whole; ++y) {
     const COLORREF* now = pixels.Row(y + insets.top) + insets.left;
+    const auto* shown = reinterpret_cast<const Uint32*>(screen + static_cast<ptrdiff_t>(y) * target->pitch);
     int first = 0;
-    int last = width;
-    if (!whole && !ChangedColumns(now, shown_.Row(y), width, first, last)) continue;
+    int last = 0;
+    if (!ChangedColumns(now, shown, width, *packing, first, last)) continue;
     top = std::min(top, y);
     bottom = y + 1;
     left = std::min(left, first);
     right = std::max(right, last);
   }
-  if (top >= bottom) return;
-  for (int y = top; y < bottom; ++y) {
-    const COLORREF* now = pixels.Row(y + insets.top) + insets.left;
-    std::copy(now + left, now + right, shown_.Row(y) + left);
+  if (top < bottom) {
+    auto* destination = screen + static_cast<ptrdiff_t>(top) * target->pitch +
+                        static_cast<ptrdiff_t>(left) * target->format->BytesPerPixel;
+    SDL_ConvertPixels(
+        right - left, bottom - top, SDL_PIXELFORMAT_XBGR8888, pixels.Row(top + insets.top) + insets.left + left,
+        pixels.DeviceWidth() * static_cast<int>(sizeof(COLORREF)), target->format->format, destination, target->pitch);
   }
-  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
-  auto* destination = static_cast<Uint8*>(target->pixels) + static_cast<ptrdiff_t>(top) * target->pitch +
-                      static_cast<ptrdiff_t>(left) * target->format->BytesPerPixel;
-  SDL_ConvertPixels(right - left, bottom - top, SDL_PIXELFORMAT_XBGR8888, shown_.Row(top) + left,
-                    width * static_cast<int>(sizeof(COLORREF)), target->format->format, destination, target->pitch);
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  forgotten_ = false;
+  shownWidth_ = width;
+  shownHeight_ = height;
+  if (top >= bottom) return;
   const SDL_Rect changed{left, top, right - left, bottom - top};
   SDL_UpdateWindowSurfaceRects(native_.get(), &changed, 1);
 }

@@ -46,10 +46,11 @@ class NativeWindow {
   void Apply(const NativeLook& look);
   // The layer took the place or size the desktop gave the window.
   void Accept(const RECT& rect) { applied_.rect = rect; }
-  // Shows the framebuffer's pixels, passing only the rows and columns that changed.
+  // Shows the framebuffer's pixels, passing only the rows and columns that differ from what the
+  // window's desktop framebuffer holds.
   void Present(const Surface& pixels);
   // The desktop lost what the window showed: the next Present passes everything.
-  void Forget() { shown_ = Surface(); }
+  void Forget() { forgotten_ = true; }
   // A point of the native window, in device pixels, in the layer's screen coordinates.
   POINT ToScreen(int x, int y) const;
   // Whether a point of the native window lies on it: the pointer held by a press keeps reporting
@@ -66,5 +67,8 @@ class NativeWindow {
   HWND window_;
   std::unique_ptr<SDL_Window, Destroy> native_;
   NativeLook applied_;
-  Surface shown_;  // what was last passed to the desktop: the framebuffer without the insets
+  // The size last passed to the desktop, the framebuffer without the insets.
+  int shownWidth_ = 0;
+  int shownHeight_ = 0;
+  bool forgotten_ = true;
 };

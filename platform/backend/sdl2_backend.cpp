@@ -54,10 +54,7 @@ std::unique_ptr<Sdl2Backend> Sdl2Backend::Open() {
   return std::make_unique<Sdl2Backend>();
 }
 
-Sdl2Backend::Sdl2Backend()
-    : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)), wait_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT)) {
-  SDL_StartTextInput();
-}
+Sdl2Backend::Sdl2Backend() { SDL_StartTextInput(); }
 
 int Sdl2Backend::DesktopScale() const {
   // SDL shows no window yet, so the resources are read through a connection of their own.
@@ -112,8 +109,8 @@ void Sdl2Backend::FollowLayer() {
   for (HWND top : TopLevelWindows()) {
     bool made = false;
     NativeWindow* native = Follow(top, &made);
-    const Surface* pixels = WindowSurface(top);
-    if (made && pixels != nullptr) native->Present(*pixels);
+    if (!made) continue;
+    if (const Surface* pixels = WindowSurface(top)) native->Present(*pixels);
   }
   const HWND active = GetActiveWindow();
   if (active != lastActive_) {
@@ -352,7 +349,11 @@ void Sdl2Backend::ShowCursorShape(HCURSOR cursor) {
     return;
   }
   SDL_ShowCursor(SDL_ENABLE);
-  SDL_SetCursor(cursor == LoadCursor(nullptr, IDC_WAIT) ? wait_.get() : arrow_.get());
+  const bool wait = cursor == LoadCursor(nullptr, IDC_WAIT);
+  Cursor& shape = wait ? wait_ : arrow_;
+  // Made when first shown: reading the desktop's cursor theme would hold up the start.
+  if (!shape) shape.reset(SDL_CreateSystemCursor(wait ? SDL_SYSTEM_CURSOR_WAIT : SDL_SYSTEM_CURSOR_ARROW));
+  SDL_SetCursor(shape.get());
 }
 
 SIZE Sdl2Backend::ScreenSize() const {

@@ -349,20 +349,24 @@ BOOL RasterDevice::Transfer(const RECT& destination, DeviceContext* source, cons
   if (destWidth <= 0 || destHeight <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return FALSE;
   RECT sourceDevice = sourceRect;
   OffsetRect(&sourceDevice, raster->origin_.x, raster->origin_.y);
-  // Copy first: source and destination may be the same pixels.
-  const Surface copy = raster->target_->Crop(sourceDevice);
-  const int offsetX = std::max(0, -static_cast<int>(sourceDevice.left));
-  const int offsetY = std::max(0, -static_cast<int>(sourceDevice.top));
+  const RECT whole{0, 0, raster->target_->Width(), raster->target_->Height()};
+  RECT part{};
+  if (!IntersectRect(&part, &whole, &sourceDevice)) return TRUE;
+  // Source and destination may be the same pixels: the source part is then read from a copy.
+  const bool samePixels = raster->target_ == target_;
+  const Surface copy = samePixels ? raster->target_->Crop(part) : Surface();
+  const Surface& pixels = samePixels ? copy : *raster->target_;
+  const POINT corner = samePixels ? POINT{part.left, part.top} : POINT{0, 0};
   for (int dy = 0; dy < destHeight; ++dy) {
-    const int sy = static_cast<int>(static_cast<long long>(dy) * sourceHeight / destHeight) - offsetY;
-    if (sy < 0 || sy >= copy.Height()) continue;
+    const int sy = sourceDevice.top + static_cast<int>(static_cast<long long>(dy) * sourceHeight / destHeight);
+    if (sy < part.top || sy >= part.bottom) continue;
     for (int dx = 0; dx < destWidth; ++dx) {
-      const int sx = static_cast<int>(static_cast<long long>(dx) * sourceWidth / destWidth) - offsetX;
-      if (sx < 0 || sx >= copy.Width()) continue;
+      const int sx = sourceDevice.left + static_cast<int>(static_cast<long long>(dx) * sourceWidth / destWidth);
+      if (sx < part.left || sx >= part.right) continue;
       const int deviceX = destination.left + dx + origin_.x;
       const int deviceY = destination.top + dy + origin_.y;
       if (!Drawable(deviceX, deviceY)) continue;
-      const COLORREF from = copy.Pixel(sx, sy);
+      const COLORREF from = pixels.Pixel(sx - corner.x, sy - corner.y);
       const COLORREF under = target_->Pixel(deviceX, deviceY);
       COLORREF result = from;
       switch (rop) {

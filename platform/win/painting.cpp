@@ -15,7 +15,8 @@ WindowRecord* TopRecordOf(const WindowRecord& record) { return FindWindowRecord(
 
 HDC DeviceFor(WindowRecord& record, bool clientOnly, const Region* limit) {
   WindowRecord* top = TopRecordOf(record);
-  if (top == nullptr || !top->surface) return nullptr;
+  if (top == nullptr) return nullptr;
+  EnsureSurface(*top);
   const RECT area = clientOnly ? ClientRectInTopLevel(record) : WindowRectInTopLevel(record);
   Region visible = VisibleRegion(record, clientOnly);
   if (limit != nullptr) visible.Intersect(*limit);
@@ -313,8 +314,10 @@ void UpdateAllWindows() {
 }
 
 const Surface* WindowSurface(HWND topLevel) {
-  const WindowRecord* record = FindWindowRecord(topLevel);
-  return record == nullptr || !IsTopLevel(*record) ? nullptr : record->surface.get();
+  WindowRecord* record = FindWindowRecord(topLevel);
+  if (record == nullptr || !IsTopLevel(*record)) return nullptr;
+  EnsureSurface(*record);
+  return record->surface.get();
 }
 
 void PaintNonClient(WindowRecord& record) {

@@ -69,7 +69,15 @@ const std::string* ResourceRegistry::FindString(UINT id) const {
   return found == strings_.end() ? nullptr : &found->second;
 }
 
-void ResourceRegistry::AddBitmap(const ResourceName& name, Surface pixels) { bitmaps_[name] = std::move(pixels); }
+void ResourceRegistry::AddBitmap(const ResourceName& name, Surface pixels) {
+  bitmapSources_.erase(name);
+  bitmaps_[name] = std::move(pixels);
+}
+
+void ResourceRegistry::AddBitmapSource(const ResourceName& name, std::string_view text) {
+  bitmaps_.erase(name);
+  bitmapSources_[name] = text;
+}
 
 bool ResourceRegistry::AddBitmapText(const ResourceName& name, const std::string& text, std::string* error) {
   BitmapTextResult parsed = ParseBitmapText(text);
@@ -82,8 +90,13 @@ bool ResourceRegistry::AddBitmapText(const ResourceName& name, const std::string
 }
 
 const Surface* ResourceRegistry::FindBitmap(const ResourceName& name) const {
-  auto found = bitmaps_.find(name);
-  return found == bitmaps_.end() ? nullptr : &found->second;
+  if (auto found = bitmaps_.find(name); found != bitmaps_.end()) return &found->second;
+  auto source = bitmapSources_.find(name);
+  if (source == bitmapSources_.end()) return nullptr;
+  BitmapTextResult parsed = ParseBitmapText(std::string(source->second));
+  bitmapSources_.erase(source);
+  if (!parsed.ok) return nullptr;
+  return &bitmaps_.emplace(name, std::move(parsed.pixels)).first->second;
 }
 
 void ResourceRegistry::AddIcon(const ResourceName& name, IconImage icon) { icons_[name] = std::move(icon); }
@@ -108,6 +121,7 @@ void ResourceRegistry::Clear() {
   menus_.clear();
   strings_.clear();
   bitmaps_.clear();
+  bitmapSources_.clear();
   icons_.clear();
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/gdi/surface.h"
@@ -94,6 +95,10 @@ class ResourceRegistry {
   void AddBitmap(const ResourceName& name, Surface pixels);
   // Registers a bitmap from its text form (see bitmap_text.h); false with `error` set when the text is bad.
   bool AddBitmapText(const ResourceName& name, const std::string& text, std::string* error = nullptr);
+  // Registers a bitmap by its text form, which must last as long as the registry, and reads it when
+  // it is first looked up: a picture that is never shown costs nothing at start. A text that cannot
+  // be read leaves the bitmap missing.
+  void AddBitmapSource(const ResourceName& name, std::string_view text);
   const Surface* FindBitmap(const ResourceName& name) const;
   void AddIcon(const ResourceName& name, IconImage icon);
   bool AddIconText(const ResourceName& name, const std::string& text, std::string* error = nullptr);
@@ -104,7 +109,9 @@ class ResourceRegistry {
   std::map<ResourceName, DialogTemplate> dialogs_;
   std::map<ResourceName, std::vector<MenuTemplateItem>> menus_;
   std::map<UINT, std::string> strings_;
-  std::map<ResourceName, Surface> bitmaps_;
+  // Bitmaps are read from their sources as they are looked up.
+  mutable std::map<ResourceName, Surface> bitmaps_;
+  mutable std::map<ResourceName, std::string_view> bitmapSources_;
   std::map<ResourceName, IconImage> icons_;
 };
 

@@ -175,9 +175,9 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
     const bool visible = IsVisibleChain(*record);
     if (!IsTopLevel(*record) && visible) InvalidateArea(*FindWindowRecord(record->parent), before, true, false);
     record->rect = after;
-    if (IsTopLevel(*record)) {
+    if (IsTopLevel(*record) && record->surface) {
       EnsureSurface(*record);
-      if (system.backend != nullptr && record->surface) record->presentPending = true;
+      if (system.backend != nullptr) record->presentPending = true;
     }
     InvalidateWholeWindow(*record);
     if (moved) SendMessage(window, WM_MOVE, 0, MAKELPARAM(after.left, after.top));

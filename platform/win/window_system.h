@@ -113,6 +113,8 @@ void ForEachInPaintOrder(HWND topLevel, const std::function<void(WindowRecord&)>
 // Invalidation in the window's client coordinates, passed on to the windows painted over it.
 void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bool includeFrame);
 void InvalidateWholeWindow(WindowRecord& record);
+// Makes the top-level window's framebuffer, or fits it to the window's size and the display scale;
+// a new or refitted one leaves the whole window to paint.
 void EnsureSurface(WindowRecord& record);
 HWND SetActiveWindowWith(HWND window, UINT state);
 // Activation and focus after a window left the screen.

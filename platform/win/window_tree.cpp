@@ -98,7 +98,9 @@ HWND CreateWindowWith(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD 
     FindWindowRecord(parent)->children.push_back(handle);
   } else {
     system.topLevels.insert(system.topLevels.begin(), handle);
-    EnsureSurface(created);
+    // A hidden window gets its framebuffer when it is shown or drawn on: a frame made at the default
+    // size and fitted to its contents before it shows never fills a framebuffer of the first size.
+    if ((style & WS_VISIBLE) != 0) EnsureSurface(created);
   }
   if (beforeFirstMessage) beforeFirstMessage(handle);
   CREATESTRUCT create;
@@ -307,6 +309,7 @@ BOOL ShowWindow(HWND window, int command) {
     record = FindWindowRecord(window);
     if (record == nullptr) return FALSE;
     record->style |= WS_VISIBLE;
+    EnsureSurface(*record);
     InvalidateWholeWindow(*record);
   } else if (!show && wasVisible) {
     SendMessage(window, WM_SHOWWINDOW, FALSE, 0);
@@ -317,7 +320,7 @@ BOOL ShowWindow(HWND window, int command) {
     record->style &= ~WS_VISIBLE;
     if (IsTopLevel(*record)) {
       if (system.active == window) ActivateNextAfter(window);
-      if (system.backend != nullptr) system.backend->Present(window, *record->surface);
+      if (system.backend != nullptr && record->surface) system.backend->Present(window, *record->surface);
     } else if (WindowRecord* parentRecord = FindWindowRecord(parent)) {
       if (system.focus == window || IsChild(window, system.focus)) SetFocus(parent);
       InvalidateArea(*parentRecord, rect, true, false);

@@ -1,6 +1,7 @@
 #include <set>
 
 #include "tests/app/app_fixture.h"
+#include "resources/embedded_pictures.h"
 #include "resources/program_resources.h"
 #include "platform/win/resources.h"
 
@@ -45,6 +46,15 @@ TEST_F(AppTest, TheProgramsPicturesHaveTheirSizesAndSixteenColoursAtMost) {
   EXPECT_EQ(icon->pixels.Width(), 32);
   EXPECT_EQ(icon->pixels.Height(), 32);
   EXPECT_LE(ColoursOf(icon->pixels).size(), SixteenColours);
+}
+
+// Each picture is read when first used: every one of them must read.
+TEST_F(AppTest, EveryPictureOfTheProgramReads) {
+  for (const EmbeddedPicture& picture : EmbeddedPictures()) {
+    const bool read = std::string(picture.name) == ProgramIconName ? Resources().FindIcon(picture.name) != nullptr
+                                                                   : Resources().FindBitmap(picture.name) != nullptr;
+    EXPECT_TRUE(read) << picture.name;
+  }
 }
 
 }  // namespace

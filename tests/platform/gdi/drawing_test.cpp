@@ -203,6 +203,25 @@ TEST(Transfers, StretchBltScalesAndBitBltCopiesAtTheOffset) {
   EXPECT_EQ(target.At(2, 5), Red);
 }
 
+TEST(Transfers, AnOverlappingCopyReadsThePixelsAsTheyWereAndASourceOffItsEdgeGivesNothing) {
+  Canvas canvas(6, 1);
+  canvas.dc.SetPixel(0, 0, Red);
+  canvas.dc.SetPixel(1, 0, Black);
+  // Onto itself, one to the right: the second pixel takes the first's red, not a red copied over.
+  EXPECT_TRUE(canvas.dc.BitBlt(1, 0, 3, 1, &canvas.dc, 0, 0, SRCCOPY));
+  EXPECT_EQ(canvas.Rows({{'.', White}, {'R', Red}, {'K', Black}}), (std::vector<std::string>{"RRK..."}));
+  Canvas source(2, 1);
+  source.dc.SetPixel(0, 0, Red);
+  source.dc.SetPixel(1, 0, Black);
+  Canvas target(4, 1);
+  // The source starts one pixel left of its bitmap: that column leaves the target as it was.
+  EXPECT_TRUE(target.dc.BitBlt(0, 0, 3, 1, &source.dc, -1, 0, SRCCOPY));
+  EXPECT_EQ(target.Rows({{'.', White}, {'R', Red}, {'K', Black}}), (std::vector<std::string>{".RK."}));
+  // Wholly off the bitmap: nothing is drawn.
+  EXPECT_TRUE(target.dc.BitBlt(0, 0, 2, 1, &source.dc, 5, 0, SRCCOPY));
+  EXPECT_EQ(target.Rows({{'.', White}, {'R', Red}, {'K', Black}}), (std::vector<std::string>{".RK."}));
+}
+
 TEST(Devices, TheDisplayCanBlockTransferAndHasAPositiveColourCount) {
   Canvas canvas(1, 1);
   EXPECT_GT(canvas.dc.GetDeviceCaps(NUMCOLORS), 2);

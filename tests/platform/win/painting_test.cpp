@@ -1,5 +1,6 @@
 #include <functional>
 
+#include "platform/backend/headless_backend.h"
 #include "platform/gdi/cdc.h"
 #include "platform/win/paint_dc.h"
 #include "tests/platform/support/window_fixture.h"
@@ -198,6 +199,57 @@ TEST_F(WindowTest, WindowsAboveARepaintedWindowRepaintInEveryLevelAndNoneBelow) 
   InvalidateRect(panel, &corner, TRUE);
   driver.Pump();
   EXPECT_EQ(Paints(), (Messages{"P: WM_PAINT", "b: WM_PAINT"}));
+}
+
+// The headless backend that keeps the size of every framebuffer put on the screen.
+class PresentRecorder : public HeadlessBackend {
+ public:
+  void Present(HWND, const Surface& pixels) override { presented.push_back(SIZE{pixels.Width(), pixels.Height()}); }
+  std::vector<SIZE> presented;
+};
+
+// Installs the recorder for the life of the object, then the test driver's backend again.
+struct RecordingPresents {
+  RecordingPresents() { InstallBackend(&recorder); }
+  ~RecordingPresents() { InstallBackend(previous); }
+  Backend* previous = CurrentBackend();
+  PresentRecorder recorder;
+};
+
+TEST_F(WindowTest, AWindowFittedBeforeItShowsIsPresentedAndPaintedAtItsFittedSize) {
+  RecordingPresents screen;
+  const HWND top = CreateWindowEx(0, "RECORDER", "T", WS_OVERLAPPED | WS_CAPTION, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+  SetWindowPos(top, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  ShowWindow(top, SW_SHOW);
+  UpdateWindow(top);
+  ASSERT_EQ(screen.recorder.presented.size(), 1U);
+  EXPECT_EQ(screen.recorder.presented[0].cx, 300);
+  EXPECT_EQ(screen.recorder.presented[0].cy, 200);
+  const Surface* pixels = WindowSurface(top);
+  ASSERT_NE(pixels, nullptr);
+  RECT client{};
+  GetClientRect(top, &client);
+  POINT corner{client.right - 1, client.bottom - 1};
+  ClientToScreen(top, &corner);
+  EXPECT_EQ(pixels->Pixel(corner.x, corner.y), RGB(192, 192, 192));
+}
+
+TEST_F(WindowTest, AWindowHiddenBeforeItWasEverDrawnLeavesTheScreenAndCanStillBeDrawnOn) {
+  RecordingPresents screen;
+  const HWND top = CreateWindowEx(0, "RECORDER", "T", WS_OVERLAPPED | WS_CAPTION, 10, 10, 120, 80, nullptr, nullptr,
+                                  nullptr, nullptr);
+  // Shown through its style alone, then hidden before anything drew it.
+  SetWindowLong(top, GWL_STYLE, GetWindowLong(top, GWL_STYLE) | static_cast<LONG>(WS_VISIBLE));
+  ShowWindow(top, SW_HIDE);
+  EXPECT_FALSE(IsWindowVisible(top));
+  const HDC dc = GetDC(top);
+  ASSERT_NE(dc, nullptr);
+  ReleaseDC(top, dc);
+  const Surface* pixels = WindowSurface(top);
+  ASSERT_NE(pixels, nullptr);
+  EXPECT_EQ(pixels->Width(), 120);
+  EXPECT_EQ(pixels->Height(), 80);
 }
 
 }  // namespace

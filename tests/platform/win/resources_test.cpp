@@ -49,6 +49,24 @@ TEST_F(WindowTest, BitmapsLoadAsNewObjectsAndIconsDrawOnlyTheirOpaquePixels) {
   dc.SelectObject(previous);
 }
 
+TEST_F(WindowTest, ABitmapGivenByItsTextIsReadWhenFirstLookedUpAndABadOneIsMissing) {
+  const std::string dot = "size 2 1\npalette\n. #C0C0C0\nr #FF0000\npixels\nr.\n";
+  Resources().AddBitmapSource("DOT", dot);
+  Resources().AddBitmapSource("BAD", "size 2 2\n");
+  const Surface* pixels = Resources().FindBitmap("DOT");
+  ASSERT_NE(pixels, nullptr);
+  EXPECT_EQ(pixels->Width(), 2);
+  EXPECT_EQ(pixels->Pixel(0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(Resources().FindBitmap("DOT"), pixels) << "read once";
+  EXPECT_EQ(Resources().FindBitmap("BAD"), nullptr);
+  EXPECT_EQ(LoadBitmap(AfxGetResourceHandle(), "BAD"), nullptr);
+  // A bitmap registered again, in either form, replaces the one before.
+  Resources().AddBitmap("DOT", Surface(3, 3, RGB(0, 0, 255)));
+  EXPECT_EQ(Resources().FindBitmap("DOT")->Width(), 3);
+  Resources().AddBitmapSource("DOT", dot);
+  EXPECT_EQ(Resources().FindBitmap("DOT")->Width(), 2);
+}
+
 TEST_F(WindowTest, MenusLoadWithTheirPopupsAndSeparators) {
   std::vector<MenuTemplateItem> items(1);
   items[0].text = "File";
