@@ -1,9 +1,10 @@
 #include "periodic/isotope_rows.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "engine/globals.h"
-#include "platform/services/files.h"
+#include "platform/services/cached_file_lines.h"
 
 namespace {
 
@@ -43,25 +44,29 @@ IsotopeValues ValuesInLines(const std::vector<std::string>& lines, const std::st
   SearchState state = SearchState::Searching;
   for (const std::string& wholeLine : lines) {
     if (state == SearchState::Done) break;
-    const std::string line = wholeLine.substr(0, IsotopeValueLimit);
+    const std::string_view line = std::string_view(wholeLine).substr(0, IsotopeValueLimit);
     if (!line.empty() && line[0] == '\\') {
       lineInRecord = 0;
       state = state == SearchState::InRecord ? SearchState::Done : SearchState::Searching;
     }
     if (lineInRecord == 1 && line == key) state = SearchState::InRecord;
     if (state == SearchState::InRecord && lineInRecord >= 2 && lineInRecord <= 9) {
-      values[static_cast<std::size_t>(lineInRecord - 2)] = line;
+      values[static_cast<std::size_t>(lineInRecord - 2)] = std::string(line);
     }
     ++lineInRecord;
   }
   return values;
 }
 
+// The file is read again only after it changed, not at every opening of the window.
+const std::vector<std::string>& IsotopeFileLines() {
+  static platform::CachedFileLines file(IsotopeFileName);
+  return file.Read().lines;
+}
+
 }  // namespace
 
-IsotopeValues LookUpIsotopeValues(const std::string& key) {
-  return ValuesInLines(platform::ReadFileLines(IsotopeFileName).lines, key);
-}
+IsotopeValues LookUpIsotopeValues(const std::string& key) { return ValuesInLines(IsotopeFileLines(), key); }
 
 std::string IsotopeKey(int Z, float mass) {
   return std::string(ElementByNumber(Z).symbol) + "[" + std::to_string(static_cast<int>(mass + 0.5f)) + "]";
@@ -71,8 +76,7 @@ std::vector<std::string> IsotopeTableRows(int Z) {
   const IsotopeRecord& isotopes = IsotopeTable[Z - 1];
   std::vector<std::string> rows;
   if ((isotopes.count & 0xFF) == 0) return rows;
-  // The file is read once for all the element's isotopes.
-  const std::vector<std::string> lines = platform::ReadFileLines(IsotopeFileName).lines;
+  const std::vector<std::string>& lines = IsotopeFileLines();
   for (int k = 0; k < MaxIsotopes && isotopes.mass[k] != 0.0f; ++k) {
     const std::string key = IsotopeKey(Z, isotopes.mass[k]);
     const IsotopeValues values = ValuesInLines(lines, key);

@@ -83,4 +83,24 @@ void RepaintA640By480WindowWhole(benchmark::State& state) {
 }
 BENCHMARK(RepaintA640By480WindowWhole)->Unit(benchmark::kMillisecond);
 
+// Every control waits for paint and the queue hands out one paint message at a time, as the
+// program's message loop takes them: what finding each next window to paint costs as the
+// controls grow in number.
+void RepaintADialogThroughTheMessageQueue(benchmark::State& state) {
+  TestDriver driver;
+  const int count = static_cast<int>(state.range(0));
+  Resources().AddDialog("QUEUED", Grid(count, 360, static_cast<short>(8 + count / 10 * 16)));
+  CDialog dialog("QUEUED", nullptr);
+  dialog.Create("QUEUED");
+  driver.Pump();
+  for (auto _ : state) {
+    dialog.Invalidate(TRUE);
+    driver.Pump();
+  }
+  dialog.DestroyWindow();
+  driver.Pump();
+  Resources().Clear();
+}
+BENCHMARK(RepaintADialogThroughTheMessageQueue)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/gdi/charset.h"
+#include "platform/gdi/display_scale.h"
 #include "platform/win/window_api.h"
 
 namespace {
@@ -12,10 +13,15 @@ namespace {
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
-// The size of the native window: the layer window without the insets, never empty.
+// The size of the native window in device pixels: the layer window without the insets, never empty.
 SDL_Point ShownSize(const NativeLook& look) {
-  return SDL_Point{std::max(1, Width(look.rect) - look.insets.left - look.insets.right),
-                   std::max(1, Height(look.rect) - look.insets.top - look.insets.bottom)};
+  return SDL_Point{ToDevice(std::max(1, Width(look.rect) - look.insets.left - look.insets.right)),
+                   ToDevice(std::max(1, Height(look.rect) - look.insets.top - look.insets.bottom))};
+}
+
+// Where the native window goes on the screen, in device pixels.
+SDL_Point ShownPlace(const NativeLook& look) {
+  return SDL_Point{ToDevice(look.rect.left + look.insets.left), ToDevice(look.rect.top + look.insets.top)};
 }
 
 // The columns of a row that differ, as [first, last); false when none does.
@@ -30,6 +36,15 @@ bool ChangedColumns(const COLORREF* now, const COLORREF* before, int width, int&
 }
 
 }  // namespace
+
+int ToDevice(int layer) { return layer * DisplayScale(); }
+
+int FromDevice(int device) {
+  const int scale = DisplayScale();
+  return device >= 0 ? device / scale : -((-device + scale - 1) / scale);
+}
+
+int FromDeviceLength(int device) { return (device + DisplayScale() - 1) / DisplayScale(); }
 
 NativeLook LookOf(HWND window) {
   NativeLook look;
@@ -59,8 +74,8 @@ std::unique_ptr<NativeWindow> NativeWindow::Create(HWND window, const NativeLook
   }
   if (look.resizable) flags |= SDL_WINDOW_RESIZABLE;
   const SDL_Point size = ShownSize(look);
-  SDL_Window* native = SDL_CreateWindow(look.title.c_str(), look.rect.left + look.insets.left,
-                                        look.rect.top + look.insets.top, size.x, size.y, flags);
+  const SDL_Point place = ShownPlace(look);
+  SDL_Window* native = SDL_CreateWindow(look.title.c_str(), place.x, place.y, size.x, size.y, flags);
   if (native == nullptr) return nullptr;
   if (owner != nullptr) SDL_SetWindowModalFor(native, owner);
   auto made = std::make_unique<NativeWindow>(window, native, look);
@@ -83,7 +98,8 @@ void NativeWindow::Apply(const NativeLook& look) {
     SDL_SetWindowSize(native, size.x, size.y);
   }
   if (look.rect.left != applied_.rect.left || look.rect.top != applied_.rect.top) {
-    SDL_SetWindowPosition(native, look.rect.left + look.insets.left, look.rect.top + look.insets.top);
+    const SDL_Point place = ShownPlace(look);
+    SDL_SetWindowPosition(native, place.x, place.y);
   }
   if (look.visible && (!applied_.visible || applied_.minimized)) {
     SDL_ShowWindow(native);
@@ -104,9 +120,11 @@ void NativeWindow::Present(const Surface& pixels) {
   if (!applied_.visible) return;
   SDL_Surface* target = SDL_GetWindowSurface(native_.get());
   if (target == nullptr) return;
-  const RECT& insets = applied_.insets;
-  const int width = std::min(pixels.Width() - insets.left - insets.right, target->w);
-  const int height = std::min(pixels.Height() - insets.top - insets.bottom, target->h);
+  const int scale = pixels.Scale();
+  const RECT insets{applied_.insets.left * scale, applied_.insets.top * scale, applied_.insets.right * scale,
+                    applied_.insets.bottom * scale};
+  const int width = std::min(pixels.DeviceWidth() - insets.left - insets.right, target->w);
+  const int height = std::min(pixels.DeviceHeight() - insets.top - insets.bottom, target->h);
   if (width <= 0 || height <= 0) return;
   const bool whole = shown_.Width() != width || shown_.Height() != height;
   if (whole) shown_ = Surface(width, height, RGB(0, 0, 0));
@@ -140,7 +158,8 @@ void NativeWindow::Present(const Surface& pixels) {
 }
 
 POINT NativeWindow::ToScreen(int x, int y) const {
-  return POINT{applied_.rect.left + applied_.insets.left + x, applied_.rect.top + applied_.insets.top + y};
+  return POINT{applied_.rect.left + applied_.insets.left + FromDevice(x),
+               applied_.rect.top + applied_.insets.top + FromDevice(y)};
 }
 
 bool NativeWindow::Covers(int x, int y) const {

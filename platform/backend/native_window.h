@@ -2,6 +2,8 @@
 // One desktop window, shown by SDL, for one top-level window of the layer. The desktop draws the
 // caption and the frame of a captioned window, so the layer's own caption and frame are left out
 // of what is shown; a caption-less popup (a menu, a drop-down list) is shown whole, above all.
+// On a scaled screen the native window, its place and its pointer are in device pixels, DisplayScale()
+// to each of the layer's pixels, so that the layer keeps its own coordinates.
 #include <SDL.h>
 
 #include <memory>
@@ -21,6 +23,12 @@ struct NativeLook {
   bool popup = false;
 };
 NativeLook LookOf(HWND window);
+
+// A length or coordinate of the layer in device pixels, and back: a device pixel belongs to the
+// layer pixel whose square holds it, and a device length takes as many layer pixels as cover it.
+int ToDevice(int layer);
+int FromDevice(int device);
+int FromDeviceLength(int device);
 
 class NativeWindow {
  public:
@@ -42,7 +50,7 @@ class NativeWindow {
   void Present(const Surface& pixels);
   // The desktop lost what the window showed: the next Present passes everything.
   void Forget() { shown_ = Surface(); }
-  // A point of the native window in the layer's screen coordinates.
+  // A point of the native window, in device pixels, in the layer's screen coordinates.
   POINT ToScreen(int x, int y) const;
   // Whether a point of the native window lies on it: the pointer held by a press keeps reporting
   // in the coordinates of the window it was pressed on after it left it.

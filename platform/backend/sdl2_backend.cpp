@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/backend/sdl2_input.h"
+#include "platform/gdi/display_scale.h"
 #include "platform/win/window_api.h"
 
 namespace {
@@ -56,6 +57,19 @@ std::unique_ptr<Sdl2Backend> Sdl2Backend::Open() {
 Sdl2Backend::Sdl2Backend()
     : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)), wait_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT)) {
   SDL_StartTextInput();
+}
+
+int Sdl2Backend::DesktopScale() const {
+  // SDL shows no window yet, so the resources are read through a connection of their own.
+  if (Display* display = XOpenDisplay(nullptr)) {
+    const char* resources = XResourceManagerString(display);
+    const std::optional<double> dotsPerInch = XftDpiFromResources(resources == nullptr ? "" : resources);
+    XCloseDisplay(display);
+    if (dotsPerInch) return ScaleForDpi(*dotsPerInch);
+  }
+  float dotsPerInch = 0;
+  if (SDL_GetDisplayDPI(0, &dotsPerInch, nullptr, nullptr) == 0) return ScaleForDpi(dotsPerInch);
+  return 1;
 }
 
 Sdl2Backend::~Sdl2Backend() {
@@ -252,8 +266,8 @@ void Sdl2Backend::TakeWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED: Activated(*native); break;
     case SDL_WINDOWEVENT_FOCUS_LOST: focusLost_ = true; break;
     case SDL_WINDOWEVENT_MOVED: {
-      const int x = event.data1 - applied.insets.left;
-      const int y = event.data2 - applied.insets.top;
+      const int x = FromDevice(event.data1) - applied.insets.left;
+      const int y = FromDevice(event.data2) - applied.insets.top;
       if (x == applied.rect.left && y == applied.rect.top) break;
       SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       RECT now{};
@@ -262,8 +276,8 @@ void Sdl2Backend::TakeWindowEvent(const SDL_WindowEvent& event) {
       break;
     }
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
-      const int width = event.data1 + applied.insets.left + applied.insets.right;
-      const int height = event.data2 + applied.insets.top + applied.insets.bottom;
+      const int width = FromDeviceLength(event.data1) + applied.insets.left + applied.insets.right;
+      const int height = FromDeviceLength(event.data2) + applied.insets.top + applied.insets.bottom;
       // SDL made the window's surface anew: it is filled again now, or by the layer's repaint.
       native->Forget();
       if (width == applied.rect.right - applied.rect.left && height == applied.rect.bottom - applied.rect.top) {
@@ -330,7 +344,7 @@ void Sdl2Backend::WindowDestroyed(HWND window) {
   if (lastActive_ == window) lastActive_ = nullptr;
 }
 
-bool Sdl2Backend::MoveCursor(POINT screen) { return SDL_WarpMouseGlobal(screen.x, screen.y) == 0; }
+bool Sdl2Backend::MoveCursor(POINT screen) { return SDL_WarpMouseGlobal(ToDevice(screen.x), ToDevice(screen.y)) == 0; }
 
 void Sdl2Backend::ShowCursorShape(HCURSOR cursor) {
   if (cursor == nullptr) {
@@ -344,7 +358,7 @@ void Sdl2Backend::ShowCursorShape(HCURSOR cursor) {
 SIZE Sdl2Backend::ScreenSize() const {
   SDL_Rect bounds{};
   if (SDL_GetDisplayBounds(0, &bounds) != 0) return SIZE{1024, 768};
-  return SIZE{bounds.w, bounds.h};
+  return SIZE{bounds.w / DisplayScale(), bounds.h / DisplayScale()};
 }
 
 void Sdl2Backend::Beep() const {

@@ -21,6 +21,10 @@ class Sdl2Backend : public Backend {
   Sdl2Backend(const Sdl2Backend&) = delete;
   Sdl2Backend& operator=(const Sdl2Backend&) = delete;
 
+  // The scale the desktop asks for: from Xft.dpi in the X resources, else from the dots per inch
+  // SDL finds for the first display, else 1.
+  int DesktopScale() const;
+
   // Brings the native windows to the layer's state, then waits for the desktop's next events.
   // With no window left, the program has nothing to wait for and its loop is told to end.
   void WaitForInput() override;

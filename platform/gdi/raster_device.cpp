@@ -37,6 +37,19 @@ COLORREF BrushColourAt(const BrushObject& brush, int x, int y, POINT origin) {
   return pattern.Pixel(px, py);
 }
 
+// The cells 0 <= c < count whose device coordinate base + step * c (step 1 or -1) lies in
+// [low, high).
+struct CellRange {
+  int first = 0;
+  int end = 0;
+};
+
+CellRange CellsLandingIn(int step, int base, int low, int high, int count) {
+  const int first = step > 0 ? low - base : base - high + 1;
+  const int end = step > 0 ? high - base : base - low + 1;
+  return CellRange{std::max(0, first), std::min(count, end)};
+}
+
 // The span of pixel centres inside an ellipse on one row, or nothing.
 bool EllipseSpan(double centreX, double centreY, double radiusX, double radiusY, int row, int& first, int& last) {
   if (radiusX <= 0 || radiusY <= 0) return false;
@@ -286,41 +299,38 @@ void RasterDevice::TextRun(int x, int y, const char* text, size_t length) {
   };
   if (logFont.lfUnderline) rule(std::min(metrics.height - metrics.lineThickness, metrics.ascent + metrics.underlinePosition));
   if (logFont.lfStrikeOut) rule(metrics.ascent - metrics.ascent / 3);
-  // Escapement in tenths of a degree, in quarter turns counter-clockwise.
+  // Escapement in tenths of a degree, in quarter turns counter-clockwise. A mask cell (u, v) lands
+  // on the device pixel (baseX + ux * u + vx * v, baseY + uy * u + vy * v).
   const int quarter = (((logFont.lfEscapement + 450) / 900) % 4 + 4) % 4;
+  static constexpr int Turns[4][4] = {{1, 0, 0, 1}, {0, 1, -1, 0}, {-1, 0, 0, -1}, {0, -1, 1, 0}};
+  const auto [ux, vx, uy, vy] = Turns[quarter];
   const int baseX = (x + origin_.x) * scale;
   const int baseY = (y + origin_.y) * scale;
-  auto place = [&](int u, int v, int& deviceX, int& deviceY) {
-    switch (quarter) {
-      case 1:
-        deviceX = baseX + v;
-        deviceY = baseY - u;
-        break;
-      case 2:
-        deviceX = baseX - u;
-        deviceY = baseY - v;
-        break;
-      case 3:
-        deviceX = baseX - v;
-        deviceY = baseY + u;
-        break;
-      default:
-        deviceX = baseX + u;
-        deviceY = baseY + v;
-        break;
-    }
-  };
-  auto pixelOf = [scale](int device) { return device >= 0 ? device / scale : -((-device + scale - 1) / scale); };
-  for (int v = 0; v < height; ++v) {
-    for (int u = 0; u < width; ++u) {
-      int deviceX = 0;
-      int deviceY = 0;
-      place(u, v, deviceX, deviceY);
-      if (!Drawable(pixelOf(deviceX), pixelOf(deviceY))) continue;
-      const int coverage = mask[static_cast<size_t>(v) * width + u];
-      COLORREF colour = backgroundMode == OPAQUE ? backgroundColour : target_->DevicePixel(deviceX, deviceY);
-      if (coverage > 0) colour = coverage >= 255 ? textColour : Mix(colour, textColour, coverage);
-      target_->SetDevicePixel(deviceX, deviceY, colour);
+  const bool opaque = backgroundMode == OPAQUE;
+  const RECT surfaceArea{0, 0, target_->Width(), target_->Height()};
+  // The clip's rectangles do not overlap, so each device pixel is drawn once, from the one
+  // rectangle that holds it, and only the mask cells inside a rectangle are looked at.
+  for (const RECT& piece : effective_.Rects()) {
+    RECT area;
+    if (!IntersectRect(&area, &piece, &surfaceArea)) continue;
+    const RECT device{area.left * scale, area.top * scale, area.right * scale, area.bottom * scale};
+    const CellRange columns = CellsLandingIn(ux != 0 ? ux : uy, ux != 0 ? baseX : baseY,
+                                             ux != 0 ? device.left : device.top, ux != 0 ? device.right : device.bottom,
+                                             width);
+    const CellRange rows = CellsLandingIn(vx != 0 ? vx : vy, vx != 0 ? baseX : baseY,
+                                          vx != 0 ? device.left : device.top, vx != 0 ? device.right : device.bottom,
+                                          height);
+    for (int v = rows.first; v < rows.end; ++v) {
+      const BYTE* maskRow = mask.data() + static_cast<size_t>(v) * width;
+      for (int u = columns.first; u < columns.end; ++u) {
+        const int coverage = maskRow[u];
+        if (coverage == 0 && !opaque) continue;
+        const int deviceX = baseX + ux * u + vx * v;
+        const int deviceY = baseY + uy * u + vy * v;
+        COLORREF colour = opaque ? backgroundColour : target_->DevicePixel(deviceX, deviceY);
+        if (coverage > 0) colour = coverage >= 255 ? textColour : Mix(colour, textColour, coverage);
+        target_->SetDevicePixel(deviceX, deviceY, colour);
+      }
     }
   }
 }

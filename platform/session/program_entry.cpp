@@ -9,8 +9,9 @@
 #include "platform/controls/standard_controls.h"
 
 // The program's entry: with TAVRIN_SCRIPT naming a script, a headless scripted session, drawn at
-// the scale TAVRIN_SCALE gives; otherwise real windows on the desktop, or, where no display is
-// found, the headless backend, on which the program ends as soon as it is idle.
+// the scale TAVRIN_SCALE gives; otherwise real windows on the desktop, drawn at the scale
+// TAVRIN_SCALE gives or else the desktop's, or, where no display is found, the headless backend,
+// on which the program ends as soon as it is idle.
 int AfxWinMain() {
   RegisterStandardControls();
   CWinApp* app = AfxGetApp();
@@ -25,6 +26,8 @@ int AfxWinMain() {
     return session.Failed() ? 1 : code;
   }
   if (std::unique_ptr<Sdl2Backend> desktop = Sdl2Backend::Open()) {
+    const std::optional<int> asked = ScaleFromEnvironment();
+    SetDisplayScale(asked ? *asked : desktop->DesktopScale());
     InstallBackend(desktop.get());
     const int code = RunApplication(*app);
     InstallBackend(nullptr);

@@ -26,6 +26,7 @@ void BringToFront(HWND top) {
                             [&](HWND window) { return std::find(moved.begin(), moved.end(), window) != moved.end(); }),
              tops.end());
   tops.insert(tops.begin(), ordered.begin(), ordered.end());
+  System().paintQueue.OrderChanged();
 }
 
 bool CanActivate(const WindowRecord* record) {

@@ -28,23 +28,75 @@ bool NeedsPaint(const WindowRecord& record) {
   return (!record.update.IsEmpty() || record.frameDirty) && !record.destroying && IsVisibleChain(record);
 }
 
-void NotePaintPending(const WindowRecord& record) { System().paintPending.insert(record.handle); }
+void NotePaintPending(const WindowRecord& record) { System().paintQueue.Note(record.handle); }
 
-// Whether a shown window waits for paint in the top-level window, or in any window when that is
-// null, without walking every window; forgets the noted windows painted or destroyed since.
-bool AnyPaintPending(HWND topLevel = nullptr) {
-  auto& pending = System().paintPending;
-  bool any = false;
-  for (auto each = pending.begin(); each != pending.end();) {
-    const WindowRecord* record = FindWindowRecord(*each);
-    if (record == nullptr || (record->update.IsEmpty() && !record->frameDirty)) {
-      each = pending.erase(each);
-      continue;
-    }
-    any = any || (NeedsPaint(*record) && (topLevel == nullptr || GetTopLevel(record->handle) == topLevel));
-    ++each;
+// Forgets the marked windows painted or destroyed since they were marked.
+void ForgetCleanWindows() {
+  auto& marked = System().paintQueue.marked;
+  std::erase_if(marked, [](HWND window) {
+    const WindowRecord* record = FindWindowRecord(window);
+    return record == nullptr || (record->update.IsEmpty() && !record->frameDirty);
+  });
+}
+
+// Whether a shown window waits for paint, without walking every window.
+bool AnyPaintPending() {
+  ForgetCleanWindows();
+  const auto& marked = System().paintQueue.marked;
+  return std::any_of(marked.begin(), marked.end(), [](HWND window) { return NeedsPaint(*FindWindowRecord(window)); });
+}
+
+// Puts the marked windows in paint order: the top-level windows from the lowest up, each one
+// before its children, and children from the lowest up.
+void OrderMarkedWindows() {
+  WindowSystem& system = System();
+  PaintQueue& queue = system.paintQueue;
+  ForgetCleanWindows();
+  std::vector<HWND> tops;
+  for (HWND window : queue.marked) tops.push_back(GetTopLevel(window));
+  queue.ordered.clear();
+  queue.next = 0;
+  queue.orderedAt = queue.changes;
+  if (queue.marked.empty()) return;
+  for (auto top = system.topLevels.rbegin(); top != system.topLevels.rend(); ++top) {
+    if (std::find(tops.begin(), tops.end(), *top) == tops.end()) continue;
+    ForEachInPaintOrder(*top, [&](WindowRecord& record) {
+      if (queue.marked.contains(record.handle)) queue.ordered.push_back(record.handle);
+    });
   }
-  return any;
+}
+
+// Marks the part of `dirty` (top-level coordinates) that a shown window and its children cover,
+// for painting again; `origin` is where the client area holding the window begins.
+void MarkOverlapping(HWND window, POINT origin, const Region& dirty, const RECT& bounds) {
+  WindowRecord* other = FindWindowRecord(window);
+  if (other == nullptr || (other->style & WS_VISIBLE) == 0) return;
+  RECT otherWindow = other->rect;
+  OffsetRect(&otherWindow, origin.x, origin.y);
+  RECT near;
+  Region meet;
+  if (IntersectRect(&near, &otherWindow, &bounds)) {
+    meet = dirty;
+    meet.Intersect(otherWindow);
+  }
+  const RECT otherClient = meet.IsEmpty() && other->children.empty() ? RECT{} : ClientRectInTopLevel(*other);
+  if (!meet.IsEmpty()) {
+    NotePaintPending(*other);
+    for (const RECT& piece : meet.Rects()) {
+      RECT inside;
+      if (IntersectRect(&inside, &otherClient, &piece)) {
+        if (!EqualRect(&inside, &piece)) other->frameDirty = true;
+        OffsetRect(&inside, -otherClient.left, -otherClient.top);
+        other->update.Add(inside);
+        other->erase = true;
+      } else {
+        other->frameDirty = true;
+      }
+    }
+  }
+  for (auto child = other->children.rbegin(); child != other->children.rend(); ++child) {
+    MarkOverlapping(*child, POINT{otherClient.left, otherClient.top}, dirty, bounds);
+  }
 }
 
 void PaintSubtree(HWND window) {
@@ -66,14 +118,15 @@ void PaintSubtree(HWND window) {
 
 void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bool includeFrame) {
   if (!IsVisibleChain(record) || record.destroying) return;
-  const HWND top = GetTopLevel(record.handle);
   const RECT client = ClientRectInTopLevel(record);
-  RECT area = clientRect;
-  OffsetRect(&area, client.left, client.top);
-  const RECT inClient = area;
+  RECT inClient = clientRect;
+  OffsetRect(&inClient, client.left, client.top);
+  Region area(inClient);
   if (includeFrame) {
-    const RECT whole = WindowRectInTopLevel(record);
-    UnionRect(&area, &area, &whole);
+    // The frame alone: the client area inside it is not part of it.
+    Region frame(WindowRectInTopLevel(record));
+    frame.Subtract(client);
+    for (const RECT& piece : frame.Rects()) area.Add(piece);
     record.frameDirty = true;
     NotePaintPending(record);
   }
@@ -87,30 +140,24 @@ void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bo
     record.erase = record.erase || erase;
     NotePaintPending(record);
   }
-  // Every window painted after this one, over the same pixels, paints again.
+  // Every window painted after this one, over the same pixels, paints again: its children, the
+  // siblings above it with theirs, and so on up to the top-level window.
   const RECT bounds = visible.Bounds();
-  bool after = false;
-  ForEachInPaintOrder(top, [&](WindowRecord& other) {
-    if (&other == &record) {
-      after = true;
-      return;
+  for (auto child = record.children.rbegin(); child != record.children.rend(); ++child) {
+    MarkOverlapping(*child, POINT{client.left, client.top}, visible, bounds);
+  }
+  for (const WindowRecord* at = &record; !IsTopLevel(*at);) {
+    const WindowRecord* parent = FindWindowRecord(at->parent);
+    if (parent == nullptr) break;
+    const RECT parentClient = ClientRectInTopLevel(*parent);
+    const std::vector<HWND>& siblings = parent->children;
+    auto above = std::find(siblings.begin(), siblings.end(), at->handle);
+    while (above != siblings.begin()) {
+      --above;
+      MarkOverlapping(*above, POINT{parentClient.left, parentClient.top}, visible, bounds);
     }
-    if (!after || !IsVisibleChain(other)) return;
-    const RECT otherWindow = WindowRectInTopLevel(other);
-    RECT meet;
-    if (!IntersectRect(&meet, &otherWindow, &bounds)) return;
-    NotePaintPending(other);
-    const RECT otherClient = ClientRectInTopLevel(other);
-    RECT inside;
-    if (IntersectRect(&inside, &otherClient, &meet)) {
-      if (!EqualRect(&inside, &meet)) other.frameDirty = true;
-      OffsetRect(&inside, -otherClient.left, -otherClient.top);
-      other.update.Add(inside);
-      other.erase = true;
-    } else {
-      other.frameDirty = true;
-    }
-  });
+    at = parent;
+  }
 }
 
 void InvalidateWholeWindow(WindowRecord& record) {
@@ -219,27 +266,28 @@ HDC GetWindowDC(HWND window) {
 int ReleaseDC(HWND, HDC dc) { return DeleteDC(dc); }
 
 bool NextPaintMessage(MSG* message) {
-  if (!AnyPaintPending()) return false;
-  const std::vector<HWND> tops = System().topLevels;
-  for (auto top = tops.rbegin(); top != tops.rend(); ++top) {
-    if (!AnyPaintPending(*top)) continue;
-    const HWND found = FindInPaintOrder(*top, [](WindowRecord& record) {
-      if (!NeedsPaint(record)) return false;
-      const HWND handle = record.handle;
-      if (record.frameDirty) {
-        record.frameDirty = false;
-        SendMessage(handle, WM_NCPAINT, 1, 0);
+  PaintQueue& queue = System().paintQueue;
+  while (true) {
+    // A mark or a restacking since the order was made, by the frame painted just now as well,
+    // starts the search again from the first window in paint order.
+    if (!queue.InOrder()) OrderMarkedWindows();
+    if (queue.next >= queue.ordered.size()) return false;
+    const HWND window = queue.ordered[queue.next];
+    WindowRecord* record = FindWindowRecord(window);
+    if (record != nullptr && NeedsPaint(*record)) {
+      if (record->frameDirty) {
+        record->frameDirty = false;
+        SendMessage(window, WM_NCPAINT, 1, 0);
+        record = FindWindowRecord(window);
       }
-      const WindowRecord* alive = FindWindowRecord(handle);
-      return alive != nullptr && !alive->update.IsEmpty();
-    });
-    if (found != nullptr) {
-      const WindowSystem& system = System();
-      *message = MSG{found, WM_PAINT, 0, 0, system.time, system.cursor};
-      return true;
+      if (record != nullptr && !record->update.IsEmpty()) {
+        const WindowSystem& system = System();
+        *message = MSG{window, WM_PAINT, 0, 0, system.time, system.cursor};
+        return true;
+      }
     }
+    ++queue.next;
   }
-  return false;
 }
 
 void PresentPending() {

@@ -169,6 +169,7 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
     } else {
       siblings->insert(siblings->begin(), window);
     }
+    system.paintQueue.OrderChanged();
   }
   if (moved || sized || (flags & SWP_FRAMECHANGED) != 0) {
     const bool visible = IsVisibleChain(*record);

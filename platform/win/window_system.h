@@ -1,16 +1,17 @@
 #pragma once
 // The window layer's own state: window records, classes, the queue, focus and activation.
 // Only the layer's sources include this; programs use window_api.h and the classes.
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/win/backend.h"
+#include "platform/win/paint_queue.h"
 #include "platform/gdi/handle_end_watchers.h"
 #include "platform/gdi/region.h"
 #include "platform/win/window_api.h"
@@ -55,11 +56,17 @@ struct WindowRecord {
 
 struct WindowSystem {
   std::unordered_map<std::uintptr_t, std::unique_ptr<WindowRecord>> windows;
+  // The records found lately, in the slot of their handle's number: handles are numbered in
+  // turn, so the windows made last never share a slot, and a record is found without hashing.
+  struct RecentRecord {
+    std::uintptr_t number = 0;
+    WindowRecord* record = nullptr;
+  };
+  std::array<RecentRecord, 1024> recentRecords{};
   std::uintptr_t nextHandle = 0x30000;
   std::map<std::string, std::unique_ptr<WindowClassInfo>> classes;
   std::vector<HWND> topLevels;  // front first
-  // Windows whose update region or frame was marked since they were last found clean.
-  std::unordered_set<HWND> paintPending;
+  PaintQueue paintQueue;
   std::deque<MSG> posted;
   std::deque<InputEvent> input;
   bool quitPending = false;
@@ -103,8 +110,6 @@ Region VisibleRegion(const WindowRecord& record, bool clientOnly);
 bool IsVisibleChain(const WindowRecord& record);
 bool IsEnabledChain(const WindowRecord& record);
 void ForEachInPaintOrder(HWND topLevel, const std::function<void(WindowRecord&)>& visit);
-// The first window in paint order the test accepts, or null; the windows after it are not visited.
-HWND FindInPaintOrder(HWND topLevel, const std::function<bool(WindowRecord&)>& accepts);
 // Invalidation in the window's client coordinates, passed on to the windows painted over it.
 void InvalidateArea(WindowRecord& record, const RECT& clientRect, bool erase, bool includeFrame);
 void InvalidateWholeWindow(WindowRecord& record);

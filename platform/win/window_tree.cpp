@@ -30,9 +30,14 @@ WindowSystem& System() {
 }
 
 WindowRecord* FindWindowRecord(HWND window) {
-  auto& windows = System().windows;
-  auto found = windows.find(NumberFromHandle(window));
-  return found == windows.end() ? nullptr : found->second.get();
+  WindowSystem& system = System();
+  const std::uintptr_t number = NumberFromHandle(window);
+  auto& recent = system.recentRecords[number % system.recentRecords.size()];
+  if (recent.record != nullptr && recent.number == number) return recent.record;
+  auto found = system.windows.find(number);
+  if (found == system.windows.end()) return nullptr;
+  recent = {number, found->second.get()};
+  return recent.record;
 }
 
 bool IsTopLevel(const WindowRecord& record) { return (record.style & WS_CHILD) == 0; }
@@ -57,20 +62,6 @@ void ForEachInPaintOrder(HWND topLevel, const std::function<void(WindowRecord&)>
   visit(*record);
   const std::vector<HWND> children = record->children;
   for (auto child = children.rbegin(); child != children.rend(); ++child) ForEachInPaintOrder(*child, visit);
-}
-
-HWND FindInPaintOrder(HWND topLevel, const std::function<bool(WindowRecord&)>& accepts) {
-  WindowRecord* record = FindWindowRecord(topLevel);
-  if (record == nullptr) return nullptr;
-  if (accepts(*record)) return topLevel;
-  // The test may have destroyed the window.
-  record = FindWindowRecord(topLevel);
-  if (record == nullptr) return nullptr;
-  const std::vector<HWND> children = record->children;
-  for (auto child = children.rbegin(); child != children.rend(); ++child) {
-    if (const HWND found = FindInPaintOrder(*child, accepts)) return found;
-  }
-  return nullptr;
 }
 
 HWND CreateWindowWith(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
@@ -183,7 +174,10 @@ BOOL DestroyWindow(HWND window) {
   }
   if (system.focus == window) system.focus = nullptr;
   if (system.lastDownWindow == window) system.lastDownWindow = nullptr;
-  system.windows.erase(NumberFromHandle(window));
+  const std::uintptr_t number = NumberFromHandle(window);
+  auto& recent = system.recentRecords[number % system.recentRecords.size()];
+  if (recent.number == number) recent = {};
+  system.windows.erase(number);
   return TRUE;
 }
 
@@ -267,6 +261,7 @@ LONG SetWindowLong(HWND window, int index, LONG value) {
     case GWL_STYLE:
       previous = static_cast<LONG>(record->style);
       record->style = static_cast<DWORD>(value);
+      System().paintQueue.OrderChanged();
       break;
     case GWL_EXSTYLE:
       previous = static_cast<LONG>(record->exStyle);

@@ -140,10 +140,13 @@ inline std::optional<std::string> RunToEnd(const std::vector<std::string>& argum
   return output;
 }
 
-// An X server without a screen, on the first free display, for the life of the object.
+// An X server without a screen, on the first free display, for the life of the object; the screen
+// given as Xvfb takes it, width x height x depth. It keeps its resources when its last client
+// leaves, as a desktop's server does.
 class Xvfb {
  public:
-  Xvfb() : server_({"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, 3) {
+  explicit Xvfb(const std::string& screen = "1024x768x24")
+      : server_({"Xvfb", "-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"}, 3) {
     const std::optional<std::string> number = server_.ReadLine(20s);
     if (number && !number->empty()) display_ = ":" + *number;
   }

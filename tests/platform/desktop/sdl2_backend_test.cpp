@@ -1,11 +1,14 @@
-// The SDL2 backend on a real X server, bare and under a window manager (openbox): the demo program
-// runs through the program's entry, which chooses real windows because a display is there, and the
-// test acts on it with real input events (xdotool) and reads back what the demo printed, what the X
-// server shows, and its bells.
+// The SDL2 backend on a real X server, bare and under a window manager (openbox), at the plain
+// scale and at twice it (asked for by TAVRIN_SCALE, or by Xft.dpi in the server's resources): the
+// demo program runs through the program's entry, which chooses real windows because a display is
+// there, and the test acts on it with real input events (xdotool) and reads back what the demo
+// printed, what the X server shows, and its bells.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -34,7 +37,25 @@ struct Box {
 
 enum class Desktop { BareServer, WindowManager };
 
-class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
+// Sets Xft.dpi in the resources of the X server on DISPLAY, as a desktop's settings do.
+bool SetXftDpi(const std::string& dotsPerInch) {
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / ("tavrin-xresources-" + std::to_string(getpid()));
+  std::ofstream(file) << "Xft.dpi: " << dotsPerInch << "\n";
+  const bool merged = RunToEnd({"xrdb", "-nocpp", "-merge", file.string()}).has_value();
+  std::filesystem::remove(file);
+  return merged;
+}
+
+// Who asks for twice the plain scale, if anyone: the environment, or the X server's resources.
+enum class Scale { Plain, Environment, XResources };
+
+struct Run {
+  Desktop desktop;
+  Scale scale;
+};
+
+class Sdl2BackendTest : public ::testing::TestWithParam<Run> {
  protected:
   void SetUp() override {
     if (OnPath("Xvfb").empty() || OnPath("xdotool").empty()) {
@@ -44,10 +65,19 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
       GTEST_SKIP()
           << "openbox is needed for the desktop tests under a window manager (scripts/install-deps installs it)";
     }
-    server_ = std::make_unique<Xvfb>();
+    if (GetParam().scale == Scale::XResources && OnPath("xrdb").empty()) {
+      GTEST_SKIP() << "xrdb is needed to set the X server's resources (scripts/install-deps installs it)";
+    }
+    scale_ = GetParam().scale == Scale::Plain ? 1 : 2;
+    server_ = std::make_unique<Xvfb>(scale_ == 1 ? "1024x768x24" : "2048x1536x24");
     ASSERT_FALSE(server_->Display().empty()) << "Xvfb did not start";
     setenv("DISPLAY", server_->Display().c_str(), 1);
     unsetenv("TAVRIN_SCRIPT");
+    unsetenv("TAVRIN_SCALE");
+    if (GetParam().scale == Scale::Environment) setenv("TAVRIN_SCALE", "2", 1);
+    if (GetParam().scale == Scale::XResources) {
+      ASSERT_TRUE(SetXftDpi("192"));
+    }
     x_ = XOpenDisplay(server_->Display().c_str());
     ASSERT_NE(x_, nullptr);
     // A window the test looks at may be gone by the time the server reads the request: the answer
@@ -74,8 +104,11 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
     std::string word;
     Point asked;
     words >> word >> press_.x >> press_.y >> box_.x >> box_.y >> pad_.x >> pad_.y >> menu_.x >> menu_.y >> clientTop_ >>
-        combo_.x >> combo_.y >> asked.x >> asked.y;
+        combo_.x >> combo_.y >> asked.x >> asked.y >> shownSize_.x >> shownSize_.y;
     ASSERT_EQ(word, "ready");
+    // The demo speaks in its own pixels; the screen has scale_ times as many.
+    for (Point* point : {&press_, &box_, &pad_, &menu_, &combo_, &asked}) *point = Scaled(*point);
+    clientTop_ *= scale_;
     const std::optional<std::string> found =
         RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
     ASSERT_TRUE(found.has_value());
@@ -103,9 +136,12 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
     demo_.reset();
     manager_.reset();
     if (x_ != nullptr) XCloseDisplay(x_);
+    unsetenv("TAVRIN_SCALE");
   }
 
-  static bool Managed() { return GetParam() == Desktop::WindowManager; }
+  static bool Managed() { return GetParam().desktop == Desktop::WindowManager; }
+
+  Point Scaled(Point point) const { return Point{point.x * scale_, point.y * scale_}; }
 
   // Whether a window manager has announced itself on the root window, within a few seconds.
   bool ManagerRuns() {
@@ -188,6 +224,7 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
       std::istringstream words(*next);
       std::string word;
       words >> word >> under_.left >> under_.top >> under_.right >> under_.bottom;
+      under_ = Box{under_.left * scale_, under_.top * scale_, under_.right * scale_, under_.bottom * scale_};
       const std::optional<std::string> found =
           RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Owned demo$"});
       ASSERT_TRUE(found.has_value());
@@ -317,7 +354,8 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
   // The middle of the owned window's button, at (20, 20) in it and 100 x 30 pixels.
   Point Inside() {
     const Box owned = ScreenBox(owned_);
-    return Point{owned.left + 20 + 50, owned.top + 20 + 15};
+    const Point middle = Scaled(Point{20 + 50, 20 + 15});
+    return Point{owned.left + middle.x, owned.top + middle.y};
   }
 
   // Whether the condition holds within a few seconds: the X server, and a window manager, act on
@@ -359,11 +397,14 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Desktop> {
   Point combo_;
   unsigned long owned_ = 0;
   Box under_;
+  int scale_ = 1;
+  Point shownSize_;  // the demo's window without the caption and frame the desktop draws
 };
 
 TEST_P(Sdl2BackendTest, ClickOnAButtonReachesTheProgramAndItsCaptionFollowsTheWindowText) {
   EXPECT_EQ(ShownColour(pad_), 0xFFFFFFul) << "the pad's white background is on the screen";
-  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75}), 0xC0C0C0ul) << "the window's light gray is on the screen";
+  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75 * scale_}), 0xC0C0C0ul)
+      << "the window's light gray is on the screen";
   Click(press_);
   LinesUpTo("command 100");
   const auto deadline = std::chrono::steady_clock::now() + 5s;
@@ -398,8 +439,9 @@ TEST_P(Sdl2BackendTest, OnlyAWindowWithASizingFrameCanBeResized) {
 TEST_P(Sdl2BackendTest, TheWindowMovedOrResizedOnTheDesktopIsMovedOrResizedInTheProgram) {
   const Box before = ScreenBox(window_);
   const int height = before.bottom - before.top;
-  const std::string size = "size 420 " + std::to_string(height - MenuBarHeight());
-  ASSERT_TRUE(RunToEnd({"xdotool", "windowsize", std::to_string(window_), "420", std::to_string(height)}));
+  const std::string size = "size 420 " + std::to_string((height - MenuBarHeight()) / scale_);
+  ASSERT_TRUE(RunToEnd(
+      {"xdotool", "windowsize", std::to_string(window_), std::to_string(420 * scale_), std::to_string(height)}));
   const std::vector<std::string> seen = LinesUpTo(size);
   if (!Managed()) {
     EXPECT_EQ(seen, std::vector<std::string>{size}) << "nothing else changed";
@@ -427,7 +469,7 @@ TEST_P(Sdl2BackendTest, WhatTheProgramPaintsAgainReachesTheScreen) {
   ASSERT_TRUE(RunToEnd({"xdotool", "type", "#"}));
   LinesUpTo("pad char 23");
   EXPECT_TRUE(ShowsSoon(pad_, 0x0000FFul)) << "the pad is blue now";
-  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75}), 0xC0C0C0ul) << "and the rest as it was";
+  EXPECT_EQ(ShownColour(Point{press_.x, press_.y + 75 * scale_}), 0xC0C0C0ul) << "and the rest as it was";
 }
 
 TEST_P(Sdl2BackendTest, TheProgramMovesThePointer) {
@@ -441,8 +483,8 @@ TEST_P(Sdl2BackendTest, TheProgramMovesThePointer) {
   Point inside;
   unsigned int keys = 0;
   XQueryPointer(x_, DefaultRootWindow(x_), &root, &child, &at.x, &at.y, &inside.x, &inside.y, &keys);
-  EXPECT_EQ(at.x, 500);
-  EXPECT_EQ(at.y, 400);
+  EXPECT_EQ(at.x, 500 * scale_);
+  EXPECT_EQ(at.y, 400 * scale_);
 }
 
 TEST_P(Sdl2BackendTest, ADoubleClickIsTwoPressesAtOnePlaceInTime) {
@@ -503,8 +545,8 @@ TEST_P(Sdl2BackendTest, AComboBoxListDropsDownAboveTheWindowAndAClickChoosesAnIt
   const Box list = ScreenBox(lists[0]);
   EXPECT_GT(list.bottom, ScreenBox(window_).bottom) << "the list reaches below the window";
   // Three items of one height inside a one-pixel border.
-  const int item = (list.bottom - list.top - 2) / 3;
-  Click(Point{(list.left + list.right) / 2, list.top + 1 + 2 * item + item / 2});
+  const int item = (list.bottom - list.top - 2 * scale_) / 3;
+  Click(Point{(list.left + list.right) / 2, list.top + scale_ + 2 * item + item / 2});
   EXPECT_EQ(LinesUpTo("combo 2"), std::vector<std::string>{"combo 2"});
   EXPECT_TRUE(OtherWindows(0).empty()) << "the list closed";
 }
@@ -576,10 +618,45 @@ TEST_P(Sdl2BackendTest, TheCloseBoxOfAnOwnedWindowClosesItAndLeavesItsOwner) {
   EXPECT_EQ(LinesUpTo("command 100"), std::vector<std::string>{"command 100"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktops, Sdl2BackendTest, ::testing::Values(Desktop::BareServer, Desktop::WindowManager),
-                         [](const ::testing::TestParamInfo<Desktop>& info) {
-                           return info.param == Desktop::BareServer ? "BareServer" : "WindowManager";
-                         });
+TEST_P(Sdl2BackendTest, TheWindowIsShownAtTheScaleWithItsTextDrawnAtThatSize) {
+  const Box shown = ScreenBox(window_);
+  EXPECT_EQ(shown.right - shown.left, scale_ * shownSize_.x);
+  EXPECT_EQ(shown.bottom - shown.top, scale_ * shownSize_.y);
+  if (scale_ == 1) return;
+  // Magnified, the picture would be made of squares of scale_ x scale_ pixels of one colour each;
+  // text drawn at the size cuts through them along the glyphs' edges.
+  XImage* image = XGetImage(x_, window_, 0, 0, static_cast<unsigned>(shown.right - shown.left),
+                            static_cast<unsigned>(shown.bottom - shown.top), AllPlanes, ZPixmap);
+  ASSERT_NE(image, nullptr);
+  int cut = 0;
+  for (int y = 0; y + 1 < image->height; y += 2) {
+    for (int x = 0; x + 1 < image->width; x += 2) {
+      const unsigned long corner = XGetPixel(image, x, y);
+      if (XGetPixel(image, x + 1, y) != corner || XGetPixel(image, x, y + 1) != corner ||
+          XGetPixel(image, x + 1, y + 1) != corner) {
+        ++cut;
+      }
+    }
+  }
+  XDestroyImage(image);
+  EXPECT_GT(cut, 100) << "squares cut by the edges of the text";
+}
+
+std::string RunName(const ::testing::TestParamInfo<Run>& info) {
+  const std::string desktop = info.param.desktop == Desktop::BareServer ? "BareServer" : "WindowManager";
+  switch (info.param.scale) {
+    case Scale::Environment: return desktop + "AtScale2";
+    case Scale::XResources: return desktop + "AtXftDpi192";
+    default: return desktop;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, Sdl2BackendTest,
+                         ::testing::Values(Run{Desktop::BareServer, Scale::Plain},
+                                           Run{Desktop::WindowManager, Scale::Plain},
+                                           Run{Desktop::BareServer, Scale::XResources},
+                                           Run{Desktop::WindowManager, Scale::Environment}),
+                         RunName);
 
 TEST(ProgramEntry, WithoutADisplayTheProgramRunsWithoutWindowsAndEnds) {
   unsetenv("TAVRIN_SCRIPT");
@@ -596,6 +673,35 @@ TEST(ProgramEntry, WithoutADisplayTheProgramRunsWithoutWindowsAndEnds) {
     EXPECT_TRUE(demo.WaitForLine("destroyed")) << "the idle program ends as its exit command would";
     EXPECT_EQ(demo.Wait(), 0);
   }
+}
+
+// TAVRIN_SCALE comes before the desktop's resources: asked for the plain scale, the demo keeps it
+// on a server whose Xft.dpi says 192.
+TEST(ProgramEntry, TheScaleInTheEnvironmentComesBeforeTheDesktops) {
+  if (OnPath("Xvfb").empty() || OnPath("xdotool").empty() || OnPath("xrdb").empty()) {
+    GTEST_SKIP() << "Xvfb, xdotool and xrdb are needed (scripts/install-deps installs them)";
+  }
+  Xvfb server("2048x1536x24");
+  ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+  setenv("DISPLAY", server.Display().c_str(), 1);
+  unsetenv("TAVRIN_SCRIPT");
+  ASSERT_TRUE(SetXftDpi("192"));
+  setenv("TAVRIN_SCALE", "1", 1);
+  Child demo({TAVRIN_SDL2_DEMO}, 1);
+  const std::optional<std::string> ready = demo.ReadLine(20s);
+  unsetenv("TAVRIN_SCALE");
+  ASSERT_TRUE(ready.has_value());
+  std::istringstream words(*ready);
+  std::vector<std::string> fields{std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+  ASSERT_EQ(fields.size(), 16u);
+  const std::optional<std::string> found =
+      RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrin demo$"});
+  ASSERT_TRUE(found.has_value());
+  const std::optional<std::string> geometry =
+      RunToEnd({"xdotool", "getwindowgeometry", "--shell", std::to_string(std::stoul(*found))});
+  ASSERT_TRUE(geometry.has_value());
+  EXPECT_NE(geometry->find("WIDTH=" + fields[14] + "\n"), std::string::npos) << *geometry;
+  EXPECT_NE(geometry->find("HEIGHT=" + fields[15] + "\n"), std::string::npos) << *geometry;
 }
 
 }  // namespace

@@ -180,15 +180,17 @@ class DemoApp : public CWinApp {
     ClientToScreen(window, &menu);
     POINT client{0, 0};
     ClientToScreen(window, &client);
-    // Where the desktop window showing it is asked to go: the window without the caption and frame
-    // the desktop draws.
+    // Where the desktop window showing it is asked to go, and its size: the window without the
+    // caption and frame the desktop draws.
     RECT frame{};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLong(window, GWL_STYLE)), FALSE, 0);
     RECT placed{};
     GetWindowRect(window, &placed);
     Say("ready " + CentreOf(press) + " " + CentreOf(box) + " " + CentreOf(area) + " " + std::to_string(menu.x) + " " +
         std::to_string(menu.y) + " " + std::to_string(client.y) + " " + CentreOf(combo) + " " +
-        std::to_string(placed.left - frame.left) + " " + std::to_string(placed.top - frame.top));
+        std::to_string(placed.left - frame.left) + " " + std::to_string(placed.top - frame.top) + " " +
+        std::to_string(placed.right - placed.left - (frame.right - frame.left)) + " " +
+        std::to_string(placed.bottom - placed.top - (frame.bottom - frame.top)));
     return TRUE;
   }
 };

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/gdi/raster_device.h"
 #include "tests/platform/gdi/canvas.h"
 
 namespace {
@@ -237,6 +238,55 @@ TEST(Text, BoldUnderlinedAndTurnedTextAsTheFontAsks) {
   EXPECT_GE(ink.top, 100 - extent.cx);
   EXPECT_GE(ink.left, 5);
   EXPECT_LE(ink.right, 5 + extent.cy);
+}
+
+// Text drawn through a clip of several rectangles, one reaching past the picture's edge, shows
+// inside the clip exactly the pixels it shows unclipped and leaves the rest as it was: turned by
+// each quarter, in both background modes, on plain and on doubled pixels.
+TEST(Text, AClippedRunShowsItsUnclippedPixelsInsideTheClipAndNothingOutside) {
+  constexpr int Size = 60;
+  constexpr COLORREF Paper = RGB(200, 220, 240);
+  Region clip;
+  clip.Add(RECT{-10, -10, 25, 20});
+  clip.Add(RECT{30, 5, 70, 33});
+  clip.Add(RECT{8, 40, 50, 52});
+  clip.Add(RECT{0, 24, 22, 29});
+  for (const int scale : {1, 2}) {
+    for (const int escapement : {0, 900, 1800, 2700}) {
+      for (const int mode : {TRANSPARENT, OPAQUE}) {
+        SCOPED_TRACE("scale " + std::to_string(scale) + ", escapement " + std::to_string(escapement) + ", mode " +
+                     std::to_string(mode));
+        Font font("Helv", -11, FW_NORMAL, escapement);
+        auto draw = [&](Region visible) {
+          Surface pixels(Size, Size, Paper, scale);
+          const HDC dc =
+              AddDC(std::make_unique<RasterDevice>(&pixels, POINT{0, 0}, std::move(visible), SIZE{1024, 768}));
+          SelectObject(dc, font.font);
+          SetBkMode(dc, mode);
+          SetBkColor(dc, RGB(0, 128, 0));
+          SetTextColor(dc, Black);
+          // Long enough to run past the picture's edge whichever way it is turned.
+          TextOut(dc, 30, 30, "Wg|Mx Wg|Mx", 11);
+          DeleteDC(dc);
+          return pixels;
+        };
+        const Surface whole = draw(Region(RECT{0, 0, Size, Size}));
+        const Surface clipped = draw(clip);
+        int wrong = 0;
+        int inkInside = 0;
+        for (int y = 0; y < clipped.DeviceHeight(); ++y) {
+          for (int x = 0; x < clipped.DeviceWidth(); ++x) {
+            const bool inside = clip.Contains(x / scale, y / scale);
+            const COLORREF expected = inside ? whole.DevicePixel(x, y) : Paper;
+            wrong += clipped.DevicePixel(x, y) != expected ? 1 : 0;
+            inkInside += inside && clipped.DevicePixel(x, y) != Paper ? 1 : 0;
+          }
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(inkInside, 20);
+      }
+    }
+  }
 }
 
 TEST(Text, DrawTextWrapsBetweenWordsKeepsLeadingBlanksAndMarksPrefixes) {

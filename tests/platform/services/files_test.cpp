@@ -4,11 +4,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "platform/services/cached_file_lines.h"
 #include "platform/services/files.h"
 #include "tests/support/recorded_fsync.h"
 
@@ -48,6 +51,7 @@ class FolderFixture : public ::testing::Test {
 using PathLookup = FolderFixture;
 using TextFileReading = FolderFixture;
 using FileRewrite = FolderFixture;
+using KeptFileLines = FolderFixture;
 
 TEST_F(PathLookup, MatchesEveryComponentWithoutRegardToCase) {
   Write("dats/DatFiles/atomdata/EGRSTOFF.DAT", "x");
@@ -179,6 +183,38 @@ TEST_F(TextFileReading, WrittenLinesReadBackAsGiven) {
   EXPECT_EQ(Read("dats/t.dat"), "bl\xE5\nH2O\n");  // Windows-1252 with line feeds
   ASSERT_TRUE(platform::WriteFileLines("dats\\t.dat", {"\xC3\xB8"}));
   EXPECT_EQ(Read("dats/t.dat"), "\xC3\x83\xC2\xB8\n");
+}
+
+// Rewritten at once, a file keeps its size and, where time stamps are coarse, its stamps too: it
+// is read every time.
+TEST_F(KeptFileLines, AFileRewrittenJustNowIsReadAgainWhateverItsStamps) {
+  platform::CachedFileLines kept("dats\\isotope.dat");
+  EXPECT_EQ(kept.Read().status, platform::FileReadStatus::Missing);
+  for (int round = 0; round < 50; ++round) {
+    const std::string key = round % 2 == 0 ? "H[1]" : "H[2]";
+    Write("dats/isotope.dat", key + "\n1/2\n");
+    ASSERT_EQ(kept.Read().lines, (std::vector<std::string>{key, "1/2"})) << round;
+  }
+}
+
+// A file that has stood still is read once; every later change shows: new contents of the same
+// size, write permission taken away, the file removed and made again.
+TEST_F(KeptFileLines, AFileThatStoodStillIsReadAgainAfterEachChange) {
+  Write("dats/isotope.dat", "H[1]\n1/2\n");
+  platform::CachedFileLines kept("DATS\\Isotope.dat");
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+  EXPECT_EQ(kept.Read().lines, (std::vector<std::string>{"H[1]", "1/2"}));
+  EXPECT_EQ(kept.Read().lines, (std::vector<std::string>{"H[1]", "1/2"}));
+  Write("dats/isotope.dat", "H[2]\n3/2\n");
+  EXPECT_EQ(kept.Read().lines, (std::vector<std::string>{"H[2]", "3/2"}));
+  fs::permissions("dats/isotope.dat", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  EXPECT_EQ(kept.Read().status, platform::FileReadStatus::ReadOnly);
+  fs::remove("dats/isotope.dat");
+  EXPECT_EQ(kept.Read().status, platform::FileReadStatus::Missing);
+  EXPECT_TRUE(kept.Read().lines.empty());
+  Write("dats/isotope.dat", "C[13]\n");
+  EXPECT_EQ(kept.Read().lines, (std::vector<std::string>{"C[13]"}));
 }
 
 TEST_F(FileRewrite, ReplacesTheWholeFileAndLeavesNoTemporaryFile) {

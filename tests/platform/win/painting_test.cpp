@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "platform/gdi/cdc.h"
 #include "platform/win/paint_dc.h"
 #include "tests/platform/support/window_fixture.h"
@@ -14,6 +16,83 @@ Messages Paints() {
     if (entry.find("WM_PAINT") != std::string::npos) paints.push_back(entry);
   }
   return paints;
+}
+
+// What a test does after a window of the hooked class has painted.
+std::function<void(HWND)>& AfterPaint() {
+  static std::function<void(HWND)> hook;
+  return hook;
+}
+
+LRESULT HookedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = window_test::RecorderProc(window, message, wParam, lParam);
+  if (message == WM_PAINT && AfterPaint()) AfterPaint()(window);
+  return result;
+}
+
+// A top-level window "T" with three children side by side, "c1" made first and so painted last.
+class PaintOrderTest : public WindowTest {
+ protected:
+  PaintOrderTest() {
+    static const bool registered = [] {
+      WNDCLASS hooked;
+      hooked.lpfnWndProc = HookedProc;
+      hooked.lpszClassName = "PAINTHOOKED";
+      hooked.hbrBackground = GetStockObject(LTGRAY_BRUSH);
+      return RegisterClass(&hooked) != FALSE;
+    }();
+    (void)registered;
+    top = CreateWindowEx(0, "PAINTHOOKED", "T", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                         nullptr, nullptr);
+    for (int index = 0; index < 3; ++index) {
+      const std::string name = "c" + std::to_string(index + 1);
+      children[index] = CreateWindowEx(0, "PAINTHOOKED", name.c_str(), WS_CHILD | WS_VISIBLE, 10 + 40 * index, 10, 30,
+                                       30, top, HandleFromNumber<HMENU>(static_cast<unsigned>(index + 1)), nullptr,
+                                       nullptr);
+    }
+    driver.Pump();
+    Log().clear();
+  }
+  ~PaintOrderTest() override { AfterPaint() = nullptr; }
+
+  // Paints everything again with the hook in place.
+  Messages RepaintWith(std::function<void(HWND)> hook) {
+    AfterPaint() = std::move(hook);
+    InvalidateRect(top, nullptr, TRUE);
+    driver.Pump();
+    AfterPaint() = nullptr;
+    return Paints();
+  }
+
+  HWND top = nullptr;
+  HWND children[3]{};
+};
+
+TEST_F(PaintOrderTest, AWindowMarkedWhileOthersPaintIsPaintedAgainBeforeTheWindowsAfterIt) {
+  EXPECT_EQ(RepaintWith({}), (Messages{"T: WM_PAINT", "c3: WM_PAINT", "c2: WM_PAINT", "c1: WM_PAINT"}));
+  Log().clear();
+  bool marked = false;
+  const Messages paints = RepaintWith([&](HWND window) {
+    if (window != children[1] || marked) return;
+    marked = true;
+    InvalidateRect(children[2], nullptr, TRUE);
+  });
+  EXPECT_EQ(paints, (Messages{"T: WM_PAINT", "c3: WM_PAINT", "c2: WM_PAINT", "c3: WM_PAINT", "c1: WM_PAINT"}));
+}
+
+TEST_F(PaintOrderTest, ARestackingWhileWindowsWaitChangesTheOrderTheyPaintIn) {
+  const Messages paints = RepaintWith([&](HWND window) {
+    if (window == top) SetWindowPos(children[0], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  });
+  EXPECT_EQ(paints, (Messages{"T: WM_PAINT", "c1: WM_PAINT", "c3: WM_PAINT", "c2: WM_PAINT"}));
+}
+
+TEST_F(PaintOrderTest, AWindowDestroyedWhileWaitingIsPassedOverAndItsPlacePaintedByItsParent) {
+  const Messages paints = RepaintWith([&](HWND window) {
+    if (window == children[2]) DestroyWindow(children[1]);
+  });
+  EXPECT_EQ(paints, (Messages{"T: WM_PAINT", "c3: WM_PAINT", "T: WM_PAINT", "c1: WM_PAINT"}));
+  EXPECT_FALSE(IsWindow(children[1]));
 }
 
 TEST_F(WindowTest, ParentsPaintBeforeTheirChildrenAndLowerSiblingsBeforeHigherOnes) {
@@ -76,6 +155,49 @@ TEST_F(WindowTest, AHiddenChildLeavesItsPlaceToBeRepainted) {
   driver.Pump();
   EXPECT_EQ(Paints(), (Messages{"T: WM_PAINT"}));
   EXPECT_FALSE(IsWindowVisible(child));
+}
+
+TEST_F(WindowTest, AFrameRepaintsOnlyTheWindowsOverItsFrameAndTheWholeWindowRepaintsThemAll) {
+  const HWND top = TopLevel("T", 0, 0, 200, 200);
+  // Made first, so above "low": one over low's border, one inside its client area.
+  Child(top, "onEdge", 1, RECT{100, 50, 130, 60});
+  Child(top, "inside", 2, RECT{40, 40, 60, 60});
+  const HWND low = Child(top, "low", 3, RECT{10, 10, 110, 110}, WS_VISIBLE | WS_BORDER);
+  driver.Pump();
+  Log().clear();
+  // A caption drawn as inactive leaves the client area and the controls in it as they are.
+  SendMessage(top, WM_NCACTIVATE, FALSE, 0);
+  driver.Pump();
+  EXPECT_EQ(Paints(), Messages{});
+  RECT none{};
+  RedrawWindow(low, &none, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"onEdge: WM_PAINT"}));
+  Log().clear();
+  RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"T: WM_PAINT", "low: WM_PAINT", "inside: WM_PAINT", "onEdge: WM_PAINT"}));
+}
+
+// The windows over a control repaint with it wherever they stand in the tree: its children, the
+// controls above it, and those above the windows holding it; nothing painted before it does.
+TEST_F(WindowTest, WindowsAboveARepaintedWindowRepaintInEveryLevelAndNoneBelow) {
+  const HWND top = TopLevel("T", 0, 0, 200, 200);
+  Child(top, "S", 1, RECT{30, 30, 80, 40});  // above the panel, over the corner of "a"
+  const HWND panel = Child(top, "P", 2, RECT{10, 10, 110, 110});
+  Child(top, "L", 3, RECT{0, 0, 200, 200});  // below everything
+  const HWND a = Child(panel, "a", 4, RECT{0, 0, 50, 50});
+  Child(panel, "b", 5, RECT{60, 60, 90, 90});
+  driver.Pump();
+  Log().clear();
+  InvalidateRect(a, nullptr, TRUE);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"a: WM_PAINT", "S: WM_PAINT"}));
+  Log().clear();
+  RECT corner{70, 70, 80, 80};  // under "b" only
+  InvalidateRect(panel, &corner, TRUE);
+  driver.Pump();
+  EXPECT_EQ(Paints(), (Messages{"P: WM_PAINT", "b: WM_PAINT"}));
 }
 
 }  // namespace

@@ -53,6 +53,28 @@ TEST_F(WindowTest, DestroyingAWindowTakesItsOwnedWindowsAndChildrenFirst) {
   EXPECT_FALSE(DestroyWindow(owner));
 }
 
+// More windows than the layer keeps at hand: every live one is still found by its handle and id,
+// and none that was destroyed is, whichever windows were looked up in between.
+TEST_F(WindowTest, ManyWindowsMadeAndDestroyedAreFoundOnlyWhileTheyLive) {
+  const HWND top = TopLevel("T", 0, 0, 100, 100);
+  std::vector<HWND> children;
+  for (int id = 1; id <= 2100; ++id) {
+    children.push_back(Child(top, "c", id, RECT{0, 0, 1, 1}, 0));
+    ASSERT_NE(children.back(), nullptr);
+  }
+  for (size_t index = 0; index < children.size(); index += 2) ASSERT_TRUE(DestroyWindow(children[index]));
+  for (int pass = 0; pass < 2; ++pass) {
+    for (size_t index = 0; index < children.size(); ++index) {
+      const bool alive = index % 2 == 1;
+      EXPECT_EQ(IsWindow(children[index]) != FALSE, alive) << index;
+      EXPECT_EQ(GetDlgItem(top, static_cast<int>(index) + 1), alive ? children[index] : nullptr) << index;
+    }
+  }
+  const HWND later = Child(top, "later", 5000, RECT{0, 0, 1, 1}, 0);
+  EXPECT_EQ(GetDlgItem(top, 5000), later);
+  EXPECT_FALSE(IsWindow(children[0]));
+}
+
 TEST_F(WindowTest, SentMessagesRunAtOncePostedOnesInOrderThroughTheQueue) {
   const HWND top = TopLevel("T", 0, 0, 100, 100);
   driver.Pump();
