@@ -59,7 +59,7 @@ void AddNumericRow(DialogTemplate& dialog, const char* label, int prefixId, int 
 
 // A unit with a raised degree sign before it ("o" "C") or a raised 3 after it ("kg/dm" "3").
 void AddDegreeUnit(DialogTemplate& dialog, short x, short y) {
-  dialog.items.push_back(StaticText("o", NextLabelId(), x, static_cast<short>(y - 2), 5, 7));
+  dialog.items.push_back(StaticText("o", NextLabelId(), x, static_cast<short>(y - 1), 5, 7));
   dialog.items.push_back(StaticText("C", NextLabelId(), static_cast<short>(x + 5), static_cast<short>(y + 1), 10, LabelHeight));
 }
 
@@ -147,8 +147,8 @@ void AddRecordArea(DialogTemplate& dialog) {
   AddNumericRow(dialog, "Kokepunkt", BoilingPrefixId, BoilingPointId, 7);
   AddDegreeUnit(dialog, UnitX, RowY(7));
   AddNumericRow(dialog, "Tetthet", DensityPrefixId, DensityId, 8);
-  items.push_back(Label("kg/dm", NextLabelId(), UnitX, RowY(8), 18));
-  items.push_back(StaticText("3", NextLabelId(), UnitX + 18, static_cast<short>(RowY(8) - 2), 5, 7));
+  items.push_back(Label("kg/dm", NextLabelId(), UnitX, RowY(8), 20));
+  items.push_back(StaticText("3", NextLabelId(), UnitX + 20, static_cast<short>(RowY(8) - 2), 5, 7));
   AddNumericRow(dialog, "Tetthet (Luft=1)", AirDensityPrefixId, AirDensityId, 9);
   AddNumericRow(dialog, "Damptrykk", VapourPrefixId, VapourPressureId, 10);
   items.push_back(Label("kPa", NextLabelId(), UnitX, RowY(10), 20));

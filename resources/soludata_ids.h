@@ -42,8 +42,8 @@ inline constexpr int SoludataUnusedCheckId = 10245;
 
 // The heads over the equation row, spaced by blanks over its four fields.
 inline constexpr const char* SoludataNorwegianColumnHeads =
-    "Formel                                             Kation (+?)                                      "
-    "     Anion (-?)                                             krystallvann etc.";
+    "Formel                                Kation (+?)                               Anion (-?)          "
+    "                      krystallvann etc.";
 inline constexpr const char* SoludataEnglishColumnHeads =
-    "Formula                                            Cation (+?)                                      "
-    "     Anion (-?)                                             crystal water etc.";
+    "Formula                                Cation (+?)                              Anion (-?)          "
+    "                       crystal water etc.";

@@ -53,7 +53,7 @@ DialogItemTemplate Operator(const char* text, int id, short x, short fieldY) {
 }
 
 const std::string ColumnHeads =
-    "Formel" + std::string(50, ' ') + "Kation (+?)" + std::string(43, ' ') + "Anion (-?)" + std::string(44, ' ') +
+    "Formel" + std::string(36, ' ') + "Kation (+?)" + std::string(30, ' ') + "Anion (-?)" + std::string(32, ' ') +
     "krystallvann etc.";
 
 }  // namespace

@@ -81,7 +81,7 @@ inline constexpr int ResultPKId = 10277;
 // The heads over the equation row, spaced by blanks over the formula and the H3O+/OH- field.
 inline constexpr const char* AcidNorwegianColumnHeads =
     "Formel                                                                                              "
-    "                                                                      H3O+ / OH-";
+    "                            H3O+ / OH-";
 inline constexpr const char* AcidEnglishColumnHeads =
     "Formula                                                                                             "
-    "                                                                      H3O+ / OH-";
+    "                            H3O+ / OH-";

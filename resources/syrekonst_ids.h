@@ -44,7 +44,7 @@ inline constexpr int SyrekonstConvertId = 10255;
 // The heads over the equation row, spaced by blanks over the formula and the H3O+/OH- field.
 inline constexpr const char* SyrekonstNorwegianColumnHeads =
     "Formel                                                                                              "
-    "                                                         H3O+ / OH- ";
+    "                  H3O+ / OH- ";
 inline constexpr const char* SyrekonstEnglishColumnHeads =
     "Formula                                                                                             "
-    "                                                         H3O+ / OH- ";
+    "                  H3O+ / OH- ";

@@ -162,8 +162,8 @@ BOOL Cwm_SOLUPRODDlg::OnUserInit(int) {
     SetDlgItemText(SaltNorwegianNameLabelId, "Trivial name etc:");
     SetDlgItemText(IDCANCEL, "Close");
     SetDlgItemText(DissociationGroupId, "Equation of dissociation");
-    SetDlgItemText(SaltColumnHeadsId, (std::string("Formula") + std::string(49, ' ') + "Cation (+?)" +
-                                       std::string(43, ' ') + "Anion (-?)" + std::string(44, ' ') + "crystal water etc.")
+    SetDlgItemText(SaltColumnHeadsId, (std::string("Formula") + std::string(35, ' ') + "Cation (+?)" +
+                                       std::string(31, ' ') + "Anion (-?)" + std::string(32, ' ') + "crystal water etc.")
                                           .c_str());
     SetDlgItemText(UndissociatedHeadId, "Undissociated component");
     SetDlgItemText(MassHeadId, "Mass(g)");

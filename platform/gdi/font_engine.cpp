@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "platform/gdi/charset.h"
+#include "platform/gdi/dialog_face.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ class FreeTypeLibrary {
 
 enum class Kind { Sans, Serif, Mono };
 
-using SizeKey = std::tuple<std::string, int, int, int, bool, int>;
+using SizeKey = std::tuple<std::string, int, int, int, bool, int, AdvanceSource>;
 // Every field of a LOGFONT that its resolution reads, and the scale: the face name, the pitch and
 // family, bold, italic, height and width.
 using LogicalKey = std::tuple<std::string, BYTE, bool, BYTE, LONG, LONG, int>;
@@ -173,8 +174,8 @@ struct SizedFont::Impl {
   bool embolden = false;
 };
 
-SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth, int cell)
-    : impl_(std::make_unique<Impl>()), cell_(cell) {
+SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth, int cell, AdvanceSource advances)
+    : impl_(std::make_unique<Impl>()), cell_(cell), advances_(advances) {
   impl_->embolden = file.embolden;
   metrics_.familyName = file.family;
   metrics_.emHeight = emHeight;
@@ -210,6 +211,10 @@ SizedFont::SizedFont(const FaceFile& file, int emHeight, int emWidth, int cell)
     metrics_.maxCharWidth = cell;
     metrics_.fixedPitch = true;
   }
+  if (advances != AdvanceSource::Face) {
+    metrics_.averageCharWidth = DialogFaceAverageWidth(emWidth);
+    metrics_.maxCharWidth = DialogFaceMaxWidth(emWidth);
+  }
 }
 
 SizedFont::~SizedFont() {
@@ -235,6 +240,12 @@ const Glyph& SizedFont::GlyphOf(unsigned char character) {
   glyph.width = static_cast<int>(bitmap.width);
   glyph.height = static_cast<int>(bitmap.rows);
   glyph.advance = cell_ > 0 ? cell_ : Round26(face->glyph->advance.x);
+  if (advances_ != AdvanceSource::Face) {
+    int fitted = DialogFaceAdvance(character, metrics_.emWidth);
+    if (advances_ == AdvanceSource::DialogTableBold) fitted = std::max(fitted, glyph.advance);
+    glyph.left += (fitted - glyph.advance) / 2;
+    glyph.advance = fitted;
+  }
   glyph.coverage.resize(static_cast<size_t>(glyph.width) * glyph.height);
   for (int row = 0; row < glyph.height; ++row) {
     const unsigned char* source = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
@@ -276,6 +287,10 @@ std::shared_ptr<SizedFont> ResolveUncached(const LOGFONT& logFont, int scale) {
     }
     emHeight = std::max(1, static_cast<int>(std::lround(logFont.lfHeight / known->second)));
   }
+  AdvanceSource advances = AdvanceSource::Face;
+  if (cell == 0 && IsDialogFaceName(logFont.lfFaceName)) {
+    advances = IsBold(logFont) ? AdvanceSource::DialogTableBold : AdvanceSource::DialogTable;
+  }
   int emWidth = emHeight;
   if (logFont.lfWidth > 0 && cell == 0) {
     SizedFont natural(*face, emHeight, emHeight);
@@ -286,9 +301,9 @@ std::shared_ptr<SizedFont> ResolveUncached(const LOGFONT& logFont, int scale) {
   emWidth *= scale;
   cell *= scale;
   auto& cache = Engine().sized;
-  const SizeKey key{face->path, face->index, emHeight, emWidth, face->embolden, cell};
+  const SizeKey key{face->path, face->index, emHeight, emWidth, face->embolden, cell, advances};
   if (auto found = cache.find(key); found != cache.end()) return found->second;
-  auto made = std::make_shared<SizedFont>(*face, emHeight, emWidth, cell);
+  auto made = std::make_shared<SizedFont>(*face, emHeight, emWidth, cell, advances);
   if (!made->IsOpen()) return nullptr;
   cache.emplace(key, made);
   return made;

@@ -41,11 +41,17 @@ struct FaceFile {
   bool embolden = false;
 };
 
+// Where a face's advances come from: its own, or the dialog face's table, which a bold face
+// widens to its own advance where that is wider.
+enum class AdvanceSource { Face, DialogTable, DialogTableBold };
+
 // One face at one size; shared by every font handle that asks for the same.
 class SizedFont {
  public:
-  // A cell above 0 is every character's advance, for a face of fixed cells.
-  SizedFont(const FaceFile& face, int emHeight, int emWidth, int cell = 0);
+  // A cell above 0 is every character's advance, for a face of fixed cells; with the dialog
+  // table as source each glyph is centred in its fitted advance.
+  SizedFont(const FaceFile& face, int emHeight, int emWidth, int cell = 0,
+            AdvanceSource advances = AdvanceSource::Face);
   ~SizedFont();
   bool IsOpen() const;
   SizedFont(const SizedFont&) = delete;
@@ -60,6 +66,7 @@ class SizedFont {
   std::unique_ptr<Impl> impl_;
   FontMetrics metrics_;
   int cell_ = 0;
+  AdvanceSource advances_ = AdvanceSource::Face;
   std::array<std::optional<Glyph>, 256> glyphs_;
 };
 

@@ -49,6 +49,16 @@ RECT InPicture(HWND window, bool client, POINT origin) {
   return rect;
 }
 
+int LineHeight(HWND control) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(control, WM_GETFONT, 0, 0)));
+  TEXTMETRIC metrics{};
+  GetTextMetrics(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return metrics.tmHeight;
+}
+
 // Text that stays where it is when the control grows on these sides; nothing for a control whose
 // text is not measured here.
 std::optional<Widening> WideningFor(HWND control, const RECT& inDialog, const std::string& text) {
@@ -62,7 +72,14 @@ std::optional<Widening> WideningFor(HWND control, const RECT& inDialog, const st
       case BS_OWNERDRAW: return std::nullopt;
       case BS_GROUPBOX: return Widening{0, 0, ProbeMargin, 0};
       case BS_PUSHBUTTON:
-      case BS_DEFPUSHBUTTON: return Widening{sideways, upwards, sideways, upwards};
+      case BS_DEFPUSHBUTTON: {
+        // A line taller than the button's face (inside a frame of up to four pixels a side) is
+        // centred with the half of a negative difference rounded toward zero, so growing the button
+        // would move it by a pixel: such a button keeps its height.
+        const int face = inDialog.bottom - inDialog.top - 8;
+        const int vertical = LineHeight(control) > face ? 0 : upwards;
+        return Widening{sideways, vertical, sideways, vertical};
+      }
       default: return Widening{0, upwards, ProbeMargin, upwards};
     }
   }

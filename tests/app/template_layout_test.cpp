@@ -38,6 +38,30 @@ const std::vector<Exception> AfterTheCaption = {
     {"PERSYSGRAF", 119, "g/cm3: the blanks part the name from its unit"},
 };
 
+// Texts wider than the rectangles their layouts give them, in the dialog face whose average letter
+// is one base unit; the layouts cut them (a group box's frame crosses the end of its caption).
+const std::vector<Exception> CutByTheirLayout = {
+    {"CLIENT", 10157, "launcher caption wider than its static"},
+    {"CLIENT", 10160, "launcher caption wider than its static"},
+    {"CLIENT", 10162, "launcher caption wider than its static"},
+    {"CLIENT", 10239, "launcher caption wider than its static"},
+    {"CLIENT", 10282, "launcher caption wider than its static"},
+    {"CLIENT", 117, "launcher caption wider than its static"},
+    {"DATABLAD", 202, "section heading wider than its static"},
+    {"DATABLAD", 206, "section heading wider than its static"},
+    {"DATABLAD", 210, "section heading wider than its static"},
+    {"EGENSKAPER", 518, "label wider than its static"},
+    {"KJEMIKALIEDATABASE", 116, "radio button text wider than the room beside its mark"},
+    {"KJEMIKALIEDATABASE", 630, "label wider than its static"},
+    {"KJEMIKALIEDATABASE", 638, "label wider than its static"},
+    {"MASSSP", 121, "group box caption as wide as its box"},
+    {"MASSSP", 125, "group box caption as wide as its box"},
+    {"MASSSP", 131, "group box caption as wide as its box"},
+    {"OMTAVRIN", 131, "mail address wider than its static"},
+    {"PERIODESYSTEMET", 620, "English radio button text wider than the room beside its mark"},
+    {"PERSYSGRAF", 101, "English radio button text wider than the room beside its mark"},
+};
+
 bool Listed(std::span<const Exception> table, const std::string& templateName, int id) {
   return std::ranges::any_of(table, [&](const Exception& row) { return templateName == row.templateName && id == row.id; });
 }
@@ -73,6 +97,7 @@ class LayoutChecks {
   }
 
   void CheckCut(const ControlInk& control) {
+    if (Listed(CutByTheirLayout, TemplateOf(), control.id)) return;
     int left = 0, right = 0, above = 0, below = 0;
     for (const InkPoint& point : control.ink) {
       if (control.Shows(point.x, point.y)) continue;
@@ -90,6 +115,7 @@ class LayoutChecks {
 
   // What the control paints of its text must be seen in the dialog.
   void CheckHidden(const ControlInk& control) {
+    if (Listed(CutByTheirLayout, TemplateOf(), control.id)) return;
     int hidden = 0;
     const ControlInk* cover = nullptr;
     for (const InkPoint& point : control.ink) {
@@ -123,10 +149,11 @@ class LayoutChecks {
   }
 
   // The caption a small static is laid over: of the other controls (not group boxes) that reach to
-  // within a blank of it sideways, the one whose rows it shares the most.
+  // within a blank of it sideways, the one whose rows it shares the most, at least a third of its
+  // own; a mark that only touches the last rows of the line above is not laid over that line.
   const ControlInk* CaptionUnder(const ControlInk& small) const {
     const ControlInk* caption = nullptr;
-    long most = 0;
+    long most = (small.shown.bottom - small.shown.top + 2) / 3 - 1;
     for (const ControlInk& other : controls_) {
       if (&other == &small || other.text.size() <= small.text.size() || other.isGroupBox) continue;
       const long rows = std::min(other.shown.bottom, small.shown.bottom) - std::max(other.shown.top, small.shown.top);
@@ -336,10 +363,7 @@ TEST_P(TemplateLayoutTest, NoControlsTextIsCutByItsRectangle) {
   EXPECT_TRUE(faults.empty()) << Listing(faults);
 }
 
-// Disabled while no face of the layer fits the layouts: the raised and lowered statics of the
-// periodic table and the property graph miss the runs of blanks of their captions with every face
-// tried so far.
-TEST_P(TemplateLayoutTest, DISABLED_SmallStaticsStandInTheBlanksOfTheirCaptionsAndNoTextsOverlap) {
+TEST_P(TemplateLayoutTest, SmallStaticsStandInTheBlanksOfTheirCaptionsAndNoTextsOverlap) {
   ASSERT_TRUE(Start(GetParam()));
   const std::vector<std::string> faults = CheckEveryTemplate(Check::Placement);
   EXPECT_TRUE(faults.empty()) << Listing(faults);

@@ -137,6 +137,39 @@ TEST(Fonts, AFontMadeAfterAnotherWasDeletedMeasuresAsItself) {
   EXPECT_EQ(measure("Helv", -12, FW_NORMAL), small);
 }
 
+// The dialog font, "Helv" at 8 points: its 52 letters average the 7-pixel horizontal base unit the
+// templates are laid out in, a blank is 4 pixels, and bold letters are never narrower.
+TEST(Fonts, TheDialogFontsLettersAverageTheHorizontalBaseUnit) {
+  Canvas canvas(1, 1);
+  Font regular("Helv", -11);
+  canvas.dc.SelectObject(&regular.font);
+  const char* letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  const int extent = canvas.dc.GetTextExtent(letters).cx;
+  EXPECT_EQ((extent + 26) / 52, 7) << extent;
+  TEXTMETRIC metrics;
+  canvas.dc.GetTextMetrics(&metrics);
+  EXPECT_EQ(metrics.tmAveCharWidth, 7);
+  EXPECT_EQ(canvas.dc.GetTextExtent(" ").cx, 4);
+  const std::array<int, 256> regularWidths = CharWidths(canvas.dc);
+  Font bold("Helv", -11, FW_BOLD);
+  canvas.dc.SelectObject(&bold.font);
+  const std::array<int, 256> boldWidths = CharWidths(canvas.dc);
+  for (int code = 32; code < 256; ++code) EXPECT_GE(boldWidths[code], regularWidths[code]) << code;
+}
+
+// At twice the size every advance of the dialog face is twice as wide, so that a layout drawn at a
+// display scale of 2 keeps its proportions.
+TEST(Fonts, TheDialogFaceAtTwiceTheSizeHasTwiceTheAdvances) {
+  Canvas canvas(1, 1);
+  Font single("Helv", -11);
+  canvas.dc.SelectObject(&single.font);
+  const std::array<int, 256> singleWidths = CharWidths(canvas.dc);
+  Font twice("Helv", -22);
+  canvas.dc.SelectObject(&twice.font);
+  const std::array<int, 256> twiceWidths = CharWidths(canvas.dc);
+  for (int code = 32; code < 256; ++code) EXPECT_EQ(twiceWidths[code], 2 * singleWidths[code]) << code;
+}
+
 TEST(Text, TextOutDrawsInsideItsCellAndOpaqueModeFillsTheCell) {
   Canvas canvas(100, 40);
   Font font("Helv", -11);
