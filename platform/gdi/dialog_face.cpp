@@ -37,13 +37,20 @@ int TableWidth(unsigned char character) { return character < 0x20 ? Advances[0] 
 
 int Scaled(int width, int emWidth) { return (width * emWidth + DialogFaceDesignEm / 2) / DialogFaceDesignEm; }
 
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower;
+}
+
 }  // namespace
 
-bool IsDialogFaceName(std::string_view faceName) {
-  std::string lower(faceName);
-  std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower == "helv" || lower == "ms sans serif";
+std::string DialogFontFace(std::string_view templateFace) {
+  const std::string lower = Lower(templateFace);
+  return lower == "helv" || lower == "ms sans serif" ? DialogFontFaceName : std::string(templateFace);
 }
+
+bool IsDialogFaceName(std::string_view faceName) { return Lower(faceName) == Lower(DialogFontFaceName); }
 
 int DialogFaceAdvance(unsigned char character, int emWidth) { return Scaled(TableWidth(character), emWidth); }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/dialog_face.h"
 #include "platform/win/window_system.h"
 
 namespace {
@@ -222,7 +223,7 @@ HWND CreateDialogFromTemplate(const DialogTemplate& dialog, const std::string& n
   auto state = std::make_unique<DialogState>();
   state->baseUnits = units;
   state->font = CreateFont(-MulDiv(dialog.pointSize, 96, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
-                           dialog.faceName.c_str());
+                           DialogFontFace(dialog.faceName).c_str());
   const HFONT font = state->font;
   SetWindowExtra(window, std::move(state));
   for (const DialogItemTemplate& item : dialog.items) {

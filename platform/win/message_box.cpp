@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/gdi/dialog_face.h"
 #include "platform/win/dialog_manager.h"
 #include "platform/win/window_system.h"
 
@@ -122,7 +123,7 @@ DialogTemplate LayOut(const std::string& text, const std::string& caption, UINT 
   // Measure the text in the dialog font, wrapping lines wider than about half the screen.
   const HDC measure = GetDC(nullptr);
   const HFONT font = CreateFont(-MulDiv(layout.pointSize, 96, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0,
-                                0, layout.faceName.c_str());
+                                0, DialogFontFace(layout.faceName).c_str());
   const HGDIOBJ previous = SelectObject(measure, font);
   RECT bounds{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
   DrawText(measure, text.c_str(), -1, &bounds, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/gdi/dialog_face.h"
 #include "platform/gdi/raster_device.h"
 #include "tests/platform/gdi/canvas.h"
 
@@ -141,7 +142,7 @@ TEST(Fonts, AFontMadeAfterAnotherWasDeletedMeasuresAsItself) {
 // templates are laid out in, a blank is 4 pixels, and bold letters are never narrower.
 TEST(Fonts, TheDialogFontsLettersAverageTheHorizontalBaseUnit) {
   Canvas canvas(1, 1);
-  Font regular("Helv", -11);
+  Font regular(DialogFontFace("Helv").c_str(), -11);
   canvas.dc.SelectObject(&regular.font);
   const char* letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
   const int extent = canvas.dc.GetTextExtent(letters).cx;
@@ -151,7 +152,7 @@ TEST(Fonts, TheDialogFontsLettersAverageTheHorizontalBaseUnit) {
   EXPECT_EQ(metrics.tmAveCharWidth, 7);
   EXPECT_EQ(canvas.dc.GetTextExtent(" ").cx, 4);
   const std::array<int, 256> regularWidths = CharWidths(canvas.dc);
-  Font bold("Helv", -11, FW_BOLD);
+  Font bold(DialogFontFaceName, -11, FW_BOLD);
   canvas.dc.SelectObject(&bold.font);
   const std::array<int, 256> boldWidths = CharWidths(canvas.dc);
   for (int code = 32; code < 256; ++code) EXPECT_GE(boldWidths[code], regularWidths[code]) << code;
@@ -161,13 +162,29 @@ TEST(Fonts, TheDialogFontsLettersAverageTheHorizontalBaseUnit) {
 // display scale of 2 keeps its proportions.
 TEST(Fonts, TheDialogFaceAtTwiceTheSizeHasTwiceTheAdvances) {
   Canvas canvas(1, 1);
-  Font single("Helv", -11);
+  Font single(DialogFontFaceName, -11);
   canvas.dc.SelectObject(&single.font);
   const std::array<int, 256> singleWidths = CharWidths(canvas.dc);
-  Font twice("Helv", -22);
+  Font twice(DialogFontFaceName, -22);
   canvas.dc.SelectObject(&twice.font);
   const std::array<int, 256> twiceWidths = CharWidths(canvas.dc);
   for (int code = 32; code < 256; ++code) EXPECT_EQ(twiceWidths[code], 2 * singleWidths[code]) << code;
+}
+
+// A font the program makes as "Helv" by pixel height keeps the sans face's own advances; only the
+// dialog's font takes the fitted ones.
+TEST(Fonts, OnlyTheDialogsFontTakesTheFittedAdvances) {
+  Canvas canvas(1, 1);
+  Font made("Helv", -11);
+  canvas.dc.SelectObject(&made.font);
+  const std::array<int, 256> madeWidths = CharWidths(canvas.dc);
+  Font dialog(DialogFontFace("MS Sans Serif").c_str(), -11);
+  canvas.dc.SelectObject(&dialog.font);
+  const std::array<int, 256> dialogWidths = CharWidths(canvas.dc);
+  EXPECT_EQ(dialogWidths[' '], 4);
+  EXPECT_EQ(madeWidths[' '], 3);
+  EXPECT_LT(madeWidths['e'], dialogWidths['e']);
+  EXPECT_EQ(DialogFontFace("Times New Roman"), "Times New Roman");
 }
 
 TEST(Text, TextOutDrawsInsideItsCellAndOpaqueModeFillsTheCell) {
