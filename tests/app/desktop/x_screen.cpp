@@ -3,10 +3,44 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-XScreen::XScreen(const std::string& display) : display_(XOpenDisplay(display.c_str())) {}
+#include <algorithm>
+
+namespace {
+
+// The test's own connections, and the handler that was in place before the first was opened.
+std::vector<Display*>& LookingConnections() {
+  static std::vector<Display*> connections;
+  return connections;
+}
+XErrorHandler previousHandler = nullptr;
+
+// A window the test looks at may be destroyed between listing it and reading it: on the test's own
+// connections that error is ignored instead of ending the test process, as Xlib's default does.
+int IgnoreVanishedWindows(Display* display, XErrorEvent* error) {
+  const auto& connections = LookingConnections();
+  const bool ours = std::ranges::find(connections, display) != connections.end();
+  if (ours && (error->error_code == BadWindow || error->error_code == BadDrawable || error->error_code == BadMatch)) {
+    return 0;
+  }
+  return previousHandler != nullptr ? previousHandler(display, error) : 0;
+}
+
+}  // namespace
+
+XScreen::XScreen(const std::string& display) : display_(XOpenDisplay(display.c_str())) {
+  if (display_ == nullptr) return;
+  static const bool installed = [] {
+    previousHandler = XSetErrorHandler(IgnoreVanishedWindows);
+    return true;
+  }();
+  (void)installed;
+  LookingConnections().push_back(display_);
+}
 
 XScreen::~XScreen() {
-  if (display_ != nullptr) XCloseDisplay(display_);
+  if (display_ == nullptr) return;
+  std::erase(LookingConnections(), display_);
+  XCloseDisplay(display_);
 }
 
 unsigned long XScreen::ShownWindowNamed(const std::string& name) const {

@@ -36,9 +36,11 @@ inline std::string OnPath(const std::string& program) {
 
 // A program run by the test; what it writes to `outputFd` (its standard output, or another
 // descriptor it is told of) is read back by the test. Ended, if still running, with the object.
+// Without `showErrors` its standard error goes nowhere: a server that outlives a test process that
+// died must not hold the pipe ctest reads that test's output from.
 class Child {
  public:
-  Child(const std::vector<std::string>& arguments, int outputFd) {
+  Child(const std::vector<std::string>& arguments, int outputFd, bool showErrors = true) {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
     // dup2 onto itself would leave the close-on-exec mark on the descriptor the child writes to.
@@ -51,6 +53,7 @@ class Child {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     if (outputFd != 1) posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    if (!showErrors) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], outputFd);
     std::vector<char*> argv;
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
@@ -146,7 +149,7 @@ inline std::optional<std::string> RunToEnd(const std::vector<std::string>& argum
 class Xvfb {
  public:
   explicit Xvfb(const std::string& screen = "1024x768x24")
-      : server_({"Xvfb", "-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"}, 3) {
+      : server_({"Xvfb", "-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"}, 3, false) {
     const std::optional<std::string> number = server_.ReadLine(20s);
     if (number && !number->empty()) display_ = ":" + *number;
   }
