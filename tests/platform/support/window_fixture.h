@@ -47,16 +47,16 @@ inline LRESULT RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProc(window, message, wParam, lParam);
 }
 
-inline void RegisterRecorder() {
-  static const bool registered = [] {
-    WNDCLASS recorder;
-    recorder.lpfnWndProc = RecorderProc;
-    recorder.lpszClassName = "RECORDER";
-    recorder.hbrBackground = GetStockObject(LTGRAY_BRUSH);
-    return RegisterClass(&recorder) != FALSE;
-  }();
-  (void)registered;
+// A light-gray class of the test's own; registering a name a second time changes nothing.
+inline void RegisterTestClass(const char* name, WNDPROC procedure) {
+  WNDCLASS windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.lpszClassName = name;
+  windowClass.hbrBackground = GetStockObject(LTGRAY_BRUSH);
+  RegisterClass(&windowClass);
 }
+
+inline void RegisterRecorder() { RegisterTestClass("RECORDER", RecorderProc); }
 
 class WindowTest : public ::testing::Test {
  protected:

@@ -35,14 +35,7 @@ LRESULT HookedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 class PaintOrderTest : public WindowTest {
  protected:
   PaintOrderTest() {
-    static const bool registered = [] {
-      WNDCLASS hooked;
-      hooked.lpfnWndProc = HookedProc;
-      hooked.lpszClassName = "PAINTHOOKED";
-      hooked.hbrBackground = GetStockObject(LTGRAY_BRUSH);
-      return RegisterClass(&hooked) != FALSE;
-    }();
-    (void)registered;
+    window_test::RegisterTestClass("PAINTHOOKED", HookedProc);
     top = CreateWindowEx(0, "PAINTHOOKED", "T", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
                          nullptr, nullptr);
     for (int index = 0; index < 3; ++index) {
