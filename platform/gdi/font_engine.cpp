@@ -1,6 +1,7 @@
 #include "platform/gdi/font_engine.h"
 
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SFNT_NAMES_H
@@ -63,7 +64,8 @@ class FontconfigSession {
 
 // The libraries and everything made with them, in one object so that the faces go first.
 struct FontEngine {
-  FontconfigSession fontconfig;
+  // Started only when a face is not where its package puts it.
+  std::optional<FontconfigSession> fontconfig;
   FreeTypeLibrary library;
   std::map<std::tuple<Kind, bool, bool>, std::optional<FaceFile>> matches;
   std::map<std::string, double> cellRatios;
@@ -119,12 +121,32 @@ const char* GenericFamily(Kind kind) {
   return "sans-serif";
 }
 
+bool FontconfigReady() {
+  auto& session = Engine().fontconfig;
+  if (!session) session.emplace();
+  return session->Ready();
+}
+
+// The preferred face where Debian's fonts-liberation2 installs it. A face found there needs no
+// fontconfig, whose start reads its whole configuration: milliseconds at every start.
+std::optional<FaceFile> PackagedFace(Kind kind, bool bold, bool italic) {
+  const std::string family = PreferredFamily(kind);
+  std::string stem = family;
+  std::erase(stem, ' ');
+  const char* style = bold ? (italic ? "BoldItalic" : "Bold") : (italic ? "Italic" : "Regular");
+  FaceFile face;
+  face.path = "/usr/share/fonts/truetype/liberation2/" + stem + "-" + style + ".ttf";
+  if (access(face.path.c_str(), R_OK) != 0) return std::nullopt;
+  face.family = family;
+  return face;
+}
+
 std::optional<FaceFile> MatchFace(Kind kind, bool bold, bool italic) {
   auto& cache = Engine().matches;
   const auto key = std::make_tuple(kind, bold, italic);
   if (auto found = cache.find(key); found != cache.end()) return found->second;
-  std::optional<FaceFile> result;
-  if (Engine().fontconfig.Ready()) {
+  std::optional<FaceFile> result = PackagedFace(kind, bold, italic);
+  if (!result && FontconfigReady()) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(PreferredFamily(kind)));
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(GenericFamily(kind)));
