@@ -282,6 +282,8 @@ int SizedFont::TextWidth(const char* text, size_t length) {
   return width;
 }
 
+void StartFontconfig() { FontconfigReady(); }
+
 std::string InstalledFamilyFor(const LOGFONT& logFont) {
   const std::optional<FaceFile> face = MatchFace(KindFor(logFont), IsBold(logFont), logFont.lfItalic != 0);
   return face ? face->family : std::string();

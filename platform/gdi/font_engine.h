@@ -75,3 +75,6 @@ class SizedFont {
 std::shared_ptr<SizedFont> ResolveFont(const LOGFONT& logFont, int scale = 1);
 // The installed family a face name of the program maps to ("Helv" to a sans face, and so on).
 std::string InstalledFamilyFor(const LOGFONT& logFont);
+// Starts fontconfig for a user of it besides the engine (cairo, when printing), so that the engine
+// closes it at exit, after that user's caches are given back.
+void StartFontconfig();

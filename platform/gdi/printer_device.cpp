@@ -55,7 +55,7 @@ void EllipsePath(cairo_t* context, double centreX, double centreY, double radius
 // first, so that it ends last), unless a document is still open then.
 class CairoCaches {
  public:
-  CairoCaches() { InstalledFamilyFor(LOGFONT{}); }
+  CairoCaches() { StartFontconfig(); }
   ~CairoCaches() {
     if (openDocuments == 0) cairo_debug_reset_static_data();
   }
