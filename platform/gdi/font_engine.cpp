@@ -1,6 +1,5 @@
 #include "platform/gdi/font_engine.h"
 
-#include <fontconfig/fontconfig.h>
 #include <unistd.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -17,6 +16,7 @@
 
 #include "platform/gdi/charset.h"
 #include "platform/gdi/dialog_face.h"
+#include "platform/gdi/fontconfig_functions.h"
 
 namespace {
 
@@ -50,15 +50,17 @@ constexpr int FixedsysEmHeight = 13;
 
 class FontconfigSession {
  public:
-  FontconfigSession() : ready_(FcInit() == FcTrue) {}
+  FontconfigSession() : functions_(Fontconfig()), ready_(functions_ != nullptr && functions_->Init() == FcTrue) {}
   ~FontconfigSession() {
-    if (ready_) FcFini();
+    if (ready_) functions_->Fini();
   }
   FontconfigSession(const FontconfigSession&) = delete;
   FontconfigSession& operator=(const FontconfigSession&) = delete;
   bool Ready() const { return ready_; }
+  const FontconfigFunctions& Functions() const { return *functions_; }
 
  private:
+  const FontconfigFunctions* functions_;
   bool ready_;
 };
 
@@ -147,38 +149,39 @@ std::optional<FaceFile> MatchFace(Kind kind, bool bold, bool italic) {
   if (auto found = cache.find(key); found != cache.end()) return found->second;
   std::optional<FaceFile> result = PackagedFace(kind, bold, italic);
   if (!result && FontconfigReady()) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(PreferredFamily(kind)));
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(GenericFamily(kind)));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
+    const FontconfigFunctions& fontconfig = Engine().fontconfig->Functions();
+    FcPattern* pattern = fontconfig.PatternCreate();
+    fontconfig.PatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(PreferredFamily(kind)));
+    fontconfig.PatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(GenericFamily(kind)));
+    fontconfig.PatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    fontconfig.PatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    fontconfig.PatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    fontconfig.ConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    fontconfig.DefaultSubstitute(pattern);
     FcResult outcome = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &outcome);
+    FcPattern* match = fontconfig.FontMatch(nullptr, pattern, &outcome);
     if (match != nullptr) {
       FcChar8* file = nullptr;
       FcChar8* family = nullptr;
       int index = 0;
       FcBool embolden = FcFalse;
       int weight = FC_WEIGHT_REGULAR;
-      if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
-        FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+      if (fontconfig.PatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        fontconfig.PatternGetInteger(match, FC_INDEX, 0, &index);
+        fontconfig.PatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
+        fontconfig.PatternGetInteger(match, FC_WEIGHT, 0, &weight);
         FaceFile face;
         face.path = reinterpret_cast<const char*>(file);
         face.index = index;
-        if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch) {
+        if (fontconfig.PatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch) {
           face.family = reinterpret_cast<const char*>(family);
         }
         face.embolden = bold && (embolden == FcTrue || weight < FC_WEIGHT_DEMIBOLD);
         result = face;
       }
-      FcPatternDestroy(match);
+      fontconfig.PatternDestroy(match);
     }
-    FcPatternDestroy(pattern);
+    fontconfig.PatternDestroy(pattern);
   }
   cache[key] = result;
   return result;

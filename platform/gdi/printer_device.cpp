@@ -1,13 +1,11 @@
 #include "platform/gdi/printer_device.h"
 
-#include <cairo-pdf.h>
-#include <cairo.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
 
+#include "platform/gdi/cairo_functions.h"
 #include "platform/gdi/charset.h"
 
 namespace {
@@ -15,16 +13,16 @@ namespace {
 constexpr double PointsPerDot = 72.0 / PrinterDevice::DotsPerInch;
 
 struct SurfaceRelease {
-  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+  void operator()(cairo_surface_t* surface) const { Cairo()->surface_destroy(surface); }
 };
 struct ContextRelease {
-  void operator()(cairo_t* context) const { cairo_destroy(context); }
+  void operator()(cairo_t* context) const { Cairo()->destroy(context); }
 };
 struct FontFaceRelease {
-  void operator()(cairo_font_face_t* face) const { cairo_font_face_destroy(face); }
+  void operator()(cairo_font_face_t* face) const { Cairo()->font_face_destroy(face); }
 };
 struct PatternRelease {
-  void operator()(cairo_pattern_t* pattern) const { cairo_pattern_destroy(pattern); }
+  void operator()(cairo_pattern_t* pattern) const { Cairo()->pattern_destroy(pattern); }
 };
 
 cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
@@ -33,7 +31,7 @@ cairo_status_t Append(void* closure, const unsigned char* data, unsigned int len
 }
 
 void SetColour(cairo_t* context, COLORREF colour) {
-  cairo_set_source_rgb(context, GetRValue(colour) / 255.0, GetGValue(colour) / 255.0, GetBValue(colour) / 255.0);
+  Cairo()->set_source_rgb(context, GetRValue(colour) / 255.0, GetGValue(colour) / 255.0, GetBValue(colour) / 255.0);
 }
 
 RECT Normalised(const RECT& rect) {
@@ -42,12 +40,12 @@ RECT Normalised(const RECT& rect) {
 }
 
 void EllipsePath(cairo_t* context, double centreX, double centreY, double radiusX, double radiusY) {
-  cairo_save(context);
-  cairo_translate(context, centreX, centreY);
-  cairo_scale(context, radiusX, radiusY);
-  cairo_new_path(context);
-  cairo_arc(context, 0, 0, 1, 0, 2 * std::numbers::pi);
-  cairo_restore(context);
+  Cairo()->save(context);
+  Cairo()->translate(context, centreX, centreY);
+  Cairo()->scale(context, radiusX, radiusY);
+  Cairo()->new_path(context);
+  Cairo()->arc(context, 0, 0, 1, 0, 2 * std::numbers::pi);
+  Cairo()->restore(context);
 }
 
 // cairo keeps the fonts it used, and fontconfig's patterns of them, for the life of the process.
@@ -57,7 +55,7 @@ class CairoCaches {
  public:
   CairoCaches() { StartFontconfig(); }
   ~CairoCaches() {
-    if (openDocuments == 0) cairo_debug_reset_static_data();
+    if (openDocuments == 0) Cairo()->debug_reset_static_data();
   }
   CairoCaches(const CairoCaches&) = delete;
   CairoCaches& operator=(const CairoCaches&) = delete;
@@ -84,8 +82,8 @@ struct PrinterDevice::Document {
   bool pageDrawn = false;
 
   bool Healthy() const {
-    return cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS &&
-           cairo_status(context.get()) == CAIRO_STATUS_SUCCESS;
+    return Cairo()->surface_status(surface.get()) == CAIRO_STATUS_SUCCESS &&
+           Cairo()->status(context.get()) == CAIRO_STATUS_SUCCESS;
   }
 };
 
@@ -100,17 +98,17 @@ class Drawing {
  public:
   Drawing(cairo_t* context, const std::optional<Region>& clip) : context_(context) {
     if (context_ == nullptr) return;
-    cairo_save(context_);
+    Cairo()->save(context_);
     if (clip) {
       for (const RECT& rect : clip->Rects()) {
-        cairo_rectangle(context_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        Cairo()->rectangle(context_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
       }
-      if (clip->Rects().empty()) cairo_rectangle(context_, 0, 0, 0, 0);
-      cairo_clip(context_);
+      if (clip->Rects().empty()) Cairo()->rectangle(context_, 0, 0, 0, 0);
+      Cairo()->clip(context_);
     }
   }
   ~Drawing() {
-    if (context_ != nullptr) cairo_restore(context_);
+    if (context_ != nullptr) Cairo()->restore(context_);
   }
   Drawing(const Drawing&) = delete;
   Drawing& operator=(const Drawing&) = delete;
@@ -136,10 +134,10 @@ bool SetBrush(cairo_t* context, HBRUSH brush, POINT origin) {
   }
   const Surface& tile = *found->pattern;
   std::unique_ptr<cairo_surface_t, SurfaceRelease> image(
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, tile.Width(), tile.Height()));
-  cairo_surface_flush(image.get());
-  unsigned char* data = cairo_image_surface_get_data(image.get());
-  const int stride = cairo_image_surface_get_stride(image.get());
+      Cairo()->image_surface_create(CAIRO_FORMAT_RGB24, tile.Width(), tile.Height()));
+  Cairo()->surface_flush(image.get());
+  unsigned char* data = Cairo()->image_surface_get_data(image.get());
+  const int stride = Cairo()->image_surface_get_stride(image.get());
   for (int y = 0; y < tile.Height(); ++y) {
     auto* row = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
     for (int x = 0; x < tile.Width(); ++x) {
@@ -147,14 +145,14 @@ bool SetBrush(cairo_t* context, HBRUSH brush, POINT origin) {
       row[x] = (static_cast<uint32_t>(GetRValue(colour)) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
     }
   }
-  cairo_surface_mark_dirty(image.get());
-  std::unique_ptr<cairo_pattern_t, PatternRelease> pattern(cairo_pattern_create_for_surface(image.get()));
-  cairo_pattern_set_extend(pattern.get(), CAIRO_EXTEND_REPEAT);
-  cairo_pattern_set_filter(pattern.get(), CAIRO_FILTER_NEAREST);
+  Cairo()->surface_mark_dirty(image.get());
+  std::unique_ptr<cairo_pattern_t, PatternRelease> pattern(Cairo()->pattern_create_for_surface(image.get()));
+  Cairo()->pattern_set_extend(pattern.get(), CAIRO_EXTEND_REPEAT);
+  Cairo()->pattern_set_filter(pattern.get(), CAIRO_FILTER_NEAREST);
   cairo_matrix_t placement;
-  cairo_matrix_init_translate(&placement, -origin.x, -origin.y);
-  cairo_pattern_set_matrix(pattern.get(), &placement);
-  cairo_set_source(context, pattern.get());
+  Cairo()->matrix_init_translate(&placement, -origin.x, -origin.y);
+  Cairo()->pattern_set_matrix(pattern.get(), &placement);
+  Cairo()->set_source(context, pattern.get());
   return true;
 }
 
@@ -166,15 +164,15 @@ void PrinterDevice::Line(POINT from, POINT to) {
   if (!draw || pen == nullptr) return;
   document_->pageDrawn = true;
   SetColour(draw.Get(), pen->colour);
-  cairo_set_line_width(draw.Get(), std::max(1, pen->width));
-  cairo_set_line_cap(draw.Get(), CAIRO_LINE_CAP_SQUARE);
+  Cairo()->set_line_width(draw.Get(), std::max(1, pen->width));
+  Cairo()->set_line_cap(draw.Get(), CAIRO_LINE_CAP_SQUARE);
   // Through the middle of the dots the line covers, square-ended like the screen's pen; its end
   // dot, as on the screen, is left out.
   const double length = std::hypot(to.x - from.x, to.y - from.y);
   if (length == 0) return;
-  cairo_move_to(draw.Get(), from.x + 0.5, from.y + 0.5);
-  cairo_line_to(draw.Get(), to.x + 0.5 - (to.x - from.x) / length, to.y + 0.5 - (to.y - from.y) / length);
-  cairo_stroke(draw.Get());
+  Cairo()->move_to(draw.Get(), from.x + 0.5, from.y + 0.5);
+  Cairo()->line_to(draw.Get(), to.x + 0.5 - (to.x - from.x) / length, to.y + 0.5 - (to.y - from.y) / length);
+  Cairo()->stroke(draw.Get());
 }
 
 void PrinterDevice::Rectangle(const RECT& rect) {
@@ -185,16 +183,16 @@ void PrinterDevice::Rectangle(const RECT& rect) {
   document_->pageDrawn = true;
   const int shrink = pen == nullptr ? 1 : 0;
   if (SetBrush(draw.Get(), Brush(), brushOrigin)) {
-    cairo_rectangle(draw.Get(), box.left, box.top, box.right - box.left - shrink, box.bottom - box.top - shrink);
-    cairo_fill(draw.Get());
+    Cairo()->rectangle(draw.Get(), box.left, box.top, box.right - box.left - shrink, box.bottom - box.top - shrink);
+    Cairo()->fill(draw.Get());
   }
   if (pen == nullptr) return;
   const double width = std::max(1, pen->width);
   SetColour(draw.Get(), pen->colour);
-  cairo_set_line_width(draw.Get(), width);
-  cairo_rectangle(draw.Get(), box.left + width / 2, box.top + width / 2, box.right - box.left - width,
+  Cairo()->set_line_width(draw.Get(), width);
+  Cairo()->rectangle(draw.Get(), box.left + width / 2, box.top + width / 2, box.right - box.left - width,
                   box.bottom - box.top - width);
-  cairo_stroke(draw.Get());
+  Cairo()->stroke(draw.Get());
 }
 
 void PrinterDevice::Ellipse(const RECT& rect) {
@@ -209,15 +207,15 @@ void PrinterDevice::Ellipse(const RECT& rect) {
   const double radiusY = (box.bottom - box.top) / 2.0;
   if (SetBrush(draw.Get(), Brush(), brushOrigin)) {
     EllipsePath(draw.Get(), centreX, centreY, radiusX, radiusY);
-    cairo_fill(draw.Get());
+    Cairo()->fill(draw.Get());
   }
   if (pen == nullptr) return;
   // The outline lies inside the box, as on the screen.
   const double width = std::min({static_cast<double>(std::max(1, pen->width)), radiusX, radiusY});
   SetColour(draw.Get(), pen->colour);
-  cairo_set_line_width(draw.Get(), width);
+  Cairo()->set_line_width(draw.Get(), width);
   EllipsePath(draw.Get(), centreX, centreY, radiusX - width / 2, radiusY - width / 2);
-  cairo_stroke(draw.Get());
+  Cairo()->stroke(draw.Get());
 }
 
 void PrinterDevice::FillWithBrush(const RECT& rect, HBRUSH brush) {
@@ -225,8 +223,8 @@ void PrinterDevice::FillWithBrush(const RECT& rect, HBRUSH brush) {
   Drawing draw(document_ ? document_->context.get() : nullptr, ClipRegion());
   if (!draw || !SetBrush(draw.Get(), brush, brushOrigin)) return;
   document_->pageDrawn = true;
-  cairo_rectangle(draw.Get(), box.left, box.top, box.right - box.left, box.bottom - box.top);
-  cairo_fill(draw.Get());
+  Cairo()->rectangle(draw.Get(), box.left, box.top, box.right - box.left, box.bottom - box.top);
+  Cairo()->fill(draw.Get());
 }
 
 BOOL PrinterDevice::PatBlt(const RECT& rect, DWORD rop) {
@@ -244,8 +242,8 @@ COLORREF PrinterDevice::SetPixel(int x, int y, COLORREF colour) {
   if (!draw) return static_cast<COLORREF>(-1);
   document_->pageDrawn = true;
   SetColour(draw.Get(), colour);
-  cairo_rectangle(draw.Get(), x, y, 1, 1);
-  cairo_fill(draw.Get());
+  Cairo()->rectangle(draw.Get(), x, y, 1, 1);
+  Cairo()->fill(draw.Get());
   return colour & 0xFFFFFF;
 }
 
@@ -260,27 +258,27 @@ void PrinterDevice::TextRun(int x, int y, const char* text, size_t length) {
   const FontMetrics& metrics = font->Metrics();
   const SIZE extent = TextExtent(text, length);
   cairo_t* context = draw.Get();
-  cairo_translate(context, x, y);
+  Cairo()->translate(context, x, y);
   // Escapement in tenths of a degree, counter-clockwise on the page.
-  cairo_rotate(context, -logFont.lfEscapement * std::numbers::pi / 1800.0);
+  Cairo()->rotate(context, -logFont.lfEscapement * std::numbers::pi / 1800.0);
   if (backgroundMode == OPAQUE) {
     SetColour(context, backgroundColour);
-    cairo_rectangle(context, 0, 0, extent.cx, extent.cy);
-    cairo_fill(context);
+    Cairo()->rectangle(context, 0, 0, extent.cx, extent.cy);
+    Cairo()->fill(context);
   }
-  std::unique_ptr<cairo_font_face_t, FontFaceRelease> face(cairo_toy_font_face_create(
+  std::unique_ptr<cairo_font_face_t, FontFaceRelease> face(Cairo()->toy_font_face_create(
       metrics.familyName.c_str(), logFont.lfItalic != 0 ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
       logFont.lfWeight >= 600 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL));
-  cairo_set_font_face(context, face.get());
+  Cairo()->set_font_face(context, face.get());
   cairo_matrix_t size;
-  cairo_matrix_init_scale(&size, std::max(1, metrics.emWidth), std::max(1, metrics.emHeight));
-  cairo_set_font_matrix(context, &size);
+  Cairo()->matrix_init_scale(&size, std::max(1, metrics.emWidth), std::max(1, metrics.emHeight));
+  Cairo()->set_font_matrix(context, &size);
   SetColour(context, textColour);
-  cairo_move_to(context, 0, metrics.ascent);
-  cairo_show_text(context, Utf8FromCp1252(std::string(text, length)).c_str());
+  Cairo()->move_to(context, 0, metrics.ascent);
+  Cairo()->show_text(context, Utf8FromCp1252(std::string(text, length)).c_str());
   auto rule = [&](int top) {
-    cairo_rectangle(context, 0, top, extent.cx, metrics.lineThickness);
-    cairo_fill(context);
+    Cairo()->rectangle(context, 0, top, extent.cx, metrics.lineThickness);
+    Cairo()->fill(context);
   };
   if (logFont.lfUnderline) rule(metrics.ascent + metrics.underlinePosition);
   if (logFont.lfStrikeOut) rule(metrics.ascent - metrics.ascent / 3);
@@ -314,24 +312,24 @@ int PrinterDevice::Escape(int escape, int inputSize, const void* input, void*) {
 }
 
 int PrinterDevice::StartDocument(int inputSize, const void* input) {
-  if (document_ || !destination_) return SP_ERROR;
+  if (document_ || !destination_ || Cairo() == nullptr) return SP_ERROR;
   auto document = std::make_unique<Document>();
   if (input != nullptr && inputSize > 0) {
     const auto* name = static_cast<const char*>(input);
     document->title.assign(name, strnlen(name, static_cast<size_t>(inputSize)));
   }
-  document->surface.reset(cairo_pdf_surface_create_for_stream(Append, &document->bytes, PageWidth * PointsPerDot,
+  document->surface.reset(Cairo()->pdf_surface_create_for_stream(Append, &document->bytes, PageWidth * PointsPerDot,
                                                               PageHeight * PointsPerDot));
-  document->context.reset(cairo_create(document->surface.get()));
+  document->context.reset(Cairo()->create(document->surface.get()));
   if (!document->Healthy()) return SP_ERROR;
-  cairo_scale(document->context.get(), PointsPerDot, PointsPerDot);
+  Cairo()->scale(document->context.get(), PointsPerDot, PointsPerDot);
   document_ = std::move(document);
   return 1;
 }
 
 int PrinterDevice::EndPage() {
   if (!document_) return SP_ERROR;
-  cairo_show_page(document_->context.get());
+  Cairo()->show_page(document_->context.get());
   document_->pageDrawn = false;
   return document_->Healthy() ? 1 : SP_ERROR;
 }
@@ -340,9 +338,9 @@ int PrinterDevice::EndDocument() {
   if (!document_) return SP_ERROR;
   std::unique_ptr<Document> document = std::move(document_);
   // What was drawn after the last page ended is not lost: it makes the last page.
-  if (document->pageDrawn) cairo_show_page(document->context.get());
+  if (document->pageDrawn) Cairo()->show_page(document->context.get());
   document->context.reset();
-  cairo_surface_finish(document->surface.get());
-  if (cairo_surface_status(document->surface.get()) != CAIRO_STATUS_SUCCESS) return SP_ERROR;
+  Cairo()->surface_finish(document->surface.get());
+  if (Cairo()->surface_status(document->surface.get()) != CAIRO_STATUS_SUCCESS) return SP_ERROR;
   return destination_->Deliver(document->bytes, document->title) ? 1 : SP_ERROR;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/gdi/dialog_face.h"
+#include "platform/gdi/fontconfig_functions.h"
 #include "platform/gdi/raster_device.h"
 #include "tests/platform/gdi/canvas.h"
 
@@ -40,6 +41,20 @@ TEST(Fonts, TheProgramsFaceNamesMapToASansAMonoAndASerifFace) {
     canvas.dc.SelectObject(&font.font);
     EXPECT_EQ(FaceOf(canvas.dc), test.installed) << test.asked;
   }
+}
+
+// The faces above are found where their package puts them; a face that is not is looked for
+// through fontconfig, opened only then: every function that search calls must be found in it.
+TEST(Fonts, FontconfigOpensWithEveryFunctionTheFaceSearchCalls) {
+  const FontconfigFunctions* fontconfig = Fontconfig();
+  ASSERT_NE(fontconfig, nullptr);
+  FcPattern* pattern = fontconfig->PatternCreate();
+  ASSERT_NE(pattern, nullptr);
+  fontconfig->PatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("Liberation Sans"));
+  FcChar8* family = nullptr;
+  ASSERT_EQ(fontconfig->PatternGetString(pattern, FC_FAMILY, 0, &family), FcResultMatch);
+  EXPECT_STREQ(reinterpret_cast<const char*>(family), "Liberation Sans");
+  fontconfig->PatternDestroy(pattern);
 }
 
 TEST(Fonts, AMonoFaceGivesEveryCharacterTheSameWidth) {
