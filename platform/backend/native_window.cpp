@@ -131,11 +131,17 @@ void NativeWindow::Apply(const NativeLook& look) {
     const SDL_Point place = ShownPlace(look);
     SDL_SetWindowPosition(native, place.x, place.y);
   }
-  if (look.visible && (!applied_.visible || applied_.minimized)) {
+  if (look.visible && applied_.minimized) {
     SDL_ShowWindow(native);
-    if (applied_.minimized) SDL_RestoreWindow(native);
+    SDL_RestoreWindow(native);
+    Forget();
+  } else if (look.visible && !applied_.visible) {
+    // Shown by the first Present, with its pixels already in place, so that the desktop never
+    // shows it empty.
+    mapPending_ = true;
     Forget();
   } else if (!look.visible && applied_.visible) {
+    mapPending_ = false;
     if (look.minimized) {
       SDL_MinimizeWindow(native);
     } else {
@@ -148,15 +154,24 @@ void NativeWindow::Apply(const NativeLook& look) {
 
 void NativeWindow::Present(const Surface& pixels) {
   if (!applied_.visible) return;
+  const std::optional<SDL_Rect> changed = PassPixels(pixels);
+  if (mapPending_) {
+    mapPending_ = false;
+    SDL_ShowWindow(native_.get());
+  }
+  if (changed) SDL_UpdateWindowSurfaceRects(native_.get(), &*changed, 1);
+}
+
+std::optional<SDL_Rect> NativeWindow::PassPixels(const Surface& pixels) {
   SDL_Surface* target = SDL_GetWindowSurface(native_.get());
-  if (target == nullptr) return;
+  if (target == nullptr) return std::nullopt;
   const int scale = pixels.Scale();
   const RECT insets{applied_.insets.left * scale, applied_.insets.top * scale, applied_.insets.right * scale,
                     applied_.insets.bottom * scale};
   const int width = std::min(pixels.DeviceWidth() - insets.left - insets.right, target->w);
   const int height = std::min(pixels.DeviceHeight() - insets.top - insets.bottom, target->h);
-  if (width <= 0 || height <= 0) return;
-  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
+  if (width <= 0 || height <= 0) return std::nullopt;
+  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return std::nullopt;
   auto* screen = static_cast<Uint8*>(target->pixels);
   // In a format other than 8 bits a channel in 32 bits, everything is passed every time.
   const std::optional<Packing> packing = PackingOf(*target->format);
@@ -187,9 +202,8 @@ void NativeWindow::Present(const Surface& pixels) {
   forgotten_ = false;
   shownWidth_ = width;
   shownHeight_ = height;
-  if (top >= bottom) return;
-  const SDL_Rect changed{left, top, right - left, bottom - top};
-  SDL_UpdateWindowSurfaceRects(native_.get(), &changed, 1);
+  if (top >= bottom) return std::nullopt;
+  return SDL_Rect{left, top, right - left, bottom - top};
 }
 
 POINT NativeWindow::ToScreen(int x, int y) const {

@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/gdi/surface.h"
@@ -47,8 +48,10 @@ class NativeWindow {
   // The layer took the place or size the desktop gave the window.
   void Accept(const RECT& rect) { applied_.rect = rect; }
   // Shows the framebuffer's pixels, passing only the rows and columns that differ from what the
-  // window's desktop framebuffer holds.
+  // window's desktop framebuffer holds; a window the look made visible appears on the desktop then.
   void Present(const Surface& pixels);
+  // Made visible by the look and not yet presented.
+  bool MapPending() const { return mapPending_; }
   // The desktop lost what the window showed: the next Present passes everything.
   void Forget() { forgotten_ = true; }
   // A point of the native window, in device pixels, in the layer's screen coordinates.
@@ -64,6 +67,9 @@ class NativeWindow {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
   };
 
+  // Copies what differs from the desktop framebuffer into it; the part to pass on, if any.
+  std::optional<SDL_Rect> PassPixels(const Surface& pixels);
+
   HWND window_;
   std::unique_ptr<SDL_Window, Destroy> native_;
   NativeLook applied_;
@@ -71,4 +77,5 @@ class NativeWindow {
   int shownWidth_ = 0;
   int shownHeight_ = 0;
   bool forgotten_ = true;
+  bool mapPending_ = false;
 };

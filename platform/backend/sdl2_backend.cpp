@@ -109,7 +109,7 @@ void Sdl2Backend::FollowLayer() {
   for (HWND top : TopLevelWindows()) {
     bool made = false;
     NativeWindow* native = Follow(top, &made);
-    if (!made) continue;
+    if (native == nullptr || (!made && !native->MapPending())) continue;
     if (const Surface* pixels = WindowSurface(top)) native->Present(*pixels);
   }
   const HWND active = GetActiveWindow();
