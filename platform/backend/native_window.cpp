@@ -165,6 +165,11 @@ void NativeWindow::Present(const Surface& pixels) {
 std::optional<SDL_Rect> NativeWindow::PassPixels(const Surface& pixels) {
   SDL_Surface* target = SDL_GetWindowSurface(native_.get());
   if (target == nullptr) return std::nullopt;
+  if (target->pixels != preparedPixels_) {
+    // SDL made the desktop framebuffer anew: it is about to be written whole.
+    preparedPixels_ = target->pixels;
+    if (!SDL_MUSTLOCK(target)) PrefaultForWriting(target->pixels, static_cast<size_t>(target->h) * target->pitch);
+  }
   const int scale = pixels.Scale();
   const RECT insets{applied_.insets.left * scale, applied_.insets.top * scale, applied_.insets.right * scale,
                     applied_.insets.bottom * scale};

@@ -78,4 +78,6 @@ class NativeWindow {
   int shownHeight_ = 0;
   bool forgotten_ = true;
   bool mapPending_ = false;
+  // The desktop framebuffer whose pages were all taken at once.
+  const void* preparedPixels_ = nullptr;
 };

@@ -10,9 +10,10 @@ Surface::Surface(int width, int height, COLORREF fill, int scale) { Resize(width
 
 namespace {
 
-// A window's framebuffer is fresh memory written whole at once: one call that gives it all its
-// pages costs half of taking them one fault at a time. Smaller buffers come from the heap.
+// Smaller buffers come from the heap, whose pages are mostly taken already.
 constexpr size_t PrefaultedBytes = 64 * 1024;
+
+}  // namespace
 
 void PrefaultForWriting(void* start, size_t bytes) {
   const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
@@ -21,8 +22,6 @@ void PrefaultForWriting(void* start, size_t bytes) {
   // Where the kernel cannot (before Linux 5.14), the pages come one fault at a time as before.
   if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
 }
-
-}  // namespace
 
 void Surface::Resize(int width, int height, COLORREF fill, int scale) {
   width_ = std::max(0, width);

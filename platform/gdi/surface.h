@@ -46,3 +46,7 @@ class Surface {
   int scale_ = 1;
   std::vector<COLORREF> pixels_;
 };
+
+// Gives fresh memory about to be written whole all its pages in one call, which costs half of
+// taking them one fault at a time: for framebuffers, the window's and the desktop's.
+void PrefaultForWriting(void* start, std::size_t bytes);
