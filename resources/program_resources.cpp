@@ -1,6 +1,6 @@
 #include "resources/program_resources.h"
 
-#include <string>
+#include <string_view>
 
 #include "resources/dialog_templates.h"
 #include "resources/embedded_pictures.h"
@@ -10,40 +10,40 @@
 
 void RegisterProgramResources() {
   ResourceRegistry& registry = Resources();
-  registry.AddDialog(ClientTemplateName, ClientTemplate());
-  registry.AddDialog(TavrparaTemplateName, TavrparaTemplate());
-  registry.AddDialog(PrintoptTemplateName, PrintoptTemplate());
-  registry.AddDialog(OmtavrinTemplateName, OmtavrinTemplate());
-  registry.AddDialog(PersysgrafTemplateName, PersysgrafTemplate());
-  registry.AddDialog(BalansereTemplateName, BalansereTemplate());
-  registry.AddDialog(PeriodesystemetTemplateName, PeriodesystemetTemplate());
-  registry.AddDialog(EgenskaperTemplateName, EgenskaperTemplate());
-  registry.AddDialog(MolekylkalkulatorTemplateName, MolekylkalkulatorTemplate());
-  registry.AddDialog(Molclc2TemplateName, Molclc2Template());
-  registry.AddDialog(FuncplotTemplateName, FuncplotTemplate());
-  registry.AddDialog(ConvertTemplateName, ConvertTemplate());
-  registry.AddDialog(OrdlisteTemplateName, OrdlisteTemplate());
-  registry.AddDialog(IndikatorerTemplateName, IndikatorerTemplate());
-  registry.AddDialog(TermodynamikkTemplateName, TermodynamikkTemplate());
-  registry.AddDialog(TermodataTemplateName, TermodataTemplate());
-  registry.AddDialog(RedoksTemplateName, RedoksTemplate());
-  registry.AddDialog(RedoxdatTemplateName, RedoxdatTemplate());
-  registry.AddDialog(SoluprodTemplateName, SoluprodTemplate());
-  registry.AddDialog(SoludataTemplateName, SoludataTemplate());
-  registry.AddDialog(SyrebaseTemplateName, SyrebaseTemplate());
-  registry.AddDialog(SyrekonstTemplateName, SyrekonstTemplate());
-  registry.AddDialog(KjemikaliedatabaseTemplateName, KjemikaliedatabaseTemplate());
-  registry.AddDialog(FormelinfoTemplateName, FormelinfoTemplate());
-  registry.AddDialog(DatabladTemplateName, DatabladTemplate());
-  registry.AddDialog(PlakatTemplateName, PlakatTemplate());
-  registry.AddDialog(MassmsdatTemplateName, MassmsdatTemplate());
-  registry.AddDialog(MassnmrTemplateName, MassnmrTemplate());
-  registry.AddDialog(MassirdatTemplateName, MassirdatTemplate());
-  registry.AddDialog(MassspTemplateName, MassspTemplate());
+  registry.AddDialogSource(ClientTemplateName, ClientTemplate);
+  registry.AddDialogSource(TavrparaTemplateName, TavrparaTemplate);
+  registry.AddDialogSource(PrintoptTemplateName, PrintoptTemplate);
+  registry.AddDialogSource(OmtavrinTemplateName, OmtavrinTemplate);
+  registry.AddDialogSource(PersysgrafTemplateName, PersysgrafTemplate);
+  registry.AddDialogSource(BalansereTemplateName, BalansereTemplate);
+  registry.AddDialogSource(PeriodesystemetTemplateName, PeriodesystemetTemplate);
+  registry.AddDialogSource(EgenskaperTemplateName, EgenskaperTemplate);
+  registry.AddDialogSource(MolekylkalkulatorTemplateName, MolekylkalkulatorTemplate);
+  registry.AddDialogSource(Molclc2TemplateName, Molclc2Template);
+  registry.AddDialogSource(FuncplotTemplateName, FuncplotTemplate);
+  registry.AddDialogSource(ConvertTemplateName, ConvertTemplate);
+  registry.AddDialogSource(OrdlisteTemplateName, OrdlisteTemplate);
+  registry.AddDialogSource(IndikatorerTemplateName, IndikatorerTemplate);
+  registry.AddDialogSource(TermodynamikkTemplateName, TermodynamikkTemplate);
+  registry.AddDialogSource(TermodataTemplateName, TermodataTemplate);
+  registry.AddDialogSource(RedoksTemplateName, RedoksTemplate);
+  registry.AddDialogSource(RedoxdatTemplateName, RedoxdatTemplate);
+  registry.AddDialogSource(SoluprodTemplateName, SoluprodTemplate);
+  registry.AddDialogSource(SoludataTemplateName, SoludataTemplate);
+  registry.AddDialogSource(SyrebaseTemplateName, SyrebaseTemplate);
+  registry.AddDialogSource(SyrekonstTemplateName, SyrekonstTemplate);
+  registry.AddDialogSource(KjemikaliedatabaseTemplateName, KjemikaliedatabaseTemplate);
+  registry.AddDialogSource(FormelinfoTemplateName, FormelinfoTemplate);
+  registry.AddDialogSource(DatabladTemplateName, DatabladTemplate);
+  registry.AddDialogSource(PlakatTemplateName, PlakatTemplate);
+  registry.AddDialogSource(MassmsdatTemplateName, MassmsdatTemplate);
+  registry.AddDialogSource(MassnmrTemplateName, MassnmrTemplate);
+  registry.AddDialogSource(MassirdatTemplateName, MassirdatTemplate);
+  registry.AddDialogSource(MassspTemplateName, MassspTemplate);
   registry.AddMenu(MainMenuId, MainMenu());
   for (auto& [id, text] : StringTable()) registry.AddString(id, std::move(text));
   for (const EmbeddedPicture& picture : EmbeddedPictures()) {
-    if (std::string(picture.name) == ProgramIconName) {
+    if (std::string_view(picture.name) == ProgramIconName) {
       registry.AddIconText(picture.name, picture.text);
     } else {
       registry.AddBitmapSource(picture.name, picture.text);

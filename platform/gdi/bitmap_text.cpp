@@ -1,15 +1,73 @@
 #include "platform/gdi/bitmap_text.h"
 
 #include <array>
+#include <charconv>
 #include <optional>
-#include <sstream>
 
 namespace {
 
 constexpr int MaxColours = 16;
 constexpr int MaxSide = 4096;
 
-std::optional<COLORREF> ParseColour(const std::string& text) {
+// The text's lines one after another, as views without their line ends ("\n" or "\r\n"); a last
+// line may lack its end, and an end at the very end of the text starts no further line.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : rest_(text) { Load(); }
+  bool AtEnd() const { return atEnd_; }
+  std::string_view Line() const { return line_; }
+  // The current line's number counted from 1; at the end, the number a further line would have.
+  size_t Number() const { return number_; }
+  void Advance() {
+    ++number_;
+    Load();
+  }
+
+ private:
+  void Load() {
+    if (rest_.empty()) {
+      atEnd_ = true;
+      line_ = {};
+      return;
+    }
+    const size_t end = rest_.find('\n');
+    line_ = rest_.substr(0, end);
+    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+    if (!line_.empty() && line_.back() == '\r') line_.remove_suffix(1);
+  }
+
+  std::string_view rest_;
+  std::string_view line_;
+  size_t number_ = 1;
+  bool atEnd_ = false;
+};
+
+// The blank-separated words of a line, up to `Count`; false when it has another number of words.
+template <size_t Count>
+bool SplitWords(std::string_view line, std::array<std::string_view, Count>& words) {
+  const auto isBlank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  size_t found = 0;
+  size_t at = 0;
+  while (true) {
+    while (at < line.size() && isBlank(line[at])) ++at;
+    if (at == line.size()) return found == Count;
+    if (found == Count) return false;
+    const size_t start = at;
+    while (at < line.size() && !isBlank(line[at])) ++at;
+    words[found++] = line.substr(start, at - start);
+  }
+}
+
+// A whole word as a decimal integer, with an optional sign.
+std::optional<int> ParseInteger(std::string_view word) {
+  if (word.size() > 1 && word[0] == '+' && word[1] != '-') word.remove_prefix(1);
+  int value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<COLORREF> ParseColour(std::string_view text) {
   if (text.size() != 7 || text[0] != '#') return std::nullopt;
   unsigned value = 0;
   for (size_t index = 1; index < text.size(); ++index) {
@@ -39,82 +97,79 @@ BitmapTextResult Failure(size_t line, const std::string& why) {
 
 }  // namespace
 
-BitmapTextResult ParseBitmapText(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  size_t index = 0;
-  while (index < lines.size() && !lines[index].empty() && lines[index][0] == '#') ++index;
+BitmapTextResult ParseBitmapText(std::string_view text) {
+  LineCursor lines(text);
+  while (!lines.AtEnd() && lines.Line().starts_with('#')) lines.Advance();
   int width = 0;
   int height = 0;
   {
-    if (index >= lines.size()) return Failure(index + 1, "expected `size W H`");
-    std::istringstream words(lines[index]);
-    std::string keyword;
-    std::string rest;
-    if (!(words >> keyword >> width >> height) || keyword != "size" || (words >> rest)) {
-      return Failure(index + 1, "expected `size W H`");
+    std::array<std::string_view, 3> words;
+    std::optional<int> parsedWidth;
+    std::optional<int> parsedHeight;
+    if (lines.AtEnd() || !SplitWords(lines.Line(), words) || words[0] != "size" ||
+        !(parsedWidth = ParseInteger(words[1])) || !(parsedHeight = ParseInteger(words[2]))) {
+      return Failure(lines.Number(), "expected `size W H`");
     }
+    width = *parsedWidth;
+    height = *parsedHeight;
     if (width < 1 || height < 1 || width > MaxSide || height > MaxSide) {
-      return Failure(index + 1, "the size must be 1 to " + std::to_string(MaxSide) + " each way");
+      return Failure(lines.Number(), "the size must be 1 to " + std::to_string(MaxSide) + " each way");
     }
-    ++index;
+    lines.Advance();
   }
-  if (index >= lines.size() || lines[index] != "palette") return Failure(index + 1, "expected `palette`");
-  ++index;
+  if (lines.AtEnd() || lines.Line() != "palette") return Failure(lines.Number(), "expected `palette`");
+  lines.Advance();
   std::array<std::optional<COLORREF>, 256> palette{};
   int colours = 0;
   std::optional<unsigned char> transparent;
   while (true) {
-    if (index >= lines.size()) return Failure(index + 1, "expected `pixels`");
-    const std::string& line = lines[index];
+    if (lines.AtEnd()) return Failure(lines.Number(), "expected `pixels`");
+    const std::string_view line = lines.Line();
     if (line == "pixels") {
-      ++index;
+      lines.Advance();
       break;
     }
-    if (line.rfind("transparent ", 0) == 0) {
+    if (line.starts_with("transparent ")) {
       if (transparent || line.size() != 13 || !palette[static_cast<unsigned char>(line[12])]) {
-        return Failure(index + 1, "expected `transparent KEY` once, with a key of the palette");
+        return Failure(lines.Number(), "expected `transparent KEY` once, with a key of the palette");
       }
       transparent = static_cast<unsigned char>(line[12]);
-      ++index;
+      lines.Advance();
       continue;
     }
     const std::optional<COLORREF> colour =
         line.size() == 9 && line[1] == ' ' ? ParseColour(line.substr(2)) : std::nullopt;
-    if (transparent || !IsKey(line[0]) || !colour) {
-      return Failure(index + 1, "expected `KEY #RRGGBB`, `transparent KEY` or `pixels`");
+    if (transparent || !colour || !IsKey(line[0])) {
+      return Failure(lines.Number(), "expected `KEY #RRGGBB`, `transparent KEY` or `pixels`");
     }
     const unsigned char key = static_cast<unsigned char>(line[0]);
-    if (palette[key]) return Failure(index + 1, std::string("the key '") + line[0] + "' is named twice");
-    if (++colours > MaxColours) return Failure(index + 1, "more than 16 colours");
+    if (palette[key]) return Failure(lines.Number(), std::string("the key '") + line[0] + "' is named twice");
+    if (++colours > MaxColours) return Failure(lines.Number(), "more than 16 colours");
     palette[key] = colour;
-    ++index;
+    lines.Advance();
   }
-  if (colours == 0) return Failure(index, "the palette is empty");
+  // The error names the line `pixels`, the one just read.
+  if (colours == 0) return Failure(lines.Number() - 1, "the palette is empty");
   BitmapTextResult result;
   result.pixels = Surface(width, height);
   if (transparent) result.transparent.assign(static_cast<size_t>(width) * height, false);
-  for (int y = 0; y < height; ++y, ++index) {
-    if (index >= lines.size()) return Failure(index + 1, "expected " + std::to_string(height) + " rows of pixels");
-    const std::string& row = lines[index];
+  for (int y = 0; y < height; ++y, lines.Advance()) {
+    if (lines.AtEnd()) return Failure(lines.Number(), "expected " + std::to_string(height) + " rows of pixels");
+    const std::string_view row = lines.Line();
     if (static_cast<int>(row.size()) != width) {
-      return Failure(index + 1, "a row must have " + std::to_string(width) + " characters");
+      return Failure(lines.Number(), "a row must have " + std::to_string(width) + " characters");
     }
+    COLORREF* pixels = result.pixels.Row(y);
     for (int x = 0; x < width; ++x) {
       const unsigned char key = static_cast<unsigned char>(row[x]);
       const std::optional<COLORREF>& colour = palette[key];
-      if (!colour) return Failure(index + 1, std::string("the key '") + row[x] + "' is not in the palette");
-      result.pixels.SetPixel(x, y, *colour);
+      if (!colour) return Failure(lines.Number(), std::string("the key '") + row[x] + "' is not in the palette");
+      pixels[x] = *colour;
       if (transparent && key == *transparent) result.transparent[static_cast<size_t>(y) * width + x] = true;
     }
   }
-  while (index < lines.size()) {
-    if (!lines[index].empty()) return Failure(index + 1, "text after the last row");
-    ++index;
+  for (; !lines.AtEnd(); lines.Advance()) {
+    if (!lines.Line().empty()) return Failure(lines.Number(), "text after the last row");
   }
   result.ok = true;
   return result;

@@ -14,6 +14,7 @@
 // blank) and its colour; optionally `transparent KEY` naming an entry whose pixels an icon leaves
 // out; the line `pixels` and H rows of exactly W palette characters.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/gdi/surface.h"
@@ -25,4 +26,4 @@ struct BitmapTextResult {
   std::string error;              // "line N: what is wrong" when not ok
 };
 
-BitmapTextResult ParseBitmapText(const std::string& text);
+BitmapTextResult ParseBitmapText(std::string_view text);

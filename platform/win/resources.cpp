@@ -1,5 +1,6 @@
 #include "platform/win/resources.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <tuple>
@@ -39,17 +40,30 @@ bool ResourceName::operator<(const ResourceName& other) const {
 }
 
 void ResourceRegistry::AddDialog(const ResourceName& name, DialogTemplate dialog) {
+  dialogSources_.erase(name);
   dialogs_[name] = std::move(dialog);
 }
 
+void ResourceRegistry::AddDialogSource(const ResourceName& name, DialogTemplate (*build)()) {
+  dialogs_.erase(name);
+  dialogSources_[name] = build;
+}
+
 DialogTemplate* ResourceRegistry::FindDialog(const ResourceName& name) {
-  auto found = dialogs_.find(name);
-  return found == dialogs_.end() ? nullptr : &found->second;
+  if (auto found = dialogs_.find(name); found != dialogs_.end()) return &found->second;
+  auto source = dialogSources_.find(name);
+  if (source == dialogSources_.end()) return nullptr;
+  DialogTemplate dialog = source->second();
+  dialogSources_.erase(source);
+  return &dialogs_.emplace(name, std::move(dialog)).first->second;
 }
 
 std::vector<ResourceName> ResourceRegistry::DialogNames() const {
   std::vector<ResourceName> names;
+  names.reserve(dialogs_.size() + dialogSources_.size());
   for (const auto& entry : dialogs_) names.push_back(entry.first);
+  for (const auto& entry : dialogSources_) names.push_back(entry.first);
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -79,7 +93,7 @@ void ResourceRegistry::AddBitmapSource(const ResourceName& name, std::string_vie
   bitmapSources_[name] = text;
 }
 
-bool ResourceRegistry::AddBitmapText(const ResourceName& name, const std::string& text, std::string* error) {
+bool ResourceRegistry::AddBitmapText(const ResourceName& name, std::string_view text, std::string* error) {
   BitmapTextResult parsed = ParseBitmapText(text);
   if (!parsed.ok) {
     if (error != nullptr) *error = name.Display() + ": " + parsed.error;
@@ -93,7 +107,7 @@ const Surface* ResourceRegistry::FindBitmap(const ResourceName& name) const {
   if (auto found = bitmaps_.find(name); found != bitmaps_.end()) return &found->second;
   auto source = bitmapSources_.find(name);
   if (source == bitmapSources_.end()) return nullptr;
-  BitmapTextResult parsed = ParseBitmapText(std::string(source->second));
+  BitmapTextResult parsed = ParseBitmapText(source->second);
   bitmapSources_.erase(source);
   if (!parsed.ok) return nullptr;
   return &bitmaps_.emplace(name, std::move(parsed.pixels)).first->second;
@@ -101,7 +115,7 @@ const Surface* ResourceRegistry::FindBitmap(const ResourceName& name) const {
 
 void ResourceRegistry::AddIcon(const ResourceName& name, IconImage icon) { icons_[name] = std::move(icon); }
 
-bool ResourceRegistry::AddIconText(const ResourceName& name, const std::string& text, std::string* error) {
+bool ResourceRegistry::AddIconText(const ResourceName& name, std::string_view text, std::string* error) {
   BitmapTextResult parsed = ParseBitmapText(text);
   if (!parsed.ok) {
     if (error != nullptr) *error = name.Display() + ": " + parsed.error;
@@ -118,6 +132,7 @@ const IconImage* ResourceRegistry::FindIcon(const ResourceName& name) const {
 
 void ResourceRegistry::Clear() {
   dialogs_.clear();
+  dialogSources_.clear();
   menus_.clear();
   strings_.clear();
   bitmaps_.clear();

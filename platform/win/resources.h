@@ -84,9 +84,13 @@ struct IconImage {
 class ResourceRegistry {
  public:
   void AddDialog(const ResourceName& name, DialogTemplate dialog);
+  // Registers a dialog by the function that builds its template, which runs when the dialog is first
+  // looked up: a window that is never opened costs nothing at start.
+  void AddDialogSource(const ResourceName& name, DialogTemplate (*build)());
   // The registered template, which the caller may change in place for a while (as the layer's
   // classes read the template when they create the window).
   DialogTemplate* FindDialog(const ResourceName& name);
+  // Every registered dialog, built or not, in name order.
   std::vector<ResourceName> DialogNames() const;
   void AddMenu(const ResourceName& name, std::vector<MenuTemplateItem> items);
   const std::vector<MenuTemplateItem>* FindMenu(const ResourceName& name) const;
@@ -94,19 +98,21 @@ class ResourceRegistry {
   const std::string* FindString(UINT id) const;
   void AddBitmap(const ResourceName& name, Surface pixels);
   // Registers a bitmap from its text form (see bitmap_text.h); false with `error` set when the text is bad.
-  bool AddBitmapText(const ResourceName& name, const std::string& text, std::string* error = nullptr);
+  bool AddBitmapText(const ResourceName& name, std::string_view text, std::string* error = nullptr);
   // Registers a bitmap by its text form, which must last as long as the registry, and reads it when
   // it is first looked up: a picture that is never shown costs nothing at start. A text that cannot
   // be read leaves the bitmap missing.
   void AddBitmapSource(const ResourceName& name, std::string_view text);
   const Surface* FindBitmap(const ResourceName& name) const;
   void AddIcon(const ResourceName& name, IconImage icon);
-  bool AddIconText(const ResourceName& name, const std::string& text, std::string* error = nullptr);
+  bool AddIconText(const ResourceName& name, std::string_view text, std::string* error = nullptr);
   const IconImage* FindIcon(const ResourceName& name) const;
   void Clear();
 
  private:
+  // Dialogs are built from their sources as they are looked up.
   std::map<ResourceName, DialogTemplate> dialogs_;
+  std::map<ResourceName, DialogTemplate (*)()> dialogSources_;
   std::map<ResourceName, std::vector<MenuTemplateItem>> menus_;
   std::map<UINT, std::string> strings_;
   // Bitmaps are read from their sources as they are looked up.

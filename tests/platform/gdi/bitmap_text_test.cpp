@@ -55,12 +55,32 @@ TEST(BitmapText, BadTextIsRefusedWithItsLine) {
       {"size 1 2\npalette\nx #000000\npixels\nx\n", "line 6: expected 2 rows of pixels"},
       {"size 1 1\npalette\nx #000000\npixels\nx\nmore\n", "line 6: text after the last row"},
       {"size 1 1\npalette\nx #000000\n", "line 4: expected `pixels`"},
+      {"size 3x 2\n", "line 1: expected `size W H`"},
+      {"size 1 1 1\n", "line 1: expected `size W H`"},
+      {"size 99999999999 1\n", "line 1: expected `size W H`"},
+      {"size 1\n", "line 1: expected `size W H`"},
+      {"", "line 1: expected `size W H`"},
+      {"size 1 1\npalette\n\npixels\n", "line 3: expected `KEY #RRGGBB`, `transparent KEY` or `pixels`"},
   };
   for (const Case& test : cases) {
     const BitmapTextResult result = ParseBitmapText(test.text);
     EXPECT_FALSE(result.ok) << test.text;
     EXPECT_EQ(result.error, test.error) << test.text;
   }
+}
+
+TEST(BitmapText, LineEndsAndBlanksAreReadAsWrittenAndNothingPastTheTextIsRead) {
+  const BitmapTextResult loose = ParseBitmapText("\tsize  2 +1 \r\npalette\r\nk #000000\r\npixels\r\nkk\r\n\n");
+  ASSERT_TRUE(loose.ok) << loose.error;
+  EXPECT_EQ(loose.pixels.Width(), 2);
+  EXPECT_EQ(loose.pixels.Height(), 1);
+
+  // The last row may lack its line end, also where the text is part of a longer one.
+  const std::string longer = "size 1 1\npalette\nk #000000\npixels\nkmore";
+  const BitmapTextResult part = ParseBitmapText(std::string_view(longer).substr(0, longer.size() - 4));
+  ASSERT_TRUE(part.ok) << part.error;
+  EXPECT_EQ(part.pixels.Pixel(0, 0), RGB(0, 0, 0));
+  EXPECT_EQ(ParseBitmapText(longer).error, "line 5: a row must have 1 characters");
 }
 
 }  // namespace

@@ -67,6 +67,58 @@ TEST_F(WindowTest, ABitmapGivenByItsTextIsReadWhenFirstLookedUpAndABadOneIsMissi
   EXPECT_EQ(Resources().FindBitmap("DOT")->Width(), 2);
 }
 
+int builtNotes = 0;
+
+std::vector<std::string> DialogNames() {
+  std::vector<std::string> names;
+  for (const ResourceName& name : Resources().DialogNames()) names.push_back(name.Display());
+  return names;
+}
+
+DialogTemplate NotesDialog() {
+  ++builtNotes;
+  DialogTemplate dialog;
+  dialog.caption = "Notes";
+  dialog.cx = 120;
+  return dialog;
+}
+
+TEST_F(WindowTest, ADialogGivenByItsBuilderIsBuiltOnceWhenFirstLookedUp) {
+  builtNotes = 0;
+  DialogTemplate other;
+  other.caption = "Other";
+  Resources().AddDialog("OTHER", other);
+  Resources().AddDialogSource("NOTES", NotesDialog);
+  EXPECT_EQ(builtNotes, 0);
+  EXPECT_EQ(DialogNames(), (std::vector<std::string>{"NOTES", "OTHER"})) << "listed before it is built";
+  EXPECT_EQ(builtNotes, 0);
+
+  DialogTemplate* notes = Resources().FindDialog("NOTES");
+  ASSERT_NE(notes, nullptr);
+  EXPECT_EQ(notes->caption, "Notes");
+  notes->cx = 200;
+  EXPECT_EQ(Resources().FindDialog("NOTES"), notes);
+  EXPECT_EQ(Resources().FindDialog("NOTES")->cx, 200) << "a change in place stays";
+  EXPECT_EQ(builtNotes, 1);
+  EXPECT_EQ(DialogNames(), (std::vector<std::string>{"NOTES", "OTHER"}));
+  EXPECT_EQ(Resources().FindDialog("MISSING"), nullptr);
+
+  // A dialog registered again, in either form, replaces the one before.
+  Resources().AddDialogSource("NOTES", NotesDialog);
+  EXPECT_EQ(Resources().FindDialog("NOTES")->cx, 120);
+  EXPECT_EQ(builtNotes, 2);
+  Resources().AddDialogSource("OTHER", NotesDialog);
+  Resources().AddDialog("OTHER", other);
+  EXPECT_EQ(Resources().FindDialog("OTHER")->caption, "Other");
+  EXPECT_EQ(builtNotes, 2);
+
+  Resources().AddDialogSource("LATER", NotesDialog);
+  Resources().Clear();
+  EXPECT_TRUE(DialogNames().empty());
+  EXPECT_EQ(Resources().FindDialog("LATER"), nullptr);
+  EXPECT_EQ(builtNotes, 2);
+}
+
 TEST_F(WindowTest, MenusLoadWithTheirPopupsAndSeparators) {
   std::vector<MenuTemplateItem> items(1);
   items[0].text = "File";
