@@ -40,6 +40,8 @@ std::unique_ptr<Sdl2Backend> Sdl2Backend::Open() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // SDL would hold the screen saver off for as long as the program runs, as a game does.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   // The window's own framebuffer: a renderer behind it would make SDL remake the X window, which
   // loses the hint that keeps an owned window above its owner.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");

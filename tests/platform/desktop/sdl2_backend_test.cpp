@@ -18,6 +18,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/scrnsaver.h>
 
 namespace {
 
@@ -555,6 +556,19 @@ TEST_P(Sdl2BackendTest, TheCloseBoxSendsTheCloseCommandAndTheProgramEnds) {
   AskToClose(window_);
   EXPECT_EQ(LinesUpTo("destroyed"), (std::vector<std::string>{"syscommand f060", "destroyed"}));
   EXPECT_EQ(demo_->Wait(), 0);
+}
+
+// A workbench open on the desktop leaves the screen saver to the desktop's settings, as any
+// ordinary window does: left idle, the screen blanks when the desktop says.
+TEST_P(Sdl2BackendTest, TheScreenSaverStartsWhileTheProgramIsOpenAndIdle) {
+  ASSERT_TRUE(RunToEnd({"xset", "s", "1", "1"}));
+  XScreenSaverInfo* info = XScreenSaverAllocInfo();
+  ASSERT_NE(info, nullptr);
+  const bool saving = Soon([&] {
+    return XScreenSaverQueryInfo(x_, DefaultRootWindow(x_), info) != 0 && info->state == ScreenSaverOn;
+  });
+  XFree(info);
+  EXPECT_TRUE(saving) << "the screen saver did not start within five seconds of one second's idleness";
 }
 
 TEST_P(Sdl2BackendTest, AnOwnedWindowStaysAboveItsOwnerWhenTheOwnerIsClicked) {
