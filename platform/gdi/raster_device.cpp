@@ -357,26 +357,38 @@ BOOL RasterDevice::Transfer(const RECT& destination, DeviceContext* source, cons
   const Surface copy = samePixels ? raster->target_->Crop(part) : Surface();
   const Surface& pixels = samePixels ? copy : *raster->target_;
   const POINT corner = samePixels ? POINT{part.left, part.top} : POINT{0, 0};
-  for (int dy = 0; dy < destHeight; ++dy) {
-    const int sy = sourceDevice.top + static_cast<int>(static_cast<long long>(dy) * sourceHeight / destHeight);
-    if (sy < part.top || sy >= part.bottom) continue;
-    for (int dx = 0; dx < destWidth; ++dx) {
-      const int sx = sourceDevice.left + static_cast<int>(static_cast<long long>(dx) * sourceWidth / destWidth);
-      if (sx < part.left || sx >= part.right) continue;
-      const int deviceX = destination.left + dx + origin_.x;
-      const int deviceY = destination.top + dy + origin_.y;
-      if (!Drawable(deviceX, deviceY)) continue;
-      const COLORREF from = pixels.Pixel(sx - corner.x, sy - corner.y);
-      const COLORREF under = target_->Pixel(deviceX, deviceY);
-      COLORREF result = from;
-      switch (rop) {
-        case SRCPAINT: result = under | from; break;
-        case SRCAND: result = under & from; break;
-        case SRCINVERT: result = under ^ from; break;
-        case NOTSRCCOPY: result = ~from & 0xFFFFFF; break;
-        default: break;
+  // The source column of each destination column, worked out once rather than at every row.
+  std::vector<int> sourceColumns(static_cast<size_t>(destWidth));
+  for (int dx = 0; dx < destWidth; ++dx) {
+    sourceColumns[static_cast<size_t>(dx)] =
+        sourceDevice.left + static_cast<int>(static_cast<long long>(dx) * sourceWidth / destWidth);
+  }
+  const RECT target{destination.left + origin_.x, destination.top + origin_.y, destination.right + origin_.x,
+                    destination.bottom + origin_.y};
+  const RECT surface{0, 0, target_->Width(), target_->Height()};
+  // One clip rectangle at a time, so that no pixel inside it is tested on its own.
+  for (const RECT& piece : effective_.Rects()) {
+    RECT clipped{};
+    if (!IntersectRect(&clipped, &piece, &target) || !IntersectRect(&clipped, &clipped, &surface)) continue;
+    for (int deviceY = clipped.top; deviceY < clipped.bottom; ++deviceY) {
+      const int dy = deviceY - target.top;
+      const int sy = sourceDevice.top + static_cast<int>(static_cast<long long>(dy) * sourceHeight / destHeight);
+      if (sy < part.top || sy >= part.bottom) continue;
+      for (int deviceX = clipped.left; deviceX < clipped.right; ++deviceX) {
+        const int sx = sourceColumns[static_cast<size_t>(deviceX - target.left)];
+        if (sx < part.left || sx >= part.right) continue;
+        const COLORREF from = pixels.Pixel(sx - corner.x, sy - corner.y);
+        const COLORREF under = target_->Pixel(deviceX, deviceY);
+        COLORREF result = from;
+        switch (rop) {
+          case SRCPAINT: result = under | from; break;
+          case SRCAND: result = under & from; break;
+          case SRCINVERT: result = under ^ from; break;
+          case NOTSRCCOPY: result = ~from & 0xFFFFFF; break;
+          default: break;
+        }
+        target_->SetPixel(deviceX, deviceY, result);
       }
-      target_->SetPixel(deviceX, deviceY, result);
     }
   }
   return TRUE;

@@ -222,6 +222,31 @@ TEST(Transfers, AnOverlappingCopyReadsThePixelsAsTheyWereAndASourceOffItsEdgeGiv
   EXPECT_EQ(target.Rows({{'.', White}, {'R', Red}, {'K', Black}}), (std::vector<std::string>{".RK."}));
 }
 
+// Inverting twice gives the picture back, so a pixel transferred twice or left out shows.
+TEST(Transfers, AnInvertingTransferThroughAClipFrameTouchesEachPixelInsideOnceAndNoneOutside) {
+  // White onto white inverts to black.
+  Canvas source(3, 3);
+  Canvas target(8, 8);
+  CRgn outer;
+  CRgn inner;
+  CRgn frame;
+  outer.CreateRectRgn(1, 1, 7, 7);
+  inner.CreateRectRgn(3, 3, 5, 5);
+  frame.CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(frame.CombineRgn(&outer, &inner, RGN_DIFF), COMPLEXREGION);
+  target.dc.SelectClipRgn(&frame);
+  // Stretched from 3 x 3 over the whole target and past its left and top edges.
+  EXPECT_TRUE(target.dc.StretchBlt(-2, -2, 10, 10, &source.dc, 0, 0, 3, 3, SRCINVERT));
+  target.dc.SelectClipRgn(nullptr);
+  const std::vector<std::string> frameOnly{"........", ".KKKKKK.", ".KKKKKK.", ".KK..KK.",
+                                           ".KK..KK.", ".KKKKKK.", ".KKKKKK.", "........"};
+  EXPECT_EQ(target.Rows({{'.', White}, {'K', Black}}), frameOnly);
+  target.dc.SelectClipRgn(&frame);
+  EXPECT_TRUE(target.dc.StretchBlt(-2, -2, 10, 10, &source.dc, 0, 0, 3, 3, SRCINVERT));
+  target.dc.SelectClipRgn(nullptr);
+  EXPECT_EQ(target.Ink(White), 0);
+}
+
 TEST(Devices, TheDisplayCanBlockTransferAndHasAPositiveColourCount) {
   Canvas canvas(1, 1);
   EXPECT_GT(canvas.dc.GetDeviceCaps(NUMCOLORS), 2);
