@@ -4,6 +4,8 @@
 // loaded for the rest of the run: its static data may hold what other libraries refer to.
 #include <dlfcn.h>
 
+#include <optional>
+
 class LoadedLibrary {
  public:
   // Opens the library by its versioned name ("libcairo.so.2"); not Loaded() when it is missing.
@@ -23,3 +25,16 @@ class LoadedLibrary {
  private:
   void* handle_;
 };
+
+// The table of functions `take` fills from the library, made on first use and kept for the run;
+// null when the library or one of the functions is missing.
+template <class Functions>
+const Functions* FunctionTable(const char* soname, bool (*take)(const LoadedLibrary&, Functions&)) {
+  static const std::optional<Functions> table = [&]() -> std::optional<Functions> {
+    static const LoadedLibrary library(soname);
+    Functions functions{};
+    if (!take(library, functions)) return std::nullopt;
+    return functions;
+  }();
+  return table ? &*table : nullptr;
+}

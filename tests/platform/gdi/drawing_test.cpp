@@ -152,15 +152,20 @@ TEST(Shapes, AnEllipseIsSymmetricAndStaysInsideItsBox) {
   EXPECT_EQ(canvas.At(6, 1), Black);
 }
 
+// Makes `frame` the part of `outer` outside `inner`; the kind of region that gives.
+int MakeFrame(CRgn& frame, const RECT& outer, const RECT& inner) {
+  CRgn outside;
+  CRgn inside;
+  outside.CreateRectRgnIndirect(&outer);
+  inside.CreateRectRgnIndirect(&inner);
+  frame.CreateRectRgn(0, 0, 0, 0);
+  return frame.CombineRgn(&outside, &inside, RGN_DIFF);
+}
+
 TEST(Regions, TheDifferenceOfTwoRectanglesFillsAFrame) {
   Canvas canvas(10, 10);
-  CRgn outer;
-  CRgn inner;
   CRgn frame;
-  outer.CreateRectRgn(0, 0, 10, 10);
-  inner.CreateRectRgn(2, 2, 8, 8);
-  frame.CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(frame.CombineRgn(&outer, &inner, RGN_DIFF), COMPLEXREGION);
+  EXPECT_EQ(MakeFrame(frame, RECT{0, 0, 10, 10}, RECT{2, 2, 8, 8}), COMPLEXREGION);
   CBrush red(Red);
   canvas.dc.FillRgn(&frame, &red);
   EXPECT_EQ(canvas.Ink(White), 100 - 36);
@@ -227,13 +232,8 @@ TEST(Transfers, AnInvertingTransferThroughAClipFrameTouchesEachPixelInsideOnceAn
   // White onto white inverts to black.
   Canvas source(3, 3);
   Canvas target(8, 8);
-  CRgn outer;
-  CRgn inner;
   CRgn frame;
-  outer.CreateRectRgn(1, 1, 7, 7);
-  inner.CreateRectRgn(3, 3, 5, 5);
-  frame.CreateRectRgn(0, 0, 0, 0);
-  ASSERT_EQ(frame.CombineRgn(&outer, &inner, RGN_DIFF), COMPLEXREGION);
+  ASSERT_EQ(MakeFrame(frame, RECT{1, 1, 7, 7}, RECT{3, 3, 5, 5}), COMPLEXREGION);
   target.dc.SelectClipRgn(&frame);
   // Stretched from 3 x 3 over the whole target and past its left and top edges.
   EXPECT_TRUE(target.dc.StretchBlt(-2, -2, 10, 10, &source.dc, 0, 0, 3, 3, SRCINVERT));
