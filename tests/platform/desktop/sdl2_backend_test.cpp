@@ -88,6 +88,7 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Run> {
       manager_ = std::make_unique<Child>(std::vector<std::string>{"openbox", "--sm-disable"}, 1);
       ASSERT_TRUE(manager_->Started());
       ASSERT_TRUE(ManagerRuns()) << "openbox did not take the screen";
+      ASSERT_TRUE(ManagerFramesWindows()) << "openbox did not frame a window";
     }
     int opcode = 0;
     int error = 0;
@@ -159,6 +160,27 @@ class Sdl2BackendTest : public ::testing::TestWithParam<Run> {
       if (data != nullptr) XFree(data);
       if (count > 0) return true;
       usleep(20000);
+    }
+    return false;
+  }
+
+  // Whether the window manager frames the windows mapped from now on. It announces itself before
+  // it handles the requests of other programs, and a window mapped in between is never shown: a
+  // window of the test's own is mapped again and again until one is framed.
+  bool ManagerFramesWindows() {
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (std::chrono::steady_clock::now() < deadline) {
+      const Window probe = XCreateSimpleWindow(x_, DefaultRootWindow(x_), 0, 0, 10, 10, 0, 0, 0);
+      XMapWindow(x_, probe);
+      XSync(x_, False);
+      bool framed = false;
+      for (int wait = 0; wait < 25 && !framed; ++wait) {
+        usleep(20000);
+        framed = StackedWindow(probe) != probe;
+      }
+      XDestroyWindow(x_, probe);
+      XSync(x_, False);
+      if (framed) return true;
     }
     return false;
   }
@@ -533,7 +555,10 @@ TEST_P(Sdl2BackendTest, AMenuOpensAboveTheWindowAndClosesWhenTheProgramLosesTheK
   XStoreName(x_, other, "Another program");
   XMapWindow(x_, other);
   XSync(x_, False);
-  ASSERT_TRUE(RunToEnd({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Another program$"}));
+  ASSERT_TRUE(Soon([&] {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(x_, other, &attributes) != 0 && attributes.map_state == IsViewable;
+  })) << "the other program's window is shown";
   if (Managed()) {
     ASSERT_TRUE(RunToEnd({"xdotool", "windowactivate", "--sync", std::to_string(other)}));
   } else {
