@@ -3,7 +3,7 @@
 #include "platform/win/cwinapp.h"
 #include "resources/menu_commands.h"
 #include "platform/win/message_box.h"
-#include "app/plakat.h"
+#include "app/launcher_form.h"
 #include "runtime/private_message.h"
 #include "resources/program_resources.h"
 #include "runtime/resource_message.h"

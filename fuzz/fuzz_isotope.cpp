@@ -4,7 +4,7 @@
 
 #include "engine/elements/element_tables.h"
 #include "fuzz/work_folder.h"
-#include "periodic/isotope_rows.h"
+#include "periodic_table/model/isotope_rows.h"
 #include "platform/services/text_file.h"
 
 namespace {

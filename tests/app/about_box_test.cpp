@@ -1,7 +1,7 @@
 #include "resources/about_texts.h"
 #include "tests/app/app_fixture.h"
-#include "app/omtavr1.h"
-#include "resources/omtavrin_ids.h"
+#include "app/about_box.h"
+#include "resources/about_box_ids.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tests/app/app_fixture.h"
 
-#include "app/plakat.h"
+#include "app/launcher_form.h"
 #include "resources/program_resources.h"
 #include "platform/win/resources.h"
 

@@ -1,12 +1,12 @@
 #include <functional>
 
 #include "tests/app/app_fixture.h"
-#include "resources/client_ids.h"
+#include "resources/launcher_form_ids.h"
 #include "platform/win/dialog_manager.h"
 #include "engine/globals.h"
 #include "platform/win/menu.h"
 #include "resources/menu_commands.h"
-#include "app/plakat.h"
+#include "app/launcher_form.h"
 #include "runtime/private_message.h"
 #include "platform/win/resources.h"
 #include "resources/main_menu.h"

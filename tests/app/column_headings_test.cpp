@@ -6,13 +6,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "periodic/egenskap.h"
-#include "periodic/periodes.h"
-#include "resources/balansere_ids.h"
-#include "resources/egenskaper_ids.h"
+#include "periodic_table/element_properties_window.h"
+#include "periodic_table/periodic_table_window.h"
+#include "resources/balancing_ids.h"
+#include "resources/element_properties_ids.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
-#include "tools/balanser.h"
+#include "calculators/balancing_window.h"
 
 namespace {
 

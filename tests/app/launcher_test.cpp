@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "resources/client_ids.h"
+#include "resources/launcher_form_ids.h"
 #include "tests/support/script_steps.h"
 #include "tests/app/settings_fixture.h"
 

@@ -6,11 +6,11 @@
 #include <map>
 #include <sstream>
 
-#include "resources/balansere_ids.h"
-#include "resources/client_ids.h"
+#include "resources/balancing_ids.h"
+#include "resources/launcher_form_ids.h"
 #include "resources/menu_commands.h"
-#include "resources/omtavrin_ids.h"
-#include "resources/tavrpara_ids.h"
+#include "resources/about_box_ids.h"
+#include "resources/settings_dialog_ids.h"
 #include "tests/support/script_steps.h"
 #include "tests/app/session_runner.h"
 #include "tests/app/settings_fixture.h"

@@ -11,8 +11,8 @@
 
 #include "app/tool_table.h"
 #include "engine/settings/settings.h"
-#include "periodic/egenskap.h"
-#include "periodic/persysgr.h"
+#include "periodic_table/element_properties_window.h"
+#include "periodic_table/property_graph_window.h"
 #include "platform/win/resources.h"
 #include "resources/dialog_templates.h"
 #include "resources/template_items.h"
@@ -21,7 +21,7 @@
 #include "runtime/sim_modal_dlg.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
-#include "tools/molclc2.h"
+#include "calculators/names_formulas_editor.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/backend/native_window.h"
 #include "platform/gdi/png_writer.h"
 #include "platform/win/window_api.h"
-#include "resources/client_ids.h"
+#include "resources/launcher_form_ids.h"
 #include "tests/app/desktop/x_screen.h"
 
 namespace {

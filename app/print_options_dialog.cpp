@@ -1,0 +1,55 @@
+#include "app/print_options_dialog.h"
+
+#include <string>
+
+#include "runtime/dialog_openers.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "engine/numbers/number_text.h"
+#include "resources/print_options_dialog_ids.h"
+#include "runtime/shell_dialogs.h"
+
+namespace {
+
+constexpr const char* AutomaticText = "Automatisk";
+// The field is read into a 48-character buffer: 47 characters and the end.
+constexpr int FieldBufferSize = 48;
+
+}  // namespace
+
+Cwm_PRINTOPTBaseDlg::Cwm_PRINTOPTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_PRINTOPTBaseDlg::OnInitDialog() {
+  ApplyGeneratedSetup(*this, PrintoptSetup, {m_pointsGroup});
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_PRINTOPTBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_PRINTOPTDlg, Cwm_PRINTOPTBaseDlg)
+ON_CONTROL(EN_KILLFOCUS, PrintPointsFieldId, ValidatePrintPoints)
+END_MESSAGE_MAP()
+
+BOOL Cwm_PRINTOPTDlg::OnUserInit(int) {
+  ShowPrintPoints();
+  return TRUE;
+}
+
+void Cwm_PRINTOPTDlg::ShowPrintPoints() {
+  SetDlgItemText(PrintPointsFieldId, PrintPointsX >= 1 ? std::to_string(PrintPointsX).c_str() : AutomaticText);
+}
+
+void Cwm_PRINTOPTDlg::ValidatePrintPoints() {
+  char text[FieldBufferSize] = {};
+  GetDlgItemText(PrintPointsFieldId, text, FieldBufferSize);
+  const int points = ReadLeadingInteger(text);
+  if (points >= 1) {
+    PrintPointsX = points;
+    ShowPrintPoints();
+  } else {
+    SetDlgItemText(PrintPointsFieldId, AutomaticText);
+  }
+}
+
+int OpenPrintOptionsDialog(CWnd* parent) { return OpenModalDialog<Cwm_PRINTOPTDlg>(PrintoptTemplateName, parent); }

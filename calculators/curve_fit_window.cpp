@@ -1,0 +1,498 @@
+#include "calculators/curve_fit_window.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "engine/records/record_file.h"
+#include "engine/settings/settings.h"
+#include "platform/gdi/gdi_wrappers.h"
+#include "platform/printing/print_dialog.h"
+#include "platform/win/paint_dc.h"
+#include "platform/win/wait_cursor.h"
+#include "resources/curve_fit_ids.h"
+#include "runtime/dialog_item_text.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/editor_list_box.h"
+#include "runtime/generated_setup.h"
+#include "calculators/model/curve_data.h"
+#include "calculators/model/curve_data_sets.h"
+#include "calculators/curve_fit_print.h"
+
+namespace {
+
+constexpr std::size_t TextLimit = 251;
+constexpr std::size_t RangeTextLimit = 37;
+constexpr std::size_t DataSetNameLimit = 251;
+
+// The window's client pixels: the plot with its texts, and the regions of the three texts.
+constexpr RECT FullRepaintRegion = {0, 132, 497, 426};
+constexpr RECT TitleRegion = {0, 135, 497, 169};
+constexpr RECT XAxisTextRegion = {80, 404, 497, 424};
+constexpr int PlotFrameTop = PlotFrameBottom - PlotFrameHeight;
+constexpr int PlotFrameRight = PlotFrameLeft + PlotFrameWidth;
+constexpr int TickLength = 5;
+constexpr int PointRadius = 5;
+constexpr int TickLabelHeight = 16;
+constexpr int AxisTextHeight = 20;
+constexpr int TitleHeight = 34;
+constexpr int TitleY = 135;
+constexpr int XAxisTextY = PlotFrameBottom + 24;
+constexpr int YAxisTextGap = 28;  // trunc(16 * 1.8): the width of a turned tick label's line
+constexpr int BlankWidth = 10;
+constexpr int TurnedText = 900;
+
+enum PaintReason { FullRepaint, TitleOnly, XAxisTextOnly, YAxisTextOnly };
+enum DataMessage { NoDataMessage, TooManyNumbers, TooManyCharacters, FitNotFinite };
+
+// A data message is shown after the paint of a fit the user asked for, not inside it, so that the
+// repaint which follows the message's closing does not raise it again.
+constexpr UINT ShowDataMessageMessage = WM_USER + 1;
+
+// What the window keeps between openings.
+struct CurveWindowState {
+  CurveRanges axisRanges;   // CurveAxisRanges: the ranges the next fit is given
+  CurveRanges shownRanges;  // CurveShownRanges: as last shown in the range fields
+  std::string title;
+  std::string xAxisText;
+  std::string yAxisText;
+  int paintReason = FullRepaint;
+  bool keepRanges = false;  // CurveFitKeepRanges
+  int leftmostYLabelX = PlotFrameLeft;
+};
+CurveWindowState State;
+
+constexpr std::array<int, 9> ListModels = {CurveModelBestFit,     CurveModelNoFit,    CurveModelLine,
+                                           CurveModelExponential, CurveModelPower,    CurveModelLogarithmic,
+                                           CurveModelReciprocal,  CurveModelRational, CurveModelQuadratic};
+
+int ListIndexOfModel(int model) {
+  const auto found = std::ranges::find(ListModels, model);
+  return found == ListModels.end() ? -1 : static_cast<int>(found - ListModels.begin());
+}
+
+std::string FormatG(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%G", value);
+  return text;
+}
+
+std::size_t LeadingBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? text.size() : first;
+}
+
+void Line(CDC& dc, int fromX, int fromY, int toX, int toY) {
+  dc.MoveTo(fromX, fromY);
+  dc.LineTo(toX, toY);
+}
+
+class PlotFont {
+ public:
+  PlotFont(CDC& dc, int height, int escapement) : dc_(dc) {
+    font_.CreateFont(height, 0, escapement, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Times New Roman");
+    previous_ = dc_.SelectObject(&font_);
+  }
+  ~PlotFont() { dc_.SelectObject(previous_); }
+  PlotFont(const PlotFont&) = delete;
+  PlotFont& operator=(const PlotFont&) = delete;
+
+ private:
+  CDC& dc_;
+  CFont font_;
+  CFont* previous_ = nullptr;
+};
+
+int NarrowOffset(const std::string& label, int forPoint, int forMinus) {
+  return (label.find('.') != std::string::npos ? forPoint : 0) + (label.find('-') != std::string::npos ? forMinus : 0);
+}
+
+const char* PrintFailureText() {
+  return LanguageCode == NorwegianLanguage ? "UTSKRIFTSFEIL\n\nFiguren ble ikke skrevet ut!"
+                                           : "PRINT ERROR\n\nThe plot was not printed!";
+}
+
+const char* DataMessageText(int message) {
+  const bool norwegian = LanguageCode == NorwegianLanguage;
+  if (message == TooManyNumbers)
+    return norwegian ? "FOR MANGE TALLPAR\n\nMax 200 X,Y-punkter!" : "TOO MANY NUMBERS\n\nMax 200 X,Y-points";
+  if (message == FitNotFinite)
+    return norwegian ? "TALLOVERFLYT\n\nTilpasningen av disse dataene g\xE5r utenfor tallomr\xE5"
+                       "det!"
+                     : "NUMBER OVERFLOW\n\nThe fit of these data goes beyond the range of numbers!";
+  return norwegian ? "FOR MANGE TEGN I EDITERINGSFELTET DATA: (X Y)" : "TOO MANY CHARACTERS IN DATA: (X Y) EDIT FIELD";
+}
+
+}  // namespace
+
+Cwm_FUNCPLOTBaseDlg::Cwm_FUNCPLOTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_FUNCPLOTBaseDlg::OnInitDialog() {
+  ApplyGeneratedSetup(
+      *this, FuncplotSetup,
+      {m_topPanel,      m_hiddenRadios,      m_hidePoints,    m_functionLabel, m_rSquaredLabel,    m_hiddenRangeLabel,
+       m_rangeHeadings, m_hiddenXyCheck,     m_editListGroup, m_saveGroup,     m_dataSetNameGroup, m_printPlot,
+       m_raisedTwo,     m_sseLabel,          m_grid,          m_frame,         m_function,         m_rSquared,
+       m_sse,           m_hiddenTextLabel,   m_rightPanel,    m_dataGroup,     m_textHeadings,     m_curveGroup,
+       m_data,          m_hiddenPrinterGroup});
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_FUNCPLOTBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_FUNCPLOTDlg, Cwm_FUNCPLOTBaseDlg)
+TAVRIN_MAP_ENTRY(WM_PAINT, self->PaintCurvePlot(); return 0;)
+TAVRIN_MAP_ENTRY(ShowDataMessageMessage, self->ShowDataMessage(static_cast<int>(msg.wParam)); return 0;)
+ON_BN_CLICKED(CalculateFitId, ApplyAxisRanges)
+ON_BN_CLICKED(HidePointsId, ToggleHidePoints)
+ON_BN_CLICKED(GridId, ToggleGrid)
+ON_BN_CLICKED(FrameId, ToggleFrame)
+ON_CONTROL(LBN_SELCHANGE, ModelListId, SelectFitModel)
+ON_CONTROL(EN_CHANGE, CurveDataFieldId, DataChanged)
+ON_CONTROL(EN_CHANGE, TitleFieldId, TitleChanged)
+ON_CONTROL(EN_CHANGE, XAxisFieldId, XAxisTextChanged)
+ON_CONTROL(EN_CHANGE, YAxisFieldId, YAxisTextChanged)
+ON_BN_CLICKED(AddBeforeId, AddBefore)
+ON_BN_CLICKED(AddAfterId, AddAfter)
+ON_BN_CLICKED(ReplaceDataSetId, ReplaceDataSet)
+ON_BN_CLICKED(DeleteDataSetId, DeleteDataSet)
+ON_BN_CLICKED(FileWriteId, DeleteDataSet)
+ON_CONTROL(LBN_DBLCLK, DataSetListId, LoadCurveDataSet)
+ON_BN_CLICKED(RepaintPlotId, RepaintCurvePlot)
+ON_BN_CLICKED(PrintPlotId, PrintCurvePlot)
+END_MESSAGE_MAP()
+
+BOOL Cwm_FUNCPLOTDlg::OnUserInit(int) {
+  LoadCurveDataSetNames();
+  return TRUE;
+}
+
+void Cwm_FUNCPLOTDlg::LoadCurveDataSetNames() {
+  ListBoxEditorList names(*static_cast<CListBox*>(GetDlgItem(DataSetListId)));
+  MessageBoxEditorMessages messages(*this);
+  LoadEditorList(CurveDataSetEditor(), names, messages);
+  auto* models = static_cast<CListBox*>(GetDlgItem(ModelListId));
+  const bool norwegian = LanguageCode == NorwegianLanguage;
+  models->AddString(norwegian ? "Beste tilpasning" : "Best fit");
+  models->AddString(norwegian ? "Ingen tilpasning" : "No fit");
+  for (const char* formula :
+       {"Y=A+B*X", "Y=A*exp(B*X)", "Y=A*X^B", "Y=A+B*ln(X)", "Y=A/X+B", "Y=(A+B*X)/(1+C*X)", "Y=A+B*X+C*X^2"})
+    models->AddString(formula);
+  models->SetCurSel(ListIndexOfModel(CurveFitModel));
+  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
+  if (CurveFitHidePoints == 1) SendDlgItemMessage(HidePointsId, BM_SETCHECK, 1, 0);
+  if (CurveFitGrid == 1) SendDlgItemMessage(GridId, BM_SETCHECK, 1, 0);
+  if (CurveFitFrame == 1) SendDlgItemMessage(FrameId, BM_SETCHECK, 1, 0);
+  State.keepRanges = false;
+}
+
+void Cwm_FUNCPLOTDlg::SetEnglishTexts() {
+  SetWindowText("CURVE FIT");
+  SetDlgItemText(CurveFitCloseId, "Close");
+  SetDlgItemText(AddBeforeId, "Before");
+  SetDlgItemText(AddAfterId, "After");
+  SetDlgItemText(ReplaceDataSetId, "Replace");
+  SetDlgItemText(DeleteDataSetId, "Delete");
+  SetDlgItemText(EditListGroupId, "Edit list box");
+  SetDlgItemText(SaveGroupId, "Save");
+  const std::string rangeHeadings = std::string(7, ' ') + "X min" + std::string(16, ' ') + "X max" +
+                                    std::string(16, ' ') + "Y min" + std::string(15, ' ') + "Y max";
+  SetDlgItemText(RangeHeadingsId, rangeHeadings.c_str());
+  SetDlgItemText(FirstHiddenRadioId, "No function");
+  SetDlgItemText(DataSetNameGroupId, "Name (X Y data)");
+  SetDlgItemText(LastHiddenRadioId, "Best fit");
+  SetDlgItemText(HidePointsId, "Hide points");
+  SetDlgItemText(GridId, "Grid");
+  SetDlgItemText(FrameId, "Frame");
+  SetDlgItemText(FunctionLabelId, "Function:");
+  SetDlgItemText(CurveGroupId, "Curve");
+  SetDlgItemText(PrintPlotId, "Print");
+  SetDlgItemText(CalculateFitId, "Calculate");
+  const std::string textHeadings =
+      "Fig.text:" + std::string(12, ' ') + "Title" + std::string(51, ' ') + "X-axis" + std::string(38, ' ') + "Y-axis";
+  SetDlgItemText(TextHeadingsId, textHeadings.c_str());
+}
+
+// Reads the four range fields into the ranges the next fit is given; true when one differs from
+// what was last shown.
+bool Cwm_FUNCPLOTDlg::ReadAxisRanges() {
+  State.axisRanges = {LeadingNumber(DialogItemText(*this, XMinFieldId, RangeTextLimit)),
+                      LeadingNumber(DialogItemText(*this, XMaxFieldId, RangeTextLimit)),
+                      LeadingNumber(DialogItemText(*this, YMinFieldId, RangeTextLimit)),
+                      LeadingNumber(DialogItemText(*this, YMaxFieldId, RangeTextLimit))};
+  return !(State.axisRanges == State.shownRanges);
+}
+
+void Cwm_FUNCPLOTDlg::ApplyAxisRanges() {
+  State.keepRanges = ReadAxisRanges();
+  RepaintCurvePlot();
+}
+
+void Cwm_FUNCPLOTDlg::ToggleCurveOption(int& option) {
+  const bool rangeChanged = ReadAxisRanges();
+  option = option == 1 ? 0 : 1;
+  if (rangeChanged)
+    ApplyAxisRanges();
+  else
+    RepaintCurvePlot();
+}
+
+void Cwm_FUNCPLOTDlg::ToggleHidePoints() { ToggleCurveOption(CurveFitHidePoints); }
+void Cwm_FUNCPLOTDlg::ToggleGrid() { ToggleCurveOption(CurveFitGrid); }
+void Cwm_FUNCPLOTDlg::ToggleFrame() { ToggleCurveOption(CurveFitFrame); }
+
+void Cwm_FUNCPLOTDlg::SelectFitModel() {
+  const bool rangeChanged = ReadAxisRanges();
+  const int selected = static_cast<CListBox*>(GetDlgItem(ModelListId))->GetCurSel();
+  if (selected >= 0 && selected < static_cast<int>(ListModels.size())) CurveFitModel = ListModels[selected];
+  if (rangeChanged)
+    ApplyAxisRanges();
+  else
+    RepaintCurvePlot();
+}
+
+void Cwm_FUNCPLOTDlg::DataChanged() { State.keepRanges = false; }
+
+void Cwm_FUNCPLOTDlg::RepaintText(int reason, const RECT& region) {
+  State.paintReason = reason;
+  InvalidateRect(&region, TRUE);
+}
+
+void Cwm_FUNCPLOTDlg::TitleChanged() { RepaintText(TitleOnly, TitleRegion); }
+void Cwm_FUNCPLOTDlg::XAxisTextChanged() { RepaintText(XAxisTextOnly, XAxisTextRegion); }
+void Cwm_FUNCPLOTDlg::YAxisTextChanged() {
+  const int x = State.leftmostYLabelX - YAxisTextGap > 0 ? State.leftmostYLabelX - YAxisTextGap : 1;
+  RepaintText(YAxisTextOnly, RECT{x, FullRepaintRegion.top, x + AxisTextHeight, PlotFrameBottom});
+}
+
+void Cwm_FUNCPLOTDlg::RepaintCurvePlot() {
+  State.paintReason = FullRepaint;
+  fitRequested_ = true;
+  InvalidateRect(&FullRepaintRegion, TRUE);
+}
+
+void Cwm_FUNCPLOTDlg::AddCurveDataSet(EditOperation operation) {
+  auto* listBox = static_cast<CListBox*>(GetDlgItem(DataSetListId));
+  ListBoxEditorList list(*listBox);
+  MessageBoxEditorMessages messages(*this);
+  std::string name = DialogItemText(*this, DataSetNameId, DataSetNameLimit);
+  std::vector<std::string> fields(CurveDataSetFieldCount);
+  fields[TitleField] = DialogItemText(*this, TitleFieldId, TextLimit);
+  fields[XAxisTextField] = DialogItemText(*this, XAxisFieldId, TextLimit);
+  fields[YAxisTextField] = DialogItemText(*this, YAxisFieldId, TextLimit);
+  fields[XMinField] = DialogItemText(*this, XMinFieldId, RangeTextLimit);
+  fields[XMaxField] = DialogItemText(*this, XMaxFieldId, RangeTextLimit);
+  fields[YMinField] = DialogItemText(*this, YMinFieldId, RangeTextLimit);
+  fields[YMaxField] = DialogItemText(*this, YMaxFieldId, RangeTextLimit);
+  fields[OptionFlagsField] = CurveOptionFlags(CurveFitHidePoints, CurveFitGrid, CurveFitFrame);
+  fields[ModelField] = std::to_string(CurveFitModel);
+  fields[DataField] = StoredCurveData(DialogItemText(*this, CurveDataFieldId, CurveDataTextLimit));
+  const std::string typed = DialogItemText(*this, DataSetNameId, DataSetNameLimit);
+  if (list.Count() == 0) EnsureOpeningSeparator(CurveDataSetEditor());
+  AddToTable(CurveDataSetEditor(), list, messages, operation, name, fields);
+  if (name != typed) SetDlgItemText(DataSetNameId, name.c_str());
+}
+
+void Cwm_FUNCPLOTDlg::AddBefore() { AddCurveDataSet(EditOperation::Before); }
+void Cwm_FUNCPLOTDlg::AddAfter() { AddCurveDataSet(EditOperation::After); }
+void Cwm_FUNCPLOTDlg::ReplaceDataSet() { AddCurveDataSet(EditOperation::Replace); }
+
+void Cwm_FUNCPLOTDlg::DeleteDataSet() {
+  ListBoxEditorList list(*static_cast<CListBox*>(GetDlgItem(DataSetListId)));
+  MessageBoxEditorMessages messages(*this);
+  DeleteFromTable(CurveDataSetEditor(), list, messages);
+}
+
+void Cwm_FUNCPLOTDlg::LoadCurveDataSet() {
+  const auto* listBox = static_cast<CListBox*>(GetDlgItem(DataSetListId));
+  const int selected = listBox->GetCurSel();
+  std::string name;
+  if (selected != LB_ERR) listBox->GetText(selected, name);
+  const std::vector<std::string> record = FindEditorRecord(CurveDataSetEditor(), name);
+  if (!record.empty()) {
+    auto line = [&record](int number) { return RecordLine(record, number); };
+    SetDlgItemText(DataSetNameId, line(1).c_str());
+    SetDlgItemText(TitleFieldId, line(3).c_str());
+    SetDlgItemText(XAxisFieldId, line(4).c_str());
+    SetDlgItemText(YAxisFieldId, line(5).c_str());
+    const std::array<int, 4> rangeIds = {XMinFieldId, XMaxFieldId, YMinFieldId, YMaxFieldId};
+    for (int i = 0; i < 4; ++i) SetDlgItemText(rangeIds[i], line(6 + i).c_str());
+    State.axisRanges = {LeadingNumber(line(6)), LeadingNumber(line(7)), LeadingNumber(line(8)), LeadingNumber(line(9))};
+    State.shownRanges = State.axisRanges;
+    const std::string flags = line(10);
+    if (flags.size() >= 5) {
+      const std::array<std::pair<int*, int>, 3> options = {
+          {{&CurveFitHidePoints, HidePointsId}, {&CurveFitGrid, GridId}, {&CurveFitFrame, FrameId}}};
+      for (std::size_t i = 0; i < options.size(); ++i) {
+        *options[i].first = flags[i] == '1' ? 1 : 0;
+        SendDlgItemMessage(options[i].second, BM_SETCHECK, static_cast<WPARAM>(*options[i].first), 0);
+      }
+    }
+    CurveFitModel = std::atoi(line(12).c_str());
+    SetDlgItemText(CurveDataFieldId, ShownFieldText(line(13)).c_str());
+  }
+  State.keepRanges = true;
+  const int index = CurveFitModel < CurveModelProportional ? CurveFitModel - 1 : CurveFitModel - 2;
+  static_cast<CListBox*>(GetDlgItem(ModelListId))->SetCurSel(index);
+  RepaintCurvePlot();
+}
+
+void Cwm_FUNCPLOTDlg::ShowRange(int id, double value) { SetDlgItemText(id, FormatG(value).c_str()); }
+
+void Cwm_FUNCPLOTDlg::PaintCurvePlot() {
+  WaitCursor wait;
+  CPaintDC dc(this);
+  const int reason = State.paintReason;
+  if (reason == FullRepaint) {
+    State.leftmostYLabelX = PlotFrameLeft;
+    plot_ = {};
+    for (int id : {FunctionFieldId, RSquaredFieldId, SseFieldId}) SetDlgItemText(id, "");
+  }
+  const SwappedAxes swapped = OrderAxisRanges(State.axisRanges);
+  if (swapped.x) {
+    ShowRange(XMinFieldId, State.axisRanges.xMin);
+    ShowRange(XMaxFieldId, State.axisRanges.xMax);
+  }
+  if (swapped.y) {
+    ShowRange(YMinFieldId, State.axisRanges.yMin);
+    ShowRange(YMaxFieldId, State.axisRanges.yMax);
+  }
+  if (State.axisRanges == CurveRanges{}) State.keepRanges = false;
+  const std::string dataText = DialogItemText(*this, CurveDataFieldId, CurveDataTextLimit);
+  State.title = DialogItemText(*this, TitleFieldId, TextLimit);
+  State.xAxisText = DialogItemText(*this, XAxisFieldId, TextLimit);
+  State.yAxisText = DialogItemText(*this, YAxisFieldId, TextLimit);
+  int message = NoDataMessage;
+  if (reason == FullRepaint) {
+    const CurveData data = ReadCurveData(dataText);
+    if (data.valid && !data.points.empty())
+      plot_ = FitAndScaleCurve(data.points, CurveFitModel, State.keepRanges, State.axisRanges);
+    // No fit of data whose sums overflow is shown; the user is told why.
+    if (plot_.fit.status == CurveFitStatus::NotFinite)
+      message = FitNotFinite;
+    else if (data.tooManyPairs)
+      message = TooManyNumbers;
+    else if (data.tooManyCharacters)
+      message = TooManyCharacters;
+    if (plot_.scale.placed) DrawPlot(dc);
+  }
+  DrawTexts(dc, reason);
+  State.paintReason = FullRepaint;
+  State.keepRanges = true;
+  if (reason == FullRepaint) {
+    if (fitRequested_ && message != NoDataMessage) PostMessage(ShowDataMessageMessage, static_cast<WPARAM>(message));
+    fitRequested_ = false;
+  }
+}
+
+void Cwm_FUNCPLOTDlg::DrawPlot(CDC& dc) {
+  const CurveScale& scale = plot_.scale;
+  SetDlgItemText(FunctionFieldId, plot_.texts.function.c_str());
+  SetDlgItemText(RSquaredFieldId, plot_.texts.rSquared.c_str());
+  SetDlgItemText(SseFieldId, plot_.texts.sse.c_str());
+  CPen thinPen(PS_SOLID, 1, 0);
+  CPen widePen(PS_SOLID, 3, 0);
+  CPen* previousPen = dc.SelectObject(&thinPen);
+  if (CurveFitGrid == 1) {
+    for (const AxisTick& tick : scale.xTicks) Line(dc, tick.foot.x, PlotFrameBottom, tick.foot.x, PlotFrameTop);
+    for (const AxisTick& tick : scale.yTicks) Line(dc, PlotFrameLeft, tick.foot.y, PlotFrameRight, tick.foot.y);
+  }
+  State.axisRanges = scale.axisRanges;
+  const std::array<std::pair<int, double>, 4> ranges = {{{XMinFieldId, scale.axisRanges.xMin},
+                                                         {XMaxFieldId, scale.axisRanges.xMax},
+                                                         {YMinFieldId, scale.axisRanges.yMin},
+                                                         {YMaxFieldId, scale.axisRanges.yMax}}};
+  std::array<double, 4> shown{};
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    const std::string text = FormatG(ranges[i].second);
+    SetDlgItemText(ranges[i].first, text.c_str());
+    shown[i] = LeadingNumber(text);
+  }
+  State.shownRanges = {shown[0], shown[1], shown[2], shown[3]};
+  dc.SelectObject(&widePen);
+  {
+    PlotFont tickFont(dc, TickLabelHeight, 0);
+    dc.SetBkMode(TRANSPARENT);
+    if (CurveFitFrame == 1) {
+      Line(dc, PlotFrameLeft, PlotFrameTop, PlotFrameRight, PlotFrameTop);
+      Line(dc, PlotFrameLeft, PlotFrameBottom, PlotFrameRight, PlotFrameBottom);
+      Line(dc, PlotFrameLeft, PlotFrameTop, PlotFrameLeft, PlotFrameBottom);
+      Line(dc, PlotFrameRight, PlotFrameTop, PlotFrameRight, PlotFrameBottom);
+    }
+    const auto& curve = scale.curve;
+    for (std::size_t i = 0; i + 3 < curve.size(); ++i) {
+      const CurveEntry& from = curve[i];
+      const CurveEntry& to = curve[i + 1];
+      if (from.y > 0 && !from.IsBreak() && !to.IsBreak())
+        Line(dc, static_cast<int>(from.x), static_cast<int>(from.y), static_cast<int>(to.x), static_cast<int>(to.y));
+    }
+    if (CurveFitHidePoints == 0) {
+      for (const PlotPosition& point : scale.points) {
+        if (point.x >= PlotFrameLeft && point.x <= PlotFrameRight && point.y >= PlotFrameTop &&
+            point.y <= PlotFrameBottom && point.y > 0)
+          dc.Ellipse(point.x - PointRadius, point.y - PointRadius, point.x + PointRadius, point.y + PointRadius);
+      }
+    }
+    dc.SelectObject(&thinPen);
+    for (const AxisTick& tick : scale.xTicks) {
+      Line(dc, tick.foot.x, PlotFrameBottom, tick.foot.x, PlotFrameBottom + TickLength);
+      const int length = static_cast<int>(tick.label.size());
+      dc.TextOut(tick.foot.x - 4 * length + NarrowOffset(tick.label, 2, 2), PlotFrameBottom + TickLength, tick.label);
+    }
+    for (const AxisTick& tick : scale.yTicks) {
+      Line(dc, PlotFrameLeft, tick.foot.y, PlotFrameLeft - TickLength, tick.foot.y);
+      const int length = static_cast<int>(tick.label.size());
+      const int x = PlotFrameLeft - 8 * length - TickLength + NarrowOffset(tick.label, 4, 2);
+      dc.TextOut(x, tick.foot.y - 8, tick.label);
+      State.leftmostYLabelX = std::min(State.leftmostYLabelX, x);
+    }
+  }
+  dc.SelectObject(previousPen);
+}
+
+void Cwm_FUNCPLOTDlg::DrawTexts(CDC& dc, int reason) {
+  dc.SetBkMode(TRANSPARENT);
+  if (reason == FullRepaint || reason == TitleOnly || reason == YAxisTextOnly) {
+    PlotFont font(dc, TitleHeight, 0);
+    dc.TextOut(1 + BlankWidth * static_cast<int>(LeadingBlanks(State.title)), TitleY, State.title);
+  }
+  if (reason == FullRepaint || reason == XAxisTextOnly) {
+    PlotFont font(dc, AxisTextHeight, 0);
+    dc.TextOut(PlotFrameLeft + BlankWidth * static_cast<int>(LeadingBlanks(State.xAxisText)), XAxisTextY,
+               State.xAxisText);
+  }
+  if (reason == FullRepaint || reason == TitleOnly || reason == YAxisTextOnly) {
+    PlotFont font(dc, AxisTextHeight, TurnedText);
+    const int x = State.leftmostYLabelX - YAxisTextGap > 0 ? State.leftmostYLabelX - YAxisTextGap : 1;
+    dc.TextOut(x, PlotFrameBottom - BlankWidth * static_cast<int>(LeadingBlanks(State.yAxisText)), State.yAxisText);
+  }
+}
+
+void Cwm_FUNCPLOTDlg::ShowDataMessage(int message) { MessageBox(DataMessageText(message), "TAVRIN", MB_OK); }
+
+int Cwm_FUNCPLOTDlg::PrintCurvePlot() {
+  CPrintDialog dialog(FALSE, PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE, nullptr);
+  dialog.m_pd.hwndOwner = GetSafeHwnd();
+  dialog.m_pd.hDevMode = nullptr;
+  dialog.m_pd.hDevNames = nullptr;
+  dialog.m_pd.Flags |= PD_RETURNDC;
+  dialog.m_pd.nFromPage = dialog.m_pd.nToPage = dialog.m_pd.nMinPage = dialog.m_pd.nMaxPage = 0;
+  dialog.m_pd.nCopies = 0;
+  if (dialog.DoModal() != IDOK) return 0;
+  WaitCursor wait;
+  const int x = State.leftmostYLabelX - YAxisTextGap > 0 ? State.leftmostYLabelX - YAxisTextGap : 1;
+  const CurvePrintTexts texts{State.title, State.xAxisText, State.yAxisText, plot_.texts.function, x};
+  const CurvePrintOptions options{CurveFitGrid == 1, CurveFitFrame == 1, CurveFitHidePoints == 1};
+  const bool printed = PrintCurvePage(dialog.m_pd.hDC, plot_.scale, texts, options);
+  DeleteDC(dialog.m_pd.hDC);
+  GlobalFree(dialog.m_pd.hDevMode);
+  GlobalFree(dialog.m_pd.hDevNames);
+  if (!printed) {
+    MessageBox(PrintFailureText(), "TAVRIN", MB_OK);
+    return 0;
+  }
+  return 1;
+}
+
+int OpenCurveFitDialog(CWnd* parent) { return OpenModalDialog<Cwm_FUNCPLOTDlg>(FuncplotTemplateName, parent); }

@@ -1,0 +1,91 @@
+#pragma once
+// The curve-fit window: X/Y data typed or loaded from the named data sets of the language, fitted
+// by the chosen model or the best of them, with the function, r2 and SSE, and the plot of points
+// and curve drawn in the white area between the grey panels.
+#include <array>
+#include <string>
+
+#include "engine/records/record_rewrite.h"
+#include "runtime/sim_modal_dlg.h"
+#include "runtime/user_controls.h"
+#include "calculators/model/curve_scale.h"
+
+class Cwm_FUNCPLOTBaseDlg : public CSimModalDlg {
+ public:
+  Cwm_FUNCPLOTBaseDlg(LPCSTR templateName, CWnd* parent);
+  BOOL OnInitDialog() override;
+  virtual BOOL OnUserInit(int initialising);
+
+ protected:
+  CUserStatic m_topPanel;
+  std::array<CUserButton, 8> m_hiddenRadios;
+  CUserButton m_hidePoints;
+  CUserStatic m_functionLabel;
+  CUserStatic m_rSquaredLabel;
+  CUserStatic m_hiddenRangeLabel;
+  CUserButton m_rangeHeadings;
+  CUserButton m_hiddenXyCheck;
+  CUserButton m_editListGroup;
+  CUserButton m_saveGroup;
+  CUserButton m_dataSetNameGroup;
+  CUserGraphicButton m_printPlot;
+  CUserStatic m_raisedTwo;
+  CUserStatic m_sseLabel;
+  CUserButton m_grid;
+  CUserButton m_frame;
+  CUserEdit m_function;
+  CUserEdit m_rSquared;
+  CUserEdit m_sse;
+  CUserStatic m_hiddenTextLabel;
+  CUserStatic m_rightPanel;
+  CUserButton m_dataGroup;
+  CUserButton m_textHeadings;
+  CUserButton m_curveGroup;
+  CUserEdit m_data;
+  CUserButton m_hiddenPrinterGroup;
+};
+
+class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
+ public:
+  using Cwm_FUNCPLOTBaseDlg::Cwm_FUNCPLOTBaseDlg;
+  BOOL OnUserInit(int initialising) override;
+
+ protected:
+  afx_msg void ApplyAxisRanges();
+  afx_msg void ToggleHidePoints();
+  afx_msg void ToggleGrid();
+  afx_msg void ToggleFrame();
+  afx_msg void SelectFitModel();
+  afx_msg void DataChanged();
+  afx_msg void TitleChanged();
+  afx_msg void XAxisTextChanged();
+  afx_msg void YAxisTextChanged();
+  afx_msg void AddBefore();
+  afx_msg void AddAfter();
+  afx_msg void ReplaceDataSet();
+  afx_msg void DeleteDataSet();
+  afx_msg void LoadCurveDataSet();
+  afx_msg void RepaintCurvePlot();
+  afx_msg void PaintCurvePlot();
+  afx_msg int PrintCurvePlot();
+  void ShowDataMessage(int message);
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void LoadCurveDataSetNames();
+  void ToggleCurveOption(int& option);
+  bool ReadAxisRanges();
+  void AddCurveDataSet(EditOperation operation);
+  void RewriteCurveDataFile(EditOperation operation);
+  void RepaintText(int reason, const RECT& region);
+  void SetEnglishTexts();
+  void ShowRange(int id, double value);
+  void DrawPlot(CDC& dc);
+  void DrawTexts(CDC& dc, int reason);
+
+  CurvePlot plot_;
+  bool fitRequested_ = false;  // a full repaint asked for by the window, not by an uncovering
+};
+
+int OpenCurveFitDialog(CWnd* parent);

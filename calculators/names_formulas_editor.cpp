@@ -1,0 +1,80 @@
+#include "calculators/names_formulas_editor.h"
+
+#include "runtime/dialog_openers.h"
+#include "engine/formcalc.h"
+#include "runtime/generated_setup.h"
+#include "resources/names_formulas_editor_ids.h"
+#include "runtime/record_editor_window.h"
+#include "engine/settings/settings.h"
+
+namespace {
+
+// Name and formula are read as typed, 251 characters at most.
+constexpr std::size_t NameFieldReadLimit = 251;
+constexpr std::size_t FormulaFieldReadLimit = 251;
+constexpr std::size_t FormulaField = 1;
+
+// The formula is tested as typed, blanks included; a refusal shows the headline only, Norwegian
+// when LanguageCode is 47, else English.
+std::vector<std::string> MoleculeFormulaRefusal(std::vector<std::string>& fields) {
+  FormulaCounts counts{};
+  IsotopeUsedFlags isotopeFlags{};
+  std::string formula = fields[FormulaField];
+  int kind = 0;
+  float electrons = 0.0f;
+  float amount = 0.0f;
+  if (dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount) > -1.0f) return {};
+  return {LanguageCode == NorwegianLanguage ? "FORMELFEIL\n\n" : "FORMULA ERROR\n\n"};
+}
+
+const RecordEditorLayout MoleculeNamesLayout{
+    MoleculeNamesEditor,
+    {{NameFieldId, NameFieldReadLimit}, {NameFormulaId, FormulaFieldReadLimit}},
+    0,
+    NameBeforeId,
+    NameAfterId,
+    ReplaceNameId,
+    DeleteNameId,
+    EraseNameFieldsId,
+    NamesListId,
+    MoleculeFormulaRefusal,
+};
+
+}  // namespace
+
+Cwm_MOLCLC2BaseDlg::Cwm_MOLCLC2BaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_MOLCLC2BaseDlg::OnInitDialog() {
+  ApplyGeneratedSetup(*this, Molclc2Setup,
+                      {m_nameLabel, m_name, m_formulaLabel, m_formula, m_names, m_eraseFields, m_editListGroup,
+                       m_addNameGroup, m_before, m_after, m_replace, m_delete});
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_MOLCLC2BaseDlg::OnUserInit(int) { return TRUE; }
+
+BOOL Cwm_MOLCLC2Dlg::OnUserInit(int) {
+  RecordEditorWindow(*this, m_names, MoleculeNamesLayout).LoadList();
+  if (LanguageCode == EnglishLanguage) {
+    SetWindowText("MOLECULAR CALCULATOR - NAME AND FORMULA");
+    SetDlgItemText(NameLabelId, "Name :");
+    SetDlgItemText(NameFormulaLabelId, "Formula :");
+    SetDlgItemText(EraseNameFieldsId, "Erase text");
+    SetDlgItemText(EditListGroupId, "Edit list box");
+    SetDlgItemText(AddNameGroupId, "Add name");
+    SetDlgItemText(NameBeforeId, "Before");
+    SetDlgItemText(NameAfterId, "After");
+    SetDlgItemText(ReplaceNameId, "Replace");
+    SetDlgItemText(DeleteNameId, "Delete");
+    SetDlgItemText(IDCANCEL, "Close");
+  }
+  return TRUE;
+}
+
+BOOL Cwm_MOLCLC2Dlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (RecordEditorWindow(*this, m_names, MoleculeNamesLayout).OnCommand(LOWORD(wParam), HIWORD(wParam))) return TRUE;
+  return Cwm_MOLCLC2BaseDlg::OnCommand(wParam, lParam);
+}
+
+int OpenMoleculeNamesDialog(CWnd* parent) { return OpenModalDialog<Cwm_MOLCLC2Dlg>(Molclc2TemplateName, parent); }

@@ -1,0 +1,142 @@
+#include "periodic_table/periodic_table_window.h"
+
+#include "runtime/dialog_openers.h"
+#include "periodic_table/element_properties_window.h"
+#include "runtime/generated_setup.h"
+#include "engine/globals.h"
+#include "resources/periodic_table_ids.h"
+#include "periodic_table/periodic_cells.h"
+#include "periodic_table/property_graph_window.h"
+
+int SelectedElement = 0;
+
+namespace {
+
+// The property radios with their English captions.
+struct PropertyRadio {
+  int id;
+  const char* english;
+};
+
+constexpr std::array<PropertyRadio, PropertyRadioCount> PropertyRadios = {{
+    {AtomicNumberRadioId, "Atomic number"},
+    {NameRadioId, "Name"},
+    {AtomicMassRadioId, "Relative atomic mass  u"},
+    {MeltingPointRadioId, "Melting point   C"},
+    {BoilingPointRadioId, "Boiling point    C"},
+    {DensityRadioId, "Density   g/cm"},
+    {CovalentRadiusRadioId, "Covalent radius   *10     m"},
+    {AtomicRadiusRadioId, "Atomic radius      *10     m"},
+    {AtomicVolumeRadioId, "Atomic volume  cm   /mol"},
+    {IonisationPotentialRadioId, "First ionization potential V"},
+    {SpecificHeatRadioId, "Specific heat capacity       Jg   K"},
+    {ElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
+    {ThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
+    {ElectronegativityRadioId, "Electronegativity Pauling"},
+    {HeatOfFusionRadioId, "Heat of fusion kJ/mol"},
+    {HeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
+    {AcidBaseRadioId, "Acid-base properties"},
+    {IsotopeCountRadioId, "Number of stable isotopes"},
+    {ElectronConfigRadioId, "Electron configuration"},
+    {OxidationStatesRadioId, "Oxidation states"},
+    {PhaseRadioId, "Phase           20   C"},
+    {CrystalStructureRadioId, "Crystal structure"},
+}};
+
+struct DialogText {
+  int id;
+  const char* text;
+};
+
+constexpr DialogText EnglishTexts[] = {
+    {LanthanidesLabelId, "Lanthanides ->"},
+    {ActinidesLabelId, "Actinides    ->"},
+    {GroupHeadingId, "Group"},
+    {GraphButtonId, "Graphics"},
+    {PeriodicCloseId, "Close"},
+};
+
+// The superscripts that every redisplay writes again, in this order.
+constexpr DialogText Superscripts[] = {
+    {CovalentExponentId, "-10"},  {AtomicRadiusExponentId, "-10"},
+    {BoilingDegreeId, "o"},       {MeltingDegreeId, "o"},
+    {PhaseDegreeId, "o"},         {SpecificHeatGramExponentId, "-1"},
+    {ThermalCmExponentId, "-1"},  {ConductivityOhmExponentId, "-1"},
+    {ConductivityMillionId, "6"}, {AtomicVolumeCubeId, "3"},
+};
+
+}  // namespace
+
+Cwm_PeriodesystemetBaseDlg::Cwm_PeriodesystemetBaseDlg(LPCSTR templateName, CWnd* parent)
+    : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_PeriodesystemetBaseDlg::OnInitDialog() {
+  ApplyGeneratedSetup(*this, PeriodesystemetSetup, {m_valueBoxes, m_propertyRadios, m_statics});
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_PeriodesystemetBaseDlg::OnUserInit(int) { return TRUE; }
+
+BEGIN_MESSAGE_MAP(Cwm_PeriodesystemetDlg, Cwm_PeriodesystemetBaseDlg)
+TAVRIN_COMMAND_ENTRY(BN_CLICKED, FirstElementButtonId, LastElementButtonId, self->OnElementButton();)
+ON_BN_CLICKED(GraphButtonId, OnGraph)
+TAVRIN_COMMAND_ENTRY(BN_CLICKED, AtomicNumberRadioId, PhaseRadioId, self->ShowPropertyInAllCells();)
+ON_BN_CLICKED(AtomicVolumeRadioId, ShowPropertyInAllCells)
+ON_WM_NCACTIVATE()
+END_MESSAGE_MAP()
+
+BOOL Cwm_PeriodesystemetDlg::OnUserInit(int) {
+  if (LanguageCode == EnglishLanguage) {
+    SetWindowText("PERIODIC TABLE");
+    for (const PropertyRadio& radio : PropertyRadios) SetDlgItemText(radio.id, radio.english);
+    for (const DialogText& text : EnglishTexts) SetDlgItemText(text.id, text.text);
+  }
+  if (!IsPropertyRadio(PeriodicTableProperty)) PeriodicTableProperty = AtomicNumberRadioId;
+  SendDlgItemMessage(PeriodicTableProperty, BM_SETCHECK, 1, 0);
+  for (int Z = 1; Z <= PeriodicTableElements; ++Z) SetDlgItemText(ElementButtonBaseId + Z, ElementByNumber(Z).symbol);
+  ShowPropertyInAllCells();
+  return TRUE;
+}
+
+// The radios' states decide, not the clicked id, so the handler serves every radio and the
+// start-up alike: any non-zero state counts, the atomic volume first, then 605 to 625 in order.
+int Cwm_PeriodesystemetDlg::ChosenProperty() const {
+  if (SendDlgItemMessage(AtomicVolumeRadioId, BM_GETSTATE) != 0) return AtomicVolumeRadioId;
+  for (int id = AtomicMassRadioId; id <= PhaseRadioId; ++id) {
+    if (IsPropertyRadio(id) && SendDlgItemMessage(id, BM_GETSTATE) != 0) return id;
+  }
+  return AtomicNumberRadioId;
+}
+
+void Cwm_PeriodesystemetDlg::ShowPropertyInAllCells() {
+  PeriodicTableProperty = ChosenProperty();
+  for (const DialogText& superscript : Superscripts) SetDlgItemText(superscript.id, superscript.text);
+  for (int Z = 1; Z <= PeriodicTableElements; ++Z) {
+    SetDlgItemText(ValueBoxBaseId + Z, PeriodicCellText(PeriodicTableProperty, Z).c_str());
+  }
+}
+
+void Cwm_PeriodesystemetDlg::OnElementButton() { ShowElementPropertiesWindow(this); }
+
+void Cwm_PeriodesystemetDlg::OnGraph() { OpenPeriodicGraphDialog(this); }
+
+// The clicked element button still holds the focus when the properties window takes the
+// activation from this window.
+void Cwm_PeriodesystemetDlg::TrackSelectedElement() {
+  for (int id = FirstElementButtonId; id <= LastElementButtonId; ++id) {
+    if (SendDlgItemMessage(id, BM_GETSTATE) != 0) {
+      SelectedElement = id - ElementButtonBaseId;
+      return;
+    }
+  }
+}
+
+BOOL Cwm_PeriodesystemetDlg::OnNcActivate(BOOL active) {
+  TrackSelectedElement();
+  return Cwm_PeriodesystemetBaseDlg::OnNcActivate(active);
+}
+
+int OpenPeriodicTableDialog(CWnd* parent) {
+  return OpenModalDialog<Cwm_PeriodesystemetDlg>(PeriodesystemetTemplateName, parent);
+}

@@ -1,0 +1,114 @@
+#include "platform/win/control_constants.h"
+#include "resources/dialog_templates.h"
+#include "resources/spectroscopy_ids.h"
+#include "resources/template_items.h"
+
+namespace {
+
+constexpr DWORD PeakFieldStyle = Shown | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+
+DialogItemTemplate CheckBox(const char* text, int id, short x, short y, short cx, short cy) {
+  return Item("BUTTON", text, id, Shown | WS_TABSTOP | BS_AUTOCHECKBOX, x, y, cx, cy);
+}
+
+DialogItemTemplate PeakField(int id, short x, short y) { return Item("EDIT", "", id, PeakFieldStyle, x, y, 175, 12); }
+
+DialogItemTemplate NumberField(int id, short x, short y, short cx) {
+  return Item("EDIT", "", id, PeakFieldStyle, x, y, cx, 12);
+}
+
+}  // namespace
+
+// The spectroscopy window: the four peak rows with the parent formula down the left, the minimum
+// counts, hit percentages and table buttons beside them, the stored experiments at the right, and
+// the report across the bottom.
+DialogTemplate MassspTemplate() {
+  DialogTemplate dialog = ModalDialog("SPEKTROSKOPI", 363, 261);
+  dialog.y = 1;
+  dialog.items = {
+      // The check box lies on the group box's top line, and is made first so that it covers the line.
+      CheckBox("Vis isotopformel", ShowIsoFormulaId, 74, 1, 67, 8),
+      GroupBox("MS (fragmentmasser)", MsGroupId, 0, 1, 243, 37),
+      PeakField(MsPeaksId, 2, 11),
+      StaticText("+/-", ToleranceLabelId, 178, 13, 10, 8),
+      NumberField(MsToleranceId, 190, 11, 34),
+      StaticText("m", ElectronMassLabelId, 226, 13, 6, 8),
+      StaticText("e", ElectronSubscriptLabelId, 232, 15, 5, 8),
+      StaticText("-", ElectronChargeLabelId, 237, 12, 5, 8),
+      CheckBox("Iterere ->", IterateId, 1, 26, 46, 8),
+      Item("EDIT", "", ParentFormulaId, Shown | WS_BORDER | WS_TABSTOP, 50, 24, 175, 12),
+      GroupBox("IR (cm-1)", IrGroupId, 0, 39, 178, 23),
+      PeakField(IrPeaksId, 2, 48),
+      GroupBox("NMR H[1] (ppm)", H1GroupId, 0, 62, 178, 22),
+      PeakField(H1PeaksId, 2, 71),
+      GroupBox("NMR C[13] (ppm)", C13GroupId, 0, 84, 178, 23),
+      PeakField(C13PeaksId, 2, 94),
+      GroupBox("LPTV", MinimumCountGroupId, 179, 39, 22, 69),
+      NumberField(MinimumCountIrId, 184, 48, 12),
+      NumberField(MinimumCountH1Id, 184, 71, 12),
+      NumberField(MinimumCountC13Id, 184, 94, 12),
+      GroupBox("Treff%", HitPercentGroupId, 201, 39, 26, 69),
+      RadioButton("100", Hit100Id, 203, 49, 22, 8, true),
+      RadioButton("75", Hit75Id, 203, 61, 20, 8, false),
+      RadioButton("50", Hit50Id, 203, 73, 21, 8, false),
+      RadioButton("25", Hit25Id, 203, 85, 21, 8, false),
+      RadioButton(">0", HitAnyId, 203, 97, 20, 8, false),
+      GroupBox("Data", DataGroupId, 228, 39, 65, 22),
+      PushButton("MS", MsTableButtonId, 230, 48, 14, 11),
+      PushButton("IR", IrTableButtonId, 245, 48, 14, 11),
+      PushButton("H1", H1TableButtonId, 260, 48, 14, 11),
+      PushButton("C13", C13TableButtonId, 275, 48, 16, 11),
+      PushButton("UV", UvTableButtonId, 302, 14, 6, 3, HiddenDisabled),
+      EditField(UnusedHiddenFieldId, 341, 14, 9, 3, HiddenDisabled),
+      DefaultPushButton("Beregne", CalculateId, 245, 17, 44, 21),
+      PushButton("Fjerne spektraldata", ClearPeaksId, 245, 0, 71, 12),
+      PushButton("Lukk", SpectroscopyCloseId, 325, 0, 36, 12),
+      PushButton("OK", SpectroscopyOkId, 331, 14, 7, 4, HiddenDisabled),
+      PushButton("filskr", RewriteExperimentsId, 319, 1, 5, 9, HiddenDisabled),
+      GroupBox("Navn (eksperiment)", ExperimentNameGroupId, 291, 18, 71, 23),
+      EditField(ExperimentNameId, 293, 27, 68, 12),
+      Item("LISTBOX", "", ExperimentListId, Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 294, 42, 68, 68),
+      GroupBox("Editere listeboks", EditListGroupId, 228, 63, 65, 45),
+      GroupBox("Lagre", SaveGroupId, 229, 71, 63, 23),
+      PushButton("F\xF8r", ExperimentBeforeId, 230, 80, 30, 12),
+      PushButton("Etter", ExperimentAfterId, 261, 80, 30, 12),
+      PushButton("Erstatte", ReplaceExperimentId, 230, 95, 30, 12),
+      PushButton("Fjerne", DeleteExperimentId, 261, 95, 30, 12),
+      Item("EDIT", "", ReportFieldId,
+           Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+               ES_READONLY,
+           1, 108, 361, 152),
+  };
+  return dialog;
+}
+
+namespace {
+
+constexpr MemberSetup MassspMembers[] = {
+    {.id = ToleranceLabelId, .colours = ColourKind::Gray},
+    {.id = ReportFieldId, .font = FixedsysTable},
+    {.id = ElectronMassLabelId, .colours = ColourKind::Gray},
+    {.id = ElectronSubscriptLabelId, .colours = ColourKind::Gray},
+    {.id = MsGroupId, .colours = ColourKind::Gray},
+    {.id = ElectronChargeLabelId, .colours = ColourKind::Gray},
+    {.id = IrGroupId, .colours = ColourKind::Gray},
+    {.id = H1GroupId, .colours = ColourKind::Gray},
+    {.id = IterateId, .colours = ColourKind::Gray},
+    {.id = EditListGroupId, .colours = ColourKind::Gray},
+    {.id = SaveGroupId, .colours = ColourKind::Gray},
+    {.id = ExperimentNameGroupId, .colours = ColourKind::Gray},
+    {.id = DataGroupId, .colours = ColourKind::Gray},
+    {.id = C13GroupId, .colours = ColourKind::Gray},
+    {.id = ShowIsoFormulaId, .colours = ColourKind::Gray},
+    {.id = Hit100Id, .colours = ColourKind::Gray},
+    {.id = Hit75Id, .colours = ColourKind::Gray},
+    {.id = Hit50Id, .colours = ColourKind::Gray},
+    {.id = Hit25Id, .colours = ColourKind::Gray},
+    {.id = HitAnyId, .colours = ColourKind::Gray},
+    {.id = HitPercentGroupId, .colours = ColourKind::Gray},
+    {.id = MinimumCountGroupId, .colours = ColourKind::Gray},
+};
+
+}  // namespace
+
+const WindowSetup MassspSetup{.members = MassspMembers};

@@ -1,0 +1,123 @@
+#include "solution_chemistry/solubility_data_editor.h"
+
+#include "engine/settings/settings.h"
+#include "resources/solubility_data_editor_ids.h"
+#include "runtime/dialog_openers.h"
+#include "runtime/generated_setup.h"
+#include "runtime/record_editor_window.h"
+#include "solution_chemistry/dissociation_check.h"
+#include "solution_chemistry/dissociation_messages.h"
+#include "solution_chemistry/dissociation_tables.h"
+
+namespace {
+
+constexpr std::size_t KeyReadLimit = 252;
+constexpr std::size_t NameReadLimit = 251;
+
+const TableEditorConfig& Table() { return SolubilityTable; }
+
+const RecordEditorLayout SolubilityDataLayout{
+    Table,
+    {
+        {SoludataFormulaId, KeyReadLimit},
+        {SoludataEnglishNameId, NameReadLimit},
+        {SoludataNorwegianNameId, NameReadLimit},
+        {SoludataCrystalWaterId, DissociationLineWidth},
+        {SoludataCationId, DissociationLineWidth},
+        {SoludataAnionId, DissociationLineWidth},
+        {SoludataKspId, DissociationLineWidth},
+        {SoludataTemperatureId, DissociationLineWidth},
+    },
+    KeyField,
+    SoludataBeforeId,
+    SoludataAfterId,
+    SoludataReplaceId,
+    SoludataDeleteId,
+    SoludataEraseFieldsId,
+    SoludataListId,
+    nullptr,
+};
+
+}  // namespace
+
+Cwm_SOLUPROClicked100BaseDlg::Cwm_SOLUPROClicked100BaseDlg(LPCSTR templateName, CWnd* parent)
+    : CSimModalDlg(templateName, parent) {}
+
+BOOL Cwm_SOLUPROClicked100BaseDlg::OnInitDialog() {
+  ApplyGeneratedSetup(*this, SoludataSetup,
+                      {m_labels, m_equationGroup, m_kspSubscript, m_editListGroup, m_anionPlus, m_equals,
+                       m_undissociatedHead, m_hiddenCrystalWaterHead, m_hiddenMark, m_crystalWaterPlus, m_addGroup});
+  CSimModalDlg::OnInitDialog();
+  return OnUserInit(1);
+}
+
+BOOL Cwm_SOLUPROClicked100BaseDlg::OnUserInit(int) { return TRUE; }
+
+BOOL Cwm_SOLUPROClicked100Dlg::OnUserInit(int) {
+  // What is stored is what was checked: a field takes no more than its line holds.
+  for (int id : {SoludataFormulaId, SoludataCationId, SoludataAnionId, SoludataCrystalWaterId, SoludataKspId,
+                 SoludataTemperatureId})
+    SendDlgItemMessage(id, EM_LIMITTEXT, DissociationLineWidth);
+  RecordEditorWindow(*this, *static_cast<CListBox*>(GetDlgItem(SoludataListId)), SolubilityDataLayout).LoadList();
+  if (LanguageCode == EnglishLanguage) {
+    SetWindowText("SOLUBILITY PRODUCT - SOLUBILITY DATA");
+    SetDlgItemText(SoludataEnglishNameLabelId, "Name:");
+    SetDlgItemText(SoludataNorwegianNameLabelId, "Trivial name etc.:");
+    SetDlgItemText(SoludataEquationGroupId, "Equation of dissociation");
+    SetDlgItemText(SoludataColumnHeadsId, SoludataEnglishColumnHeads);
+    SetDlgItemText(SoludataUndissociatedHeadId, "Undissociated component");
+    SetDlgItemText(SoludataKspLabelId, "Solubility product   K");
+    SetDlgItemText(SoludataEraseFieldsId, "Erase text");
+    SetDlgItemText(SoludataEditListGroupId, "Edit list box");
+    SetDlgItemText(SoludataAddGroupId, "Add formula");
+    SetDlgItemText(SoludataBeforeId, "Before");
+    SetDlgItemText(SoludataAfterId, "After");
+    SetDlgItemText(SoludataReplaceId, "Replace");
+    SetDlgItemText(SoludataDeleteId, "Delete");
+    SetDlgItemText(IDCANCEL, "Close");
+  }
+  return TRUE;
+}
+
+// The formula must fit the table, the dissociation must balance as typed and the numbers must read
+// as numbers; each fault shows its message, and any of them keeps the record out of the table.
+bool Cwm_SOLUPROClicked100Dlg::FieldsPass() {
+  const std::string key = ControlText(*this, SoludataFormulaId, KeyReadLimit);
+  if (key.size() > DissociationLineWidth) {
+    ShowDissociationMessage(*this, FormulaTooLongMessage());
+    return false;
+  }
+  const DissociationRows rows{SlotText(key), SlotText(ControlText(*this, SoludataCationId, SlotReadLimit)),
+                              SlotText(ControlText(*this, SoludataAnionId, SlotReadLimit)),
+                              SlotText(ControlText(*this, SoludataCrystalWaterId, SlotReadLimit))};
+  bool pass = true;
+  if (const std::string refusal = DissociationRefusal(rows); !refusal.empty()) {
+    ShowDissociationMessage(*this, refusal);
+    pass = false;
+  }
+  const std::string ksp = SlotText(ControlText(*this, SoludataKspId, SlotReadLimit));
+  const std::string temperature = SlotText(ControlText(*this, SoludataTemperatureId, SlotReadLimit));
+  if ((!ksp.empty() && !IsNumberText(ksp)) || (!temperature.empty() && !IsNumberText(temperature))) {
+    ShowDissociationMessage(*this, IllegalNumberMessage());
+    pass = false;
+  }
+  if (!pass) return false;
+  // Stored without blanks, and shown so.
+  SetDlgItemText(SoludataKspId, ksp.c_str());
+  SetDlgItemText(SoludataTemperatureId, temperature.c_str());
+  return true;
+}
+
+// The command given decides the operation: Enter in a field runs Before, the default button.
+BOOL Cwm_SOLUPROClicked100Dlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  const bool add = id == SoludataBeforeId || id == SoludataAfterId || id == SoludataReplaceId;
+  if (add && HIWORD(wParam) == BN_CLICKED && !FieldsPass()) return TRUE;
+  RecordEditorWindow editor(*this, *static_cast<CListBox*>(GetDlgItem(SoludataListId)), SolubilityDataLayout);
+  if (editor.OnCommand(id, HIWORD(wParam))) return TRUE;
+  return Cwm_SOLUPROClicked100BaseDlg::OnCommand(wParam, lParam);
+}
+
+int OpenSolubilityDataDialog(CWnd* parent) {
+  return OpenModalDialog<Cwm_SOLUPROClicked100Dlg>(SoludataTemplateName, parent);
+}

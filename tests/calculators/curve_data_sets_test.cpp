@@ -1,0 +1,46 @@
+#include "calculators/model/curve_data_sets.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/settings/settings.h"
+
+namespace {
+
+TEST(CurveDataSetsTest, TheDataIsKeptOnOneLineWithBelForEachLineBreak) {
+  const struct {
+    const char* shown;
+    const char* stored;
+  } cases[] = {
+      {"1 2\r\n3 4", "1 2\a3 4"},    // the carriage return is dropped, the line feed becomes BEL
+      {"1 2\n3 4\n", "1 2\a3 4\a"},  // a lone line feed too
+      {"1\t2\\3\a4", "1\t2 3 4"},    // tabs stay; a backslash or BEL becomes a blank
+      {"1\x01 2\x1b", "1 2"},        // other control characters are dropped
+      {"\xB5g 1,5", "\xB5g 1,5"},    // Windows-1252 letters stay
+  };
+  for (const auto& c : cases) EXPECT_EQ(StoredCurveData(c.shown), c.stored) << c.shown;
+}
+
+TEST(CurveDataSetsTest, OptionFlagsAreFiveCharacters) {
+  EXPECT_EQ(CurveOptionFlags(0, 0, 0), "00000");
+  EXPECT_EQ(CurveOptionFlags(1, 0, 1), "10100");
+  EXPECT_EQ(CurveOptionFlags(0, 1, 2), "01000") << "only 1 sets a flag";
+}
+
+TEST(CurveDataSetsTest, ARangeIsTheNumberAtTheStartOfItsText) {
+  EXPECT_EQ(LeadingNumber("  2.5E3 units"), 2500);
+  EXPECT_EQ(LeadingNumber("-4"), -4);
+  EXPECT_EQ(LeadingNumber("max 4"), 0);
+  EXPECT_EQ(LeadingNumber(""), 0);
+}
+
+TEST(CurveDataSetsTest, EachLanguageHasItsOwnFile) {
+  const int previous = LanguageCode;
+  LanguageCode = NorwegianLanguage;
+  EXPECT_STREQ(CurveDataSetEditor().fileName, "dats\\datfiles\\atomdata\\noplot.dat");
+  LanguageCode = EnglishLanguage;
+  EXPECT_STREQ(CurveDataSetEditor().fileName, "dats\\datfiles\\atomdata\\enplot.dat");
+  EXPECT_EQ(CurveDataSetEditor().frame.size(), 19u);
+  LanguageCode = previous;
+}
+
+}  // namespace
