@@ -26,16 +26,11 @@ constexpr int RecordFieldLines[] = {
 };
 static_assert(std::size(RecordFieldLines) == std::size(RecordFieldIds));
 
-constexpr int EnvironmentHazardLine = 169;
-constexpr int HealthHazardLine = 170;
-constexpr int FireHazardLine = 171;
 constexpr std::size_t HazardCodeShown = 3;
 constexpr std::size_t FieldReadLimit = ChemDbFieldLimit + 1;  // one more than a field holds, to see it is too long
 constexpr std::size_t NumberReadLimit = 37;
 constexpr std::size_t HtmNameReadLimit = 9;
 constexpr std::size_t HtmNameLimit = 7;
-constexpr int NameLine = 3;
-constexpr int FormulaLine = 8;
 
 // The fields whose numbers are checked when they lose the focus.
 constexpr int NumericFieldIds[] = {ToleranceFieldId, NumericValue1Id, NumericValue2Id, HiddenNumericCheckId,
@@ -173,7 +168,8 @@ BOOL Cwm_KjemikaliedatabaseDlg::OnUserInit(int) {
   SetDlgItemText(ToleranceFieldId, FormatFloat(SkDev).c_str());
   SetDlgItemText(HtmNameFieldId, "compund");
 
-  if (ChemDbFormulaSearchMode < 0 || ChemDbFormulaSearchMode > 2) ChemDbFormulaSearchMode = 0;
+  if (ChemDbFormulaSearchMode < FormulaSearchAsTyped || ChemDbFormulaSearchMode > FormulaSearchQualitative)
+    ChemDbFormulaSearchMode = FormulaSearchAsTyped;
   SetCheck(*this, FormulaModePlainId + ChemDbFormulaSearchMode, 1);
   if (ChemDbWholeWordSearch != 1) ChemDbWholeWordSearch = 0;
   SetCheck(*this, WholeWordCheckId, ChemDbWholeWordSearch);
@@ -191,10 +187,10 @@ BOOL Cwm_KjemikaliedatabaseDlg::OnUserInit(int) {
   state.RecordBase = 0;
   state.NavigationStep = 1;
   state.FileIndex = 0;
-  state.PendingOp = 0;
+  state.PendingOp = PendingNone;
   state.NumericFieldId = 0;
   state.GlobalTarget = NoGlobalTarget;
-  state.FileStepMode = 0;
+  state.FileStepMode = FileStepNone;
   ExecuteDatabaseCommand();
   return TRUE;
 }
@@ -208,14 +204,14 @@ void Cwm_KjemikaliedatabaseDlg::FillNameList() {
 
 // The fields into the record buffer for a write; false when a field is too long for the record
 // or the user does not want to store what the safety data sheet changed.
-bool Cwm_KjemikaliedatabaseDlg::GatherRecordFields(char operation) {
+bool Cwm_KjemikaliedatabaseDlg::GatherRecordFields(bool deleting) {
   ChemDbRecord.Clear();
   for (std::size_t i = 0; i < std::size(RecordFieldIds); ++i)
     ChemDbRecord.slots[static_cast<std::size_t>(RecordFieldLines[i])] = FieldText(*this, RecordFieldIds[i], FieldReadLimit);
   ChemDbRecord.slots[EnvironmentHazardLine] = EnvironmentHazardCode;
   ChemDbRecord.slots[HealthHazardLine] = HealthHazardCode;
   ChemDbRecord.slots[FireHazardLine] = FireHazardCode;
-  if (operation == 'd') return true;
+  if (deleting) return true;
   if (std::ranges::any_of(ChemDbRecord.slots, [](const std::string& slot) { return slot.size() > ChemDbFieldLimit; })) {
     ShowMessage(TextTooLongForStore);
     return false;
@@ -238,23 +234,24 @@ Cwm_KjemikaliedatabaseDlg::StepOutcome Cwm_KjemikaliedatabaseDlg::ExecuteDatabas
     return outcome;
   };
 
-  if (state.PendingOp > 0) {
-    const char operation = state.PendingOp == 1 ? (StoreAfterRecord == 1 ? 'i' : 'b')
-                           : state.PendingOp == 2 ? 'c'
-                           : state.PendingOp == 3 ? 'd'
-                                                  : 'g';
-    const bool gathered = GatherRecordFields(operation);
+  if (state.PendingOp > PendingNone) {
+    const bool gathering = state.PendingOp == PendingGather;
+    const char storeLetter = StoreAfterRecord == 1 ? StoreAfterLetter : StoreBeforeLetter;
+    const char operation = state.PendingOp == PendingStore       ? storeLetter
+                           : state.PendingOp == PendingOverwrite ? OverwriteLetter
+                                                                 : DeleteLetter;
+    const bool gathered = GatherRecordFields(!gathering && operation == DeleteLetter);
     bool written = false;
-    if (gathered && operation != 'g') {
+    if (gathered && !gathering) {
       state.NavigationStep = 1;
       written = ChemDbRun("", std::string(1, operation)) == ChemDbDone;
       // A failed write leaves the file as it was; the fields keep what the user typed.
       if (!written) ShowMessage(WriteFailed);
     }
-    state.PendingOp = 0;
+    state.PendingOp = PendingNone;
     if (!written) {
       state.NavigationStep = 0;
-      return stop(operation == 'g' && gathered ? StepOutcome::Done : StepOutcome::Refused);
+      return stop(gathering && gathered ? StepOutcome::Done : StepOutcome::Refused);
     }
   }
 
@@ -263,9 +260,9 @@ Cwm_KjemikaliedatabaseDlg::StepOutcome Cwm_KjemikaliedatabaseDlg::ExecuteDatabas
   std::string command = "s ";
   if (state.NavigationStep != 1) {
     const std::array<SearchField, SearchFieldCount> fields = {{
-        {FieldText(*this, NameSearchComboId, FieldReadLimit), "na"},
-        {FieldText(*this, CasSearchFieldId, FieldReadLimit), "cas"},
-        {FieldText(*this, LabelSearchFieldId, FieldReadLimit), "181"},
+        {FieldText(*this, NameSearchComboId, FieldReadLimit), std::string(NameKey)},
+        {FieldText(*this, CasSearchFieldId, FieldReadLimit), std::string(CasNumberKey)},
+        {FieldText(*this, LabelSearchFieldId, FieldReadLimit), std::string(LabelKey)},
         {FieldText(*this, FormulaSearchFieldId, FieldReadLimit), FormulaSearchKey(ChemDbFormulaSearchMode)},
         {FieldText(*this, NumericValue1Id, FieldReadLimit), NumericQuantityOf(ChemDbNumericField1, 1).key},
         {FieldText(*this, NumericValue2Id, FieldReadLimit), NumericQuantityOf(ChemDbNumericField2, 2).key},
@@ -370,19 +367,19 @@ void Cwm_KjemikaliedatabaseDlg::OnLastRecord() {
 
 void Cwm_KjemikaliedatabaseDlg::OnNextFile() {
   auto& state = ChemDbState;
-  state.FileStepMode = 1;
+  state.FileStepMode = FileStepLeaving;
   state.GlobalTarget = CountingRun;
   ExecuteDatabaseCommand();
-  state.FileStepMode = 0;
+  state.FileStepMode = FileStepNone;
   state.GlobalTarget = NoGlobalTarget;
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnPreviousFile() {
   auto& state = ChemDbState;
   state.RecordIndex = 1;
-  state.FileStepMode = 3;
+  state.FileStepMode = FileStepPrevious;
   OnPreviousRecord();
-  state.FileStepMode = 0;
+  state.FileStepMode = FileStepNone;
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnClearSearch() {
@@ -403,13 +400,13 @@ void Cwm_KjemikaliedatabaseDlg::RemoveNameFromList(const std::string& name) {
 
 // The name list changes only when the write was done.
 void Cwm_KjemikaliedatabaseDlg::OnStore() {
-  ChemDbState.PendingOp = 1;
+  ChemDbState.PendingOp = PendingStore;
   if (ExecuteDatabaseCommand() == StepOutcome::Done) AddShownNameToList();
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnOverwrite() {
   const std::string oldName = shownName_;
-  ChemDbState.PendingOp = 2;
+  ChemDbState.PendingOp = PendingOverwrite;
   if (ExecuteDatabaseCommand() != StepOutcome::Done) return;
   RemoveNameFromList(oldName);
   AddShownNameToList();
@@ -418,7 +415,7 @@ void Cwm_KjemikaliedatabaseDlg::OnOverwrite() {
 void Cwm_KjemikaliedatabaseDlg::OnDelete() {
   if (ChemDbNoDeleteWarning != 1 && ::MessageBox(m_hWnd, DeleteQuestion, MessageCaption, MB_YESNO) != IDYES) return;
   const std::string oldName = shownName_;
-  ChemDbState.PendingOp = 3;
+  ChemDbState.PendingOp = PendingDelete;
   if (ExecuteDatabaseCommand() == StepOutcome::Done) RemoveNameFromList(oldName);
 }
 
@@ -444,7 +441,7 @@ void Cwm_KjemikaliedatabaseDlg::OnWriteHtm() {
     ShowMessage(HtmNameTooLong);
     return;
   }
-  ChemDbState.PendingOp = 8;
+  ChemDbState.PendingOp = PendingGather;
   if (ExecuteDatabaseCommand() == StepOutcome::Done) WriteHtmlDatasheet(ChemDbRecord, name);
 }
 
@@ -452,9 +449,9 @@ void Cwm_KjemikaliedatabaseDlg::OnShowFormulaInfo() { ShowFormulaInfoWindow(this
 
 void Cwm_KjemikaliedatabaseDlg::OnShowSafetySheet() { ShowSafetyDataSheetWindow(this); }
 
-void Cwm_KjemikaliedatabaseDlg::OnFormulaModePlain() { ChemDbFormulaSearchMode = 0; }
-void Cwm_KjemikaliedatabaseDlg::OnFormulaModeCounts() { ChemDbFormulaSearchMode = 1; }
-void Cwm_KjemikaliedatabaseDlg::OnFormulaModeQualitative() { ChemDbFormulaSearchMode = 2; }
+void Cwm_KjemikaliedatabaseDlg::OnFormulaModePlain() { ChemDbFormulaSearchMode = FormulaSearchAsTyped; }
+void Cwm_KjemikaliedatabaseDlg::OnFormulaModeCounts() { ChemDbFormulaSearchMode = FormulaSearchEmpirical; }
+void Cwm_KjemikaliedatabaseDlg::OnFormulaModeQualitative() { ChemDbFormulaSearchMode = FormulaSearchQualitative; }
 void Cwm_KjemikaliedatabaseDlg::OnWholeWord() { ChemDbWholeWordSearch = ChemDbWholeWordSearch == 1 ? 0 : 1; }
 void Cwm_KjemikaliedatabaseDlg::OnAutoFormulaMass() { AutoFormulaMass = AutoFormulaMass == 1 ? 0 : 1; }
 void Cwm_KjemikaliedatabaseDlg::OnStoreAfter() { StoreAfterRecord = StoreAfterRecord == 1 ? 0 : 1; }

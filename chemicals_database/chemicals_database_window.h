@@ -127,7 +127,7 @@ class Cwm_KjemikaliedatabaseDlg : public Cwm_KjemikaliedatabaseBaseDlg {
   // Runs a write (when one is pending), then the search or step, and shows the record it finds.
   // A search (rather than a plain step) that finds nothing says so.
   StepOutcome ExecuteDatabaseCommand(bool search = false);
-  bool GatherRecordFields(char operation);
+  bool GatherRecordFields(bool deleting);
   bool ConfirmSafetyTextWarning();
   void ShowRecord(int runResult);
   void FillNameList();

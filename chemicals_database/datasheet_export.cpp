@@ -1,6 +1,7 @@
 // "Lage" of the database window: the gathered record written as the data sheet pages.
 #include "chemicals_database/database_group.h"
 #include "chemicals_database/datasheet_pages.h"
+#include "chemicals_database/model/database_engine.h"
 #include "platform/win/message_box.h"
 #include "platform/win/wait_cursor.h"
 #include "platform/win/window_api.h"

@@ -39,7 +39,7 @@ constexpr SectionRow SectionRows[] = {
 };
 
 // Record lines of the hazard codes, in the order the symbols are shown: health, fire, environment.
-constexpr int HazardCodeLines[] = {170, 171, 169};
+constexpr int HazardCodeLines[] = {HealthHazardLine, FireHazardLine, EnvironmentHazardLine};
 
 std::string Symbols(const ChemDbRecordBuffer& record) {
   std::string out;

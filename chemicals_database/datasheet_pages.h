@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "chemicals_database/model/database_engine.h"
+#include "chemicals_database/model/record_layout.h"
 
 inline constexpr const char* DatasheetFolder = "dats\\htmfiles";
 inline constexpr std::size_t DatasheetStemLimit = 7;

@@ -16,10 +16,6 @@ std::string SafetyDataText;
 ChemDbCursor ChemDbState;
 std::string ChemDbFileName;
 
-void ChemDbRecordBuffer::Clear() {
-  for (auto& slot : slots) slot.clear();
-}
-
 void ChemDbResetCursor() {
   ChemDbState.FileIndex = 1;
   ChemDbState.RecordIndex = 0;
@@ -34,11 +30,6 @@ namespace {
 enum class FileResult { Finished, NoHit, CannotOpen };
 
 constexpr int RecordsPerRead = 256;
-// FileStepMode: the step to the next file leaves the current file (1), then takes the first record
-// of the next (2); the step to the previous file (3).
-constexpr int FileStepLeaving = 1;
-constexpr int FileStepNext = 2;
-constexpr int FileStepPrevious = 3;
 
 void LoadRecord(std::string_view recordBytes) {
   ChemDbRecord.Clear();
@@ -161,15 +152,15 @@ int WriteInCurrentFile(char operation) {
   int target = current;
   bool written = false;
   switch (operation) {
-    case 'i':
-    case 'b':
-      target = operation == 'i' ? current + 1 : current;
-      state.LastOp = operation == 'i' ? ChemDbStoreAfterOp : ChemDbStoreBeforeOp;
+    case StoreAfterLetter:
+    case StoreBeforeLetter:
+      target = operation == StoreAfterLetter ? current + 1 : current;
+      state.LastOp = operation == StoreAfterLetter ? ChemDbStoreAfterOp : ChemDbStoreBeforeOp;
       PrepareRecordForWriting(ChemDbRecord);
       written = StoreRecord(entry, target, NewRecordLines(ChemDbRecord, SafetyLineForDisk(SafetyDataText)));
       if (written) ChemDbRecord.Clear();
       break;
-    case 'c':
+    case OverwriteLetter:
       state.LastOp = ChemDbOverwriteOp;
       PrepareRecordForWriting(ChemDbRecord);
       written = OverwriteRecord(entry, target, ChemDbRecord, SafetyLineForDisk(SafetyDataText));
@@ -221,7 +212,7 @@ int FirstRecordOfPreviousFile(int index) {
 int ChemDbRun(std::string_view command, std::string_view operation) {
   SearchCommand parsed;
   if (const int code = ParseSearchCommand(command, parsed); code != 0) return code;
-  if (operation == "i" || operation == "b" || operation == "c" || operation == "d")
+  if (operation.size() == 1 && std::string_view("ibcd").find(operation.front()) != std::string_view::npos)
     return WriteInCurrentFile(operation.front());
   return WalkDatabase(parsed);
 }

@@ -1,47 +1,14 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "engine/formcalc.h"
+#include "chemicals_database/model/database_protocol.h"
+#include "chemicals_database/model/record_layout.h"
 
 // The chemicals database: the record buffer and cursor shared by the database window and the
 // engine, and the engine's run of one command (search, step, store, overwrite, delete) over the
 // database files that the list file names.
-
-inline constexpr const char* ChemDbListFileName = "DATS\\OPENDATS.DAT";
-
-// Record lines: line 1 is the backslash line; a record written here has lines 2 to 199 and an
-// empty line 200.
-inline constexpr int ChemDbSlotCount = 201;  // slots 0 to 200: slot n holds record line n
-inline constexpr std::size_t ChemDbSlotLimit = 51;
-inline constexpr std::size_t ChemDbFieldLimit = 48;  // the longest field a line 2 to 198 holds
-inline constexpr int ChemDbSafetyLine = 199;
-inline constexpr int ChemDbLastRecordLine = 200;
-inline constexpr std::size_t SafetyTextLimit = 3997;  // line 199 on disk
-
-// The record of the current compound: slot n holds record line n without its line end (at most
-// 51 characters); line 199 lives in SafetyDataText. The window uses slots 0 to 5 and 100 to 105 as
-// scratch while it builds a search. counts is the formula parser's scratch for the engine.
-struct ChemDbRecordBuffer {
-  std::array<std::string, ChemDbSlotCount> slots;
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-
-  void Clear();
-};
-
-// Write operations: the codes RecordIndex and LastOp take.
-inline constexpr int ChemDbDeleteOp = -1;
-inline constexpr int ChemDbStoreAfterOp = -2;
-inline constexpr int ChemDbStoreBeforeOp = -3;
-inline constexpr int ChemDbOverwriteOp = -4;
-
-// GlobalTarget: no target, or the counting run of the step to the next file.
-inline constexpr int NoGlobalTarget = -1;
-inline constexpr int CountingRun = -2;
 
 // The engine's cursor and the window's command state.
 struct ChemDbCursor {
@@ -51,9 +18,9 @@ struct ChemDbCursor {
   int LastOp = 0;                     // the last write operation's code, 0 when none
   int RecordBase = 0;                 // records in the files before the current one
   int GlobalTarget = NoGlobalTarget;  // running number of the one record the next run loads
-  int FileStepMode = 0;               // 1, 2: step to the next file; 3: step to the previous file
+  int FileStepMode = FileStepNone;    // the step to the next or the previous file
   int NavigationStep = 0;             // 1: the window runs a plain step
-  int PendingOp = 0;                  // the window's pending operation: 1 store, 2 overwrite, 3 delete, 8 gather
+  int PendingOp = PendingNone;        // the window's pending operation
   int NumericFieldId = 0;             // the numeric field the window is checking
 };
 

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "chemicals_database/model/database_engine.h"
 #include "platform/services/files.h"
 
 namespace {

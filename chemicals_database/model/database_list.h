@@ -7,6 +7,8 @@
 // The list file of the chemicals database: one database file a line, each '?' standing for one
 // digit of the three-digit language code.
 
+inline constexpr const char* ChemDbListFileName = "DATS\\OPENDATS.DAT";
+
 // LanguageCode as three digits: 47 gives "047", 44 gives "044".
 std::string ThreeDigitLanguageCode(int languageCode);
 

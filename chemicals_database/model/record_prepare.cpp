@@ -12,19 +12,17 @@
 
 namespace {
 
-constexpr int FirstFieldLine = 2;
-constexpr int LastFieldLine = 198;
-constexpr int FormulaLine = 8;
-constexpr int FormulaMassLine = 10;
-constexpr int EmpiricalFormulaLine = 11;
-constexpr int QualitativeFormulaLine = 39;
+constexpr int FirstFieldLine = ChemDbFirstFieldLine;
+constexpr int LastFieldLine = ChemDbLastFieldLine;
 constexpr std::size_t ComputedFormulaLimit = 49;  // a computed formula longer than this is not stored
 constexpr std::size_t LeadingBackslashKeep = 49;
 constexpr char Bel = '\a';
 
-constexpr std::array WindowLines = {3,   4,   5,   7,   8,   10,  11,  14,  22,  27,  39,  40,  41,  44,  45,
-                                    53,  54,  72,  73,  85,  86,  87,  88,  157, 159, 160, 169, 170, 171, 175,
-                                    180, 181, 182, 183, 184, 185, 187, 188, 189, 190, 191, 193, 194, 195, 196};
+constexpr std::array WindowLines = {
+    NameLine, AlternativeNameLine, CasNumberLine, EnglishNameLine, FormulaLine, FormulaMassLine,
+    EmpiricalFormulaLine, 14, 22, 27, QualitativeFormulaLine, 40, 41, 44, 45, 53, 54, 72, 73, 85, 86, 87, 88,
+    157, 159, 160, EnvironmentHazardLine, HealthHazardLine, FireHazardLine, 175, 180, LabelLine, 182, 183,
+    184, 185, 187, 188, 189, 190, 191, 193, 194, 195, 196};
 
 bool IsControl(char c) { return static_cast<unsigned char>(c) < 32; }
 
@@ -82,7 +80,7 @@ void QualityFormula(std::string& formula) {
 void PrepareRecordForWriting(ChemDbRecordBuffer& record) {
   for (int line = FirstFieldLine; line <= LastFieldLine; ++line) CleanField(record.slots[line]);
   record.slots[ChemDbLastRecordLine].clear();
-  for (const int name : {3, 4, 7, 9})
+  for (const int name : NameLines)
     if (HoldsText(record.slots[name])) ChangeCase(record.slots[name], 0);
   ComputeFormulaLines(record);
 }

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chemicals_database/model/database_engine.h"
+#include "chemicals_database/model/record_layout.h"
 
 // A record made ready for the database file: its fields cleaned and bounded, its names in upper
 // case, its formula mass, empirical and qualitative formula computed from the formula line.

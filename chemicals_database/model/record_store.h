@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chemicals_database/model/database_engine.h"
+#include "chemicals_database/model/record_layout.h"
 
 // The three writes of a database file. Each reads the file, changes one record, copies every other
 // record byte for byte, makes sure the file ends with its closing backslash line, and puts the new

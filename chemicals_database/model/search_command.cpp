@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "chemicals_database/model/record_layout.h"
 #include "chemicals_database/model/record_prepare.h"
 #include "engine/formtext.h"
 #include "engine/reaction.h"
@@ -13,30 +14,10 @@ namespace {
 
 constexpr int FirstKeyLine = 1;
 constexpr int LastKeyLine = 199;
-constexpr std::array NumericLines = {10, 35, 36, 37, 41, 45, 54, 73, 86, 88, 191};
-constexpr int EmpiricalFormulaLine = 11;
-constexpr int QualitativeFormulaLine = 39;
-
-struct NamedKey {
-  std::string_view key;
-  std::vector<int> lines;
-  bool wholeLine = false;
-};
-
-const std::vector<NamedKey>& NamedKeys() {
-  static const std::vector<NamedKey> keys = {
-      {"in", {2}},  {"na", {7, 9, 3, 4}}, {"cas", {5}},
-      {"mf", {8}},  {"fm", {10}},         {"sf", {EmpiricalFormulaLine}, true},
-      {"co", {14}}, {"ir", {35, 36, 37}}, {"qu", {QualitativeFormulaLine}, true},
-      {"de", {41}}, {"mp", {54}},         {"bp", {73}},
-      {"ip", {88}},
-  };
-  return keys;
-}
 
 bool IsSeparator(char c) { return c == '|' || c == '\\'; }
 
-bool IsNameLine(int line) { return line == 3 || line == 4 || line == 7 || line == 9; }
+bool IsNameLine(int line) { return std::ranges::find(NameLines, line) != NameLines.end(); }
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -104,9 +85,9 @@ int MapSearchKey(std::string_view key, std::vector<int>& lines, bool& wholeLine)
     lines.push_back(AnyRecordLine);
     return 0;
   }
-  for (const auto& named : NamedKeys()) {
+  for (const RecordKey& named : RecordKeys) {
     if (named.key != key) continue;
-    lines = named.lines;
+    lines.assign(named.lines.begin(), named.lines.begin() + named.lineCount);
     wholeLine = named.wholeLine;
     return 0;
   }

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "chemicals_database/model/database_engine.h"
+#include "chemicals_database/model/database_protocol.h"
+#include "chemicals_database/model/record_layout.h"
 
 const std::array<NumericQuantity, NumericQuantityCount> NumericQuantities = {{
     {"Formelmasse", "fm", "", "g/mol", ""},
@@ -29,8 +30,8 @@ int NumericQuantityNumber(std::string_view text) {
 
 const char* FormulaSearchKey(int formulaSearchMode) {
   switch (formulaSearchMode) {
-    case 2: return "qu";
-    case 1: return "sf";
+    case FormulaSearchQualitative: return "qu";
+    case FormulaSearchEmpirical: return "sf";
     default: return "mf";
   }
 }

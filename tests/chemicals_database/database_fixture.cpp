@@ -92,16 +92,16 @@ void DatabaseTest::Last() {
 }
 
 void DatabaseTest::NextFile() {
-  ChemDbState.FileStepMode = 1;
+  ChemDbState.FileStepMode = FileStepLeaving;
   ChemDbState.GlobalTarget = CountingRun;
   CommandStep("s ");
-  ChemDbState.FileStepMode = 0;
+  ChemDbState.FileStepMode = FileStepNone;
   ChemDbState.GlobalTarget = NoGlobalTarget;
 }
 
 void DatabaseTest::PreviousFile() {
   ChemDbState.RecordIndex = 1;
-  ChemDbState.FileStepMode = 3;
+  ChemDbState.FileStepMode = FileStepPrevious;
   Previous();
-  ChemDbState.FileStepMode = 0;
+  ChemDbState.FileStepMode = FileStepNone;
 }

@@ -243,7 +243,7 @@ TEST_F(DatabaseNavigation, FileStepsShowTheFirstRecordOfTheNextAndPreviousFile) 
 
 TEST_F(DatabaseNavigation, TheStepToTheNextFileIgnoresTheSearchFields) {
   GoTo("A1");
-  ChemDbState.FileStepMode = 1;
+  ChemDbState.FileStepMode = FileStepLeaving;
   ChemDbState.GlobalTarget = CountingRun;
   CommandStep("s na\\A2|cas\\nowhere");
   EXPECT_EQ(Shown(), "B1");
