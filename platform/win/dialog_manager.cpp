@@ -37,18 +37,27 @@ HWND DirectChild(HWND dialog, HWND window) {
   return window;
 }
 
+// The default push button that answers Enter: the first one shown and enabled; without one, the
+// first enabled one kept hidden for the keyboard; without that, the first one at all (a disabled
+// button then takes no Enter).
 int FirstDefaultPushButton(HWND dialog) {
   const WindowRecord* record = FindWindowRecord(dialog);
   if (record == nullptr) return 0;
+  int hiddenEnabled = 0;
+  int any = 0;
   for (HWND child : record->children) {
     const WindowRecord* control = FindWindowRecord(child);
     char name[16] = {};
     GetClassName(child, name, sizeof name);
-    if (control != nullptr && std::string(name) == "BUTTON" && (control->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-      return static_cast<int>(control->id);
+    if (control == nullptr || std::string(name) != "BUTTON" || (control->style & BS_TYPEMASK) != BS_DEFPUSHBUTTON) {
+      continue;
     }
+    const int id = static_cast<int>(control->id);
+    if (IsUsable(child)) return id;
+    if (hiddenEnabled == 0 && (control->style & WS_DISABLED) == 0) hiddenEnabled = id;
+    if (any == 0) any = id;
   }
-  return 0;
+  return hiddenEnabled != 0 ? hiddenEnabled : any;
 }
 
 void RestoreFocus(HWND dialog) {

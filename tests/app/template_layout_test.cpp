@@ -3,25 +3,18 @@
 // overlap, and every small raised or lowered static stands in a run of blanks of the caption it
 // is laid over.
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <set>
 #include <span>
 #include <sstream>
 
-#include "app/tool_table.h"
 #include "engine/settings/settings.h"
-#include "periodic_table/element_properties_window.h"
-#include "periodic_table/property_graph_window.h"
 #include "platform/win/resources.h"
 #include "resources/dialog_templates.h"
 #include "resources/template_items.h"
-#include "runtime/dialog_openers.h"
-#include "runtime/shell_dialogs.h"
-#include "runtime/sim_modal_dlg.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
-#include "calculators/names_formulas_editor.h"
+#include "tests/app/template_windows.h"
 
 namespace {
 
@@ -225,24 +218,6 @@ std::vector<std::string> CheckDialog(HWND dialog, const std::string& window, Che
   return check == Check::Cut ? checks.CutTexts() : checks.MisplacedTexts();
 }
 
-// Windows that other windows open, with their openers; the shell's tool table gives the others.
-// A template found in neither opens on the runtime's modal base, with its template's texts.
-struct ChildWindow {
-  const char* templateName;
-  std::function<void(CWnd* parent)> open;
-  bool modeless = false;
-};
-
-const std::vector<ChildWindow>& ChildWindows() {
-  static const std::vector<ChildWindow> windows = {
-      {EgenskaperTemplateName, [](CWnd* parent) { ShowElementPropertiesWindow(parent); }, true},
-      {PersysgrafTemplateName, [](CWnd* parent) { OpenPeriodicGraphDialog(parent); }},
-      {Molclc2TemplateName, [](CWnd* parent) { OpenMoleculeNamesDialog(parent); }},
-      {PrintoptTemplateName, [](CWnd* parent) { OpenPrintOptionsDialog(parent); }},
-  };
-  return windows;
-}
-
 class TemplateLayoutTest : public AppTest, public ::testing::WithParamInterface<const char*> {
  protected:
   // The launcher form inside the main frame; null when the frame shows none.
@@ -284,38 +259,14 @@ class TemplateLayoutTest : public AppTest, public ::testing::WithParamInterface<
 
   void Open(const std::string& name, Check what, std::vector<std::string>& faults) {
     const std::string window = WindowName(name);
-    auto check = [&, window, name, what] {
+    WithTemplateWindow(driver, Frame(), name, {[&, window, name, what] {
       const HWND active = GetActiveWindow();
       if (GetTemplateName(active) != name) {
         faults.push_back(window + ": the window did not open");
         return;
       }
       for (std::string& fault : CheckDialog(active, window, what)) faults.push_back(std::move(fault));
-    };
-    const auto child = std::ranges::find_if(ChildWindows(), [&](const ChildWindow& row) { return name == row.templateName; });
-    if (child != ChildWindows().end() && child->modeless) {
-      child->open(Frame());
-      driver.Pump();
-      check();
-      DestroyWindow(GetActiveWindow());
-      driver.Pump();
-      return;
-    }
-    driver.Then(check);
-    driver.Then([this] { driver.Key("Escape"); });
-    if (child != ChildWindows().end()) {
-      child->open(Frame());
-      return;
-    }
-    const auto tool = std::ranges::find_if(ShellTools(), [&](const ShellTool& row) {
-      return row.templateName != nullptr && name == row.templateName;
-    });
-    if (tool != ShellTools().end()) {
-      OpenTool(*tool, Frame());
-    } else {
-      // A template no opener knows yet is opened on the runtime's modal base with its own texts.
-      OpenModalDialog<CSimModalDlg>(name.c_str(), Frame());
-    }
+    }});
   }
 };
 

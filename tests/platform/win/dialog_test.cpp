@@ -107,7 +107,7 @@ TEST_F(ModalTest, ADestroyedModalWindowEndsItsLoopAndItsOwnerIsActiveAgain) {
 // Records the commands the dialog interface sends.
 class KeysDialog : public CDialog {
  public:
-  KeysDialog() : CDialog("KEYS", nullptr) {}
+  explicit KeysDialog(LPCSTR name = "KEYS") : CDialog(name, nullptr) {}
   std::vector<int> commands;
   void OnOK() override { commands.push_back(IDOK); }
   void OnCancel() override { commands.push_back(IDCANCEL); }
@@ -154,6 +154,45 @@ TEST_F(KeysTest, EnterGoesToTheFocusedPushButtonOrElseTheDefaultButton) {
     if ((test.defaultState & WS_VISIBLE) != 0) ShowWindow(button, SW_HIDE);
     if ((test.defaultState & WS_DISABLED) != 0) EnableWindow(button, FALSE);
     SetFocus(GetDlgItem(dialog.m_hWnd, test.focus));
+    EXPECT_TRUE(driver.Key("Enter"));
+    EXPECT_EQ(dialog.commands, test.expected) << test.what;
+  }
+}
+
+// A template may list a hidden OK as a default push button before the one the user sees: Enter goes
+// to the one shown and enabled, to a hidden one only while none is shown, never to a disabled one.
+TEST_F(KeysTest, EnterGoesToTheShownDefaultButtonBeforeAHiddenOrDisabledOne) {
+  struct Case {
+    const char* what;
+    DWORD okState;    // WS_VISIBLE and WS_DISABLED of the OK listed first
+    DWORD pushState;  // the same of the second default button
+    std::vector<int> expected;
+  };
+  const Case cases[] = {
+      {"OK hidden and disabled, the second shown", WS_DISABLED, WS_VISIBLE, {PushId}},
+      {"OK hidden but enabled, the second shown", 0, WS_VISIBLE, {PushId}},
+      {"OK shown, the second shown", WS_VISIBLE, WS_VISIBLE, {IDOK}},
+      {"OK shown but disabled, the second shown", WS_VISIBLE | WS_DISABLED, WS_VISIBLE, {PushId}},
+      {"OK hidden but enabled, the second disabled", 0, WS_VISIBLE | WS_DISABLED, {IDOK}},
+      {"both hidden and disabled", WS_DISABLED, WS_DISABLED, {}},
+  };
+  int index = 0;
+  for (const Case& test : cases) {
+    const std::string name = "DEFAULTS" + std::to_string(index++);
+    DialogTemplate keys = Dialog("Defaults", 160, 60);
+    keys.style |= WS_VISIBLE;
+    auto defaultButton = [](const char* text, int id, DWORD state, short x, short y) {
+      DialogItemTemplate button = Item("BUTTON", text, id, 0, x, y, 40, 14);
+      button.style = WS_CHILD | WS_TABSTOP | BS_DEFPUSHBUTTON | state;
+      return button;
+    };
+    keys.items.push_back(defaultButton("OK", IDOK, test.okState, 60, 4));
+    keys.items.push_back(Item("EDIT", "", CheckId, WS_TABSTOP, 4, 4, 50, 12));
+    keys.items.push_back(defaultButton("Push", PushId, test.pushState, 4, 20));
+    Resources().AddDialog(name, keys);
+    KeysDialog dialog(name.c_str());
+    ASSERT_TRUE(dialog.Create(name.c_str()));
+    SetFocus(GetDlgItem(dialog.m_hWnd, CheckId));
     EXPECT_TRUE(driver.Key("Enter"));
     EXPECT_EQ(dialog.commands, test.expected) << test.what;
   }
