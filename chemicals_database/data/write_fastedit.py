@@ -1,30 +1,40 @@
 #!/usr/bin/env python3
 """Writes the hazard class lists and the phrase files of dats/datfiles/fastedit in Windows-1252
-with LF line ends, from the tables below (sources in dats/datfiles/fastedit/README.md).
+with LF line ends, from the tables below and the statements of clp_statements.tsv beside this
+script (sources in dats/datfiles/fastedit/README.md).
 
 Usage: write_fastedit.py FOLDER
 """
+import csv
 import sys
 from pathlib import Path
+
+STATEMENT_TABLE = Path(__file__).with_name("clp_statements.tsv")
 
 # Code, '-', the indication of danger. The first line has no code: it chooses no class.
 HEALTH = ["Ingen", "T+-Meget giftig", "T-Giftig", "C-Etsende", "Xn-Helseskadelig", "Xi-Irriterende"]
 FIRE = ["Ingen", "E-Eksplosiv", "O-Oksiderende", "F+-Ekstremt brannfarlig", "F-Meget brannfarlig"]
 ENVIRONMENT = ["Ingen", "N-Miljøskadelig"]
 
-# Hazard and precautionary statements with the Norwegian texts found (see the README); every
-# phrase ends with a blank, so that phrases joined one after another stay apart.
-HAZARD_STATEMENTS = [
-    "H200 Ustabile eksplosive varer.",
-    "H201 Eksplosjonsfarlig; fare for masseeksplosjon.",
-    "H202 Eksplosjonsfarlig; stor fare for utkast av fragmenter.",
-    "H203 Eksplosjonsfarlig; fare for brann, trykkbølge eller utkast av fragmenter.",
-]
-PRECAUTIONARY_STATEMENTS = [
-    "P101 Dersom det er nødvendig med legehjelp, ha produktets beholder eller etikett for hånden.",
-    "P102 Oppbevares utilgjengelig for barn.",
-    "P103 Les etiketten før bruk.",
-]
+# The longest phrase the quick editor takes, its trailing blank counted.
+PHRASE_LIMIT = 251
+
+
+def read_statements():
+    """The statements of the table in its order: code and Norwegian text, hazard (H, EUH) and
+    precautionary (P) statements apart."""
+    with STATEMENT_TABLE.open(encoding="utf-8", newline="") as table:
+        rows = list(csv.DictReader(table, delimiter="\t", quoting=csv.QUOTE_NONE))
+    hazard, precautionary = [], []
+    for row in rows:
+        line = f"{row['code']} {row['norwegian']}"
+        if len(line) + 1 > PHRASE_LIMIT:
+            sys.exit(f"{STATEMENT_TABLE.name}: {row['code']} is longer than {PHRASE_LIMIT} characters")
+        (precautionary if row["code"].startswith("P") else hazard).append(line)
+    return hazard, precautionary
+
+
+HAZARD_STATEMENTS, PRECAUTIONARY_STATEMENTS = read_statements()
 
 HEALTH_HAZARD = [
     "GENERELT> Giftig ved svelging, innånding og hudkontakt.",

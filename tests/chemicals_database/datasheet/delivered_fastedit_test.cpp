@@ -1,12 +1,18 @@
 // The shipped hazard class lists, phrase files and hazard symbols.
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <regex>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "chemicals_database/datasheet_pages.h"
+#include "chemicals_database/model/safety_sections.h"
+#include "chemicals_database/phrase_text.h"
 #include "tests/engine/test_support.h"
 
 namespace {
@@ -15,8 +21,52 @@ namespace fs = std::filesystem;
 
 const fs::path FastEdit = fs::path(TAVRIN_SOURCE_DIR) / "dats" / "datfiles" / "fastedit";
 const fs::path Symbols = fs::path(TAVRIN_SOURCE_DIR) / "dats" / "htmfiles" / "htmutil";
+const fs::path StatementTable = fs::path(TAVRIN_SOURCE_DIR) / "chemicals_database" / "data" / "clp_statements.tsv";
 
-constexpr std::size_t PhraseLimit = 251;  // what the quick editor's new-phrase field takes
+// A phrase has to fit the quick editor's new-phrase field (so that it can be entered again) and
+// the safety sheet's text, which takes every transfer whole or not at all.
+constexpr std::size_t PhraseLimit = std::min(NewPhraseLimit, SafetySheetTextLimit);
+
+// Where a code stands in the regulation's order: H before EUH before P, then the number, then
+// the letters after it in the order the regulation gives them (H360, H360F, H360D, H360FD,
+// H360Fd, H360Df), then the further members of a combined statement (P301 before P301+P310
+// before P302).
+using CodeOrder = std::tuple<int, int, int, std::vector<int>>;
+
+std::optional<CodeOrder> OrderOfCode(const std::string& code) {
+  static const std::regex form(R"(^(H|EUH|P)(\d{3})([A-Za-z]*)((?:\+(?:H|P)\d{3})*)(?:\[\+P(\d{3})\])?$)");
+  static const std::vector<std::string> suffixes = {"", "i", "F", "D", "FD", "Fd", "Df", "f", "d", "fd", "A"};
+  std::smatch parts;
+  if (!std::regex_match(code, parts, form)) return std::nullopt;
+  const auto suffix = std::ranges::find(suffixes, parts[3].str());
+  if (suffix == suffixes.end()) return std::nullopt;
+  const int prefix = parts[1] == "H" ? 0 : parts[1] == "EUH" ? 1 : 2;
+  std::vector<int> members;
+  const std::string combined = parts[4].str();
+  for (std::size_t plus = combined.find('+'); plus != std::string::npos; plus = combined.find('+', plus + 1)) {
+    members.push_back(std::stoi(combined.substr(plus + 2, 3)));
+  }
+  if (parts[5].matched) members.push_back(std::stoi(parts[5].str()));
+  return CodeOrder{prefix, std::stoi(parts[2].str()), static_cast<int>(suffix - suffixes.begin()), members};
+}
+
+// The codes of the regulation's lists, from the generator's table (code, English text, Norwegian
+// text, tab-separated, after a heading line), in the table's order.
+std::vector<std::string> RegulationCodes(char letter) {
+  std::vector<std::string> codes;
+  const std::vector<std::string> rows = SplitLines(ReadBytes(StatementTable));
+  for (std::size_t row = 1; row < rows.size(); ++row) {
+    const std::string code = rows[row].substr(0, rows[row].find('\t'));
+    if ((letter == 'P') == code.starts_with('P')) codes.push_back(code);
+  }
+  return codes;
+}
+
+std::vector<std::string> CodesOfFile(const char* file) {
+  std::vector<std::string> codes;
+  for (const std::string& line : SplitLines(ReadBytes(FastEdit / file))) codes.push_back(line.substr(0, line.find(' ')));
+  return codes;
+}
 
 TEST(DeliveredFastEdit, ClassListsHaveWellFormedUniqueCodesEachWithItsPicture) {
   const struct {
@@ -71,14 +121,58 @@ TEST(DeliveredFastEdit, PhraseFilesHoldShortWindows1252Phrases) {
   }
 }
 
-TEST(DeliveredFastEdit, StatementsCarryTheirCode) {
+TEST(DeliveredFastEdit, StatementTableListsWellFormedCodesInTheRegulationsOrder) {
+  const std::vector<std::string> rows = SplitLines(ReadBytes(StatementTable));
+  ASSERT_FALSE(rows.empty()) << StatementTable;
+  EXPECT_EQ(rows.front(), "code\tenglish\tnorwegian");
+  std::optional<CodeOrder> previous;
+  std::string previousCode;
+  for (std::size_t row = 1; row < rows.size(); ++row) {
+    const std::string& line = rows[row];
+    ASSERT_EQ(std::ranges::count(line, '\t'), 2) << "row " << row << ": " << line;
+    const std::size_t first = line.find('\t');
+    const std::size_t second = line.find('\t', first + 1);
+    const std::string code = line.substr(0, first);
+    EXPECT_GT(second, first + 1) << code << ": no English text";
+    EXPECT_GT(line.size(), second + 1) << code << ": no Norwegian text";
+    const std::optional<CodeOrder> order = OrderOfCode(code);
+    ASSERT_TRUE(order) << "not a statement code: " << code;
+    if (previous) {
+      EXPECT_LT(*previous, *order) << previousCode << " is not before " << code;
+    }
+    previous = order;
+    previousCode = code;
+  }
+  // The ends of each list and the sub-codes of reproductive toxicity, so that a cut table shows.
+  const std::vector<std::string> hazard = RegulationCodes('H');
+  const std::vector<std::string> precautionary = RegulationCodes('P');
+  ASSERT_FALSE(hazard.empty());
+  ASSERT_FALSE(precautionary.empty());
+  EXPECT_EQ(hazard.front(), "H200");
+  EXPECT_EQ(hazard.back(), "EUH451");
+  EXPECT_EQ(precautionary.front(), "P101");
+  EXPECT_EQ(precautionary.back(), "P503");
+  for (const char* code : {"H350i", "H360F", "H360D", "H360FD", "H360Fd", "H360Df", "H361f", "H361d", "H361fd", "H420",
+                           "H300+H310+H330", "EUH014", "EUH209A", "EUH401", "P301+P310", "P305+P351+P338",
+                           "P370+P380+P375[+P378]", "P502"}) {
+    EXPECT_EQ(std::ranges::count(hazard, code) + std::ranges::count(precautionary, code), 1) << code;
+  }
+}
+
+TEST(DeliveredFastEdit, StatementFilesHoldEveryCodeOfTheRegulationOnceInItsOrder) {
   for (const auto& [file, letter] : {std::pair{"rsetn.dat", 'H'}, std::pair{"ssetn.dat", 'P'}}) {
+    EXPECT_EQ(CodesOfFile(file), RegulationCodes(letter)) << file;
+  }
+}
+
+TEST(DeliveredFastEdit, StatementsFitTheQuickEditorAndTheSafetySheetWhole) {
+  for (const char* file : {"rsetn.dat", "ssetn.dat"}) {
     for (const std::string& line : SplitLines(ReadBytes(FastEdit / file))) {
-      ASSERT_GE(line.size(), 5u) << file;
-      EXPECT_EQ(line[0], letter) << file << ": " << line;
-      EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(line[1])) && std::isdigit(static_cast<unsigned char>(line[2])) &&
-                  std::isdigit(static_cast<unsigned char>(line[3])) && line[4] == ' ')
-          << file << ": " << line;
+      EXPECT_LE(line.size(), PhraseLimit) << file << ": " << line;
+      const std::size_t blank = line.find(' ');
+      EXPECT_TRUE(blank != std::string::npos && line.size() > blank + 2) << file << ": no text after the code: " << line;
+      EXPECT_TRUE(line.ends_with(". ") || line.ends_with(": ") || line.ends_with("\x85 "))
+          << file << ": a statement ends with its full stop, colon or ellipsis and a blank: " << line;
     }
   }
 }
