@@ -46,8 +46,8 @@ class ThermochemistryTest : public ToolWindowTest {
 };
 
 // Methane burnt to liquid water, with the shipped NBS data:
-//   dH = -393.509 + 2(-285.83) - (-74.81) = -890.359 kJ
-//   dS = 213.74 + 2(69.91) - 186.264 - 2(205.138) = -242.98 J/K
+//   dH = -393.51 + 2(-285.83) - (-74.6) = -890.57 kJ
+//   dS = 213.785 + 2(69.95) - 186.3 - 2(205.152) = -242.919 J/K
 // The equation carries the heat released. Choosing the entropy column recalculates the table at the
 // next cursor message, not before: S0 times the moles of each species.
 TEST_F(ThermochemistryTest, MethaneCombustionAndTheDeferredColumnChoice) {
@@ -73,14 +73,14 @@ TEST_F(ThermochemistryTest, MethaneCombustionAndTheDeferredColumnChoice) {
                      },
                      [&] { tableAfter = Text(ThermoTableId); }});
   EXPECT_EQ(first, (std::vector<std::string>{
-                       "CH4(g) + 2O2(g) = CO2(g) + 2H2O(l) + 890.359kJ", "-890.359 kJ", "-242.98 J/K",
-                       "CH4(g)\t\t\t\t\t-74.81\t\t1\r\nO2(g)\t\t\t\t\t0\t\t2\r\nCO2(g)\t\t\t\t\t-393.509\t1\r\n"
+                       "CH4(g) + 2O2(g) = CO2(g) + 2H2O(l) + 890.57kJ", "-890.57 kJ", "-242.919 J/K",
+                       "CH4(g)\t\t\t\t\t-74.6\t\t1\r\nO2(g)\t\t\t\t\t0\t\t2\r\nCO2(g)\t\t\t\t\t-393.51\t\t1\r\n"
                        "H2O(l)\t\t\t\t\t-571.66\t\t2\r\n"}));
   EXPECT_EQ(pendingAfterChoice, 1);
   EXPECT_EQ(tableBeforeTheCursor, first[3]);
   EXPECT_EQ(tableAfter,
-            "CH4(g)\t\t\t\t\t-74.81\t\t186.264\r\nO2(g)\t\t\t\t\t0\t\t410.276\r\nCO2(g)\t\t\t\t\t-393.509\t213.74\r\n"
-            "H2O(l)\t\t\t\t\t-571.66\t\t139.82\r\n");
+            "CH4(g)\t\t\t\t\t-74.6\t\t186.3\r\nO2(g)\t\t\t\t\t0\t\t410.304\r\nCO2(g)\t\t\t\t\t-393.51\t\t213.785\r\n"
+            "H2O(l)\t\t\t\t\t-571.66\t\t139.9\r\n");
   EXPECT_EQ(ThermoColumnChoice, 3);
   EXPECT_EQ(ThermoRecalcPending, 0);
 }
