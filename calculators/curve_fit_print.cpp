@@ -9,13 +9,8 @@ namespace {
 // The screen's picture is 500 pixels across; the title's line (y 135) goes to the top of the page.
 constexpr int ScreenWidth = 500;
 constexpr int ScreenTop = 135;
-constexpr int PlotFrameTop = PlotFrameBottom - PlotFrameHeight;
-constexpr int PlotFrameRight = PlotFrameLeft + PlotFrameWidth;
 constexpr int PaperPointRadius = 2;
-constexpr int TickLength = 5;
-constexpr int XAxisTextY = PlotFrameBottom + 24;
 constexpr int FunctionLineY = XAxisTextY + 30;
-constexpr int BlankWidth = 10;
 
 class Page {
  public:
@@ -49,69 +44,46 @@ class Page {
   int s_;
 };
 
-int LeadingBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  return static_cast<int>(first == std::string::npos ? text.size() : first);
+// Grid, ticks, labels and points are taken 2 units lower than the screen shows them, as the
+// screen's thin pen sits, and half a screen pixel on.
+DrawingPosition Lowered(const DrawingPosition& at) { return {at.x + 0.5, at.y + 2.5}; }
+
+// A line drawn in passes one device unit apart, across the line.
+void DrawAcross(const Page& page, const DrawingLine& line, DrawingPosition (*placed)(const DrawingPosition&),
+                int passes) {
+  const DrawingPosition from = placed(line.from), to = placed(line.to);
+  const int dx = line.Vertical() ? 1 : 0;
+  page.Line(page.X(from.x), page.Y(from.y), page.X(to.x), page.Y(to.y), passes, dx, 1 - dx);
 }
 
-void DrawPlot(const Page& page, const CurveScale& scale, const CurvePrintOptions& options) {
-  const int s = page.Scale();
-  const double half = 0.5 * s;
-  const int thin = s;
-  const int wide = 3 * s;
-  // Grid, ticks and points are taken 2 units lower than the screen shows them, as the screen's
-  // thin pen sits.
-  auto lowX = [&](int x) { return page.X(x + half / s); };
-  auto lowY = [&](int y) { return page.Y(y + 2 + half / s); };
-  if (options.grid) {
-    for (const AxisTick& tick : scale.xTicks)
-      page.Line(lowX(tick.foot.x), lowY(PlotFrameBottom), lowX(tick.foot.x), lowY(PlotFrameTop), thin, 1, 0);
-    for (const AxisTick& tick : scale.yTicks)
-      page.Line(lowX(PlotFrameLeft), lowY(tick.foot.y), lowX(PlotFrameRight), lowY(tick.foot.y), thin, 0, 1);
-  }
-  if (options.frame) {
-    page.Line(page.X(PlotFrameLeft), page.Y(PlotFrameTop), page.X(PlotFrameRight), page.Y(PlotFrameTop), wide, 0, 1);
-    page.Line(page.X(PlotFrameLeft), page.Y(PlotFrameBottom), page.X(PlotFrameRight), page.Y(PlotFrameBottom), wide, 0,
-              1);
-    page.Line(page.X(PlotFrameLeft), page.Y(PlotFrameTop), page.X(PlotFrameLeft), page.Y(PlotFrameBottom), wide, 1, 0);
-    page.Line(page.X(PlotFrameRight), page.Y(PlotFrameTop), page.X(PlotFrameRight), page.Y(PlotFrameBottom), wide, 1,
-              0);
-  }
-  const auto& curve = scale.curve;
-  for (std::size_t i = 0; i + 3 < curve.size(); ++i) {
-    const CurveEntry& from = curve[i];
-    const CurveEntry& to = curve[i + 1];
-    if (!(from.y > 0) || from.IsBreak() || to.IsBreak()) continue;
-    const int x1 = page.X(from.x + 1.5);
-    const int y1 = page.Y(from.y);
-    const int x2 = page.X(to.x + 1.5);
-    const int y2 = page.Y(to.y);
+DrawingPosition AsShown(const DrawingPosition& at) { return at; }
+
+void DrawText(const Page& page, const DrawingText& text, const DrawingPosition& at) {
+  page.Text(page.X(at.x), page.Y(at.y), text.text, text.height * page.Scale(), text.turned ? 900 : 0);
+}
+
+void DrawPlot(const Page& page, const CurvePlotGeometry& geometry) {
+  const int thin = page.Scale();
+  const int wide = 3 * page.Scale();
+  for (const DrawingLine& line : geometry.gridLines) DrawAcross(page, line, Lowered, thin);
+  for (const DrawingLine& line : geometry.frameEdges) DrawAcross(page, line, AsShown, wide);
+  // The curve's wide line is made of three sets of passes: rightward, downward and diagonal.
+  for (const DrawingLine& segment : geometry.curveSegments) {
+    const int x1 = page.X(segment.from.x + 1.5);
+    const int y1 = page.Y(segment.from.y);
+    const int x2 = page.X(segment.to.x + 1.5);
+    const int y2 = page.Y(segment.to.y);
     page.Line(x1, y1, x2, y2, wide, 1, 0);
     page.Line(x1, y1, x2, y2, wide, 0, 1);
     page.Line(x1, y1, x2, y2, wide, 1, 1);
   }
-  if (!options.hidePoints) {
-    for (const PlotPosition& point : scale.points) {
-      if (point.x < PlotFrameLeft || point.x > PlotFrameRight || point.y < PlotFrameTop || point.y > PlotFrameBottom ||
-          point.y <= 0)
-        continue;
-      for (int pass = 0; pass < wide; ++pass) page.Circle(lowX(point.x), lowY(point.y), PaperPointRadius * s + pass);
-    }
+  for (const DrawingPosition& mark : geometry.marks) {
+    const DrawingPosition at = Lowered(mark);
+    for (int pass = 0; pass < wide; ++pass) page.Circle(page.X(at.x), page.Y(at.y), PaperPointRadius * page.Scale() + pass);
   }
-  for (const AxisTick& tick : scale.xTicks) {
-    page.Line(lowX(tick.foot.x), lowY(PlotFrameBottom), lowX(tick.foot.x), lowY(PlotFrameBottom + TickLength), thin, 1,
-              0);
-    const int length = static_cast<int>(tick.label.size());
-    int offset =
-        (tick.label.find('.') != std::string::npos ? 2 : 0) + (tick.label.find('-') != std::string::npos ? 2 : 0);
-    page.Text(lowX(tick.foot.x - 4 * length + offset), lowY(PlotFrameBottom + TickLength), tick.label, 16 * s, 0);
-  }
-  for (const AxisTick& tick : scale.yTicks) {
-    page.Line(lowX(PlotFrameLeft), lowY(tick.foot.y), lowX(PlotFrameLeft - TickLength), lowY(tick.foot.y), thin, 0, 1);
-    const int length = static_cast<int>(tick.label.size());
-    int offset =
-        (tick.label.find('.') != std::string::npos ? 4 : 0) + (tick.label.find('-') != std::string::npos ? 2 : 0);
-    page.Text(lowX(PlotFrameLeft - 8 * length - TickLength + offset), lowY(tick.foot.y - 8), tick.label, 16 * s, 0);
+  for (const CurveTick& tick : geometry.ticks) {
+    DrawAcross(page, tick.line, Lowered, thin);
+    DrawText(page, tick.label, Lowered(tick.label.at));
   }
 }
 
@@ -122,14 +94,11 @@ bool PrintCurvePage(HDC dc, const CurveScale& scale, const CurvePrintTexts& text
   if (Escape(dc, STARTDOC, sizeof DocumentName - 1, DocumentName, nullptr) <= 0) return false;
   const int s = GetDeviceCaps(dc, HORZRES) / ScreenWidth;
   const Page page(dc, s);
-  if (scale.placed) DrawPlot(page, scale, options);
-  page.Text((1 + BlankWidth * LeadingBlanks(texts.title)) * s, 0, texts.title, 34 * s, 0);
-  page.Text(page.X(PlotFrameLeft + BlankWidth * LeadingBlanks(texts.xAxisText)), page.Y(XAxisTextY), texts.xAxisText,
-            20 * s, 0);
-  const int yAxisX = texts.yAxisTextX > 0 ? texts.yAxisTextX : 1;
-  page.Text(yAxisX * s, page.Y(PlotFrameBottom - BlankWidth * LeadingBlanks(texts.yAxisText)), texts.yAxisText, 20 * s,
-            900);
-  page.Text(page.X(PlotFrameLeft), page.Y(FunctionLineY), texts.function, 20 * s, 0);
+  DrawPlot(page, PlotGeometry(scale, {options.grid, options.frame, options.hidePoints}));
+  for (const DrawingText& text : {PlotTitle(texts.title), PlotXAxisText(texts.xAxisText),
+                                  PlotYAxisText(texts.yAxisText, texts.yAxisTextX),
+                                  DrawingText{{PlotFrameLeft, FunctionLineY}, texts.function, AxisTextHeight}})
+    DrawText(page, text, text.at);
   const bool pageEnded = Escape(dc, NEWFRAME, 0, nullptr, nullptr) > 0;
   const bool documentEnded = Escape(dc, ENDDOC, 0, nullptr, nullptr) > 0;
   return pageEnded && documentEnded;

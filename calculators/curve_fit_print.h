@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/gdi/device_context.h"
-#include "calculators/model/curve_scale.h"
+#include "calculators/model/curve_plot_geometry.h"
 
 struct CurvePrintTexts {
   std::string title;

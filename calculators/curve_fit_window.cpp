@@ -17,6 +17,7 @@
 #include "runtime/generated_setup.h"
 #include "calculators/model/curve_data.h"
 #include "calculators/model/curve_data_sets.h"
+#include "calculators/model/curve_plot_geometry.h"
 #include "calculators/curve_fit_print.h"
 
 namespace {
@@ -29,17 +30,7 @@ constexpr std::size_t DataSetNameLimit = 251;
 constexpr RECT FullRepaintRegion = {0, 132, 497, 426};
 constexpr RECT TitleRegion = {0, 135, 497, 169};
 constexpr RECT XAxisTextRegion = {80, 404, 497, 424};
-constexpr int PlotFrameTop = PlotFrameBottom - PlotFrameHeight;
-constexpr int PlotFrameRight = PlotFrameLeft + PlotFrameWidth;
-constexpr int TickLength = 5;
 constexpr int PointRadius = 5;
-constexpr int TickLabelHeight = 16;
-constexpr int AxisTextHeight = 20;
-constexpr int TitleHeight = 34;
-constexpr int TitleY = 135;
-constexpr int XAxisTextY = PlotFrameBottom + 24;
-constexpr int YAxisTextGap = 28;  // trunc(16 * 1.8): the width of a turned tick label's line
-constexpr int BlankWidth = 10;
 constexpr int TurnedText = 900;
 
 enum PaintReason { FullRepaint, TitleOnly, XAxisTextOnly, YAxisTextOnly };
@@ -62,29 +53,15 @@ struct CurveWindowState {
 };
 CurveWindowState State;
 
-constexpr std::array<int, 9> ListModels = {CurveModelBestFit,     CurveModelNoFit,    CurveModelLine,
-                                           CurveModelExponential, CurveModelPower,    CurveModelLogarithmic,
-                                           CurveModelReciprocal,  CurveModelRational, CurveModelQuadratic};
-
-int ListIndexOfModel(int model) {
-  const auto found = std::ranges::find(ListModels, model);
-  return found == ListModels.end() ? -1 : static_cast<int>(found - ListModels.begin());
-}
-
 std::string FormatG(double value) {
   char text[40];
   std::snprintf(text, sizeof text, "%G", value);
   return text;
 }
 
-std::size_t LeadingBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? text.size() : first;
-}
-
-void Line(CDC& dc, int fromX, int fromY, int toX, int toY) {
-  dc.MoveTo(fromX, fromY);
-  dc.LineTo(toX, toY);
+void Draw(CDC& dc, const DrawingLine& line) {
+  dc.MoveTo(static_cast<int>(line.from.x), static_cast<int>(line.from.y));
+  dc.LineTo(static_cast<int>(line.to.x), static_cast<int>(line.to.y));
 }
 
 class PlotFont {
@@ -103,8 +80,9 @@ class PlotFont {
   CFont* previous_ = nullptr;
 };
 
-int NarrowOffset(const std::string& label, int forPoint, int forMinus) {
-  return (label.find('.') != std::string::npos ? forPoint : 0) + (label.find('-') != std::string::npos ? forMinus : 0);
+void Draw(CDC& dc, const DrawingText& text) {
+  PlotFont font(dc, text.height, text.turned ? TurnedText : 0);
+  dc.TextOut(static_cast<int>(text.at.x), static_cast<int>(text.at.y), text.text);
 }
 
 const char* PrintFailureText() {
@@ -173,13 +151,8 @@ void Cwm_FUNCPLOTDlg::LoadCurveDataSetNames() {
   MessageBoxEditorMessages messages(*this);
   LoadEditorList(CurveDataSetEditor(), names, messages);
   auto* models = static_cast<CListBox*>(GetDlgItem(ModelListId));
-  const bool norwegian = LanguageCode == NorwegianLanguage;
-  models->AddString(norwegian ? "Beste tilpasning" : "Best fit");
-  models->AddString(norwegian ? "Ingen tilpasning" : "No fit");
-  for (const char* formula :
-       {"Y=A+B*X", "Y=A*exp(B*X)", "Y=A*X^B", "Y=A+B*ln(X)", "Y=A/X+B", "Y=(A+B*X)/(1+C*X)", "Y=A+B*X+C*X^2"})
-    models->AddString(formula);
-  models->SetCurSel(ListIndexOfModel(CurveFitModel));
+  for (const std::string& text : CurveModelListTexts(LanguageCode == NorwegianLanguage)) models->AddString(text.c_str());
+  models->SetCurSel(CurveModelListEntry(CurveFitModel));
   if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   if (CurveFitHidePoints == 1) SendDlgItemMessage(HidePointsId, BM_SETCHECK, 1, 0);
   if (CurveFitGrid == 1) SendDlgItemMessage(GridId, BM_SETCHECK, 1, 0);
@@ -245,7 +218,7 @@ void Cwm_FUNCPLOTDlg::ToggleFrame() { ToggleCurveOption(CurveFitFrame); }
 void Cwm_FUNCPLOTDlg::SelectFitModel() {
   const bool rangeChanged = ReadAxisRanges();
   const int selected = static_cast<CListBox*>(GetDlgItem(ModelListId))->GetCurSel();
-  if (selected >= 0 && selected < static_cast<int>(ListModels.size())) CurveFitModel = ListModels[selected];
+  if (const auto model = CurveModelOfListEntry(selected)) CurveFitModel = *model;
   if (rangeChanged)
     ApplyAxisRanges();
   else
@@ -262,7 +235,7 @@ void Cwm_FUNCPLOTDlg::RepaintText(int reason, const RECT& region) {
 void Cwm_FUNCPLOTDlg::TitleChanged() { RepaintText(TitleOnly, TitleRegion); }
 void Cwm_FUNCPLOTDlg::XAxisTextChanged() { RepaintText(XAxisTextOnly, XAxisTextRegion); }
 void Cwm_FUNCPLOTDlg::YAxisTextChanged() {
-  const int x = State.leftmostYLabelX - YAxisTextGap > 0 ? State.leftmostYLabelX - YAxisTextGap : 1;
+  const int x = YAxisTextX(State.leftmostYLabelX);
   RepaintText(YAxisTextOnly, RECT{x, FullRepaintRegion.top, x + AxisTextHeight, PlotFrameBottom});
 }
 
@@ -333,8 +306,7 @@ void Cwm_FUNCPLOTDlg::LoadCurveDataSet() {
     SetDlgItemText(CurveDataFieldId, ShownFieldText(line(13)).c_str());
   }
   State.keepRanges = true;
-  const int index = CurveFitModel < CurveModelProportional ? CurveFitModel - 1 : CurveFitModel - 2;
-  static_cast<CListBox*>(GetDlgItem(ModelListId))->SetCurSel(index);
+  static_cast<CListBox*>(GetDlgItem(ModelListId))->SetCurSel(CurveModelListEntryOfDataSet(CurveFitModel));
   RepaintCurvePlot();
 }
 
@@ -391,13 +363,12 @@ void Cwm_FUNCPLOTDlg::DrawPlot(CDC& dc) {
   SetDlgItemText(FunctionFieldId, plot_.texts.function.c_str());
   SetDlgItemText(RSquaredFieldId, plot_.texts.rSquared.c_str());
   SetDlgItemText(SseFieldId, plot_.texts.sse.c_str());
+  const CurvePlotGeometry geometry =
+      PlotGeometry(scale, {CurveFitGrid == 1, CurveFitFrame == 1, CurveFitHidePoints == 1});
   CPen thinPen(PS_SOLID, 1, 0);
   CPen widePen(PS_SOLID, 3, 0);
   CPen* previousPen = dc.SelectObject(&thinPen);
-  if (CurveFitGrid == 1) {
-    for (const AxisTick& tick : scale.xTicks) Line(dc, tick.foot.x, PlotFrameBottom, tick.foot.x, PlotFrameTop);
-    for (const AxisTick& tick : scale.yTicks) Line(dc, PlotFrameLeft, tick.foot.y, PlotFrameRight, tick.foot.y);
-  }
+  for (const DrawingLine& line : geometry.gridLines) Draw(dc, line);
   State.axisRanges = scale.axisRanges;
   const std::array<std::pair<int, double>, 4> ranges = {{{XMinFieldId, scale.axisRanges.xMin},
                                                          {XMaxFieldId, scale.axisRanges.xMax},
@@ -414,59 +385,28 @@ void Cwm_FUNCPLOTDlg::DrawPlot(CDC& dc) {
   {
     PlotFont tickFont(dc, TickLabelHeight, 0);
     dc.SetBkMode(TRANSPARENT);
-    if (CurveFitFrame == 1) {
-      Line(dc, PlotFrameLeft, PlotFrameTop, PlotFrameRight, PlotFrameTop);
-      Line(dc, PlotFrameLeft, PlotFrameBottom, PlotFrameRight, PlotFrameBottom);
-      Line(dc, PlotFrameLeft, PlotFrameTop, PlotFrameLeft, PlotFrameBottom);
-      Line(dc, PlotFrameRight, PlotFrameTop, PlotFrameRight, PlotFrameBottom);
-    }
-    const auto& curve = scale.curve;
-    for (std::size_t i = 0; i + 3 < curve.size(); ++i) {
-      const CurveEntry& from = curve[i];
-      const CurveEntry& to = curve[i + 1];
-      if (from.y > 0 && !from.IsBreak() && !to.IsBreak())
-        Line(dc, static_cast<int>(from.x), static_cast<int>(from.y), static_cast<int>(to.x), static_cast<int>(to.y));
-    }
-    if (CurveFitHidePoints == 0) {
-      for (const PlotPosition& point : scale.points) {
-        if (point.x >= PlotFrameLeft && point.x <= PlotFrameRight && point.y >= PlotFrameTop &&
-            point.y <= PlotFrameBottom && point.y > 0)
-          dc.Ellipse(point.x - PointRadius, point.y - PointRadius, point.x + PointRadius, point.y + PointRadius);
-      }
+    for (const DrawingLine& line : geometry.frameEdges) Draw(dc, line);
+    for (const DrawingLine& line : geometry.curveSegments) Draw(dc, line);
+    for (const DrawingPosition& mark : geometry.marks) {
+      const int x = static_cast<int>(mark.x), y = static_cast<int>(mark.y);
+      dc.Ellipse(x - PointRadius, y - PointRadius, x + PointRadius, y + PointRadius);
     }
     dc.SelectObject(&thinPen);
-    for (const AxisTick& tick : scale.xTicks) {
-      Line(dc, tick.foot.x, PlotFrameBottom, tick.foot.x, PlotFrameBottom + TickLength);
-      const int length = static_cast<int>(tick.label.size());
-      dc.TextOut(tick.foot.x - 4 * length + NarrowOffset(tick.label, 2, 2), PlotFrameBottom + TickLength, tick.label);
-    }
-    for (const AxisTick& tick : scale.yTicks) {
-      Line(dc, PlotFrameLeft, tick.foot.y, PlotFrameLeft - TickLength, tick.foot.y);
-      const int length = static_cast<int>(tick.label.size());
-      const int x = PlotFrameLeft - 8 * length - TickLength + NarrowOffset(tick.label, 4, 2);
-      dc.TextOut(x, tick.foot.y - 8, tick.label);
-      State.leftmostYLabelX = std::min(State.leftmostYLabelX, x);
+    for (const CurveTick& tick : geometry.ticks) {
+      Draw(dc, tick.line);
+      dc.TextOut(static_cast<int>(tick.label.at.x), static_cast<int>(tick.label.at.y), tick.label.text);
     }
   }
+  State.leftmostYLabelX = geometry.leftmostYLabelX;
   dc.SelectObject(previousPen);
 }
 
 void Cwm_FUNCPLOTDlg::DrawTexts(CDC& dc, int reason) {
   dc.SetBkMode(TRANSPARENT);
-  if (reason == FullRepaint || reason == TitleOnly || reason == YAxisTextOnly) {
-    PlotFont font(dc, TitleHeight, 0);
-    dc.TextOut(1 + BlankWidth * static_cast<int>(LeadingBlanks(State.title)), TitleY, State.title);
-  }
-  if (reason == FullRepaint || reason == XAxisTextOnly) {
-    PlotFont font(dc, AxisTextHeight, 0);
-    dc.TextOut(PlotFrameLeft + BlankWidth * static_cast<int>(LeadingBlanks(State.xAxisText)), XAxisTextY,
-               State.xAxisText);
-  }
-  if (reason == FullRepaint || reason == TitleOnly || reason == YAxisTextOnly) {
-    PlotFont font(dc, AxisTextHeight, TurnedText);
-    const int x = State.leftmostYLabelX - YAxisTextGap > 0 ? State.leftmostYLabelX - YAxisTextGap : 1;
-    dc.TextOut(x, PlotFrameBottom - BlankWidth * static_cast<int>(LeadingBlanks(State.yAxisText)), State.yAxisText);
-  }
+  if (reason == FullRepaint || reason == TitleOnly || reason == YAxisTextOnly) Draw(dc, PlotTitle(State.title));
+  if (reason == FullRepaint || reason == XAxisTextOnly) Draw(dc, PlotXAxisText(State.xAxisText));
+  if (reason == FullRepaint || reason == TitleOnly || reason == YAxisTextOnly)
+    Draw(dc, PlotYAxisText(State.yAxisText, YAxisTextX(State.leftmostYLabelX)));
 }
 
 void Cwm_FUNCPLOTDlg::ShowDataMessage(int message) { MessageBox(DataMessageText(message), "TAVRIN", MB_OK); }
@@ -481,8 +421,8 @@ int Cwm_FUNCPLOTDlg::PrintCurvePlot() {
   dialog.m_pd.nCopies = 0;
   if (dialog.DoModal() != IDOK) return 0;
   WaitCursor wait;
-  const int x = State.leftmostYLabelX - YAxisTextGap > 0 ? State.leftmostYLabelX - YAxisTextGap : 1;
-  const CurvePrintTexts texts{State.title, State.xAxisText, State.yAxisText, plot_.texts.function, x};
+  const CurvePrintTexts texts{State.title, State.xAxisText, State.yAxisText, plot_.texts.function,
+                              YAxisTextX(State.leftmostYLabelX)};
   const CurvePrintOptions options{CurveFitGrid == 1, CurveFitFrame == 1, CurveFitHidePoints == 1};
   const bool printed = PrintCurvePage(dialog.m_pd.hDC, plot_.scale, texts, options);
   DeleteDC(dialog.m_pd.hDC);

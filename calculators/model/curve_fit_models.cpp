@@ -4,7 +4,6 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/numbers/number_text.h"
 #include "calculators/model/least_squares.h"
 
 namespace {
@@ -71,31 +70,11 @@ void Conclude(CurveFit& fit, double rSquared) {
   fit.status = finite ? CurveFitStatus::Fitted : CurveFitStatus::NotFinite;
 }
 
-// Codes 4 to 8 fit a straight line to the point transformed to (u, v); empty outside the
-// model's domain.
-std::optional<std::array<double, 2>> Linearised(int code, double x, double y) {
-  switch (code) {
-    case CurveModelLine: return std::array{x, y};
-    case CurveModelExponential:
-      if (y <= 0) return std::nullopt;
-      return std::array{x, std::log(y)};
-    case CurveModelPower:
-      if (x <= 0 || y <= 0) return std::nullopt;
-      return std::array{std::log(x), std::log(y)};
-    case CurveModelLogarithmic:
-      if (x <= 0) return std::nullopt;
-      return std::array{std::log(x), y};
-    default:
-      if (x == 0) return std::nullopt;
-      return std::array{1 / x, y};
-  }
-}
-
-CurveFit FitLinearised(std::span<const CurvePoint> points, int code) {
-  if (code < CurveModelLine || code > CurveModelReciprocal) return Failure(code, CurveFitStatus::NoFormula);
+CurveFit FitLinearised(std::span<const CurvePoint> points, const CurveModel& model) {
+  const int code = model.code;
   std::vector<double> u, v;
   for (const auto& point : points) {
-    const auto transformed = Linearised(code, point.x, point.y);
+    const auto transformed = model.linearised(point.x, point.y);
     if (!transformed) return Failure(code, CurveFitStatus::OutsideDomain);
     u.push_back((*transformed)[0]);
     v.push_back((*transformed)[1]);
@@ -105,7 +84,7 @@ CurveFit FitLinearised(std::span<const CurvePoint> points, int code) {
 
   CurveFit fit = Failure(code, CurveFitStatus::Fitted);
   fit.coefficients = {line.intercept, line.slopes[0], 0};
-  if (code != CurveModelExponential && code != CurveModelPower) {
+  if (!model.fittedOnLogarithms) {
     fit.sse = line.residualSum;
     Conclude(fit, 1 - line.unexplainedShare);
     return fit;
@@ -188,44 +167,31 @@ std::optional<std::array<double, 2>> MinimiseProfile(std::span<const CurvePoint>
 }  // namespace
 
 std::optional<double> SumSquaredResiduals(int code, std::span<const CurvePoint> points,
-                                          const std::array<double, 3>& coefficients) {
-  const auto [a, b, c] = coefficients;
+                                          const CurveCoefficients& coefficients) {
+  const CurveModel* model = FindCurveModel(code);
+  if (!model) return std::nullopt;
   double sum = 0;
   for (const auto& point : points) {
-    const double x = point.x;
-    double f = 0;
-    switch (code) {
-      case CurveModelLine: f = a + b * x; break;
-      case CurveModelExponential: f = a * std::exp(b * x); break;
-      case CurveModelPower: f = a * std::pow(x, b); break;
-      case CurveModelLogarithmic:
-        if (x == 0) return std::nullopt;
-        f = a + b * std::log(x);
-        break;
-      case CurveModelReciprocal:
-        if (x == 0) return std::nullopt;
-        f = b / x + a;
-        break;
-      case CurveModelRational:
-        if (1 + c * x == 0) return std::nullopt;
-        f = (a + b * x) / (1 + c * x);
-        break;
-      case CurveModelQuadratic: f = a + x * (b + c * x); break;
-      default: return std::nullopt;
-    }
-    const double residual = point.y - f;
+    const double residual = point.y - model->value(coefficients, point.x);
     sum += residual * residual;
   }
+  // A point where the model has no value leaves the sum without one too.
   if (!std::isfinite(sum)) return std::nullopt;
   return sum;
 }
 
 void RefineExpPowerFit(std::span<const CurvePoint> points, CurveFit& fit) {
+  const CurveModel* model = FindCurveModel(fit.code);
+  if (!model || !model->fittedOnLogarithms) return;
+  // The search runs along X as the model's straight line takes it.
   std::vector<double> u;
-  for (const auto& point : points) u.push_back(fit.code == CurveModelPower ? std::log(point.x) : point.x);
-  if (!std::ranges::all_of(u, [](double value) { return std::isfinite(value); })) return;
+  for (const auto& point : points) {
+    const auto transformed = model->linearised(point.x, point.y);
+    if (!transformed || !std::isfinite((*transformed)[0])) return;
+    u.push_back((*transformed)[0]);
+  }
   if (const auto refined = MinimiseProfile(points, u, fit.coefficients[1])) {
-    const std::array<double, 3> coefficients{(*refined)[0], (*refined)[1], 0};
+    const CurveCoefficients coefficients{(*refined)[0], (*refined)[1], 0};
     const auto sse = SumSquaredResiduals(fit.code, points, coefficients);
     if (sse && *sse < fit.sse) {
       fit.coefficients = coefficients;
@@ -283,7 +249,11 @@ CurveFit FitCurveModel(std::span<const CurvePoint> points, int code) {
   switch (code) {
     case CurveModelRational: return FitRationalModel(points);
     case CurveModelQuadratic: return FitQuadraticModel(points);
-    default: return FitLinearised(points, code);
+    default: {
+      const CurveModel* model = FindCurveModel(code);
+      if (!model || !model->linearised) return Failure(code, CurveFitStatus::NoFormula);
+      return FitLinearised(points, *model);
+    }
   }
 }
 
@@ -293,9 +263,9 @@ CurveFit FitBestModel(std::span<const CurvePoint> points) {
   std::optional<CurveFit> best;
   bool overflowed = false;
   CurveFitStatus lineFailure = CurveFitStatus::NoFormula;
-  for (int code = CurveModelLine; code <= CurveModelQuadratic; ++code) {
-    CurveFit fit = FitCurveModel(points, code);
-    if (code == CurveModelLine) lineFailure = fit.status;
+  for (const CurveModel& model : FittedCurveModels()) {
+    CurveFit fit = FitCurveModel(points, model.code);
+    if (model.code == CurveModelLine) lineFailure = fit.status;
     if (fit.status == CurveFitStatus::NotFinite) overflowed = true;
     if (fit.Succeeded() && (!best || fit.sse < best->sse - tie)) best = fit;
   }
@@ -307,42 +277,16 @@ CurveFit FitChosenModel(std::span<const CurvePoint> points, int model) {
   return model == CurveModelBestFit ? FitBestModel(points) : FitCurveModel(points, model);
 }
 
-namespace {
-
-// "%G", with a negative zero shown as 0.
-std::string Shown(double value) { return FormatNumberG(value + 0.0); }
-
-std::string SignedTerm(double value, const char* plus, const char* minus) {
-  return (value < 0 ? minus : plus) + Shown(std::fabs(value));
-}
-
-std::string FunctionText(const CurveFit& fit) {
-  const auto [a, b, c] = fit.coefficients;
-  switch (fit.code) {
-    case CurveModelLine: return "Y = " + Shown(a) + SignedTerm(b, " + ", " - ") + " * X";
-    case CurveModelExponential: return "Y = " + Shown(a) + " * exp(" + Shown(b) + "*X)";
-    case CurveModelPower: return "Y = " + Shown(a) + " * X^" + Shown(b);
-    case CurveModelLogarithmic: return "Y = " + Shown(a) + SignedTerm(b, " + ", " - ") + "*lnX";
-    case CurveModelReciprocal: return "Y = " + Shown(b) + SignedTerm(a, "/X + ", "/X - ");
-    case CurveModelRational:
-      return "Y=(" + Shown(a) + (b >= 0 ? "+" : "") + Shown(b) + (c >= 0 ? "*X)/(1+" : "*X)/(1") + Shown(c) + "*X)";
-    case CurveModelQuadratic:
-      return "Y=" + Shown(a) + (b >= 0 ? "+" : "") + Shown(b) + "*X" + (c >= 0 ? "+" : "") + Shown(c) + "*X^2";
-    default: return {};
-  }
-}
-
-}  // namespace
-
 CurveFitTexts CurveFitResultTexts(const CurveFit& fit) {
   CurveFitTexts texts;
   if (!fit.Succeeded()) return texts;
-  texts.function = FunctionText(fit);
-  if (texts.function.empty()) return texts;
+  const CurveModel* model = FindCurveModel(fit.code);
+  if (!model) return texts;
+  texts.function = model->functionText(fit.coefficients);
   if (std::fabs(fit.rSquared) <= 1e-6)
     texts.rSquared = "0";
   else if (fit.rSquared > 0)
-    texts.rSquared = Shown(fit.rSquared);
-  texts.sse = Shown(fit.sse);
+    texts.rSquared = CurveNumberText(fit.rSquared);
+  texts.sse = CurveNumberText(fit.sse);
   return texts;
 }

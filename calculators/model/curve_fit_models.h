@@ -9,17 +9,7 @@
 #include <span>
 #include <string>
 
-// Model codes, as the settings value CurveFitModel holds them.
-inline constexpr int CurveModelBestFit = 1;
-inline constexpr int CurveModelNoFit = 2;
-inline constexpr int CurveModelProportional = 3;  // Y = B*X: read from settings and data sets, never fitted
-inline constexpr int CurveModelLine = 4;          // Y = A + B*X
-inline constexpr int CurveModelExponential = 5;   // Y = A*exp(B*X)
-inline constexpr int CurveModelPower = 6;         // Y = A*X^B
-inline constexpr int CurveModelLogarithmic = 7;   // Y = A + B*ln(X)
-inline constexpr int CurveModelReciprocal = 8;    // Y = A/X + B
-inline constexpr int CurveModelRational = 9;      // Y = (A + B*X)/(1 + C*X)
-inline constexpr int CurveModelQuadratic = 10;    // Y = A + B*X + C*X^2
+#include "calculators/model/curve_model_table.h"
 
 struct CurvePoint {
   double x = 0;
@@ -40,9 +30,7 @@ enum class CurveFitStatus {
 struct CurveFit {
   CurveFitStatus status = CurveFitStatus::NoFormula;
   int code = 0;  // the model fitted; for the best fit, the model chosen
-  // A, B, C as the model's formula names them, except that for code 8 (Y = A/X + B) the first
-  // holds the constant B and the second the factor A of 1/X.
-  std::array<double, 3> coefficients{};
+  CurveCoefficients coefficients{};
   double sse = 0;
   double rSquared = 0;
 
@@ -55,7 +43,7 @@ CurveFit FitCurveModel(std::span<const CurvePoint> points, int code);
 // The SSE of a model over the untransformed points; empty when the model has no value at a
 // point or the sum is not finite.
 std::optional<double> SumSquaredResiduals(int code, std::span<const CurvePoint> points,
-                                          const std::array<double, 3>& coefficients);
+                                          const CurveCoefficients& coefficients);
 
 // Y = (A + B*X)/(1 + C*X), fitted in its multiplied-out form Y = A + B*X - C*X*Y.
 CurveFit FitRationalModel(std::span<const CurvePoint> points);

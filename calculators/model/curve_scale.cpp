@@ -117,8 +117,8 @@ std::vector<AxisTick> AxisTicks(double low, double high, Position position) {
 // The model's value at x for one column of the curve, or what the column stores instead.
 class CurveSampler {
  public:
-  CurveSampler(const CurveFit& fit, const CurveRanges& frame)
-      : fit_(fit), frame_(frame), yScale_(PlotFrameHeight / (frame.yMax - frame.yMin)) {}
+  CurveSampler(const CurveFit& fit, const CurveModel& model, const CurveRanges& frame)
+      : fit_(fit), model_(model), frame_(frame), yScale_(PlotFrameHeight / (frame.yMax - frame.yMin)) {}
 
   std::vector<CurveEntry> Sample() {
     const double dx = (frame_.xMax - frame_.xMin) / PlotFrameWidth;
@@ -135,39 +135,36 @@ class CurveSampler {
   enum class Crossing { None, Upward, Downward };
 
   void SampleColumn(int column, double x, double dx) {
-    const auto [a, b, c] = fit_.coefficients;
-    switch (fit_.code) {
-      case CurveModelLine: return Store(column, a + b * x);
-      case CurveModelExponential: return Store(column, a * std::exp(b * x));
-      case CurveModelQuadratic: return Store(column, a + x * (b + c * x));
-      case CurveModelPower:
-        if (x > 0) Store(column, a * std::pow(x, b));
+    switch (model_.gap) {
+      case CurveGap::None: return Store(column, Value(x));
+      case CurveGap::NotDrawn:
+        if (x > 0) Store(column, Value(x));
         return;
-      case CurveModelLogarithmic:
+      case CurveGap::Logarithm:
         // ln X runs to minus infinity at 0.
-        return Store(column, x > 0 ? a + b * std::log(x) : (b > 0 ? BelowFrame : AboveFrame));
-      case CurveModelReciprocal: return SampleReciprocal(column, x, dx);
-      case CurveModelRational: return SampleRational(column, x);
-      default: return;
+        return Store(column, x > 0 ? Value(x) : (fit_.coefficients[1] > 0 ? BelowFrame : AboveFrame));
+      case CurveGap::Reciprocal: return SampleReciprocal(column, x, dx);
+      case CurveGap::Rational: return SampleRational(column, x);
     }
   }
 
+  double Value(double x) const { return model_.value(fit_.coefficients, x); }
+
   // Y = A/X + B runs off the frame on both sides of X = 0, with a break between.
   void SampleReciprocal(int column, double x, double dx) {
-    const double constant = fit_.coefficients[0], factor = fit_.coefficients[1];
+    const double factor = fit_.coefficients[1];
     if (x < 0 && 0 <= x + dx) return Store(column, factor < 0 ? AboveFrame : BelowFrame);
     if (x - dx < 0 && 0 <= x) {
       StoreBreaks();
       return Store(column, factor >= 0 ? AboveFrame : BelowFrame);
     }
-    Store(column, factor / x + constant);
+    Store(column, Value(x));
   }
 
   // Y = (A + B*X)/(1 + C*X): where the denominator changes sign the curve leaves the frame the
   // way it was heading, and comes back from the other edge after a break.
   void SampleRational(int column, double x) {
-    const auto [a, b, c] = fit_.coefficients;
-    const double denominator = 1 + c * x;
+    const double denominator = 1 + fit_.coefficients[2] * x;
     double y = 0;
     if (afterCrossing_ != Crossing::None) {
       StoreBreaks();
@@ -180,7 +177,7 @@ class CurveSampler {
       }
       y = *previous_;
     } else {
-      y = (a + b * x) / denominator;
+      y = Value(x);
       if (previous_ &&
           ((previousDenominator_ <= 0 && denominator > 0) || (previousDenominator_ >= 0 && denominator < 0))) {
         afterCrossing_ = trend_ >= 0 ? Crossing::Upward : Crossing::Downward;
@@ -228,6 +225,7 @@ class CurveSampler {
   }
 
   const CurveFit& fit_;
+  const CurveModel& model_;
   const CurveRanges frame_;
   const double yScale_;
   std::vector<CurveEntry> entries_;
@@ -271,7 +269,8 @@ CurveScale ScaleCurve(std::span<const CurvePoint> points, const CurveFit& fit, b
     scale.points.push_back({plotX(point.x), plotY(point.y)});
   scale.xTicks = AxisTicks(frame.xMin, frame.xMax, [&](double t) { return PlotPosition{plotX(t), PlotFrameBottom}; });
   scale.yTicks = AxisTicks(frame.yMin, frame.yMax, [&](double t) { return PlotPosition{PlotFrameLeft, plotY(t)}; });
-  if (fit.Succeeded()) scale.curve = CurveSampler(fit, frame).Sample();
+  const CurveModel* model = FindCurveModel(fit.code);
+  if (fit.Succeeded() && model) scale.curve = CurveSampler(fit, *model, frame).Sample();
   return scale;
 }
 
