@@ -13,6 +13,7 @@
 #include "chemicals_database/datasheet_pages.h"
 #include "chemicals_database/model/safety_sections.h"
 #include "chemicals_database/phrase_text.h"
+#include "platform/gdi/charset.h"
 #include "tests/engine/test_support.h"
 
 namespace {
@@ -50,15 +51,29 @@ std::optional<CodeOrder> OrderOfCode(const std::string& code) {
   return CodeOrder{prefix, std::stoi(parts[2].str()), static_cast<int>(suffix - suffixes.begin()), members};
 }
 
-// The codes of the regulation's lists, from the generator's table (code, English text, Norwegian
-// text, tab-separated, after a heading line), in the table's order.
-std::vector<std::string> RegulationCodes(char letter) {
-  std::vector<std::string> codes;
+struct TableStatement {
+  std::string code;
+  std::string line;  // as the generator writes it: code, blank, Norwegian text, blank
+};
+
+// The statements of the regulation's lists, from the generator's table (code, English text,
+// Norwegian text, tab-separated, after a heading line), in the table's order: the hazard
+// statements (H, EUH) or the precautionary ones (P).
+std::vector<TableStatement> RegulationStatements(char letter) {
+  std::vector<TableStatement> statements;
   const std::vector<std::string> rows = SplitLines(ReadBytes(StatementTable));
   for (std::size_t row = 1; row < rows.size(); ++row) {
     const std::string code = rows[row].substr(0, rows[row].find('\t'));
-    if ((letter == 'P') == code.starts_with('P')) codes.push_back(code);
+    if ((letter == 'P') != code.starts_with('P')) continue;
+    const std::string norwegian = rows[row].substr(rows[row].rfind('\t') + 1);
+    statements.push_back({code, code + " " + Cp1252BytesFromUtf8(norwegian).value_or("<not Windows-1252>") + " "});
   }
+  return statements;
+}
+
+std::vector<std::string> RegulationCodes(char letter) {
+  std::vector<std::string> codes;
+  for (const TableStatement& statement : RegulationStatements(letter)) codes.push_back(statement.code);
   return codes;
 }
 
@@ -162,6 +177,17 @@ TEST(DeliveredFastEdit, StatementTableListsWellFormedCodesInTheRegulationsOrder)
 TEST(DeliveredFastEdit, StatementFilesHoldEveryCodeOfTheRegulationOnceInItsOrder) {
   for (const auto& [file, letter] : {std::pair{"rsetn.dat", 'H'}, std::pair{"ssetn.dat", 'P'}}) {
     EXPECT_EQ(CodesOfFile(file), RegulationCodes(letter)) << file;
+  }
+}
+
+TEST(DeliveredFastEdit, StatementFilesAreWrittenFromTheTable) {
+  for (const auto& [file, letter] : {std::pair{"rsetn.dat", 'H'}, std::pair{"ssetn.dat", 'P'}}) {
+    const std::vector<std::string> lines = SplitLines(ReadBytes(FastEdit / file));
+    const std::vector<TableStatement> statements = RegulationStatements(letter);
+    ASSERT_EQ(lines.size(), statements.size()) << file;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+      EXPECT_EQ(lines[index], statements[index].line) << file << ": run write_fastedit.py again";
+    }
   }
 }
 
