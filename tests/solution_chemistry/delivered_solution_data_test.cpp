@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -194,6 +195,28 @@ TEST_F(DeliveredSolutionTables, AcidAndBaseConstants) {
     }
   }
   EXPECT_GE(bases, 5);
+}
+
+// A sample of the constants against a second printing: D. C. Harris, Quantitative Chemical
+// Analysis, Appendix G (25 degrees C, ionic strength 0). A base is compared through its
+// conjugate acid, pKa = 14.00 - pKb. Within 0.03 pK units, a factor 1.07 in K.
+TEST_F(DeliveredSolutionTables, AcidConstantsAgreeWithASecondTableAt25Degrees) {
+  const std::map<std::string, double> conjugateAcidPKa = {
+      {"HCOOH", 3.745}, {"CH3COOH", 4.756}, {"C6H5COOH", 4.202}, {"NH4+", 9.245}, {"NH3", 9.245},
+      {"H3BO3", 9.237}, {"H2CO3", 6.351},   {"HCO3-", 10.329},   {"C6H5NH2", 4.601}};
+  std::map<std::string, double> found;
+  for (const auto& r : ReadTable("acconst.dat")) {
+    if (r.size() != LinesPerRecord) continue;
+    const std::string& key = RecordLine(r, KeyLine);
+    if (!conjugateAcidPKa.count(key)) continue;
+    int code = 0;
+    const double pK = -std::log10(ParsedNumber(RecordLine(r, ConstantLine), code));
+    found[key] = RecordLine(r, IonLine) == "OH-" ? 14.0 - pK : pK;
+  }
+  for (const auto& [key, expected] : conjugateAcidPKa) {
+    ASSERT_TRUE(found.count(key)) << key;
+    EXPECT_NEAR(found[key], expected, 0.03) << key;
+  }
 }
 
 }  // namespace
