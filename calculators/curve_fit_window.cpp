@@ -15,6 +15,7 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
+#include "runtime/shell_dialogs.h"
 #include "calculators/model/curve_data.h"
 #include "calculators/model/curve_data_sets.h"
 #include "calculators/model/curve_plot_geometry.h"
@@ -34,7 +35,7 @@ constexpr int PointRadius = 5;
 constexpr int TurnedText = 900;
 
 enum PaintReason { FullRepaint, TitleOnly, XAxisTextOnly, YAxisTextOnly };
-enum DataMessage { NoDataMessage, TooManyNumbers, TooManyCharacters, FitNotFinite };
+enum DataMessage { NoDataMessage, TooManyNumbers, TooManyCharacters, FitNotFinite, DataRefused };
 
 // A data message is shown after the paint of a fit the user asked for, not inside it, so that the
 // repaint which follows the message's closing does not raise it again.
@@ -90,6 +91,34 @@ const char* PrintFailureText() {
                                            : "PRINT ERROR\n\nThe plot was not printed!";
 }
 
+// The typed text as it should have been written: the decimal point for the comma, the exponent
+// without its '+'.
+std::string Corrected(const CurveDataRefusal& refusal) {
+  std::string text = refusal.text;
+  if (refusal.fault == CurveDataFault::DecimalComma) std::ranges::replace(text, ',', '.');
+  if (refusal.fault == CurveDataFault::PlusInExponent) std::erase(text, '+');
+  return text;
+}
+
+// Which number of which pair was refused, and why.
+std::string RefusalText(const CurveDataRefusal& refusal) {
+  const bool norwegian = LanguageCode == NorwegianLanguage;
+  std::string text = norwegian ? "UGYLDIGE DATA\n\nTallpar " : "INVALID DATA\n\nPair ";
+  text += std::to_string(refusal.pair) + (refusal.y ? ", Y: \"" : ", X: \"") + refusal.text + "\"\n";
+  switch (refusal.fault) {
+    case CurveDataFault::NotANumber: text += norwegian ? "er ikke et tall." : "is not a number."; break;
+    case CurveDataFault::PlusInExponent:
+      text += (norwegian ? "Skriv eksponenten uten plusstegn: " : "Write the exponent without a plus sign: ") +
+              Corrected(refusal);
+      break;
+    case CurveDataFault::DecimalComma:
+      text += (norwegian ? "Skriv desimaltegnet som punktum: " : "Write the decimal sign as a point: ") +
+              Corrected(refusal) + (norwegian ? "\nog skill tallene med mellomrom." : "\nand separate numbers by blanks.");
+      break;
+  }
+  return text + (norwegian ? "\n\nIngenting ble tilpasset." : "\n\nNothing was fitted.");
+}
+
 const char* DataMessageText(int message) {
   const bool norwegian = LanguageCode == NorwegianLanguage;
   if (message == TooManyNumbers)
@@ -121,7 +150,7 @@ BOOL Cwm_FUNCPLOTBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_FUNCPLOTDlg, Cwm_FUNCPLOTBaseDlg)
 TAVRIN_MAP_ENTRY(WM_PAINT, self->PaintCurvePlot(); return 0;)
-TAVRIN_MAP_ENTRY(ShowDataMessageMessage, self->ShowDataMessage(static_cast<int>(msg.wParam)); return 0;)
+TAVRIN_MAP_ENTRY(ShowDataMessageMessage, self->ShowDataMessage(); return 0;)
 ON_BN_CLICKED(CalculateFitId, ApplyAxisRanges)
 ON_BN_CLICKED(HidePointsId, ToggleHidePoints)
 ON_BN_CLICKED(GridId, ToggleGrid)
@@ -139,6 +168,7 @@ ON_BN_CLICKED(FileWriteId, DeleteDataSet)
 ON_CONTROL(LBN_DBLCLK, DataSetListId, LoadCurveDataSet)
 ON_BN_CLICKED(RepaintPlotId, RepaintCurvePlot)
 ON_BN_CLICKED(PrintPlotId, PrintCurvePlot)
+ON_BN_CLICKED(PrintOptionsId, OpenPrintOptions)
 END_MESSAGE_MAP()
 
 BOOL Cwm_FUNCPLOTDlg::OnUserInit(int) {
@@ -319,7 +349,6 @@ void Cwm_FUNCPLOTDlg::PaintCurvePlot() {
   if (reason == FullRepaint) {
     State.leftmostYLabelX = PlotFrameLeft;
     plot_ = {};
-    for (int id : {FunctionFieldId, RSquaredFieldId, SseFieldId}) SetDlgItemText(id, "");
   }
   const SwappedAxes swapped = OrderAxisRanges(State.axisRanges);
   if (swapped.x) {
@@ -336,12 +365,16 @@ void Cwm_FUNCPLOTDlg::PaintCurvePlot() {
   State.xAxisText = DialogItemText(*this, XAxisFieldId, TextLimit);
   State.yAxisText = DialogItemText(*this, YAxisFieldId, TextLimit);
   int message = NoDataMessage;
+  std::optional<CurveDataRefusal> refusal;
   if (reason == FullRepaint) {
     const CurveData data = ReadCurveData(dataText);
     if (data.valid && !data.points.empty())
       plot_ = FitAndScaleCurve(data.points, CurveFitModel, State.keepRanges, State.axisRanges);
-    // No fit of data whose sums overflow is shown; the user is told why.
-    if (plot_.fit.status == CurveFitStatus::NotFinite)
+    refusal = data.refusal;
+    // Neither refused data nor a fit whose sums overflow is shown; the user is told why.
+    if (refusal)
+      message = DataRefused;
+    else if (plot_.fit.status == CurveFitStatus::NotFinite)
       message = FitNotFinite;
     else if (data.tooManyPairs)
       message = TooManyNumbers;
@@ -353,7 +386,10 @@ void Cwm_FUNCPLOTDlg::PaintCurvePlot() {
   State.paintReason = FullRepaint;
   State.keepRanges = true;
   if (reason == FullRepaint) {
-    if (fitRequested_ && message != NoDataMessage) PostMessage(ShowDataMessageMessage, static_cast<WPARAM>(message));
+    if (fitRequested_ && message != NoDataMessage) {
+      dataMessage_ = message == DataRefused ? RefusalText(*refusal) : DataMessageText(message);
+      PostMessage(ShowDataMessageMessage, 0);
+    }
     fitRequested_ = false;
   }
 }
@@ -409,7 +445,9 @@ void Cwm_FUNCPLOTDlg::DrawTexts(CDC& dc, int reason) {
     Draw(dc, PlotYAxisText(State.yAxisText, YAxisTextX(State.leftmostYLabelX)));
 }
 
-void Cwm_FUNCPLOTDlg::ShowDataMessage(int message) { MessageBox(DataMessageText(message), "TAVRIN", MB_OK); }
+void Cwm_FUNCPLOTDlg::ShowDataMessage() { MessageBox(dataMessage_.c_str(), "TAVRIN", MB_OK); }
+
+void Cwm_FUNCPLOTDlg::OpenPrintOptions() { OpenPrintOptionsDialog(this); }
 
 int Cwm_FUNCPLOTDlg::PrintCurvePlot() {
   CPrintDialog dialog(FALSE, PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE, nullptr);

@@ -68,7 +68,8 @@ class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
   afx_msg void RepaintCurvePlot();
   afx_msg void PaintCurvePlot();
   afx_msg int PrintCurvePlot();
-  void ShowDataMessage(int message);
+  afx_msg void OpenPrintOptions();
+  void ShowDataMessage();
 
   DECLARE_MESSAGE_MAP()
 
@@ -85,6 +86,7 @@ class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
   void DrawTexts(CDC& dc, int reason);
 
   CurvePlot plot_;
+  std::string dataMessage_;  // the message that follows the paint of a fit the user asked for
   bool fitRequested_ = false;  // a full repaint asked for by the window, not by an uncovering
 };
 

@@ -7,7 +7,33 @@
 
 namespace {
 
-bool IsNumberCharacter(char c) { return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsNumberCharacter(char c) { return IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '-'; }
+
+std::size_t RunEnd(std::string_view text, std::size_t at) {
+  while (at < text.size() && IsNumberCharacter(text[at])) ++at;
+  return at;
+}
+
+// A number text that the character after it turns into a fault of its own: a comma between two
+// digits is a decimal comma, and a '+' after an exponent's letter was meant as its sign.
+std::optional<CurveDataFault> FaultAfter(std::string_view text, std::size_t at, std::size_t end) {
+  if (end + 1 >= text.size() || !IsDigit(text[end + 1])) return std::nullopt;
+  const char last = text[end - 1];
+  if (text[end] == ',' && IsDigit(last)) return CurveDataFault::DecimalComma;
+  if (text[end] == '+' && (last == 'e' || last == 'E') && end - at > 1) return CurveDataFault::PlusInExponent;
+  return std::nullopt;
+}
+
+bool IsNumber(std::string number, double& value) {
+  std::string numberText;
+  char nextChar = 0;
+  std::int8_t intClass = 0;
+  int position = 0;
+  return ParseNumberText(number, DoublePrecisionLimits, numberText, WholeNumberMode, nextChar, intClass, position,
+                         value) == 0;
+}
 
 }  // namespace
 
@@ -21,18 +47,15 @@ CurveData ReadCurveData(std::string_view fieldText) {
       ++at;
       continue;
     }
-    std::size_t end = at;
-    while (end < text.size() && IsNumberCharacter(text[end])) ++end;
+    const std::size_t end = RunEnd(text, at);
     if (end - at >= CurveDataNumberEnd) break;
-    std::string number(text.substr(at, end - at));
-    std::string numberText;
-    char nextChar = 0;
-    std::int8_t intClass = 0;
-    int position = 0;
+    const auto fault = FaultAfter(text, at, end);
     double value = 0;
-    if (ParseNumberText(number, DoublePrecisionLimits, numberText, WholeNumberMode, nextChar, intClass, position,
-                        value) != 0) {
+    if (fault || !IsNumber(std::string(text.substr(at, end - at)), value)) {
+      const std::size_t shownEnd = fault ? RunEnd(text, end + 1) : end;
       data.valid = false;
+      data.refusal = CurveDataRefusal{fault.value_or(CurveDataFault::NotANumber), data.points.size() + 1,
+                                      !pending.empty(), std::string(text.substr(at, shownEnd - at))};
       data.points.clear();
       return data;
     }

@@ -8,10 +8,15 @@
 
 namespace {
 
-// A later model must lower the SSE by more than this share of the spread of Y to replace an
-// earlier one in the best fit: below it the two differ only by rounding, and no shown digit of
-// r2 could tell them apart.
-constexpr double BestFitTieShare = 1e-9;
+// Two SSEs this close, relative to the larger, differ by rounding alone: the best fit keeps the
+// earlier model.
+constexpr double BestFitTie = 1e-12;
+
+// An SSE below this share of the sum of squares of Y about its mean is rounding alone: it is
+// shown as 0 and ties with any other such SSE. A coefficient whose term stays below this share of
+// the largest term of its sum, over the points, is shown as 0.
+constexpr double NegligibleSseShare = 1e-20;
+constexpr double NegligibleTermShare = 1e-12;
 
 // The refinement of codes 5 and 6 ends after this many Newton steps, or once a step moves B by
 // no more than a few units of its last digit.
@@ -257,9 +262,39 @@ CurveFit FitCurveModel(std::span<const CurvePoint> points, int code) {
   }
 }
 
+namespace {
+
+double ShownSse(double sse, double spread) { return sse < NegligibleSseShare * spread ? 0 : sse; }
+
+bool Better(const CurveFit& fit, const CurveFit& best, double spread) {
+  const double sse = ShownSse(fit.sse, spread), bestSse = ShownSse(best.sse, spread);
+  return sse < bestSse && bestSse - sse > BestFitTie * bestSse;
+}
+
+// The largest magnitude of each coefficient's term over the points; a term below its sum's largest
+// by the negligible share becomes 0.
+CurveCoefficients ShownCoefficients(const CurveModel& model, const CurveCoefficients& coefficients,
+                                    std::span<const CurvePoint> points) {
+  if (points.empty()) return coefficients;
+  std::array<double, 3> term{};
+  std::array<double, 2> largest = {0, 1};  // the denominator's other term is 1
+  for (std::size_t i = 0; i < coefficients.size(); ++i) {
+    if (!model.terms.basis[i]) continue;
+    for (const auto& point : points)
+      term[i] = std::max(term[i], std::fabs(coefficients[i] * model.terms.basis[i](point.x)));
+    largest[model.terms.sum[i]] = std::max(largest[model.terms.sum[i]], term[i]);
+  }
+  CurveCoefficients shown = coefficients;
+  for (std::size_t i = 0; i < coefficients.size(); ++i) {
+    if (model.terms.basis[i] && term[i] < NegligibleTermShare * largest[model.terms.sum[i]]) shown[i] = 0;
+  }
+  return shown;
+}
+
+}  // namespace
+
 CurveFit FitBestModel(std::span<const CurvePoint> points) {
   const double spread = SpreadOfY(points);
-  const double tie = std::isfinite(spread) ? BestFitTieShare * spread : 0;
   std::optional<CurveFit> best;
   bool overflowed = false;
   CurveFitStatus lineFailure = CurveFitStatus::NoFormula;
@@ -267,7 +302,7 @@ CurveFit FitBestModel(std::span<const CurvePoint> points) {
     CurveFit fit = FitCurveModel(points, model.code);
     if (model.code == CurveModelLine) lineFailure = fit.status;
     if (fit.status == CurveFitStatus::NotFinite) overflowed = true;
-    if (fit.Succeeded() && (!best || fit.sse < best->sse - tie)) best = fit;
+    if (fit.Succeeded() && (!best || Better(fit, *best, spread))) best = fit;
   }
   if (best) return *best;
   return Failure(CurveModelBestFit, overflowed ? CurveFitStatus::NotFinite : lineFailure);
@@ -277,16 +312,16 @@ CurveFit FitChosenModel(std::span<const CurvePoint> points, int model) {
   return model == CurveModelBestFit ? FitBestModel(points) : FitCurveModel(points, model);
 }
 
-CurveFitTexts CurveFitResultTexts(const CurveFit& fit) {
+CurveFitTexts CurveFitResultTexts(const CurveFit& fit, std::span<const CurvePoint> points) {
   CurveFitTexts texts;
   if (!fit.Succeeded()) return texts;
   const CurveModel* model = FindCurveModel(fit.code);
   if (!model) return texts;
-  texts.function = model->functionText(fit.coefficients);
+  texts.function = model->functionText(ShownCoefficients(*model, fit.coefficients, points));
   if (std::fabs(fit.rSquared) <= 1e-6)
     texts.rSquared = "0";
   else if (fit.rSquared > 0)
     texts.rSquared = CurveNumberText(fit.rSquared);
-  texts.sse = CurveNumberText(fit.sse);
+  texts.sse = CurveNumberText(points.empty() ? fit.sse : ShownSse(fit.sse, SpreadOfY(points)));
   return texts;
 }

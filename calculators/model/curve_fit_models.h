@@ -57,8 +57,8 @@ CurveFit FitQuadraticModel(std::span<const CurvePoint> points);
 void RefineExpPowerFit(std::span<const CurvePoint> points, CurveFit& fit);
 
 // Code 1: codes 4 to 10 in turn; the first that succeeds is kept, and a later one replaces it
-// only when its SSE is smaller by more than rounding (1e-9 of the spread of Y), so that on a tie
-// the simpler model stays.
+// only when its SSE is strictly smaller: SSEs within 1E-12 of each other (relative), or both
+// below 1E-20 of the sum of squares of Y about its mean, tie, and the earlier model stays.
 CurveFit FitBestModel(std::span<const CurvePoint> points);
 
 // The fit that the window's model setting asks for: code 1 the best fit, any other that code.
@@ -70,5 +70,7 @@ struct CurveFitTexts {
   std::string sse;
 };
 
-// The three result texts, numbers written with "%G"; all empty for a failed fit.
-CurveFitTexts CurveFitResultTexts(const CurveFit& fit);
+// The three result texts, numbers written with "%G"; all empty for a failed fit. With the points
+// fitted, what is zero within rounding shows as 0: a coefficient whose term stays below 1E-12 of
+// the largest term of its sum, and an SSE below 1E-20 of the sum of squares of Y about its mean.
+CurveFitTexts CurveFitResultTexts(const CurveFit& fit, std::span<const CurvePoint> points = {});

@@ -15,9 +15,15 @@ std::string SignedTerm(double value, const char* plus, const char* minus) {
 
 std::string PlusUnlessNegative(double value) { return (value >= 0 ? "+" : "") + CurveNumberText(value); }
 
+double One(double) { return 1; }
+double Itself(double x) { return x; }
+double Square(double x) { return x * x; }
+double Logarithm(double x) { return std::log(x); }
+double Reciprocal(double x) { return 1 / x; }
+
 const CurveModel Models[] = {
     {CurveModelLine, "Y=A+B*X", [](const CurveCoefficients& k, double x) { return k[0] + k[1] * x; },
-     [](double x, double y) -> UV { return std::array{x, y}; }, false, CurveGap::None,
+     [](double x, double y) -> UV { return std::array{x, y}; }, false, CurveGap::None, {{One, Itself, nullptr}, {0, 0, 0}},
      [](const CurveCoefficients& k) {
        return "Y = " + CurveNumberText(k[0]) + SignedTerm(k[1], " + ", " - ") + " * X";
      }},
@@ -26,7 +32,7 @@ const CurveModel Models[] = {
        if (y <= 0) return std::nullopt;
        return std::array{x, std::log(y)};
      },
-     true, CurveGap::None,
+     true, CurveGap::None, {},
      [](const CurveCoefficients& k) {
        return "Y = " + CurveNumberText(k[0]) + " * exp(" + CurveNumberText(k[1]) + "*X)";
      }},
@@ -35,14 +41,14 @@ const CurveModel Models[] = {
        if (x <= 0 || y <= 0) return std::nullopt;
        return std::array{std::log(x), std::log(y)};
      },
-     true, CurveGap::NotDrawn,
+     true, CurveGap::NotDrawn, {},
      [](const CurveCoefficients& k) { return "Y = " + CurveNumberText(k[0]) + " * X^" + CurveNumberText(k[1]); }},
     {CurveModelLogarithmic, "Y=A+B*ln(X)", [](const CurveCoefficients& k, double x) { return k[0] + k[1] * std::log(x); },
      [](double x, double y) -> UV {
        if (x <= 0) return std::nullopt;
        return std::array{std::log(x), y};
      },
-     false, CurveGap::Logarithm,
+     false, CurveGap::Logarithm, {{One, Logarithm, nullptr}, {0, 0, 0}},
      [](const CurveCoefficients& k) {
        return "Y = " + CurveNumberText(k[0]) + SignedTerm(k[1], " + ", " - ") + "*lnX";
      }},
@@ -51,18 +57,18 @@ const CurveModel Models[] = {
        if (x == 0) return std::nullopt;
        return std::array{1 / x, y};
      },
-     false, CurveGap::Reciprocal,
+     false, CurveGap::Reciprocal, {{One, Reciprocal, nullptr}, {0, 0, 0}},
      [](const CurveCoefficients& k) { return "Y = " + CurveNumberText(k[1]) + SignedTerm(k[0], "/X + ", "/X - "); }},
     {CurveModelRational, "Y=(A+B*X)/(1+C*X)",
      [](const CurveCoefficients& k, double x) { return (k[0] + k[1] * x) / (1 + k[2] * x); }, nullptr, false,
-     CurveGap::Rational,
+     CurveGap::Rational, {{One, Itself, Itself}, {0, 0, 1}},
      [](const CurveCoefficients& k) {
        return "Y=(" + CurveNumberText(k[0]) + PlusUnlessNegative(k[1]) + (k[2] >= 0 ? "*X)/(1+" : "*X)/(1") +
               CurveNumberText(k[2]) + "*X)";
      }},
     {CurveModelQuadratic, "Y=A+B*X+C*X^2",
      [](const CurveCoefficients& k, double x) { return k[0] + x * (k[1] + k[2] * x); }, nullptr, false,
-     CurveGap::None,
+     CurveGap::None, {{One, Itself, Square}, {0, 0, 0}},
      [](const CurveCoefficients& k) {
        return "Y=" + CurveNumberText(k[0]) + PlusUnlessNegative(k[1]) + "*X" + PlusUnlessNegative(k[2]) + "*X^2";
      }},

@@ -34,6 +34,16 @@ enum class CurveGap {
   Rational,    // Y = (A + B*X)/(1 + C*X): leaves the frame where 1 + C*X changes sign, broken there
 };
 
+// What each coefficient multiplies in the sum it is a term of, so that a term too small to
+// matter beside the sum's largest is shown as 0. Null where a coefficient is no term of a sum (the
+// factor and exponent of Y = A*exp(B*X) and Y = A*X^B, an unused third coefficient).
+using CurveTermBasis = double (*)(double x);
+struct CurveTerms {
+  std::array<CurveTermBasis, 3> basis{};
+  // 0: the formula's sum; 1: the denominator of Y = (A + B*X)/(1 + C*X), whose other term is 1.
+  std::array<int, 3> sum{};
+};
+
 struct CurveModel {
   int code;
   const char* formula;  // the model list's entry, the same in both languages
@@ -45,6 +55,7 @@ struct CurveModel {
   // Fitted on ln Y: the line's intercept is ln A, and the fit is then refined on the points themselves.
   bool fittedOnLogarithms;
   CurveGap gap;
+  CurveTerms terms;
   std::string (*functionText)(const CurveCoefficients& coefficients);
 };
 

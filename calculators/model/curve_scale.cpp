@@ -278,7 +278,7 @@ CurvePlot FitAndScaleCurve(std::span<const CurvePoint> points, int model, bool k
                            const CurveRanges& axisRanges) {
   CurvePlot plot;
   plot.fit = FitChosenModel(points, model);
-  plot.texts = CurveFitResultTexts(plot.fit);
+  plot.texts = CurveFitResultTexts(plot.fit, points);
   if (points.empty()) {
     plot.scale.axisRanges = plot.scale.frameRanges = axisRanges;
     return plot;

@@ -24,7 +24,7 @@ std::string PairsText(int count) {
 TEST(CurveData, AnyOtherCharacterSeparatesNumbers) {
   const std::vector<std::pair<double, double>> expected{{1, 2}, {3, 4}};
   for (const char* text :
-       {"1 2 3 4", "1,2;3;4", "1\r\n2\r\n3\r\n4", "1\t2 3\t4", " X Y\n1 2\n3 4\n", "1+2+3+4", "1\xB0 2\xB5\n3 (4)"}) {
+       {"1 2 3 4", "1, 2;3;4", "1\r\n2\r\n3\r\n4", "1\t2 3\t4", " X Y\n1 2\n3 4\n", "1+2+3+4", "1\xB0 2\xB5\n3 (4)"}) {
     SCOPED_TRACE(text);
     const auto data = ReadCurveData(text);
     EXPECT_TRUE(data.valid);
@@ -44,6 +44,41 @@ TEST(CurveData, OneTextThatIsNoNumberMakesTheDataInvalid) {
     const auto data = ReadCurveData(text);
     EXPECT_FALSE(data.valid);
     EXPECT_TRUE(data.points.empty());
+  }
+}
+
+// A refusal names the pair, X or Y, and the text as typed; a comma between two digits is a decimal
+// comma, and a '+' after an exponent's letter its sign, neither of which the field takes.
+TEST(CurveData, ARefusalSaysWhichNumberAndWhy) {
+  const struct {
+    const char* text;
+    CurveDataFault fault;
+    std::size_t pair;
+    bool y;
+    const char* shown;
+  } cases[] = {
+      {"1,5 2 3 4", CurveDataFault::DecimalComma, 1, false, "1,5"},
+      {"1 2\n3 0,25", CurveDataFault::DecimalComma, 2, true, "0,25"},
+      {"1 2E+1 3 4", CurveDataFault::PlusInExponent, 1, true, "2E+1"},
+      {"1 2\n3 x4e", CurveDataFault::NotANumber, 2, true, "4e"},
+      {"Tid Verdi\n1 2", CurveDataFault::NotANumber, 1, false, "e"},
+      {"1 2 3.4.5 6", CurveDataFault::NotANumber, 2, false, "3.4.5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const auto data = ReadCurveData(c.text);
+    EXPECT_FALSE(data.valid);
+    EXPECT_TRUE(data.points.empty());
+    ASSERT_TRUE(data.refusal.has_value());
+    EXPECT_EQ(data.refusal->fault, c.fault);
+    EXPECT_EQ(data.refusal->pair, c.pair);
+    EXPECT_EQ(data.refusal->y, c.y);
+    EXPECT_EQ(data.refusal->text, c.shown);
+  }
+  // A comma beside a blank or a letter, and a '+' between numbers, still separate.
+  for (const char* text : {"1, 2 3 ,4", "1E5+2 3+4", "x,1 2 3 4"}) {
+    EXPECT_TRUE(ReadCurveData(text).valid) << text;
+    EXPECT_FALSE(ReadCurveData(text).refusal.has_value()) << text;
   }
 }
 

@@ -231,8 +231,8 @@ TEST(CurveFitModels, NonFiniteSumsAndCoefficientsFail) {
 // the problems a straight line or a quadratic expresses. Data and certified values as NIST
 // gives them; NoInt1 and NoInt2 need a line through the origin, which is never fitted, and
 // Filip, Longley and the Wampler problems need higher degrees or several variables.
-TEST(CurveFitNist, NorrisLowerDifficulty) {
-  // Norris, ozone monitor calibration; y then x.
+// Norris, ozone monitor calibration; y then x.
+std::vector<CurvePoint> NorrisPoints() {
   const double data[][2] = {
       {0.1, 0.2},     {338.8, 337.4}, {118.1, 118.2}, {888.0, 884.6}, {9.2, 10.1},    {228.1, 226.5},
       {668.5, 666.3}, {998.5, 996.3}, {449.1, 448.6}, {778.9, 777.0}, {559.2, 558.2}, {0.3, 0.4},
@@ -243,9 +243,27 @@ TEST(CurveFitNist, NorrisLowerDifficulty) {
   };
   std::vector<CurvePoint> points;
   for (const auto& row : data) points.push_back({row[1], row[0]});
+  return points;
+}
+
+TEST(CurveFitNist, NorrisLowerDifficulty) {
+  const auto points = NorrisPoints();
   // Certified: B0, B1, R-squared, residual sum of squares.
   ExpectFit(FitCurveModel(points, CurveModelLine), {-0.262323073774029, 1.00211681802045}, 0.999993745883712,
             26.6173985294224);
+}
+
+// The rational model's SSE 25.2924 is not the lowest: the quadratic's 25.2912 is, by far more
+// than rounding.
+TEST(CurveFitNist, NorrisBestFitIsTheQuadratic) {
+  const auto points = NorrisPoints();
+  const auto rational = FitCurveModel(points, CurveModelRational);
+  const auto quadratic = FitCurveModel(points, CurveModelQuadratic);
+  EXPECT_EQ(CurveFitResultTexts(rational).sse, "25.2924");
+  EXPECT_EQ(CurveFitResultTexts(quadratic).sse, "25.2912");
+  const auto best = FitChosenModel(points, CurveModelBestFit);
+  EXPECT_EQ(best.code, CurveModelQuadratic);
+  EXPECT_EQ(best.sse, quadratic.sse);
 }
 
 TEST(CurveFitNist, PontiusQuadratic) {
@@ -361,6 +379,46 @@ TEST(CurveFitModels, IllConditionedDataRecoverExactAnswers) {
     for (const auto& point : points) mean += point.y / static_cast<double>(points.size());
     for (const auto& point : points) spread += (point.y - mean) * (point.y - mean);
     EXPECT_LT(fit.sse, 1e-20 * spread);
+  }
+}
+
+// What is zero within rounding shows as 0: the rational model's C of an exact line, a term far
+// below the others of its sum, and the SSE of rounding alone; a term that is small only as a
+// coefficient stays.
+TEST(CurveFitModels, ResultsZeroWithinRoundingShowAsZero) {
+  const auto line = Points({1, 2, 3, 4, 5, 6, 7}, {71, 72, 73, 74, 75, 76, 77});
+  const auto rational = FitCurveModel(line, CurveModelRational);
+  ASSERT_TRUE(rational.Succeeded());
+  const auto texts = CurveFitResultTexts(rational, line);
+  EXPECT_EQ(texts.function, "Y=(70+1*X)/(1+0*X)");
+  EXPECT_EQ(texts.sse, "0");
+  const struct {
+    int code;
+    CurveCoefficients coefficients;
+    double sse;
+    std::vector<double> x;
+    const char* function;
+    const char* sseText;
+  } cases[] = {
+      {CurveModelQuadratic, {2, 3, 4E-17}, 1E-30, {1, 2, 3}, "Y=2+3*X+0*X^2", "0"},
+      {CurveModelQuadratic, {-1E-14, 3, 0.5}, 2.5E-3, {1, 2, 3}, "Y=0+3*X+0.5*X^2", "0.0025"},
+      // 1E-15 times X up to 1E6 is 1E-9 of the constant 1: it stays.
+      {CurveModelLine, {1, 1E-15, 0}, 1E-6, {1E5, 5E5, 1E6}, "Y = 1 + 1E-15 * X", "1E-06"},
+      {CurveModelReciprocal, {1E-13, 2, 0}, 0, {1, 2, 4}, "Y = 2/X + 0", "0"},
+      // A factor is no term of a sum: nothing in Y = A*exp(B*X) is rounded.
+      {CurveModelExponential, {1E-20, 2, 0}, 1, {1, 2, 3}, "Y = 1E-20 * exp(2*X)", "1"},
+  };
+  for (const auto& c : cases) {
+    CurveFit fit;
+    fit.status = CurveFitStatus::Fitted;
+    fit.code = c.code;
+    fit.coefficients = c.coefficients;
+    fit.sse = c.sse;
+    std::vector<double> y;
+    for (std::size_t i = 0; i < c.x.size(); ++i) y.push_back(static_cast<double>(i * i) + 1);
+    const auto shown = CurveFitResultTexts(fit, Points(c.x, y));
+    EXPECT_EQ(shown.function, c.function);
+    EXPECT_EQ(shown.sse, c.sseText) << c.function;
   }
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "engine/settings/settings.h"
 #include "platform/gdi/gdi_api.h"
@@ -64,6 +66,23 @@ TEST_F(CurvePlotTest, PointsAndCurveAreDrawnWhereTheDataPutsThem) {
   EXPECT_TRUE(curveInk);
   EXPECT_TRUE(emptyAboveCurve);
   EXPECT_TRUE(emptyBelowCurve);
+}
+
+// The hidden button 146 opens the print options: no user can click it, so the test sends its click.
+TEST_F(CurvePlotTest, TheHiddenPrintOptionsButtonOpensThePrintOptions) {
+  std::optional<std::string> curveCaption, optionsCaption;
+  InWindow(OpenCurveFitDialog, {[&] {
+                                  curveCaption = driver.WindowCaption();
+                                  HWND window = GetActiveWindow();
+                                  PostMessage(window, WM_COMMAND, MAKEWPARAM(PrintOptionsId, BN_CLICKED),
+                                              reinterpret_cast<LPARAM>(driver.FindControl(PrintOptionsId)));
+                                },
+                                [&] {
+                                  optionsCaption = driver.WindowCaption();
+                                  driver.Key("Escape");
+                                }});
+  EXPECT_EQ(curveCaption, "CURVE FIT");
+  EXPECT_EQ(optionsCaption, "PRINTOPT");
 }
 
 }  // namespace

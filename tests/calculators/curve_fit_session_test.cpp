@@ -222,6 +222,46 @@ TEST_F(CurveFitSessionTest, DataWhoseSumsOverflowGiveTheOverflowMessageOnceAndNo
   }
 }
 
+// Refused data keeps the results of the last fit, and the message says which number of which pair
+// was refused and why, in the language.
+TEST_F(CurveFitSessionTest, RefusedDataKeepsTheResultsAndSaysWhy) {
+  const struct {
+    const char* language;
+    const char* data;
+    const char* message;
+  } cases[] = {
+      {"44", "1 2E+1 3 4",
+       "INVALID DATA\\n\\nPair 1, Y: \"2E+1\"\\nWrite the exponent without a plus sign: 2E1\\n\\nNothing was fitted."},
+      {"47", "1,5 2 3 4",
+       "UGYLDIGE DATA\\n\\nTallpar 1, X: \"1,5\"\\nSkriv desimaltegnet som punktum: 1.5\\nog skill tallene med "
+       "mellomrom.\\n\\nIngenting ble tilpasset."},
+      {"44", "Time Value 1 2 3 4", "INVALID DATA\\n\\nPair 1, X: \"e\"\\nis not a number.\\n\\nNothing was fitted."},
+  };
+  for (const auto& c : cases) {
+    const SessionResult result =
+        Run(c.language, Menu(CurveFitCommand) + Type(CurveDataFieldId, LineData) + Select(ModelListId, LineModelIndex) +
+                            Type(CurveDataFieldId, c.data) + Click(CalculateFitId) + Text(FunctionFieldId) +
+                            Text(RSquaredFieldId) + Text(SseFieldId) + "key Escape\n");
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.LinesStartingWith("messagebox").size(), 1u) << c.data << Joined(result);
+    EXPECT_EQ(result.Count(std::string("messagebox: TAVRIN: ") + c.message), 1) << c.data << Joined(result);
+    EXPECT_EQ(result.Count(TextLine(FunctionFieldId, "Y = 0.05 + 1.99 * X")), 1) << c.data;
+    EXPECT_EQ(result.Count(TextLine(RSquaredFieldId, "0.997305")), 1) << c.data;
+    EXPECT_EQ(result.Count(TextLine(SseFieldId, "0.107")), 1) << c.data;
+  }
+}
+
+// The settings as shipped choose the best fit: "Beregn" on typed data shows a fitted function.
+TEST_F(CurveFitSessionTest, TheShippedSettingsFitTheBestModel) {
+  fs::copy_file(fs::path(TAVRIN_SOURCE_DIR) / "dats" / "tavrpar.dat", folder.SettingsPath(),
+                fs::copy_options::overwrite_existing);
+  const SessionResult result =
+      RunSession(folder.Path(), Menu(CurveFitCommand) + Items(ModelListId) + Type(CurveDataFieldId, "1 3 2 5 3 7") +
+                                    Click(CalculateFitId) + Text(FunctionFieldId) + "key Escape\n");
+  ASSERT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.Count(TextLine(FunctionFieldId, "Y = 1 + 2 * X")), 1) << Joined(result);
+}
+
 // The print button prints the plot of the last paint with its texts and function to a PDF file
 // chosen in the print dialog.
 TEST_F(CurveFitSessionTest, ThePrintedPageHoldsTheTextsAndTheFunction) {
