@@ -303,9 +303,10 @@ TEST_F(Settings, EveryLineEndAndUtf8ReadAlike) {
   }
 }
 
-TEST_F(Settings, DeliveredFileHoldsTheDefaultsWithTheWideBalancingBound) {
+TEST_F(Settings, DeliveredFileHoldsTheDefaultsWithTheWideBalancingBoundAndTheBestFit) {
   SettingsSnapshot restore;
   BalMid = 1000;
+  CurveFitModel = 1;  // the curve fit's "Best fit"
   std::filesystem::create_directories("dats");
   SaveSettings();
   EXPECT_EQ(ReadFile(std::filesystem::path(TAVRIN_SOURCE_DIR) / "dats/tavrpar.dat"), ReadFile("dats/tavrpar.dat"));
