@@ -101,6 +101,10 @@ void IgnoreFileSizeSignal() {
 }  // namespace
 
 bool RewriteFileSafely(std::string_view programPath, std::string_view contents) {
+  return RewriteFileSafelyInPieces(programPath, [contents](const ContentSink& write) { return write(contents); });
+}
+
+bool RewriteFileSafelyInPieces(std::string_view programPath, const std::function<bool(const ContentSink&)>& writeContents) {
   IgnoreFileSizeSignal();
   auto named = PathForWriting(programPath);
   if (!named) return false;
@@ -113,7 +117,12 @@ bool RewriteFileSafely(std::string_view programPath, std::string_view contents) 
   const auto temporary = TemporaryNameBeside(target);
   int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (descriptor < 0) return false;
-  bool written = WriteAll(descriptor, contents);
+  bool failedWrite = false;
+  bool written = writeContents([descriptor, &failedWrite](std::string_view piece) {
+    failedWrite = failedWrite || !WriteAll(descriptor, piece);
+    return !failedWrite;
+  });
+  written = written && !failedWrite;
   if (written && exists) {
     KeepOwner(descriptor, existing);
     written = fchmod(descriptor, existing.st_mode & 07777) == 0;

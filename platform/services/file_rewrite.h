@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace platform {
@@ -16,5 +17,11 @@ namespace platform {
 // the first rewrite on the process ignores SIGXFSZ, so a write past a
 // file-size limit fails like any other instead of ending the program.
 bool RewriteFileSafely(std::string_view programPath, std::string_view contents);
+
+// The same for contents too large to hold at once: `writeContents` hands them piece by piece, in
+// order, to the function it is given, which returns false once a write failed; it returns false
+// itself to give up. Either false leaves the file as it was.
+using ContentSink = std::function<bool(std::string_view piece)>;
+bool RewriteFileSafelyInPieces(std::string_view programPath, const std::function<bool(const ContentSink&)>& writeContents);
 
 }  // namespace platform

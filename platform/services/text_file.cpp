@@ -23,19 +23,24 @@ bool HoldsBytesBeyondAscii(std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
+void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines, std::size_t most) {
+  lines.clear();
   std::size_t start = 0;
-  while (start < text.size()) {
+  while (start < text.size() && lines.size() < most) {
     const std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
+      lines.push_back(text.substr(start));
       break;
     }
-    lines.emplace_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start, end - start));
     start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
-  return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string_view> views;
+  SplitLineViews(text, views);
+  return {views.begin(), views.end()};
 }
 
 std::string ProgramText(std::string_view bytes) {

@@ -9,6 +9,9 @@ namespace platform {
 // The lines of a text: LF, CR LF and a lone CR each end a line; a last line
 // without a line end counts, and the text's final line end opens no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into the text, into `lines` (emptied first); at most `most` of them.
+void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines,
+                    std::size_t most = std::string_view::npos);
 
 // A data file's bytes as text in the program's character set, Windows-1252: a
 // file that is valid UTF-8 with characters beyond ASCII, every one of them in

@@ -1,7 +1,10 @@
 #include "platform/session/script_session.h"
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "platform/gdi/charset.h"
 #include "platform/services/text_file.h"
@@ -27,6 +30,21 @@ std::string Escape(const std::string& value) {
     }
   }
   return Utf8FromCp1252(out);
+}
+
+// Another session running beside this one says by this file that it got to a step; a session that
+// waits longer than this has lost its partner.
+constexpr auto LongestWait = std::chrono::seconds(60);
+constexpr auto WaitPoll = std::chrono::milliseconds(5);
+
+bool WaitForFile(const std::string& path) {
+  const auto until = std::chrono::steady_clock::now() + LongestWait;
+  std::error_code error;
+  while (!std::filesystem::exists(path, error)) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    std::this_thread::sleep_for(WaitPoll);
+  }
+  return true;
 }
 
 bool ParseInteger(const std::string& text, int& value) {
@@ -132,6 +150,11 @@ bool ScriptSession::Parse(const std::string& raw, int line, Step& step, std::str
     }
     return refuse("`answer ok|yes|no|cancel` expected");
   }
+  if (verb == "signal" || verb == "wait") {
+    if (rest.empty()) return refuse("`" + verb + " FILE` expected");
+    step.text = rest;
+    return true;
+  }
   if (verb == "snapshot") {
     if (rest.empty()) return refuse("`snapshot FILE` expected");
     step.text = rest;
@@ -177,6 +200,14 @@ void ScriptSession::Perform(const Step& step) {
     driver_.Answer(step.number);
   } else if (step.verb == "snapshot") {
     done = driver_.Snapshot(step.text);
+  } else if (step.verb == "signal") {
+    done = static_cast<bool>(std::ofstream(step.text, std::ios::binary));
+    if (!done) StepFailed(step.line, "cannot create " + step.text);
+    return;
+  } else if (step.verb == "wait") {
+    done = WaitForFile(step.text);
+    if (!done) StepFailed(step.line, step.text + " did not appear");
+    return;
   } else if (step.verb == "exit") {
     driver_.ClearSteps();
   } else if (step.verb == "text") {

@@ -28,8 +28,9 @@ int SessionResult::Count(const std::string& line) const {
   return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
 
-SessionResult RunSession(const std::filesystem::path& workingFolder, const std::string& script) {
-  const std::filesystem::path base = workingFolder.string() + "-session";
+SessionResult RunSession(const std::filesystem::path& workingFolder, const std::string& script,
+                         const std::string& name) {
+  const std::filesystem::path base = workingFolder.string() + "-" + name;
   const std::filesystem::path scriptFile = base.string() + ".script";
   const std::filesystem::path outputFile = base.string() + ".out";
   std::ofstream(scriptFile, std::ios::binary) << script;

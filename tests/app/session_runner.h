@@ -13,5 +13,7 @@ struct SessionResult {
 };
 
 // The script is written beside the working folder, not into it, so that the folder holds only
-// what the program itself reads and writes.
-SessionResult RunSession(const std::filesystem::path& workingFolder, const std::string& script);
+// what the program itself reads and writes. Sessions that run at once on one folder each need
+// their own name.
+SessionResult RunSession(const std::filesystem::path& workingFolder, const std::string& script,
+                         const std::string& name = "session");
