@@ -54,6 +54,15 @@ constexpr const char* NothingFound =
     "INGEN TREFF\n\nIngen (flere) poster oppfyller s\xF8kekriteriene.\nF\xF8rste post i databasen vises.";
 constexpr const char* WriteFailed =
     "SKRIVEFEIL\n\nDatabasefilen kunne ikke skrives om.\nFilen er uendret, og feltene beholder det du skrev.";
+constexpr const char* DatabaseChangedElsewhere =
+    "DATABASEN ER ENDRET\n\nDatabasefilen er endret utenfor dette vinduet\netter at posten ble vist, og ingenting er "
+    "skrevet.\nNavnelisten og posten er lest inn p\xE5 nytt: gj\xF8r endringen igjen.";
+constexpr const char* NoDatabaseList =
+    "DATABASELISTE MANGLER\n\nListen over databasefiler, dats\\opendats.dat,\nfinnes ikke eller nevner ingen "
+    "databasefil.\nDatabasen har ingen poster.";
+constexpr const char* UnreachableFilesHeadline =
+    "DATABASEFIL MANGLER\n\nDisse databasefilene finnes ikke eller kan ikke leses:\n";
+constexpr const char* UnreachableFilesEnd = "Postene i de andre filene vises.";
 constexpr const char* NameListFull =
     "COMBOBOXINNOLD FOR STORT\n\nCombobox-tekstlisteoverskridelse\nNye tekstfelt vil bli avvist!";
 constexpr const char* NumberError = "TALLFEIL\n\nTAVRIN har registrert feilaktig bruk av tallfelt!";
@@ -161,7 +170,7 @@ ON_CONTROL(EN_KILLFOCUS, FormulaFieldId, OnFormulaFieldLeft)
 END_MESSAGE_MAP()
 
 BOOL Cwm_KjemikaliedatabaseDlg::OnUserInit(int) {
-  FillNameList();
+  FillNameList(true);
   if (ChemDbNumericField1 == 0) ChemDbNumericField1 = 1;
   if (ChemDbNumericField2 == 0) ChemDbNumericField2 = 2;
   FillNumericSearchCombos();
@@ -197,9 +206,17 @@ BOOL Cwm_KjemikaliedatabaseDlg::OnUserInit(int) {
 
 void Cwm_KjemikaliedatabaseDlg::ShowMessage(const char* text) { ::MessageBox(m_hWnd, text, MessageCaption, MB_OK); }
 
-void Cwm_KjemikaliedatabaseDlg::FillNameList() {
+// Fills the name list; on opening, says once what of the database cannot be reached.
+void Cwm_KjemikaliedatabaseDlg::FillNameList(bool opening) {
   m_nameSearch.ResetContent();
-  for (const std::string& name : ReadRecordNames(LanguageCode)) m_nameSearch.AddString(name.c_str());
+  const DatabaseNames database = ReadRecordNames(LanguageCode);
+  for (const std::string& name : database.names) m_nameSearch.AddString(name.c_str());
+  if (!opening) return;
+  if (!database.listed) ShowMessage(NoDatabaseList);
+  if (database.unreachable.empty()) return;
+  std::string text = UnreachableFilesHeadline;
+  for (const std::string& entry : database.unreachable) text += entry + "\n";
+  ShowMessage((text + UnreachableFilesEnd).c_str());
 }
 
 // The fields into the record buffer for a write; false when a field is too long for the record
@@ -244,7 +261,14 @@ Cwm_KjemikaliedatabaseDlg::StepOutcome Cwm_KjemikaliedatabaseDlg::ExecuteDatabas
     bool written = false;
     if (gathered && !gathering) {
       state.NavigationStep = 1;
-      written = ChemDbRun("", std::string(1, operation)) == ChemDbDone;
+      const int result = ChemDbRun("", std::string(1, operation));
+      written = result == ChemDbDone;
+      if (result == ChemDbChangedElsewhere) {
+        state.PendingOp = PendingNone;
+        ShowMessage(DatabaseChangedElsewhere);
+        ReloadChangedDatabase();
+        return stop(StepOutcome::Refused);
+      }
       // A failed write leaves the file as it was; the fields keep what the user typed.
       if (!written) ShowMessage(WriteFailed);
     }
@@ -309,6 +333,16 @@ void Cwm_KjemikaliedatabaseDlg::ShowRecord(int runResult) {
     shownName_ = Slot(NameLine);
   }
   CurrentFormulaText = FieldText(*this, FormulaFieldId, CurrentFormulaLimit);
+}
+
+// After another instance changed the file: the names as they are now, and the record now at the
+// place of the one shown.
+void Cwm_KjemikaliedatabaseDlg::ReloadChangedDatabase() {
+  FillNameList(false);
+  auto& state = ChemDbState;
+  state.RecordIndex = std::max(0, state.RecordIndex - 1);
+  state.LastOp = 0;
+  RunStep();
 }
 
 bool Cwm_KjemikaliedatabaseDlg::SearchFieldsEmpty() {

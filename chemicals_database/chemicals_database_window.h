@@ -130,7 +130,8 @@ class Cwm_KjemikaliedatabaseDlg : public Cwm_KjemikaliedatabaseBaseDlg {
   bool GatherRecordFields(bool deleting);
   bool ConfirmSafetyTextWarning();
   void ShowRecord(int runResult);
-  void FillNameList();
+  void FillNameList(bool opening);
+  void ReloadChangedDatabase();
   void FillNumericSearchCombos();
   void ShowUnit(const struct NumericQuantity& quantity, int degreeId, int textId, int cubeId);
   bool SearchFieldsEmpty();

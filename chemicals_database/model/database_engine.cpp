@@ -10,6 +10,7 @@
 #include "chemicals_database/model/record_store.h"
 #include "chemicals_database/model/search_command.h"
 #include "engine/settings/settings.h"
+#include "platform/services/text_file.h"
 
 ChemDbRecordBuffer ChemDbRecord;
 std::string SafetyDataText;
@@ -26,16 +27,19 @@ void ChemDbResetCursor() {
 
 namespace {
 
+// The record last loaded, which a write checks the file still holds.
+ShownRecord ChemDbShownRecord;
+
 // What the pass over one file ended with.
 enum class FileResult { Finished, NoHit, CannotOpen };
 
 constexpr int RecordsPerRead = 256;
 
-void LoadRecord(std::string_view recordBytes) {
+void LoadRecord(std::string_view recordText) {
   ChemDbRecord.Clear();
   SafetyDataText.clear();
   std::vector<std::string_view> lines;
-  SplitLines(recordBytes, lines);
+  platform::SplitLineViews(recordText, lines);
   const int last = std::min<int>(static_cast<int>(lines.size()), ChemDbSafetyLine);
   for (int line = 2; line <= last; ++line) {
     const std::string_view text = lines[static_cast<std::size_t>(line) - 1];
@@ -50,7 +54,9 @@ FileResult LoadHit(const DatabaseFile& file, int record) {
   std::string bytes;
   if (!file.Read(file.SeparatorOffset(record), file.SeparatorOffset(record + 1), bytes)) return FileResult::CannotOpen;
   ChemDbState.RecordIndex = record;
-  LoadRecord(bytes);
+  ChemDbShownRecord = {file.ProgramPath(), file.Identity(), record, bytes};
+  std::string converted;
+  LoadRecord(file.ProgramText(bytes, converted));
   return FileResult::Finished;
 }
 
@@ -66,10 +72,25 @@ FileResult HitGlobalTarget(const DatabaseFile& file, int record) {
   return LoadHit(file, record);
 }
 
+// How many lines of a record the command looks at: a name search needs the first nine.
+std::size_t LinesExamined(const SearchCommand& command) {
+  if (!command.hasCriteria) return static_cast<std::size_t>(std::max(SkDef, 1));
+  std::size_t most = 1;
+  for (const auto& criterion : command.criteria) {
+    for (const int line : criterion.lines) {
+      if (line == AnyRecordLine) return std::string_view::npos;
+      most = std::max(most, static_cast<std::size_t>(line));
+    }
+  }
+  return most;
+}
+
 // Examines records first and onward until one meets the command (or is the running target).
 FileResult ScanRecords(const DatabaseFile& file, int first, const SearchCommand& command) {
   std::string bytes;
+  std::string converted;
   std::vector<std::string_view> lines;
+  const std::size_t linesExamined = LinesExamined(command);
   const int separators = file.SeparatorCount();
   for (int batch = first; batch <= separators; batch += RecordsPerRead) {
     const int batchEnd = std::min(separators, batch + RecordsPerRead - 1);
@@ -77,7 +98,8 @@ FileResult ScanRecords(const DatabaseFile& file, int first, const SearchCommand&
       return FileResult::CannotOpen;
     for (int record = batch; record <= batchEnd; ++record) {
       if (GlobalTargetIn(file, record, record) != 0) return HitGlobalTarget(file, record);
-      SplitLines(RecordBytes(bytes, file, batch, record), lines);
+      platform::SplitLineViews(file.ProgramText(RecordBytes(bytes, file, batch, record), converted), lines,
+                               linesExamined);
       if (MatchRecord(lines, command, SkDev, SkDef)) return LoadHit(file, record);
     }
   }
@@ -114,6 +136,7 @@ int WalkDatabase(const SearchCommand& command) {
   state.FileIndex = std::max(state.FileIndex, 1);
   state.TargetRecord = std::max(0, state.RecordIndex - (state.LastOp != 0 ? 1 : 0));
   state.LastOp = 0;
+  ChemDbShownRecord = {};
   const int startIndex = state.FileIndex;
   int recordsBefore = 0;
   for (int index = startIndex; index <= static_cast<int>(entries.size()); ++index) {
@@ -125,13 +148,14 @@ int WalkDatabase(const SearchCommand& command) {
     }
     const std::string& entry = entries[static_cast<std::size_t>(index) - 1];
     ChemDbFileName = NameStem(entry);
+    // A file that cannot be opened holds no records for the walk; the window names it when it opens.
     const auto file = DatabaseFile::Open(entry);
-    const FileResult result = file ? ProcessDatabaseFile(*file, command, startFile) : FileResult::CannotOpen;
+    const FileResult result = file ? ProcessDatabaseFile(*file, command, startFile) : FileResult::NoHit;
     if (state.FileStepMode == FileStepLeaving) state.FileStepMode = FileStepNext;
     if (result == FileResult::Finished) return ChemDbDone;
     if (result == FileResult::CannotOpen) return ChemDbFileMissing;
-    state.RecordIndex = file->SeparatorCount();
-    recordsBefore = file->RecordCount();
+    state.RecordIndex = file ? file->SeparatorCount() : 0;
+    recordsBefore = file ? file->RecordCount() : 0;
   }
   state.FileIndex = 0;
   state.RecordBase = 0;
@@ -150,30 +174,35 @@ int WriteInCurrentFile(char operation) {
 
   const int current = state.RecordIndex;
   int target = current;
-  bool written = false;
+  WriteResult written = WriteResult::Failed;
   switch (operation) {
     case StoreAfterLetter:
     case StoreBeforeLetter:
       target = operation == StoreAfterLetter ? current + 1 : current;
       state.LastOp = operation == StoreAfterLetter ? ChemDbStoreAfterOp : ChemDbStoreBeforeOp;
       PrepareRecordForWriting(ChemDbRecord);
-      written = StoreRecord(entry, target, NewRecordLines(ChemDbRecord, SafetyLineForDisk(SafetyDataText)));
-      if (written) ChemDbRecord.Clear();
+      written = StoreRecord(entry, target, NewRecordLines(ChemDbRecord, SafetyLineForDisk(SafetyDataText)),
+                            ChemDbShownRecord);
+      if (written == WriteResult::Written) ChemDbRecord.Clear();
       break;
     case OverwriteLetter:
       state.LastOp = ChemDbOverwriteOp;
       PrepareRecordForWriting(ChemDbRecord);
-      written = OverwriteRecord(entry, target, ChemDbRecord, SafetyLineForDisk(SafetyDataText));
+      written = OverwriteRecord(entry, target, ChemDbRecord, SafetyLineForDisk(SafetyDataText), ChemDbShownRecord);
       break;
     default:
       state.LastOp = ChemDbDeleteOp;
-      written = DeleteRecord(entry, target);
-      if (written) SafetyDataText.clear();
+      written = DeleteRecord(entry, target, ChemDbShownRecord);
+      if (written == WriteResult::Written) SafetyDataText.clear();
       break;
   }
   state.TargetRecord = target;
-  state.RecordIndex = written ? target : current;
-  return written ? ChemDbDone : ChemDbWriteFailed;
+  if (written != WriteResult::Written) {
+    state.RecordIndex = current;
+    return written == WriteResult::ChangedElsewhere ? ChemDbChangedElsewhere : ChemDbWriteFailed;
+  }
+  state.RecordIndex = target;
+  return ChemDbDone;
 }
 
 // The running number of the last record outside the end files of the list.
@@ -184,7 +213,7 @@ int LastRunningNumber() {
   int last = 0;
   for (const auto& entry : entries) {
     const auto file = DatabaseFile::Open(entry);
-    if (!file) break;
+    if (!file) continue;
     records += file->RecordCount();
     if (!IsEndFile(entry)) last = records;
   }
@@ -200,7 +229,7 @@ int FirstRecordOfPreviousFile(int index) {
   int first = NoGlobalTarget;
   for (int i = 1; i < index && i <= static_cast<int>(entries.size()); ++i) {
     const auto file = DatabaseFile::Open(entries[static_cast<std::size_t>(i) - 1]);
-    if (!file) break;
+    if (!file) continue;
     if (file->RecordCount() > 0) first = records + 1;
     records += file->RecordCount();
   }

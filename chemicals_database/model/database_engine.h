@@ -39,8 +39,11 @@ void ChemDbResetCursor();
 // What a run did, besides the search language's error codes (1, 9, 20, 40 to 47, with ErrorText).
 inline constexpr int ChemDbDone = 0;           // a record was loaded, or the write was done
 inline constexpr int ChemDbNothingFound = -1;  // no record after the cursor qualified; FileIndex is 0
-inline constexpr int ChemDbFileMissing = -2;   // the list or a listed file could not be opened
+inline constexpr int ChemDbFileMissing = -2;   // the list file, or a listed file to its end, could not be read
 inline constexpr int ChemDbWriteFailed = -3;   // the write was not done; the file is as it was
+// The write was not done: since the current record was read, the file was changed elsewhere (by
+// another instance of the program, or another program) and no longer holds it there.
+inline constexpr int ChemDbChangedElsewhere = -4;
 
 // Runs one command. command: the command word ("s" search, "sk" whole-line search, or empty) and
 // the criteria (key\value|key\value...), blanks inside values kept. operation: empty for a search

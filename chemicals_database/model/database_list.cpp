@@ -51,7 +51,7 @@ std::vector<std::string> DatabaseFileEntries(const std::vector<std::string>& lis
 
 bool ReadDatabaseList(std::vector<std::string>& entries, int languageCode) {
   auto file = platform::ReadFileLines(ChemDbListFileName);
-  if (file.status != platform::FileReadStatus::Read) return false;
+  if (file.status != platform::FileReadStatus::Read && file.status != platform::FileReadStatus::ReadOnly) return false;
   entries = DatabaseFileEntries(file.lines, ThreeDigitLanguageCode(languageCode));
   return true;
 }

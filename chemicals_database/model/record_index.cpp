@@ -4,30 +4,37 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <map>
 #include <utility>
 
+#include "platform/gdi/charset.h"
 #include "platform/services/path_lookup.h"
 
 struct RecordOffsets {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  timespec modified{};
+  FileIdentity identity;
   std::vector<std::size_t> separators;
+  std::vector<std::string> names;
   bool terminated = false;
-
-  bool Describes(const struct stat& status) const {
-    return device == status.st_dev && inode == status.st_ino && size == status.st_size &&
-           modified.tv_sec == status.st_mtim.tv_sec && modified.tv_nsec == status.st_mtim.tv_nsec;
-  }
+  bool utf8 = false;
+  bool lineEndsOtherThanLf = false;
 };
 
 namespace {
 
 constexpr std::size_t ScanBlock = std::size_t{1} << 20;
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr int NameLineNumber = 3;
+// How far from its backslash line a name that runs past its block is looked for.
+constexpr std::size_t NameReach = std::size_t{1} << 14;
+
+FileIdentity IdentityOf(const struct stat& status) {
+  return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+          static_cast<std::int64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtim.tv_sec),
+          static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
+}
 
 bool ReadAt(int descriptor, std::size_t from, std::size_t to, std::string& bytes) {
   bytes.resize(to > from ? to - from : 0);
@@ -41,72 +48,179 @@ bool ReadAt(int descriptor, std::size_t from, std::size_t to, std::string& bytes
   return true;
 }
 
-// Scans the file for lines that begin with a backslash.
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+// Eight bytes at a time: a database of megabytes is mostly ASCII.
+bool HoldsBytesBeyondAscii(std::string_view text) {
+  constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
+  std::size_t at = 0;
+  for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    if ((word & HighBits) != 0) return true;
+  }
+  return std::any_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// Where the line after the one that starts at `at` begins (a CR LF is one line end); npos when
+// the text ends before its line end.
+std::size_t NextLineStart(std::string_view text, std::size_t at) {
+  const std::size_t end = text.find_first_of("\r\n", at);
+  if (end == std::string_view::npos) return end;
+  return end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+}
+
+// Line 3 of the record whose backslash line starts at `at`; false when the text ends before it
+// does (the name is then read on its own).
+bool NameAt(std::string_view text, std::size_t at, bool textEndsFile, std::string& name) {
+  name.clear();
+  std::size_t line = at;
+  for (int number = 1; number < NameLineNumber; ++number) {
+    line = NextLineStart(text, line);
+    if (line == std::string_view::npos) return textEndsFile;
+    if (line >= text.size() || text[line] == '\\') return textEndsFile || line < text.size();
+  }
+  const std::size_t end = text.find_first_of("\r\n", line);
+  if (end == std::string_view::npos && !textEndsFile) return false;
+  name = text.substr(line, end == std::string_view::npos ? std::string_view::npos : end - line);
+  return true;
+}
+
+// The block of the file from `at` that ends with a whole line: cut after its last line feed, or
+// after a lone CR (one at the very end may be the first half of a CR LF).
+std::size_t WholeLinesLength(std::string_view block, bool endsFile) {
+  if (endsFile) return block.size();
+  if (const auto lf = block.rfind('\n'); lf != std::string_view::npos) return lf + 1;
+  if (block.size() >= 2) {
+    if (const auto cr = block.find_last_of('\r', block.size() - 2); cr != std::string_view::npos) return cr + 1;
+  }
+  return block.size();
+}
+
+class OffsetScan {
+ public:
+  OffsetScan(int descriptor, RecordOffsets& offsets) : descriptor_(descriptor), offsets_(offsets) {}
+
+  bool Run() {
+    const auto size = static_cast<std::size_t>(offsets_.identity.size);
+    std::string block;
+    bool lineStart = true;
+    for (std::size_t at = 0; at < size;) {
+      if (!ReadAt(descriptor_, at, std::min(size, at + ScanBlock), block)) return false;
+      std::string_view text = block;
+      text = text.substr(0, WholeLinesLength(text, at + text.size() >= size));
+      std::size_t skipped = 0;
+      if (at == 0 && text.starts_with(Utf8ByteOrderMark)) skipped = Utf8ByteOrderMark.size();
+      CheckCharacters(text.substr(skipped));
+      FindSeparators(text, at, skipped, lineStart, at + text.size() >= size);
+      lineStart = IsLineEnd(text.back());
+      at += text.size();
+    }
+    return Finish();
+  }
+
+ private:
+  void CheckCharacters(std::string_view text) {
+    if (!utf8Possible_ || !HoldsBytesBeyondAscii(text)) return;
+    if (Cp1252BytesFromUtf8(std::string(text)))
+      beyondAscii_ = true;
+    else
+      utf8Possible_ = false;
+  }
+
+  void FindSeparators(std::string_view text, std::size_t at, std::size_t skipped, bool lineStart, bool endsFile) {
+    if (!offsets_.lineEndsOtherThanLf && text.find('\r') != std::string_view::npos) offsets_.lineEndsOtherThanLf = true;
+    std::string name;
+    for (std::size_t p = text.find('\\', skipped); p != std::string_view::npos; p = text.find('\\', p + 1)) {
+      const bool startsLine = p == skipped ? (p > 0 || lineStart) : IsLineEnd(text[p - 1]);
+      if (!startsLine) continue;
+      offsets_.separators.push_back(at + p);
+      if (!NameAt(text, p, endsFile, name)) unresolved_.push_back(offsets_.names.size());
+      offsets_.names.push_back(name);
+    }
+  }
+
+  // Names that ran past the end of their block, the closing line, and the character set.
+  bool Finish() {
+    auto& separators = offsets_.separators;
+    const auto size = static_cast<std::size_t>(offsets_.identity.size);
+    std::string bytes;
+    for (const std::size_t record : unresolved_) {
+      const std::size_t next = record + 1 < separators.size() ? separators[record + 1] : size;
+      const std::size_t to = std::min(next, separators[record] + NameReach);
+      if (!ReadAt(descriptor_, separators[record], to, bytes)) return false;
+      NameAt(bytes, 0, true, offsets_.names[record]);
+    }
+    if (!separators.empty()) {
+      if (!ReadAt(descriptor_, separators.back(), size, bytes)) return false;
+      const std::size_t next = NextLineStart(bytes, 0);
+      offsets_.terminated = next == std::string_view::npos || next == bytes.size();
+    }
+    offsets_.utf8 = utf8Possible_ && beyondAscii_;
+    if (offsets_.utf8) {
+      for (auto& name : offsets_.names)
+        if (auto converted = Cp1252BytesFromUtf8(name)) name = std::move(*converted);
+    }
+    return true;
+  }
+
+  int descriptor_;
+  RecordOffsets& offsets_;
+  std::vector<std::size_t> unresolved_;
+  bool utf8Possible_ = true;
+  bool beyondAscii_ = false;
+};
+
 std::shared_ptr<const RecordOffsets> BuildOffsets(int descriptor, const struct stat& status) {
   auto offsets = std::make_shared<RecordOffsets>();
-  offsets->device = status.st_dev;
-  offsets->inode = status.st_ino;
-  offsets->size = status.st_size;
-  offsets->modified = status.st_mtim;
-  const auto size = static_cast<std::size_t>(status.st_size);
-  std::string block;
-  char previous = '\n';
-  for (std::size_t at = 0; at < size; at += block.size()) {
-    if (!ReadAt(descriptor, at, std::min(size, at + ScanBlock), block)) return nullptr;
-    if (previous == '\n' && block.front() == '\\') offsets->separators.push_back(at);
-    for (const char* p = block.data();
-         (p = static_cast<const char*>(std::memchr(p, '\\', block.data() + block.size() - p))); ++p) {
-      if (p != block.data() && p[-1] == '\n')
-        offsets->separators.push_back(at + static_cast<std::size_t>(p - block.data()));
-    }
-    previous = block.back();
-  }
-  if (!offsets->separators.empty()) {
-    const std::size_t last = offsets->separators.back();
-    const char* end = nullptr;
-    std::string tail;
-    if (ReadAt(descriptor, last, size, tail))
-      end = static_cast<const char*>(std::memchr(tail.data(), '\n', tail.size()));
-    offsets->terminated = end == nullptr || end == tail.data() + tail.size() - 1;
-  }
+  offsets->identity = IdentityOf(status);
+  if (!OffsetScan(descriptor, *offsets).Run()) return nullptr;
   return offsets;
 }
 
 std::shared_ptr<const RecordOffsets> OffsetsFor(const std::string& path, int descriptor, const struct stat& status) {
   static std::map<std::string, std::shared_ptr<const RecordOffsets>> known;
   auto& offsets = known[path];
-  if (!offsets || !offsets->Describes(status)) offsets = BuildOffsets(descriptor, status);
+  if (!offsets || offsets->identity != IdentityOf(status)) offsets = BuildOffsets(descriptor, status);
   return offsets;
 }
 
 }  // namespace
 
-std::optional<DatabaseFile> DatabaseFile::Open(std::string_view programPath) {
+std::optional<DatabaseFile> DatabaseFile::Open(std::string_view programPath, DatabaseFileStatus* status) {
+  DatabaseFileStatus ignored{};
+  DatabaseFileStatus& result = status != nullptr ? *status : ignored;
+  result = DatabaseFileStatus::Missing;
   const auto path = platform::FindExistingPath(programPath);
   if (!path) return std::nullopt;
+  result = DatabaseFileStatus::Unreadable;
   const int descriptor = open(path->c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return std::nullopt;
-  struct stat status {};
+  struct stat fileStatus {};
   std::shared_ptr<const RecordOffsets> offsets;
-  // A file marked read-only opens as missing, as every table the program opens for update.
-  if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & 0222) != 0)
-    offsets = OffsetsFor(path->string(), descriptor, status);
+  if (fstat(descriptor, &fileStatus) == 0 && S_ISREG(fileStatus.st_mode))
+    offsets = OffsetsFor(path->string(), descriptor, fileStatus);
   if (!offsets) {
     close(descriptor);
     return std::nullopt;
   }
-  return DatabaseFile(descriptor, std::move(offsets));
+  result = DatabaseFileStatus::Opened;
+  return DatabaseFile(programPath, descriptor, std::move(offsets));
 }
 
-DatabaseFile::DatabaseFile(int descriptor, std::shared_ptr<const RecordOffsets> offsets)
-    : descriptor_(descriptor), offsets_(std::move(offsets)) {}
+DatabaseFile::DatabaseFile(std::string_view programPath, int descriptor, std::shared_ptr<const RecordOffsets> offsets)
+    : programPath_(programPath), descriptor_(descriptor), offsets_(std::move(offsets)) {}
 
 DatabaseFile::DatabaseFile(DatabaseFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), offsets_(std::move(other.offsets_)) {}
+    : programPath_(std::move(other.programPath_)),
+      descriptor_(std::exchange(other.descriptor_, -1)),
+      offsets_(std::move(other.offsets_)) {}
 
 DatabaseFile& DatabaseFile::operator=(DatabaseFile&& other) noexcept {
   if (this != &other) {
     if (descriptor_ >= 0) close(descriptor_);
+    programPath_ = std::move(other.programPath_);
     descriptor_ = std::exchange(other.descriptor_, -1);
     offsets_ = std::move(other.offsets_);
   }
@@ -123,7 +237,7 @@ int DatabaseFile::RecordCount() const { return SeparatorCount() - (offsets_->ter
 
 bool DatabaseFile::Terminated() const { return offsets_->terminated; }
 
-std::size_t DatabaseFile::Size() const { return static_cast<std::size_t>(offsets_->size); }
+std::size_t DatabaseFile::Size() const { return static_cast<std::size_t>(offsets_->identity.size); }
 
 std::size_t DatabaseFile::SeparatorOffset(int n) const {
   if (n < 1) return 0;
@@ -131,20 +245,31 @@ std::size_t DatabaseFile::SeparatorOffset(int n) const {
   return offsets_->separators[static_cast<std::size_t>(n) - 1];
 }
 
+const FileIdentity& DatabaseFile::Identity() const { return offsets_->identity; }
+
+const std::vector<std::string>& DatabaseFile::Names() const { return offsets_->names; }
+
+bool DatabaseFile::NeedsWholeRewrite() const { return offsets_->utf8 || offsets_->lineEndsOtherThanLf; }
+
 bool DatabaseFile::Read(std::size_t from, std::size_t to, std::string& bytes) const {
   return ReadAt(descriptor_, from, std::min(to, Size()), bytes);
 }
 
-void SplitLines(std::string_view bytes, std::vector<std::string_view>& lines) {
-  lines.clear();
-  while (!bytes.empty()) {
-    const auto end = bytes.find('\n');
-    std::string_view line = bytes.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    bytes.remove_prefix(end + 1);
+bool DatabaseFile::ReadText(std::size_t from, std::size_t to, std::string& text) const {
+  if (!Read(from, to, text)) return false;
+  if (offsets_->utf8) {
+    if (from == 0 && text.starts_with(Utf8ByteOrderMark)) text.erase(0, Utf8ByteOrderMark.size());
+    if (auto converted = Cp1252BytesFromUtf8(text)) text = std::move(*converted);
   }
+  return true;
+}
+
+std::string_view DatabaseFile::ProgramText(std::string_view recordBytes, std::string& converted) const {
+  if (!offsets_->utf8 || !HoldsBytesBeyondAscii(recordBytes)) return recordBytes;
+  auto text = Cp1252BytesFromUtf8(std::string(recordBytes));
+  if (!text) return recordBytes;
+  converted = std::move(*text);
+  return converted;
 }
 
 std::string_view RecordBytes(std::string_view bytes, const DatabaseFile& file, int first, int n) {

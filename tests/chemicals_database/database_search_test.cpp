@@ -152,15 +152,7 @@ TEST_F(DatabaseSearch, ATruncatedFileStillShowsItsRecords) {
   EXPECT_EQ(RunningNumber(), 3);
 }
 
-TEST_F(DatabaseSearch, MissingFilesEndTheRun) {
-  EXPECT_EQ(ChemDbRun("s "), ChemDbFileMissing);  // no list
-  WriteList({"dats\\a.dat", "dats\\missing.dat", "dats\\b.dat"});
-  WriteNamedFile("dats/a.dat", {"A"});
-  WriteNamedFile("dats/b.dat", {"B"});
-  ChemDbResetCursor();
-  EXPECT_EQ(ChemDbRun("s na\\B"), ChemDbFileMissing);
-  EXPECT_EQ(ChemDbFileName, "missing");
-}
+TEST_F(DatabaseSearch, WithoutAListNothingIsRead) { EXPECT_EQ(ChemDbRun("s "), ChemDbFileMissing); }
 
 TEST_F(DatabaseSearch, AChangedFileIsReadAnew) {
   WriteList({"dats\\c.dat"});

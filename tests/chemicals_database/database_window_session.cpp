@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
 
 #include "resources/formula_info_ids.h"
 #include "resources/chemicals_database_ids.h"
@@ -285,6 +286,120 @@ TEST_F(DatabaseWindowSession, EnglishReadsTheEnglishFilesAndErrorTexts) {
   EXPECT_EQ(Texts(result, FileNameFieldId), (std::vector<std::string>{"first044", "second044"}));
   EXPECT_EQ(Texts(result, FormulaInfoResultId), std::vector<std::string>{"Error 7 :Missing formula/element !"});
   EXPECT_EQ(Texts(result, FormulaErrorFieldId), std::vector<std::string>{"Error 7 :Missing formula/element !"});
+}
+
+}  // namespace
+
+namespace {
+
+std::string WithLineEnds(const std::string& text, const std::string& lineEnd) {
+  std::string changed;
+  for (const char c : text) changed += c == '\n' ? lineEnd : std::string(1, c);
+  return changed;
+}
+
+// A file with CR or CR LF line ends is listed, searched and stepped like any other; a store writes
+// the whole file anew with LF.
+TEST_F(DatabaseWindowSession, FilesWithCrOrCrLfLineEndsAreReadAndRewrittenWithLf) {
+  const std::string first = ReadFile("first047.dat");
+  for (const std::string lineEnd : {"\r", "\r\n"}) {
+    std::ofstream(folder.Path() / DatabaseFolder / "first047.dat", std::ios::binary) << WithLineEnds(first, lineEnd);
+    const SessionResult result =
+        Run(Items(NameSearchComboId) + Type(NameSearchComboId, "natriumklorid") + Click(SearchFromStartId) + Shown() +
+            Click(NextRecordId) + Shown() + "answer no\n" + Click(NewRecordId) + Type(NameFieldId3, "kaliumnitrat") +
+            Click(StoreRecordId) + Shown());
+    EXPECT_EQ(result.LinesStartingWith("items 10143:").front(),
+              ItemsLine(NameSearchComboId,
+                        "AMMONIAKK\\tETANOL\\tNATRIUMKLORID\\tSALPETERSYRE FORTYNNET\\tVANN\\tVANN"));
+    EXPECT_EQ(Texts(result, NameFieldId3),
+              (std::vector<std::string>{"NATRIUMKLORID", "SALPETERSYRE FORTYNNET", "KALIUMNITRAT"}));
+    EXPECT_EQ(Texts(result, RecordPositionFieldId), (std::vector<std::string>{"2", "3", "4"}));
+    const std::string written = ReadFile("first047.dat");
+    EXPECT_EQ(written.find('\r'), std::string::npos);
+    EXPECT_NE(written.find(Compound("SALPETERSYRE FORTYNNET", "HNO3") + "\\\n\nKALIUMNITRAT\n"), std::string::npos);
+    EXPECT_NE(written.find(Compound("VANN", "D2O") + "\\\n"), std::string::npos);
+    std::ofstream(folder.Path() / DatabaseFolder / "first047.dat", std::ios::binary) << first;
+  }
+}
+
+// A read-only file is read; a store into it is refused with the write-failure message.
+TEST_F(DatabaseWindowSession, AReadOnlyFileIsShownAndItsEditsRefused) {
+  const fs::path file = folder.Path() / DatabaseFolder / "first047.dat";
+  const std::string before = ReadFile("first047.dat");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+  const SessionResult result = Run(Shown() + Click(NextRecordId) + Shown() + "answer yes\n" + Click(DeleteRecordId) +
+                                   Shown() + Items(NameSearchComboId));
+  EXPECT_EQ(Texts(result, NameFieldId3), (std::vector<std::string>{"VANN", "NATRIUMKLORID", "NATRIUMKLORID"}));
+  EXPECT_EQ(Texts(result, FileNameFieldId), (std::vector<std::string>{"first047", "first047", "first047"}));
+  EXPECT_EQ(MessageCount(result, "SKRIVEFEIL"), 1);
+  EXPECT_EQ(MessageCount(result, "DATABASEFIL MANGLER"), 0);
+  EXPECT_EQ(result.LinesStartingWith("items 10143:").front(),
+            ItemsLine(NameSearchComboId, "AMMONIAKK\\tETANOL\\tNATRIUMKLORID\\tSALPETERSYRE FORTYNNET\\tVANN\\tVANN"));
+  EXPECT_EQ(ReadFile("first047.dat"), before);
+}
+
+// A missing first file is named once when the window opens; the second file is reached all the
+// same. A missing list is said too.
+TEST_F(DatabaseWindowSession, AMissingFileIsNamedAndTheOthersStillReached) {
+  fs::remove(folder.Path() / DatabaseFolder / "first047.dat");
+  const SessionResult result =
+      Run(Shown() + Items(NameSearchComboId) + Type(NameSearchComboId, "ammoniakk") + Click(SearchFromStartId) +
+          Shown() + Click(FirstRecordId) + Shown());
+  ASSERT_EQ(MessageCount(result, "DATABASEFIL MANGLER"), 1);
+  EXPECT_NE(result.LinesStartingWith("messagebox: TAVRIN: DATABASEFIL MANGLER").front().find(
+                "dats\\datfiles\\kjemikal\\first047.dat"),
+            std::string::npos);
+  EXPECT_EQ(Texts(result, NameFieldId3), (std::vector<std::string>{"ETANOL", "AMMONIAKK", "ETANOL"}));
+  EXPECT_EQ(Texts(result, RecordPositionFieldId), (std::vector<std::string>{"1", "2", "1"}));
+  EXPECT_EQ(result.LinesStartingWith("items 10143:").front(), ItemsLine(NameSearchComboId, "AMMONIAKK\\tETANOL"));
+
+  fs::remove(folder.Path() / "dats" / "opendats.dat");
+  const SessionResult unlisted = Run(Shown());
+  EXPECT_EQ(MessageCount(unlisted, "DATABASELISTE MANGLER"), 1);
+  EXPECT_EQ(Texts(unlisted, NameFieldId3), std::vector<std::string>{""});
+}
+
+// Two instances of the program on one data folder, each editing in turn while the other has its
+// window open: a store beside the record the other shows keeps the other's overwrite of it, and a
+// delete after the other deleted a record before it removes nothing, says so and shows what is now
+// there, so that the user deletes the right record.
+TEST_F(DatabaseWindowSession, TwoInstancesEditingInTurnLoseNoEdit) {
+  folder.WriteSettings(SettingsText("47", "2"));
+  const std::string mark = folder.Path().string() + "-mark-";
+  const auto signal = [&](const std::string& name) { return "signal " + mark + name + "\n"; };
+  const auto wait = [&](const std::string& name) { return "wait " + mark + name + "\n"; };
+  // A shows VANN; B stores KALIUMNITRAT after it; A then overwrites VANN.
+  // A steps to NATRIUMKLORID; B deletes KALIUMNITRAT before it; A then deletes NATRIUMKLORID.
+  const std::string first = Shown() + signal("a-shows-vann") + wait("b-stored") + Type(AltNameFieldId, "is") +
+                            Click(OverwriteRecordId) + Shown() + Click(NextRecordId) + Click(NextRecordId) + Shown() +
+                            signal("a-shows-natriumklorid") + wait("b-deleted") + "answer yes\n" +
+                            Click(DeleteRecordId) + Shown() + Click(PreviousRecordId) + Shown() + "answer yes\n" +
+                            Click(DeleteRecordId) + Shown() + Items(NameSearchComboId);
+  const std::string second = wait("a-shows-vann") + "answer no\n" + Click(NewRecordId) +
+                             Type(NameFieldId3, "kaliumnitrat") + Click(StoreRecordId) + Shown() + signal("b-stored") +
+                             wait("a-shows-natriumklorid") + "answer yes\n" + Click(DeleteRecordId) + Shown() +
+                             signal("b-deleted");
+  SessionResult secondResult;
+  std::thread other([&] { secondResult = RunSession(folder.Path(), second, "second"); });
+  const SessionResult firstResult = RunSession(folder.Path(), first, "first");
+  other.join();
+  for (const SessionResult* result : std::initializer_list<const SessionResult*>{&firstResult, &secondResult}) {
+    EXPECT_EQ(result->exitCode, 0);
+    EXPECT_TRUE(result->LinesStartingWith("error:").empty()) << result->LinesStartingWith("error:").front();
+  }
+  EXPECT_EQ(Texts(secondResult, NameFieldId3), (std::vector<std::string>{"KALIUMNITRAT", "NATRIUMKLORID"}));
+  EXPECT_EQ(Texts(firstResult, NameFieldId3),
+            (std::vector<std::string>{"VANN", "VANN", "NATRIUMKLORID", "SALPETERSYRE FORTYNNET", "NATRIUMKLORID",
+                                      "SALPETERSYRE FORTYNNET"}));
+  EXPECT_EQ(MessageCount(firstResult, "DATABASEN ER ENDRET"), 1);
+  EXPECT_EQ(MessageCount(secondResult, "DATABASEN ER ENDRET"), 0);
+  EXPECT_EQ(firstResult.LinesStartingWith("items 10143:").front(),
+            ItemsLine(NameSearchComboId, "AMMONIAKK\\tETANOL\\tSALPETERSYRE FORTYNNET\\tVANN\\tVANN"));
+  const std::string file = ReadFile("first047.dat");
+  EXPECT_EQ(file.find("NATRIUMKLORID"), std::string::npos);
+  EXPECT_EQ(file.find("KALIUMNITRAT"), std::string::npos);
+  EXPECT_NE(file.find("\\\n\nVANN\nIS\n"), std::string::npos);
+  EXPECT_NE(file.find("SALPETERSYRE FORTYNNET"), std::string::npos);
 }
 
 }  // namespace

@@ -20,11 +20,11 @@ TEST_F(RecordNamesTest, LineThreeOfEveryRecordOfTheListedFilesButTheEndFiles) {
   WriteNamedFile("dats/b047.dat", {"ETANOL", "METANOL"});
   WriteNamedFile("dats/avslutt.dat", {"END RECORD"});
   WriteNamedFile("dats/a044.dat", {"WATER"});
-  EXPECT_EQ(ReadRecordNames(47), (std::vector<std::string>{"VANN", "SHORT", "CRLF NAME", std::string(255, 'N'),
+  EXPECT_EQ(ReadRecordNames(47).names, (std::vector<std::string>{"VANN", "SHORT", "CRLF NAME", std::string(255, 'N'),
                                                             "ETANOL", "METANOL"}));
-  EXPECT_EQ(ReadRecordNames(44), std::vector<std::string>{"WATER"});
+  EXPECT_EQ(ReadRecordNames(44).names, std::vector<std::string>{"WATER"});
 }
 
-TEST_F(RecordNamesTest, NoListGivesNoNames) { EXPECT_TRUE(ReadRecordNames(47).empty()); }
+TEST_F(RecordNamesTest, NoListGivesNoNames) { EXPECT_TRUE(ReadRecordNames(47).names.empty()); }
 
 }  // namespace
