@@ -10,8 +10,8 @@
 #include <map>
 #include <utility>
 
-#include "platform/gdi/charset.h"
 #include "platform/services/path_lookup.h"
+#include "platform/services/text_file.h"
 
 struct RecordOffsets {
   FileIdentity identity;
@@ -123,7 +123,7 @@ class OffsetScan {
  private:
   void CheckCharacters(std::string_view text) {
     if (!utf8Possible_ || !HoldsBytesBeyondAscii(text)) return;
-    if (Cp1252BytesFromUtf8(std::string(text)))
+    if (platform::ProgramTextFromUtf8(text))
       beyondAscii_ = true;
     else
       utf8Possible_ = false;
@@ -160,7 +160,7 @@ class OffsetScan {
     offsets_.utf8 = utf8Possible_ && beyondAscii_;
     if (offsets_.utf8) {
       for (auto& name : offsets_.names)
-        if (auto converted = Cp1252BytesFromUtf8(name)) name = std::move(*converted);
+        if (auto converted = platform::ProgramTextFromUtf8(name)) name = std::move(*converted);
     }
     return true;
   }
@@ -259,14 +259,14 @@ bool DatabaseFile::ReadText(std::size_t from, std::size_t to, std::string& text)
   if (!Read(from, to, text)) return false;
   if (offsets_->utf8) {
     if (from == 0 && text.starts_with(Utf8ByteOrderMark)) text.erase(0, Utf8ByteOrderMark.size());
-    if (auto converted = Cp1252BytesFromUtf8(text)) text = std::move(*converted);
+    if (auto converted = platform::ProgramTextFromUtf8(text)) text = std::move(*converted);
   }
   return true;
 }
 
 std::string_view DatabaseFile::ProgramText(std::string_view recordBytes, std::string& converted) const {
   if (!offsets_->utf8 || !HoldsBytesBeyondAscii(recordBytes)) return recordBytes;
-  auto text = Cp1252BytesFromUtf8(std::string(recordBytes));
+  auto text = platform::ProgramTextFromUtf8(recordBytes);
   if (!text) return recordBytes;
   converted = std::move(*text);
   return converted;

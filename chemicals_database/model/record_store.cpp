@@ -128,6 +128,6 @@ WriteResult DeleteRecord(std::string_view programPath, int target, const ShownRe
     skeleton.emplace_back(RecordSeparatorLine);
     skeleton.resize(ChemDbLastRecordLine);
   }
-  return Outcome(WriteSpliced(programPath, *file, file->SeparatorOffset(target), file->SeparatorOffset(target + 1),
-                              skeleton));
+  return Outcome(
+      WriteSpliced(programPath, *file, file->SeparatorOffset(target), file->SeparatorOffset(target + 1), skeleton));
 }

@@ -16,8 +16,7 @@ RewriteLock::RewriteLock(std::string_view programPath) {
   descriptor_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor_ < 0) return;
   int locked = 0;
-  while ((locked = flock(descriptor_, LOCK_EX)) != 0 && errno == EINTR) {
-  }
+  while ((locked = flock(descriptor_, LOCK_EX)) != 0 && errno == EINTR) {}
   if (locked != 0) {
     close(descriptor_);
     descriptor_ = -1;

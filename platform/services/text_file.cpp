@@ -43,11 +43,15 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return {views.begin(), views.end()};
 }
 
+std::optional<std::string> ProgramTextFromUtf8(std::string_view bytes) {
+  return Cp1252BytesFromUtf8(std::string(bytes));
+}
+
 std::string ProgramText(std::string_view bytes) {
   std::string text(bytes);
   if (HoldsBytesBeyondAscii(text)) {
     const bool marked = text.starts_with(Utf8ByteOrderMark);
-    if (auto converted = Cp1252BytesFromUtf8(marked ? text.substr(Utf8ByteOrderMark.size()) : text))
+    if (auto converted = ProgramTextFromUtf8(marked ? text.substr(Utf8ByteOrderMark.size()) : text))
       text = std::move(*converted);
   }
   std::erase(text, '\0');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,9 @@ void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines,
 // taken byte for byte. NUL bytes are dropped, so that no reader cuts a line
 // short at one while another keeps it whole.
 std::string ProgramText(std::string_view bytes);
+// UTF-8 bytes in the program's character set, byte for byte the inverse of writing it as UTF-8;
+// empty when they are not valid UTF-8 or hold a character outside Windows-1252.
+std::optional<std::string> ProgramTextFromUtf8(std::string_view bytes);
 
 // What became of reading a whole file.
 enum class FileReadStatus {

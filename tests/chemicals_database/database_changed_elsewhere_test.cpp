@@ -35,10 +35,10 @@ TEST_F(DatabaseChangedElsewhere, NoWriteActsOnARecordThatMovedOrChanged) {
     std::vector<std::string> elsewhere;  // the file as another instance left it
   };
   const Case cases[] = {
-      {"d", {"SALPETERSYRE", "SVOVELSYRE"}},                // the record before it deleted
-      {"c", {"NY", "FOSFORSYRE", "SALPETERSYRE"}},          // a record stored before it
+      {"d", {"SALPETERSYRE", "SVOVELSYRE"}},                  // the record before it deleted
+      {"c", {"NY", "FOSFORSYRE", "SALPETERSYRE"}},            // a record stored before it
       {"i", {"FOSFORSYRE", "SALPETERSYRE 2", "SVOVELSYRE"}},  // the record itself overwritten
-      {"b", {"FOSFORSYRE"}},                                // the file cut short
+      {"b", {"FOSFORSYRE"}},                                  // the file cut short
   };
   for (const Case& c : cases) {
     WriteNamedFile("dats/first.dat", {"FOSFORSYRE", "SALPETERSYRE", "SVOVELSYRE"});
@@ -55,14 +55,14 @@ TEST_F(DatabaseChangedElsewhere, AChangeThatLeavesTheRecordInPlaceIsNoObstacle) 
   Show("SALPETERSYRE");
   WriteNamedFile("dats/first.dat", {"FOSFORSYRE", "SALPETERSYRE", "NY", "SVOVELSYRE"});
   ASSERT_EQ(Write("d"), ChemDbDone);
-  EXPECT_EQ(ReadFile("dats/first.dat"), DatabaseText({NamedRecord("FOSFORSYRE"), NamedRecord("NY"),
-                                                      NamedRecord("SVOVELSYRE")}));
+  EXPECT_EQ(ReadFile("dats/first.dat"),
+            DatabaseText({NamedRecord("FOSFORSYRE"), NamedRecord("NY"), NamedRecord("SVOVELSYRE")}));
   // The record shown after this instance's own write is the one the next write checks.
   CommandStep("s ");
   EXPECT_EQ(Shown(), "NY");
   ASSERT_EQ(Write("c", "NYERE"), ChemDbDone);
-  EXPECT_EQ(ReadFile("dats/first.dat"), DatabaseText({NamedRecord("FOSFORSYRE"), NamedRecord("NYERE"),
-                                                      NamedRecord("SVOVELSYRE")}));
+  EXPECT_EQ(ReadFile("dats/first.dat"),
+            DatabaseText({NamedRecord("FOSFORSYRE"), NamedRecord("NYERE"), NamedRecord("SVOVELSYRE")}));
 }
 
 }  // namespace

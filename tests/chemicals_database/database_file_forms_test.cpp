@@ -78,9 +78,8 @@ TEST_F(DatabaseFileForms, ARewriteWritesTheWholeFileWithLineFeeds) {
     WriteFile("dats/first.dat", WithLineEnds(First(), lineEnd));
     ASSERT_EQ(StoreAfterFirst("CHLOROFORM"), ChemDbDone);
     expectAllLf("store");
-    EXPECT_EQ(ReadFile("dats/first.dat"),
-              DatabaseText({RecordText({{3, "ACETONE"}, {5, "67-64-1"}}), NamedRecord("CHLOROFORM"),
-                            NamedRecord("BENZENE")}));
+    EXPECT_EQ(ReadFile("dats/first.dat"), DatabaseText({RecordText({{3, "ACETONE"}, {5, "67-64-1"}}),
+                                                        NamedRecord("CHLOROFORM"), NamedRecord("BENZENE")}));
 
     WriteFile("dats/first.dat", WithLineEnds(First(), lineEnd));
     ChemDbResetCursor();
