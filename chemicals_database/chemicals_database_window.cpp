@@ -6,6 +6,7 @@
 #include "chemicals_database/database_group.h"
 #include "chemicals_database/model/database_engine.h"
 #include "chemicals_database/model/record_names.h"
+#include "chemicals_database/model/record_number.h"
 #include "chemicals_database/model/search_command.h"
 #include "chemicals_database/model/search_request.h"
 #include "engine/formcalc.h"
@@ -466,7 +467,8 @@ void Cwm_KjemikaliedatabaseDlg::OnNewRecord() {
     FireHazardCode.clear();
     EnvironmentHazardCode.clear();
   }
-  RefreshSafetyDataSheet(*this);
+  CurrentFormulaText.clear();
+  RefreshDatabaseCompanions(*this);
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnWriteHtm() {
@@ -544,21 +546,14 @@ void Cwm_KjemikaliedatabaseDlg::OnFormulaFieldLeft() {
 // holds no valid number is emptied after the message, the tolerance gets its value back.
 void Cwm_KjemikaliedatabaseDlg::CheckNumericField(int fieldId) {
   ChemDbState.NumericFieldId = fieldId;
-  std::string text = FieldText(*this, fieldId, NumberReadLimit);
-  const bool wasEmpty = text.empty();
-  std::string numberText;
-  char nextChar = 0;
-  std::int8_t intClass = 0;
-  int position = 0;
-  double value = 0;
-  const int result =
-      ParseNumberText(text, SinglePrecisionLimits, numberText, WholeNumberMode, nextChar, intClass, position, value);
-  SetDlgItemText(fieldId, text.c_str());
-  if (result != ValidNumber && !wasEmpty) {
+  const std::string text = FieldText(*this, fieldId, NumberReadLimit);
+  // The rule the search matches numbers by, so that every number the field keeps can be found.
+  const std::optional<double> value = DatabaseNumber(text);
+  if (!value && !text.empty()) {
     ShowMessage(NumberError);
     SetDlgItemText(fieldId, fieldId == ToleranceFieldId ? FormatFloat(SkDev).c_str() : "");
-  } else if (result == ValidNumber && fieldId == ToleranceFieldId) {
-    SkDev = static_cast<float>(value);
+  } else if (value && fieldId == ToleranceFieldId) {
+    SkDev = static_cast<float>(*value);
   }
   ChemDbState.NumericFieldId = 0;
 }

@@ -29,14 +29,14 @@ void ClickButton(CWnd& window, int buttonId) {
   window.SendDlgItemMessage(buttonId, WM_LBUTTONUP, MK_LBUTTON, 0);
 }
 
-}  // namespace
-
 void RefreshSafetyDataSheet(CWnd& databaseWindow) {
   if (SafetySheetState != SafetySheetIdle) return;
   SafetySheetState = SafetySheetFillFields;
   ClickButton(databaseWindow, ShowSafetySheetButtonId);
   SafetySheetState = SafetySheetIdle;
 }
+
+}  // namespace
 
 void RefreshDatabaseCompanions(CWnd& databaseWindow) {
   if (FormulaInfoOpen == 1) ClickButton(databaseWindow, FormulaInfoButtonId);

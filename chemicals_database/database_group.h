@@ -55,8 +55,6 @@ void ShowSafetyDataSheetWindow(CWnd* parent);
 // idle safety data sheet fills its fields from the new record, each by a click on the database
 // window's button that opens it.
 void RefreshDatabaseCompanions(CWnd& databaseWindow);
-// The same for the safety data sheet alone, after its texts were emptied for a new record.
-void RefreshSafetyDataSheet(CWnd& databaseWindow);
 
 struct ChemDbRecordBuffer;
 // Writes the data sheet pages of the gathered record under the name stem (at most 7 characters).

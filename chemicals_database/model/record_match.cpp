@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/reaction.h"
+#include "chemicals_database/model/record_number.h"
 
 namespace {
 
@@ -14,17 +14,10 @@ constexpr std::size_t LongestSeenLine = 48;
 
 std::string_view SeenLine(std::string_view line) { return line.size() > LongestSeenLine ? std::string_view{} : line; }
 
-std::optional<double> NumberOf(std::string_view text) {
-  const float bound = std::numeric_limits<float>::max();
-  const int check = CheckNumberText(text, -bound, bound);
-  if (check != 0 && check != 1) return std::nullopt;
-  return std::strtod(std::string(text).c_str(), nullptr);
-}
-
 bool LineMatches(std::string_view line, int lineNumber, const SearchCriterion& criterion, float tolerance) {
   if (IsNumericRecordLine(lineNumber)) {
-    const auto found = NumberOf(line);
-    const auto sought = NumberOf(criterion.value);
+    const auto found = DatabaseNumber(line);
+    const auto sought = DatabaseNumber(criterion.value);
     return found && sought && std::fabs(*found - *sought) < static_cast<double>(tolerance);
   }
   if (criterion.wholeLine) return line == criterion.value;

@@ -42,6 +42,11 @@ bool HoldsMoreThanBlanks(std::string_view text) {
   return std::ranges::any_of(text, [](char c) { return c != ' '; });
 }
 
+std::string_view WithoutBlanksAround(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
 
 SearchRequest BuildSearchRequest(const std::array<SearchField, SearchFieldCount>& fields, bool wholeWord) {
@@ -52,7 +57,8 @@ SearchRequest BuildSearchRequest(const std::array<SearchField, SearchFieldCount>
     if (field.text.find_first_of("|\\") != std::string::npos) return {{}, SearchRequestFault::ReservedCharacter};
     if (field.text.size() > ChemDbFieldLimit) return {{}, SearchRequestFault::FieldTooLong};
     if (!criteria.empty()) criteria += '|';
-    criteria += field.key + '\\' + field.text;
+    // Blanks around a value would be sought too: "etanol " finds no ETANOL before a further criterion.
+    criteria += field.key + '\\' + std::string(WithoutBlanksAround(field.text));
   }
   if (criteria.empty()) return {{}, SearchRequestFault::NothingSought};
   request.command = (wholeWord ? "sk " : "s ") + criteria;

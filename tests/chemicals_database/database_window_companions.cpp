@@ -48,6 +48,28 @@ class DatabaseWindowTest : public ToolWindowTest {
   }
 };
 
+// "Klargjøre ny post" empties the formula, and the open formula information says so.
+TEST_F(DatabaseWindowTest, FormulaInformationShowsTheEmptyFormulaOfANewRecord) {
+  HWND database = nullptr;
+  std::vector<std::string> results;
+  driver.Then([&] {
+    database = ::GetActiveWindow();
+    ClickIn(database, FormulaInfoButtonId);
+  });
+  driver.Then([&] {
+    results.push_back(InfoText(FormulaInfoResultId));
+    driver.Answer(IDNO);
+    ClickIn(database, NewRecordId);
+  });
+  driver.Then([&] {
+    results.push_back(InfoText(FormulaInfoResultId) + " " + InfoText(FormulaInfoTableId));
+    EXPECT_EQ(CurrentFormulaText, "");
+    ClickIn(database, IDCANCEL);
+  });
+  EXPECT_EQ(OpenChemicalsDatabaseDialog(nullptr), IDCANCEL);
+  EXPECT_EQ(results, (std::vector<std::string>{"Formelmasse = 18.0153g/mol", "Feil 7 :Manglende formel/grunnstoff ! "}));
+}
+
 TEST_F(DatabaseWindowTest, FormulaInformationFollowsEveryStepAndGoesWithTheDatabaseWindow) {
   HWND database = nullptr;
   std::vector<std::string> results;

@@ -128,6 +128,14 @@ TEST_F(DatabaseWindowSession, MultiWordNamesAndFormulasAreFoundAcrossFiles) {
   EXPECT_EQ(MessageCount(result, "INGEN TREFF"), 0);
 }
 
+// A blank typed after a name does not keep a second criterion from finding the record.
+TEST_F(DatabaseWindowSession, BlanksAroundSearchTextsAreNoPartOfThem) {
+  const SessionResult result = Run(Type(NameSearchComboId, "etanol ") + Type(FormulaSearchFieldId, " C2H5OH") +
+                                   Click(SearchFromStartId) + Shown());
+  EXPECT_EQ(Texts(result, NameFieldId3), std::vector<std::string>{"ETANOL"});
+  EXPECT_EQ(MessageCount(result, "INGEN TREFF"), 0);
+}
+
 TEST_F(DatabaseWindowSession, MissingOrReservedSearchTextIsRefused) {
   const SessionResult result = Run(Click(NextRecordId) + Click(SearchFromStartId) + Text(FormulaErrorFieldId) +
                                    Type(NameSearchComboId, "VA|NN") + Click(SearchFromStartId) + Shown());
@@ -212,21 +220,22 @@ TEST_F(DatabaseWindowSession, DeleteAsksFirstAndRemovesTheName) {
             ItemsLine(NameSearchComboId, "AMMONIAKK\\tETANOL\\tSALPETERSYRE FORTYNNET\\tVANN\\tVANN"));
 }
 
-// A number search within the tolerance; a field that holds no number is emptied after the message,
-// the tolerance gets its value back.
+// A number search within the tolerance, in any spelling the field accepts; a field that holds no
+// number (a blank inside it too) is emptied after the message, the tolerance gets its value back.
 TEST_F(DatabaseWindowSession, NumbersAreSoughtWithinTheToleranceAndCheckedWhenLeft) {
   WriteFile("first047.dat", {Record({{3, "A"}, {10, "18.5"}}), Record({{3, "B"}, {10, "19.0"}}),
                              Record({{3, "C"}, {10, "20.2"}})});
   const SessionResult result =
       Run(Type(NumericValue1Id, "18") + Click(SearchFromStartId) + Text(NameFieldId3) + Click(SearchOnwardId) +
-          Text(NameFieldId3) + Click(SearchOnwardId) + Text(NameFieldId3) + Type(ToleranceFieldId, "12,5") +
+          Text(NameFieldId3) + Click(SearchOnwardId) + Text(NameFieldId3) + Type(NumericValue1Id, "2.02e1 ") +
+          Click(SearchFromStartId) + Text(NameFieldId3) + Type(ToleranceFieldId, "12,5") +
           Click(FirstRecordId) + Text(ToleranceFieldId) + Type(NumericValue2Id, "1 2") + Click(FirstRecordId) +
           Text(NumericValue2Id) + Type(NumericValue2Id, "abc") + Click(FirstRecordId) + Text(NumericValue2Id));
-  EXPECT_EQ(Texts(result, NameFieldId3), (std::vector<std::string>{"A", "B", "A"}));
+  EXPECT_EQ(Texts(result, NameFieldId3), (std::vector<std::string>{"A", "B", "A", "C"}));
   EXPECT_EQ(MessageCount(result, "INGEN TREFF"), 1);
-  EXPECT_EQ(MessageCount(result, "TALLFEIL"), 2);
+  EXPECT_EQ(MessageCount(result, "TALLFEIL"), 3);
   EXPECT_EQ(Texts(result, ToleranceFieldId), std::vector<std::string>{"1.100000"});
-  EXPECT_EQ(Texts(result, NumericValue2Id), (std::vector<std::string>{"12", ""}));
+  EXPECT_EQ(Texts(result, NumericValue2Id), (std::vector<std::string>{"", ""}));
 }
 
 // A field longer than a record line holds refuses the store, not the delete; a data sheet name of

@@ -25,6 +25,8 @@ TEST(SearchRequest, FieldsWithTextBecomeCriteriaJoinedByBars) {
       {Fields("", "C\\H"), false, "", SearchRequestFault::ReservedCharacter},
       {Fields(std::string(48, 'A')), false, "s na\\" + std::string(48, 'A'), SearchRequestFault::None},
       {Fields(std::string(49, 'A')), false, "", SearchRequestFault::FieldTooLong},
+      // Blanks around a value are no part of it, so a further criterion still finds the record.
+      {Fields("etanol ", " C2H6O", " 46 "), false, "s na\\etanol|sf\\C2H6O|fm\\46", SearchRequestFault::None},
   };
   for (const Case& c : cases) {
     const SearchRequest request = BuildSearchRequest(c.fields, c.wholeWord);
