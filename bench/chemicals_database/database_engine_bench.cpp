@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/chemicals_database/generated_record.h"
 #include "chemicals_database/model/database_engine.h"
 #include "engine/settings/settings.h"
 
@@ -18,30 +19,9 @@ namespace fs = std::filesystem;
 constexpr int RecordCount = 10000;
 constexpr int MarkerEvery = 2500;
 
-// A record of the shape the shipped database has: names, numbers, a safety text of ten sections.
-std::string GeneratedRecord(int number) {
-  std::string lines[201];
-  lines[3] = "COMPOUND " + std::to_string(number) + (number % MarkerEvery == MarkerEvery - 1 ? " MARKER" : "");
-  lines[4] = "ALTERNATIVE NAME " + std::to_string(number);
-  lines[5] = std::to_string(100 + number) + "-00-" + std::to_string(number % 10);
-  lines[7] = "ENGLISH NAME " + std::to_string(number);
-  lines[8] = "C" + std::to_string(1 + number % 20) + "H" + std::to_string(2 + number % 30) + "O2";
-  lines[10] = std::to_string(50.0 + number % 400) + "000";
-  lines[14] = "colourless";
-  lines[22] = "liquid";
-  lines[41] = "0.9" + std::to_string(number % 10);
-  lines[54] = std::to_string(-100 + number % 200);
-  lines[73] = std::to_string(50 + number % 300);
-  lines[169] = "N";
-  lines[170] = "Xn";
-  lines[171] = "F";
-  std::string safety;
-  for (int section = 0; section < 10; ++section)
-    safety += "Section " + std::to_string(section) + " text of a safety data sheet, about a hundred characters long\a|";
-  lines[199] = safety;
-  std::string text = "\\\n";
-  for (int line = 2; line <= 200; ++line) text += lines[line] + '\n';
-  return text;
+std::string MarkedRecord(int number) {
+  return GeneratedRecord(
+      number, "COMPOUND " + std::to_string(number) + (number % MarkerEvery == MarkerEvery - 1 ? " MARKER" : ""));
 }
 
 class GeneratedDatabase {
@@ -63,9 +43,9 @@ class GeneratedDatabase {
   }
   static void Write() {
     std::ofstream big("dats/big047.dat", std::ios::binary);
-    for (int number = 0; number < RecordCount; ++number) big << GeneratedRecord(number);
+    for (int number = 0; number < RecordCount; ++number) big << MarkedRecord(number);
     big << "\\\n";
-    std::ofstream("dats/small047.dat", std::ios::binary) << GeneratedRecord(-1) << "\\\n";
+    std::ofstream("dats/small047.dat", std::ios::binary) << MarkedRecord(-1) << "\\\n";
   }
 
  private:

@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 
+#include "bench/chemicals_database/generated_record.h"
 #include "chemicals_database/chemicals_database_window.h"
 #include "chemicals_database/model/database_engine.h"
 #include "chemicals_database/model/record_names.h"
@@ -33,31 +34,6 @@ constexpr const char* DatabaseFile = "dats/big047.dat";
 
 std::string Name(int number) { return "COMPOUND " + std::to_string(number); }
 
-// A record of the shape the shipped database has: four names, numbers, a safety text of ten
-// sections.
-std::string GeneratedRecord(int number) {
-  std::string lines[201];
-  lines[3] = Name(number);
-  lines[4] = "ALTERNATIVE NAME " + std::to_string(number);
-  lines[5] = std::to_string(100 + number) + "-00-" + std::to_string(number % 10);
-  lines[7] = "ENGLISH NAME " + std::to_string(number);
-  lines[8] = "C" + std::to_string(1 + number % 20) + "H" + std::to_string(2 + number % 30) + "O2";
-  lines[10] = std::to_string(50.0 + number % 400);
-  lines[14] = "colourless";
-  lines[22] = "liquid";
-  lines[41] = "0.9" + std::to_string(number % 10);
-  lines[54] = std::to_string(-100 + number % 200);
-  lines[73] = std::to_string(50 + number % 300);
-  lines[169] = "N";
-  lines[170] = "Xn";
-  lines[171] = "F";
-  for (int section = 0; section < 10; ++section)
-    lines[199] += "Section " + std::to_string(section) + " text of a safety data sheet, about a hundred characters\a|";
-  std::string text = "\\\n";
-  for (int line = 2; line <= 200; ++line) text += lines[line] + '\n';
-  return text;
-}
-
 // A folder per size with the database file, its list and the same names in SQLite, made once.
 class GeneratedDatabase {
  public:
@@ -67,7 +43,7 @@ class GeneratedDatabase {
     fs::create_directories(folder_ / "dats");
     std::ofstream(folder_ / "dats/opendats.dat") << "dats\\big???.dat\n*\n";
     std::ofstream file(folder_ / DatabaseFile, std::ios::binary);
-    for (int number = 1; number <= records; ++number) file << GeneratedRecord(number);
+    for (int number = 1; number <= records; ++number) file << GeneratedRecord(number, Name(number));
     file << "\\\n";
     file.close();
     WriteSqlite();

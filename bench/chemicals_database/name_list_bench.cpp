@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 constexpr int RecordCount = 10000;
 
 std::string NamedRecord(int number) {
-  std::string text = "\\\n\nCOMPOUND " + std::to_string(number) + "\nALTERNATIVE NAME\n100-00-0\n\nENGLISH NAME\nC2H6O\n";
+  std::string text =
+      "\\\n\nCOMPOUND " + std::to_string(number) + "\nALTERNATIVE NAME\n100-00-0\n\nENGLISH NAME\nC2H6O\n";
   for (int line = 9; line <= 200; ++line) text += '\n';
   return text;
 }
