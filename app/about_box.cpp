@@ -29,12 +29,6 @@ ON_BN_CLICKED(SecondContactLinkId, OnSecondContact)
 END_MESSAGE_MAP()
 
 BOOL Cwm_OMTAVRINDlg::OnUserInit(int) {
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("ABOUT TAVRIN");
-    SetDlgItemText(AboutCloseId, "Close");
-    SetDlgItemText(HomePageLineId, HomePageLineEnglish);
-    SetDlgItemText(LinkGroupId, "Contact");
-  }
   return TRUE;
 }
 

@@ -37,11 +37,6 @@ BOOL Cwm_TAVRPARADlg::OnUserInit(int) {
   // A value too large for a control id has no radio button, as every value without one.
   const long long radio = StartupTool < 1 ? StartupNoneId : static_cast<long long>(StartupTool) + StartupRadioBase;
   if (radio <= INT_MAX) SendDlgItemMessage(static_cast<int>(radio), BM_SETCHECK, 1, 0);
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("SETUP");
-    SetDlgItemText(SetupCloseId, "Close");
-    SetDlgItemText(SaveSettingsId, "Save settings");
-  }
   return TRUE;
 }
 

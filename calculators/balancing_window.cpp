@@ -30,8 +30,6 @@ constexpr std::array<const char*, 6> Examples = {
     "5gC3H8+3gO2>CO2+H2O", "2gH,C3H8+0.5mO,O2>CO2+H2O", "As2S3+NaNO3+Na2CO3>Na3AsO4+Na2SO4+NaNO2+10gC,CO2",
 };
 
-const std::string EnglishHeadings = "Compund" + std::string(66, ' ') + "Mol" + std::string(30, ' ') + "Mass (g)";
-
 }  // namespace
 
 Cwm_BalansereBaseDlg::Cwm_BalansereBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
@@ -63,25 +61,7 @@ BOOL Cwm_BalansereDlg::OnUserInit(int) {
   ListBoxEditorList list(*listBox);
   MessageBoxEditorMessages messages(*this);
   LoadEditorList(BalancingListEditor, list, messages);
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   return TRUE;
-}
-
-void Cwm_BalansereDlg::SetEnglishTexts() {
-  SetWindowText("BALANCE");
-  SetDlgItemText(BalanceCloseId, "Close");
-  SetDlgItemText(UnbalancedLabelId, "Unbalanced equation");
-  SetDlgItemText(BalancedLabelId, "Balanced equation");
-  SetDlgItemText(EquationListLabelId, "Unbalanced chemical equations");
-  SetDlgItemText(CalculateBalanceId, "Calculate");
-  SetDlgItemText(ExamplesLabelId, "Examples:");
-  SetDlgItemText(TableHeadingsId, EnglishHeadings.c_str());
-  SetDlgItemText(EditListGroupId, "Edit list box (add/delete equation)");
-  SetDlgItemText(AddGroupId, "Add equation");
-  SetDlgItemText(AddBeforeId, "Before");
-  SetDlgItemText(AddAfterId, "After");
-  SetDlgItemText(DeleteEquationId, "Delete");
-  SetDlgItemText(ReplaceEquationId, "Replace");
 }
 
 void Cwm_BalansereDlg::CalculateBalance() {

@@ -46,7 +46,6 @@ class Cwm_BalansereDlg : public Cwm_BalansereBaseDlg {
 
  private:
   void AddEquationToList(EditOperation operation);
-  void SetEnglishTexts();
 };
 
 int OpenBalanceDialog(CWnd* parent);

@@ -183,38 +183,10 @@ void Cwm_FUNCPLOTDlg::LoadCurveDataSetNames() {
   auto* models = static_cast<CListBox*>(GetDlgItem(ModelListId));
   for (const std::string& text : CurveModelListTexts(LanguageCode == NorwegianLanguage)) models->AddString(text.c_str());
   models->SetCurSel(CurveModelListEntry(CurveFitModel));
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   if (CurveFitHidePoints == 1) SendDlgItemMessage(HidePointsId, BM_SETCHECK, 1, 0);
   if (CurveFitGrid == 1) SendDlgItemMessage(GridId, BM_SETCHECK, 1, 0);
   if (CurveFitFrame == 1) SendDlgItemMessage(FrameId, BM_SETCHECK, 1, 0);
   State.keepRanges = false;
-}
-
-void Cwm_FUNCPLOTDlg::SetEnglishTexts() {
-  SetWindowText("CURVE FIT");
-  SetDlgItemText(CurveFitCloseId, "Close");
-  SetDlgItemText(AddBeforeId, "Before");
-  SetDlgItemText(AddAfterId, "After");
-  SetDlgItemText(ReplaceDataSetId, "Replace");
-  SetDlgItemText(DeleteDataSetId, "Delete");
-  SetDlgItemText(EditListGroupId, "Edit list box");
-  SetDlgItemText(SaveGroupId, "Save");
-  const std::string rangeHeadings = std::string(7, ' ') + "X min" + std::string(16, ' ') + "X max" +
-                                    std::string(16, ' ') + "Y min" + std::string(15, ' ') + "Y max";
-  SetDlgItemText(RangeHeadingsId, rangeHeadings.c_str());
-  SetDlgItemText(FirstHiddenRadioId, "No function");
-  SetDlgItemText(DataSetNameGroupId, "Name (X Y data)");
-  SetDlgItemText(LastHiddenRadioId, "Best fit");
-  SetDlgItemText(HidePointsId, "Hide points");
-  SetDlgItemText(GridId, "Grid");
-  SetDlgItemText(FrameId, "Frame");
-  SetDlgItemText(FunctionLabelId, "Function:");
-  SetDlgItemText(CurveGroupId, "Curve");
-  SetDlgItemText(PrintPlotId, "Print");
-  SetDlgItemText(CalculateFitId, "Calculate");
-  const std::string textHeadings =
-      "Fig.text:" + std::string(12, ' ') + "Title" + std::string(51, ' ') + "X-axis" + std::string(38, ' ') + "Y-axis";
-  SetDlgItemText(TextHeadingsId, textHeadings.c_str());
 }
 
 // Reads the four range fields into the ranges the next fit is given; true when one differs from

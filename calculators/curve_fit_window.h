@@ -80,7 +80,6 @@ class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
   void AddCurveDataSet(EditOperation operation);
   void RewriteCurveDataFile(EditOperation operation);
   void RepaintText(int reason, const RECT& region);
-  void SetEnglishTexts();
   void ShowRange(int id, double value);
   void DrawPlot(CDC& dc);
   void DrawTexts(CDC& dc, int reason);

@@ -99,22 +99,7 @@ CListBox& Cwm_ORDLISTEDlg::WordList() { return *static_cast<CListBox*>(GetDlgIte
 
 BOOL Cwm_ORDLISTEDlg::OnUserInit(int) {
   RecordEditorWindow(*this, WordList(), DictionaryLayout).LoadList();
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   return TRUE;
-}
-
-void Cwm_ORDLISTEDlg::SetEnglishTexts() {
-  SetWindowText("DICTIONARY");
-  SetDlgItemText(WordLabelId, "Edit word");
-  SetDlgItemText(EraseDictionaryFieldsId, "Erase text");
-  SetDlgItemText(DictionaryEditListGroupId, "Edit list box");
-  SetDlgItemText(AddWordGroupId, "Add word");
-  SetDlgItemText(WordBeforeId, "Before");
-  SetDlgItemText(WordAfterId, "After");
-  SetDlgItemText(ReplaceWordId, "Replace");
-  SetDlgItemText(DeleteWordId, "Delete");
-  SetDlgItemText(DictionaryCloseId, "Close");
-  SetDlgItemText(SelectionListLabelId, "Selection list");
 }
 
 BOOL Cwm_ORDLISTEDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -34,7 +34,6 @@ class Cwm_ORDLISTEDlg : public Cwm_ORDLISTEBaseDlg {
   CListBox& WordList();
   void ShowDictionaryEntry();
   void BlankLeadingBackslash(int fieldId);
-  void SetEnglishTexts();
 };
 
 // A stored explanation as the explanation field shows it: each BEL a line break.

@@ -4,14 +4,6 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 
-namespace {
-
-constexpr const char* EnglishNames[IndicatorCount] = {
-    "Alizarin Yellow R", "Ethyl Orange", "Litmus", "Phenolphthalein", "Bromothymol Blue", "Methyl Red", "Methyl Orange",
-};
-
-}  // namespace
-
 Cwm_INDIKATORERBaseDlg::Cwm_INDIKATORERBaseDlg(LPCSTR templateName, CWnd* parent)
     : CSimModalDlg(templateName, parent) {}
 
@@ -23,15 +15,6 @@ BOOL Cwm_INDIKATORERBaseDlg::OnInitDialog() {
 
 BOOL Cwm_INDIKATORERBaseDlg::OnUserInit(int) { return TRUE; }
 
-// The ranges and the pH scale read the same in both languages.
-BOOL Cwm_INDIKATORERDlg::OnUserInit(int) {
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("INDICATORS");
-    SetDlgItemText(IndicatorsTitleId, "Acid-base indicators");
-    for (int row = 0; row < IndicatorCount; ++row) SetDlgItemText(FirstIndicatorNameId + row, EnglishNames[row]);
-    SetDlgItemText(IndicatorsCloseId, "Close");
-  }
-  return TRUE;
-}
+BOOL Cwm_INDIKATORERDlg::OnUserInit(int) { return TRUE; }
 
 int OpenIndicatorsDialog(CWnd* parent) { return OpenModalDialog<Cwm_INDIKATORERDlg>(IndikatorerTemplateName, parent); }

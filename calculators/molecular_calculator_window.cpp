@@ -46,17 +46,6 @@ END_MESSAGE_MAP()
 BOOL Cwm_MolekylkalkulatorDlg::OnUserInit(int) {
   ListFileChanged = 0;
   LoadMoleculeNames();
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("MOLECULAR CALCULATOR");
-    SetDlgItemText(FormulaLabelId, "Formula");
-    SetDlgItemText(ExamplesLabelId, "Examples:");
-    SetDlgItemText(CalculateMoleculeId, "Calculate");
-    SetDlgItemText(ResultLabelId, "Calculated values");
-    SetDlgItemText(CompositionHeadingId,
-                   "Atom       Mol                                Mass(g)                    Mass(%)");
-    SetDlgItemText(OpenMoleculeNamesId, "Name and formula");
-    SetDlgItemText(IDCANCEL, "Close");
-  }
   return TRUE;
 }
 

@@ -56,19 +56,6 @@ BOOL Cwm_MOLCLC2BaseDlg::OnUserInit(int) { return TRUE; }
 
 BOOL Cwm_MOLCLC2Dlg::OnUserInit(int) {
   RecordEditorWindow(*this, m_names, MoleculeNamesLayout).LoadList();
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("MOLECULAR CALCULATOR - NAME AND FORMULA");
-    SetDlgItemText(NameLabelId, "Name :");
-    SetDlgItemText(NameFormulaLabelId, "Formula :");
-    SetDlgItemText(EraseNameFieldsId, "Erase text");
-    SetDlgItemText(EditListGroupId, "Edit list box");
-    SetDlgItemText(AddNameGroupId, "Add name");
-    SetDlgItemText(NameBeforeId, "Before");
-    SetDlgItemText(NameAfterId, "After");
-    SetDlgItemText(ReplaceNameId, "Replace");
-    SetDlgItemText(DeleteNameId, "Delete");
-    SetDlgItemText(IDCANCEL, "Close");
-  }
   return TRUE;
 }
 

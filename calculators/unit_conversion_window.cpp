@@ -34,25 +34,9 @@ BOOL Cwm_CONVERTBaseDlg::OnInitDialog() {
 BOOL Cwm_CONVERTBaseDlg::OnUserInit(int) { return TRUE; }
 
 BOOL Cwm_CONVERTDlg::OnUserInit(int) {
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   return TRUE;
 }
 
-void Cwm_CONVERTDlg::SetEnglishTexts() {
-  SetWindowText("CONVERSION");
-  SetDlgItemText(ConvertCloseId, "Close");
-  SetDlgItemText(HorsepowerHourLabelId, "hp h");
-  SetDlgItemText(KilowattHourLabelId, "kWh");
-  SetDlgItemText(HorsepowerLabelId, "hp");
-  SetDlgItemText(MetricHorsepowerLabelId, "mtr.hp(ch,PS)");
-  SetDlgItemText(TemperatureGroupId, "Temperature");
-  SetDlgItemText(PressureGroupId, "Pressure - Stress - Force/area");
-  SetDlgItemText(EnergyGroupId, "Energy - Heat - Work");
-  SetDlgItemText(PowerGroupId, "Power");
-  SetDlgItemText(ForceGroupId, "Force - Weight");
-  SetDlgItemText(LengthGroupId, "Length");
-  SetDlgItemText(MassGroupId, "Mass");
-}
 
 BOOL Cwm_CONVERTDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);

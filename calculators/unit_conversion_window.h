@@ -44,7 +44,6 @@ class Cwm_CONVERTDlg : public Cwm_CONVERTBaseDlg {
  private:
   void TakeSourceField(int fieldId);
   void ConvertUnits();
-  void SetEnglishTexts();
 };
 
 int OpenConversionDialog(CWnd* parent);

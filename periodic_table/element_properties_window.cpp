@@ -47,17 +47,6 @@ constexpr std::array<Heading, IsotopeHeadingCount> IsotopeHeadings = {{
     {GyromagneticLowerId, "forhold(rad/T s)", "ratio (rad/T s)"},
 }};
 
-struct DialogText {
-  int id;
-  const char* text;
-};
-
-constexpr DialogText EnglishTexts[] = {
-    {IsotopeViewRadioId, "Stable isotopes"},
-    {HistoryViewRadioId, "History"},
-    {PropertiesCloseId, "Close"},
-};
-
 }  // namespace
 
 BOOL Cwm_EgenskaperBaseDlg::OnInitDialog() {
@@ -90,11 +79,6 @@ void Cwm_EgenskaperDlg::OnHistoryView() {
 }
 
 void Cwm_EgenskaperDlg::FillElementProperties() {
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("PERIODIC TABLE - PROPERTIES");
-    for (const DialogText& text : EnglishTexts) SetDlgItemText(text.id, text.text);
-    for (const PropertyField& field : PropertyFields) SetDlgItemText(field.labelId, field.englishLabel);
-  }
   SendDlgItemMessage(PropertiesViewMode == HistoryViewMode ? HistoryViewRadioId : IsotopeViewRadioId, BM_SETCHECK, 1,
                      0);
   SetDlgItemText(IsotopeOrHistoryTextId, "");

@@ -12,48 +12,9 @@ int SelectedElement = 0;
 
 namespace {
 
-// The property radios with their English captions.
-struct PropertyRadio {
-  int id;
-  const char* english;
-};
-
-constexpr std::array<PropertyRadio, PropertyRadioCount> PropertyRadios = {{
-    {AtomicNumberRadioId, "Atomic number"},
-    {NameRadioId, "Name"},
-    {AtomicMassRadioId, "Relative atomic mass  u"},
-    {MeltingPointRadioId, "Melting point   C"},
-    {BoilingPointRadioId, "Boiling point    C"},
-    {DensityRadioId, "Density   g/cm"},
-    {CovalentRadiusRadioId, "Covalent radius   *10     m"},
-    {AtomicRadiusRadioId, "Atomic radius      *10     m"},
-    {AtomicVolumeRadioId, "Atomic volume  cm   /mol"},
-    {IonisationPotentialRadioId, "First ionization potential V"},
-    {SpecificHeatRadioId, "Specific heat capacity       Jg   K"},
-    {ElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
-    {ThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
-    {ElectronegativityRadioId, "Electronegativity Pauling"},
-    {HeatOfFusionRadioId, "Heat of fusion kJ/mol"},
-    {HeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
-    {AcidBaseRadioId, "Acid-base properties"},
-    {IsotopeCountRadioId, "Number of stable isotopes"},
-    {ElectronConfigRadioId, "Electron configuration"},
-    {OxidationStatesRadioId, "Oxidation states"},
-    {PhaseRadioId, "Phase           20   C"},
-    {CrystalStructureRadioId, "Crystal structure"},
-}};
-
 struct DialogText {
   int id;
   const char* text;
-};
-
-constexpr DialogText EnglishTexts[] = {
-    {LanthanidesLabelId, "Lanthanides ->"},
-    {ActinidesLabelId, "Actinides    ->"},
-    {GroupHeadingId, "Group"},
-    {GraphButtonId, "Graphics"},
-    {PeriodicCloseId, "Close"},
 };
 
 // The superscripts that every redisplay writes again, in this order.
@@ -87,11 +48,6 @@ ON_WM_NCACTIVATE()
 END_MESSAGE_MAP()
 
 BOOL Cwm_PeriodesystemetDlg::OnUserInit(int) {
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("PERIODIC TABLE");
-    for (const PropertyRadio& radio : PropertyRadios) SetDlgItemText(radio.id, radio.english);
-    for (const DialogText& text : EnglishTexts) SetDlgItemText(text.id, text.text);
-  }
   if (!IsPropertyRadio(PeriodicTableProperty)) PeriodicTableProperty = AtomicNumberRadioId;
   SendDlgItemMessage(PeriodicTableProperty, BM_SETCHECK, 1, 0);
   for (int Z = 1; Z <= PeriodicTableElements; ++Z) SetDlgItemText(ElementButtonBaseId + Z, ElementByNumber(Z).symbol);

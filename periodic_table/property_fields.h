@@ -1,13 +1,11 @@
 #pragma once
-// The 22 property fields of the element-properties window: each field's label, its English
-// label, and the text it shows for an element (numbers as "%.4f", empty where the table has none).
+// The 22 property fields of the element-properties window: each field's label and the text it shows for an element (numbers as "%.4f", empty where the table has none).
 #include <array>
 #include <string>
 
 struct PropertyField {
   int fieldId;
   int labelId;
-  const char* englishLabel;
   std::string (*text)(int Z);
 };
 

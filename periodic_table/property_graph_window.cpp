@@ -43,26 +43,6 @@ constexpr ControlText Superscripts[] = {
     {ThermalCentimetrePowerId, "-1"},
 };
 
-constexpr ControlText EnglishTexts[] = {
-    {MainGroupsOnlyId, "Group IA - VIIIA"},
-    {GraphAtomicMassRadioId, "Relative atomic mass  u"},
-    {GraphMeltingPointRadioId, "Melting point   C"},
-    {GraphBoilingPointRadioId, "Boiling point    C"},
-    {GraphDensityRadioId, "Density   g/cm"},
-    {GraphCovalentRadiusRadioId, "Covalent radius   *10    m"},
-    {GraphAtomicRadiusRadioId, "Atomic radius      *10     m"},
-    {GraphAtomicVolumeRadioId, "Atomic volume  cm   /mol"},
-    {GraphIonisationPotentialRadioId, "First ionization potential V"},
-    {GraphSpecificHeatRadioId, "Specific heat capacity       Jg   K"},
-    {GraphElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
-    {GraphThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
-    {GraphElectronegativityRadioId, "Electronegativity Pauling"},
-    {GraphHeatOfFusionRadioId, "Heat of fusion kJ/mol"},
-    {GraphHeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
-    {GraphIsotopeCountRadioId, "Number of stable isotopes"},
-    {GraphCloseId, "Close"},
-};
-
 void Line(CDC& dc, int fromX, int fromY, int toX, int toY) {
   dc.MoveTo(fromX, fromY);
   dc.LineTo(toX, toY);
@@ -87,10 +67,6 @@ ON_BN_CLICKED(MainGroupsOnlyId, ToggleMainGroupsOnly)
 END_MESSAGE_MAP()
 
 BOOL Cwm_PERSYSGRAFDlg::OnUserInit(int) {
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("PERIODIC TABLE - GRAPHICS");
-    for (const ControlText& english : EnglishTexts) SetDlgItemText(english.id, english.text);
-  }
   if (GraphProperty < FirstGraphPropertyId || GraphProperty > LastGraphPropertyId) GraphProperty = FirstGraphPropertyId;
   SendDlgItemMessage(GraphProperty, BM_SETCHECK, 1, 0);
   if (GraphMainGroupsOnly == 1) SendDlgItemMessage(MainGroupsOnlyId, BM_SETCHECK, 1, 0);

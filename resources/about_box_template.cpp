@@ -41,6 +41,13 @@ constexpr MemberSetup OmtavrinMembers[] = {
     {.id = LinkGroupId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText OmtavrinEnglish[] = {
+    {AboutCloseId, "Close"},
+    {HomePageLineId, HomePageLineEnglish},
+    {LinkGroupId, "Contact"},
+};
+
 }  // namespace
 
-const WindowSetup OmtavrinSetup{.members = OmtavrinMembers};
+const WindowSetup OmtavrinSetup{
+    .members = OmtavrinMembers, .englishCaption = "ABOUT TAVRIN", .englishTexts = OmtavrinEnglish};

@@ -86,6 +86,23 @@ constexpr MemberSetup SyrekonstMembers[] = {
     Gray(SyrekonstAddGroupId),
 };
 
+constexpr EnglishText SyrekonstEnglish[] = {
+    {SyrekonstEnglishNameLabelId, "Name:"},
+    {SyrekonstNorwegianNameLabelId, "Trivial name etc.:"},
+    {SyrekonstEquationGroupId, "Equation of dissociation"},
+    {SyrekonstColumnHeadsId, SyrekonstEnglishColumnHeads},
+    {SyrekonstConvertId, "Convert K<->pK"},
+    {SyrekonstEraseFieldsId, "Erase text"},
+    {SyrekonstEditListGroupId, "Edit list box"},
+    {SyrekonstAddGroupId, "Add formula"},
+    {SyrekonstBeforeId, "Before"},
+    {SyrekonstAfterId, "After"},
+    {SyrekonstReplaceId, "Replace"},
+    {SyrekonstDeleteId, "Delete"},
+    {IDCANCEL, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup SyrekonstSetup{.members = SyrekonstMembers};
+const WindowSetup SyrekonstSetup{
+    .members = SyrekonstMembers, .englishCaption = "WEAK ACID/BASE - ACID/BASE DATA", .englishTexts = SyrekonstEnglish};

@@ -180,6 +180,22 @@ constexpr MemberSetup SyrebaseMembers[] = {
     Gray(AcidEquationGroupId),
 };
 
+constexpr EnglishText SyrebaseEnglish[] = {
+    {AcidEnglishNameLabelId, "Name:"},
+    {AcidNorwegianNameLabelId, "Trivial name etc.:"},
+    {IDCANCEL, "Close"},
+    {AcidEquationGroupId, "Equation of dissociation"},
+    {AcidColumnHeadsId, AcidEnglishColumnHeads},
+    {BufferGroupId, "Common ion effect (buffer)"},
+    {AcidExamplesLabelId, "Examples:"},
+    {BeforeDissociationMarkId, "->Before dissoc."},
+    {EraseAcidInputsId, "Erase text"},
+    {CalculateAcidBaseId, "Calculate"},
+    {AcidResultGroupId, "Calculated values"},
+    {OpenAcidBaseDataId, "Acid/base data"},
+};
+
 }  // namespace
 
-const WindowSetup SyrebaseSetup{.members = SyrebaseMembers};
+const WindowSetup SyrebaseSetup{
+    .members = SyrebaseMembers, .englishCaption = "WEAK ACID/BASE", .englishTexts = SyrebaseEnglish};

@@ -9,6 +9,9 @@ namespace {
 constexpr const char* NorwegianHeadings =
     "Forbindelse                                                              Mol"
     "                              Masse (g)";
+constexpr const char* EnglishHeadings =
+    "Compund                                                                  Mol"
+    "                              Mass (g)";
 
 }  // namespace
 
@@ -68,6 +71,23 @@ constexpr MemberSetup BalansereMembers[] = {
     {.id = EditListGroupId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText BalansereEnglish[] = {
+    {BalanceCloseId, "Close"},
+    {UnbalancedLabelId, "Unbalanced equation"},
+    {BalancedLabelId, "Balanced equation"},
+    {EquationListLabelId, "Unbalanced chemical equations"},
+    {CalculateBalanceId, "Calculate"},
+    {ExamplesLabelId, "Examples:"},
+    {TableHeadingsId, EnglishHeadings},
+    {EditListGroupId, "Edit list box (add/delete equation)"},
+    {AddGroupId, "Add equation"},
+    {AddBeforeId, "Before"},
+    {AddAfterId, "After"},
+    {DeleteEquationId, "Delete"},
+    {ReplaceEquationId, "Replace"},
+};
+
 }  // namespace
 
-const WindowSetup BalansereSetup{.members = BalansereMembers};
+const WindowSetup BalansereSetup{
+    .members = BalansereMembers, .englishCaption = "BALANCE", .englishTexts = BalansereEnglish};

@@ -128,6 +128,38 @@ constexpr MemberSetup FuncplotMembers[] = {
     {.id = HiddenPrinterGroupId, .colours = ColourKind::Gray},
 };
 
+constexpr const char* EnglishRangeHeadings =
+    "       X min                X max                Y min               Y max";
+
+constexpr const char* EnglishTextHeadings =
+    "Fig.text:            Title                                                   X-axis                               "
+    "       Y-axis";
+
+constexpr EnglishText FuncplotEnglish[] = {
+    {CurveFitCloseId, "Close"},
+    {AddBeforeId, "Before"},
+    {AddAfterId, "After"},
+    {ReplaceDataSetId, "Replace"},
+    {DeleteDataSetId, "Delete"},
+    {EditListGroupId, "Edit list box"},
+    {SaveGroupId, "Save"},
+    {RangeHeadingsId, EnglishRangeHeadings},
+    {FirstHiddenRadioId, "No function"},
+    {DataSetNameGroupId, "Name (X Y data)"},
+    {LastHiddenRadioId, "Best fit"},
+    {HidePointsId, "Hide points"},
+    {GridId, "Grid"},
+    {FrameId, "Frame"},
+    {FunctionLabelId, "Function:"},
+    {CurveGroupId, "Curve"},
+    {PrintPlotId, "Print"},
+    {CalculateFitId, "Calculate"},
+    {TextHeadingsId, EnglishTextHeadings},
+};
+
 }  // namespace
 
-const WindowSetup FuncplotSetup{.backgroundBrush = WHITE_BRUSH, .members = FuncplotMembers};
+const WindowSetup FuncplotSetup{.backgroundBrush = WHITE_BRUSH,
+                                .members = FuncplotMembers,
+                                .englishCaption = "CURVE FIT",
+                                .englishTexts = FuncplotEnglish};

@@ -38,6 +38,20 @@ constexpr MemberSetup OrdlisteMembers[] = {
     {.id = AddWordGroupId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText OrdlisteEnglish[] = {
+    {WordLabelId, "Edit word"},
+    {EraseDictionaryFieldsId, "Erase text"},
+    {DictionaryEditListGroupId, "Edit list box"},
+    {AddWordGroupId, "Add word"},
+    {WordBeforeId, "Before"},
+    {WordAfterId, "After"},
+    {ReplaceWordId, "Replace"},
+    {DeleteWordId, "Delete"},
+    {DictionaryCloseId, "Close"},
+    {SelectionListLabelId, "Selection list"},
+};
+
 }  // namespace
 
-const WindowSetup OrdlisteSetup{.members = OrdlisteMembers};
+const WindowSetup OrdlisteSetup{
+    .members = OrdlisteMembers, .englishCaption = "DICTIONARY", .englishTexts = OrdlisteEnglish};

@@ -162,6 +162,25 @@ constexpr MemberSetup RedoksMembers[] = {
     {.id = ElectrochemicalDataId},
 };
 
+constexpr EnglishText RedoksEnglish[] = {
+    {TurnLeftOnSelectionId, "Turn eq. by selection"},
+    {TurnRightOnSelectionId, "Turn eq. by selection"},
+    {EraseRedoxFieldsId, "Erase text"},
+    {CalculateCellId, "Calculate"},
+    {RedoxExamplesLabelId, "Examples:"},
+    {HalfReactionsGroupId, "Half cell reactions"},
+    {TurnLeftId, "Turn"},
+    {TurnRightId, "Turn"},
+    {BalanceOptionsGroupId, "Balance-Options"},
+    {RemoveMultipleSpeciesId, "Remove mult.species"},
+    {WaterGroupId, "Water"},
+    {SolveGibbsRowId, "Calculate-->"},
+    {SolveEquilibriumRowId, "Calculate-->"},
+    {ElectrochemicalDataId, "Electrochemical data"},
+    {RedoxCloseId, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup RedoksSetup{.members = RedoksMembers};
+const WindowSetup RedoksSetup{
+    .members = RedoksMembers, .englishCaption = "ELECTROCHEMISTRY", .englishTexts = RedoksEnglish};

@@ -165,6 +165,35 @@ constexpr MemberSetup EgenskaperMembers[] = {
     {.id = MuPictureId, .picture = {"MU_TEGN", PictureLook::Stretched}},
 };
 
+constexpr EnglishText EgenskaperEnglish[] = {
+    {IsotopeViewRadioId, "Stable isotopes"},
+    {HistoryViewRadioId, "History"},
+    {PropertiesCloseId, "Close"},
+    {NameLabelId, "Name:"},
+    {AtomicMassLabelId, "Relative atomic mass:"},
+    {MeltingPointLabelId, "Melting point"},
+    {DensityLabelId, "Density:"},
+    {CovalentRadiusLabelId, "Covalent radius:"},
+    {ElectronConfigLabelId, "Electron configuration:"},
+    {AtomicVolumeLabelId, "Atomic volume:"},
+    {HeatOfVaporisationLabelId, "Heat of vaporization:"},
+    {ThermalConductivityLabelId, "Thermal conductivity:"},
+    {AcidBaseLabelId, "Acid-base properties:"},
+    {OxidationStatesLabelId, "Oxidation states:"},
+    {SymbolLabelId, "Symbol:"},
+    {AtomicNumberLabelId, "Atomic number:"},
+    {BoilingPointLabelId, "Boiling point:"},
+    {ElectronegativityLabelId, "Electronegativity:"},
+    {AtomicRadiusLabelId, "Atomic radius:"},
+    {IonisationPotentialLabelId, "First ionization potential:"},
+    {SpecificHeatLabelId, "Specific heat capacity:"},
+    {HeatOfFusionLabelId, "Heat of fusion:"},
+    {ElectricalConductivityLabelId, "Electrical conductivity:"},
+    {CrystalStructureLabelId, "Crystal structure:"},
+    {IsotopeCountLabelId, "Number of stable isotopes:"},
+};
+
 }  // namespace
 
-const WindowSetup EgenskaperSetup{.members = EgenskaperMembers};
+const WindowSetup EgenskaperSetup{
+    .members = EgenskaperMembers, .englishCaption = "PERIODIC TABLE - PROPERTIES", .englishTexts = EgenskaperEnglish};

@@ -58,6 +58,20 @@ constexpr MemberSetup IndikatorerMembers[] = {
     {.id = FirstIndicatorRangeId, .count = IndicatorCount, .colours = ColourKind::Gray},
 };
 
+// The ranges and the pH scale read the same in both languages.
+constexpr EnglishText IndikatorerEnglish[] = {
+    {IndicatorsTitleId, "Acid-base indicators"},
+    {FirstIndicatorNameId, "Alizarin Yellow R"},
+    {FirstIndicatorNameId + 1, "Ethyl Orange"},
+    {FirstIndicatorNameId + 2, "Litmus"},
+    {FirstIndicatorNameId + 3, "Phenolphthalein"},
+    {FirstIndicatorNameId + 4, "Bromothymol Blue"},
+    {FirstIndicatorNameId + 5, "Methyl Red"},
+    {FirstIndicatorNameId + 6, "Methyl Orange"},
+    {IndicatorsCloseId, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup IndikatorerSetup{.members = IndikatorerMembers};
+const WindowSetup IndikatorerSetup{
+    .members = IndikatorerMembers, .englishCaption = "INDICATORS", .englishTexts = IndikatorerEnglish};

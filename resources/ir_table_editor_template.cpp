@@ -65,6 +65,21 @@ constexpr MemberSetup MassirdatMembers[] = {
     {.id = RangeDash8Id, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText MassirdatEnglish[] = {
+    {IrCloseId, "Close"},
+    {IrCommentLabelId, "Comment :"},
+    {IrBeforeId, "Before"},
+    {IrAfterId, "After"},
+    {ReplaceIrRecordId, "Replace"},
+    {DeleteIrRecordId, "Delete"},
+    {IrEditListGroupId, "Edit list box"},
+    {IrAddAssignmentGroupId, "Add assignment"},
+    {EraseIrFieldsId, "Erase text"},
+    {IrAssignmentLabelId, "Assignment :"},
+    {AbsorptionAreaGroupId, "Absorb.area (wave numbers)"},
+};
+
 }  // namespace
 
-const WindowSetup MassirdatSetup{.members = MassirdatMembers};
+const WindowSetup MassirdatSetup{
+    .members = MassirdatMembers, .englishCaption = "SPECTROSCOPY - IR DATA", .englishTexts = MassirdatEnglish};

@@ -50,6 +50,18 @@ constexpr MemberSetup MolekylkalkulatorMembers[] = {
     {.id = IDCANCEL, .font = HelvSmallBold},
 };
 
+constexpr EnglishText MolekylkalkulatorEnglish[] = {
+    {FormulaLabelId, "Formula"},
+    {ExamplesLabelId, "Examples:"},
+    {CalculateMoleculeId, "Calculate"},
+    {ResultLabelId, "Calculated values"},
+    {CompositionHeadingId, "Atom       Mol                                Mass(g)                    Mass(%)"},
+    {OpenMoleculeNamesId, "Name and formula"},
+    {IDCANCEL, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup MolekylkalkulatorSetup{.members = MolekylkalkulatorMembers};
+const WindowSetup MolekylkalkulatorSetup{.members = MolekylkalkulatorMembers,
+                                         .englishCaption = "MOLECULAR CALCULATOR",
+                                         .englishTexts = MolekylkalkulatorEnglish};

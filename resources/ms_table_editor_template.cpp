@@ -41,6 +41,21 @@ constexpr MemberSetup MassmsdatMembers[] = {
     {.id = CalculatedMassLabelId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText MassmsdatEnglish[] = {
+    {MsEditListGroupId, "Edit list box"},
+    {AddIsoFormulaGroupId, "Add iso.formula"},
+    {MsFragmentCloseId, "Close"},
+    {IsoFormulaLabelId, "Iso.formula :"},
+    {MsAssignmentLabelId, "Assignment :"},
+    {MsFragmentBeforeId, "Before"},
+    {MsFragmentAfterId, "After"},
+    {ReplaceMsFragmentId, "Replace"},
+    {DeleteMsFragmentId, "Delete"},
+    {EraseMsFragmentFieldsId, "Erase text"},
+    {CalculatedMassLabelId, "Calc. mass :"},
+};
+
 }  // namespace
 
-const WindowSetup MassmsdatSetup{.members = MassmsdatMembers};
+const WindowSetup MassmsdatSetup{
+    .members = MassmsdatMembers, .englishCaption = "SPECTROSCOPY - MS DATA", .englishTexts = MassmsdatEnglish};

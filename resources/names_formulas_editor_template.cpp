@@ -45,6 +45,21 @@ constexpr MemberSetup Molclc2Members[] = {
     {.id = DeleteNameId},
 };
 
+constexpr EnglishText Molclc2English[] = {
+    {NameLabelId, "Name :"},
+    {NameFormulaLabelId, "Formula :"},
+    {EraseNameFieldsId, "Erase text"},
+    {EditListGroupId, "Edit list box"},
+    {AddNameGroupId, "Add name"},
+    {NameBeforeId, "Before"},
+    {NameAfterId, "After"},
+    {ReplaceNameId, "Replace"},
+    {DeleteNameId, "Delete"},
+    {IDCANCEL, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup Molclc2Setup{.members = Molclc2Members};
+const WindowSetup Molclc2Setup{.members = Molclc2Members,
+                               .englishCaption = "MOLECULAR CALCULATOR - NAME AND FORMULA",
+                               .englishTexts = Molclc2English};

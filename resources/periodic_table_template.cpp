@@ -171,6 +171,37 @@ constexpr MemberSetup PeriodesystemetMembers[] = {
     {.id = PhaseDegreeId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText PeriodesystemetEnglish[] = {
+    {AtomicNumberRadioId, "Atomic number"},
+    {NameRadioId, "Name"},
+    {AtomicMassRadioId, "Relative atomic mass  u"},
+    {MeltingPointRadioId, "Melting point   C"},
+    {BoilingPointRadioId, "Boiling point    C"},
+    {DensityRadioId, "Density   g/cm"},
+    {CovalentRadiusRadioId, "Covalent radius   *10     m"},
+    {AtomicRadiusRadioId, "Atomic radius      *10     m"},
+    {AtomicVolumeRadioId, "Atomic volume  cm   /mol"},
+    {IonisationPotentialRadioId, "First ionization potential V"},
+    {SpecificHeatRadioId, "Specific heat capacity       Jg   K"},
+    {ElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
+    {ThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
+    {ElectronegativityRadioId, "Electronegativity Pauling"},
+    {HeatOfFusionRadioId, "Heat of fusion kJ/mol"},
+    {HeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
+    {AcidBaseRadioId, "Acid-base properties"},
+    {IsotopeCountRadioId, "Number of stable isotopes"},
+    {ElectronConfigRadioId, "Electron configuration"},
+    {OxidationStatesRadioId, "Oxidation states"},
+    {PhaseRadioId, "Phase           20   C"},
+    {CrystalStructureRadioId, "Crystal structure"},
+    {LanthanidesLabelId, "Lanthanides ->"},
+    {ActinidesLabelId, "Actinides    ->"},
+    {GroupHeadingId, "Group"},
+    {GraphButtonId, "Graphics"},
+    {PeriodicCloseId, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup PeriodesystemetSetup{.members = PeriodesystemetMembers};
+const WindowSetup PeriodesystemetSetup{
+    .members = PeriodesystemetMembers, .englishCaption = "PERIODIC TABLE", .englishTexts = PeriodesystemetEnglish};

@@ -60,7 +60,30 @@ constexpr MemberSetup PersysgrafMembers[] = {
      .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText PersysgrafEnglish[] = {
+    {MainGroupsOnlyId, "Group IA - VIIIA"},
+    {GraphAtomicMassRadioId, "Relative atomic mass  u"},
+    {GraphMeltingPointRadioId, "Melting point   C"},
+    {GraphBoilingPointRadioId, "Boiling point    C"},
+    {GraphDensityRadioId, "Density   g/cm"},
+    {GraphCovalentRadiusRadioId, "Covalent radius   *10    m"},
+    {GraphAtomicRadiusRadioId, "Atomic radius      *10     m"},
+    {GraphAtomicVolumeRadioId, "Atomic volume  cm   /mol"},
+    {GraphIonisationPotentialRadioId, "First ionization potential V"},
+    {GraphSpecificHeatRadioId, "Specific heat capacity       Jg   K"},
+    {GraphElectricalConductivityRadioId, "Electrical conductivity  *10   Ohm   cm"},
+    {GraphThermalConductivityRadioId, "Thermal conductivity    Wcm   K"},
+    {GraphElectronegativityRadioId, "Electronegativity Pauling"},
+    {GraphHeatOfFusionRadioId, "Heat of fusion kJ/mol"},
+    {GraphHeatOfVaporisationRadioId, "Heat of vaporization kJ/mol"},
+    {GraphIsotopeCountRadioId, "Number of stable isotopes"},
+    {GraphCloseId, "Close"},
+};
+
 }  // namespace
 
 // The graph is drawn on white.
-const WindowSetup PersysgrafSetup{.backgroundBrush = WHITE_BRUSH, .members = PersysgrafMembers};
+const WindowSetup PersysgrafSetup{.backgroundBrush = WHITE_BRUSH,
+                                  .members = PersysgrafMembers,
+                                  .englishCaption = "PERIODIC TABLE - GRAPHICS",
+                                  .englishTexts = PersysgrafEnglish};

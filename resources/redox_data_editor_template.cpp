@@ -64,6 +64,22 @@ constexpr MemberSetup RedoxdatMembers[] = {
     {.id = RedoxDataDeleteId},
 };
 
+constexpr EnglishText RedoxdatEnglish[] = {
+    {HalfReactionLabelId, "Equation:"},
+    {EnglishCommentLabelId, "Comment:"},
+    {NorwegianCommentLabelId, "Comment, misc.:"},
+    {RedoxDataEraseId, "Erase text"},
+    {RedoxDataEditGroupId, "Edit list box"},
+    {RedoxDataAddGroupId, "Add formula"},
+    {RedoxDataBeforeId, "Before"},
+    {RedoxDataAfterId, "After"},
+    {RedoxDataReplaceId, "Replace"},
+    {RedoxDataDeleteId, "Delete"},
+    {RedoxDataCloseId, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup RedoxdatSetup{.members = RedoxdatMembers};
+const WindowSetup RedoxdatSetup{.members = RedoxdatMembers,
+                                .englishCaption = "ELECTROCHEMISTRY - ELECTROCHEMICAL DATA",
+                                .englishTexts = RedoxdatEnglish};

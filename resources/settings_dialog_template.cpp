@@ -41,6 +41,11 @@ constexpr MemberSetup TavrparaMembers[] = {
     {.id = StartupDictionaryId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText TavrparaEnglish[] = {
+    {SetupCloseId, "Close"},
+    {SaveSettingsId, "Save settings"},
+};
+
 }  // namespace
 
-const WindowSetup TavrparaSetup{.members = TavrparaMembers};
+const WindowSetup TavrparaSetup{.members = TavrparaMembers, .englishCaption = "SETUP", .englishTexts = TavrparaEnglish};

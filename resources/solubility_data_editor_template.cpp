@@ -79,6 +79,25 @@ constexpr MemberSetup SoludataMembers[] = {
     {.id = SoludataAddGroupId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText SoludataEnglish[] = {
+    {SoludataEnglishNameLabelId, "Name:"},
+    {SoludataNorwegianNameLabelId, "Trivial name etc.:"},
+    {SoludataEquationGroupId, "Equation of dissociation"},
+    {SoludataColumnHeadsId, SoludataEnglishColumnHeads},
+    {SoludataUndissociatedHeadId, "Undissociated component"},
+    {SoludataKspLabelId, "Solubility product   K"},
+    {SoludataEraseFieldsId, "Erase text"},
+    {SoludataEditListGroupId, "Edit list box"},
+    {SoludataAddGroupId, "Add formula"},
+    {SoludataBeforeId, "Before"},
+    {SoludataAfterId, "After"},
+    {SoludataReplaceId, "Replace"},
+    {SoludataDeleteId, "Delete"},
+    {IDCANCEL, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup SoludataSetup{.members = SoludataMembers};
+const WindowSetup SoludataSetup{.members = SoludataMembers,
+                                .englishCaption = "SOLUBILITY PRODUCT - SOLUBILITY DATA",
+                                .englishTexts = SoludataEnglish};

@@ -52,9 +52,8 @@ DialogItemTemplate Operator(const char* text, int id, short x, short fieldY) {
   return StaticText(text, id, x, static_cast<short>(fieldY + 2), 8, 9);
 }
 
-const std::string ColumnHeads =
-    "Formel" + std::string(36, ' ') + "Kation (+?)" + std::string(30, ' ') + "Anion (-?)" + std::string(32, ' ') +
-    "krystallvann etc.";
+const std::string ColumnHeads = "Formel" + std::string(36, ' ') + "Kation (+?)" + std::string(30, ' ') + "Anion (-?)" +
+                                std::string(32, ' ') + "krystallvann etc.";
 
 }  // namespace
 
@@ -159,8 +158,8 @@ DialogTemplate SoluprodTemplate() {
   };
   for (int i = 0; i <= LastSolubilityExampleId - FirstSolubilityExampleId; ++i) {
     const std::string number = std::to_string(i + 1);
-    dialog.items.push_back(PushButton(number.c_str(), FirstSolubilityExampleId + i, static_cast<short>(52 + 15 * i),
-                                      150, 12, 13));
+    dialog.items.push_back(
+        PushButton(number.c_str(), FirstSolubilityExampleId + i, static_cast<short>(52 + 15 * i), 150, 12, 13));
   }
   return dialog;
 }
@@ -233,6 +232,27 @@ constexpr MemberSetup SoluprodMembers[] = {
     Gray(ResultCationExponentId),
 };
 
+constexpr const char* EnglishColumnHeads =
+    "Formula                                   Cation (+?)                               "
+    "Anion (-?)                                crystal water etc.";
+
+constexpr EnglishText SoluprodEnglish[] = {
+    {SaltEnglishNameLabelId, "Name:"},
+    {SaltNorwegianNameLabelId, "Trivial name etc:"},
+    {IDCANCEL, "Close"},
+    {DissociationGroupId, "Equation of dissociation"},
+    {SaltColumnHeadsId, EnglishColumnHeads},
+    {UndissociatedHeadId, "Undissociated component"},
+    {MassHeadId, "Mass(g)"},
+    {SolventLabelId, "Mass (solvent)"},
+    {CalculateSolubilityId, "Calculate"},
+    {SolubilityExamplesLabelId, "Examples:"},
+    {CommonIonGroupId, "Additional ion supply (Common Ion Effect)"},
+    {ResultGroupId, "Calculated values"},
+    {OpenSolubilityDataId, "Solubility data"},
+};
+
 }  // namespace
 
-const WindowSetup SoluprodSetup{.members = SoluprodMembers};
+const WindowSetup SoluprodSetup{
+    .members = SoluprodMembers, .englishCaption = "SOLUBILITY PRODUCT", .englishTexts = SoluprodEnglish};

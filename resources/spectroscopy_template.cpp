@@ -109,6 +109,25 @@ constexpr MemberSetup MassspMembers[] = {
     {.id = MinimumCountGroupId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText MassspEnglish[] = {
+    {SpectroscopyCloseId, "Close"},
+    {ExperimentBeforeId, "Before"},
+    {ExperimentAfterId, "After"},
+    {ReplaceExperimentId, "Replace"},
+    {DeleteExperimentId, "Delete"},
+    {EditListGroupId, "Edit list box"},
+    {SaveGroupId, "Add experiment"},
+    {MsGroupId, "MS (fragment mass)"},
+    {IterateId, "Iterate ->"},
+    {ShowIsoFormulaId, "Show iso.formula"},
+    {ExperimentNameGroupId, "Name (experiment)"},
+    {MinimumCountGroupId, "LPHV"},
+    {ClearPeaksId, "Remove spect.data"},
+    {CalculateId, "Calculate"},
+    {HitPercentGroupId, "Hit%"},
+};
+
 }  // namespace
 
-const WindowSetup MassspSetup{.members = MassspMembers};
+const WindowSetup MassspSetup{
+    .members = MassspMembers, .englishCaption = "SPECTROSCOPY", .englishTexts = MassspEnglish};

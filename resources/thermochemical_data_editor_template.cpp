@@ -107,6 +107,22 @@ constexpr MemberSetup TermodataMembers[] = {
     {.id = ThermoDataDeleteId},
 };
 
+constexpr EnglishText TermodataEnglish[] = {
+    {EnglishNameLabelId, "Name:"},
+    {NorwegianNameLabelId, "Trivial name etc.:"},
+    {ThermoFormulaLabelId, "Formula:"},
+    {ThermoDataEraseId, "Erase text"},
+    {ThermoDataEditGroupId, "Edit list box"},
+    {ThermoDataAddGroupId, "Add formula"},
+    {ThermoDataBeforeId, "Before"},
+    {ThermoDataAfterId, "After"},
+    {ThermoDataReplaceId, "Replace"},
+    {ThermoDataDeleteId, "Delete"},
+    {ThermoDataCloseId, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup TermodataSetup{.members = TermodataMembers};
+const WindowSetup TermodataSetup{.members = TermodataMembers,
+                                 .englishCaption = "THERMOCHEMISTRY - THERMOCHEMICAL DATA",
+                                 .englishTexts = TermodataEnglish};

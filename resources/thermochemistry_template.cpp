@@ -89,6 +89,23 @@ constexpr MemberSetup TermodynamikkMembers[] = {
     {.id = ThermoAddGroupId, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText TermodynamikkEnglish[] = {
+    {ThermoUnbalancedLabelId, "Unbalanced thermochemical equation"},
+    {ThermoCalculateId, "Calculate"},
+    {ThermoBalancedLabelId, "Balanced thermochemical equation"},
+    {ThermoSpeciesHeadingId, "Compund(state)"},
+    {ThermoListLabelId, "Unbalanced thermochemical equations"},
+    {ThermoEditListGroupId, "Edit list box (add/delete equation)"},
+    {ThermoAddGroupId, "Add equation"},
+    {ThermoBeforeId, "Before"},
+    {ThermoAfterId, "After"},
+    {ThermoReplaceId, "Replace"},
+    {ThermoDeleteId, "Delete"},
+    {ThermoDataButtonId, "Thermochemical data"},
+    {ThermoCloseId, "Close"},
+};
+
 }  // namespace
 
-const WindowSetup TermodynamikkSetup{.members = TermodynamikkMembers};
+const WindowSetup TermodynamikkSetup{
+    .members = TermodynamikkMembers, .englishCaption = "THERMOCHEMISTRY", .englishTexts = TermodynamikkEnglish};

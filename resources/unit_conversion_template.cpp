@@ -171,6 +171,22 @@ constexpr MemberSetup ConvertMembers[] = {
     {.id = KilogramLabelId, .count = 5, .colours = ColourKind::Gray},
 };
 
+constexpr EnglishText ConvertEnglish[] = {
+    {ConvertCloseId, "Close"},
+    {HorsepowerHourLabelId, "hp h"},
+    {KilowattHourLabelId, "kWh"},
+    {HorsepowerLabelId, "hp"},
+    {MetricHorsepowerLabelId, "mtr.hp(ch,PS)"},
+    {TemperatureGroupId, "Temperature"},
+    {PressureGroupId, "Pressure - Stress - Force/area"},
+    {EnergyGroupId, "Energy - Heat - Work"},
+    {PowerGroupId, "Power"},
+    {ForceGroupId, "Force - Weight"},
+    {LengthGroupId, "Length"},
+    {MassGroupId, "Mass"},
+};
+
 }  // namespace
 
-const WindowSetup ConvertSetup{.members = ConvertMembers};
+const WindowSetup ConvertSetup{
+    .members = ConvertMembers, .englishCaption = "CONVERSION", .englishTexts = ConvertEnglish};

@@ -1,7 +1,8 @@
 #pragma once
-// The generated set-up of a dialog template: the stock brush behind the window and, in member order,
-// the control id of each member with its colours, font and picture. The dialog runtime applies it
-// when the window is made (runtime/generated_setup.h).
+// The generated set-up of a dialog template: the stock brush behind the window; in member order,
+// the control id of each member with its colours, font and picture; and the window's English
+// caption and texts. The dialog runtime applies it when the window is made
+// (runtime/generated_setup.h).
 #include <span>
 
 #include "platform/gdi/gdi_objects.h"
@@ -52,7 +53,18 @@ struct MemberSetup {
   MemberPicture picture = {};
 };
 
+// A control's English text, shown in place of the template's Norwegian one when the language is
+// English.
+struct EnglishText {
+  int id = 0;
+  const char* text = "";
+};
+
 struct WindowSetup {
   int backgroundBrush = LTGRAY_BRUSH;
   std::span<const MemberSetup> members;
+  // The caption and control texts of the English window; null and empty where the window sets its
+  // English texts itself.
+  const char* englishCaption = nullptr;
+  std::span<const EnglishText> englishTexts = {};
 };

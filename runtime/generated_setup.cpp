@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "engine/settings/settings.h"
 #include "runtime/bitmap_drawing.h"
 
 namespace {
@@ -58,6 +59,11 @@ void UsePicture(CSimGraphicButton& member, const MemberPicture& picture) {
   }
 }
 
+void UseEnglishTexts(CWnd& dialog, const WindowSetup& setup) {
+  if (setup.englishCaption != nullptr) dialog.SetWindowText(setup.englishCaption);
+  for (const EnglishText& english : setup.englishTexts) dialog.SetDlgItemText(english.id, english.text);
+}
+
 }  // namespace
 
 void ApplyGeneratedSetup(CWnd& dialog, SimDialogFields& fields, const WindowSetup& setup,
@@ -78,6 +84,7 @@ void ApplyGeneratedSetup(CWnd& dialog, SimDialogFields& fields, const WindowSetu
     }
     if (binding.member.pictures != nullptr) UsePicture(*binding.member.pictures, row.picture);
   }
+  if (LanguageCode == EnglishLanguage) UseEnglishTexts(dialog, setup);
 }
 
 void UseDefaultColours(SimControlStyle& member) {

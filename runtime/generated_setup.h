@@ -2,7 +2,7 @@
 // The set-up every generated window runs when its window is made, from its template's set-up table
 // (resources/window_setup.h): help context 1, the table's stock brush behind the window (not owned),
 // no scrolling; every member attached to its control in member order; then each member's colours,
-// font and picture.
+// font and picture; and, when the language is English, the English caption and control texts.
 #include <array>
 #include <concepts>
 #include <initializer_list>

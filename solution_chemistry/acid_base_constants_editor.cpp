@@ -77,22 +77,6 @@ BOOL Cwm_SYREKONSTDlg::OnUserInit(int) {
   for (int id : {SyrekonstFormulaId, SyrekonstIonId, SyrekonstConjugateId, SyrekonstKId, SyrekonstTemperatureId})
     SendDlgItemMessage(id, EM_LIMITTEXT, DissociationLineWidth);
   RecordEditorWindow(*this, *static_cast<CListBox*>(GetDlgItem(SyrekonstListId)), AcidBaseDataLayout).LoadList();
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("WEAK ACID/BASE - ACID/BASE DATA");
-    SetDlgItemText(SyrekonstEnglishNameLabelId, "Name:");
-    SetDlgItemText(SyrekonstNorwegianNameLabelId, "Trivial name etc.:");
-    SetDlgItemText(SyrekonstEquationGroupId, "Equation of dissociation");
-    SetDlgItemText(SyrekonstColumnHeadsId, SyrekonstEnglishColumnHeads);
-    SetDlgItemText(SyrekonstConvertId, "Convert K<->pK");
-    SetDlgItemText(SyrekonstEraseFieldsId, "Erase text");
-    SetDlgItemText(SyrekonstEditListGroupId, "Edit list box");
-    SetDlgItemText(SyrekonstAddGroupId, "Add formula");
-    SetDlgItemText(SyrekonstBeforeId, "Before");
-    SetDlgItemText(SyrekonstAfterId, "After");
-    SetDlgItemText(SyrekonstReplaceId, "Replace");
-    SetDlgItemText(SyrekonstDeleteId, "Delete");
-    SetDlgItemText(IDCANCEL, "Close");
-  }
   return TRUE;
 }
 
@@ -164,7 +148,8 @@ BOOL Cwm_SYREKONSTDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   const bool add = id == SyrekonstBeforeId || id == SyrekonstAfterId || id == SyrekonstReplaceId;
   if (add && notification == BN_CLICKED && !FieldsPass()) return TRUE;
   // A record shown, or the fields erased, leaves no pK of the record shown before.
-  if ((id == SyrekonstEraseFieldsId && notification == BN_CLICKED) || (id == SyrekonstListId && notification == LBN_DBLCLK))
+  if ((id == SyrekonstEraseFieldsId && notification == BN_CLICKED) ||
+      (id == SyrekonstListId && notification == LBN_DBLCLK))
     SetDlgItemText(SyrekonstPKId, "");
   RecordEditorWindow editor(*this, *static_cast<CListBox*>(GetDlgItem(SyrekonstListId)), AcidBaseDataLayout);
   if (editor.OnCommand(id, notification)) {
@@ -174,6 +159,4 @@ BOOL Cwm_SYREKONSTDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   return Cwm_SYREKONSTBaseDlg::OnCommand(wParam, lParam);
 }
 
-int OpenAcidBaseDataDialog(CWnd* parent) {
-  return OpenModalDialog<Cwm_SYREKONSTDlg>(SyrekonstTemplateName, parent);
-}
+int OpenAcidBaseDataDialog(CWnd* parent) { return OpenModalDialog<Cwm_SYREKONSTDlg>(SyrekonstTemplateName, parent); }

@@ -103,21 +103,6 @@ ON_BN_CLICKED(EraseAcidInputsId, EraseInputs)
 END_MESSAGE_MAP()
 
 BOOL Cwm_SYREBASEDlg::OnUserInit(int) {
-  if (English()) {
-    SetWindowText("WEAK ACID/BASE");
-    SetDlgItemText(AcidEnglishNameLabelId, "Name:");
-    SetDlgItemText(AcidNorwegianNameLabelId, "Trivial name etc.:");
-    SetDlgItemText(IDCANCEL, "Close");
-    SetDlgItemText(AcidEquationGroupId, "Equation of dissociation");
-    SetDlgItemText(AcidColumnHeadsId, AcidEnglishColumnHeads);
-    SetDlgItemText(BufferGroupId, "Common ion effect (buffer)");
-    SetDlgItemText(AcidExamplesLabelId, "Examples:");
-    SetDlgItemText(BeforeDissociationMarkId, "->Before dissoc.");
-    SetDlgItemText(EraseAcidInputsId, "Erase text");
-    SetDlgItemText(CalculateAcidBaseId, "Calculate");
-    SetDlgItemText(AcidResultGroupId, "Calculated values");
-    SetDlgItemText(OpenAcidBaseDataId, "Acid/base data");
-  }
   return TRUE;
 }
 

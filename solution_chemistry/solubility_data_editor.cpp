@@ -59,23 +59,6 @@ BOOL Cwm_SOLUPROClicked100Dlg::OnUserInit(int) {
                  SoludataTemperatureId})
     SendDlgItemMessage(id, EM_LIMITTEXT, DissociationLineWidth);
   RecordEditorWindow(*this, *static_cast<CListBox*>(GetDlgItem(SoludataListId)), SolubilityDataLayout).LoadList();
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("SOLUBILITY PRODUCT - SOLUBILITY DATA");
-    SetDlgItemText(SoludataEnglishNameLabelId, "Name:");
-    SetDlgItemText(SoludataNorwegianNameLabelId, "Trivial name etc.:");
-    SetDlgItemText(SoludataEquationGroupId, "Equation of dissociation");
-    SetDlgItemText(SoludataColumnHeadsId, SoludataEnglishColumnHeads);
-    SetDlgItemText(SoludataUndissociatedHeadId, "Undissociated component");
-    SetDlgItemText(SoludataKspLabelId, "Solubility product   K");
-    SetDlgItemText(SoludataEraseFieldsId, "Erase text");
-    SetDlgItemText(SoludataEditListGroupId, "Edit list box");
-    SetDlgItemText(SoludataAddGroupId, "Add formula");
-    SetDlgItemText(SoludataBeforeId, "Before");
-    SetDlgItemText(SoludataAfterId, "After");
-    SetDlgItemText(SoludataReplaceId, "Replace");
-    SetDlgItemText(SoludataDeleteId, "Delete");
-    SetDlgItemText(IDCANCEL, "Close");
-  }
   return TRUE;
 }
 

@@ -156,24 +156,6 @@ END_MESSAGE_MAP()
 
 BOOL Cwm_SOLUPRODDlg::OnUserInit(int) {
   SetDlgItemText(SolventMassId, "1");
-  if (English()) {
-    SetWindowText("SOLUBILITY PRODUCT");
-    SetDlgItemText(SaltEnglishNameLabelId, "Name:");
-    SetDlgItemText(SaltNorwegianNameLabelId, "Trivial name etc:");
-    SetDlgItemText(IDCANCEL, "Close");
-    SetDlgItemText(DissociationGroupId, "Equation of dissociation");
-    SetDlgItemText(SaltColumnHeadsId, (std::string("Formula") + std::string(35, ' ') + "Cation (+?)" +
-                                       std::string(31, ' ') + "Anion (-?)" + std::string(32, ' ') + "crystal water etc.")
-                                          .c_str());
-    SetDlgItemText(UndissociatedHeadId, "Undissociated component");
-    SetDlgItemText(MassHeadId, "Mass(g)");
-    SetDlgItemText(SolventLabelId, "Mass (solvent)");
-    SetDlgItemText(CalculateSolubilityId, "Calculate");
-    SetDlgItemText(SolubilityExamplesLabelId, "Examples:");
-    SetDlgItemText(CommonIonGroupId, "Additional ion supply (Common Ion Effect)");
-    SetDlgItemText(ResultGroupId, "Calculated values");
-    SetDlgItemText(OpenSolubilityDataId, "Solubility data");
-  }
   return TRUE;
 }
 

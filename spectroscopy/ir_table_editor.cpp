@@ -132,23 +132,7 @@ CListBox& Cwm_MASSIRDATDlg::AssignmentList() { return *static_cast<CListBox*>(Ge
 
 BOOL Cwm_MASSIRDATDlg::OnUserInit(int) {
   RecordEditorWindow(*this, AssignmentList(), IrLayout).LoadList();
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   return TRUE;
-}
-
-void Cwm_MASSIRDATDlg::SetEnglishTexts() {
-  SetWindowText("SPECTROSCOPY - IR DATA");
-  SetDlgItemText(IrCloseId, "Close");
-  SetDlgItemText(IrCommentLabelId, "Comment :");
-  SetDlgItemText(IrBeforeId, "Before");
-  SetDlgItemText(IrAfterId, "After");
-  SetDlgItemText(ReplaceIrRecordId, "Replace");
-  SetDlgItemText(DeleteIrRecordId, "Delete");
-  SetDlgItemText(IrEditListGroupId, "Edit list box");
-  SetDlgItemText(IrAddAssignmentGroupId, "Add assignment");
-  SetDlgItemText(EraseIrFieldsId, "Erase text");
-  SetDlgItemText(IrAssignmentLabelId, "Assignment :");
-  SetDlgItemText(AbsorptionAreaGroupId, "Absorb.area (wave numbers)");
 }
 
 // The ranges are judged in order, up to the first with a finding. When all pass, a range whose

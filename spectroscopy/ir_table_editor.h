@@ -42,5 +42,4 @@ class Cwm_MASSIRDATDlg : public Cwm_MASSIRDATBaseDlg {
   void AddIrDataRecord(int button);
   // Judges the ranges; when they pass, each range shows its ends in order, as they are stored.
   bool AcceptRanges();
-  void SetEnglishTexts();
 };

@@ -94,23 +94,7 @@ CListBox& Cwm_MASSMSDATDlg::FragmentList() { return *static_cast<CListBox*>(GetD
 
 BOOL Cwm_MASSMSDATDlg::OnUserInit(int) {
   RecordEditorWindow(*this, FragmentList(), MsFragmentLayout).LoadList();
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   return TRUE;
-}
-
-void Cwm_MASSMSDATDlg::SetEnglishTexts() {
-  SetWindowText("SPECTROSCOPY - MS DATA");
-  SetDlgItemText(MsEditListGroupId, "Edit list box");
-  SetDlgItemText(AddIsoFormulaGroupId, "Add iso.formula");
-  SetDlgItemText(MsFragmentCloseId, "Close");
-  SetDlgItemText(IsoFormulaLabelId, "Iso.formula :");
-  SetDlgItemText(MsAssignmentLabelId, "Assignment :");
-  SetDlgItemText(MsFragmentBeforeId, "Before");
-  SetDlgItemText(MsFragmentAfterId, "After");
-  SetDlgItemText(ReplaceMsFragmentId, "Replace");
-  SetDlgItemText(DeleteMsFragmentId, "Delete");
-  SetDlgItemText(EraseMsFragmentFieldsId, "Erase text");
-  SetDlgItemText(CalculatedMassLabelId, "Calc. mass :");
 }
 
 bool Cwm_MASSMSDATDlg::ShowCalculatedMass() {

@@ -34,5 +34,4 @@ class Cwm_MASSMSDATDlg : public Cwm_MASSMSDATBaseDlg {
   void AddMsFragmentRecord(int button);
   // Shows the mass of the isotope formula; false, after the formula message, when it has none.
   bool ShowCalculatedMass();
-  void SetEnglishTexts();
 };

@@ -119,29 +119,10 @@ CListBox& Cwm_MASSSPDlg::ExperimentList() { return *static_cast<CListBox*>(GetDl
 
 BOOL Cwm_MASSSPDlg::OnUserInit(int) {
   RecordEditorWindow(*this, ExperimentList(), ExperimentLayout).LoadList();
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   ShowSettingValues();
   return TRUE;
 }
 
-void Cwm_MASSSPDlg::SetEnglishTexts() {
-  SetWindowText("SPECTROSCOPY");
-  SetDlgItemText(SpectroscopyCloseId, "Close");
-  SetDlgItemText(ExperimentBeforeId, "Before");
-  SetDlgItemText(ExperimentAfterId, "After");
-  SetDlgItemText(ReplaceExperimentId, "Replace");
-  SetDlgItemText(DeleteExperimentId, "Delete");
-  SetDlgItemText(EditListGroupId, "Edit list box");
-  SetDlgItemText(SaveGroupId, "Add experiment");
-  SetDlgItemText(MsGroupId, "MS (fragment mass)");
-  SetDlgItemText(IterateId, "Iterate ->");
-  SetDlgItemText(ShowIsoFormulaId, "Show iso.formula");
-  SetDlgItemText(ExperimentNameGroupId, "Name (experiment)");
-  SetDlgItemText(MinimumCountGroupId, "LPHV");
-  SetDlgItemText(ClearPeaksId, "Remove spect.data");
-  SetDlgItemText(CalculateId, "Calculate");
-  SetDlgItemText(HitPercentGroupId, "Hit%");
-}
 
 // A minimum count below 1 would report records that define no range or shift at all; the window
 // starts from counts of at least 1.

@@ -66,7 +66,6 @@ class Cwm_MASSSPDlg : public Cwm_MASSSPBaseDlg {
   DECLARE_MESSAGE_MAP()
 
  private:
-  void SetEnglishTexts();
   void ShowSettingValues();
   void ChooseHitPercent(int percent);
   void StoreCount(int id, int& value, int least);

@@ -195,7 +195,6 @@ END_MESSAGE_MAP()
 BOOL Cwm_REDOKSDlg::OnUserInit(int) {
   ListFileChanged = 0;
   LoadRedoxLists();
-  if (LanguageCode == EnglishLanguage) SetEnglishTexts();
   m_turnLeftOnSelection.SetCheck(HasOption(RedoxTurnOnSelection, FirstBit) ? BST_CHECKED : BST_UNCHECKED);
   m_turnRightOnSelection.SetCheck(HasOption(RedoxTurnOnSelection, SecondBit) ? BST_CHECKED : BST_UNCHECKED);
   for (int id : SolverFieldIds) static_cast<CEdit*>(GetDlgItem(id))->LimitText(static_cast<int>(SolverFieldLimit));
@@ -203,25 +202,6 @@ BOOL Cwm_REDOKSDlg::OnUserInit(int) {
   m_removeMultipleSpecies.SetCheck(HasOption(RedoxBalanceOptions, FirstBit) ? BST_CHECKED : BST_UNCHECKED);
   m_combineIntoWater.SetCheck(HasOption(RedoxBalanceOptions, SecondBit) ? BST_CHECKED : BST_UNCHECKED);
   return TRUE;
-}
-
-void Cwm_REDOKSDlg::SetEnglishTexts() {
-  SetWindowText("ELECTROCHEMISTRY");
-  SetDlgItemText(TurnLeftOnSelectionId, "Turn eq. by selection");
-  SetDlgItemText(TurnRightOnSelectionId, "Turn eq. by selection");
-  SetDlgItemText(EraseRedoxFieldsId, "Erase text");
-  SetDlgItemText(CalculateCellId, "Calculate");
-  SetDlgItemText(RedoxExamplesLabelId, "Examples:");
-  SetDlgItemText(HalfReactionsGroupId, "Half cell reactions");
-  SetDlgItemText(TurnLeftId, "Turn");
-  SetDlgItemText(TurnRightId, "Turn");
-  SetDlgItemText(BalanceOptionsGroupId, "Balance-Options");
-  SetDlgItemText(RemoveMultipleSpeciesId, "Remove mult.species");
-  SetDlgItemText(WaterGroupId, "Water");
-  SetDlgItemText(SolveGibbsRowId, "Calculate-->");
-  SetDlgItemText(SolveEquilibriumRowId, "Calculate-->");
-  SetDlgItemText(ElectrochemicalDataId, "Electrochemical data");
-  SetDlgItemText(RedoxCloseId, "Close");
 }
 
 // Both lists show the half reactions of the table in file order, the first selected.

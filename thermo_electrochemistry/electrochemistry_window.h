@@ -103,7 +103,6 @@ class Cwm_REDOKSDlg : public Cwm_REDOKSBaseDlg {
   void TurnHalfReaction(int equationId, int potentialId);
   void ShowCalculationError();
   void ShowNumberRangeError();
-  void SetEnglishTexts();
 };
 
 int OpenElectrochemistryDialog(CWnd* parent);

@@ -92,20 +92,6 @@ BOOL Cwm_REDOXDATDlg::OnUserInit(int) {
   RecordEditorWindow editor(*this, m_halfReactions, RedoxDataLayout);
   editor.LoadList();
   editor.LimitFieldsToStoredWidths();
-  if (LanguageCode == EnglishLanguage) {
-    SetWindowText("ELECTROCHEMISTRY - ELECTROCHEMICAL DATA");
-    SetDlgItemText(HalfReactionLabelId, "Equation:");
-    SetDlgItemText(EnglishCommentLabelId, "Comment:");
-    SetDlgItemText(NorwegianCommentLabelId, "Comment, misc.:");
-    SetDlgItemText(RedoxDataEraseId, "Erase text");
-    SetDlgItemText(RedoxDataEditGroupId, "Edit list box");
-    SetDlgItemText(RedoxDataAddGroupId, "Add formula");
-    SetDlgItemText(RedoxDataBeforeId, "Before");
-    SetDlgItemText(RedoxDataAfterId, "After");
-    SetDlgItemText(RedoxDataReplaceId, "Replace");
-    SetDlgItemText(RedoxDataDeleteId, "Delete");
-    SetDlgItemText(RedoxDataCloseId, "Close");
-  }
   return TRUE;
 }
 

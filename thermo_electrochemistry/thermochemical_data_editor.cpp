@@ -155,20 +155,6 @@ BOOL Cwm_TERMODATADlg::OnUserInit(int) {
   RecordEditorWindow editor(*this, m_formulas, ThermoDataLayout);
   editor.LoadList();
   editor.LimitFieldsToStoredWidths();
-  if (English()) {
-    SetWindowText("THERMOCHEMISTRY - THERMOCHEMICAL DATA");
-    SetDlgItemText(EnglishNameLabelId, "Name:");
-    SetDlgItemText(NorwegianNameLabelId, "Trivial name etc.:");
-    SetDlgItemText(ThermoFormulaLabelId, "Formula:");
-    SetDlgItemText(ThermoDataEraseId, "Erase text");
-    SetDlgItemText(ThermoDataEditGroupId, "Edit list box");
-    SetDlgItemText(ThermoDataAddGroupId, "Add formula");
-    SetDlgItemText(ThermoDataBeforeId, "Before");
-    SetDlgItemText(ThermoDataAfterId, "After");
-    SetDlgItemText(ThermoDataReplaceId, "Replace");
-    SetDlgItemText(ThermoDataDeleteId, "Delete");
-    SetDlgItemText(ThermoDataCloseId, "Close");
-  }
   return TRUE;
 }
 

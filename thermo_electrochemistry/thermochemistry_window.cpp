@@ -79,28 +79,10 @@ BOOL Cwm_TERMODYNAMIKKDlg::OnUserInit(int) {
   MessageBoxEditorMessages messages(*this);
   LoadEditorList(ThermochemistryListEditor, list, messages);
   const bool english = LanguageCode == EnglishLanguage;
-  if (english) SetEnglishTexts();
   for (std::size_t column = 0; column < NorwegianColumns.size(); ++column)
     m_columnChoice.AddString(english && column == 1 ? EnglishMassColumn : NorwegianColumns[column]);
   m_columnChoice.SetCurSel(ThermoColumnChoice < NorwegianColumns.size() ? ThermoColumnChoice : -1);
   return TRUE;
-}
-
-void Cwm_TERMODYNAMIKKDlg::SetEnglishTexts() {
-  SetWindowText("THERMOCHEMISTRY");
-  SetDlgItemText(ThermoUnbalancedLabelId, "Unbalanced thermochemical equation");
-  SetDlgItemText(ThermoCalculateId, "Calculate");
-  SetDlgItemText(ThermoBalancedLabelId, "Balanced thermochemical equation");
-  SetDlgItemText(ThermoSpeciesHeadingId, "Compund(state)");
-  SetDlgItemText(ThermoListLabelId, "Unbalanced thermochemical equations");
-  SetDlgItemText(ThermoEditListGroupId, "Edit list box (add/delete equation)");
-  SetDlgItemText(ThermoAddGroupId, "Add equation");
-  SetDlgItemText(ThermoBeforeId, "Before");
-  SetDlgItemText(ThermoAfterId, "After");
-  SetDlgItemText(ThermoReplaceId, "Replace");
-  SetDlgItemText(ThermoDeleteId, "Delete");
-  SetDlgItemText(ThermoDataButtonId, "Thermochemical data");
-  SetDlgItemText(ThermoCloseId, "Close");
 }
 
 void Cwm_TERMODYNAMIKKDlg::CalculateThermochemistry() {

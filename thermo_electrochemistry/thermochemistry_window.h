@@ -67,7 +67,6 @@ class Cwm_TERMODYNAMIKKDlg : public Cwm_TERMODYNAMIKKBaseDlg {
 
  private:
   void AddEquationToList(EditOperation operation);
-  void SetEnglishTexts();
 };
 
 int OpenThermochemistryDialog(CWnd* parent);

@@ -1,6 +1,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "engine/settings/settings.h"
 #include "runtime/generated_setup.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
@@ -128,6 +129,40 @@ TEST_F(GeneratedSetupTest, EveryMemberIsAttachedToItsControlAndGetsItsRowsLook) 
   EXPECT_EQ(window_test::PixelAt(window.face.m_hWnd, 1, 0), RGB(0, 0, 0));
   EXPECT_EQ(window_test::PixelAt(window.face.m_hWnd, 10, 10), Red);
   EXPECT_EQ(window_test::PixelAt(window.logo.m_hWnd, 0, 0), Blue);
+}
+
+// The English caption and texts replace the template's only when the language is English; a table
+// without them leaves the window's texts as they are in English too.
+TEST_F(GeneratedSetupTest, EnglishTextsReplaceTheTemplatesOnlyInEnglish) {
+  constexpr EnglishText Texts[] = {{TitleId, "Heading"}, {LinkId, "Address"}};
+  const WindowSetup english{.members = SetUpMembers, .englishCaption = "ENGLISH", .englishTexts = Texts};
+  const WindowSetup withoutTexts{.members = SetUpMembers};
+  struct Case {
+    int language;
+    const WindowSetup* setup;
+    const char* caption;
+    const char* title;
+    const char* link;
+  };
+  const Case cases[] = {
+      {EnglishLanguage, &english, "ENGLISH", "Heading", "Address"},
+      {NorwegianLanguage, &english, "NORSK", "Title", "Link"},
+      {1, &english, "NORSK", "Title", "Link"},
+      {EnglishLanguage, &withoutTexts, "NORSK", "Title", "Link"},
+  };
+  const int savedLanguage = LanguageCode;
+  for (const Case& example : cases) {
+    SetUpDialog dialog;
+    ASSERT_TRUE(dialog.Create("SETUP", nullptr));
+    dialog.SetWindowText("NORSK");
+    LanguageCode = example.language;
+    ApplyGeneratedSetup(dialog, *example.setup, {dialog.title, dialog.fields, dialog.link, dialog.face, dialog.logo});
+    LanguageCode = savedLanguage;
+    EXPECT_EQ(GetWindowTextString(dialog.m_hWnd), example.caption) << example.language;
+    EXPECT_EQ(GetWindowTextString(::GetDlgItem(dialog.m_hWnd, TitleId)), example.title) << example.language;
+    EXPECT_EQ(GetWindowTextString(::GetDlgItem(dialog.m_hWnd, LinkId)), example.link) << example.language;
+    dialog.DestroyWindow();
+  }
 }
 
 TEST_F(GeneratedSetupTest, ATableThatDoesNotFitTheMembersChangesNothing) {
