@@ -7,13 +7,14 @@
 #include "engine/globals.h"
 #include "engine/numbers/number_text.h"
 #include "resources/print_options_dialog_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/shell_dialogs.h"
 
 namespace {
 
 constexpr const char* AutomaticText = "Automatisk";
-// The field is read into a 48-character buffer: 47 characters and the end.
-constexpr int FieldBufferSize = 48;
+// The field is read as a 48-character buffer holds it: 47 characters and the end.
+constexpr std::size_t PrintPointsReadLimit = 47;
 
 }  // namespace
 
@@ -41,9 +42,7 @@ void Cwm_PRINTOPTDlg::ShowPrintPoints() {
 }
 
 void Cwm_PRINTOPTDlg::ValidatePrintPoints() {
-  char text[FieldBufferSize] = {};
-  GetDlgItemText(PrintPointsFieldId, text, FieldBufferSize);
-  const int points = ReadLeadingInteger(text);
+  const int points = ReadLeadingInteger(DialogItemText(*this, PrintPointsFieldId, PrintPointsReadLimit));
   if (points >= 1) {
     PrintPointsX = points;
     ShowPrintPoints();

@@ -6,6 +6,7 @@
 #include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
 #include "resources/dictionary_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
@@ -117,7 +118,7 @@ BOOL Cwm_ORDLISTEDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void Cwm_ORDLISTEDlg::BlankLeadingBackslash(int fieldId) {
-  std::string text = ControlText(*this, fieldId, std::string::npos);
+  std::string text = DialogItemText(*this, fieldId, std::string::npos);
   if (text.empty() || text.front() != RecordSeparatorMark) return;
   text.front() = ' ';
   SetDlgItemText(fieldId, text.c_str());

@@ -6,6 +6,7 @@
 #include "platform/win/control_constants.h"
 #include "platform/win/message_box.h"
 #include "resources/unit_conversion_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/resource_message.h"
@@ -65,9 +66,7 @@ void Cwm_CONVERTDlg::TakeSourceField(int fieldId) {
 void Cwm_CONVERTDlg::ConvertUnits() {
   const int source = ConversionSourceField;
   if (UnitGroupOf(source).empty()) return;
-  std::string text;
-  GetDlgItem(source)->GetWindowText(text);
-  if (text.size() > UnitFieldReadLimit) text.resize(UnitFieldReadLimit);
+  const std::string text = DialogItemText(*this, source, UnitFieldReadLimit);
   if (text.empty() && !IsTemperatureField(source)) return;
   const auto converted = ConvertUnitText(source, text);
   if (!converted) {

@@ -14,6 +14,7 @@
 #include "engine/reaction.h"
 #include "engine/settings/settings.h"
 #include "platform/win/message_box.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/resource_message.h"
@@ -81,13 +82,6 @@ constexpr const char* SafetyTextQuestions[] = {
     "TEKSTOVERSKRIDELSE SAMT BRUK AV RESERVERTE TEGN\n\nLagre, selv om tekst er blitt fjernet fra databladet og det "
     "reserverte\ntegnet '|' erstattes med det lovlige tegnet '#' ?",
 };
-
-std::string FieldText(const CWnd& dialog, int id, std::size_t limit) {
-  std::string text;
-  if (const CWnd* field = dialog.GetDlgItem(id)) field->GetWindowText(text);
-  if (text.size() > limit) text.resize(limit);
-  return text;
-}
 
 void SetCheck(CWnd& dialog, int id, int checked) { dialog.SendDlgItemMessage(id, BM_SETCHECK, checked != 0 ? 1 : 0); }
 
@@ -225,7 +219,7 @@ void Cwm_KjemikaliedatabaseDlg::FillNameList(bool opening) {
 bool Cwm_KjemikaliedatabaseDlg::GatherRecordFields(bool deleting) {
   ChemDbRecord.Clear();
   for (std::size_t i = 0; i < std::size(RecordFieldIds); ++i)
-    ChemDbRecord.slots[static_cast<std::size_t>(RecordFieldLines[i])] = FieldText(*this, RecordFieldIds[i], FieldReadLimit);
+    ChemDbRecord.slots[static_cast<std::size_t>(RecordFieldLines[i])] = DialogItemText(*this, RecordFieldIds[i], FieldReadLimit);
   ChemDbRecord.slots[EnvironmentHazardLine] = EnvironmentHazardCode;
   ChemDbRecord.slots[HealthHazardLine] = HealthHazardCode;
   ChemDbRecord.slots[FireHazardLine] = FireHazardCode;
@@ -285,12 +279,12 @@ Cwm_KjemikaliedatabaseDlg::StepOutcome Cwm_KjemikaliedatabaseDlg::ExecuteDatabas
   std::string command = "s ";
   if (state.NavigationStep != 1) {
     const std::array<SearchField, SearchFieldCount> fields = {{
-        {FieldText(*this, NameSearchComboId, FieldReadLimit), std::string(NameKey)},
-        {FieldText(*this, CasSearchFieldId, FieldReadLimit), std::string(CasNumberKey)},
-        {FieldText(*this, LabelSearchFieldId, FieldReadLimit), std::string(LabelKey)},
-        {FieldText(*this, FormulaSearchFieldId, FieldReadLimit), FormulaSearchKey(ChemDbFormulaSearchMode)},
-        {FieldText(*this, NumericValue1Id, FieldReadLimit), NumericQuantityOf(ChemDbNumericField1, 1).key},
-        {FieldText(*this, NumericValue2Id, FieldReadLimit), NumericQuantityOf(ChemDbNumericField2, 2).key},
+        {DialogItemText(*this, NameSearchComboId, FieldReadLimit), std::string(NameKey)},
+        {DialogItemText(*this, CasSearchFieldId, FieldReadLimit), std::string(CasNumberKey)},
+        {DialogItemText(*this, LabelSearchFieldId, FieldReadLimit), std::string(LabelKey)},
+        {DialogItemText(*this, FormulaSearchFieldId, FieldReadLimit), FormulaSearchKey(ChemDbFormulaSearchMode)},
+        {DialogItemText(*this, NumericValue1Id, FieldReadLimit), NumericQuantityOf(ChemDbNumericField1, 1).key},
+        {DialogItemText(*this, NumericValue2Id, FieldReadLimit), NumericQuantityOf(ChemDbNumericField2, 2).key},
     }};
     const SearchRequest request = BuildSearchRequest(fields, ChemDbWholeWordSearch == 1);
     switch (request.fault) {
@@ -333,7 +327,7 @@ void Cwm_KjemikaliedatabaseDlg::ShowRecord(int runResult) {
     FireHazardCode = Slot(FireHazardLine).substr(0, HazardCodeShown);
     shownName_ = Slot(NameLine);
   }
-  CurrentFormulaText = FieldText(*this, FormulaFieldId, CurrentFormulaLimit);
+  CurrentFormulaText = DialogItemText(*this, FormulaFieldId, CurrentFormulaLimit);
 }
 
 // After another instance changed the file: the names as they are now, and the record now at the
@@ -349,7 +343,7 @@ void Cwm_KjemikaliedatabaseDlg::ReloadChangedDatabase() {
 bool Cwm_KjemikaliedatabaseDlg::SearchFieldsEmpty() {
   for (const int id : {NameSearchComboId, FormulaSearchFieldId, CasSearchFieldId, LabelSearchFieldId, NumericValue1Id,
                        NumericValue2Id}) {
-    if (!WithoutBlanks(FieldText(*this, id, FieldReadLimit)).empty()) return false;
+    if (!WithoutBlanks(DialogItemText(*this, id, FieldReadLimit)).empty()) return false;
   }
   SetDlgItemText(FormulaErrorFieldId, NothingSought);
   return true;
@@ -472,7 +466,7 @@ void Cwm_KjemikaliedatabaseDlg::OnNewRecord() {
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnWriteHtm() {
-  const std::string name = FieldText(*this, HtmNameFieldId, HtmNameReadLimit);
+  const std::string name = DialogItemText(*this, HtmNameFieldId, HtmNameReadLimit);
   if (name.size() > HtmNameLimit) {
     ShowMessage(HtmNameTooLong);
     return;
@@ -529,7 +523,7 @@ void Cwm_KjemikaliedatabaseDlg::FillNumericSearchCombos() {
 }
 
 void Cwm_KjemikaliedatabaseDlg::OnFormulaFieldLeft() {
-  CurrentFormulaText = FieldText(*this, FormulaFieldId, CurrentFormulaLimit);
+  CurrentFormulaText = DialogItemText(*this, FormulaFieldId, CurrentFormulaLimit);
   ErrorText.clear();
   const float mass = FormulaMass(CurrentFormulaText);
   if (mass > 0.0f) {
@@ -546,7 +540,7 @@ void Cwm_KjemikaliedatabaseDlg::OnFormulaFieldLeft() {
 // holds no valid number is emptied after the message, the tolerance gets its value back.
 void Cwm_KjemikaliedatabaseDlg::CheckNumericField(int fieldId) {
   ChemDbState.NumericFieldId = fieldId;
-  const std::string text = FieldText(*this, fieldId, NumberReadLimit);
+  const std::string text = DialogItemText(*this, fieldId, NumberReadLimit);
   // The rule the search matches numbers by, so that every number the field keeps can be found.
   const std::optional<double> value = DatabaseNumber(text);
   if (!value && !text.empty()) {

@@ -9,8 +9,8 @@
 #include "engine/settings/settings.h"
 #include "platform/services/files.h"
 #include "platform/win/control_constants.h"
-#include "platform/win/window_api.h"
 #include "resources/quick_edit_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/resource_message.h"
@@ -120,7 +120,7 @@ void Cwm_PLAKATDlg::ComposePhraseText() {
 }
 
 void Cwm_PLAKATDlg::TransferPhraseText() {
-  QuickEditText = GetWindowTextString(GetDlgItem(ComposedTextId)->m_hWnd).substr(0, SafetySheetTextLimit);
+  QuickEditText = DialogItemText(*this, ComposedTextId, SafetySheetTextLimit);
   if (QuickEditText.size() + SafetyDataText.size() > SafetySheetTextLimit) {
     ShowMessage(SectionTooLongMessage);
     return;
@@ -143,7 +143,7 @@ void Cwm_PLAKATDlg::InsertPhraseAfter() { InsertPhrase(false); }
 
 void Cwm_PLAKATDlg::InsertPhrase(bool before) {
   QuickEditText.clear();
-  const std::string phrase = GetWindowTextString(GetDlgItem(NewPhraseFieldId)->m_hWnd).substr(0, NewPhraseLimit);
+  const std::string phrase = DialogItemText(*this, NewPhraseFieldId, NewPhraseLimit);
   const auto count = SendDlgItemMessage(PhraseListId, LB_GETCOUNT, 0, 0);
   const std::optional<int> place = NewPhrasePlace(static_cast<int>(count), SelectedPhrases(), before);
   if (!place) {

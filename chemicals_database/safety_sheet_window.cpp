@@ -8,8 +8,8 @@
 #include "engine/settings/settings.h"
 #include "platform/services/files.h"
 #include "platform/win/control_constants.h"
-#include "platform/win/window_api.h"
 #include "resources/safety_sheet_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 
@@ -136,7 +136,7 @@ void Cwm_DatabladDlg::ShowSections(const SafetySections& sections) {
 SafetySections Cwm_DatabladDlg::ReadSections() {
   SafetySections sections;
   for (int index = 0; index < SafetySectionCount; ++index) {
-    sections[index] = GetWindowTextString(GetDlgItem(SectionFieldIds[index])->m_hWnd);
+    sections[index] = DialogItemText(*this, SectionFieldIds[index], std::string::npos);
   }
   return sections;
 }
@@ -146,7 +146,7 @@ void Cwm_DatabladDlg::AppendPendingPhrases() {
   QuickEditTransferPending = 0;
   if (QuickEditCategory < 0 || QuickEditCategory >= static_cast<int>(QuickEditTargetIds.size())) return;
   const int target = QuickEditTargetIds[static_cast<std::size_t>(QuickEditCategory)];
-  const std::string section = GetWindowTextString(GetDlgItem(target)->m_hWnd);
+  const std::string section = DialogItemText(*this, target, std::string::npos);
   SetDlgItemText(target, WithQuickEditText(section, QuickEditText).c_str());
 }
 

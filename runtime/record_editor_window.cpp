@@ -1,14 +1,8 @@
 #include "runtime/record_editor_window.h"
 
+#include "runtime/dialog_item_text.h"
 #include "runtime/editor_list_box.h"
 #include "engine/records/record_file.h"
-
-std::string ControlText(const CWnd& dialog, int id, std::size_t limit) {
-  std::string text;
-  if (const CWnd* control = dialog.GetDlgItem(id)) control->GetWindowText(text);
-  if (text.size() > limit) text.resize(limit);
-  return text;
-}
 
 void RecordEditorWindow::LoadList() {
   ListBoxEditorList list(list_);
@@ -76,7 +70,7 @@ void RecordEditorWindow::ShowSelectedRecord() {
 std::vector<std::string> RecordEditorWindow::ReadFields() const {
   std::vector<std::string> fields;
   for (const EditorFieldControl& field : layout_.fields)
-    fields.push_back(ControlText(dialog_, field.id, field.readLimit));
+    fields.push_back(DialogItemText(dialog_, field.id, field.readLimit));
   return fields;
 }
 

@@ -59,6 +59,3 @@ class RecordEditorWindow {
   CListBox& list_;
   const RecordEditorLayout& layout_;
 };
-
-// The text of a control, cut to limit characters.
-std::string ControlText(const CWnd& dialog, int id, std::size_t limit);

@@ -5,6 +5,7 @@
 #include "engine/numbers/number_text.h"
 #include "engine/settings/settings.h"
 #include "resources/acid_base_constants_editor_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
@@ -82,7 +83,7 @@ BOOL Cwm_SYREKONSTDlg::OnUserInit(int) {
 
 // K wins when both are filled; pK fills K only when K is empty.
 void Cwm_SYREKONSTDlg::ConvertKAndPK() {
-  const std::string constant = SlotText(ControlText(*this, SyrekonstKId, ConstantReadLimit));
+  const std::string constant = SlotText(DialogItemText(*this, SyrekonstKId, ConstantReadLimit));
   if (!constant.empty()) {
     if (ReadLeadingReal(constant) > 0.0) {
       SetDlgItemText(SyrekonstPKId, PKText(constant).c_str());
@@ -93,7 +94,7 @@ void Cwm_SYREKONSTDlg::ConvertKAndPK() {
     }
     return;
   }
-  const std::string pK = SlotText(ControlText(*this, SyrekonstPKId, ConstantReadLimit));
+  const std::string pK = SlotText(DialogItemText(*this, SyrekonstPKId, ConstantReadLimit));
   if (!pK.empty()) SetDlgItemText(SyrekonstKId, ConstantFromPKText(pK).c_str());
 }
 
@@ -105,26 +106,26 @@ void Cwm_SYREKONSTDlg::EnterPK() { SetDlgItemText(SyrekonstKId, ""); }
 // dissociation in water must balance as typed, and K (or the K its pK gives) must be a number above
 // 0; each fault shows its message, and any of them keeps the record out of the table.
 bool Cwm_SYREKONSTDlg::FieldsPass() {
-  const std::string key = ControlText(*this, SyrekonstFormulaId, KeyReadLimit);
+  const std::string key = DialogItemText(*this, SyrekonstFormulaId, KeyReadLimit);
   if (key.size() > DissociationLineWidth) {
     ShowDissociationMessage(*this, FormulaTooLongMessage());
     return false;
   }
-  if (IsWaterIon(ControlText(*this, SyrekonstConjugateId, SlotReadLimit))) {
-    const std::string ion = ControlText(*this, SyrekonstIonId, KeyReadLimit);
-    SetDlgItemText(SyrekonstIonId, ControlText(*this, SyrekonstConjugateId, SlotReadLimit).c_str());
+  if (IsWaterIon(DialogItemText(*this, SyrekonstConjugateId, SlotReadLimit))) {
+    const std::string ion = DialogItemText(*this, SyrekonstIonId, KeyReadLimit);
+    SetDlgItemText(SyrekonstIonId, DialogItemText(*this, SyrekonstConjugateId, SlotReadLimit).c_str());
     SetDlgItemText(SyrekonstConjugateId, ion.c_str());
   }
-  const DissociationRows rows{WithWater(SlotText(key)), SlotText(ControlText(*this, SyrekonstIonId, SlotReadLimit)),
-                              SlotText(ControlText(*this, SyrekonstConjugateId, SlotReadLimit)), ""};
+  const DissociationRows rows{WithWater(SlotText(key)), SlotText(DialogItemText(*this, SyrekonstIonId, SlotReadLimit)),
+                              SlotText(DialogItemText(*this, SyrekonstConjugateId, SlotReadLimit)), ""};
   bool pass = true;
   if (const std::string refusal = DissociationRefusal(rows); !refusal.empty()) {
     ShowDissociationMessage(*this, refusal);
     pass = false;
   }
-  std::string constant = SlotText(ControlText(*this, SyrekonstKId, SlotReadLimit));
-  const std::string temperature = SlotText(ControlText(*this, SyrekonstTemperatureId, SlotReadLimit));
-  const std::string pK = SlotText(ControlText(*this, SyrekonstPKId, SlotReadLimit));
+  std::string constant = SlotText(DialogItemText(*this, SyrekonstKId, SlotReadLimit));
+  const std::string temperature = SlotText(DialogItemText(*this, SyrekonstTemperatureId, SlotReadLimit));
+  const std::string pK = SlotText(DialogItemText(*this, SyrekonstPKId, SlotReadLimit));
   bool numbersRead = true;
   for (const std::string* text : {&std::as_const(constant), &temperature, &pK})
     numbersRead = numbersRead && (text->empty() || IsNumberText(*text));

@@ -2,6 +2,7 @@
 
 #include "engine/settings/settings.h"
 #include "resources/solubility_data_editor_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
@@ -65,21 +66,21 @@ BOOL Cwm_SOLUPROClicked100Dlg::OnUserInit(int) {
 // The formula must fit the table, the dissociation must balance as typed and the numbers must read
 // as numbers; each fault shows its message, and any of them keeps the record out of the table.
 bool Cwm_SOLUPROClicked100Dlg::FieldsPass() {
-  const std::string key = ControlText(*this, SoludataFormulaId, KeyReadLimit);
+  const std::string key = DialogItemText(*this, SoludataFormulaId, KeyReadLimit);
   if (key.size() > DissociationLineWidth) {
     ShowDissociationMessage(*this, FormulaTooLongMessage());
     return false;
   }
-  const DissociationRows rows{SlotText(key), SlotText(ControlText(*this, SoludataCationId, SlotReadLimit)),
-                              SlotText(ControlText(*this, SoludataAnionId, SlotReadLimit)),
-                              SlotText(ControlText(*this, SoludataCrystalWaterId, SlotReadLimit))};
+  const DissociationRows rows{SlotText(key), SlotText(DialogItemText(*this, SoludataCationId, SlotReadLimit)),
+                              SlotText(DialogItemText(*this, SoludataAnionId, SlotReadLimit)),
+                              SlotText(DialogItemText(*this, SoludataCrystalWaterId, SlotReadLimit))};
   bool pass = true;
   if (const std::string refusal = DissociationRefusal(rows); !refusal.empty()) {
     ShowDissociationMessage(*this, refusal);
     pass = false;
   }
-  const std::string ksp = SlotText(ControlText(*this, SoludataKspId, SlotReadLimit));
-  const std::string temperature = SlotText(ControlText(*this, SoludataTemperatureId, SlotReadLimit));
+  const std::string ksp = SlotText(DialogItemText(*this, SoludataKspId, SlotReadLimit));
+  const std::string temperature = SlotText(DialogItemText(*this, SoludataTemperatureId, SlotReadLimit));
   if ((!ksp.empty() && !IsNumberText(ksp)) || (!temperature.empty() && !IsNumberText(temperature))) {
     ShowDissociationMessage(*this, IllegalNumberMessage());
     pass = false;

@@ -10,6 +10,7 @@
 #include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
 #include "resources/ir_table_editor_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
@@ -153,7 +154,7 @@ bool Cwm_MASSIRDATDlg::AcceptRanges() {
     if (!(std::atof(high.c_str()) >= std::atof(low.c_str()))) std::swap(low, high);
     const int lowId = FirstRangeFieldId + 2 * k;
     for (const auto& [id, text] : {std::pair{lowId, low}, std::pair{lowId + 1, high}}) {
-      if (ControlText(*this, id, std::string::npos) != text) SetDlgItemText(id, text.c_str());
+      if (DialogItemText(*this, id, std::string::npos) != text) SetDlgItemText(id, text.c_str());
     }
   }
   return true;

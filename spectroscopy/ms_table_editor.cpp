@@ -9,6 +9,7 @@
 #include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
 #include "resources/ms_table_editor_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
@@ -98,7 +99,7 @@ BOOL Cwm_MASSMSDATDlg::OnUserInit(int) {
 }
 
 bool Cwm_MASSMSDATDlg::ShowCalculatedMass() {
-  std::string formula = ControlText(*this, IsoFormulaFieldId, IsoFormulaLimit);
+  std::string formula = DialogItemText(*this, IsoFormulaFieldId, IsoFormulaLimit);
   FormulaCounts counts{};
   IsotopeUsedFlags isotopeFlags{};
   int kind = 0;
@@ -117,7 +118,7 @@ bool Cwm_MASSMSDATDlg::ShowCalculatedMass() {
 
 // The mass is calculated, and shown, before the list decides whether the record may be added.
 void Cwm_MASSMSDATDlg::AddMsFragmentRecord(int button) {
-  std::string formula = ControlText(*this, IsoFormulaFieldId, std::string::npos);
+  std::string formula = DialogItemText(*this, IsoFormulaFieldId, std::string::npos);
   if (!formula.empty() && formula.front() == RecordSeparatorMark) {
     formula.front() = ' ';
     SetDlgItemText(IsoFormulaFieldId, formula.c_str());

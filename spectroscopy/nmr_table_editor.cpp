@@ -8,6 +8,7 @@
 #include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
 #include "resources/nmr_table_editor_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
@@ -171,7 +172,7 @@ bool Cwm_MASSNMRDlg::AcceptNumberFields() {
     return false;
   }
   for (const auto& [id, text] : fields) {
-    if (ControlText(*this, id, std::string::npos) != text) SetDlgItemText(id, text.c_str());
+    if (DialogItemText(*this, id, std::string::npos) != text) SetDlgItemText(id, text.c_str());
   }
   return true;
 }

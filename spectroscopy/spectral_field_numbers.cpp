@@ -6,10 +6,10 @@
 
 #include "engine/reaction.h"
 #include "engine/textutil.h"
+#include "runtime/dialog_item_text.h"
 
 std::string BlankFreeFieldText(const CWnd& dialog, int id) {
-  std::string text;
-  if (const CWnd* control = dialog.GetDlgItem(id)) control->GetWindowText(text);
+  std::string text = DialogItemText(dialog, id, std::string::npos);
   RemoveBlanks(text);
   return text;
 }

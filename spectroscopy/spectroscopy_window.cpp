@@ -11,6 +11,7 @@
 #include "engine/settings/settings.h"
 #include "platform/win/wait_cursor.h"
 #include "resources/spectroscopy_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
@@ -150,11 +151,11 @@ void Cwm_MASSSPDlg::ShowSettingValues() {
 
 void Cwm_MASSSPDlg::RunSpectralInterpretation() {
   WaitCursor wait;
-  const std::string tolerance = ControlText(*this, MsToleranceId, ToleranceTextLimit);
-  const std::string formula = ControlText(*this, ParentFormulaId, ParentFormulaTextLimit);
+  const std::string tolerance = DialogItemText(*this, MsToleranceId, ToleranceTextLimit);
+  const std::string formula = DialogItemText(*this, ParentFormulaId, ParentFormulaTextLimit);
   const SpectralPeakLines peaks = {
-      ControlText(*this, MsPeaksId, FieldLimit), ControlText(*this, IrPeaksId, FieldLimit),
-      ControlText(*this, H1PeaksId, FieldLimit), ControlText(*this, C13PeaksId, FieldLimit)};
+      DialogItemText(*this, MsPeaksId, FieldLimit), DialogItemText(*this, IrPeaksId, FieldLimit),
+      DialogItemText(*this, H1PeaksId, FieldLimit), DialogItemText(*this, C13PeaksId, FieldLimit)};
   SetDlgItemText(ReportFieldId, "");
   const std::string report =
       InterpretSpectra(tolerance, formula, peaks, {SpecMinCountIr, SpecMinCountH1, SpecMinCountC13});
@@ -201,7 +202,7 @@ void Cwm_MASSSPDlg::ChooseHitAny() { ChooseHitPercent(1); }
 
 // The field's integer, held at its least; the field shows the stored value.
 void Cwm_MASSSPDlg::StoreCount(int id, int& value, int least) {
-  const int typed = std::atoi(ControlText(*this, id, NumberFieldLimit).c_str());
+  const int typed = std::atoi(DialogItemText(*this, id, NumberFieldLimit).c_str());
   value = typed < least ? least : typed;
   SetDlgItemText(id, NumberText(value).c_str());
 }
@@ -212,7 +213,7 @@ void Cwm_MASSSPDlg::StoreMinimumCountC13() { StoreCount(MinimumCountC13Id, SpecM
 void Cwm_MASSSPDlg::StoreMsTolerance() { StoreCount(MsToleranceId, SpecMsTolerance, 0); }
 
 void Cwm_MASSSPDlg::StoreParentFormula() {
-  SpecParentFormula = ControlText(*this, ParentFormulaId, TypedParentFormulaLimit);
+  SpecParentFormula = DialogItemText(*this, ParentFormulaId, TypedParentFormulaLimit);
 }
 
 void Cwm_MASSSPDlg::OpenMsTable() { OpenMsFragmentDataDialog(this); }

@@ -90,9 +90,7 @@ struct SolverField {
 int ReadSolverFields(const CWnd& dialog, std::initializer_list<SolverField*> fields) {
   int status = 0;
   for (SolverField* field : fields) {
-    std::string text;
-    dialog.GetDlgItem(field->id)->GetWindowText(text);
-    if (text.size() > SolverFieldLimit) text.resize(SolverFieldLimit);
+    const std::string text = DialogItemText(dialog, field->id, SolverFieldLimit);
     field->value = 0;
     if (!text.empty()) {
       if (const std::optional<double> value = TypedNumber(text))

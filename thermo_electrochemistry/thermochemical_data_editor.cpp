@@ -10,6 +10,7 @@
 #include "engine/settings/settings.h"
 #include "engine/textutil.h"
 #include "resources/thermochemical_data_editor_ids.h"
+#include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
@@ -166,7 +167,7 @@ BOOL Cwm_TERMODATADlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 // Every non-empty number field is converted, each press again.
 void Cwm_TERMODATADlg::ConvertCalToJoule() {
   for (int id : NumberFieldIds) {
-    std::string text = ControlText(*this, id, NumberReadLimit);
+    std::string text = DialogItemText(*this, id, NumberReadLimit);
     RemoveBlanks(text);
     SetDlgItemText(id, CaloriesToJoules(text).c_str());
   }
