@@ -1,6 +1,7 @@
 #pragma once
-// The about box: the program's logo and name, and link lines that open the program's web pages and
-// its contact address through the desktop; a double click on the logo shows the credits.
+// The about box "OM TAVRIN" / "ABOUT TAVRIN", template OMTAVRIN:
+// the program's logo and name, and link lines that open the program's web pages and its contact
+// address through the desktop; a double click on the logo shows the credits.
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 

@@ -1,9 +1,8 @@
 #pragma once
-// The launcher form (template CLIENT): a button per tool over the main frame's client area.
-// The launcher form that fills the main frame: the logo with the title beneath it, framed by the
-// picture buttons of the tools with their captions, as the shell's tool table lists them. Its set-up
-// reads the settings file, sets the English captions, and arms the start-up tool, which it opens with
-// a simulated click.
+// The launcher form, in the main frame "TAVRIN" (the same in both languages), template CLIENT:
+// the logo with the title beneath it, framed by the picture buttons of the tools with their captions,
+// as the shell's tool table lists them. Its set-up reads the settings file, sets the English captions,
+// and arms the start-up tool, which it opens with a simulated click.
 #include <array>
 
 #include "resources/launcher_form_ids.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The print options dialog: the number of print points in the X direction, kept in the settings
-// value PrintPointsX (below 1: automatic). Its texts are Norwegian only.
+// The print options dialog "PRINTOPT" (the same in both languages), template PRINTOPT:
+// the number of print points in the X direction, kept in the settings value PrintPointsX (below 1:
+// automatic). Its texts are Norwegian only.
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// The settings dialog: its save button writes every settings value to the settings file. Its
-// start-up tool radio buttons stay hidden and disabled, so it saves the start-up tool as it was read.
+// The settings dialog "OPPSETT" / "SETUP", template TAVRPARA:
+// its save button writes every settings value to the settings file. Its start-up tool radio buttons
+// stay hidden and disabled, so it saves the start-up tool as it was read.
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 

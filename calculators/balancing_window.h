@@ -1,7 +1,8 @@
 #pragma once
-// The balancing window: balances the typed equation with the equation engine and shows the
-// balanced equation and a table of amounts and masses; beside it the saved equations of
-// balequ.dat, which four buttons extend, edit and shorten, rewriting the file at every change.
+// The balancing window "BALANSERE" / "BALANCE", template BALANSERE:
+// balances the typed equation with the equation engine and shows the balanced equation and a table of
+// amounts and masses; beside it the saved equations of balequ.dat, which four buttons extend, edit and
+// shorten, rewriting the file at every change.
 #include <string>
 
 #include "engine/records/record_rewrite.h"

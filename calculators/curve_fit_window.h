@@ -1,7 +1,8 @@
 #pragma once
-// The curve-fit window: X/Y data typed or loaded from the named data sets of the language, fitted
-// by the chosen model or the best of them, with the function, r2 and SSE, and the plot of points
-// and curve drawn in the white area between the grey panels.
+// The curve-fit window "KURVETILPASNING" / "CURVE FIT", template FUNCPLOT:
+// X/Y data typed or loaded from the named data sets of the language, fitted by the chosen model or the
+// best of them, with the function, r2 and SSE, and the plot of points and curve drawn in the white
+// area between the grey panels.
 #include <array>
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
-// The dictionary: a glossary of chemical terms in the chosen language. A double click on a word of
-// the list shows its explanation; the list buttons add, replace and delete words, rewriting the
-// glossary at every change.
+// The dictionary "ORDLISTE" / "DICTIONARY", template ORDLISTE:
+// a glossary of chemical terms in the chosen language. A double click on a word of the list shows its
+// explanation; the list buttons add, replace and delete words, rewriting the glossary at every change.
 #include <string>
 #include <string_view>
 

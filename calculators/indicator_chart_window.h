@@ -1,6 +1,7 @@
 #pragma once
-// The indicator chart: seven acid-base indicators, each with its name, the pH range of its colour
-// change and a band of its colours across a pH scale from 0 to 14. It only shows.
+// The indicator chart "INDIKATORER" / "INDICATORS", template INDIKATORER:
+// seven acid-base indicators, each with its name, the pH range of its colour change and a band of its
+// colours across a pH scale from 0 to 14. It only shows.
 #include <array>
 
 #include "resources/indicator_chart_ids.h"

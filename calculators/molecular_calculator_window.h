@@ -1,6 +1,7 @@
 #pragma once
-// The molecular calculator: one formula in, its result line and its composition by element out,
-// beside the list of named formulas that the names-and-formulas editor maintains.
+// The molecular calculator "MOLEKYLKALKULATOR" / "MOLECULAR CALCULATOR", template MOLEKYLKALKULATOR:
+// one formula in, its result line and its composition by element out, beside the list of named
+// formulas that the names-and-formulas editor maintains.
 #include <array>
 
 #include "runtime/sim_modal_dlg.h"

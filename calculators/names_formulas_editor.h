@@ -1,4 +1,5 @@
 #pragma once
+// Window "MOLEKYLKALKULATOR - NAVN OG FORMLER" / "MOLECULAR CALCULATOR - NAME AND FORMULA", template MOLCLC2:
 // The names-and-formulas editor: the table of named formulas that the molecular calculator lists,
 // edited record by record; every change rewrites the table at once.
 #include "runtime/sim_modal_dlg.h"

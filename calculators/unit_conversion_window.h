@@ -1,6 +1,7 @@
 #pragma once
-// The unit conversion window: a value typed into the field of one unit is shown, on Enter, in every
-// other unit of its group. It keeps no data and writes no file.
+// The unit conversion window "KONVERTERE" / "CONVERSION", template CONVERT:
+// a value typed into the field of one unit is shown, on Enter, in every other unit of its group. It
+// keeps no data and writes no file.
 #include <array>
 
 #include "runtime/sim_modal_dlg.h"

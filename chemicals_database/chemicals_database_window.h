@@ -1,8 +1,9 @@
 #pragma once
-// The chemicals database window: searches the database by name, formula, CAS number, label or two
-// numeric quantities, steps through its records and files, shows and edits the current record,
-// stores, overwrites and deletes records, and opens the record's formula information and safety
-// data sheet, which it refreshes after every change of record.
+// The chemicals database window "KJEMIKALIEDATABASE" (the same in both languages), template KJEMIKALIEDATABASE:
+// searches the database by name, formula, CAS number, label or two numeric quantities, steps through
+// its records and files, shows and edits the current record, stores, overwrites and deletes records,
+// and opens the record's formula information and safety data sheet, which it refreshes after every
+// change of record.
 #include <array>
 #include <string>
 

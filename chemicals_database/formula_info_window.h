@@ -1,7 +1,8 @@
 #pragma once
-// The formula information window: for the formula of the current database record, the formula
-// engine's result line (or its error line) and the composition table. It exists at most once,
-// owned by the database window, and computes anew whenever it is activated or deactivated.
+// The formula information window "FORMELINFORMASJON" (the same in both languages), template FORMELINFO:
+// for the formula of the current database record, the formula engine's result line (or its error line)
+// and the composition table. It exists at most once, owned by the database window, and computes anew
+// whenever it is activated or deactivated.
 #include "runtime/sim_modeless_dlg.h"
 #include "runtime/user_controls.h"
 

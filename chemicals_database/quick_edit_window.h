@@ -1,9 +1,9 @@
 #pragma once
-// The quick editor of standard phrases (window PLAKAT): nine lists of phrases for the sections of
-// the safety data sheet, each in a file of its own. The user picks a category, chooses phrases,
-// edits their joined text and transfers it to the category's section of the sheet; adding and
-// removing phrases rewrites the category's file at once. It exists at most once, owned by the
-// safety data sheet.
+// The quick editor of standard phrases "HURTIGREDIGERING" (the same in both languages), template PLAKAT:
+// nine lists of phrases for the sections of the safety data sheet, each in a file of its own. The user
+// picks a category, chooses phrases, edits their joined text and transfers it to the category's
+// section of the sheet; adding and removing phrases rewrites the category's file at once. It exists at
+// most once, owned by the safety data sheet.
 #include <string>
 #include <vector>
 

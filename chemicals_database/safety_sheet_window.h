@@ -1,9 +1,9 @@
 #pragma once
-// The safety data sheet: the ten sections of the current record's safety text in ten fields, and
-// its three hazard classes. It moves text between its fields and SafetyDataText (the database
-// window stores it with the record), is refreshed by the database window after every change of
-// record, and takes the phrases the quick editor transfers. It exists at most once, owned by the
-// window that opened it.
+// The safety data sheet "RISIKO/SIKKERHET" (the same in both languages), template DATABLAD:
+// the ten sections of the current record's safety text in ten fields, and its three hazard classes. It
+// moves text between its fields and SafetyDataText (the database window stores it with the record), is
+// refreshed by the database window after every change of record, and takes the phrases the quick
+// editor transfers. It exists at most once, owned by the window that opened it.
 #include <array>
 
 #include "chemicals_database/model/safety_sections.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The element-properties window: every stored property of the selected element, and below them
-// the table of its stable isotopes with their NMR data or its history text. It exists at most
-// once, owned by the periodic table window and destroyed with it.
+// The element-properties window "PERIODESYSTEMET - EGENSKAPER" / "PERIODIC TABLE - PROPERTIES", template EGENSKAPER:
+// every stored property of the selected element, and below them the table of its stable isotopes with
+// their NMR data or its history text. It exists at most once, owned by the periodic table window and
+// destroyed with it.
 #include <array>
 
 #include "runtime/sim_modeless_dlg.h"

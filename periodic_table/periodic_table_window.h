@@ -1,7 +1,8 @@
 #pragma once
-// The periodic table window: an element button per element with a value box above it showing
-// the property chosen by the radio buttons. A click on an element brings the element-properties
-// window forward for it; "Grafikk" opens the property graph.
+// The periodic table window "PERIODESYSTEMET" / "PERIODIC TABLE", template PERIODESYSTEMET:
+// an element button per element with a value box above it showing the property chosen by the radio
+// buttons. A click on an element brings the element-properties window forward for it; "Grafikk" opens
+// the property graph.
 #include <array>
 
 #include "runtime/sim_modal_dlg.h"

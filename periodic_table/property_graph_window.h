@@ -1,8 +1,9 @@
 #pragma once
-// The property graph: one of fifteen element properties plotted against atomic number, each
-// element with a value drawn as its symbol at the height of its value; a check box restricts the
-// plot to the main groups in eight columns. The chosen property and the check box are kept in the
-// settings values GraphProperty and GraphMainGroupsOnly.
+// The property graph "PERIODESYSTEMET - GRAFIKK" / "PERIODIC TABLE - GRAPHICS", template PERSYSGRAF:
+// one of fifteen element properties plotted against atomic number, each element with a value drawn as
+// its symbol at the height of its value; a check box restricts the plot to the main groups in eight
+// columns. The chosen property and the check box are kept in the settings values GraphProperty and
+// GraphMainGroupsOnly.
 #include <array>
 
 #include "runtime/sim_modal_dlg.h"

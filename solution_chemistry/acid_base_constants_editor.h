@@ -1,4 +1,5 @@
 #pragma once
+// Window "SVAK SYRE/BASE - SYRE/BASE DATA" / "WEAK ACID/BASE - ACID/BASE DATA", template SYREKONST:
 // The acid/base constants editor: the weak acids and bases of acconst.dat with their dissociation in
 // water, K (shown also as pK) and temperature, edited record by record; every change rewrites the
 // table at once.

@@ -1,7 +1,8 @@
 #pragma once
-// The weak acid/base window: the equilibrium of a weak acid or base in water, its K and pK, the
-// concentrations at equilibrium and the pH, also of a buffer, completed from any sufficient set of
-// given values; the acids and bases of acconst.dat are a drop-down away.
+// The weak acid/base window "SVAK SYRE/BASE" / "WEAK ACID/BASE", template SYREBASE:
+// the equilibrium of a weak acid or base in water, its K and pK, the concentrations at equilibrium and
+// the pH, also of a buffer, completed from any sufficient set of given values; the acids and bases of
+// acconst.dat are a drop-down away.
 #include <array>
 #include <initializer_list>
 #include <string>

@@ -1,6 +1,7 @@
 #pragma once
-// The solubility data editor: the salts of solprod.dat with their dissociation, Ksp and
-// temperature, edited record by record; every change rewrites the table at once.
+// Window "LØSELIGHETSPRODUKT - LØSELIGHETSDATA" / "SOLUBILITY PRODUCT - SOLUBILITY DATA", template SOLUDATA:
+// The solubility data editor: the salts of solprod.dat with their dissociation, Ksp and temperature,
+// edited record by record; every change rewrites the table at once.
 #include <array>
 
 #include "runtime/sim_modal_dlg.h"

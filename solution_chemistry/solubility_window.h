@@ -1,7 +1,8 @@
 #pragma once
-// The solubility-product window: the dissociation of a sparingly soluble salt, its Ksp, the
-// concentrations of its ions, the dissolved amount and mass in a mass of solvent, and the effect of
-// a common ion; the salts of solprod.dat are a drop-down away.
+// The solubility-product window "LØSELIGHETSPRODUKT" / "SOLUBILITY PRODUCT", template SOLUPROD:
+// the dissociation of a sparingly soluble salt, its Ksp, the concentrations of its ions, the dissolved
+// amount and mass in a mass of solvent, and the effect of a common ion; the salts of solprod.dat are a
+// drop-down away.
 #include <array>
 #include <initializer_list>
 #include <string>

@@ -1,6 +1,7 @@
 #pragma once
-// The IR table editor: structural groups with up to eight absorption ranges in wave numbers, in the
-// IR table (or the UV table, by SpectralKind); every change rewrites the table.
+// The IR table editor "SPEKTROSKOPI - IR DATA" / "SPECTROSCOPY - IR DATA", template MASSIRDAT:
+// structural groups with up to eight absorption ranges in wave numbers, in the IR table (or the UV
+// table, by SpectralKind); every change rewrites the table.
 #include "spectroscopy/spectral_editor_tables.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"

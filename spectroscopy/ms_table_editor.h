@@ -1,6 +1,7 @@
 #pragma once
-// The MS fragment table editor: isotope formulas with the mass the formula parser gives them and
-// what the fragment is, in the table of the current language; every change rewrites the table.
+// The MS fragment table editor "SPEKTROSKOPI - MS DATA" / "SPECTROSCOPY - MS DATA", template MASSMSDAT:
+// isotope formulas with the mass the formula parser gives them and what the fragment is, in the table of the
+// current language; every change rewrites the table.
 #include "spectroscopy/spectral_editor_tables.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The NMR table editor: structural groups with a tolerance and up to 45 chemical shifts, in the 1H
-// or the 13C table that SpectralKind names; every change rewrites the table.
+// The NMR table editor "SPEKTROSKOPI - H[1] DATA" / "SPECTROSCOPY - H[1] DATA" (C[13] for 13C), template MASSNMR:
+// structural groups with a tolerance and up to 45 chemical shifts, in the 1H or the 13C table that
+// SpectralKind names; every change rewrites the table.
 #include <string>
 
 #include "spectroscopy/spectral_editor_tables.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The spectroscopy window: the peaks of one experiment, its parent formula and MS tolerance,
-// interpreted against the MS, IR and NMR tables into a report; the store of named experiments in
-// spectral.dat; and the way into the three table editors.
+// The spectroscopy window "SPEKTROSKOPI" / "SPECTROSCOPY", template MASSSP:
+// the peaks of one experiment, its parent formula and MS tolerance, interpreted against the MS, IR and
+// NMR tables into a report; the store of named experiments in spectral.dat; and the way into the three
+// table editors.
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 

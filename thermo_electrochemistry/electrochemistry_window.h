@@ -1,8 +1,9 @@
 #pragma once
-// The electrochemistry window: joins two half reactions, chosen from the half reactions of redox.dat
-// or typed, into a balanced cell reaction and adds their potentials to the cell potential; two rows
-// solve the Gibbs-energy relation (with the number of electrons and the potential) and the
-// equilibrium relation (with the temperature and the equilibrium constant) for their one empty field.
+// The electrochemistry window "ELEKTROKJEMI" / "ELECTROCHEMISTRY", template REDOKS:
+// joins two half reactions, chosen from the half reactions of redox.dat or typed, into a balanced cell
+// reaction and adds their potentials to the cell potential; two rows solve the Gibbs-energy relation
+// (with the number of electrons and the potential) and the equilibrium relation (with the temperature
+// and the equilibrium constant) for their one empty field.
 #include <array>
 #include <string>
 

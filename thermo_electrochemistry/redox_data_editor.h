@@ -1,7 +1,8 @@
 #pragma once
+// Window "ELEKTROKJEMI - ELEKTROKJEMISKE DATA" / "ELECTROCHEMISTRY - ELECTROCHEMICAL DATA", template REDOXDAT:
 // The redox data editor: the table of half reactions with their standard potentials that the
-// electrochemistry window lists, edited record by record; every change rewrites the table at once
-// and tells the electrochemistry window to reload its lists.
+// electrochemistry window lists, edited record by record; every change rewrites the table at once and
+// tells the electrochemistry window to reload its lists.
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 

@@ -1,7 +1,8 @@
 #pragma once
+// Window "TERMOKJEMI - TERMODATA" / "THERMOCHEMISTRY - THERMOCHEMICAL DATA", template TERMODATA:
 // The thermochemical data editor: the table of standard enthalpies and Gibbs energies of formation,
-// entropies and heat capacities per species and phase, from which the thermochemistry window sums
-// its reactions; edited record by record, every change rewriting the table at once.
+// entropies and heat capacities per species and phase, from which the thermochemistry window sums its
+// reactions; edited record by record, every change rewriting the table at once.
 #include <string>
 #include <string_view>
 

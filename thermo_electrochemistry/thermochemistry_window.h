@@ -1,8 +1,9 @@
 #pragma once
-// The thermochemistry window: balances the typed equation with the standard data of its species
-// and shows the heat term, the reaction enthalpy and entropy and a table of the species with a
-// column of the user's choice; beside it the saved equations of thermequ.dat, which four buttons
-// extend, edit and shorten, rewriting the file at every change.
+// The thermochemistry window "TERMOKJEMI" / "THERMOCHEMISTRY", template TERMODYNAMIKK:
+// balances the typed equation with the standard data of its species and shows the heat term, the
+// reaction enthalpy and entropy and a table of the species with a column of the user's choice; beside
+// it the saved equations of thermequ.dat, which four buttons extend, edit and shorten, rewriting the
+// file at every change.
 #include <string>
 
 #include "engine/records/record_rewrite.h"
