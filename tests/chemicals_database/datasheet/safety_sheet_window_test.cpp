@@ -8,6 +8,7 @@
 #include "chemicals_database/model/database_engine.h"
 #include "platform/win/control_constants.h"
 #include "platform/win/window_api.h"
+#include "resources/chemicals_database_ids.h"
 #include "resources/safety_sheet_ids.h"
 #include "tests/chemicals_database/datasheet/safety_window_fixture.h"
 #include "tests/support/png_picture.h"
@@ -207,6 +208,58 @@ TEST_F(SheetWithDatabaseTest, TheOpenSheetFollowsTheRecordAndGoesWithTheDatabase
   EXPECT_EQ(SafetyDataSheetWindow.Get(), nullptr);
   EXPECT_EQ(QuickEditWindow.Get(), nullptr);
   EXPECT_EQ(SafetySheetState, SafetySheetClosed);
+}
+
+}  // namespace
+
+namespace {
+
+// The user's click on a button of a window that is not active: the click activates that window,
+// so the sheet writes its fields back, and then presses the button.
+void ClickInactive(TestDriver& driver, HWND window, int id) {
+  RECT rect{};
+  ::GetWindowRect(::GetDlgItem(window, id), &rect);
+  driver.ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+// A text too long for the record: "Lagre" asks whether to store without the section that does not
+// fit. Until the user has answered, and after No, the sheet still shows every character typed;
+// after Yes it shows what was stored.
+TEST_F(SheetWithDatabaseTest, AnOverLongSectionStaysOnTheScreenUntilTheUserHasChosen) {
+  const std::string long1(2000, 'a');
+  const std::string long2(2000, 'b');
+  for (const int answer : {IDNO, IDYES}) {
+    SCOPED_TRACE(answer == IDNO ? "No" : "Yes");
+    HWND database = nullptr;
+    std::vector<std::string> duringQuestion;
+    std::string afterAnswer;
+    driver.Then([&] {
+      database = ::GetActiveWindow();
+      EXPECT_TRUE(driver.Click(10058)) << driver.LastError();  // "Vise risiko/sikkerhet"
+    });
+    driver.Then([&] {
+      const HWND sheet = SafetyDataSheetWindow.Get()->m_hWnd;
+      MoveBelow(database, sheet);
+      SetFieldText(sheet, FirstAidFieldId, long1);
+      SetFieldText(sheet, PreventiveMeasuresFieldId, long2);
+      driver.OnMessageBox([&, sheet](const MessageBoxRecord&) {
+        duringQuestion.push_back(FieldText(sheet, PreventiveMeasuresFieldId));
+      });
+      driver.Answer(answer);
+      ClickInactive(driver, database, StoreRecordId);
+    });
+    driver.Then([&] {
+      afterAnswer = FieldText(SafetyDataSheetWindow.Get()->m_hWnd, PreventiveMeasuresFieldId);
+      driver.OnMessageBox({});
+      ::SetActiveWindow(database);
+    });
+    driver.Then([&] { EXPECT_TRUE(driver.Click(2)); });  // "Lukk" of the database window
+    OpenChemicalsDatabaseDialog(Frame());
+    ASSERT_FALSE(driver.MessageBoxes().empty());
+    EXPECT_NE(driver.MessageBoxes().back().text.find("TEKSTOVERSKRIDELSE"), std::string::npos);
+    EXPECT_EQ(duringQuestion, std::vector<std::string>{long2});
+    EXPECT_EQ(afterAnswer, answer == IDNO ? long2 : "");
+  }
 }
 
 }  // namespace
