@@ -158,11 +158,10 @@ bool InputHolds(const std::uint8_t* data, std::size_t size) {
   const bool wasEmpty = shownBefore.empty();
   if (operation == EditOperation::Delete) {
     expected.erase(expected.begin() + selected);
-    if (config.emptyRecordAfterLastDelete && expected.empty()) {
-      if (after.records != Records{std::vector<std::string>(config.frame.size())} || !list.entries.empty())
-        return false;
-      return true;
-    }
+    // The table keeps one empty record, which the list shows as the entry new records go behind.
+    if (config.emptyRecordAfterLastDelete && expected.empty())
+      return after.records == Records{std::vector<std::string>(config.frame.size())} &&
+             list.entries == std::vector<std::string>{""};
   } else {
     const int at = wasEmpty ? 0 : selected + (operation == EditOperation::After ? 1 : 0);
     if (static_cast<std::size_t>(at) >= after.records.size()) return false;
