@@ -146,29 +146,30 @@ TEST(AcidBaseEquilibrium, TheSeventeenSetsOfGivenValues) {
        {"0.00131415", "0.00131415", "0.0986858", "1.75E-5", "2.88135", "", ""}},
       // a, K: x = a = 0.002, [HA] = 0.002^2 / Ka = 0.228571, pH 2.69897.
       {7, {.conjugate = "0.002", .constant = "1.75E-5"}, {"0.002", "0.002", "0.228571", "1.75E-5", "2.69897", "", ""}},
-      // x, K: the same from the other side; a is x as typed.
-      {8, {.ion = "2E-3", .constant = "1.75E-5"}, {"2E-3", "2E-3", "0.228571", "1.75E-5", "2.69897", "", ""}},
-      // p, K: x = a = 1E-4, [HA] = 1E-8 / Ka = 5.71429E-04.
-      {9, {.constant = "1.75E-5", .pH = "4"}, {"0.0001", "0.0001", "0.000571429", "1.75E-5", "4", "", ""}},
-      // x, C0: [HA] = 0.1 - 0.002 = 0.098, K = 0.002^2 / 0.098 = 4.08163E-05.
+      // x, K: the same from the other side; a = x - Kw / x = 0.002 - 5E-12.
+      {8, {.ion = "2E-3", .constant = "1.75E-5"}, {"2E-3", "0.002", "0.228571", "1.75E-5", "2.69897", "", ""}},
+      // p, K: x = 1E-4, a = 1E-4 - 1E-10 = 9.99999E-05, [HA] = x a / Ka = 5.71428E-04.
+      {9, {.constant = "1.75E-5", .pH = "4"}, {"0.0001", "9.99999E-05", "0.000571428", "1.75E-5", "4", "", ""}},
+      // x, C0: a = 0.002 - 5E-12, [HA] = 0.1 - a = 0.098, K = 0.002 a / 0.098 = 4.08163E-05.
       {10, {.ion = "0.002", .initial = "0.1"}, {"0.002", "0.002", "0.098", "4.08163E-05", "2.69897", "", ""}},
       // a, C0: the same with x = a.
       {11, {.conjugate = "0.002", .initial = "0.1"}, {"0.002", "0.002", "0.098", "4.08163E-05", "2.69897", "", ""}},
-      // C0, K, p: x = 1E-07, [HA] = 0.001 - 1E-7 = 0.0009999,
-      // y = (0.0009999 Ka - 1E-14) / 1E-7 = 0.174982 of conjugate to be added.
+      // C0, K, p: at pH 7 the acid has given no conjugate of its own (x - Kw / x = 0), [HA] = 0.001,
+      // and K asks for [A-] = 0.001 Ka / 1E-7 = 0.175, all of it to be added.
       {12,
        {.initial = "0.001", .constant = "1.75E-5", .pH = "7"},
-       {"1E-07", "1E-07 + 0.174982", "0.0009999", "1.75E-5", "7", "", ""}},
-      // x, C0, K (hydrogen cyanide): pH 6, [HA] = 0.2 - 1E-6 = 0.199999,
-      // y = (0.199999 x 5.85E-10 - 1E-12) / 1E-6 = 1.15999E-04; x rewritten as "%G".
+       {"1E-07", "0 + 0.175", "0.001", "1.75E-5", "7", "", ""}},
+      // x, C0, K (hydrogen cyanide): pH 6, its own conjugate 1E-6 - 1E-8 = 9.9E-07,
+      // [HA] = 0.2 - 9.9E-7 = 0.199999, [A-] = 0.19999901 x 5.85E-10 / 1E-6 = 1.169994E-04, of which
+      // 1.160094E-04 is to be added; x rewritten as "%G".
       {13,
        {.ion = "1E-6", .initial = "0.2", .constant = "5.85E-10"},
-       {"1E-06", "1E-6 + 0.000115999", "0.199999", "5.85E-10", "6", "", ""}},
-      // a, C0, K: [HA] = 0.1 - 0.001 = 0.099, y = (0.099 Ka - 1E-6) / 0.001 = 7.325E-04 of H3O+ to be
-      // added; pH = -log10(0.001 + 0.0007325) = 2.76133.
+       {"1E-06", "9.9E-07 + 0.000116009", "0.199999", "5.85E-10", "6", "", ""}},
+      // a, C0, K: [HA] = 0.1 - 0.001 = 0.099, x = 0.099 Ka / 0.001 = 1.7325E-03, of which the acid and
+      // water give 0.001 + Kw / x and 7.325E-04 is to come from an added acid; pH = 2.76133.
       {14,
        {.conjugate = "1E-3", .initial = "0.1", .constant = "1.75E-5"},
-       {"1E-3 + 0.0007325", "0.001", "0.099", "1.75E-5", "2.76133", "", ""}},
+       {"0.001 + 0.0007325", "0.001", "0.099", "1.75E-5", "2.76133", "", ""}},
       // x, a, K: [HA] = 0.003 x 0.002 / Ka = 0.342857.
       {15,
        {.ion = "0.002", .conjugate = "0.003", .constant = "1.75E-5"},
@@ -192,11 +193,11 @@ TEST(AcidBaseEquilibrium, ABaseReadsTheIonAsHydroxide) {
   Slots fromIon{.ion = "0.002", .constant = "1.8E-5", .base = true};
   ASSERT_EQ(fromIon.Solve(), AcidBaseSolved);
   EXPECT_EQ(fromIon.pH, "11.301");
-  // pH 10: [OH-] = 10^-(14 - 10) = 1E-4, [B] = 1E-8 / 1.8E-5 = 5.55556E-04.
+  // pH 10: [OH-] = 10^-(14 - 10) = 1E-4, [BH+] = 1E-4 - 1E-10, [B] = 1E-4 [BH+] / 1.8E-5 = 5.55555E-04.
   Slots fromPH{.constant = "1.8E-5", .pH = "10", .base = true};
   ASSERT_EQ(fromPH.Solve(), AcidBaseSolved);
   EXPECT_EQ(fromPH.ion, "0.0001");
-  EXPECT_EQ(fromPH.initial, "0.000555556");
+  EXPECT_EQ(fromPH.initial, "0.000555555");
 }
 
 TEST(AcidBaseEquilibrium, FailuresWriteNothing) {
@@ -240,27 +241,40 @@ TEST(AcidBaseEquilibrium, FailuresWriteNothing) {
   }
 }
 
-TEST(AcidBaseEquilibrium, TwoTermTextsFitTheirSlot) {
-  // A given value of 37 characters (the longest the window reads) leaves no room for the
-  // second term: the slot holds the given part and " + ", 40 characters.
-  const std::string longIon = "0.00000100000000000000000000000000000";
-  ASSERT_EQ(longIon.size(), 37u);
-  Slots fromIon{.ion = longIon, .initial = "0.2", .constant = "5.85E-10"};
+// The second term of a two-term text is the amount a buffer must be given: typed in as that
+// added amount with the initial concentration and K, it gives back the [H3O+] (or [conjugate])
+// the text was computed from.
+TEST(AcidBaseEquilibrium, TheAddedPartOfATwoTermTextMakesTheBuffer) {
+  auto addedPart = [](const std::string& text) { return text.substr(text.find(" + ") + 3); };
+  Slots fromIon{.ion = "1E-6", .initial = "0.2", .constant = "5.85E-10"};
   ASSERT_EQ(fromIon.Solve(), AcidBaseSolved);
-  EXPECT_EQ(fromIon.conjugate, longIon + " + ");
-  EXPECT_EQ(fromIon.ion, "1E-06");
+  Slots buffer{.initial = "0.2", .constant = "5.85E-10", .addedConjugate = addedPart(fromIon.conjugate)};
+  ASSERT_EQ(buffer.Solve(), AcidBaseSolved);
+  EXPECT_NEAR(Value(buffer.ion), 1E-6, 1E-11);
 
-  // A longer text from another caller is cut to the slot's width.
-  const std::string longConjugate = "0.0010000000000000000000000000000000000000000";
-  Slots fromConjugate{.conjugate = longConjugate, .initial = "0.1", .constant = "1.75E-5"};
+  Slots fromConjugate{.conjugate = "1E-3", .initial = "0.1", .constant = "1.75E-5"};
   ASSERT_EQ(fromConjugate.Solve(), AcidBaseSolved);
-  EXPECT_EQ(fromConjugate.ion, longConjugate.substr(0, AcidBaseSlotWidth));
-  EXPECT_EQ(fromConjugate.conjugate, "0.001");
+  Slots acidified{.initial = "0.1", .constant = "1.75E-5", .addedIon = addedPart(fromConjugate.ion)};
+  ASSERT_EQ(acidified.Solve(), AcidBaseSolved);
+  EXPECT_NEAR(Value(acidified.conjugate), 1E-3, 1E-8);
+  EXPECT_EQ(acidified.pH, fromConjugate.pH);
+}
 
-  // Just below the limit the second term is kept: 20 + 3 + 11 = 34 characters.
-  Slots fits{.ion = "0.000001000000000000", .initial = "0.2", .constant = "5.85E-10"};
-  ASSERT_EQ(fits.Solve(), AcidBaseSolved);
-  EXPECT_EQ(fits.conjugate, "0.000001000000000000 + 0.000115999");
+// 1E-6 M acetic acid: [H3O+] as shown, typed back with the initial concentration, gives the K it
+// came from to the digits the texts carry, and so do the conjugate and the pH.
+TEST(AcidBaseEquilibrium, AResultTypedBackGivesTheConstantItCameFrom) {
+  Slots dilute{.initial = "1E-6", .constant = "1.75E-5"};
+  ASSERT_EQ(dilute.Solve(), AcidBaseSolved);
+  EXPECT_EQ(dilute.ion, "9.58505E-07");
+  const Slots typedBack[] = {
+      {.ion = dilute.ion, .initial = "1E-6"},
+      {.conjugate = dilute.conjugate, .initial = "1E-6"},
+      {.initial = "1E-6", .pH = dilute.pH},
+  };
+  for (Slots back : typedBack) {
+    ASSERT_EQ(back.Solve(), AcidBaseSolved) << back;
+    EXPECT_NEAR(Value(back.constant), 1.75E-5, 1.75E-5 * 1E-3) << back;
+  }
 }
 
 TEST(AcidBaseEquilibrium, PKAndKConvertBothWays) {

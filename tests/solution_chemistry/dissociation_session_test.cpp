@@ -112,9 +112,9 @@ TEST_F(DissociationSessionTest, WeakAcidBaseFromTheMenuInBothLanguages) {
         TextLine(ResultIonId, "0.00131415"),
         TextLine(ResultPHId, "2.88135"),
         TextLine(ResultPKId, "4.75696"),
-        // HCN at [H3O+] 1E-6: the conjugate is 1E-6 and what a buffer must add,
-        // (0.199999 x 5.85E-10 - 1E-12) / 1E-6 = 1.15999E-04.
-        TextLine(ResultConjugateId, "1E-6 + 0.000115999"),
+        // HCN at [H3O+] 1E-6: the acid's own conjugate 1E-6 - Kw / 1E-6 = 9.9E-07, and what a buffer
+        // must add, 0.19999901 x 5.85E-10 / 1E-6 - 9.9E-07 = 1.16009E-04.
+        TextLine(ResultConjugateId, "9.9E-07 + 0.000116009"),
         TextLine(ResultPHId, "6"),
         // The second acid of the shipped table, acetic acid, at concentration 1.
         TextLine(AcidFormulaId, "CH3COOH"),
