@@ -69,8 +69,23 @@ def band_key(colours, low, high, x, y):
     position = (x - start + 0.5) / (end - start) * steps
     part = min(int(position), steps - 1)
     fraction = position - part
-    take_next = fraction * 16 > BAYER[y % 4][x % 4] + 0.5
+    rank, changing = dither_rank(colours[part], colours[part + 1], x, y)
+    take_next = fraction > (rank + 0.5) / changing
     return colour_key(colours[part + 1] if take_next else colours[part], x, y)
+
+
+def dither_rank(old, new, x, y):
+    """The place of pixel (x, y) among the pixels of its 4 x 4 cell that the change from old to new
+    colours, in the order of the dither's thresholds, and how many they are. A pattern colour such as
+    pink leaves some pixels as they were; the others then share the whole range between them, so the
+    change ends at the range's end and not where the last of them happens to be passed."""
+    cell = [(i, j) for j in range(4) for i in range(4)
+            if colour_key(old, x - x % 4 + i, y - y % 4 + j) != colour_key(new, x - x % 4 + i, y - y % 4 + j)]
+    if not cell:
+        return 0, 1
+    thresholds = sorted(BAYER[j][i] for i, j in cell)
+    own = BAYER[y % 4][x % 4]
+    return (thresholds.index(own) if own in thresholds else 0), len(cell)
 
 
 def ruler_key(x, y):

@@ -131,6 +131,28 @@ TEST(IndicatorChart, EachBandChangesColourOverItsPrintedRange) {
   EXPECT_EQ(pink, (std::set<COLORREF>{Red, White, Yellow}));
 }
 
+// The change goes on to the end of each range: in its last quarter some pixel still differs from the
+// base colour at its place in the base colour's pattern, a multiple of four pixels on in its row. Pink
+// is a pattern with white in it, so its dither must spread the change over the pixels pink turns.
+TEST(IndicatorChart, EachChangeSpansItsWholeRange) {
+  const Surface chart = ChartPixels();
+  for (int row = 0; row < IndicatorCount; ++row) {
+    const auto [low, high] = PrintedRange(row);
+    const int start = static_cast<int>(std::lround(low * PixelsPerPh));
+    const int end = static_cast<int>(std::lround(high * PixelsPerPh));
+    const int top = RulerRows + row * BandRows + 2;
+    int unchangedYet = 0;
+    for (int y = top; y < RulerRows + (row + 1) * BandRows; ++y) {
+      for (int x = start + (end - start) * 3 / 4; x < end; ++x) {
+        const int sameInPattern = x + 4 * ((end - x + 3) / 4);
+        if (sameInPattern >= chart.Width()) continue;
+        unchangedYet += chart.Pixel(x, y) != chart.Pixel(sameInPattern, y);
+      }
+    }
+    EXPECT_GT(unchangedYet, 0) << "row " << row << " has finished its change before pH " << high;
+  }
+}
+
 class IndicatorWindowTest : public ToolWindowTest {};
 
 TEST_F(IndicatorWindowTest, TextsInTheLanguageOfLanguageCode) {
