@@ -264,7 +264,12 @@ void Cwm_FUNCPLOTDlg::AddCurveDataSet(EditOperation operation) {
   fields[ModelField] = std::to_string(CurveFitModel);
   fields[DataField] = StoredCurveData(DialogItemText(*this, CurveDataFieldId, CurveDataTextLimit));
   const std::string typed = DialogItemText(*this, DataSetNameId, DataSetNameLimit);
-  if (list.Count() == 0) EnsureOpeningSeparator(CurveDataSetEditor());
+  if (list.Count() == 0) {
+    EnsureOpeningSeparator(CurveDataSetEditor());
+    // What the file held before its opening separator is a record now, shown and kept behind the new one.
+    LoadEditorList(CurveDataSetEditor(), list, messages);
+    if (list.Count() > 0) operation = EditOperation::Before;
+  }
   AddToTable(CurveDataSetEditor(), list, messages, operation, name, fields);
   if (name != typed) SetDlgItemText(DataSetNameId, name.c_str());
 }

@@ -28,6 +28,26 @@ std::string WriteFailedMessage(const char* file) {
   return std::string("FILSKRIVINGSFEIL\n\nListen kunne ikke lagres i\n") + file + "!";
 }
 
+std::string ReadFailedMessage(const char* file) {
+  return std::string("FILLESEFEIL\n\nListen kunne ikke leses fra\n") + file + "!";
+}
+
+constexpr const char* ChangedElsewhereMessage =
+    "LISTEN ER ENDRET\n\nListen er endret et annet sted og\ner lest p\xE5 nytt. Ingenting ble endret!";
+
+enum class PhraseSave { Written, Unreadable, ChangedElsewhere, WriteFailed };
+
+// Under the folder's rewrite lock, so that another program's edit between the read and the write
+// is never lost; the lock is let go before any message waits for the user.
+PhraseSave SavePhrases(const char* file, const std::vector<std::string>& shown,
+                       const std::vector<std::string>& phrases) {
+  const platform::RewriteLock lock(file);
+  const platform::FileLines current = platform::ReadFileLines(file);
+  if (current.status == platform::FileReadStatus::Unreadable) return PhraseSave::Unreadable;
+  if (current.lines != shown) return PhraseSave::ChangedElsewhere;
+  return platform::WriteFileLines(file, phrases) ? PhraseSave::Written : PhraseSave::WriteFailed;
+}
+
 // A left-button press and release sent to the button, as a user's click.
 void ClickButton(CWnd& window, int buttonId) {
   window.SendDlgItemMessage(buttonId, WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -80,9 +100,11 @@ void Cwm_PLAKATDlg::LoadPhraseList() {
   const PhraseCategory& category = checked != categories.end() ? *checked : categories.front();
   QuickEditCategory = category.number;
   SendDlgItemMessage(PhraseListId, LB_RESETCONTENT, 0, 0);
-  for (const std::string& phrase : platform::ReadFileLines(category.file).lines) {
+  const platform::FileLines file = platform::ReadFileLines(category.file);
+  for (const std::string& phrase : file.lines) {
     SendDlgItemMessage(PhraseListId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(phrase.c_str()));
   }
+  if (file.status == platform::FileReadStatus::Unreadable) ShowMessage(ReadFailedMessage(category.file));
 }
 
 std::vector<std::string> Cwm_PLAKATDlg::Phrases() {
@@ -132,10 +154,12 @@ void Cwm_PLAKATDlg::TransferPhraseText() {
 void Cwm_PLAKATDlg::RemovePhrases() {
   QuickEditText.clear();
   std::vector<int> selected = SelectedPhrases();
+  SetDlgItemText(ComposedTextId, "");
+  if (selected.empty()) return;
+  const std::vector<std::string> shown = Phrases();
   std::ranges::reverse(selected);
   for (int index : selected) SendDlgItemMessage(PhraseListId, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-  SetDlgItemText(ComposedTextId, "");
-  SavePhraseList();
+  SavePhraseList(shown);
 }
 
 void Cwm_PLAKATDlg::InsertPhraseBefore() { InsertPhrase(true); }
@@ -150,15 +174,26 @@ void Cwm_PLAKATDlg::InsertPhrase(bool before) {
     ShowMessage(SelectOneMessage);
     return;
   }
+  const std::vector<std::string> shown = Phrases();
   SendDlgItemMessage(PhraseListId, LB_INSERTSTRING, static_cast<WPARAM>(*place), reinterpret_cast<LPARAM>(phrase.c_str()));
   SendDlgItemMessage(PhraseListId, LB_SETSEL, 0, -1);
-  SavePhraseList();
+  SavePhraseList(shown);
 }
 
-void Cwm_PLAKATDlg::SavePhraseList() {
+void Cwm_PLAKATDlg::SavePhraseList(const std::vector<std::string>& shown) {
   const PhraseCategory& category = PhraseCategoryOf(QuickEditCategory);
-  if (platform::WriteFileLines(category.file, Phrases())) return;
-  ShowMessage(WriteFailedMessage(category.file));
+  switch (SavePhrases(category.file, shown, Phrases())) {
+    case PhraseSave::Written:
+      return;
+    case PhraseSave::Unreadable:  // reading the list again says so
+      break;
+    case PhraseSave::ChangedElsewhere:
+      ShowMessage(ChangedElsewhereMessage);
+      break;
+    case PhraseSave::WriteFailed:
+      ShowMessage(WriteFailedMessage(category.file));
+      break;
+  }
   LoadPhraseList();
 }
 

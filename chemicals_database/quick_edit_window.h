@@ -39,7 +39,9 @@ class Cwm_PLAKATDlg : public Cwm_PLAKATBaseDlg {
   void InsertPhrase(bool before);
   // Writes the list into the checked category's file; a file that cannot be written is reported
   // and the list shows the file as it stands.
-  void SavePhraseList();
+  // Writes the list in place of the phrase file when the file still holds `shown`, what the list
+  // showed before the edit; otherwise says why and shows the file as it is.
+  void SavePhraseList(const std::vector<std::string>& shown);
   std::vector<std::string> Phrases();
   std::vector<int> SelectedPhrases();
   void ShowMessage(const std::string& text);

@@ -11,6 +11,17 @@ bool Removes(EditOperation operation) {
   return operation == EditOperation::Delete || operation == EditOperation::Replace;
 }
 
+bool HoldsShownKeys(const std::vector<std::string>& lines, TableShape shape, const ShownKeys& shown) {
+  std::vector<std::string> keys;
+  if (shape == TableShape::ListFile) {
+    keys = lines;
+  } else {
+    for (const auto& record : RecordsOf(lines)) keys.push_back(RecordLine(record, shown.keyLine));
+  }
+  if (keys.size() < shown.keys.size() || (keys.size() > shown.keys.size() && !shown.partial)) return false;
+  return std::equal(shown.keys.begin(), shown.keys.end(), keys.begin());
+}
+
 int InsertionIndex(const EditPlace& place) {
   if (place.filledEmptyList) return 0;
   return place.selected + (place.operation == EditOperation::Before ? -1 : 1);
@@ -64,10 +75,13 @@ RewriteResult WriteTableLines(std::string_view programPath, const std::vector<st
 }
 
 RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const EditPlace& place,
-                           const std::vector<std::string>& newLines) {
+                           const std::vector<std::string>& newLines, const ShownKeys& shown,
+                           std::size_t emptyRecordLines) {
+  const platform::RewriteLock lock(programPath);
   auto file = platform::ReadFileLines(programPath);
   if (file.status == platform::FileReadStatus::ReadOnly || file.status == platform::FileReadStatus::Unreadable)
     return RewriteResult::NotWritable;
+  if (!HoldsShownKeys(file.lines, shape, shown)) return RewriteResult::ChangedElsewhere;
   std::optional<std::vector<std::string>> edited;
   if (shape == TableShape::RecordFile) {
     if (file.lines.empty()) file.lines.emplace_back(RecordSeparatorLine);
@@ -79,5 +93,10 @@ RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const
     edited = EditedListLines(file.lines, place, newLines.empty() ? std::string() : newLines.front());
   }
   if (!edited) return RewriteResult::Mismatch;
+  if (shape == TableShape::RecordFile && emptyRecordLines > 0 && RecordsOf(*edited).empty()) {
+    edited = std::vector<std::string>{RecordSeparatorLine};
+    edited->resize(emptyRecordLines + 1);
+    edited->emplace_back(RecordSeparatorLine);
+  }
   return WriteTableLines(programPath, *edited);
 }

@@ -35,18 +35,33 @@ std::optional<std::vector<std::string>> EditedListLines(const std::vector<std::s
 
 enum class RewriteResult {
   Written,
-  NotWritable,  // the table exists but may not be changed or cannot be read: left as it was
-  Mismatch,     // the table does not hold what the list shows: left as it was
-  WriteFailed,  // the new file could not be written or put in place: the old one stands
+  NotWritable,       // the table exists but may not be changed or cannot be read: left as it was
+  Mismatch,          // the table's lines give no place for the edit: left as it was
+  ChangedElsewhere,  // the table no longer holds the keys the list showed: left as it was
+  WriteFailed,       // the new file could not be written or put in place: the old one stands
 };
 
-// Reads the table, applies the edit and writes it back through a temporary
-// file beside it. A missing table counts as empty (a record file as one
+// The keys the editor's list showed when the edit was chosen, in list order (a
+// list file's entries are its lines), and the record line they are read from.
+// The table still holds what was shown when its keys are these; when the list
+// took no more entries (partial), when its keys begin with these.
+struct ShownKeys {
+  int keyLine = 1;
+  std::vector<std::string> keys;
+  bool partial = false;
+};
+
+// Reads the table, checks that it holds the shown keys, applies the edit and
+// writes it back through a temporary file beside it, all under the folder's
+// rewrite lock, so that another program's edit between the read and the
+// rename is never lost. A missing table counts as empty (a record file as one
 // separator line); a record file cut short after its last record is written
 // with that record's closing separator. newLines: the record's lines, or the
-// one list line.
+// one list line. A record file whose last record is deleted keeps one record
+// of emptyRecordLines empty lines when that is not 0.
 RewriteResult RewriteTable(std::string_view programPath, TableShape shape, const EditPlace& place,
-                           const std::vector<std::string>& newLines);
+                           const std::vector<std::string>& newLines, const ShownKeys& shown,
+                           std::size_t emptyRecordLines = 0);
 
 // Writes a table whole through a temporary file beside it: the lines, each
 // followed by a line feed.

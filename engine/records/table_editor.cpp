@@ -5,6 +5,7 @@
 
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
+#include "platform/services/files.h"
 
 namespace {
 
@@ -48,9 +49,26 @@ std::vector<std::string> NewRecord(const TableEditorConfig& config, const std::s
   return lines;
 }
 
-RewriteResult Rewrite(const TableEditorConfig& config, const EditPlace& place, const std::vector<std::string>& lines) {
+// A list that takes no more entries may show only the first records of a longer table.
+bool TakesNoMore(EditorList& list) {
+  if (!list.Insert(list.Count(), "")) return true;
+  list.Remove(list.Count() - 1);
+  return false;
+}
+
+ShownKeys ListedKeys(const TableEditorConfig& config, EditorList& list) {
+  ShownKeys shown{config.keyLine, {}, false};
+  shown.keys.reserve(static_cast<std::size_t>(list.Count()));
+  for (int index = 0; index < list.Count(); ++index) shown.keys.push_back(list.Text(index));
+  shown.partial = TakesNoMore(list);
+  return shown;
+}
+
+RewriteResult Rewrite(const TableEditorConfig& config, const EditPlace& place, const std::vector<std::string>& lines,
+                      const ShownKeys& shown) {
   if (config.setsListFileChanged) ListFileChanged = 1;
-  return RewriteTable(config.fileName, config.shape, place, lines);
+  const std::size_t emptyRecordLines = config.emptyRecordAfterLastDelete ? config.frame.size() : 0;
+  return RewriteTable(config.fileName, config.shape, place, lines, shown, emptyRecordLines);
 }
 
 int FindKey(const TableEditorConfig& config, const EditorList& list, const std::string& key) {
@@ -60,9 +78,21 @@ int FindKey(const TableEditorConfig& config, const EditorList& list, const std::
   return -1;
 }
 
+std::string FileNameOf(std::string_view programPath) {
+  const std::size_t folderEnd = programPath.find_last_of("\\/");
+  return std::string(folderEnd == std::string_view::npos ? programPath : programPath.substr(folderEnd + 1));
+}
+
 EditResult ReportFailure(const TableEditorConfig& config, EditorMessages& messages) {
   messages.Show(EditorMessageText(config, EditorMessage::RewriteFailed));
   return EditResult::Failed;
+}
+
+// The user acts again on what the table holds now.
+EditResult ReportChangedElsewhere(const TableEditorConfig& config, EditorList& list, EditorMessages& messages) {
+  messages.Show(EditorMessageText(config, EditorMessage::ChangedElsewhere));
+  LoadEditorList(config, list, messages);
+  return EditResult::ChangedElsewhere;
 }
 
 }  // namespace
@@ -88,17 +118,37 @@ std::string EditorMessageText(const TableEditorConfig& config, EditorMessage mes
     case EditorMessage::ListFull:
       if (!English()) return "LISTEN ER FULL\n\nTabellen har flere elementer enn\nlisten kan vise!";
       return "LIST FULL\n\nThe table holds more entries than\nthe list can show!";
+    case EditorMessage::ReadFailed:
+      if (!English()) return "FILFEIL\n\nTabellen " + FileNameOf(config.fileName) + "\nkunne ikke leses!";
+      return "FILE ERROR\n\nThe table " + FileNameOf(config.fileName) + "\ncould not be read!";
+    case EditorMessage::ChangedElsewhere:
+      if (!English()) return "TABELLEN ER ENDRET\n\nTabellen er endret et annet sted og\ner lest p\xE5 nytt. Ingenting ble endret!";
+      return "TABLE CHANGED\n\nThe table was changed elsewhere and\nhas been read again. Nothing was changed!";
   }
   return {};
 }
 
+std::string DamagedRecordsMessage(std::string_view fileName, const std::vector<std::string>& keys) {
+  const std::string file = FileNameOf(fileName);
+  std::string named;
+  for (const std::string& key : keys) named += (named.empty() ? "" : ", ") + key;
+  if (!English())
+    return "SKADET TABELL\n\nEn verdi i " + file + " er ikke et tall\nog regnes som manglende for:\n" + named;
+  return "DAMAGED TABLE\n\nA value in " + file + " is no number\nand counts as missing for:\n" + named;
+}
+
 void LoadEditorList(const TableEditorConfig& config, EditorList& list, EditorMessages& messages) {
   list.Clear();
+  platform::FileLines file = platform::ReadFileLines(config.fileName);
+  if (file.status == platform::FileReadStatus::Unreadable) {
+    messages.Show(EditorMessageText(config, EditorMessage::ReadFailed));
+    return;
+  }
   std::vector<std::string> keys;
   if (config.shape == TableShape::ListFile) {
-    keys = ReadListFile(config.fileName);
+    keys = std::move(file.lines);
   } else {
-    for (const auto& record : ReadRecordFile(config.fileName)) keys.push_back(RecordLine(record, config.keyLine));
+    for (const auto& record : RecordsOf(file.lines)) keys.push_back(RecordLine(record, config.keyLine));
   }
   const bool listedAll =
       std::ranges::all_of(keys, [&](const std::string& key) { return list.Insert(list.Count(), key); });
@@ -155,6 +205,7 @@ EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorM
     return EditResult::Refused;
   }
 
+  const ShownKeys shown = ListedKeys(config, list);
   EditPlace place{operation, selected, count == 0};
   int insertedAt = 0;
   if (place.filledEmptyList) {
@@ -169,7 +220,9 @@ EditResult AddToTable(const TableEditorConfig& config, EditorList& list, EditorM
 
   const std::vector<std::string> lines =
       config.shape == TableShape::ListFile ? std::vector<std::string>{key} : NewRecord(config, key, fields);
-  if (Rewrite(config, place, lines) != RewriteResult::Written) {
+  const RewriteResult result = Rewrite(config, place, lines, shown);
+  if (result == RewriteResult::ChangedElsewhere) return ReportChangedElsewhere(config, list, messages);
+  if (result != RewriteResult::Written) {
     if (place.filledEmptyList) {
       list.Clear();
     } else {
@@ -198,20 +251,15 @@ EditResult DeleteFromTable(const TableEditorConfig& config, EditorList& list, Ed
     return EditResult::Refused;
   }
   const int selected = selection.front();
-  RewriteResult result;
-  // The table's own count decides: a list that shows only part of a longer table deletes one record.
-  const bool lastRecord =
-      config.emptyRecordAfterLastDelete && count == 1 && ReadRecordFile(config.fileName).size() == 1;
-  if (lastRecord) {
-    std::vector<std::string> lines{RecordSeparatorLine};
-    lines.resize(config.frame.size() + 1);
-    lines.emplace_back(RecordSeparatorLine);
-    result = WriteTableLines(config.fileName, lines);
-  } else {
-    result = Rewrite(config, {EditOperation::Delete, selected, false}, {});
-  }
+  const RewriteResult result = Rewrite(config, {EditOperation::Delete, selected, false}, {}, ListedKeys(config, list));
+  if (result == RewriteResult::ChangedElsewhere) return ReportChangedElsewhere(config, list, messages);
   if (result != RewriteResult::Written) return ReportFailure(config, messages);
-
+  // The table's own count decides: a list that shows only part of a longer table deletes one record.
+  bool lastRecord = false;
+  if (config.emptyRecordAfterLastDelete && count == 1) {
+    const auto records = ReadRecordFile(config.fileName);
+    lastRecord = records.size() == 1 && RecordLine(records.front(), config.keyLine).empty();
+  }
   list.Remove(selected);
   if (lastRecord) {
     // The list shows the empty record that new entries go behind.

@@ -36,7 +36,15 @@ class EditorMessages {
   virtual void Show(std::string_view text) = 0;
 };
 
-enum class EditorMessage { MissingHighlight, DuplicationWarning, IllegalNumber, RewriteFailed, ListFull };
+enum class EditorMessage {
+  MissingHighlight,
+  DuplicationWarning,
+  IllegalNumber,
+  RewriteFailed,
+  ListFull,
+  ChangedElsewhere,
+  ReadFailed,
+};
 
 // Where a line of a new record comes from: a field of the window (cut to its
 // limit; a field of several lines is stored with BEL for each line break), a
@@ -68,9 +76,14 @@ struct TableEditorConfig {
 // The text of a common message in the current language.
 std::string EditorMessageText(const TableEditorConfig& config, EditorMessage message);
 
+// The message of a table whose records named by keys hold a value that is no number (the values
+// counted as missing), naming the file by its last component.
+std::string DamagedRecordsMessage(std::string_view fileName, const std::vector<std::string>& keys);
+
 // Fills the list with the keys of the table in file order and selects the first.
 // A table with more entries than the list takes shows those that fit, and the
-// LIST FULL message says so.
+// LIST FULL message says so; a table that exists but cannot be read (a folder
+// in its place, no read permission) leaves the list empty and a message names it.
 void LoadEditorList(const TableEditorConfig& config, EditorList& list, EditorMessages& messages);
 
 // The lines of the record at a list index (without its separator), empty when there is none.
@@ -88,6 +101,8 @@ enum class EditResult {
   Refused,  // a message said why; nothing changed
   Failed,   // the table could not be written, or the list took no more; the list and the table are as
             // they were and a message said so
+  ChangedElsewhere,  // the table no longer held what the list showed: it is unchanged, a message said
+                     // so and the list shows the table as it is now
 };
 
 // Before, After or Replace: key is the key field's text, cut to the limit,

@@ -229,9 +229,9 @@ TEST_F(TableEditor, ATableThatDoesNotMatchTheListIsNotWritten) {
   FakeList list;
   list.entries = {"A", "B"};
   list.selected = 1;
-  EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Failed);
+  EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::ChangedElsewhere);
   EXPECT_EQ(ReadFile("dats/table.dat"), RecordFileText({"A"}));
-  EXPECT_EQ(list.entries.size(), 2u);
+  EXPECT_EQ(list.entries, std::vector<std::string>{"A"});
 
   WriteFile("dats/table.dat", "no separator here\n");
   list = FakeList{};
@@ -375,6 +375,81 @@ bool SetImmutable(const fs::path& path, bool immutable) {
   }
   close(descriptor);
   return done;
+}
+
+// The table changed after the list was read (another program's edit): every edit the list chose
+// leaves the table as the other program left it, says so and shows the table again; the user's
+// next edit acts on what is there now.
+TEST_F(TableEditor, AnEditOfATableChangedElsewhereChangesNothingAndShowsItAgain) {
+  LanguageScope english(EnglishLanguage);
+  struct Change {
+    const TableEditorConfig* editor;
+    std::string shown;
+    std::string changed;
+  };
+  const std::vector<Change> changes{
+      {&TestRecordEditor, RecordFileText({"A", "B", "C"}), RecordFileText({"B", "C"})},
+      {&TestRecordEditor, RecordFileText({"A", "B", "C"}), RecordFileText({"A", "X", "B", "C"})},
+      {&TestRecordEditor, RecordFileText({"A", "B"}), RecordFileText({"A", "C"})},
+      {&TestRecordEditor, RecordFileText({}), RecordFileText({"A"})},
+      {&TestListEditor, ListFileText({"A", "B", "C"}), ListFileText({"B", "C"})},
+      {&TestListEditor, ListFileText({"A", "B", "C"}), ListFileText({"A", "B", "C", "D"})},
+      {&TestListEditor, ListFileText({"A", "B"}), ListFileText({"B", "A"})},
+  };
+  const std::string file = "dats/Table.dat";
+  for (const Change& change : changes) {
+    const std::string path = change.editor == &TestListEditor ? "dats/list.dat" : file;
+    for (EditOperation operation :
+         {EditOperation::Before, EditOperation::After, EditOperation::Replace, EditOperation::Delete}) {
+      WriteFile(path, change.shown);
+      FakeList list = Loaded(*change.editor);
+      if (list.Count() > 1) list.selected = 1;
+      const std::vector<std::string> reloaded = [&] {
+        WriteFile(path, change.changed);
+        FakeList fresh = Loaded(*change.editor);
+        return fresh.entries;
+      }();
+      messages.shown.clear();
+      std::string key = "N";
+      const EditResult result = operation == EditOperation::Delete
+                                    ? DeleteFromTable(*change.editor, list, messages)
+                                    : AddToTable(*change.editor, list, messages, operation, key, {});
+      if (operation == EditOperation::Delete && change.shown == RecordFileText({})) continue;
+      EXPECT_EQ(result, EditResult::ChangedElsewhere) << change.changed;
+      EXPECT_EQ(ReadFile(path), change.changed) << change.changed;
+      EXPECT_EQ(messages.shown,
+                std::vector<std::string>{
+                    "TABLE CHANGED\n\nThe table was changed elsewhere and\nhas been read again. Nothing was changed!"});
+      EXPECT_EQ(list.entries, reloaded) << change.changed;
+      EXPECT_EQ(list.selected, 0);
+    }
+  }
+  ListFileChanged = 0;
+
+  // Acting again on what the list now shows is an edit like any other.
+  WriteFile(file, RecordFileText({"B", "C"}));
+  FakeList list = Loaded(TestRecordEditor);
+  EXPECT_EQ(DeleteFromTable(TestRecordEditor, list, messages), EditResult::Done);
+  EXPECT_EQ(ReadFile(file), RecordFileText({"C"}));
+}
+
+// A table that exists but cannot be read: the list says which file, and no edit writes it.
+TEST_F(TableEditor, ATableThatCannotBeReadIsNamedAndNeverWritten) {
+  LanguageScope english(EnglishLanguage);
+  for (const TableEditorConfig* editor : {&TestRecordEditor, &TestListEditor}) {
+    const fs::path path = editor == &TestListEditor ? "dats/list.dat" : "dats/Table.dat";
+    fs::create_directories(path / "inside");
+    messages.shown.clear();
+    FakeList list = Loaded(*editor);
+    EXPECT_TRUE(list.entries.empty());
+    const std::string name = path.filename().string();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"FILE ERROR\n\nThe table " + name + "\ncould not be read!"});
+    std::string key = "N";
+    EXPECT_EQ(AddToTable(*editor, list, messages, EditOperation::After, key, {}), EditResult::Failed);
+    EXPECT_TRUE(fs::is_directory(path / "inside"));
+    fs::remove_all(path);
+  }
+  ListFileChanged = 0;
 }
 
 int EntriesIn(const fs::path& folder) {

@@ -132,6 +132,40 @@ TEST_F(QuickEditorTest, APhraseFileThatCannotBeWrittenIsReportedAndLeftAsItWas) 
   EXPECT_EQ(*driver.Items(PhraseListId), (std::vector<std::string>{"A", "B"}));
 }
 
+// The editor writes a phrase file only with a change it has read the file for: "Fjerne" with
+// nothing chosen leaves it byte for byte, a file that cannot be read is named and never written,
+// and a file changed elsewhere since the list was shown is read again, unchanged.
+TEST_F(QuickEditorTest, APhraseFileIsWrittenOnlyOverWhatTheListShowed) {
+  WriteFastEdit("lagring.dat", "A\r\nB\r\n");
+  ASSERT_TRUE(driver.Click(StorageCategoryId));
+  ASSERT_TRUE(driver.Click(RemovePhrasesId));
+  EXPECT_EQ(ReadFastEdit("lagring.dat"), "A\r\nB\r\n");
+  EXPECT_TRUE(MessageTexts().empty());
+
+  WriteFastEdit("lagring.dat", "B\nC\n");
+  ASSERT_TRUE(driver.Select(PhraseListId, 1));
+  ASSERT_TRUE(driver.Click(RemovePhrasesId));
+  const std::string changed =
+      "LISTEN ER ENDRET\n\nListen er endret et annet sted og\ner lest p\xE5 nytt. Ingenting ble endret!";
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{changed}));
+  EXPECT_EQ(ReadFastEdit("lagring.dat"), "B\nC\n");
+  EXPECT_EQ(*driver.Items(PhraseListId), (std::vector<std::string>{"B", "C"}));
+  ASSERT_TRUE(driver.Select(PhraseListId, 0));
+  ASSERT_TRUE(driver.Type(NewPhraseFieldId, "ny"));
+  ASSERT_TRUE(driver.Click(InsertAfterId));
+  EXPECT_EQ(ReadFastEdit("lagring.dat"), "B\nny\nC\n");
+
+  fs::remove(FastEditPath("destruer.dat"));
+  fs::create_directories(FastEditPath("destruer.dat") / "inside");
+  ASSERT_TRUE(driver.Click(DisposalCategoryId));
+  EXPECT_EQ(driver.Items(PhraseListId)->size(), 0u);
+  ASSERT_TRUE(driver.Click(InsertAfterId));
+  ASSERT_TRUE(driver.Click(RemovePhrasesId));
+  const std::string unread = "FILLESEFEIL\n\nListen kunne ikke leses fra\nDATS\\datfiles\\fastedit\\destruer.dat!";
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{changed, unread, unread}));
+  EXPECT_TRUE(fs::is_directory(FastEditPath("destruer.dat") / "inside"));
+}
+
 TEST_F(QuickEditorTest, TheEditorGoesWithTheSheet) {
   ASSERT_NE(QuickEditWindow.Get(), nullptr);
   ::SetActiveWindow(sheet);
