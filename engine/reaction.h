@@ -64,6 +64,9 @@ inline constexpr int MaxSmallEquationGroups = 4;
 // A species text, and a display name with its phase, is shorter than this.
 inline constexpr std::size_t SpeciesTextLimit = 40;
 inline constexpr const char* ThermochemicalTableName = "dats\\datfiles\\atomdata\\thermody.dat";
+// The species whose record in the thermochemical table held a value that is no number, in the
+// order met, from the latest balance with thermochemical sums: those values counted as missing.
+extern std::vector<std::string> DamagedThermochemicalRecords;
 
 // Results of ParseEquation and BalanceEquation.
 inline constexpr int EquationBalanced = 0;

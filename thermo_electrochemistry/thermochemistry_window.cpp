@@ -110,6 +110,9 @@ void Cwm_TERMODYNAMIKKDlg::CalculateThermochemistry() {
       equation = equation.substr(0, ShownEquationBeforeMissingData) + "......" + ErrorText;
     }
     SetDlgItemText(ThermoBalancedEquationId, equation.c_str());
+    if (!DamagedThermochemicalRecords.empty())
+      MessageBoxEditorMessages(*this).Show(
+          DamagedRecordsMessage(ThermochemicalTableName, DamagedThermochemicalRecords));
   }
   // The error line that is left standing after a calculation.
   FormatErrorText(UnspecifiedError, "");

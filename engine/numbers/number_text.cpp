@@ -3,6 +3,7 @@
 #include <locale.h>
 
 #include <charconv>
+#include <cmath>
 #include <climits>
 #include <cstdlib>
 
@@ -50,4 +51,22 @@ double ReadLeadingReal(std::string_view text) {
   static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   std::string terminated(text);
   return strtod_l(terminated.c_str(), nullptr, cLocale);
+}
+
+std::optional<double> ReadTableNumber(std::string_view text) {
+  while (!text.empty() && IsCSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsCSpace(text.back())) text.remove_suffix(1);
+  if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos) return std::nullopt;
+  if (text.front() == '+') text.remove_prefix(1);
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (end != text.data() + text.size()) return std::nullopt;
+  // A value beyond the range of a double is out of range for every column; one too small to
+  // hold is the zero it rounds to.
+  if (error == std::errc::result_out_of_range) {
+    if (std::fabs(ReadLeadingReal(text)) >= 1.0) return std::nullopt;
+    return 0.0;
+  }
+  if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
+  return value;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,3 +21,9 @@ int ReadLeadingInteger(std::string_view text);
 // The leading number of a text, as the standard floating-point conversion reads
 // it in the C locale; 0 when there is none.
 double ReadLeadingReal(std::string_view text);
+
+// A number stored in a table: the whole text, blanks around it aside, is a
+// finite decimal number with '.' as its point ("-74.87", "1.8E-05"). Empty for
+// anything else ("NaN", "1e999", "abc", "12,5", ""): the table cannot hold it,
+// and its readers count it as missing.
+std::optional<double> ReadTableNumber(std::string_view text);

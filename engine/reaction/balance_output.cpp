@@ -1,5 +1,6 @@
 #include "engine/reaction/balance_output.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -10,6 +11,8 @@
 #include "engine/reaction.h"
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
+
+std::vector<std::string> DamagedThermochemicalRecords;
 
 namespace {
 
@@ -28,13 +31,17 @@ class ThermoTable {
     for (auto& record : ReadRecordFile(ThermochemicalTableName))
       records_.try_emplace(RecordLine(record, KeyLine), std::move(record));
   }
-  // The value of a line of the species' record; empty when there is no record or the line is empty.
+  // The value of a line of the species' record; empty when there is no record or the line holds
+  // no number, and a line that holds something else names the species as damaged.
   std::optional<double> Value(const std::string& key, int line) const {
     const auto found = records_.find(key);
     if (found == records_.end()) return std::nullopt;
     const std::string text = RecordLine(found->second, line);
     if (text.empty()) return std::nullopt;
-    return ReadLeadingReal(text);
+    const std::optional<double> value = ReadTableNumber(text);
+    if (!value && std::ranges::find(DamagedThermochemicalRecords, key) == DamagedThermochemicalRecords.end())
+      DamagedThermochemicalRecords.push_back(key);
+    return value;
   }
 
  private:
@@ -92,6 +99,7 @@ int AmountsTable(const PreparedEquation& prepared, const std::vector<long>& coef
   }
   if (prepared.anyAmountPrefix || limitingCoefficient == 0.0) limitingCoefficient = 1.0;
 
+  if (thermo) DamagedThermochemicalRecords.clear();
   const ThermoTable thermoTable(thermo);
   std::string rows;
   for (std::size_t i = 0; i < count; ++i) {

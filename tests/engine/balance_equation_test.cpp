@@ -324,4 +324,32 @@ TEST_F(ThermochemicalMode, EmptyValueLinesAndAMissingTable) {
   EXPECT_EQ(result.enthalpyMissing, 1);
 }
 
+// A value the table cannot hold counts as missing, as an empty line does, and names its species;
+// it never enters the sums as 0, a NaN or an infinity.
+TEST_F(ThermochemicalMode, AValueThatIsNoNumberCountsAsMissingAndNamesItsSpecies) {
+  SettingsSnapshot restore;
+  ThermoColumnChoice = 0;
+  for (const std::string damaged : {"NaN", "1e999", "-1e999", "abc", "12,5", "inf", "0x10", "-285.83kJ", "1.2.3"}) {
+    WriteTable(Record("H2(g)", "0", "0", "130.68", "28.84") + Record("O2(g)", "0", "0", "205.15", "29.38") +
+                   Record("H2O(l)", damaged, "-237.13", "69.95", "75.29"),
+               false);
+    const Balanced result = Balance("H2(g)+O2(g)>H2O(l)", 1, 10, 1);
+    ASSERT_EQ(result.code, 0) << damaged << ": " << ErrorText;
+    EXPECT_EQ(result.equation, "2H2(g) + O2(g) = 2H2O(l) + ?kJ") << damaged;
+    EXPECT_EQ(result.enthalpyMissing, 1) << damaged;
+    EXPECT_EQ(result.entropyMissing, 0) << damaged;
+    EXPECT_FLOAT_EQ(result.dS, -326.61f) << damaged;
+    EXPECT_EQ(Rows(result.table)[2][1], "?") << damaged;
+    EXPECT_EQ(DamagedThermochemicalRecords, std::vector<std::string>{"H2O(l)"}) << damaged;
+  }
+  // Blanks around a number, an exponent and a leading sign are numbers as written.
+  WriteTable(Record("H2(g)", " 0 ", "0", "+130.68", "28.84") + Record("O2(g)", "0", "0", "2.0515E+02", "29.38") +
+                 Record("H2O(l)", "-285.83", "-237.13", "69.95", "75.29"),
+             false);
+  const Balanced result = Balance("H2(g)+O2(g)>H2O(l)", 1, 10, 1);
+  EXPECT_EQ(result.equation, "2H2(g) + O2(g) = 2H2O(l) + 571.66kJ");
+  EXPECT_FLOAT_EQ(result.dS, -326.61f);
+  EXPECT_TRUE(DamagedThermochemicalRecords.empty());
+}
+
 }  // namespace
