@@ -71,8 +71,8 @@ void Cwm_BalansereDlg::CalculateBalance() {
   ErrorText.clear();
   int enthalpyMissing = 0;
   int entropyMissing = 0;
-  float reactionEnthalpy = 0;
-  float reactionEntropy = 0;
+  double reactionEnthalpy = 0;
+  double reactionEntropy = 0;
   std::string table;
   const int result = BalanceEquation(BalanceParserMode, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax,
                                      reactionEnthalpy, reactionEntropy, equation, table);

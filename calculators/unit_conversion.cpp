@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr double AbsoluteZeroRounding = 1e-9;  // K
+
 // Every factor is built from the exact definitions of its units (NIST SP 811, 2008 edition,
 // appendix B, and the SI Brochure); calculators/README.md lists them.
 constexpr double Inch = 0.0254;                         // m
@@ -146,6 +148,8 @@ std::optional<std::vector<ConvertedField>> ConvertUnitText(int sourceId, std::st
     return std::nullopt;
 
   const Temperature temperature = TemperatureFrom(sourceId, value);
+  // No temperature lies below absolute zero; -459.67 F reaches it only to within rounding.
+  if (IsTemperatureField(sourceId) && temperature.kelvin < -AbsoluteZeroRounding) return std::nullopt;
   double sourceFactor = 1;
   for (const UnitField& unit : group) {
     if (unit.id == sourceId) sourceFactor = unit.factor;

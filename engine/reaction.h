@@ -102,11 +102,11 @@ int ParseEquation(std::string& text, int& reactants, std::vector<std::string>& p
 // errors. ErrorText holds the line of every failure; equation and table are
 // changed only on success.
 int BalanceEquation(std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo, int balMin, int balMid,
-                    int balMax, float& dH, float& dS, std::string& equation, std::string& table);
+                    int balMax, double& dH, double& dS, std::string& equation, std::string& table);
 
 // The same for at most 6 species and 4 groups, writing "+" and "=" without blanks.
 int BalanceEquationSix(std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo, int balMin, int balMid,
-                       int balMax, float& dH, float& dS, std::string& equation, std::string& table);
+                       int balMax, double& dH, double& dS, std::string& equation, std::string& table);
 
 // ---- Solubility and stoichiometry ----
 // The rows of a dissociation: 0 the salt, 1 the cation, 2 the anion, 3 the

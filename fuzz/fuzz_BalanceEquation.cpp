@@ -145,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool twin = (options & 0x40) != 0;
   auto balance = [&](auto function, std::string& equation, std::string& table) {
     int enthalpyMissing = 0, entropyMissing = 0;
-    float dH = 0.0f, dS = 0.0f;
+    double dH = 0.0, dS = 0.0;
     return function(2, enthalpyMissing, entropyMissing, 0, balMin, balMid, balMax, dH, dS, equation, table);
   };
   std::string equation = input, table;

@@ -1,5 +1,6 @@
 #include "solution_chemistry/solubility_data_editor.h"
 
+#include "engine/numbers/number_text.h"
 #include "engine/settings/settings.h"
 #include "resources/solubility_data_editor_ids.h"
 #include "runtime/dialog_item_text.h"
@@ -81,7 +82,9 @@ bool Cwm_SOLUPROClicked100Dlg::FieldsPass() {
   }
   const std::string ksp = SlotText(DialogItemText(*this, SoludataKspId, SlotReadLimit));
   const std::string temperature = SlotText(DialogItemText(*this, SoludataTemperatureId, SlotReadLimit));
-  if ((!ksp.empty() && !IsNumberText(ksp)) || (!temperature.empty() && !IsNumberText(temperature))) {
+  // A Ksp of 0 or below has no solubility; the window would refuse the record.
+  const bool kspRefused = !ksp.empty() && (!IsNumberText(ksp) || !(ReadLeadingReal(ksp) > 0.0));
+  if (kspRefused || (!temperature.empty() && !IsNumberText(temperature))) {
     ShowDissociationMessage(*this, IllegalNumberMessage());
     pass = false;
   }

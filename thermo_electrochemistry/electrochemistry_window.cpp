@@ -299,8 +299,8 @@ void Cwm_REDOKSDlg::CalculateCellReaction() {
   ErrorText.clear();
   int enthalpyMissing = 0;
   int entropyMissing = 0;
-  float enthalpy = 0;
-  float entropy = 0;
+  double enthalpy = 0;
+  double entropy = 0;
   std::string table;
   EquationSpeciesOnly(reaction);
   RemoveBlanks(reaction);
@@ -332,11 +332,12 @@ void Cwm_REDOKSDlg::CalculateCellReaction() {
   std::string rightPotential = DialogItemText(*this, RightPotentialId, PotentialLimit);
   RemoveBlanks(leftPotential);
   RemoveBlanks(rightPotential);
-  const std::string cellPotential = failed || (leftPotential.empty() && rightPotential.empty())
-                                        ? ""
-                                        : CellPotentialText(leftPotential, rightPotential);
-  SetDlgItemText(CellPotentialId, cellPotential.c_str());
-  SetDlgItemText(PotentialFieldId, cellPotential.c_str());
+  std::optional<std::string> cellPotential = std::string();
+  if (!failed && !(leftPotential.empty() && rightPotential.empty()))
+    cellPotential = CellPotentialText(leftPotential, rightPotential);
+  SetDlgItemText(CellPotentialId, cellPotential.value_or("").c_str());
+  SetDlgItemText(PotentialFieldId, cellPotential.value_or("").c_str());
+  if (!cellPotential) ShowNumberRangeError();
 }
 
 void Cwm_REDOKSDlg::ShowCalculationError() {
@@ -354,6 +355,15 @@ void Cwm_REDOKSDlg::ShowNumberRangeError() {
                LanguageCode == NorwegianLanguage
                    ? "BEREGNINGSFEIL\n\nResultatet ligger utenfor de tallene\nsom kan regnes med og vises.\n"
                    : "CALCULATION ERROR\n\nThe result lies outside the numbers\nthat can be calculated and shown.\n",
+               MessageCaption, MB_OK);
+}
+
+// No temperature lies below absolute zero, typed or solved for.
+void Cwm_REDOKSDlg::ShowIllegalTemperatureError() {
+  ::MessageBox(m_hWnd,
+               LanguageCode == NorwegianLanguage
+                   ? "TALLFEIL\n\nTAVRIN har registrert ugyldige tall\neller feilaktig bruk av tallfelt!"
+                   : "ILLEGAL NUMBER\n\nIllegal number or erroneous\nuse of number field!",
                MessageCaption, MB_OK);
 }
 
@@ -389,6 +399,10 @@ void Cwm_REDOKSDlg::SolveEquilibriumRelation() {
   SolverField gibbs{EquilibriumGibbsFieldId};
   SolverField lnK{LnKFieldId};
   const int status = ReadSolverFields(*this, {&temperature, &gibbs, &lnK});
+  if (temperature.value < 0) {
+    ShowIllegalTemperatureError();
+    return;
+  }
   if (status < 2) {
     bool inRange = true;
     if (status == 1) {
@@ -400,6 +414,10 @@ void Cwm_REDOKSDlg::SolveEquilibriumRelation() {
       } else if (temperature.value == 0) {
         unknown = &temperature;
         result = gibbs.value / (lnK.value * GasConstant);
+      }
+      if (unknown == &temperature && result < 0) {
+        ShowIllegalTemperatureError();
+        return;
       }
       inRange = std::isfinite(result);
       if (inRange) {

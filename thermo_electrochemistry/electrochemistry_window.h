@@ -103,6 +103,7 @@ class Cwm_REDOKSDlg : public Cwm_REDOKSBaseDlg {
   void SelectHalfReaction(CListBox& list, int equationId, int potentialId, int turnOnSelectionId);
   void TurnHalfReaction(int equationId, int potentialId);
   void ShowCalculationError();
+  void ShowIllegalTemperatureError();
   void ShowNumberRangeError();
 };
 

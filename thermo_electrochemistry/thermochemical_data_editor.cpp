@@ -1,6 +1,8 @@
 #include "thermo_electrochemistry/thermochemical_data_editor.h"
 
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/formcalc.h"
@@ -9,11 +11,13 @@
 #include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
 #include "engine/textutil.h"
+#include "platform/win/message_box.h"
 #include "resources/thermochemical_data_editor_ids.h"
 #include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
+#include "runtime/resource_message.h"
 #include "thermo_electrochemistry/model/typed_number.h"
 
 namespace {
@@ -87,11 +91,12 @@ const RecordEditorLayout ThermoDataLayout{
 
 }  // namespace
 
-std::string CaloriesToJoules(std::string_view calories) {
+std::optional<std::string> CaloriesToJoules(std::string_view calories) {
   const std::string text(calories);
-  if (text.empty() || !TypedNumber(text)) return text;
+  if (text.empty()) return text;
+  if (!TypedNumber(text)) return std::nullopt;
   const double joules = ReadLeadingReal(text) * JoulesPerCalorie;
-  if (!std::isfinite(joules)) return text;
+  if (!std::isfinite(joules)) return std::nullopt;
   if (text.find_first_of("eE") != std::string::npos) return FormatNumberG(joules);
   const std::string fixed = FormatNumberFixed(joules);
   const std::size_t fixedPoint = fixed.find('.');
@@ -164,13 +169,23 @@ BOOL Cwm_TERMODATADlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   return Cwm_TERMODATABaseDlg::OnCommand(wParam, lParam);
 }
 
-// Every non-empty number field is converted, each press again.
+// Every non-empty number field is converted, each press again; a field that holds no number gets
+// the illegal-number message, and then no field is converted.
 void Cwm_TERMODATADlg::ConvertCalToJoule() {
+  std::vector<std::pair<int, std::string>> converted;
   for (int id : NumberFieldIds) {
     std::string text = DialogItemText(*this, id, NumberReadLimit);
     RemoveBlanks(text);
-    SetDlgItemText(id, CaloriesToJoules(text).c_str());
+    SetDlgItemText(id, text.c_str());
+    const std::optional<std::string> joules = CaloriesToJoules(text);
+    if (!joules) {
+      ::MessageBox(m_hWnd, EditorMessageText(ThermochemicalDataEditor, EditorMessage::IllegalNumber).c_str(),
+                   MessageCaption, MB_OK);
+      return;
+    }
+    converted.emplace_back(id, *joules);
   }
+  for (const auto& [id, joules] : converted) SetDlgItemText(id, joules.c_str());
 }
 
 int OpenThermochemicalDataDialog(CWnd* parent) {

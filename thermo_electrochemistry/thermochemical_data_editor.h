@@ -4,6 +4,7 @@
 // entropies and heat capacities per species and phase, from which the thermochemistry window sums its
 // reactions; edited record by record, every change rewriting the table at once.
 #include <string>
+#include <optional>
 #include <string_view>
 
 #include "runtime/sim_modal_dlg.h"
@@ -69,8 +70,9 @@ class Cwm_TERMODATADlg : public Cwm_TERMODATABaseDlg {
 };
 
 // A number of calories as joules, with as many decimals as the number has (cut, not rounded): "1.5"
-// gives "6.2", "100" gives "418". An empty text stays empty and a text that is no number is left as
-// it is; a number written with an exponent is converted to six significant digits.
-std::string CaloriesToJoules(std::string_view calories);
+// gives "6.2", "100" gives "418"; a number without a point keeps its whole integer part. An empty
+// text stays empty; a number written with an exponent is converted to six significant digits.
+// None for a text that is no number, or whose joules are beyond every number.
+std::optional<std::string> CaloriesToJoules(std::string_view calories);
 
 int OpenThermochemicalDataDialog(CWnd* parent);

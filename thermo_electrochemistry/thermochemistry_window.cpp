@@ -36,7 +36,7 @@ constexpr std::size_t ShownEquationBeforeMissingData = 49;
 constexpr std::array<const char*, 5> NorwegianColumns = {"Mol", "Masse(g)", "Delta Gf0 (kJ)", "S0 (J/K)", "Cp0 (J/K)"};
 constexpr const char* EnglishMassColumn = "Mass(g)";
 
-std::string ValueOrUnknown(bool missing, float value, const char* unit) {
+std::string ValueOrUnknown(bool missing, double value, const char* unit) {
   return (missing ? std::string("?") : FormatNumberG(value)) + unit;
 }
 
@@ -94,8 +94,8 @@ void Cwm_TERMODYNAMIKKDlg::CalculateThermochemistry() {
   ErrorText.clear();
   int enthalpyMissing = 0;
   int entropyMissing = 0;
-  float reactionEnthalpy = 0;
-  float reactionEntropy = 0;
+  double reactionEnthalpy = 0;
+  double reactionEntropy = 0;
   std::string table;
   const int result = BalanceEquation(BalanceParserMode, enthalpyMissing, entropyMissing, ThermochemicalSums, BalMin,
                                      BalMid, BalMax, reactionEnthalpy, reactionEntropy, equation, table);

@@ -64,7 +64,7 @@ void BalanceOne(benchmark::State& state, const std::string& equation, int balMid
   for (auto _ : state) {
     std::string text = equation, table;
     int enthalpyMissing = 0, entropyMissing = 0;
-    float dH = 0.0f, dS = 0.0f;
+    double dH = 0.0, dS = 0.0;
     const int code = BalanceEquation(2, enthalpyMissing, entropyMissing, 0, 1, balMid, 20, dH, dS, text, table);
     benchmark::DoNotOptimize(code);
     benchmark::DoNotOptimize(text.data());

@@ -41,7 +41,7 @@ bool Coefficients(const BalanceGroups& groups, const std::vector<int>& multiplie
 }
 
 int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo,
-            int balMin, int balMid, int balMax, float& dH, float& dS, std::string& equation, std::string& table) {
+            int balMin, int balMid, int balMax, double& dH, double& dS, std::string& equation, std::string& table) {
   if (equation.size() > EquationTextLimit) {
     FormatErrorText(FormulaCharactersLimitError, std::to_string(EquationTextLimit));
     return EquationTextTooLong;
@@ -81,8 +81,8 @@ int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing
   if (thermo == 1) {
     if (sums.enthalpyMissing) enthalpyMissing = 1;
     if (sums.entropyMissing) entropyMissing = 1;
-    dH = static_cast<float>(-sums.enthalpy);
-    dS = static_cast<float>(sums.entropy);
+    dH = -sums.enthalpy;
+    dS = sums.entropy;
   }
   equation = std::move(balanced);
   table = std::move(rows);
@@ -92,13 +92,13 @@ int Balance(const EquationLimits& limits, std::int8_t mode, int& enthalpyMissing
 }  // namespace
 
 int BalanceEquation(std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo, int balMin, int balMid,
-                    int balMax, float& dH, float& dS, std::string& equation, std::string& table) {
+                    int balMax, double& dH, double& dS, std::string& equation, std::string& table) {
   return Balance(FullEquation, mode, enthalpyMissing, entropyMissing, thermo, balMin, balMid, balMax, dH, dS, equation,
                  table);
 }
 
 int BalanceEquationSix(std::int8_t mode, int& enthalpyMissing, int& entropyMissing, int thermo, int balMin, int balMid,
-                       int balMax, float& dH, float& dS, std::string& equation, std::string& table) {
+                       int balMax, double& dH, double& dS, std::string& equation, std::string& table) {
   return Balance(SmallEquation, mode, enthalpyMissing, entropyMissing, thermo, balMin, balMid, balMax, dH, dS, equation,
                  table);
 }

@@ -47,10 +47,13 @@ std::string WithoutPrefix(const std::string& row, const std::string& prefix) {
 
 int FillMolarMassColumns(const DissociationRows& rows, RowTexts& amounts, RowTexts& masses) {
   for (int i = 0; i < DissociationRowCount; ++i) {
-    const float result = FormulaMass(Compacted(amounts[i] + "m" + rows[i]));
-    if (result > -1.0f) {
+    // The molar mass of the row's formula unit, times the amount in double precision: an amount
+    // too small or too large for the formula parser's numbers still gets its mass.
+    const float molarMass = IsEmptyText(amounts[i]) ? -1.0f : FormulaMass(Compacted("1m" + rows[i]));
+    if (molarMass > -1.0f) {
       const double units = LeadingNumber(rows[i]);
-      masses[i] = FormatNumberG(units > 0.0 ? result / units : result);
+      const double mass = LeadingNumber(amounts[i]) * molarMass;
+      masses[i] = FormatNumberG(units > 0.0 ? mass / units : mass);
     } else {
       masses[i].clear();
       amounts[i].clear();
@@ -108,7 +111,7 @@ int BalanceReactionRows(const DissociationRows& rows, const CoefficientTexts& co
                          WithoutPrefix(rows[Anion], coefficients[1]);
   if (water) equation += "+" + WithoutLeadingNumber(rows[CrystalWater]);
   int enthalpyMissing = 0, entropyMissing = 0;
-  float dH = 0.0f, dS = 0.0f;
+  double dH = 0.0, dS = 0.0;
   std::string table;
   if (BalanceEquationSix(2, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax, dH, dS, equation, table) !=
       EquationBalanced)

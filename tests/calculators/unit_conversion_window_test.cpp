@@ -169,6 +169,10 @@ TEST_F(ConversionWindowTest, NumberErrorsInTheirLanguage) {
       // (1.7E308 - 273.15) x 1.8 + 32 is beyond the largest double too.
       {KelvinFieldId, "1.7E308", true},
       {NewtonFieldId, "1E400", true},
+      // Below absolute zero: -300 C would be -26.85 K.
+      {CelsiusFieldId, "-300", true},
+      {KelvinFieldId, "-0.01", true},
+      {FahrenheitFieldId, "-460", true},
   };
   for (const auto& [language, headline] :
        {std::pair{NorwegianLanguage, "TAVRIN: TALLFEIL\n\n"}, std::pair{EnglishLanguage, "TAVRIN: NUMBER ERROR\n\n"},
@@ -187,6 +191,19 @@ TEST_F(ConversionWindowTest, NumberErrorsInTheirLanguage) {
         const bool source = UnitGroupOf(example.field)[i].id == example.field;
         EXPECT_EQ(group[i], source ? example.typed : "") << example.typed << " in " << example.field;
       }
+    }
+  }
+}
+
+// Absolute zero itself converts, from each of the three scales, also where the Fahrenheit sum
+// reaches it only to within rounding.
+TEST(UnitConversion, AbsoluteZeroConvertsFromEveryScale) {
+  for (const auto& [field, typed] : {std::pair{KelvinFieldId, "0"}, std::pair{CelsiusFieldId, "-273.15"},
+                                     std::pair{FahrenheitFieldId, "-459.67"}}) {
+    const auto converted = ConvertUnitText(field, typed);
+    ASSERT_TRUE(converted.has_value()) << typed;
+    for (const ConvertedField& shown : *converted) {
+      if (shown.id == KelvinFieldId) EXPECT_NEAR(std::stod(shown.text), 0.0, 1e-9) << typed;
     }
   }
 }

@@ -14,8 +14,8 @@ struct Balanced {
   std::string table;
   int enthalpyMissing = 0;
   int entropyMissing = 0;
-  float dH = 0.0f;
-  float dS = 0.0f;
+  double dH = 0.0;
+  double dS = 0.0;
 };
 
 Balanced Balance(const std::string& equation, int balMin = 1, int balMid = 10, int thermo = 0, bool six = false) {
@@ -102,7 +102,7 @@ TEST(BalanceEquation, LowerBoundAboveOneScalesTheFirstSolution) {
 TEST(BalanceEquation, NegativeBalMaxAndHugeBalMid) {
   auto balance = [](int balMid, int balMax, std::string equation) {
     int enthalpyMissing = 0, entropyMissing = 0;
-    float dH = 0.0f, dS = 0.0f;
+    double dH = 0.0, dS = 0.0;
     std::string table;
     const int code = BalanceEquation(2, enthalpyMissing, entropyMissing, 0, 1, balMid, balMax, dH, dS, equation, table);
     return code == 0 ? equation : std::to_string(code);

@@ -231,7 +231,7 @@ TEST(BalanceSearch, LowerBoundsBelowOneNeverGiveAnAllPositiveFirstSolution) {
     for (int low : {0, -3, INT_MIN + 1}) {
       std::string text = equation, table;
       int enthalpyMissing = 0, entropyMissing = 0;
-      float dH = 0.0f, dS = 0.0f;
+      double dH = 0.0, dS = 0.0;
       EXPECT_EQ(BalanceEquation(2, enthalpyMissing, entropyMissing, 0, low, 10, 20, dH, dS, text, table), 5)
           << equation << " from " << low;
     }

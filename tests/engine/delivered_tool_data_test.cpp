@@ -281,7 +281,7 @@ Balanced Balance(const std::string& equation) {
   Balanced b;
   b.equation = equation;
   int enthalpyMissing = 0, entropyMissing = 0;
-  float dH = 0.0f, dS = 0.0f;
+  double dH = 0.0, dS = 0.0;
   b.code = BalanceEquation(2, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax, dH, dS, b.equation, b.table);
   return b;
 }
@@ -363,7 +363,7 @@ TEST_F(DeliveredEquationList, TheWideBoundGivesTheSameCoefficientsWhereANarrower
     Balanced b;
     b.equation = equation;
     int enthalpyMissing = 0, entropyMissing = 0;
-    float dH = 0.0f, dS = 0.0f;
+    double dH = 0.0, dS = 0.0;
     b.code = BalanceEquation(2, enthalpyMissing, entropyMissing, 0, 1, balMid, 20, dH, dS, b.equation, b.table);
     return b;
   };

@@ -100,6 +100,25 @@ TEST_F(DissociationWindowTest, SolubilityEditorChecksTheEquationAndTheNumbers) {
             Table({SilverChloride, {"Ag2S", "Silver sulfide", "", "", "2Ag+", "S-2", "6.3E-50", "25"}}));
 }
 
+// A Ksp of 0 or below is refused at entry, as the acid/base editor refuses such a K: the
+// solubility window would refuse the record.
+TEST_F(DissociationWindowTest, SolubilityEditorRefusesAKspOfZeroOrBelow) {
+  const std::string table = Table({SilverChloride});
+  for (const char* ksp : {"0", "-1.8E-10", "0E5"}) {
+    WriteTable(SaltTable, table);
+    const std::size_t before = Boxes().size();
+    InWindow(OpenSolubilityDataDialog,
+             Then(Typing({{SoludataFormulaId, "AgBr"}, {SoludataCationId, "Ag+"}, {SoludataAnionId, "Br-"},
+                          {SoludataKspId, ksp}}),
+                  {[&] { driver.Click(SoludataAfterId); }}));
+    const std::vector<std::string> boxes = Boxes();
+    EXPECT_EQ(std::vector<std::string>(boxes.begin() + static_cast<long>(before), boxes.end()),
+              std::vector<std::string>{IllegalNumber})
+        << ksp;
+    EXPECT_EQ(ReadTable(SaltTable), table) << ksp;
+  }
+}
+
 TEST_F(DissociationWindowTest, EditorMessagesInNorwegian) {
   const Language norwegian(NorwegianLanguage);
   WriteTable(SaltTable, Table({SilverChloride}));

@@ -19,6 +19,25 @@ SolubilityInput Salt(const char* formula, const char* cation, const char* anion,
   return input;
 }
 
+// Fe(OH)3 beside 0.1 mol/kg hydroxide: [Fe+3] = 2.79E-39 / 0.1^3 = 2.79E-36 mol/kg. Every row with a
+// concentration has its amounts and masses, however small: the mass is the amount times the molar
+// mass (Fe(OH)3 106.867, Fe 55.845, OH 17.007 g/mol).
+TEST(SolubilityCalculation, TinyDissolvedAmountsStillHaveTheirMasses) {
+  SolubilityInput ironHydroxide = Salt("Fe(OH)3", "Fe+3", "3OH-");
+  ironHydroxide.ksp = "2.79E-39";
+  ironHydroxide.anionCommonIon = "0.1";
+  const SolubilityResult result = CalculateSolubility(ironHydroxide);
+  ASSERT_TRUE(result.computed);
+  EXPECT_NEAR(Value(result.totalCation) / 2.79E-36, 1.0, 1E-5);
+  const double molarMasses[] = {106.867, 55.845, 17.007};
+  for (std::size_t row = 0; row < 3; ++row) {
+    ASSERT_FALSE(result.amounts[row].empty()) << row;
+    ASSERT_FALSE(result.masses[row].empty()) << row;
+    EXPECT_NEAR(Value(result.masses[row]) / (Value(result.amounts[row]) * molarMasses[row]), 1.0, 1E-4) << row;
+  }
+  EXPECT_NEAR(Value(result.amounts[0]) / 2.79E-36, 1.0, 1E-5);
+}
+
 TEST(SolubilityCalculation, ReferenceSalts) {
   // AgCl: s = sqrt(1.77E-10) = 1.33041E-05 mol/kg; 0.5 kg dissolve 6.65207E-06 mol.
   SolubilityInput agcl = Salt("AgCl", "Ag+", "Cl-");

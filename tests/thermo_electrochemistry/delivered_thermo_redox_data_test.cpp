@@ -254,7 +254,7 @@ TEST_F(DeliveredThermoRedoxTables, EveryListedEquationBalancesWithAllItsData) {
     for (std::uint8_t column = 0; column <= 4; ++column) {
       ThermoColumnChoice = column;
       int enthalpyMissing = 0, entropyMissing = 0;
-      float dH = 0.0f, dS = 0.0f;
+      double dH = 0.0, dS = 0.0;
       std::string equation = typed, table;
       ASSERT_EQ(BalanceEquation(2, enthalpyMissing, entropyMissing, 1, BalMin, BalMid, BalMax, dH, dS, equation, table),
                 0)
@@ -292,7 +292,7 @@ TEST_F(DeliveredThermoRedoxTables, MethaneCombustionWithTheHandbookData) {
   //    = 213.785 + 2(69.95) - 186.3 - 2(205.152) = -242.919 J/K.
   ThermoColumnChoice = 2;
   int enthalpyMissing = 0, entropyMissing = 0;
-  float dH = 0.0f, dS = 0.0f;
+  double dH = 0.0, dS = 0.0;
   std::string equation = "CH4(g)+O2(g)>CO2(g)+H2O(l)", table;
   ASSERT_EQ(BalanceEquation(2, enthalpyMissing, entropyMissing, 1, BalMin, BalMid, BalMax, dH, dS, equation, table), 0)
       << ErrorText;
@@ -341,7 +341,7 @@ std::string BalancedHalfReaction(const std::string& halfReaction, int& code) {
   EquationSpeciesOnly(text);
   RemoveBlanks(text);
   int enthalpyMissing = 0, entropyMissing = 0;
-  float dH = 0.0f, dS = 0.0f;
+  double dH = 0.0, dS = 0.0;
   std::string table;
   code = BalanceEquation(2, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax, dH, dS, text, table);
   return text;
@@ -388,7 +388,7 @@ TEST_F(DeliveredThermoRedoxTables, DaniellCell) {
   RemoveBlanks(cell);
   EquationSpeciesOnly(cell);
   int enthalpyMissing = 0, entropyMissing = 0;
-  float dH = 0.0f, dS = 0.0f;
+  double dH = 0.0, dS = 0.0;
   std::string table;
   ASSERT_EQ(BalanceEquation(2, enthalpyMissing, entropyMissing, 0, BalMin, BalMid, BalMax, dH, dS, cell, table), 0)
       << ErrorText;

@@ -116,6 +116,56 @@ TEST_F(ElectrochemistryTest, EveryShippedHalfReactionGivesAFiniteResult) {
   EXPECT_TRUE(failures.empty()) << ::testing::PrintToString(failures);
 }
 
+// A potential of 1E39 V gives a cell potential beyond what the fields show: the calculation-error
+// message, and no "inf" in the fields.
+TEST_F(ElectrochemistryTest, ACellPotentialBeyondTheFieldsGetsTheCalculationError) {
+  std::vector<std::string> shown;
+  InElectrochemistry({[&] {
+                        Put(LeftHalfReactionId, "Br2 + 2e- > 2Br-");
+                        Put(LeftPotentialId, "1E39");
+                        Put(RightHalfReactionId, "Cu > Cu+2 + 2e-");
+                        Put(RightPotentialId, "-0.34");
+                        driver.Click(CalculateCellId);
+                      },
+                      [&] { shown = {Text(CellReactionId), Text(CellPotentialId), Text(PotentialFieldId)}; }});
+  EXPECT_EQ(shown, (std::vector<std::string>{"Br2 + Cu = 2Br- + Cu+2", "", ""}));
+  ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+  EXPECT_TRUE(driver.MessageBoxes()[0].text.starts_with("CALCULATION ERROR")) << driver.MessageBoxes()[0].text;
+}
+
+// A temperature below absolute zero, typed or solved for (dG = 1000 J with ln K = -1 would need
+// -120 K), gets the illegal-number message; nothing is computed. 298.15 K and ln K = -1 solve.
+TEST_F(ElectrochemistryTest, ANegativeAbsoluteTemperatureIsRefused) {
+  struct Case {
+    const char* temperature;
+    const char* gibbs;
+    const char* lnK;
+    const char* shownTemperature;
+    const char* shownConstant;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"-298.15", "1000", "", "-298.15", "", true},
+      {"", "1000", "-1", "", "", true},
+      {"298.15", "", "-1", "298.15", "0.367879", false},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> shown;
+    const std::size_t before = driver.MessageBoxes().size();
+    InElectrochemistry({[&] {
+                          Put(TemperatureFieldId, c.temperature);
+                          Put(EquilibriumGibbsFieldId, c.gibbs);
+                          Put(LnKFieldId, c.lnK);
+                          driver.Click(SolveEquilibriumRowId);
+                        },
+                        [&] { shown = {Text(TemperatureFieldId), Text(EquilibriumConstantId)}; }});
+    EXPECT_EQ(shown, (std::vector<std::string>{c.shownTemperature, c.shownConstant})) << c.temperature << c.lnK;
+    const std::vector<std::string> boxes = BoxTexts();
+    EXPECT_EQ(boxes.size() - before, c.refused ? 1u : 0u) << c.temperature << c.lnK;
+    if (c.refused && boxes.size() > before) EXPECT_TRUE(boxes.back().starts_with("ILLEGAL NUMBER")) << boxes.back();
+  }
+}
+
 // A half reaction typed alone keeps its electrons; joined with a second one it loses them. Both
 // potential fields empty: no cell potential even when the reaction balances.
 TEST_F(ElectrochemistryTest, ElectronsStayOnlyInASingleHalfReaction) {

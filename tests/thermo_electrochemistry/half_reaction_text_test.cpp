@@ -64,6 +64,18 @@ TEST(HalfReactionText, CellPotentialKeepsTheInputsDecimals) {
   for (const Case& c : cases) EXPECT_EQ(CellPotentialText(c.left, c.right), c.cell) << c.left << " + " << c.right;
 }
 
+// A sum whose whole part is wider than the potential fields, or beyond any number, is no text: the
+// window says so instead of showing "inf" or a cut number.
+TEST(HalfReactionText, ACellPotentialBeyondTheFieldsIsRefused) {
+  const std::optional<std::string> widest = CellPotentialText("1E36", "0");
+  ASSERT_TRUE(widest.has_value());
+  EXPECT_EQ(widest->size(), CellPotentialWidth);
+  EXPECT_EQ(CellPotentialText("1E38", "0"), std::nullopt);
+  EXPECT_EQ(CellPotentialText("1E39", "0.5"), std::nullopt);
+  EXPECT_EQ(CellPotentialText("-1E39", "-1E39"), std::nullopt);
+  EXPECT_EQ(CellPotentialText("1E308", "1E308"), std::nullopt);
+}
+
 TEST(HalfReactionText, ElectronTermsAreTheElectronsNotASymbolEndingInE) {
   EXPECT_TRUE(HasElectronTerm("Br2 + 2e- > 2Br-"));
   EXPECT_TRUE(HasElectronTerm("e- + Ag+ > Ag"));
@@ -75,11 +87,12 @@ TEST(HalfReactionText, ElectronTermsAreTheElectronsNotASymbolEndingInE) {
 // 4.1868 J per calorie, cut to the decimals the number was typed with. A number without a point
 // keeps its whole integer part (a cut after 11 characters would make 123456789012 cal ten times
 // smaller), a number with an exponent is written with six significant digits (counting its
-// exponent as decimals would be nonsense), and a text that is no number is left alone.
+// exponent as decimals would be nonsense), and a text that is no number, or joules beyond every
+// number, are no result.
 TEST(CaloriesToJoules, ConvertsWithTheTypedDecimals) {
   struct Case {
     const char* calories;
-    const char* joules;
+    std::optional<std::string> joules;
   };
   const Case cases[] = {
       {"1.5", "6.2"},
@@ -90,7 +103,9 @@ TEST(CaloriesToJoules, ConvertsWithTheTypedDecimals) {
       {"", ""},
       {"123456789012", "516888884235"},
       {"1.5E3", "6280.2"},
-      {"abc", "abc"},
+      {"abc", std::nullopt},
+      {"1.5x", std::nullopt},
+      {"1E308", std::nullopt},
       {"12.3456789", "51.688888"},
   };
   for (const Case& c : cases) EXPECT_EQ(CaloriesToJoules(c.calories), c.joules) << c.calories;

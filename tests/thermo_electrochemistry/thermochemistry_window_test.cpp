@@ -85,6 +85,27 @@ TEST_F(ThermochemistryTest, MethaneCombustionAndTheDeferredColumnChoice) {
   EXPECT_EQ(ThermoRecalcPending, 0);
 }
 
+// 9E36 g of methane (5.61E+35 mol) release 4.99E+38 kJ, beyond a single-precision number: the
+// reaction enthalpy is that heat with its sign changed, as the equation's heat term shows it.
+TEST_F(ThermochemistryTest, AnEnthalpyBeyondSinglePrecisionIsShownAsTheHeatTermIs) {
+  WriteTable("thermody.dat", ShippedTable("thermody.dat"));
+  std::string balanced, enthalpy;
+  InThermochemistry({[&] {
+                       Put(ThermoEquationFieldId, "9E36gCH4(g) + O2(g) > CO2(g) + H2O(l)");
+                       driver.Click(ThermoCalculateId);
+                     },
+                     [&] {
+                       balanced = Text(ThermoBalancedEquationId);
+                       enthalpy = Text(ThermoEnthalpyValueId);
+                     }});
+  const std::size_t heat = balanced.rfind(" + ");
+  ASSERT_NE(heat, std::string::npos) << balanced;
+  ASSERT_TRUE(balanced.ends_with("kJ")) << balanced;
+  const std::string heatTerm = balanced.substr(heat + 3, balanced.size() - heat - 5);
+  EXPECT_NEAR(std::strtod(heatTerm.c_str(), nullptr), 4.996E+38, 0.001E+38);
+  EXPECT_EQ(enthalpy, "-" + heatTerm + " kJ");
+}
+
 // A species without a record: the equation still shows, cut after 49 characters, with the
 // missing-data line; both sums show "?" and never a partial sum. A species with its enthalpy but no
 // entropy: the enthalpy stands, the entropy is "?".
@@ -360,6 +381,21 @@ TEST_F(ThermochemistryTest, CaloriesBecomeJoulesAtEachPress) {
                 [&] { twice = fields(); }});
   EXPECT_EQ(once, (std::vector<std::string>{"6.2", "418", "-210.38", ""}));
   EXPECT_EQ(twice, (std::vector<std::string>{"25.9", "1750", "-880.81", ""}));
+}
+
+// A field that holds no number gets the illegal-number message and nothing is converted, so no
+// field is multiplied while another is refused.
+TEST_F(ThermochemistryTest, CaloriesToJoulesRefusesANonNumber) {
+  std::vector<std::string> shown;
+  InDataEditor({[&] {
+                  Put(EnthalpyFieldId, "1.5");
+                  Put(GibbsFieldId, "12x");
+                  driver.Click(CaloriesToJoulesId);
+                },
+                [&] { shown = {Text(EnthalpyFieldId), Text(GibbsFieldId)}; }});
+  EXPECT_EQ(shown, (std::vector<std::string>{"1.5", "12x"}));
+  ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+  EXPECT_TRUE(driver.MessageBoxes()[0].text.starts_with("ILLEGAL NUMBER")) << driver.MessageBoxes()[0].text;
 }
 
 // A table the program may not change reads as empty and is never harmed: every edit is refused with

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "engine/numbers/number_text.h"
 #include "engine/textutil.h"
@@ -44,10 +45,12 @@ std::string NegatedPotential(std::string potential) {
   return value > 0.0 ? "-" + potential : potential;
 }
 
-std::string CellPotentialText(const std::string& left, const std::string& right) {
-  const auto sum = static_cast<float>(ReadLeadingReal(left) + ReadLeadingReal(right));
+std::optional<std::string> CellPotentialText(const std::string& left, const std::string& right) {
+  const double sum = ReadLeadingReal(left) + ReadLeadingReal(right);
+  if (!std::isfinite(sum)) return std::nullopt;
   std::string text = FormatNumberFixed(sum);
   const std::size_t point = text.find('.');
+  if (std::min(point, text.size()) > CellPotentialWidth) return std::nullopt;
   if (point == std::string::npos) return text;
   const bool anyPoint = left.find('.') != std::string::npos || right.find('.') != std::string::npos;
   if (!anyPoint) return text.substr(0, point);

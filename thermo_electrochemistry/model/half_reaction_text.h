@@ -1,6 +1,7 @@
 #pragma once
 // The texts of the electrochemistry window's half reactions: turning one with its potential, and
 // the cell potential of two.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +16,14 @@ std::optional<std::string> TurnedHalfReaction(std::string_view equation);
 // empty.
 std::string NegatedPotential(std::string potential);
 
-// The sum of the two potentials (each read from its start, an empty text as 0), with as many
-// decimals as the input with the most (cut, not rounded; at most six), or none when neither has a
-// point: "1.09" and "-0.34" give "0.75".
-std::string CellPotentialText(const std::string& left, const std::string& right);
+// The widest cell potential the potential fields show, in characters before the decimals.
+inline constexpr std::size_t CellPotentialWidth = 37;
+
+// The sum of the two potentials (each read from its start, an empty text as 0, summed in double
+// precision), with as many decimals as the input with the most (cut, not rounded; at most six), or
+// none when neither has a point: "1.09" and "-0.34" give "0.75". None when the sum's whole part is
+// wider than the fields show.
+std::optional<std::string> CellPotentialText(const std::string& left, const std::string& right);
 
 // Does the half reaction hold an electron term: an "e-" at the start or after a character that is
 // not a letter?
