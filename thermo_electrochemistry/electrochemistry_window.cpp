@@ -62,7 +62,7 @@ constexpr Example Examples[] = {
     {"Fe+2 + MnO4- + H+ > Fe+3 + Mn+2 + H2O", "", "", "", ""},
     {"H2C2O4 > 2CO2 + 2H+ + 2e-", "Cr2O7-2 + 14H+ + 6e- > 2Cr+3 + 7H2O", "", "", ""},
     {"Br2 + 2e- > 2Br-", "Cu > Cu+2 + 2e- ", "1.09", "-0.34", "-2"},
-    {"Fe+2 > Fe+3 + e-", "O2 + 4H+ + 4e- > 4H2O", "-0.77", "1.23", "-4"},
+    {"Fe+2 > Fe+3 + e-", "O2 + 4H+ + 4e- > 2H2O", "-0.77", "1.23", "-4"},
 };
 
 constexpr int SolverFieldIds[] = {GibbsEnergyFieldId,      ElectronsFieldId,   PotentialFieldId,

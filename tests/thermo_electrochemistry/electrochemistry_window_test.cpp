@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -358,6 +359,37 @@ TEST_F(ElectrochemistryTest, ExamplesAndErase) {
                       }});
   EXPECT_EQ(shown, (std::vector<std::string>{"Br2 + 2e- > 2Br-", "Cu > Cu+2 + 2e- ", "1.09", "-0.34", "-2", "", "0.75",
                                              "", "298.15"}));
+}
+
+// The half reactions the examples fill in are balanced as written: each, calculated alone, comes
+// back as it stands.
+TEST_F(ElectrochemistryTest, TheExamplesHalfReactionsAreBalancedAsWritten) {
+  const auto compact = [](std::string text) {
+    std::erase(text, ' ');
+    std::replace(text.begin(), text.end(), '>', '=');
+    return text;
+  };
+  std::vector<std::string> halfReactions;
+  Steps steps;
+  for (int example = FirstRedoxExampleId + 1; example <= LastRedoxExampleId; ++example)
+    steps.push_back([&, example] {
+      if (example > FirstRedoxExampleId + 1)
+        halfReactions.insert(halfReactions.end(), {Text(LeftHalfReactionId), Text(RightHalfReactionId)});
+      driver.Click(example);
+    });
+  steps.push_back([&] { halfReactions.insert(halfReactions.end(), {Text(LeftHalfReactionId), Text(RightHalfReactionId)}); });
+  std::vector<std::pair<std::string, std::string>> calculated;
+  for (std::size_t i = 0; i < 6; ++i) {
+    steps.push_back([&, i] {
+      Put(LeftHalfReactionId, halfReactions.at(i));
+      Put(RightHalfReactionId, "");
+      driver.Click(CalculateCellId);
+    });
+    steps.push_back([&, i] { calculated.emplace_back(compact(halfReactions.at(i)), compact(Text(CellReactionId))); });
+  }
+  InElectrochemistry(steps);
+  ASSERT_EQ(calculated.size(), 6u);
+  for (const auto& [written, balanced] : calculated) EXPECT_EQ(written, balanced);
 }
 
 // The editor opened from the window rewrites the table; back in the window both lists show it.
