@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/reaction.h"
+#include "engine/numbers/typed_number.h"
 #include "resources/unit_conversion_ids.h"
 
 namespace {
@@ -138,14 +138,9 @@ bool IsTemperatureField(int fieldId) { return UnitGroupOf(fieldId).data() == Tem
 std::optional<std::vector<ConvertedField>> ConvertUnitText(int sourceId, std::string text) {
   const std::span<const UnitField> group = UnitGroupOf(sourceId);
   if (group.empty()) return std::nullopt;
-  std::string numberText;
-  char nextChar = 0;
-  std::int8_t intClass = 0;
-  int position = 0;
-  double value = 0;
-  if (ParseNumberText(text, DoublePrecisionLimits, numberText, WholeNumberMode, nextChar, intClass, position, value) !=
-      0)
-    return std::nullopt;
+  const std::optional<double> typed = TypedNumber(std::move(text));
+  if (!typed) return std::nullopt;
+  const double value = *typed;
 
   const Temperature temperature = TemperatureFrom(sourceId, value);
   // No temperature lies below absolute zero; -459.67 F reaches it only to within rounding.

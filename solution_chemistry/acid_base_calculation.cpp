@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/numbers/number_text.h"
+#include "engine/numbers/typed_number.h"
 #include "engine/reaction.h"
 #include "solution_chemistry/model/acid_base_solver.h"
 #include "solution_chemistry/dissociation_check.h"
@@ -50,7 +51,7 @@ AcidBaseResult CalculateWeakAcidBase(const AcidBaseInput& input) {
   for (const auto& [typed, slot] : fields) {
     *slot = SlotText(*typed);
     if (slot->empty()) continue;
-    if ((slot != &pH && !(ReadLeadingReal(*slot) > 0.0)) || !IsNumberText(*slot)) {
+    if ((slot != &pH && !(ReadLeadingReal(*slot) > 0.0)) || !TypedNumber(*slot)) {
       state = AcidBaseMessage::BadNumber;
       break;
     }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/numbers/number_text.h"
+#include "engine/numbers/typed_number.h"
 #include "engine/settings/settings.h"
 #include "resources/acid_base_constants_editor_ids.h"
 #include "runtime/dialog_item_text.h"
@@ -128,10 +129,10 @@ bool Cwm_SYREKONSTDlg::FieldsPass() {
   const std::string pK = SlotText(DialogItemText(*this, SyrekonstPKId, SlotReadLimit));
   bool numbersRead = true;
   for (const std::string* text : {&std::as_const(constant), &temperature, &pK})
-    numbersRead = numbersRead && (text->empty() || IsNumberText(*text));
+    numbersRead = numbersRead && (text->empty() || TypedNumber(*text));
   if (numbersRead && constant.empty() && !pK.empty()) constant = ConstantFromPKText(pK);
   // A K that is 0 or less, or that a pK makes 0 or beyond every number, would be stored without meaning.
-  if (!numbersRead || (!constant.empty() && (!IsNumberText(constant) || !(ReadLeadingReal(constant) > 0.0)))) {
+  if (!numbersRead || (!constant.empty() && (!TypedNumber(constant) || !(ReadLeadingReal(constant) > 0.0)))) {
     ShowDissociationMessage(*this, IllegalNumberMessage());
     pass = false;
   }

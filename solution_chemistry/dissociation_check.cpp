@@ -11,16 +11,6 @@ std::string SlotText(std::string text) {
   return text;
 }
 
-bool IsNumberText(std::string text) {
-  std::string numberText;
-  char nextChar = 0;
-  std::int8_t intClass = 0;
-  int position = 0;
-  double value = 0.0;
-  return ParseNumberText(text, DoublePrecisionLimits, numberText, WholeNumberMode, nextChar, intClass, position,
-                         value) == ValidNumber;
-}
-
 std::string DissociationRefusal(const DissociationRows& rows) {
   FormulaTexts ions;
   CoefficientTexts coefficients;

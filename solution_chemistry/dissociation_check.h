@@ -11,8 +11,5 @@ inline constexpr std::size_t SlotReadLimit = 37;
 // The text cut to the read limit, its blanks removed.
 std::string SlotText(std::string text);
 
-// Does the text, blanks removed, read as one number?
-bool IsNumberText(std::string text);
-
 // The refusal message of a dissociation that does not balance as typed; empty when it does.
 std::string DissociationRefusal(const DissociationRows& rows);

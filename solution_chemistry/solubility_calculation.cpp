@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/numbers/number_text.h"
+#include "engine/numbers/typed_number.h"
 #include "solution_chemistry/dissociation_check.h"
 
 namespace {
@@ -51,7 +52,7 @@ SolubilityResult CalculateSolubility(const SolubilityInput& input) {
     if (text->empty()) continue;
     const bool solventField = field == SolubilityNumberField::Solvent;
     if (!solventField) result.numberGiven = true;
-    if ((!solventField && !(ReadLeadingReal(*text) > 0.0)) || !IsNumberText(*text)) {
+    if ((!solventField && !(ReadLeadingReal(*text) > 0.0)) || !TypedNumber(*text)) {
       result.message = SolubilityMessage::IllegalNumber;
       result.badField = field;
       return result;

@@ -1,6 +1,7 @@
 #include "solution_chemistry/solubility_data_editor.h"
 
 #include "engine/numbers/number_text.h"
+#include "engine/numbers/typed_number.h"
 #include "engine/settings/settings.h"
 #include "resources/solubility_data_editor_ids.h"
 #include "runtime/dialog_item_text.h"
@@ -83,8 +84,8 @@ bool Cwm_SOLUPROClicked100Dlg::FieldsPass() {
   const std::string ksp = SlotText(DialogItemText(*this, SoludataKspId, SlotReadLimit));
   const std::string temperature = SlotText(DialogItemText(*this, SoludataTemperatureId, SlotReadLimit));
   // A Ksp of 0 or below has no solubility; the window would refuse the record.
-  const bool kspRefused = !ksp.empty() && (!IsNumberText(ksp) || !(ReadLeadingReal(ksp) > 0.0));
-  if (kspRefused || (!temperature.empty() && !IsNumberText(temperature))) {
+  const bool kspRefused = !ksp.empty() && (!TypedNumber(ksp) || !(ReadLeadingReal(ksp) > 0.0));
+  if (kspRefused || (!temperature.empty() && !TypedNumber(temperature))) {
     ShowDissociationMessage(*this, IllegalNumberMessage());
     pass = false;
   }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/reaction.h"
+#include "engine/numbers/typed_number.h"
 #include "engine/textutil.h"
 #include "runtime/dialog_item_text.h"
 
@@ -15,15 +15,8 @@ std::string BlankFreeFieldText(const CWnd& dialog, int id) {
 }
 
 std::optional<double> TableNumberValue(const std::string& blankFree) {
-  std::string text = blankFree;
-  std::string numberText;
-  char nextChar = 0;
-  std::int8_t intClass = 0;
-  int position = 0;
-  double value = 0;
-  if (ParseNumberText(text, DoublePrecisionLimits, numberText, WholeNumberMode, nextChar, intClass, position, value) !=
-      ValidNumber)
-    return std::nullopt;
-  if (value != 0 && std::atof(blankFree.c_str()) == 0) return std::nullopt;
+  const std::optional<double> value = TypedNumber(blankFree);
+  if (!value) return std::nullopt;
+  if (*value != 0 && std::atof(blankFree.c_str()) == 0) return std::nullopt;
   return value;
 }

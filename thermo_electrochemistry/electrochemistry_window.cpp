@@ -20,7 +20,7 @@
 #include "runtime/resource_message.h"
 #include "thermo_electrochemistry/model/half_reaction_text.h"
 #include "thermo_electrochemistry/redox_data_editor.h"
-#include "thermo_electrochemistry/model/typed_number.h"
+#include "engine/numbers/typed_number.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
-#include "thermo_electrochemistry/model/typed_number.h"
+#include "engine/numbers/typed_number.h"
 
 namespace {
 

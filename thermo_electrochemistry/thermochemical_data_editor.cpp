@@ -18,7 +18,7 @@
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
 #include "runtime/resource_message.h"
-#include "thermo_electrochemistry/model/typed_number.h"
+#include "engine/numbers/typed_number.h"
 
 namespace {
 

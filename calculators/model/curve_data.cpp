@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/reaction.h"
+#include "engine/numbers/typed_number.h"
 
 namespace {
 
@@ -26,15 +26,6 @@ std::optional<CurveDataFault> FaultAfter(std::string_view text, std::size_t at, 
   return std::nullopt;
 }
 
-bool IsNumber(std::string number, double& value) {
-  std::string numberText;
-  char nextChar = 0;
-  std::int8_t intClass = 0;
-  int position = 0;
-  return ParseNumberText(number, DoublePrecisionLimits, numberText, WholeNumberMode, nextChar, intClass, position,
-                         value) == 0;
-}
-
 }  // namespace
 
 CurveData ReadCurveData(std::string_view fieldText) {
@@ -50,8 +41,8 @@ CurveData ReadCurveData(std::string_view fieldText) {
     const std::size_t end = RunEnd(text, at);
     if (end - at >= CurveDataNumberEnd) break;
     const auto fault = FaultAfter(text, at, end);
-    double value = 0;
-    if (fault || !IsNumber(std::string(text.substr(at, end - at)), value)) {
+    const std::optional<double> value = TypedNumber(std::string(text.substr(at, end - at)));
+    if (fault || !value) {
       const std::size_t shownEnd = fault ? RunEnd(text, end + 1) : end;
       data.valid = false;
       data.refusal = CurveDataRefusal{fault.value_or(CurveDataFault::NotANumber), data.points.size() + 1,
@@ -59,7 +50,7 @@ CurveData ReadCurveData(std::string_view fieldText) {
       data.points.clear();
       return data;
     }
-    pending.push_back(value);
+    pending.push_back(*value);
     if (pending.size() == 2) {
       data.points.push_back({pending[0], pending[1]});
       pending.clear();

@@ -1,0 +1,10 @@
+#pragma once
+// A number typed into a field: the whole text read by ParseNumberText.
+#include <optional>
+#include <string>
+
+#include "engine/reaction.h"
+
+// The value of the whole text read as one number within the given limits (blanks dropped); none when
+// the text is no number or lies beyond the limits.
+std::optional<double> TypedNumber(std::string text, int limits = DoublePrecisionLimits);
