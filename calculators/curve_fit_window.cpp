@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "platform/gdi/gdi_wrappers.h"
@@ -53,12 +54,6 @@ struct CurveWindowState {
   int leftmostYLabelX = PlotFrameLeft;
 };
 CurveWindowState State;
-
-std::string FormatG(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%G", value);
-  return text;
-}
 
 void Draw(CDC& dc, const DrawingLine& line) {
   dc.MoveTo(static_cast<int>(line.from.x), static_cast<int>(line.from.y));
@@ -317,7 +312,7 @@ void Cwm_FUNCPLOTDlg::LoadCurveDataSet() {
   RepaintCurvePlot();
 }
 
-void Cwm_FUNCPLOTDlg::ShowRange(int id, double value) { SetDlgItemText(id, FormatG(value).c_str()); }
+void Cwm_FUNCPLOTDlg::ShowRange(int id, double value) { SetDlgItemText(id, FormatNumberG(value).c_str()); }
 
 void Cwm_FUNCPLOTDlg::PaintCurvePlot() {
   WaitCursor wait;
@@ -389,7 +384,7 @@ void Cwm_FUNCPLOTDlg::DrawPlot(CDC& dc) {
                                                          {YMaxFieldId, scale.axisRanges.yMax}}};
   std::array<double, 4> shown{};
   for (std::size_t i = 0; i < ranges.size(); ++i) {
-    const std::string text = FormatG(ranges[i].second);
+    const std::string text = FormatNumberG(ranges[i].second);
     SetDlgItemText(ranges[i].first, text.c_str());
     shown[i] = LeadingNumber(text);
   }

@@ -1,7 +1,7 @@
 #include "calculators/names_formulas_editor.h"
 
 #include "runtime/dialog_openers.h"
-#include "engine/formcalc.h"
+#include "engine/formula/formula_mass.h"
 #include "runtime/generated_setup.h"
 #include "resources/names_formulas_editor_ids.h"
 #include "runtime/record_editor_window.h"
@@ -17,13 +17,7 @@ constexpr std::size_t FormulaField = 1;
 // The formula is tested as typed, blanks included; a refusal shows the headline only, Norwegian
 // when LanguageCode is 47, else English.
 std::vector<std::string> MoleculeFormulaRefusal(std::vector<std::string>& fields) {
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-  std::string formula = fields[FormulaField];
-  int kind = 0;
-  float electrons = 0.0f;
-  float amount = 0.0f;
-  if (dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount) > -1.0f) return {};
+  if (FormulaMass(fields[FormulaField]) > -1.0f) return {};
   return {LanguageCode == NorwegianLanguage ? "FORMELFEIL\n\n" : "FORMULA ERROR\n\n"};
 }
 

@@ -1,8 +1,8 @@
 #include "calculators/unit_conversion.h"
 
 #include <cmath>
-#include <cstdio>
 
+#include "engine/numbers/number_text.h"
 #include "engine/numbers/typed_number.h"
 #include "resources/unit_conversion_ids.h"
 
@@ -116,12 +116,6 @@ double ValueIn(int fieldId, const Temperature& temperature) {
   }
 }
 
-std::string ShownNumber(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%G", value);
-  return text;
-}
-
 }  // namespace
 
 std::span<const UnitField> UnitGroupOf(int fieldId) {
@@ -155,7 +149,7 @@ std::optional<std::vector<ConvertedField>> ConvertUnitText(int sourceId, std::st
     if (unit.id == sourceId) continue;
     const double result = IsTemperatureField(sourceId) ? ValueIn(unit.id, temperature) : firstUnitValue / unit.factor;
     if (!std::isfinite(result)) return std::nullopt;
-    converted.push_back({unit.id, ShownNumber(result)});
+    converted.push_back({unit.id, FormatNumberG(result)});
   }
   return converted;
 }

@@ -1,7 +1,6 @@
 #include "chemicals_database/chemicals_database_window.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "chemicals_database/database_group.h"
 #include "chemicals_database/model/database_engine.h"
@@ -9,10 +8,12 @@
 #include "chemicals_database/model/record_number.h"
 #include "chemicals_database/model/search_command.h"
 #include "chemicals_database/model/search_request.h"
-#include "engine/formcalc.h"
+#include "engine/formula/formula_mass.h"
+#include "engine/numbers/number_text.h"
 #include "engine/formtext.h"
 #include "engine/reaction.h"
 #include "engine/settings/settings.h"
+#include "engine/textutil.h"
 #include "platform/win/message_box.h"
 #include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
@@ -87,28 +88,6 @@ void SetCheck(CWnd& dialog, int id, int checked) { dialog.SendDlgItemMessage(id,
 
 std::string Slot(int line) { return ChemDbRecord.slots[static_cast<std::size_t>(line)]; }
 
-std::string FormatFloat(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", value);
-  return text;
-}
-
-// The formula's mass by the formula engine (mode 0, type 3, not quiet); ErrorText holds the error
-// line of a formula it refuses.
-float FormulaMass(std::string formula) {
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-  int kind = 0;
-  float electrons = 0.0f;
-  float amount = 0.0f;
-  return dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount);
-}
-
-std::string WithoutBlanks(std::string text) {
-  std::erase(text, ' ');
-  return text;
-}
-
 }  // namespace
 
 Cwm_KjemikaliedatabaseBaseDlg::Cwm_KjemikaliedatabaseBaseDlg(LPCSTR templateName, CWnd* parent)
@@ -169,7 +148,7 @@ BOOL Cwm_KjemikaliedatabaseDlg::OnUserInit(int) {
   if (ChemDbNumericField1 == 0) ChemDbNumericField1 = 1;
   if (ChemDbNumericField2 == 0) ChemDbNumericField2 = 2;
   FillNumericSearchCombos();
-  SetDlgItemText(ToleranceFieldId, FormatFloat(SkDev).c_str());
+  SetDlgItemText(ToleranceFieldId, FormatNumberFixed(SkDev).c_str());
   SetDlgItemText(HtmNameFieldId, "compund");
 
   if (ChemDbFormulaSearchMode < FormulaSearchAsTyped || ChemDbFormulaSearchMode > FormulaSearchQualitative)
@@ -343,7 +322,9 @@ void Cwm_KjemikaliedatabaseDlg::ReloadChangedDatabase() {
 bool Cwm_KjemikaliedatabaseDlg::SearchFieldsEmpty() {
   for (const int id : {NameSearchComboId, FormulaSearchFieldId, CasSearchFieldId, LabelSearchFieldId, NumericValue1Id,
                        NumericValue2Id}) {
-    if (!WithoutBlanks(DialogItemText(*this, id, FieldReadLimit)).empty()) return false;
+    std::string text = DialogItemText(*this, id, FieldReadLimit);
+    RemoveBlanks(text);
+    if (!text.empty()) return false;
   }
   SetDlgItemText(FormulaErrorFieldId, NothingSought);
   return true;
@@ -528,7 +509,7 @@ void Cwm_KjemikaliedatabaseDlg::OnFormulaFieldLeft() {
   const float mass = FormulaMass(CurrentFormulaText);
   if (mass > 0.0f) {
     SetDlgItemText(FormulaErrorFieldId, "");
-    if (AutoFormulaMass == 1) SetDlgItemText(FormulaMassFieldId, FormatFloat(mass).c_str());
+    if (AutoFormulaMass == 1) SetDlgItemText(FormulaMassFieldId, FormatNumberFixed(mass).c_str());
   } else {
     SetDlgItemText(FormulaErrorFieldId, ErrorText.c_str());
     if (AutoFormulaMass == 1) SetDlgItemText(FormulaMassFieldId, "");
@@ -545,7 +526,7 @@ void Cwm_KjemikaliedatabaseDlg::CheckNumericField(int fieldId) {
   const std::optional<double> value = DatabaseNumber(text);
   if (!value && !text.empty()) {
     ShowMessage(NumberError);
-    SetDlgItemText(fieldId, fieldId == ToleranceFieldId ? FormatFloat(SkDev).c_str() : "");
+    SetDlgItemText(fieldId, fieldId == ToleranceFieldId ? FormatNumberFixed(SkDev).c_str() : "");
   } else if (value && fieldId == ToleranceFieldId) {
     SkDev = static_cast<float>(*value);
   }

@@ -1,7 +1,7 @@
 #include "periodic_table/periodic_cells.h"
 
-#include <cstdio>
 
+#include "engine/numbers/number_text.h"
 #include "resources/periodic_table_ids.h"
 #include "periodic_table/model/property_words.h"
 
@@ -10,15 +10,9 @@ namespace {
 constexpr float RoomTemperature = 20.0f;
 constexpr float AbsoluteZero = -273.15f;
 
-std::string Fixed(float value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", static_cast<double>(value));
-  return text;
-}
-
 // "%f" of the value, or empty at or below the limit that marks a missing one.
 std::string FixedAbove(float value, float emptyAtOrBelow) {
-  return value <= emptyAtOrBelow ? std::string() : Fixed(value);
+  return value <= emptyAtOrBelow ? std::string() : FormatNumberFixed(value);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "periodic_table/property_graph_window.h"
 
-#include <cstdio>
 
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
 #include "engine/globals.h"
+#include "engine/numbers/number_text.h"
 #include "platform/win/paint_dc.h"
 #include "resources/property_graph_ids.h"
 #include "periodic_table/model/property_graph_layout.h"
@@ -109,9 +109,7 @@ void Cwm_PERSYSGRAFDlg::DrawAxes(CDC& dc, const PropertyGraphLayout& layout) {
   Line(dc, GraphAxisLeft, GraphBaselineY, GraphAxisRight, GraphBaselineY);
   Line(dc, GraphAxisLeft, GraphBaselineY, GraphAxisLeft, layout.axisTop);
   dc.TextOut(ZeroLabelPlace.x, ZeroLabelPlace.y, "0");
-  char maxLabel[32];
-  std::snprintf(maxLabel, sizeof maxLabel, "%G", static_cast<double>(layout.max));
-  dc.TextOut(MaxLabelX, layout.labelY, maxLabel);
+  dc.TextOut(MaxLabelX, layout.labelY, FormatNumberG(layout.max).c_str());
   Line(dc, GraphAxisLeft, layout.axisTop, TickEndX, layout.axisTop);
 }
 

@@ -1,10 +1,10 @@
 #include "spectroscopy/ms_table_editor.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "engine/formcalc.h"
+#include "engine/formula/formula_mass.h"
+#include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
 #include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
@@ -100,16 +100,9 @@ BOOL Cwm_MASSMSDATDlg::OnUserInit(int) {
 
 bool Cwm_MASSMSDATDlg::ShowCalculatedMass() {
   std::string formula = DialogItemText(*this, IsoFormulaFieldId, IsoFormulaLimit);
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-  int kind = 0;
-  float electrons = 0.0f;
-  float amount = 0.0f;
-  const float mass = dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount);
+  const float mass = FormulaMass(formula);
   if (mass > -1.0f) {
-    char shown[64];
-    std::snprintf(shown, sizeof shown, "%f", static_cast<double>(mass));
-    SetDlgItemText(CalculatedMassFieldId, shown);
+    SetDlgItemText(CalculatedMassFieldId, FormatNumberFixed(mass).c_str());
     return true;
   }
   MessageBoxEditorMessages(*this).Show(LanguageCode == NorwegianLanguage ? "FORMELFEIL\n\n" : "FORMULA ERROR\n\n");

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/formcalc.h"
+#include "engine/formula/formula_mass.h"
 #include "engine/numbers/number_text.h"
 #include "engine/reaction.h"
 #include "engine/records/table_editor.h"
@@ -37,12 +37,7 @@ bool English() { return LanguageCode == EnglishLanguage; }
 
 // A formula the parser reads and whose mass is above 0.
 bool FormulaHasMass(std::string formula) {
-  FormulaCounts counts{};
-  IsotopeUsedFlags isotopeFlags{};
-  int kind = 0;
-  float electrons = 0.0f;
-  float amount = 0.0f;
-  return dcalk(counts, isotopeFlags, 0, formula, 0, 3, kind, electrons, amount) > 0.0f;
+  return FormulaMass(std::move(formula)) > 0.0f;
 }
 
 // The formula must end in its phase and be one the parser reads; the numbers, without their

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdio>
 
 #include "engine/formtext.h"
+#include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "engine/textutil.h"
@@ -51,9 +51,7 @@ void ComputeFormulaLines(ChemDbRecordBuffer& record) {
     return;
   }
   if (AutoFormulaMass == 1) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", static_cast<double>(mass));
-    slots[FormulaMassLine] = text;
+    slots[FormulaMassLine] = FormatNumberFixed(mass);
   }
   std::string empirical;
   FormatCompositionReport(record.counts, 1, empirical, record.isotopeFlags);

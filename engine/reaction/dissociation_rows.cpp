@@ -1,5 +1,6 @@
 #include "engine/reaction/dissociation.h"
 #include "engine/formcalc.h"
+#include "engine/formula/formula_mass.h"
 #include "engine/elements/element_tables.h"
 #include "engine/numbers/number_text.h"
 #include "engine/reaction.h"
@@ -15,14 +16,6 @@ namespace {
 
 constexpr int Salt = 0, Cation = 1, Anion = 2, CrystalWater = 3;
 constexpr int CationConcentration = 1;
-
-float FormulaMass(std::string text) {
-  FormulaCounts counts;
-  IsotopeUsedFlags isotopeFlags;
-  int kind = 0;
-  float electrons = 0.0f, amount = 0.0f;
-  return dcalk(counts, isotopeFlags, 0, text, 0, 3, kind, electrons, amount);
-}
 
 // The row without the number it begins with, when that number is above 0.
 std::string WithoutLeadingNumber(const std::string& row) {

@@ -5,19 +5,13 @@
 #include <iostream>
 #include <string>
 
-#include "engine/formcalc.h"
+#include "engine/formula/formula_mass.h"
+#include "engine/numbers/number_text.h"
 
 int main() {
   std::string formula;
   while (std::getline(std::cin, formula)) {
-    FormulaCounts counts{};
-    IsotopeUsedFlags flags{};
-    int kind = 0;
-    float electrons = 0;
-    float amount = 0;
-    std::string text = formula;
-    const float mass = dcalk(counts, flags, 0, text, 0, 3, kind, electrons, amount);
-    std::printf("%f\n", mass);
+    std::printf("%s\n", FormatNumberFixed(FormulaMass(formula)).c_str());
   }
   return 0;
 }

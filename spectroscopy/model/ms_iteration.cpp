@@ -8,6 +8,7 @@
 #include "engine/elements/element_symbols.h"
 #include "engine/elements/element_tables.h"
 #include "engine/formcalc.h"
+#include "engine/numbers/number_text.h"
 #include "engine/settings/settings.h"
 #include "engine/textutil.h"
 
@@ -73,9 +74,7 @@ std::vector<TokenKey> KeysInTextOrder(std::string_view text) {
 }
 
 std::string PaddedSum(float sum) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%G", sum);
-  std::string padded = text;
+  std::string padded = FormatNumberG(sum);
   if (padded.size() < SumWidth) padded.resize(SumWidth, ' ');
   return padded;
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 
+#include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
 
 namespace {
@@ -22,12 +22,6 @@ constexpr int NmrToleranceLine = 3;
 constexpr int NmrFirstShiftLine = 4;
 constexpr int NmrLastShiftLine = 48;
 constexpr const char* MsResultFullMark = ".... \n";
-
-std::string FormatG(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%G", value);
-  return text;
-}
 
 std::string Padded(std::string text, std::size_t width) {
   if (text.size() < width) text.resize(width, ' ');
@@ -48,7 +42,7 @@ bool Within(double value, double low, double high) { return low <= value && valu
 // padded to 5, "(m/n)", the name. False when it did not fit and the result is full.
 bool AppendHitLine(std::string& result, float peak, int taken, int defined, const std::string& name) {
   const std::string number =
-      Padded(FormatG(peak), PeakWidth) + "(" + std::to_string(taken) + "/" + std::to_string(defined) + ")";
+      Padded(FormatNumberG(peak), PeakWidth) + "(" + std::to_string(taken) + "/" + std::to_string(defined) + ")";
   if (result.size() + number.size() >= RangeResultLimit) return false;
   result += number;
   if (result.size() + name.size() >= RangeResultLimit) return false;
@@ -83,7 +77,7 @@ std::string LookupMsFragments(const SpectralTableRecords& table, ReportedRecords
       formula = RecordLine(record, 1);
       if (formula.size() <= FormulaColumn) formula.append((FormulaColumn - formula.size()) / TabWidth, '\t');
     }
-    const std::string massText = FormatG(mass);
+    const std::string massText = FormatNumberG(mass);
     if (result.size() + massText.size() + formula.size() >= MsResultLimit) {
       result += MsResultFullMark;
       return result;

@@ -2,6 +2,7 @@
 #include <random>
 
 #include "engine/formcalc.h"
+#include "engine/formula/formula_mass.h"
 #include "engine/formtext.h"
 #include "tests/engine/test_support.h"
 
@@ -271,3 +272,17 @@ TEST_F(Dcalk, AnyTextGivesAFiniteResultOrFailure) {
 }
 
 }  // namespace
+
+TEST_F(Dcalk, FormulaMassIsTheResultOfThePlainCall) {
+  for (const std::string formula : {"H2O", "2mH2O", "36gH2O", "[13]CO2", "Xx2", "H2O)"}) {
+    SCOPED_TRACE(formula);
+    ErrorText.clear();
+    const float expected = Calculate(formula).result;
+    const std::string expectedError = ErrorText;
+    ErrorText.clear();
+    EXPECT_EQ(FormulaMass(formula), expected);
+    EXPECT_EQ(ErrorText, expectedError);
+  }
+  EXPECT_FLOAT_EQ(FormulaMass("H2O"), Water);
+  EXPECT_EQ(FormulaMass("Xx2"), -1.0f);
+}
