@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 bool InputHolds(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return true;
   const int Z = 1 + data[0] % ElementCount;
-  const IsotopeRecord& isotopes = IsotopeTable[Z - 1];
+  const IsotopeRecord& isotopes = IsotopesByNumber(Z);
   const int k = (data[1] & 0x7F) % MaxIsotopes;
   const std::string bytes(reinterpret_cast<const char*>(data + 2), size - 2);
   WriteBytes("dats/datfiles/atomdata/isotope.dat", bytes, (data[1] & 0x80) != 0 ? 0444 : 0644);

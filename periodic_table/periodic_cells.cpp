@@ -52,7 +52,7 @@ std::string PeriodicCellText(int propertyRadioId, int Z) {
     case ThermalConductivityRadioId: return FixedAbove(element.thermalConductivity, 0.0f);
     case AcidBaseRadioId: return AcidBaseText(element.acidBaseCharacter);
     case CrystalStructureRadioId: return CrystalStructureText(element.crystalStructure);
-    case ElectronConfigRadioId: return ElectronConfigTable[Z - 1].configuration;
+    case ElectronConfigRadioId: return ElectronConfigByNumber(Z).configuration;
     case OxidationStatesRadioId: return OxidationStatesText(element);
     case IsotopeCountRadioId: return std::to_string(StableIsotopeCount(Z));
     case PhaseRadioId: return PhaseAt20Degrees(element);

@@ -29,7 +29,7 @@ const std::array<PropertyField, 22> PropertyFields = {{
     {CovalentRadiusFieldId, CovalentRadiusLabelId,
      [](int Z) { return FourDecimalsAbove(ElementByNumber(Z).covalentRadius, 0.0f); }},
     {ElectronConfigFieldId, ElectronConfigLabelId,
-     [](int Z) { return std::string(ElectronConfigTable[Z - 1].configuration); }},
+     [](int Z) { return std::string(ElectronConfigByNumber(Z).configuration); }},
     {AtomicVolumeFieldId, AtomicVolumeLabelId,
      [](int Z) { return FourDecimalsAbove(ElementByNumber(Z).atomicVolume, 0.0f); }},
     {HeatOfVaporisationFieldId, HeatOfVaporisationLabelId,

@@ -3,7 +3,17 @@
 
 #include "engine/elements/element_tables.h"
 
-const ElementRecord& ElementByNumber(int Z) {
+namespace {
+
+int TableIndex(int Z) {
   if (Z < 1 || Z > ElementCount) throw std::out_of_range("no element with atomic number " + std::to_string(Z));
-  return ElementTable[Z - 1];
+  return Z - 1;
 }
+
+}  // namespace
+
+const ElementRecord& ElementByNumber(int Z) { return ElementTable[TableIndex(Z)]; }
+
+const IsotopeRecord& IsotopesByNumber(int Z) { return IsotopeTable[TableIndex(Z)]; }
+
+const ElectronConfigRecord& ElectronConfigByNumber(int Z) { return ElectronConfigTable[TableIndex(Z)]; }

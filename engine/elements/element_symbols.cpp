@@ -13,7 +13,7 @@ int IsotopeMassNumber(float mass) { return static_cast<int>(mass + 0.5); }
 
 int FindIsotopeByMassNumber(int Z, long massNumber) {
   if (Z < 1 || Z > ElementCount) return -1;
-  const IsotopeRecord& isotopes = IsotopeTable[Z - 1];
+  const IsotopeRecord& isotopes = IsotopesByNumber(Z);
   const int listed = isotopes.count & 0xFF;
   for (int index = 0; index < listed && index < MaxIsotopes; ++index) {
     if (IsotopeMassNumber(isotopes.mass[index]) == massNumber) return index;

@@ -50,7 +50,10 @@ struct ElectronConfigRecord {
 
 extern const ElementRecord ElementTable[ElementCount];
 
-// The record of element Z; throws std::out_of_range unless Z is 1 to ElementCount.
-const ElementRecord& ElementByNumber(int Z);
 extern const IsotopeRecord IsotopeTable[ElementCount];
 extern const ElectronConfigRecord ElectronConfigTable[ElementCount];
+
+// The records of element Z in each table; they throw std::out_of_range unless Z is 1 to ElementCount.
+const ElementRecord& ElementByNumber(int Z);
+const IsotopeRecord& IsotopesByNumber(int Z);
+const ElectronConfigRecord& ElectronConfigByNumber(int Z);

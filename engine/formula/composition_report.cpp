@@ -49,7 +49,7 @@ void FormatCompositionReport(const FormulaCounts& counts, int empirical, std::st
     total += ElementByNumber(index + 1).atomicMass * counts[PlainElementRow][index];
     if (!isotopeFlags[index]) continue;
     for (int isotope = 0; isotope < MaxIsotopes; ++isotope)
-      total += IsotopeTable[index].mass[isotope] * counts[isotope][index];
+      total += IsotopesByNumber(index + 1).mass[isotope] * counts[isotope][index];
   }
   for (int index = 0; index < ElementCount; ++index) {
     const char* symbol = ElementByNumber(index + 1).symbol;
@@ -60,7 +60,7 @@ void FormatCompositionReport(const FormulaCounts& counts, int empirical, std::st
     for (int isotope = 0; isotope < MaxIsotopes; ++isotope) {
       const float count = counts[isotope][index];
       if (count == 0.0f) continue;
-      const float mass = IsotopeTable[index].mass[isotope];
+      const float mass = IsotopesByNumber(index + 1).mass[isotope];
       const std::string label = std::string(symbol) + "[" + std::to_string(IsotopeMassNumber(mass)) + "]";
       AppendPart({label, count, mass}, total, empirical, report);
     }

@@ -132,7 +132,7 @@ class GroupEvaluator {
       lastToken_ = Token::Other;
       return i + length;
     }
-    AddAtom({Z - 1, isotope}, IsotopeTable[Z - 1].mass[isotope]);
+    AddAtom({Z - 1, isotope}, IsotopesByNumber(Z).mass[isotope]);
     return i + length;
   }
 

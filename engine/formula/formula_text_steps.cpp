@@ -63,7 +63,7 @@ std::size_t ReadCommaTarget(std::string_view text, std::size_t position, Amount&
       } else {
         target.cell.row = isotope;
         if (amount.grams != 0.0f) {
-          amount.moles = amount.grams / IsotopeTable[target.cell.index].mass[isotope];
+          amount.moles = amount.grams / IsotopesByNumber(target.cell.index + 1).mass[isotope];
           amount.grams = 0.0f;
         }
       }

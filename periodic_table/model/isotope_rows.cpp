@@ -73,7 +73,7 @@ std::string IsotopeKey(int Z, float mass) {
 }
 
 std::vector<std::string> IsotopeTableRows(int Z) {
-  const IsotopeRecord& isotopes = IsotopeTable[Z - 1];
+  const IsotopeRecord& isotopes = IsotopesByNumber(Z);
   std::vector<std::string> rows;
   if ((isotopes.count & 0xFF) == 0) return rows;
   const std::vector<std::string>& lines = IsotopeFileLines();

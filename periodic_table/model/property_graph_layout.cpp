@@ -75,7 +75,7 @@ std::array<float, ElementCount> GraphPropertyValues(int propertyId) {
   const PlottedProperty& property = PlottedProperties[propertyId - FirstGraphPropertyId];
   for (int i = 0; i < ElementCount; ++i) {
     values[i] = property.field != nullptr ? ElementByNumber(i + 1).*property.field
-                                          : static_cast<float>(IsotopeTable[i].count & 0xFF);
+                                          : static_cast<float>(IsotopesByNumber(i + 1).count & 0xFF);
   }
   return values;
 }

@@ -54,4 +54,4 @@ std::string OxidationStatesText(const ElementRecord& element) {
   return text;
 }
 
-int StableIsotopeCount(int Z) { return IsotopeTable[Z - 1].count & 0xFF; }
+int StableIsotopeCount(int Z) { return IsotopesByNumber(Z).count & 0xFF; }

@@ -43,7 +43,7 @@ float CountOf(const FormulaCounts& counts, const IsotopeUsedFlags& flags, const 
 std::string SymbolText(const TokenKey& key) {
   std::string symbol = ElementByNumber(key.element).symbol;
   if (key.isotope >= 0)
-    symbol += "[" + std::to_string(IsotopeMassNumber(IsotopeTable[key.element - 1].mass[key.isotope])) + "]";
+    symbol += "[" + std::to_string(IsotopeMassNumber(IsotopesByNumber(key.element).mass[key.isotope])) + "]";
   return symbol;
 }
 

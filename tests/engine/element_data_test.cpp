@@ -629,4 +629,18 @@ TEST(ElementByNumber, GivesTheRecordOfEachAtomicNumberAndRefusesTheRest) {
   for (int Z : {0, -1, 104, INT_MIN}) EXPECT_THROW(ElementByNumber(Z), std::out_of_range) << Z;
 }
 
+TEST(ElementByNumber, IsotopesAndElectronConfigurationsAreLookedUpByTheSameNumber) {
+  EXPECT_EQ(IsotopesByNumber(1).count, 2);
+  EXPECT_FLOAT_EQ(IsotopesByNumber(6).mass[1], 13.0034f);
+  EXPECT_STREQ(ElectronConfigByNumber(26).configuration, "[Ar]3d^6 4s^2");
+  for (int Z = 1; Z <= ElementCount; ++Z) {
+    EXPECT_EQ(&IsotopesByNumber(Z), &IsotopeTable[Z - 1]) << Z;
+    EXPECT_EQ(&ElectronConfigByNumber(Z), &ElectronConfigTable[Z - 1]) << Z;
+  }
+  for (int Z : {0, -1, 104, INT_MIN}) {
+    EXPECT_THROW(IsotopesByNumber(Z), std::out_of_range) << Z;
+    EXPECT_THROW(ElectronConfigByNumber(Z), std::out_of_range) << Z;
+  }
+}
+
 }  // namespace
