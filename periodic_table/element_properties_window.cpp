@@ -7,7 +7,7 @@
 #include "runtime/generated_setup.h"
 #include "engine/globals.h"
 #include "periodic_table/model/isotope_rows.h"
-#include "periodic_table/periodic_table_window.h"
+#include "periodic_table/selected_element.h"
 #include "periodic_table/property_fields.h"
 
 ModelessInstance<Cwm_EgenskaperDlg> ElementPropertiesWindow;

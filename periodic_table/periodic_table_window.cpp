@@ -8,8 +8,6 @@
 #include "periodic_table/periodic_cells.h"
 #include "periodic_table/property_graph_window.h"
 
-int SelectedElement = 0;
-
 namespace {
 
 struct DialogText {

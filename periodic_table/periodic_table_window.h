@@ -5,11 +5,9 @@
 // the property graph.
 #include <array>
 
+#include "periodic_table/selected_element.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
-
-// The element whose button last held the focus when the table's activation changed; 0 until then.
-extern int SelectedElement;
 
 inline constexpr int PeriodicTableElements = 103;
 inline constexpr int PropertyRadioCount = 22;
