@@ -1,5 +1,6 @@
 #include "calculators/molecular_calculator_window.h"
 
+#include "platform/controls/heading_spacing.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "engine/formula/formula_information.h"
@@ -29,6 +30,7 @@ BOOL Cwm_MolekylkalkulatorBaseDlg::OnInitDialog() {
                       {m_formulaLabel, m_formula, m_examplesLabel, m_examples, m_calculate, m_resultLabel, m_result,
                        m_compositionHeading, m_composition, m_names, m_openNames, m_close});
   CSimModalDlg::OnInitDialog();
+  SpaceHeadingOverTabStops(m_hWnd, CompositionHeadingId, CompositionId, {0, 1, 3, 5});
   return OnUserInit(1);
 }
 

@@ -1,5 +1,6 @@
 #include "solution_chemistry/acid_base_constants_editor.h"
 
+#include "platform/controls/heading_spacing.h"
 #include <utility>
 
 #include "engine/numbers/number_text.h"
@@ -63,6 +64,7 @@ BOOL Cwm_SYREKONSTBaseDlg::OnInitDialog() {
                       {m_labels, m_editListGroup, m_equationGroup, m_equationStatics, m_temperatureStatics,
                        m_constantStatics, m_addGroup});
   CSimModalDlg::OnInitDialog();
+  SpaceHeadingOverFields(m_hWnd, SyrekonstColumnHeadsId, {SyrekonstFormulaId, SyrekonstIonId});
   return OnUserInit(1);
 }
 

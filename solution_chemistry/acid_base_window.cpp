@@ -1,5 +1,6 @@
 #include "solution_chemistry/acid_base_window.h"
 
+#include "platform/controls/heading_spacing.h"
 #include <string>
 
 #include "engine/records/record_file.h"
@@ -87,6 +88,7 @@ BOOL Cwm_SYREBASEBaseDlg::OnInitDialog() {
                        m_resultConjugate, m_resultUndissociated, m_resultConstant, m_resultPH, m_resultGroup,
                        m_resultPK, m_resultPKLabel, m_examplesLabel, m_beforeDissociationMark, m_equationGroup});
   CSimModalDlg::OnInitDialog();
+  SpaceHeadingOverFields(m_hWnd, AcidColumnHeadsId, {AcidFormulaId, AcidIonFieldId});
   return OnUserInit(1);
 }
 

@@ -1,5 +1,6 @@
 #include "solution_chemistry/solubility_data_editor.h"
 
+#include "platform/controls/heading_spacing.h"
 #include "engine/numbers/number_text.h"
 #include "engine/numbers/typed_number.h"
 #include "engine/settings/settings.h"
@@ -51,6 +52,8 @@ BOOL Cwm_SOLUPROClicked100BaseDlg::OnInitDialog() {
                       {m_labels, m_equationGroup, m_kspSubscript, m_editListGroup, m_anionPlus, m_equals,
                        m_undissociatedHead, m_hiddenCrystalWaterHead, m_hiddenMark, m_crystalWaterPlus, m_addGroup});
   CSimModalDlg::OnInitDialog();
+  SpaceHeadingOverFields(m_hWnd, SoludataColumnHeadsId,
+                         {SoludataFormulaId, SoludataCationId, SoludataAnionId, SoludataCrystalWaterId});
   return OnUserInit(1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/controls/heading_spacing.h"
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 #include "resources/solubility_ids.h"
@@ -133,6 +134,7 @@ BOOL Cwm_SOLUPRODBaseDlg::OnInitDialog() {
                        m_crystalWaterMass, m_crystalWaterAmount, m_resultGroup, m_examplesLabel, m_resultKsp,
                        m_resultCation, m_resultAnion, m_resultStatics});
   CSimModalDlg::OnInitDialog();
+  SpaceHeadingOverFields(m_hWnd, SaltColumnHeadsId, {SaltFormulaId, CationFieldId, AnionFieldId, CrystalWaterFieldId});
   return OnUserInit(1);
 }
 

@@ -1,6 +1,7 @@
-// The headings over the Fixedsys tables of the balancing window and of the element properties'
-// isotope table, in both languages: measured in the painted window, every heading stands over the
-// column of values it names.
+// The headings over the Fixedsys tables of the balancing window, the molecular calculator and the
+// element properties' isotope table, and the blank-spaced headings over the fields of the solution
+// windows and their editors, in both languages and at scales 1 and 2: measured in the painted window,
+// every heading stands over the column of values or the field it names.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -8,11 +9,23 @@
 
 #include "periodic_table/element_properties_window.h"
 #include "periodic_table/periodic_table_window.h"
+#include "platform/gdi/display_scale.h"
+#include "resources/acid_base_constants_editor_ids.h"
+#include "resources/acid_base_ids.h"
 #include "resources/balancing_ids.h"
+#include "resources/dialog_templates.h"
+#include "resources/solubility_data_editor_ids.h"
+#include "resources/solubility_ids.h"
 #include "resources/element_properties_ids.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
+#include "tests/app/template_windows.h"
 #include "calculators/balancing_window.h"
+
+// The balancing window and the molecular calculator both name their example buttons FirstExampleId.
+namespace molecular {
+#include "resources/molecular_calculator_ids.h"
+}  // namespace molecular
 
 namespace {
 
@@ -68,10 +81,19 @@ std::vector<Span> InkRuns(const Surface& picture, const std::vector<HWND>& contr
   return runs;
 }
 
-// The words of a heading stand a blank or two apart, its parts three blanks or more.
+// The words of a heading stand a blank or two apart, its parts three blanks or more (pixels at
+// scale 1).
 constexpr int HeadingGap = 12;
-// The values of a Fixedsys table stand at least one 8-pixel blank apart.
+// The values of a Fixedsys table stand at least one 8-pixel blank apart, at every scale.
 constexpr int TableGap = 8;
+
+RECT WindowInPicture(HWND control) {
+  RECT top{}, rect{};
+  GetWindowRect(GetTopLevel(control), &top);
+  GetWindowRect(control, &rect);
+  OffsetRect(&rect, -top.left, -top.top);
+  return rect;
+}
 
 bool Overlap(const Span& a, const Span& b) { return a.first <= b.last && b.first <= a.last; }
 
@@ -84,16 +106,30 @@ void ExpectHeadingsOverColumns(const std::vector<Span>& headings, const std::vec
   }
 }
 
-class ColumnHeadingsTest : public AppTest, public ::testing::WithParamInterface<const char*> {};
+struct Setting {
+  const char* language;
+  int scale;
+};
+
+class ColumnHeadingsTest : public AppTest, public ::testing::WithParamInterface<Setting> {
+ protected:
+  ColumnHeadingsTest() { SetDisplayScale(GetParam().scale); }
+  ~ColumnHeadingsTest() override {
+    Stop();
+    SetDisplayScale(1);
+  }
+  bool Start() { return AppTest::Start(GetParam().language); }
+  int Scaled(int pixels) const { return pixels * GetParam().scale; }
+};
 
 TEST_P(ColumnHeadingsTest, TheBalancingWindowsHeadingsStandOverTheAmountsTable) {
-  ASSERT_TRUE(Start(GetParam()));
+  ASSERT_TRUE(Start());
   driver.Then([this] { driver.Type(EquationFieldId, "FeS2+O2>Fe3O4+SO2"); });
   driver.Then([this] { driver.Click(CalculateBalanceId); });
   driver.Then([this] {
     const HWND window = GetActiveWindow();
     const Surface picture = PaintedPicture(window);
-    const std::vector<Span> headings = InkRuns(picture, {GetDlgItem(window, TableHeadingsId)}, HeadingGap);
+    const std::vector<Span> headings = InkRuns(picture, {GetDlgItem(window, TableHeadingsId)}, Scaled(HeadingGap));
     const std::vector<Span> columns = InkRuns(picture, {GetDlgItem(window, AmountsTableId)}, TableGap);
     ExpectHeadingsOverColumns(headings, columns);
   });
@@ -112,7 +148,7 @@ TEST_P(ColumnHeadingsTest, TheIsotopeTablesHeadingsStandOverTheirColumns) {
   const std::filesystem::path atomdata = folder.Path() / "dats" / "datfiles" / "atomdata";
   std::filesystem::create_directories(atomdata);
   std::ofstream(atomdata / "isotope.dat", std::ios::binary) << OxygenIsotopes;
-  ASSERT_TRUE(Start(GetParam()));
+  ASSERT_TRUE(Start());
   SelectedElement = 8;
   ShowElementPropertiesWindow(Frame());
   driver.Pump();
@@ -138,6 +174,69 @@ TEST_P(ColumnHeadingsTest, TheIsotopeTablesHeadingsStandOverTheirColumns) {
   driver.Pump();
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, ColumnHeadingsTest, ::testing::Values("47", "44"));
+// The molecular calculator's table writes each atom's symbol, count, mass and mass per cent at the
+// edit's tab stops 0, 1, 3 and 5.
+TEST_P(ColumnHeadingsTest, TheMolecularCalculatorsHeadingsStartOverTheirColumns) {
+  ASSERT_TRUE(Start());
+  WithTemplateWindow(driver, Frame(), MolekylkalkulatorTemplateName,
+                     {[this] { driver.Type(molecular::MoleculeFormulaId, "H2SO4"); }, [this] { driver.Click(molecular::CalculateMoleculeId); },
+                      [this] {
+                        const HWND window = GetActiveWindow();
+                        const Surface picture = PaintedPicture(window);
+                        const std::vector<Span> headings =
+                            InkRuns(picture, {GetDlgItem(window, molecular::CompositionHeadingId)}, Scaled(HeadingGap));
+                        const std::vector<Span> columns =
+                            InkRuns(picture, {GetDlgItem(window, molecular::CompositionId)}, TableGap);
+                        ASSERT_EQ(headings.size(), columns.size())
+                            << "headings" << Describe(headings) << ", columns" << Describe(columns);
+                        // A letter's ink may begin a pixel or two before the column's first digit.
+                        const int bearing = Scaled(2);
+                        for (size_t index = 0; index < headings.size(); ++index) {
+                          EXPECT_GE(headings[index].first, columns[index].first - bearing) << "heading " << index;
+                          EXPECT_LE(headings[index].first, columns[index].last) << "heading " << index;
+                        }
+                      }});
+}
+
+struct FieldHeadings {
+  const char* templateName;
+  int headingId;
+  std::vector<int> fieldIds;  // the field each word group of the heading names, from the left
+};
+
+const FieldHeadings FieldHeadingTable[] = {
+    {SoluprodTemplateName, SaltColumnHeadsId, {SaltFormulaId, CationFieldId, AnionFieldId, CrystalWaterFieldId}},
+    {SoludataTemplateName,
+     SoludataColumnHeadsId,
+     {SoludataFormulaId, SoludataCationId, SoludataAnionId, SoludataCrystalWaterId}},
+    {SyrebaseTemplateName, AcidColumnHeadsId, {AcidFormulaId, AcidIonFieldId}},
+    {SyrekonstTemplateName, SyrekonstColumnHeadsId, {SyrekonstFormulaId, SyrekonstIonId}},
+};
+
+TEST_P(ColumnHeadingsTest, EachWordGroupOfAFieldHeadingStartsWithinTheFieldItNames) {
+  ASSERT_TRUE(Start());
+  for (const FieldHeadings& row : FieldHeadingTable) {
+    SCOPED_TRACE(row.templateName);
+    WithTemplateWindow(driver, Frame(), row.templateName, {[&] {
+                         const HWND window = GetActiveWindow();
+                         const Surface picture = PaintedPicture(window);
+                         const std::vector<Span> groups =
+                             InkRuns(picture, {GetDlgItem(window, row.headingId)}, Scaled(HeadingGap));
+                         ASSERT_EQ(groups.size(), row.fieldIds.size()) << "word groups" << Describe(groups);
+                         for (size_t index = 0; index < groups.size(); ++index) {
+                           const RECT field = WindowInPicture(GetDlgItem(window, row.fieldIds[index]));
+                           EXPECT_TRUE(groups[index].first >= field.left && groups[index].first < field.right)
+                               << "word group " << index << " starts at " << groups[index].first << ", its field "
+                               << row.fieldIds[index] << " spans [" << field.left << ", " << field.right << ")";
+                         }
+                       }});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguagesAtScalesOneAndTwo, ColumnHeadingsTest,
+                         ::testing::Values(Setting{"47", 1}, Setting{"44", 1}, Setting{"47", 2}, Setting{"44", 2}),
+                         [](const ::testing::TestParamInfo<Setting>& info) {
+                           return std::string(info.param.language) + "AtScale" + std::to_string(info.param.scale);
+                         });
 
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+// Headings whose word groups stand three blanks or more apart, each over a field or a table column:
+// the blanks between the groups are counted again in the heading's own font, so that each group
+// starts where its field or column does in every language and at every display scale.
+#include <vector>
+
+#include "platform/win/window_api.h"
+
+// Refills the blanks before each word group of the heading's text so that group i starts at the
+// first blank boundary at or right of groupStarts[i], given in the heading's client pixels.
+// Groups beyond the places given keep their blanks.
+void SpaceHeadingGroups(HWND heading, const std::vector<int>& groupStarts);
+
+// Each word group of the dialog's heading starts where the text of the field of the same place does.
+void SpaceHeadingOverFields(HWND dialog, int headingId, const std::vector<int>& fieldIds);
+
+// Each word group of the dialog's heading starts at the given tab stop of the multi-line edit table
+// (the edit stops tabs at every eight average characters of its font).
+void SpaceHeadingOverTabStops(HWND dialog, int headingId, int tableId, const std::vector<int>& tabStops);
