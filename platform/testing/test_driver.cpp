@@ -120,15 +120,22 @@ HWND TestDriver::FindControl(int id) {
   return active == nullptr ? nullptr : FindDescendant(active, id);
 }
 
-void TestDriver::ClickAt(POINT screen) {
+void TestDriver::ClickAt(POINT screen) { PressAt(screen, 1); }
+
+// Presses of a double click lie WithinDoubleClick apart; a single click and the action after the
+// last press lie BetweenActions apart.
+void TestDriver::PressAt(POINT screen, int presses) {
   InputEvent event;
   event.point = screen;
   event.kind = InputEvent::Kind::MouseMove;
   Deliver(event);
-  event.kind = InputEvent::Kind::MouseDown;
-  Deliver(event);
-  event.kind = InputEvent::Kind::MouseUp;
-  Deliver(event);
+  for (int press = 0; press < presses; ++press) {
+    event.kind = InputEvent::Kind::MouseDown;
+    Deliver(event);
+    event.kind = InputEvent::Kind::MouseUp;
+    Deliver(event);
+    if (presses > 1) backend_.Advance(WithinDoubleClick);
+  }
   backend_.Advance(BetweenActions);
   Pump();
 }
@@ -149,21 +156,11 @@ void TestDriver::DragAt(POINT from, POINT to) {
   Pump();
 }
 
-bool TestDriver::Click(int id) {
-  const HWND control = RequireControl(id);
-  if (control == nullptr) return false;
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  const HWND hit = WindowFromPoint(centre);
-  if (hit != control && !IsChild(control, hit)) {
-    return Fail("control " + std::to_string(id) + " cannot be clicked: it is hidden, disabled or covered");
-  }
-  ClickAt(centre);
-  return true;
-}
+bool TestDriver::Click(int id) { return PressControl(id, 1); }
 
-bool TestDriver::DoubleClick(int id) {
+bool TestDriver::DoubleClick(int id) { return PressControl(id, 2); }
+
+bool TestDriver::PressControl(int id, int presses) {
   const HWND control = RequireControl(id);
   if (control == nullptr) return false;
   RECT rect{};
@@ -173,19 +170,7 @@ bool TestDriver::DoubleClick(int id) {
   if (hit != control && !IsChild(control, hit)) {
     return Fail("control " + std::to_string(id) + " cannot be clicked: it is hidden, disabled or covered");
   }
-  InputEvent event;
-  event.point = centre;
-  event.kind = InputEvent::Kind::MouseMove;
-  Deliver(event);
-  for (int press = 0; press < 2; ++press) {
-    event.kind = InputEvent::Kind::MouseDown;
-    Deliver(event);
-    event.kind = InputEvent::Kind::MouseUp;
-    Deliver(event);
-    backend_.Advance(WithinDoubleClick);
-  }
-  backend_.Advance(BetweenActions);
-  Pump();
+  PressAt(centre, presses);
   return true;
 }
 

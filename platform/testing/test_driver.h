@@ -83,6 +83,9 @@ class TestDriver : public StepSource {
   int AnswerBox(const MessageBoxRequest& request);
   bool FocusControl(HWND control, int id);
   bool ClickItem(HWND list, int id, int index);
+  // The control's centre pressed once (a click) or twice (a double click), if a click there reaches it.
+  bool PressControl(int id, int presses);
+  void PressAt(POINT screen, int presses);
   void Deliver(InputEvent event);
   void PressKey(UINT key, char character);
 
