@@ -95,6 +95,29 @@ void DrawRadioMark(CDC& dc, POINT topLeft, bool checked, bool disabled) {
   }
 }
 
+// One line of a two-pixel edge: its colour above and left, and below and right.
+struct EdgeLine {
+  COLORREF topLeft;
+  COLORREF bottomRight;
+};
+
+// The outer line on the rectangle's border, the inner one a pixel inside it; the bottom and right
+// lines run over the corners the top and left ones leave.
+void DrawTwoLineEdge(CDC& dc, const RECT& rect, EdgeLine outer, EdgeLine inner) {
+  const int l = rect.left;
+  const int t = rect.top;
+  const int r = rect.right;
+  const int b = rect.bottom;
+  HLine(dc, l, r - 1, t, outer.topLeft);
+  VLine(dc, l, t, b - 1, outer.topLeft);
+  HLine(dc, l, r, b - 1, outer.bottomRight);
+  VLine(dc, r - 1, t, b, outer.bottomRight);
+  HLine(dc, l + 1, r - 2, t + 1, inner.topLeft);
+  VLine(dc, l + 1, t + 1, b - 2, inner.topLeft);
+  HLine(dc, l + 1, r - 1, b - 2, inner.bottomRight);
+  VLine(dc, r - 2, t + 1, b - 1, inner.bottomRight);
+}
+
 }  // namespace
 
 RECT DrawButtonFrame(CDC& dc, const RECT& rect, bool pressed, bool isDefault) {
@@ -220,35 +243,9 @@ void DrawGroupFrame(CDC& dc, const RECT& rect, int captionHeight) {
   VLine(dc, r - 1, top, b, Highlight);
 }
 
-void DrawSunkenEdge(CDC& dc, const RECT& rect) {
-  const int l = rect.left;
-  const int t = rect.top;
-  const int r = rect.right;
-  const int b = rect.bottom;
-  HLine(dc, l, r - 1, t, Shadow);
-  VLine(dc, l, t, b - 1, Shadow);
-  HLine(dc, l, r, b - 1, Highlight);
-  VLine(dc, r - 1, t, b, Highlight);
-  HLine(dc, l + 1, r - 2, t + 1, Dark);
-  VLine(dc, l + 1, t + 1, b - 2, Dark);
-  HLine(dc, l + 1, r - 1, b - 2, Face);
-  VLine(dc, r - 2, t + 1, b - 1, Face);
-}
+void DrawSunkenEdge(CDC& dc, const RECT& rect) { DrawTwoLineEdge(dc, rect, {Shadow, Highlight}, {Dark, Face}); }
 
-void DrawRaisedEdge(CDC& dc, const RECT& rect) {
-  const int l = rect.left;
-  const int t = rect.top;
-  const int r = rect.right;
-  const int b = rect.bottom;
-  HLine(dc, l, r - 1, t, Face);
-  VLine(dc, l, t, b - 1, Face);
-  HLine(dc, l, r, b - 1, Dark);
-  VLine(dc, r - 1, t, b, Dark);
-  HLine(dc, l + 1, r - 2, t + 1, Highlight);
-  VLine(dc, l + 1, t + 1, b - 2, Highlight);
-  HLine(dc, l + 1, r - 1, b - 2, Shadow);
-  VLine(dc, r - 2, t + 1, b - 1, Shadow);
-}
+void DrawRaisedEdge(CDC& dc, const RECT& rect) { DrawTwoLineEdge(dc, rect, {Face, Dark}, {Highlight, Shadow}); }
 
 void DrawArrowButton(CDC& dc, const RECT& rect, Arrow arrow, bool pressed, bool disabled) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
