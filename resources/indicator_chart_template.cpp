@@ -51,7 +51,7 @@ namespace {
 
 constexpr MemberSetup IndikatorerMembers[] = {
     {.id = IndicatorsTitleId, .colours = ColourKind::Gray, .font = {-19}},
-    // A font whose digits and blanks put every number of the scale over its tick, 30 pixels apart.
+    // The window spaces the figures of the scale again over the chart's ticks.
     {.id = PhScaleId, .colours = ColourKind::Gray},
     {.id = IndicatorChartId, .picture = {"INDIKAT1", PictureLook::Stretched}},
     {.id = FirstIndicatorNameId, .count = IndicatorCount, .colours = ColourKind::Gray},

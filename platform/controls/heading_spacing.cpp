@@ -1,5 +1,7 @@
 #include "platform/controls/heading_spacing.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "platform/gdi/gdi_api.h"
@@ -40,29 +42,87 @@ int AverageCharacterWidth(HWND control) {
   return metrics.tmAveCharWidth;
 }
 
+class GroupPlacer {
+ public:
+  explicit GroupPlacer(HWND heading) : heading_(heading), dc_(GetDC(heading)) {
+    previous_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(SendMessage(heading, WM_GETFONT, 0, 0)));
+  }
+  ~GroupPlacer() {
+    SelectObject(dc_, previous_);
+    ReleaseDC(heading_, dc_);
+  }
+  GroupPlacer(const GroupPlacer&) = delete;
+  GroupPlacer& operator=(const GroupPlacer&) = delete;
+
+  int Width(const std::string& text) const {
+    SIZE size{};
+    GetTextExtentPoint32(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    return static_cast<int>(size.cx);
+  }
+
+  // The groups joined, each after at least three blanks, with blanks added before group i while
+  // that brings it nearer its place: its start at or right of starts[i], or its middle at
+  // centres[i] + shift. `worstMiss` is the farthest a middle ends from its place.
+  std::string Join(const std::vector<std::string>& groups, const std::vector<int>& starts,
+                   const std::vector<std::optional<int>>& centres, int shift, double& worstMiss) const {
+    std::string spaced;
+    worstMiss = 0;
+    for (size_t index = 0; index < groups.size(); ++index) {
+      if (index > 0) spaced += std::string(GroupGap, ' ');
+      if (index < starts.size()) {
+        while (Width(spaced) < starts[index]) spaced += ' ';
+      } else if (index < centres.size() && centres[index].has_value()) {
+        const double half = Width(groups[index]) / 2.0;
+        const auto miss = [&](const std::string& before) {
+          return std::abs(Width(before) + half - (*centres[index] + shift));
+        };
+        while (miss(spaced + ' ') < miss(spaced)) spaced += ' ';
+        worstMiss = std::max(worstMiss, miss(spaced));
+      }
+      spaced += groups[index];
+    }
+    return spaced;
+  }
+
+ private:
+  HWND heading_;
+  HDC dc_;
+  HGDIOBJ previous_ = nullptr;
+};
+
 }  // namespace
 
 void SpaceHeadingGroups(HWND heading, const std::vector<int>& groupStarts) {
   const std::vector<std::string> groups = WordGroups(GetWindowTextString(heading));
-  if (groups.empty()) return;
-  const HDC dc = GetDC(heading);
-  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(heading, WM_GETFONT, 0, 0)));
-  const auto width = [dc](const std::string& text) {
-    SIZE size{};
-    GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return static_cast<int>(size.cx);
-  };
-  std::string spaced;
-  for (size_t index = 0; index < groups.size(); ++index) {
-    if (index > 0) spaced += std::string(GroupGap, ' ');
-    if (index < groupStarts.size()) {
-      while (width(spaced) < groupStarts[index]) spaced += ' ';
-    }
-    spaced += groups[index];
-  }
-  SelectObject(dc, previous);
-  ReleaseDC(heading, dc);
+  double worstMiss = 0;
+  const std::string spaced = GroupPlacer(heading).Join(groups, groupStarts, {}, 0, worstMiss);
   SetWindowText(heading, spaced.c_str());
+}
+
+void CentreHeadingGroups(HWND heading, const std::vector<std::optional<int>>& groupCentres) {
+  const std::vector<std::string> groups = WordGroups(GetWindowTextString(heading));
+  std::string best;
+  int bestShift = 0;
+  {
+    const GroupPlacer placer(heading);
+    double bestMiss = 0;
+    for (int shift = 0; shift < std::max(1, placer.Width(" ")); ++shift) {
+      double worstMiss = 0;
+      std::string spaced = placer.Join(groups, {}, groupCentres, shift, worstMiss);
+      if (shift == 0 || worstMiss < bestMiss) {
+        best = std::move(spaced);
+        bestMiss = worstMiss;
+        bestShift = shift;
+      }
+    }
+  }
+  SetWindowText(heading, best.c_str());
+  if (bestShift == 0) return;
+  RECT rect{};
+  GetWindowRect(heading, &rect);
+  POINT corner{rect.left, rect.top};
+  ScreenToClient(GetParent(heading), &corner);
+  MoveWindow(heading, corner.x - bestShift, corner.y, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 void SpaceHeadingOverFields(HWND dialog, int headingId, const std::vector<int>& fieldIds) {

@@ -2,6 +2,7 @@
 // Headings whose word groups stand three blanks or more apart, each over a field or a table column:
 // the blanks between the groups are counted again in the heading's own font, so that each group
 // starts where its field or column does in every language and at every display scale.
+#include <optional>
 #include <vector>
 
 #include "platform/win/window_api.h"
@@ -10,6 +11,11 @@
 // first blank boundary at or right of groupStarts[i], given in the heading's client pixels.
 // Groups beyond the places given keep their blanks.
 void SpaceHeadingGroups(HWND heading, const std::vector<int>& groupStarts);
+
+// Refills the blanks before each word group so that the middle of group i comes as near to
+// groupCentres[i] as blanks allow; a group without a place follows the one before it after three
+// blanks. The heading moves left by up to a blank's width where that brings the middles nearer.
+void CentreHeadingGroups(HWND heading, const std::vector<std::optional<int>>& groupCentres);
 
 // Each word group of the dialog's heading starts where the text of the field of the same place does.
 void SpaceHeadingOverFields(HWND dialog, int headingId, const std::vector<int>& fieldIds);

@@ -14,6 +14,7 @@
 #include "resources/acid_base_ids.h"
 #include "resources/balancing_ids.h"
 #include "resources/dialog_templates.h"
+#include "resources/indicator_chart_ids.h"
 #include "resources/solubility_data_editor_ids.h"
 #include "resources/solubility_ids.h"
 #include "resources/element_properties_ids.h"
@@ -231,6 +232,38 @@ TEST_P(ColumnHeadingsTest, EachWordGroupOfAFieldHeadingStartsWithinTheFieldItNam
                          }
                        }});
   }
+}
+
+// The indicator chart's ruler has a black tick at every pH unit from 0 to 14; the figure of each
+// unit stands centred over its tick.
+TEST_P(ColumnHeadingsTest, EachPhFigureOfTheIndicatorChartIsCentredOnItsTick) {
+  ASSERT_TRUE(Start());
+  WithTemplateWindow(driver, Frame(), IndikatorerTemplateName, {[this] {
+                       const HWND window = GetActiveWindow();
+                       const Surface picture = PaintedPicture(window);
+                       std::vector<Span> figures =
+                           InkRuns(picture, {GetDlgItem(window, PhScaleId)}, Scaled(HeadingGap) / 2);
+                       ASSERT_FALSE(figures.empty());
+                       figures.erase(figures.begin());  // "pH"
+                       // The ruler is the row of the chart with the most black pixels.
+                       const RECT chart = ClientInPicture(GetDlgItem(window, IndicatorChartId));
+                       std::vector<int> ticks;
+                       for (int y = chart.top; y < chart.top + (chart.bottom - chart.top) / 10; ++y) {
+                         std::vector<int> black;
+                         for (int x = chart.left; x < chart.right; ++x) {
+                           if (picture.Pixel(x, y) == RGB(0, 0, 0) &&
+                               (black.empty() || black.back() != x - 1))
+                             black.push_back(x);
+                         }
+                         if (black.size() > ticks.size()) ticks = black;
+                       }
+                       ASSERT_GE(ticks.size(), 15u);
+                       ASSERT_EQ(figures.size(), 15u) << Describe(figures);
+                       for (size_t ph = 0; ph < figures.size(); ++ph) {
+                         const double centre = (figures[ph].first + figures[ph].last + 1) / 2.0;
+                         EXPECT_NEAR(centre, ticks[ph] + 0.5, 2.0) << "pH " << ph;
+                       }
+                     }});
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguagesAtScalesOneAndTwo, ColumnHeadingsTest,
