@@ -13,6 +13,7 @@
 #include "platform/controls/list_items.h"
 #include "platform/gdi/look3d.h"
 #include "platform/controls/scroll_bar.h"
+#include "platform/services/windows1252_case.h"
 
 namespace {
 
@@ -43,31 +44,11 @@ POINT ToScreen(HWND list, POINT point) {
   return point;
 }
 
-// Windows-1252 letters in one case: A to Z, the accented letters, Š, Œ, Ž and Ÿ.
-constexpr unsigned char FoldCase(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-  switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
-  }
-}
-
-// Sorting compares letters often: each byte's folded case is looked up.
-constexpr std::array<unsigned char, 256> FoldedCase = [] {
-  std::array<unsigned char, 256> table{};
-  for (size_t c = 0; c < table.size(); ++c) table[c] = FoldCase(static_cast<unsigned char>(c));
-  return table;
-}();
-
 int CompareIgnoringCase(const std::string& a, const std::string& b) {
   const size_t common = std::min(a.size(), b.size());
   for (size_t index = 0; index < common; ++index) {
     const int difference =
-        FoldedCase[static_cast<unsigned char>(a[index])] - FoldedCase[static_cast<unsigned char>(b[index])];
+        platform::LowerCase1252Table[static_cast<unsigned char>(a[index])] - platform::LowerCase1252Table[static_cast<unsigned char>(b[index])];
     if (difference != 0) return difference;
   }
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);

@@ -3,13 +3,40 @@
 #include <string>
 #include <vector>
 
+#include "platform/services/windows1252_case.h"
+
 namespace platform {
 namespace {
 
-unsigned char FoldCase(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + ('a' - 'A'));
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-  return c;
+// The bytes of the UTF-8 character a lead byte starts; 0 for a byte that starts none.
+std::size_t Utf8Length(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// A name on disk may be written in UTF-8: well-formed sequences, at least one beyond ASCII.
+bool IsUtf8BeyondAscii(std::string_view name) {
+  bool beyondAscii = false;
+  for (std::size_t i = 0; i < name.size();) {
+    const std::size_t length = Utf8Length(static_cast<unsigned char>(name[i]));
+    if (length == 0 || i + length > name.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(name[i + k]) & 0xC0) != 0x80) return false;
+    }
+    beyondAscii = beyondAscii || length > 1;
+    i += length;
+  }
+  return beyondAscii;
+}
+
+// In a comparison with a UTF-8 name the bytes 0x80 to 0xBF continue a character, and Š, Œ, Ž and Ÿ
+// lie among them (Ê and Ú differ only in the byte of Š and š): those bytes keep their case.
+unsigned char FoldCase(unsigned char c, bool utf8) {
+  if (utf8 && c >= 0x80 && c <= 0xBF) return c;
+  return LowerCase1252(c);
 }
 
 std::vector<std::string> SplitComponents(std::string_view programPath) {
@@ -52,8 +79,10 @@ std::optional<std::string> MatchInFolder(const std::filesystem::path& folder, co
 
 bool NamesMatchIgnoringCase(std::string_view first, std::string_view second) {
   if (first.size() != second.size()) return false;
+  const bool utf8 = IsUtf8BeyondAscii(first) || IsUtf8BeyondAscii(second);
   for (std::size_t i = 0; i < first.size(); ++i) {
-    if (FoldCase(static_cast<unsigned char>(first[i])) != FoldCase(static_cast<unsigned char>(second[i]))) return false;
+    if (FoldCase(static_cast<unsigned char>(first[i]), utf8) != FoldCase(static_cast<unsigned char>(second[i]), utf8))
+      return false;
   }
   return true;
 }

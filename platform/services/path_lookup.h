@@ -17,8 +17,9 @@ std::optional<std::filesystem::path> FindExistingPath(std::string_view programPa
 // as written. Empty when a folder is missing.
 std::optional<std::filesystem::path> PathForWriting(std::string_view programPath);
 
-// True when two names are equal without regard to case (ASCII and the
-// Windows-1252 letters À to Þ against à to þ).
+// True when two names are equal without regard to Windows-1252 case (LowerCase1252). When either
+// name is UTF-8 beyond ASCII, the bytes 0x80 to 0xBF, which continue its characters, keep their
+// case, so no two UTF-8 characters are taken for each other.
 bool NamesMatchIgnoringCase(std::string_view first, std::string_view second);
 
 }  // namespace platform
