@@ -1,7 +1,9 @@
 #pragma once
 // The items of a list box, kept in blocks of a few hundred: inserting or deleting anywhere moves
-// the items of one block, not those of the whole list, so that a list filled item by item at its
-// front or in sorted order costs no more than one filled at its end.
+// the items of one block, not those of the whole list, and the blocks' sizes are summed in a
+// Fenwick tree, so that finding an item's block or counting the items before a block costs
+// log(blocks). A list filled item by item at its front or in sorted order then costs little more
+// than one filled at its end, at a million items as at a hundred.
 #include <algorithm>
 #include <cstddef>
 #include <string>
@@ -32,7 +34,7 @@ class ListItems {
         std::partition_point(blocks_.begin(), blocks_.end(), [&](const Block& each) { return holds(each.back()); });
     if (block == blocks_.end()) return size_;
     const auto within = std::partition_point(block->begin(), block->end(), holds);
-    return starts_[static_cast<size_t>(block - blocks_.begin())] + static_cast<size_t>(within - block->begin());
+    return ItemsBefore(static_cast<size_t>(block - blocks_.begin())) + static_cast<size_t>(within - block->begin());
   }
 
   template <typename Visit>
@@ -49,9 +51,12 @@ class ListItems {
 
   // The block holding an item and the item's place in it; index < Size().
   std::pair<size_t, size_t> Locate(size_t index) const;
+  size_t ItemsBefore(size_t block) const;
+  void CountItemInBlock(size_t block, bool added);
+  void RebuildSizeSums();
   void SplitIfFull(size_t block);
 
-  std::vector<Block> blocks_;   // never an empty one
-  std::vector<size_t> starts_;  // the index of each block's first item
+  std::vector<Block> blocks_;     // never an empty one
+  std::vector<size_t> sizeSums_;  // Fenwick tree of the blocks' sizes, entry i for block i - 1
   size_t size_ = 0;
 };
