@@ -7,7 +7,7 @@ namespace {
 
 constexpr short LeftLabelX = 1;
 constexpr short LeftFieldX = 77;
-constexpr short RightLabelX = 176;
+constexpr short RightLabelX = 173;
 constexpr short RightFieldX = 267;
 constexpr short LeftLabelWidth = LeftFieldX - LeftLabelX - 1;
 constexpr short RightLabelWidth = RightFieldX - RightLabelX - 1;

@@ -24,7 +24,7 @@ DialogTemplate PersysgrafTemplate() {
       StaticText("-1", ThermalCentimetrePowerId, 339, 15, 6, 7),
       StaticText("-1", ThermalKelvinPowerId, 353, 15, 6, 7),
       Item("BUTTON", "Gruppe IA -  VIIIA", MainGroupsOnlyId, Shown | WS_TABSTOP | BS_AUTOCHECKBOX, 1, 2, 75, 10),
-      RadioButton("Relativ atommasse  u", GraphAtomicMassRadioId, 1, 18, 86, 9, true),
+      RadioButton("Relativ atommasse  u", GraphAtomicMassRadioId, 1, 18, 92, 9, true),
       RadioButton("Smeltepunkt    C", GraphMeltingPointRadioId, 1, 30, 84, 9, false),
       RadioButton("Kokepunkt      C", GraphBoilingPointRadioId, 1, 42, 79, 9, false),
       RadioButton("Tetthet   g/cm", GraphDensityRadioId, 1, 54, 60, 9, false),
