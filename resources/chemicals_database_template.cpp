@@ -12,9 +12,11 @@ constexpr DWORD ReadOnlyField = WS_DISABLED;
 constexpr short RowPitch = 10;
 constexpr short FieldHeight = 10;
 constexpr short LabelHeight = 9;
+// A push button's face holds a whole line, descenders included, at every scale.
+constexpr short ButtonHeight = 12;
 
 // The record area's two columns: labels, then the fields from FieldX to the column's end.
-constexpr short FirstRecordRowY = 111;
+constexpr short FirstRecordRowY = 112;
 constexpr short LeftLabelX = 6;
 constexpr short LeftFieldX = 80;
 constexpr short LeftEndX = 179;
@@ -90,7 +92,7 @@ void AddSearchArea(DialogTemplate& dialog) {
       StaticText("", Unit2DegreeId, 113, 72, 5, 7),
       StaticText("", Unit2TextId, 118, 75, 19, LabelHeight),
       StaticText("", Unit2CubeId, 137, 72, 5, 7),
-      PushButton("Fjerne s\xF8ketekst", ClearSearchId, 3, 89, 72, 11),
+      PushButton("Fjerne s\xF8ketekst", ClearSearchId, 3, 88, 72, ButtonHeight),
       // Search options.
       GroupBox("Formels\xF8kemodus:", FormulaModeGroupId, 154, 1, 107, 22),
       RadioButton("Vanlig", FormulaModePlainId, 158, 10, 29, 10, true),
@@ -128,7 +130,7 @@ void AddRecordArea(DialogTemplate& dialog) {
   auto& items = dialog.items;
   nextLabelId = RecordLabelFirstId;
   items.push_back(GroupBox("Vise innhentede data  ,etablere ny post,  forandre gammel post,  fjerne gammel post",
-                           RecordGroupId, 3, 101, 356, 160));
+                           RecordGroupId, 3, 102, 356, 172));
   // Left column: names, formula, identifiers and the physical data.
   AddWideRow(dialog, "Navn", NextLabelId(), NameFieldId3, 0, false);
   AddWideRow(dialog, "Alt. navn", NextLabelId(), AltNameFieldId, 1, false);
@@ -191,17 +193,20 @@ void AddRecordArea(DialogTemplate& dialog) {
   AddWideRow(dialog, "Revidert (dato, navn)", NextLabelId(), RevisedId, 11, true);
   AddWideRow(dialog, "Annet", OtherLabelId, OtherId, 12, true);
 
-  // The record's buttons.
+  // The record's buttons, in a row of their own below both columns.
+  constexpr short GroupY = 246;
+  constexpr short ButtonY = GroupY + 10;
+  constexpr short GroupHeight = ButtonHeight + 13;
   items.insert(items.end(), {
-      GroupBox("Lagre/Slette", StoreGroupId, LeftLabelX, 240, 106, 19),
-      PushButton("Lagre", StoreRecordId, 10, 249, 28, FieldHeight),
-      PushButton("Overskrive", OverwriteRecordId, 40, 249, 40, FieldHeight),
-      PushButton("Slette", DeleteRecordId, 82, 249, 28, FieldHeight),
-      PushButton("Klargj\xF8re ny post", NewRecordId, 116, 249, 63, FieldHeight),
-      GroupBox("        htm-filer", HtmGroupId, RightLabelX, 240, 120, 19),
-      PushButton("Lage", WriteHtmId, 187, 249, 26, FieldHeight),
-      EditField(HtmNameFieldId, 216, 249, 50, FieldHeight),
-      StaticText(".htm", HtmSuffixId, 268, 250, 18, LabelHeight),
+      GroupBox("Lagre/Slette", StoreGroupId, LeftLabelX, GroupY, 110, GroupHeight),
+      PushButton("Lagre", StoreRecordId, 10, ButtonY, 28, ButtonHeight),
+      PushButton("Overskrive", OverwriteRecordId, 40, ButtonY, 40, ButtonHeight),
+      PushButton("Slette", DeleteRecordId, 82, ButtonY, 28, ButtonHeight),
+      PushButton("Klargj\xF8re ny post", NewRecordId, 120, ButtonY, 59, ButtonHeight),
+      GroupBox("        htm-filer", HtmGroupId, RightLabelX, GroupY, 120, GroupHeight),
+      PushButton("Lage", WriteHtmId, 187, ButtonY, 26, ButtonHeight),
+      EditField(HtmNameFieldId, 216, ButtonY + 1, 50, FieldHeight),
+      StaticText(".htm", HtmSuffixId, 268, ButtonY + 2, 18, LabelHeight),
   });
 }
 
@@ -222,7 +227,7 @@ void AddHiddenControls(DialogTemplate& dialog) {
 // The chemicals database: the search fields, options and stepping buttons on top; below them the
 // record's fields in two columns with the record's buttons at the foot.
 DialogTemplate KjemikaliedatabaseTemplate() {
-  DialogTemplate dialog = ModalDialog("KJEMIKALIEDATABASE", 362, 263);
+  DialogTemplate dialog = ModalDialog("KJEMIKALIEDATABASE", 362, 276);
   dialog.x = 0;
   dialog.y = 9;
   AddSearchArea(dialog);

@@ -18,7 +18,8 @@ DialogTemplate MassirdatTemplate() {
       EditField(IrCommentFieldId, 44, 15, 314, 12),
       StaticText("Tilordning :", IrAssignmentLabelId, 49, 33, 49, 8),
       EditField(IrAssignmentFieldId, 100, 31, 258, 12),
-      GroupBox("Absorbsjonsomr\345de  (cm-1)", AbsorptionAreaGroupId, 0, 61, 99, 142),
+      // Wide enough for the English caption, "Absorb.area (wave numbers)".
+      GroupBox("Absorbsjonsomr\345de  (cm-1)", AbsorptionAreaGroupId, 0, 61, 105, 142),
   };
   for (int row = 0; row < IrRangeCount; ++row) {
     const int low = FirstRangeFieldId + 2 * row;
@@ -29,7 +30,7 @@ DialogTemplate MassirdatTemplate() {
   dialog.items.insert(
       dialog.items.end(),
       {
-          Item("LISTBOX", "", IrListId, Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 101, 45, 258, 166),
+          Item("LISTBOX", "", IrListId, Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 107, 45, 252, 166),
           GroupBox("Editere listeboks", IrEditListGroupId, 147, 216, 181, 35),
           GroupBox("Legge til ny tilordning", IrAddAssignmentGroupId, 150, 224, 89, 26),
           PushButton("F\xF8r", IrBeforeId, 154, 233, 36, 14),

@@ -5,10 +5,12 @@
 
 namespace {
 
+// The label column holds the widest label ("Destruering") whole at every scale; the fields take the
+// rest of the window's width.
 constexpr short LabelX = 1;
-constexpr short LabelWidth = 35;
-constexpr short FieldX = 37;
-constexpr short FieldWidth = 323;
+constexpr short LabelWidth = 42;
+constexpr short FieldX = 45;
+constexpr short FieldWidth = 315;
 
 struct SectionPlace {
   int fieldId;
@@ -69,8 +71,8 @@ DialogTemplate DatabladTemplate() {
       StaticText("Milj\xF8" "fare", EnvironmentClassLabelId, 259, ClassLabelY, 60, 8),
       ClassList(EnvironmentClassListId, 259, 102),
       PushButton("Fjern tekst", ClearSectionsId, FieldX, ButtonRowY, 50, 13),
-      PushButton("Fjern tekst og insett mal", InsertTemplatesId, 91, ButtonRowY, 92, 13),
-      PushButton("Hurtigredigering", QuickEditButtonId, 187, ButtonRowY, 66, 13),
+      PushButton("Fjern tekst og insett mal", InsertTemplatesId, 99, ButtonRowY, 92, 13),
+      PushButton("Hurtigredigering", QuickEditButtonId, 195, ButtonRowY, 66, 13),
       PushButton("Lukk", SheetCloseId, 320, ButtonRowY, 40, 13),
       PushButton("OK", SheetOkId, 280, ButtonRowY, 30, 13, HiddenDisabled),
   };

@@ -11,7 +11,14 @@ DialogItemTemplate CheckBox(const char* text, int id, short x, short y, short cx
   return Item("BUTTON", text, id, Shown | WS_TABSTOP | BS_AUTOCHECKBOX, x, y, cx, cy);
 }
 
-DialogItemTemplate PeakField(int id, short x, short y) { return Item("EDIT", "", id, PeakFieldStyle, x, y, 175, 12); }
+DialogItemTemplate PeakField(int id, short y, short cx) { return Item("EDIT", "", id, PeakFieldStyle, 2, y, cx, 12); }
+
+// The IR and NMR rows with the minimum counts, hit percentages and list buttons beside them: a band
+// below the MS group, which holds three rows; the report fills the window below the band. The peak
+// rows scroll sideways, so they give the frames beside them the width of their captions.
+constexpr short BandY = 50;
+constexpr short ReportY = BandY + 69;
+constexpr short PeakGroupWidth = 169;
 
 DialogItemTemplate NumberField(int id, short x, short y, short cx) {
   return Item("EDIT", "", id, PeakFieldStyle, x, y, cx, 12);
@@ -19,17 +26,15 @@ DialogItemTemplate NumberField(int id, short x, short y, short cx) {
 
 }  // namespace
 
-// The spectroscopy window: the four peak rows with the parent formula down the left, the minimum
-// counts, hit percentages and table buttons beside them, the stored experiments at the right, and
-// the report across the bottom.
+// The spectroscopy window: the four peak rows with the parent formula and the MS options down the
+// left, the minimum counts, hit percentages and table buttons beside them, the stored experiments
+// at the right, and the report across the bottom.
 DialogTemplate MassspTemplate() {
   DialogTemplate dialog = ModalDialog("SPEKTROSKOPI", 363, 261);
   dialog.y = 1;
   dialog.items = {
-      // The check box lies on the group box's top line, and is made first so that it covers the line.
-      CheckBox("Vis isotopformel", ShowIsoFormulaId, 74, 1, 67, 8),
-      GroupBox("MS (fragmentmasser)", MsGroupId, 0, 1, 243, 37),
-      PeakField(MsPeaksId, 2, 11),
+      GroupBox("MS (fragmentmasser)", MsGroupId, 0, 1, 243, 48),
+      PeakField(MsPeaksId, 11, 175),
       StaticText("+/-", ToleranceLabelId, 178, 13, 10, 8),
       NumberField(MsToleranceId, 190, 11, 34),
       StaticText("m", ElectronMassLabelId, 226, 13, 6, 8),
@@ -37,47 +42,49 @@ DialogTemplate MassspTemplate() {
       StaticText("-", ElectronChargeLabelId, 237, 12, 5, 8),
       CheckBox("Iterere ->", IterateId, 1, 26, 46, 8),
       Item("EDIT", "", ParentFormulaId, Shown | WS_BORDER | WS_TABSTOP, 50, 24, 175, 12),
-      GroupBox("IR (cm-1)", IrGroupId, 0, 39, 178, 23),
-      PeakField(IrPeaksId, 2, 48),
-      GroupBox("NMR H[1] (ppm)", H1GroupId, 0, 62, 178, 22),
-      PeakField(H1PeaksId, 2, 71),
-      GroupBox("NMR C[13] (ppm)", C13GroupId, 0, 84, 178, 23),
-      PeakField(C13PeaksId, 2, 94),
-      GroupBox("LPTV", MinimumCountGroupId, 179, 39, 22, 69),
-      NumberField(MinimumCountIrId, 184, 48, 12),
-      NumberField(MinimumCountH1Id, 184, 71, 12),
-      NumberField(MinimumCountC13Id, 184, 94, 12),
-      GroupBox("Treff%", HitPercentGroupId, 201, 39, 26, 69),
-      RadioButton("100", Hit100Id, 203, 49, 22, 8, true),
-      RadioButton("75", Hit75Id, 203, 61, 20, 8, false),
-      RadioButton("50", Hit50Id, 203, 73, 21, 8, false),
-      RadioButton("25", Hit25Id, 203, 85, 21, 8, false),
-      RadioButton(">0", HitAnyId, 203, 97, 20, 8, false),
-      GroupBox("Data", DataGroupId, 228, 39, 65, 22),
-      PushButton("MS", MsTableButtonId, 230, 48, 14, 11),
-      PushButton("IR", IrTableButtonId, 245, 48, 14, 11),
-      PushButton("H1", H1TableButtonId, 260, 48, 14, 11),
-      PushButton("C13", C13TableButtonId, 275, 48, 16, 11),
+      CheckBox("Vis isotopformel", ShowIsoFormulaId, 1, 38, 67, 8),
+      GroupBox("IR (cm-1)", IrGroupId, 0, BandY, PeakGroupWidth, 23),
+      PeakField(IrPeaksId, BandY + 9, PeakGroupWidth - 4),
+      GroupBox("NMR H[1] (ppm)", H1GroupId, 0, BandY + 23, PeakGroupWidth, 22),
+      PeakField(H1PeaksId, BandY + 32, PeakGroupWidth - 4),
+      GroupBox("NMR C[13] (ppm)", C13GroupId, 0, BandY + 45, PeakGroupWidth, 23),
+      PeakField(C13PeaksId, BandY + 55, PeakGroupWidth - 4),
+      GroupBox("LPTV", MinimumCountGroupId, 170, BandY, 26, 69),
+      NumberField(MinimumCountIrId, 177, BandY + 9, 12),
+      NumberField(MinimumCountH1Id, 177, BandY + 32, 12),
+      NumberField(MinimumCountC13Id, 177, BandY + 55, 12),
+      GroupBox("Treff%", HitPercentGroupId, 197, BandY, 30, 69),
+      RadioButton("100", Hit100Id, 200, BandY + 10, 22, 8, true),
+      RadioButton("75", Hit75Id, 200, BandY + 22, 20, 8, false),
+      RadioButton("50", Hit50Id, 200, BandY + 34, 21, 8, false),
+      RadioButton("25", Hit25Id, 200, BandY + 46, 21, 8, false),
+      RadioButton(">0", HitAnyId, 200, BandY + 58, 20, 8, false),
+      GroupBox("Data", DataGroupId, 228, BandY, 65, 22),
+      PushButton("MS", MsTableButtonId, 230, BandY + 9, 14, 11),
+      PushButton("IR", IrTableButtonId, 245, BandY + 9, 14, 11),
+      PushButton("H1", H1TableButtonId, 260, BandY + 9, 14, 11),
+      PushButton("C13", C13TableButtonId, 275, BandY + 9, 16, 11),
       PushButton("UV", UvTableButtonId, 302, 14, 6, 3, HiddenDisabled),
       EditField(UnusedHiddenFieldId, 341, 14, 9, 3, HiddenDisabled),
-      DefaultPushButton("Beregne", CalculateId, 245, 17, 44, 21),
+      DefaultPushButton("Beregne", CalculateId, 245, 17, 40, 21),
       PushButton("Fjerne spektraldata", ClearPeaksId, 245, 0, 71, 12),
       PushButton("Lukk", SpectroscopyCloseId, 325, 0, 36, 12),
       PushButton("OK", SpectroscopyOkId, 331, 14, 7, 4, HiddenDisabled),
       PushButton("filskr", RewriteExperimentsId, 319, 1, 5, 9, HiddenDisabled),
-      GroupBox("Navn (eksperiment)", ExperimentNameGroupId, 291, 18, 71, 23),
-      EditField(ExperimentNameId, 293, 27, 68, 12),
-      Item("LISTBOX", "", ExperimentListId, Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 294, 42, 68, 68),
-      GroupBox("Editere listeboks", EditListGroupId, 228, 63, 65, 45),
-      GroupBox("Lagre", SaveGroupId, 229, 71, 63, 23),
-      PushButton("F\xF8r", ExperimentBeforeId, 230, 80, 30, 12),
-      PushButton("Etter", ExperimentAfterId, 261, 80, 30, 12),
-      PushButton("Erstatte", ReplaceExperimentId, 230, 95, 30, 12),
-      PushButton("Fjerne", DeleteExperimentId, 261, 95, 30, 12),
+      GroupBox("Navn (eksperiment)", ExperimentNameGroupId, 287, 18, 75, 23),
+      EditField(ExperimentNameId, 290, 27, 70, 12),
+      Item("LISTBOX", "", ExperimentListId, Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 294, 42, 68,
+           ReportY - 43),
+      GroupBox("Editere listeboks", EditListGroupId, 228, BandY + 24, 65, 45),
+      GroupBox("Lagre", SaveGroupId, 229, BandY + 32, 63, 23),
+      PushButton("F\xF8r", ExperimentBeforeId, 230, BandY + 41, 30, 12),
+      PushButton("Etter", ExperimentAfterId, 261, BandY + 41, 30, 12),
+      PushButton("Erstatte", ReplaceExperimentId, 230, BandY + 56, 30, 12),
+      PushButton("Fjerne", DeleteExperimentId, 261, BandY + 56, 30, 12),
       Item("EDIT", "", ReportFieldId,
            Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
                ES_READONLY,
-           1, 108, 361, 152),
+           1, ReportY, 361, 260 - ReportY),
   };
   return dialog;
 }

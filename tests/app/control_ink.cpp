@@ -59,6 +59,18 @@ int LineHeight(HWND control) {
   return metrics.tmHeight;
 }
 
+bool IsPushButton(HWND control) {
+  const DWORD kind = StyleOf(control) & BS_TYPEMASK;
+  return ClassOf(control) == "BUTTON" && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
+}
+
+// A push button centres a line taller than its face (inside a frame of up to four pixels a side)
+// with the half of a negative difference rounded toward zero, so growing the button would move
+// the text by a pixel.
+bool LineTallerThanFace(HWND control, const RECT& inDialog) {
+  return IsPushButton(control) && LineHeight(control) > inDialog.bottom - inDialog.top - 8;
+}
+
 // Text that stays where it is when the control grows on these sides; nothing for a control whose
 // text is not measured here.
 std::optional<Widening> WideningFor(HWND control, const RECT& inDialog, const std::string& text) {
@@ -73,11 +85,7 @@ std::optional<Widening> WideningFor(HWND control, const RECT& inDialog, const st
       case BS_GROUPBOX: return Widening{0, 0, ProbeMargin, 0};
       case BS_PUSHBUTTON:
       case BS_DEFPUSHBUTTON: {
-        // A line taller than the button's face (inside a frame of up to four pixels a side) is
-        // centred with the half of a negative difference rounded toward zero, so growing the button
-        // would move it by a pixel: such a button keeps its height.
-        const int face = inDialog.bottom - inDialog.top - 8;
-        const int vertical = LineHeight(control) > face ? 0 : upwards;
+        const int vertical = LineTallerThanFace(control, inDialog) ? 0 : upwards;
         return Widening{sideways, vertical, sideways, vertical};
       }
       default: return Widening{0, upwards, ProbeMargin, upwards};
@@ -106,10 +114,27 @@ int Difference(COLORREF a, COLORREF b) {
                    std::abs(static_cast<int>(GetBValue(a)) - GetBValue(b))});
 }
 
-std::vector<COLORREF> Pixels(const Surface& picture, const RECT& area) {
+RECT Scaled(RECT rect, int scale) {
+  return RECT{rect.left * scale, rect.top * scale, rect.right * scale, rect.bottom * scale};
+}
+
+int PictureScale(HWND topLevel) {
+  const Surface* pixels = WindowSurface(topLevel);
+  return pixels != nullptr ? pixels->Scale() : 1;
+}
+
+// The device pixels of an area of the window's pixels, the window painted first.
+std::vector<COLORREF> DevicePixels(HWND topLevel, const RECT& area) {
+  UpdateAllWindows();
+  const Surface* picture = WindowSurface(topLevel);
   std::vector<COLORREF> pixels;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) pixels.push_back(picture.Contains(x, y) ? picture.Pixel(x, y) : 0);
+  if (picture == nullptr) return pixels;
+  const RECT device = Scaled(area, picture->Scale());
+  for (int y = device.top; y < device.bottom; ++y) {
+    for (int x = device.left; x < device.right; ++x) {
+      const bool inside = x >= 0 && y >= 0 && x < picture->DeviceWidth() && y < picture->DeviceHeight();
+      pixels.push_back(inside ? picture->DevicePixel(x, y) : 0);
+    }
   }
   return pixels;
 }
@@ -121,7 +146,7 @@ int BlankWidth(HWND control) {
   GetTextExtentPoint32(dc, " ", 1, &blank);
   SelectObject(dc, previous);
   ReleaseDC(control, dc);
-  return blank.cx;
+  return blank.cx * PictureScale(GetTopLevel(control));
 }
 
 std::vector<HWND> ChildrenOf(HWND dialog) {
@@ -151,22 +176,39 @@ std::vector<InkPoint> InkOf(HWND dialog, HWND control, const Widening& widening,
              height + widening.top + widening.bottom, TRUE);
   ShowWindow(control, SW_SHOWNA);
   const RECT area = InPicture(control, false, PictureOrigin(top));
-  const std::vector<COLORREF> withText = Pixels(PaintedPicture(top), area);
+  const std::vector<COLORREF> withText = DevicePixels(top, area);
   SetWindowText(control, "");
-  const std::vector<COLORREF> without = Pixels(PaintedPicture(top), area);
+  const std::vector<COLORREF> without = DevicePixels(top, area);
   SetWindowText(control, text.c_str());
   ShowWindow(control, SW_HIDE);
   MoveWindow(control, place.left, place.top, width, height, TRUE);
 
+  const RECT device = Scaled(area, PictureScale(top));
   std::vector<InkPoint> ink;
   size_t index = 0;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x, ++index) {
+  for (int y = device.top; y < device.bottom; ++y) {
+    for (int x = device.left; x < device.right; ++x, ++index) {
       if (Difference(withText[index], without[index]) >= InkDifference) ink.push_back(InkPoint{x, y, withText[index]});
     }
   }
   return ink;
 }
+
+// The lines DrawGroupFrame etches, whose top runs through the middle of the caption's line.
+std::vector<RECT> FrameLines(HWND group, const RECT& whole, int scale) {
+  const int top = whole.top + LineHeight(group) / 2;
+  const RECT lines[] = {
+      {whole.left, top, whole.right, top + 2},
+      {whole.left, top, whole.left + 2, whole.bottom},
+      {whole.right - 2, top, whole.right, whole.bottom},
+      {whole.left, whole.bottom - 2, whole.right, whole.bottom},
+  };
+  std::vector<RECT> scaled;
+  for (const RECT& line : lines) scaled.push_back(Scaled(line, scale));
+  return scaled;
+}
+
+bool HasText(const ControlInk& control) { return control.text.find_first_not_of(' ') != std::string::npos; }
 
 }  // namespace
 
@@ -178,6 +220,7 @@ Surface PaintedPicture(HWND topLevel) {
 
 std::vector<ControlInk> MeasureControlInk(HWND dialog) {
   const HWND top = GetTopLevel(dialog);
+  const int scale = PictureScale(top);
   const POINT origin = PictureOrigin(top);
   const RECT dialogClient = InPicture(dialog, true, origin);
   std::vector<ControlInk> measured;
@@ -193,8 +236,11 @@ std::vector<ControlInk> MeasureControlInk(HWND dialog) {
     control.isGroupBox = control.className == "BUTTON" && (StyleOf(child) & BS_TYPEMASK) == BS_GROUPBOX;
     control.blankWidth = BlankWidth(child);
     const RECT whole = InPicture(child, false, origin);
-    IntersectRect(&control.shown, &dialogClient, &whole);
-    if (control.text.find_first_not_of(' ') != std::string::npos) measured.push_back(std::move(control));
+    RECT visible{};
+    IntersectRect(&visible, &dialogClient, &whole);
+    control.shown = Scaled(visible, scale);
+    if (control.isGroupBox) control.frameLines = FrameLines(child, whole, scale);
+    if (HasText(control)) measured.push_back(std::move(control));
   }
 
   // Room on the right and below for text that reaches past the dialog's edge.
@@ -202,10 +248,20 @@ std::vector<ControlInk> MeasureControlInk(HWND dialog) {
   if (dialog != top) Grow(dialog, ProbeMargin);
   for (HWND child : shown) ShowWindow(child, SW_HIDE);
   for (ControlInk& control : measured) {
-    RECT inDialog = control.shown;
+    const RECT whole = InPicture(control.control, false, origin);
+    RECT inDialog{};
+    IntersectRect(&inDialog, &dialogClient, &whole);
     OffsetRect(&inDialog, -dialogClient.left, -dialogClient.top);
     const std::optional<Widening> widening = WideningFor(control.control, inDialog, control.text);
-    if (widening) control.ink = InkOf(dialog, control.control, *widening, control.text);
+    if (!widening) continue;
+    control.ink = InkOf(dialog, control.control, *widening, control.text);
+    control.inkAtItsSize = InkOf(dialog, control.control, Widening{}, control.text).size();
+    control.inkWhole = control.ink.size();
+    if (LineTallerThanFace(control.control, inDialog)) {
+      const Widening taller{widening->left, std::min(ProbeMargin, static_cast<int>(inDialog.top)), widening->right,
+                            ProbeMargin};
+      control.inkWhole = InkOf(dialog, control.control, taller, control.text).size();
+    }
   }
   for (HWND child : shown) ShowWindow(child, SW_SHOWNA);
   if (dialog != top) Grow(dialog, -ProbeMargin);

@@ -10,6 +10,7 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/shell_dialogs.h"
 #include "runtime/sim_modal_dlg.h"
+#include "spectroscopy/spectral_editor_tables.h"
 
 namespace {
 
@@ -26,6 +27,17 @@ const std::vector<ChildWindow>& ChildWindows() {
       {PersysgrafTemplateName, [](CWnd* parent) { OpenPeriodicGraphDialog(parent); }},
       {Molclc2TemplateName, [](CWnd* parent) { OpenMoleculeNamesDialog(parent); }},
       {PrintoptTemplateName, [](CWnd* parent) { OpenPrintOptionsDialog(parent); }},
+      {MassmsdatTemplateName, [](CWnd* parent) { OpenMsFragmentDataDialog(parent); }},
+      {MassirdatTemplateName,
+       [](CWnd* parent) {
+         SpectralKind = IrSpectralKind;
+         OpenIrDataDialog(parent);
+       }},
+      {MassnmrTemplateName,
+       [](CWnd* parent) {
+         SpectralKind = H1SpectralKind;
+         OpenNmrDataDialog(parent);
+       }},
   };
   return windows;
 }
