@@ -14,6 +14,6 @@ struct SessionResult {
 
 // The script is written beside the working folder, not into it, so that the folder holds only
 // what the program itself reads and writes. Sessions that run at once on one folder each need
-// their own name.
+// their own name. environment: NAME=value settings for the program alone.
 SessionResult RunSession(const std::filesystem::path& workingFolder, const std::string& script,
-                         const std::string& name = "session");
+                         const std::string& name = "session", const std::vector<std::string>& environment = {});
