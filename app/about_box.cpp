@@ -8,17 +8,11 @@
 #include "runtime/resource_message.h"
 #include "platform/services/shell_execute.h"
 
-Cwm_OMTAVRINBaseDlg::Cwm_OMTAVRINBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_OMTAVRINBaseDlg::OnInitDialog() {
+void Cwm_OMTAVRINBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, OmtavrinSetup,
                       {m_logo, m_title, m_mailLabel, m_mirrorLabel, m_homePageLine, m_contactLine, m_mirrorLine,
                        m_secondContactLine, m_linkGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_OMTAVRINBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_OMTAVRINDlg, Cwm_OMTAVRINBaseDlg)
 ON_BN_DOUBLECLICKED(AboutLogoId, ShowAboutCredits)

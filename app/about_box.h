@@ -2,16 +2,17 @@
 // The about box "OM TAVRIN" / "ABOUT TAVRIN", template OMTAVRIN:
 // the program's logo and name, and link lines that open the program's web pages and its contact
 // address through the desktop; a double click on the logo shows the credits.
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_OMTAVRINBaseDlg : public CSimModalDlg {
+class Cwm_OMTAVRINBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_OMTAVRINBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserGraphicButton m_logo;
   CUserStatic m_title;
   CUserStatic m_mailLabel;

@@ -18,15 +18,7 @@ constexpr std::size_t PrintPointsReadLimit = 47;
 
 }  // namespace
 
-Cwm_PRINTOPTBaseDlg::Cwm_PRINTOPTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_PRINTOPTBaseDlg::OnInitDialog() {
-  ApplyGeneratedSetup(*this, PrintoptSetup, {m_pointsGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
-}
-
-BOOL Cwm_PRINTOPTBaseDlg::OnUserInit(int) { return TRUE; }
+void Cwm_PRINTOPTBaseDlg::ApplyTemplateSetup() { ApplyGeneratedSetup(*this, PrintoptSetup, {m_pointsGroup}); }
 
 BEGIN_MESSAGE_MAP(Cwm_PRINTOPTDlg, Cwm_PRINTOPTBaseDlg)
 ON_CONTROL(EN_KILLFOCUS, PrintPointsFieldId, ValidatePrintPoints)

@@ -2,16 +2,17 @@
 // The print options dialog "PRINTOPT" (the same in both languages), template PRINTOPT:
 // the number of print points in the X direction, kept in the settings value PrintPointsX (below 1:
 // automatic). Its texts are Norwegian only.
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_PRINTOPTBaseDlg : public CSimModalDlg {
+class Cwm_PRINTOPTBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_PRINTOPTBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserButton m_pointsGroup;
 };
 

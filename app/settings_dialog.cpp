@@ -16,18 +16,12 @@ constexpr int NoRadioCandidate = 105;
 
 }  // namespace
 
-Cwm_TAVRPARABaseDlg::Cwm_TAVRPARABaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_TAVRPARABaseDlg::OnInitDialog() {
+void Cwm_TAVRPARABaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(
       *this, TavrparaSetup,
       {m_periodicTableRadio, m_chemicalsDatabaseRadio, m_balanceRadio, m_molecularCalculatorRadio, m_noneRadio,
        m_startupGroup, m_thermochemistryRadio, m_solubilityProductRadio, m_weakAcidBaseRadio, m_dictionaryRadio});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_TAVRPARABaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_TAVRPARADlg, Cwm_TAVRPARABaseDlg)
 ON_BN_CLICKED(SaveSettingsId, SaveSetupChoice)

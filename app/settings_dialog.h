@@ -2,16 +2,17 @@
 // The settings dialog "OPPSETT" / "SETUP", template TAVRPARA:
 // its save button writes every settings value to the settings file. Its start-up tool radio buttons
 // stay hidden and disabled, so it saves the start-up tool as it was read.
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_TAVRPARABaseDlg : public CSimModalDlg {
+class Cwm_TAVRPARABaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_TAVRPARABaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserButton m_periodicTableRadio;
   CUserButton m_chemicalsDatabaseRadio;
   CUserButton m_balanceRadio;
