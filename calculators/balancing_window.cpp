@@ -32,18 +32,12 @@ constexpr std::array<const char*, 6> Examples = {
 
 }  // namespace
 
-Cwm_BalansereBaseDlg::Cwm_BalansereBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_BalansereBaseDlg::OnInitDialog() {
+void Cwm_BalansereBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(
       *this, BalansereSetup,
       {m_balancedEquation, m_equationField, m_unbalancedLabel, m_balancedLabel, m_tableHeadings, m_examplesLabel,
        m_amountsTable, m_equationListLabel, m_addGroup, m_invisibleLabel, m_editListGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_BalansereBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_BalansereDlg, Cwm_BalansereBaseDlg)
 ON_BN_CLICKED(CalculateBalanceId, CalculateBalance)

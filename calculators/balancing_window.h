@@ -6,16 +6,17 @@
 #include <string>
 
 #include "engine/records/record_rewrite.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_BalansereBaseDlg : public CSimModalDlg {
+class Cwm_BalansereBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_BalansereBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserEdit m_balancedEquation;
   CUserEdit m_equationField;
   CUserStatic m_unbalancedLabel;

@@ -127,9 +127,7 @@ const char* DataMessageText(int message) {
 
 }  // namespace
 
-Cwm_FUNCPLOTBaseDlg::Cwm_FUNCPLOTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_FUNCPLOTBaseDlg::OnInitDialog() {
+void Cwm_FUNCPLOTBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(
       *this, FuncplotSetup,
       {m_topPanel,      m_hiddenRadios,      m_hidePoints,    m_functionLabel, m_rSquaredLabel,    m_hiddenRangeLabel,
@@ -137,11 +135,7 @@ BOOL Cwm_FUNCPLOTBaseDlg::OnInitDialog() {
        m_raisedTwo,     m_sseLabel,          m_grid,          m_frame,         m_function,         m_rSquared,
        m_sse,           m_hiddenTextLabel,   m_rightPanel,    m_dataGroup,     m_textHeadings,     m_curveGroup,
        m_data,          m_hiddenPrinterGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_FUNCPLOTBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_FUNCPLOTDlg, Cwm_FUNCPLOTBaseDlg)
 TAVRIN_MAP_ENTRY(WM_PAINT, self->PaintCurvePlot(); return 0;)

@@ -7,17 +7,18 @@
 #include <string>
 
 #include "engine/records/record_rewrite.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 #include "calculators/model/curve_scale.h"
 
-class Cwm_FUNCPLOTBaseDlg : public CSimModalDlg {
+class Cwm_FUNCPLOTBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_FUNCPLOTBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_topPanel;
   std::array<CUserButton, 8> m_hiddenRadios;
   CUserButton m_hidePoints;

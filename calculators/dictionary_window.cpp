@@ -85,16 +85,10 @@ std::string ShownExplanation(std::string_view stored) {
   return shown;
 }
 
-Cwm_ORDLISTEBaseDlg::Cwm_ORDLISTEBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_ORDLISTEBaseDlg::OnInitDialog() {
+void Cwm_ORDLISTEBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, OrdlisteSetup,
                       {m_editListGroup, m_wordLabel, m_contentsLabel, m_selectionListLabel, m_addWordGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_ORDLISTEBaseDlg::OnUserInit(int) { return TRUE; }
 
 CListBox& Cwm_ORDLISTEDlg::WordList() { return *static_cast<CListBox*>(GetDlgItem(WordListId)); }
 

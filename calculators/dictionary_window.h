@@ -5,16 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_ORDLISTEBaseDlg : public CSimModalDlg {
+class Cwm_ORDLISTEBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_ORDLISTEBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserButton m_editListGroup;
   CUserStatic m_wordLabel;
   CUserStatic m_contentsLabel;

@@ -34,17 +34,11 @@ void CentreFiguresOverTicks(HWND dialog) {
 
 }  // namespace
 
-Cwm_INDIKATORERBaseDlg::Cwm_INDIKATORERBaseDlg(LPCSTR templateName, CWnd* parent)
-    : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_INDIKATORERBaseDlg::OnInitDialog() {
+void Cwm_INDIKATORERBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, IndikatorerSetup, {m_title, m_phScale, m_chart, m_names, m_ranges});
-  CSimModalDlg::OnInitDialog();
-  CentreFiguresOverTicks(m_hWnd);
-  return OnUserInit(1);
 }
 
-BOOL Cwm_INDIKATORERBaseDlg::OnUserInit(int) { return TRUE; }
+void Cwm_INDIKATORERBaseDlg::ArrangeTexts() { CentreFiguresOverTicks(m_hWnd); }
 
 BOOL Cwm_INDIKATORERDlg::OnUserInit(int) { return TRUE; }
 

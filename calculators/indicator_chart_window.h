@@ -5,16 +5,18 @@
 #include <array>
 
 #include "resources/indicator_chart_ids.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_INDIKATORERBaseDlg : public CSimModalDlg {
+class Cwm_INDIKATORERBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_INDIKATORERBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+  void ArrangeTexts() override;
+
   CUserStatic m_title;
   CUserStatic m_phScale;
   CUserGraphicButton m_chart;

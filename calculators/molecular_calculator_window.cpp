@@ -22,19 +22,15 @@ const char* const ExampleFormulas[] = {"H2SO4", "H[2]2SO4", "2gH2SO4", "2mH2SO4"
 
 }  // namespace
 
-Cwm_MolekylkalkulatorBaseDlg::Cwm_MolekylkalkulatorBaseDlg(LPCSTR templateName, CWnd* parent)
-    : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_MolekylkalkulatorBaseDlg::OnInitDialog() {
+void Cwm_MolekylkalkulatorBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, MolekylkalkulatorSetup,
                       {m_formulaLabel, m_formula, m_examplesLabel, m_examples, m_calculate, m_resultLabel, m_result,
                        m_compositionHeading, m_composition, m_names, m_openNames, m_close});
-  CSimModalDlg::OnInitDialog();
-  SpaceHeadingOverTabStops(m_hWnd, CompositionHeadingId, CompositionId, {0, 1, 3, 5});
-  return OnUserInit(1);
 }
 
-BOOL Cwm_MolekylkalkulatorBaseDlg::OnUserInit(int) { return TRUE; }
+void Cwm_MolekylkalkulatorBaseDlg::ArrangeTexts() {
+  SpaceHeadingOverTabStops(m_hWnd, CompositionHeadingId, CompositionId, {0, 1, 3, 5});
+}
 
 BEGIN_MESSAGE_MAP(Cwm_MolekylkalkulatorDlg, Cwm_MolekylkalkulatorBaseDlg)
 ON_BN_CLICKED(CalculateMoleculeId, CalculateMolecule)

@@ -4,16 +4,18 @@
 // formulas that the names-and-formulas editor maintains.
 #include <array>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_MolekylkalkulatorBaseDlg : public CSimModalDlg {
+class Cwm_MolekylkalkulatorBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_MolekylkalkulatorBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+  void ArrangeTexts() override;
+
   CUserStatic m_formulaLabel;
   CUserEdit m_formula;
   CUserStatic m_examplesLabel;

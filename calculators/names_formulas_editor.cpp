@@ -36,17 +36,11 @@ const RecordEditorLayout MoleculeNamesLayout{
 
 }  // namespace
 
-Cwm_MOLCLC2BaseDlg::Cwm_MOLCLC2BaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_MOLCLC2BaseDlg::OnInitDialog() {
+void Cwm_MOLCLC2BaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, Molclc2Setup,
                       {m_nameLabel, m_name, m_formulaLabel, m_formula, m_names, m_eraseFields, m_editListGroup,
                        m_addNameGroup, m_before, m_after, m_replace, m_delete});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_MOLCLC2BaseDlg::OnUserInit(int) { return TRUE; }
 
 BOOL Cwm_MOLCLC2Dlg::OnUserInit(int) {
   RecordEditorWindow(*this, m_names, MoleculeNamesLayout).LoadList();

@@ -2,16 +2,17 @@
 // Window "MOLEKYLKALKULATOR - NAVN OG FORMLER" / "MOLECULAR CALCULATOR - NAME AND FORMULA", template MOLCLC2:
 // The names-and-formulas editor: the table of named formulas that the molecular calculator lists,
 // edited record by record; every change rewrites the table at once.
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_MOLCLC2BaseDlg : public CSimModalDlg {
+class Cwm_MOLCLC2BaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_MOLCLC2BaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_nameLabel;
   CUserEdit m_name;
   CUserStatic m_formulaLabel;

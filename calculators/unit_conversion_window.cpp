@@ -21,18 +21,12 @@ constexpr std::size_t UnitFieldReadLimit = 35;
 
 }  // namespace
 
-Cwm_CONVERTBaseDlg::Cwm_CONVERTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_CONVERTBaseDlg::OnInitDialog() {
+void Cwm_CONVERTBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, ConvertSetup,
                       {m_temperatureGroup, m_temperatureLabels, m_pressureLabels, m_pressureGroup, m_energyLabels,
                        m_energyGroup, m_powerAndForceLabels, m_powerGroup, m_kilogramForceLabel, m_forceGroup,
                        m_tonForceLabel, m_lengthLabels, m_lengthGroup, m_massLabels, m_massGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_CONVERTBaseDlg::OnUserInit(int) { return TRUE; }
 
 BOOL Cwm_CONVERTDlg::OnUserInit(int) {
   return TRUE;

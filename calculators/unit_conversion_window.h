@@ -4,19 +4,20 @@
 // keeps no data and writes no file.
 #include <array>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
 // The unit field that last took the keyboard focus; 0 before any. Kept from one opening to the next.
 extern int ConversionSourceField;
 
-class Cwm_CONVERTBaseDlg : public CSimModalDlg {
+class Cwm_CONVERTBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_CONVERTBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserButton m_temperatureGroup;
   std::array<CUserStatic, 5> m_temperatureLabels;
   std::array<CUserStatic, 20> m_pressureLabels;
