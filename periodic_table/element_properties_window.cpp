@@ -49,16 +49,12 @@ constexpr std::array<Heading, IsotopeHeadingCount> IsotopeHeadings = {{
 
 }  // namespace
 
-BOOL Cwm_EgenskaperBaseDlg::OnInitDialog() {
+void Cwm_EgenskaperBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(
       *this, EgenskaperSetup,
       {m_refillField, m_propertyFields, m_isotopeOrHistoryText, m_headings, m_labels, m_unitTexts, m_muOpeningBracket,
        m_muClosingBracket, m_isotopeViewRadio, m_historyViewRadio, m_lowerFrame, m_muPicture});
-  CSimModelessDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_EgenskaperBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_EgenskaperDlg, Cwm_EgenskaperBaseDlg)
 ON_CONTROL(EN_SETFOCUS, RefillFocusFieldId, FillElementProperties)

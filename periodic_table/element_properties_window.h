@@ -5,6 +5,7 @@
 // destroyed with it.
 #include <array>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modeless_dlg.h"
 #include "runtime/user_controls.h"
 
@@ -12,12 +13,10 @@ inline constexpr int PropertyFieldCount = 22;
 inline constexpr int IsotopeHeadingCount = 18;
 inline constexpr int UnitTextCount = 34;
 
-class Cwm_EgenskaperBaseDlg : public CSimModelessDlg {
- public:
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
-
+class Cwm_EgenskaperBaseDlg : public GeneratedDialog<CSimModelessDlg> {
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserEdit m_refillField;
   std::array<CUserEdit, PropertyFieldCount> m_propertyFields;
   CUserEdit m_isotopeOrHistoryText;

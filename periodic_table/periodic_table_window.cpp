@@ -26,16 +26,9 @@ constexpr DialogText Superscripts[] = {
 
 }  // namespace
 
-Cwm_PeriodesystemetBaseDlg::Cwm_PeriodesystemetBaseDlg(LPCSTR templateName, CWnd* parent)
-    : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_PeriodesystemetBaseDlg::OnInitDialog() {
+void Cwm_PeriodesystemetBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, PeriodesystemetSetup, {m_valueBoxes, m_propertyRadios, m_statics});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_PeriodesystemetBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_PeriodesystemetDlg, Cwm_PeriodesystemetBaseDlg)
 TAVRIN_COMMAND_ENTRY(BN_CLICKED, FirstElementButtonId, LastElementButtonId, self->OnElementButton();)

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "periodic_table/selected_element.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
@@ -13,13 +14,13 @@ inline constexpr int PeriodicTableElements = 103;
 inline constexpr int PropertyRadioCount = 22;
 inline constexpr int PeriodicStaticCount = 22;
 
-class Cwm_PeriodesystemetBaseDlg : public CSimModalDlg {
+class Cwm_PeriodesystemetBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_PeriodesystemetBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   std::array<CUserEdit, PeriodicTableElements> m_valueBoxes;
   std::array<CUserButton, PropertyRadioCount> m_propertyRadios;
   std::array<CUserStatic, PeriodicStaticCount> m_statics;

@@ -50,15 +50,9 @@ void Line(CDC& dc, int fromX, int fromY, int toX, int toY) {
 
 }  // namespace
 
-Cwm_PERSYSGRAFBaseDlg::Cwm_PERSYSGRAFBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_PERSYSGRAFBaseDlg::OnInitDialog() {
+void Cwm_PERSYSGRAFBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, PersysgrafSetup, {m_propertyRadios, m_mainGroupsOnly, m_band, m_superscripts});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_PERSYSGRAFBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_PERSYSGRAFDlg, Cwm_PERSYSGRAFBaseDlg)
 TAVRIN_MAP_ENTRY(WM_PAINT, self->PaintPropertyGraph(); return 0;)

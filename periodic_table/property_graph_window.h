@@ -6,19 +6,20 @@
 // GraphMainGroupsOnly.
 #include <array>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
 class CDC;
 struct PropertyGraphLayout;
 
-class Cwm_PERSYSGRAFBaseDlg : public CSimModalDlg {
+class Cwm_PERSYSGRAFBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_PERSYSGRAFBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   std::array<CUserButton, 16> m_propertyRadios;  // 101 to 116
   CUserButton m_mainGroupsOnly;
   CUserStatic m_band;
