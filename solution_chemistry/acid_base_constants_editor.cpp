@@ -57,18 +57,15 @@ bool IsWaterIon(const std::string& text) { return text == "OH-" || text == "H3O+
 
 }  // namespace
 
-Cwm_SYREKONSTBaseDlg::Cwm_SYREKONSTBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_SYREKONSTBaseDlg::OnInitDialog() {
+void Cwm_SYREKONSTBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, SyrekonstSetup,
                       {m_labels, m_editListGroup, m_equationGroup, m_equationStatics, m_temperatureStatics,
                        m_constantStatics, m_addGroup});
-  CSimModalDlg::OnInitDialog();
-  SpaceHeadingOverFields(m_hWnd, SyrekonstColumnHeadsId, {SyrekonstFormulaId, SyrekonstIonId});
-  return OnUserInit(1);
 }
 
-BOOL Cwm_SYREKONSTBaseDlg::OnUserInit(int) { return TRUE; }
+void Cwm_SYREKONSTBaseDlg::ArrangeTexts() {
+  SpaceHeadingOverFields(m_hWnd, SyrekonstColumnHeadsId, {SyrekonstFormulaId, SyrekonstIonId});
+}
 
 BEGIN_MESSAGE_MAP(Cwm_SYREKONSTDlg, Cwm_SYREKONSTBaseDlg)
 ON_BN_CLICKED(SyrekonstConvertId, ConvertKAndPK)

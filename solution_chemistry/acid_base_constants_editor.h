@@ -5,16 +5,18 @@
 // table at once.
 #include <array>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_SYREKONSTBaseDlg : public CSimModalDlg {
+class Cwm_SYREKONSTBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_SYREKONSTBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+  void ArrangeTexts() override;
+
   std::array<CUserStatic, 3> m_labels;  // 100 to 102
   CUserButton m_editListGroup;
   CUserButton m_equationGroup;

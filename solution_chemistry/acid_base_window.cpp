@@ -74,25 +74,22 @@ std::string MessageText(AcidBaseMessage message) {
 
 }  // namespace
 
-Cwm_SYREBASEBaseDlg::Cwm_SYREBASEBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
 BEGIN_MESSAGE_MAP(Cwm_SYREBASEBaseDlg, CSimModalDlg)
 ON_BN_CLICKED(OpenAcidBaseDataId, OpenAcidBaseData)
 END_MESSAGE_MAP()
 
-BOOL Cwm_SYREBASEBaseDlg::OnInitDialog() {
+void Cwm_SYREBASEBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, SyrebaseSetup,
                       {m_englishName, m_norwegianName, m_temperature, m_equationStatics, m_symbolicIon,
                        m_symbolicConjugate, m_symbolicAcid, m_symbolicStatics, m_inputBrackets, m_constantEquals,
                        m_resultPHLabel, m_pHLabel, m_bufferBrackets, m_bufferGroup, m_resultBrackets, m_resultIon,
                        m_resultConjugate, m_resultUndissociated, m_resultConstant, m_resultPH, m_resultGroup,
                        m_resultPK, m_resultPKLabel, m_examplesLabel, m_beforeDissociationMark, m_equationGroup});
-  CSimModalDlg::OnInitDialog();
-  SpaceHeadingOverFields(m_hWnd, AcidColumnHeadsId, {AcidFormulaId, AcidIonFieldId});
-  return OnUserInit(1);
 }
 
-BOOL Cwm_SYREBASEBaseDlg::OnUserInit(int) { return TRUE; }
+void Cwm_SYREBASEBaseDlg::ArrangeTexts() {
+  SpaceHeadingOverFields(m_hWnd, AcidColumnHeadsId, {AcidFormulaId, AcidIonFieldId});
+}
 
 void Cwm_SYREBASEBaseDlg::OpenAcidBaseData() { OpenAcidBaseDataDialog(this); }
 

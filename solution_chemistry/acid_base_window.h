@@ -7,16 +7,18 @@
 #include <initializer_list>
 #include <string>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_SYREBASEBaseDlg : public CSimModalDlg {
+class Cwm_SYREBASEBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_SYREBASEBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+  void ArrangeTexts() override;
+
   afx_msg void OpenAcidBaseData();
 
   DECLARE_MESSAGE_MAP()

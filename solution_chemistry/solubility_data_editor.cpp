@@ -44,20 +44,16 @@ const RecordEditorLayout SolubilityDataLayout{
 
 }  // namespace
 
-Cwm_SOLUPROClicked100BaseDlg::Cwm_SOLUPROClicked100BaseDlg(LPCSTR templateName, CWnd* parent)
-    : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_SOLUPROClicked100BaseDlg::OnInitDialog() {
+void Cwm_SOLUPROClicked100BaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, SoludataSetup,
                       {m_labels, m_equationGroup, m_kspSubscript, m_editListGroup, m_anionPlus, m_equals,
                        m_undissociatedHead, m_hiddenCrystalWaterHead, m_hiddenMark, m_crystalWaterPlus, m_addGroup});
-  CSimModalDlg::OnInitDialog();
-  SpaceHeadingOverFields(m_hWnd, SoludataColumnHeadsId,
-                         {SoludataFormulaId, SoludataCationId, SoludataAnionId, SoludataCrystalWaterId});
-  return OnUserInit(1);
 }
 
-BOOL Cwm_SOLUPROClicked100BaseDlg::OnUserInit(int) { return TRUE; }
+void Cwm_SOLUPROClicked100BaseDlg::ArrangeTexts() {
+  SpaceHeadingOverFields(m_hWnd, SoludataColumnHeadsId,
+                         {SoludataFormulaId, SoludataCationId, SoludataAnionId, SoludataCrystalWaterId});
+}
 
 BOOL Cwm_SOLUPROClicked100Dlg::OnUserInit(int) {
   // What is stored is what was checked: a field takes no more than its line holds.

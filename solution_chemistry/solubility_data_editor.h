@@ -4,16 +4,18 @@
 // edited record by record; every change rewrites the table at once.
 #include <array>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_SOLUPROClicked100BaseDlg : public CSimModalDlg {
+class Cwm_SOLUPROClicked100BaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_SOLUPROClicked100BaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+  void ArrangeTexts() override;
+
   std::array<CUserStatic, 9> m_labels;  // 100 to 108
   CUserButton m_equationGroup;
   CUserStatic m_kspSubscript;

@@ -119,13 +119,11 @@ std::string FieldName(SolubilityNumberField field) {
 
 }  // namespace
 
-Cwm_SOLUPRODBaseDlg::Cwm_SOLUPRODBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
 BEGIN_MESSAGE_MAP(Cwm_SOLUPRODBaseDlg, CSimModalDlg)
 ON_BN_CLICKED(OpenSolubilityDataId, OpenSolubilityData)
 END_MESSAGE_MAP()
 
-BOOL Cwm_SOLUPRODBaseDlg::OnInitDialog() {
+void Cwm_SOLUPRODBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, SoluprodSetup,
                       {m_equationStatics, m_englishName, m_norwegianName, m_temperature, m_dissociationGroup,
                        m_inputCationExponent, m_inputAnionExponent, m_inputEquals, m_inputTimes, m_symbolicCation,
@@ -133,12 +131,11 @@ BOOL Cwm_SOLUPRODBaseDlg::OnInitDialog() {
                        m_solventStatics, m_cationMass, m_anionMass, m_inputStatics, m_hiddenGroup, m_commonIonStatics,
                        m_crystalWaterMass, m_crystalWaterAmount, m_resultGroup, m_examplesLabel, m_resultKsp,
                        m_resultCation, m_resultAnion, m_resultStatics});
-  CSimModalDlg::OnInitDialog();
-  SpaceHeadingOverFields(m_hWnd, SaltColumnHeadsId, {SaltFormulaId, CationFieldId, AnionFieldId, CrystalWaterFieldId});
-  return OnUserInit(1);
 }
 
-BOOL Cwm_SOLUPRODBaseDlg::OnUserInit(int) { return TRUE; }
+void Cwm_SOLUPRODBaseDlg::ArrangeTexts() {
+  SpaceHeadingOverFields(m_hWnd, SaltColumnHeadsId, {SaltFormulaId, CationFieldId, AnionFieldId, CrystalWaterFieldId});
+}
 
 void Cwm_SOLUPRODBaseDlg::OpenSolubilityData() { OpenSolubilityDataDialog(this); }
 
