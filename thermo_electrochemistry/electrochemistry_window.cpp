@@ -105,9 +105,7 @@ int ReadSolverFields(const CWnd& dialog, std::initializer_list<SolverField*> fie
 
 }  // namespace
 
-Cwm_REDOKSBaseDlg::Cwm_REDOKSBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_REDOKSBaseDlg::OnInitDialog() {
+void Cwm_REDOKSBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, RedoksSetup,
                       {m_turnLeftOnSelection,
                        m_turnRightOnSelection,
@@ -164,11 +162,7 @@ BOOL Cwm_REDOKSBaseDlg::OnInitDialog() {
                        m_equilibriumConstantLabel,
                        m_equilibriumConstant,
                        m_electrochemicalData});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_REDOKSBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_REDOKSDlg, Cwm_REDOKSBaseDlg)
 ON_BN_CLICKED(CalculateCellId, CalculateCellReaction)

@@ -7,16 +7,17 @@
 #include <array>
 #include <string>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_REDOKSBaseDlg : public CSimModalDlg {
+class Cwm_REDOKSBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_REDOKSBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserButton m_turnLeftOnSelection;
   CUserButton m_turnRightOnSelection;
   CUserListBox m_leftList;

@@ -56,9 +56,7 @@ const RecordEditorLayout RedoxDataLayout{
 
 }  // namespace
 
-Cwm_REDOXDATBaseDlg::Cwm_REDOXDATBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_REDOXDATBaseDlg::OnInitDialog() {
+void Cwm_REDOXDATBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, RedoxdatSetup,
                       {m_halfReactionLabel,
                        m_halfReaction,
@@ -82,11 +80,7 @@ BOOL Cwm_REDOXDATBaseDlg::OnInitDialog() {
                        m_after,
                        m_replace,
                        m_delete});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_REDOXDATBaseDlg::OnUserInit(int) { return TRUE; }
 
 BOOL Cwm_REDOXDATDlg::OnUserInit(int) {
   RecordEditorWindow editor(*this, m_halfReactions, RedoxDataLayout);

@@ -3,16 +3,17 @@
 // The redox data editor: the table of half reactions with their standard potentials that the
 // electrochemistry window lists, edited record by record; every change rewrites the table at once and
 // tells the electrochemistry window to reload its lists.
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_REDOXDATBaseDlg : public CSimModalDlg {
+class Cwm_REDOXDATBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_REDOXDATBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_halfReactionLabel;
   CUserEdit m_halfReaction;
   CUserStatic m_englishCommentLabel;

@@ -100,9 +100,7 @@ std::optional<std::string> CaloriesToJoules(std::string_view calories) {
   return fixed.substr(0, fixedPoint + 1 + (text.size() - point - 1));
 }
 
-Cwm_TERMODATABaseDlg::Cwm_TERMODATABaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_TERMODATABaseDlg::OnInitDialog() {
+void Cwm_TERMODATABaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, TermodataSetup,
                       {m_englishNameLabel,
                        m_englishName,
@@ -142,11 +140,7 @@ BOOL Cwm_TERMODATABaseDlg::OnInitDialog() {
                        m_after,
                        m_replace,
                        m_delete});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_TERMODATABaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_TERMODATADlg, Cwm_TERMODATABaseDlg)
 ON_BN_CLICKED(CaloriesToJoulesId, ConvertCalToJoule)

@@ -7,16 +7,17 @@
 #include <optional>
 #include <string_view>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_TERMODATABaseDlg : public CSimModalDlg {
+class Cwm_TERMODATABaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_TERMODATABaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_englishNameLabel;
   CUserEdit m_englishName;
   CUserStatic m_norwegianNameLabel;

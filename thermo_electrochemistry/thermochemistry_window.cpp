@@ -42,10 +42,7 @@ std::string ValueOrUnknown(bool missing, double value, const char* unit) {
 
 }  // namespace
 
-Cwm_TERMODYNAMIKKBaseDlg::Cwm_TERMODYNAMIKKBaseDlg(LPCSTR templateName, CWnd* parent)
-    : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_TERMODYNAMIKKBaseDlg::OnInitDialog() {
+void Cwm_TERMODYNAMIKKBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(
       *this, TermodynamikkSetup,
       {m_unbalancedLabel, m_equationField, m_balancedLabel, m_balancedEquation, m_speciesHeading, m_columnDelta,
@@ -53,11 +50,7 @@ BOOL Cwm_TERMODYNAMIKKBaseDlg::OnInitDialog() {
        m_enthalpyDelta,   m_enthalpyH,     m_enthalpyO,     m_enthalpyEquals,   m_enthalpyValue,  m_entropyDelta,
        m_entropyS,        m_entropyO,      m_entropyEquals, m_entropyValue,     m_listLabel,      m_equations,
        m_editListGroup,   m_addGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_TERMODYNAMIKKBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_TERMODYNAMIKKDlg, Cwm_TERMODYNAMIKKBaseDlg)
 ON_BN_CLICKED(ThermoCalculateId, CalculateThermochemistry)

@@ -7,19 +7,20 @@
 #include <string>
 
 #include "engine/records/record_rewrite.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
 // 1 when a column choice waits for the recalculation at the next cursor message.
 extern int ThermoRecalcPending;
 
-class Cwm_TERMODYNAMIKKBaseDlg : public CSimModalDlg {
+class Cwm_TERMODYNAMIKKBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_TERMODYNAMIKKBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_unbalancedLabel;
   CUserEdit m_equationField;
   CUserStatic m_balancedLabel;
