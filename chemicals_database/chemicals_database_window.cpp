@@ -90,10 +90,7 @@ std::string Slot(int line) { return ChemDbRecord.slots[static_cast<std::size_t>(
 
 }  // namespace
 
-Cwm_KjemikaliedatabaseBaseDlg::Cwm_KjemikaliedatabaseBaseDlg(LPCSTR templateName, CWnd* parent)
-    : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_KjemikaliedatabaseBaseDlg::OnInitDialog() {
+void Cwm_KjemikaliedatabaseBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(
       *this, KjemikaliedatabaseSetup,
       {m_nameSearchLabel, m_nameSearch, m_formulaSearchLabel, m_formulaSearch, m_casSearchLabel, m_casSearch,
@@ -106,11 +103,7 @@ BOOL Cwm_KjemikaliedatabaseBaseDlg::OnInitDialog() {
        m_formulaErrorGroup, m_formulaError, m_recordGroup, m_formulaInfo, m_odourLabel, m_otherLabel, m_storeGroup,
        m_store, m_overwrite, m_delete, m_newRecord, m_htmGroup, m_writeHtm, m_htmName, m_htmSuffix, m_recordFields,
        m_recordLabels});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_KjemikaliedatabaseBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_KjemikaliedatabaseDlg, Cwm_KjemikaliedatabaseBaseDlg)
 ON_BN_CLICKED(SearchFromStartId, OnSearchFromStart)

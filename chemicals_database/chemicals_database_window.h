@@ -8,16 +8,17 @@
 #include <string>
 
 #include "resources/chemicals_database_ids.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_KjemikaliedatabaseBaseDlg : public CSimModalDlg {
+class Cwm_KjemikaliedatabaseBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_KjemikaliedatabaseBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   // Search area.
   CUserStatic m_nameSearchLabel;
   CUserComboBox m_nameSearch;

@@ -8,13 +8,9 @@
 
 ModelessInstance<Cwm_FORMELINFODlg> FormulaInfoWindow;
 
-BOOL Cwm_FORMELINFOBaseDlg::OnInitDialog() {
+void Cwm_FORMELINFOBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, FormelinfoSetup, {m_resultLabel, m_result, m_heading, m_composition, m_close});
-  CSimModelessDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_FORMELINFOBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_FORMELINFODlg, Cwm_FORMELINFOBaseDlg)
 ON_WM_ACTIVATE()

@@ -3,15 +3,14 @@
 // for the formula of the current database record, the formula engine's result line (or its error line)
 // and the composition table. It exists at most once, owned by the database window, and computes anew
 // whenever it is activated or deactivated.
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modeless_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_FORMELINFOBaseDlg : public CSimModelessDlg {
- public:
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
-
+class Cwm_FORMELINFOBaseDlg : public GeneratedDialog<CSimModelessDlg> {
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_resultLabel;
   CUserEdit m_result;
   CUserStatic m_heading;

@@ -56,13 +56,9 @@ void ClickButton(CWnd& window, int buttonId) {
 
 }  // namespace
 
-BOOL Cwm_PLAKATBaseDlg::OnInitDialog() {
+void Cwm_PLAKATBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, PlakatSetup, {m_addPhraseGroup, m_newPhraseLabel});
-  CSimModelessDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_PLAKATBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_PLAKATDlg, Cwm_PLAKATBaseDlg)
 ON_BN_CLICKED(RiskCategoryId, LoadPhraseList)

@@ -7,15 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modeless_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_PLAKATBaseDlg : public CSimModelessDlg {
- public:
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
-
+class Cwm_PLAKATBaseDlg : public GeneratedDialog<CSimModelessDlg> {
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserButton m_addPhraseGroup;
   CUserStatic m_newPhraseLabel;
 };

@@ -60,14 +60,10 @@ void StoreClassOf(CWnd& window, const HazardClassList& list) {
 
 }  // namespace
 
-BOOL Cwm_DatabladBaseDlg::OnInitDialog() {
+void Cwm_DatabladBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, DatabladSetup,
                       {m_sectionLabels, m_hazardHeading, m_fireLabel, m_healthLabel, m_environmentLabel});
-  CSimModelessDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_DatabladBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_DatabladDlg, Cwm_DatabladBaseDlg)
 ON_WM_ACTIVATE()

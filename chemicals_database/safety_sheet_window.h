@@ -8,15 +8,14 @@
 
 #include "chemicals_database/model/safety_sections.h"
 #include "resources/safety_sheet_ids.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modeless_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_DatabladBaseDlg : public CSimModelessDlg {
- public:
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
-
+class Cwm_DatabladBaseDlg : public GeneratedDialog<CSimModelessDlg> {
  protected:
+  void ApplyTemplateSetup() override;
+
   std::array<CUserStatic, SectionLabelCount> m_sectionLabels;
   CUserStatic m_hazardHeading;
   CUserStatic m_fireLabel;
