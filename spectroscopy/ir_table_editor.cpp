@@ -116,18 +116,12 @@ RangeFinding JudgeRange(const std::string& low, const std::string& high) {
 
 }  // namespace
 
-Cwm_MASSIRDATBaseDlg::Cwm_MASSIRDATBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_MASSIRDATBaseDlg::OnInitDialog() {
+void Cwm_MASSIRDATBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(
       *this, MassirdatSetup,
       {m_assignmentLabel, m_rangeDash6, m_rangeDash1, m_commentLabel, m_rangeDash2, m_rangeDash3, m_absorptionAreaGroup,
        m_editListGroup, m_addAssignmentGroup, m_rangeDash4, m_rangeDash5, m_rangeDash7, m_rangeDash8});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_MASSIRDATBaseDlg::OnUserInit(int) { return TRUE; }
 
 CListBox& Cwm_MASSIRDATDlg::AssignmentList() { return *static_cast<CListBox*>(GetDlgItem(IrListId)); }
 

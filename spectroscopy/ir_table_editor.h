@@ -3,16 +3,17 @@
 // structural groups with up to eight absorption ranges in wave numbers, in the IR table (or the UV
 // table, by SpectralKind); every change rewrites the table.
 #include "spectroscopy/spectral_editor_tables.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_MASSIRDATBaseDlg : public CSimModalDlg {
+class Cwm_MASSIRDATBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_MASSIRDATBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   // The dashes between the ends of the ranges carry the number of their row.
   CUserStatic m_assignmentLabel;
   CUserStatic m_rangeDash6;

@@ -79,17 +79,11 @@ bool AddsRecord(int id) { return id == MsFragmentBeforeId || id == MsFragmentAft
 
 }  // namespace
 
-Cwm_MASSMSDATBaseDlg::Cwm_MASSMSDATBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_MASSMSDATBaseDlg::OnInitDialog() {
+void Cwm_MASSMSDATBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, MassmsdatSetup,
                       {m_isoFormulaLabel, m_assignmentLabel, m_addIsoFormulaGroup, m_editListGroup, m_calculatedMass,
                        m_calculatedMassLabel});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_MASSMSDATBaseDlg::OnUserInit(int) { return TRUE; }
 
 CListBox& Cwm_MASSMSDATDlg::FragmentList() { return *static_cast<CListBox*>(GetDlgItem(MsFragmentListId)); }
 

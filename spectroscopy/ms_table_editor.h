@@ -3,16 +3,17 @@
 // isotope formulas with the mass the formula parser gives them and what the fragment is, in the table of the
 // current language; every change rewrites the table.
 #include "spectroscopy/spectral_editor_tables.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_MASSMSDATBaseDlg : public CSimModalDlg {
+class Cwm_MASSMSDATBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_MASSMSDATBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_isoFormulaLabel;
   CUserStatic m_assignmentLabel;
   CUserButton m_addIsoFormulaGroup;

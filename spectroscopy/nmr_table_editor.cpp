@@ -113,17 +113,11 @@ NumberFinding JudgeNumberField(const std::string& blankFree, bool tolerance) {
 
 }  // namespace
 
-Cwm_MASSNMRBaseDlg::Cwm_MASSNMRBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_MASSNMRBaseDlg::OnInitDialog() {
+void Cwm_MASSNMRBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, MassnmrSetup,
                       {m_editListGroup, m_addAssignmentGroup, m_assignmentLabel, m_commentLabel, m_resonanceAreaGroup,
                        m_toleranceLabel});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_MASSNMRBaseDlg::OnUserInit(int) { return TRUE; }
 
 CListBox& Cwm_MASSNMRDlg::AssignmentList() { return *static_cast<CListBox*>(GetDlgItem(NmrListId)); }
 

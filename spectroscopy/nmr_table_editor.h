@@ -5,16 +5,17 @@
 #include <string>
 
 #include "spectroscopy/spectral_editor_tables.h"
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_MASSNMRBaseDlg : public CSimModalDlg {
+class Cwm_MASSNMRBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_MASSNMRBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserButton m_editListGroup;
   CUserButton m_addAssignmentGroup;
   CUserStatic m_assignmentLabel;

@@ -78,9 +78,7 @@ std::string NumberText(int value) { return std::to_string(value); }
 
 }  // namespace
 
-Cwm_MASSSPBaseDlg::Cwm_MASSSPBaseDlg(LPCSTR templateName, CWnd* parent) : CSimModalDlg(templateName, parent) {}
-
-BOOL Cwm_MASSSPBaseDlg::OnInitDialog() {
+void Cwm_MASSSPBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, MassspSetup,
                       {m_toleranceLabel,  m_report,          m_electronMassLabel,   m_electronSubscriptLabel,
                        m_msGroup,         m_electronChargeLabel, m_irGroup,         m_h1Group,
@@ -88,11 +86,7 @@ BOOL Cwm_MASSSPBaseDlg::OnInitDialog() {
                        m_dataGroup,       m_c13Group,        m_showIsoFormula,      m_hit100,
                        m_hit75,           m_hit50,           m_hit25,               m_hitAny,
                        m_hitPercentGroup, m_minimumCountGroup});
-  CSimModalDlg::OnInitDialog();
-  return OnUserInit(1);
 }
-
-BOOL Cwm_MASSSPBaseDlg::OnUserInit(int) { return TRUE; }
 
 BEGIN_MESSAGE_MAP(Cwm_MASSSPDlg, Cwm_MASSSPBaseDlg)
 ON_BN_CLICKED(CalculateId, RunSpectralInterpretation)

@@ -3,16 +3,17 @@
 // the peaks of one experiment, its parent formula and MS tolerance, interpreted against the MS, IR and
 // NMR tables into a report; the store of named experiments in spectral.dat; and the way into the three
 // table editors.
+#include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
 
-class Cwm_MASSSPBaseDlg : public CSimModalDlg {
+class Cwm_MASSSPBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
-  Cwm_MASSSPBaseDlg(LPCSTR templateName, CWnd* parent);
-  BOOL OnInitDialog() override;
-  virtual BOOL OnUserInit(int initialising);
+  using GeneratedDialog::GeneratedDialog;
 
  protected:
+  void ApplyTemplateSetup() override;
+
   CUserStatic m_toleranceLabel;
   CUserEdit m_report;
   CUserStatic m_electronMassLabel;
