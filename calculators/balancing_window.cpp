@@ -5,7 +5,7 @@
 #include "resources/balancing_ids.h"
 #include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
-#include "runtime/editor_list_box.h"
+#include "runtime/list_editor_window.h"
 #include "engine/textutil.h"
 #include "engine/formtext.h"
 #include "runtime/generated_setup.h"
@@ -30,6 +30,14 @@ constexpr std::array<const char*, 6> Examples = {
     "5gC3H8+3gO2>CO2+H2O", "2gH,C3H8+0.5mO,O2>CO2+H2O", "As2S3+NaNO3+Na2CO3>Na3AsO4+Na2SO4+NaNO2+10gC,CO2",
 };
 
+const ListEditorLayout EquationList{[]() -> const TableEditorConfig& { return BalancingListEditor; },
+                                    EquationListId,
+                                    {AddBeforeId, AddAfterId, ReplaceEquationId, DeleteEquationId},
+                                    {EquationFieldId, StoredEquationLimit},
+                                    nullptr,
+                                    nullptr,
+                                    false};
+
 }  // namespace
 
 void Cwm_BalansereBaseDlg::ApplyTemplateSetup() {
@@ -44,17 +52,11 @@ ON_BN_CLICKED(CalculateBalanceId, CalculateBalance)
 ON_COMMAND_RANGE(FirstExampleId, LastExampleId, ShowExample)
 ON_CONTROL(LBN_SELCHANGE, EquationListId, CopySelectedEquation)
 ON_CONTROL(LBN_DBLCLK, EquationListId, CalculateBalance)
-ON_BN_CLICKED(AddBeforeId, AddBefore)
-ON_BN_CLICKED(AddAfterId, AddAfter)
-ON_BN_CLICKED(ReplaceEquationId, ReplaceEquation)
-ON_BN_CLICKED(DeleteEquationId, DeleteEquation)
+ON_LIST_EDITOR_BUTTONS(EquationList, EditEquationList)
 END_MESSAGE_MAP()
 
 BOOL Cwm_BalansereDlg::OnUserInit(int) {
-  auto* listBox = static_cast<CListBox*>(GetDlgItem(EquationListId));
-  ListBoxEditorList list(*listBox);
-  MessageBoxEditorMessages messages(*this);
-  LoadEditorList(BalancingListEditor, list, messages);
+  ListEditorWindow(*this, EquationList).LoadList();
   return TRUE;
 }
 
@@ -92,21 +94,8 @@ void Cwm_BalansereDlg::CopySelectedEquation() {
   SetDlgItemText(EquationFieldId, entry.c_str());
 }
 
-void Cwm_BalansereDlg::AddEquationToList(EditOperation operation) {
-  ListBoxEditorList list(*static_cast<CListBox*>(GetDlgItem(EquationListId)));
-  MessageBoxEditorMessages messages(*this);
-  std::string equation = DialogItemText(*this, EquationFieldId, StoredEquationLimit);
-  AddToTable(BalancingListEditor, list, messages, operation, equation, {});
-}
-
-void Cwm_BalansereDlg::AddBefore() { AddEquationToList(EditOperation::Before); }
-void Cwm_BalansereDlg::AddAfter() { AddEquationToList(EditOperation::After); }
-void Cwm_BalansereDlg::ReplaceEquation() { AddEquationToList(EditOperation::Replace); }
-
-void Cwm_BalansereDlg::DeleteEquation() {
-  ListBoxEditorList list(*static_cast<CListBox*>(GetDlgItem(EquationListId)));
-  MessageBoxEditorMessages messages(*this);
-  DeleteFromTable(BalancingListEditor, list, messages);
+void Cwm_BalansereDlg::EditEquationList(UINT id) {
+  ListEditorWindow(*this, EquationList).OnButton(static_cast<int>(id));
 }
 
 int OpenBalanceDialog(CWnd* parent) { return OpenModalDialog<Cwm_BalansereDlg>(BalansereTemplateName, parent); }

@@ -5,7 +5,6 @@
 // shorten, rewriting the file at every change.
 #include <string>
 
-#include "engine/records/record_rewrite.h"
 #include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
@@ -39,15 +38,9 @@ class Cwm_BalansereDlg : public Cwm_BalansereBaseDlg {
   afx_msg void CalculateBalance();
   afx_msg void ShowExample(UINT id);
   afx_msg void CopySelectedEquation();
-  afx_msg void AddBefore();
-  afx_msg void AddAfter();
-  afx_msg void ReplaceEquation();
-  afx_msg void DeleteEquation();
+  afx_msg void EditEquationList(UINT id);
 
   DECLARE_MESSAGE_MAP()
-
- private:
-  void AddEquationToList(EditOperation operation);
 };
 
 int OpenBalanceDialog(CWnd* parent);

@@ -14,8 +14,8 @@
 #include "resources/curve_fit_ids.h"
 #include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
-#include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
+#include "runtime/list_editor_window.h"
 #include "runtime/shell_dialogs.h"
 #include "calculators/model/curve_data.h"
 #include "calculators/model/curve_data_sets.h"
@@ -125,6 +125,32 @@ const char* DataMessageText(int message) {
   return norwegian ? "FOR MANGE TEGN I EDITERINGSFELTET DATA: (X Y)" : "TOO MANY CHARACTERS IN DATA: (X Y) EDIT FIELD";
 }
 
+// A data set's fields as the window shows them, by CurveDataSetField.
+std::vector<std::string> CurveDataSetFields(CWnd& dialog) {
+  std::vector<std::string> fields(CurveDataSetFieldCount);
+  fields[TitleField] = DialogItemText(dialog, TitleFieldId, TextLimit);
+  fields[XAxisTextField] = DialogItemText(dialog, XAxisFieldId, TextLimit);
+  fields[YAxisTextField] = DialogItemText(dialog, YAxisFieldId, TextLimit);
+  fields[XMinField] = DialogItemText(dialog, XMinFieldId, RangeTextLimit);
+  fields[XMaxField] = DialogItemText(dialog, XMaxFieldId, RangeTextLimit);
+  fields[YMinField] = DialogItemText(dialog, YMinFieldId, RangeTextLimit);
+  fields[YMaxField] = DialogItemText(dialog, YMaxFieldId, RangeTextLimit);
+  fields[OptionFlagsField] = CurveOptionFlags(CurveFitHidePoints, CurveFitGrid, CurveFitFrame);
+  fields[ModelField] = std::to_string(CurveFitModel);
+  fields[DataField] = StoredCurveData(DialogItemText(dialog, CurveDataFieldId, CurveDataTextLimit));
+  return fields;
+}
+
+// What a data-set file held before its opening separator becomes a record, kept behind the first
+// data set the window adds.
+const ListEditorLayout DataSetList{CurveDataSetEditor,
+                                   DataSetListId,
+                                   {AddBeforeId, AddAfterId, ReplaceDataSetId, DeleteDataSetId},
+                                   {DataSetNameId, DataSetNameLimit},
+                                   CurveDataSetFields,
+                                   EnsureOpeningSeparator,
+                                   true};
+
 }  // namespace
 
 void Cwm_FUNCPLOTBaseDlg::ApplyTemplateSetup() {
@@ -149,10 +175,7 @@ ON_CONTROL(EN_CHANGE, CurveDataFieldId, DataChanged)
 ON_CONTROL(EN_CHANGE, TitleFieldId, TitleChanged)
 ON_CONTROL(EN_CHANGE, XAxisFieldId, XAxisTextChanged)
 ON_CONTROL(EN_CHANGE, YAxisFieldId, YAxisTextChanged)
-ON_BN_CLICKED(AddBeforeId, AddBefore)
-ON_BN_CLICKED(AddAfterId, AddAfter)
-ON_BN_CLICKED(ReplaceDataSetId, ReplaceDataSet)
-ON_BN_CLICKED(DeleteDataSetId, DeleteDataSet)
+ON_LIST_EDITOR_BUTTONS(DataSetList, EditDataSetList)
 ON_BN_CLICKED(FileWriteId, DeleteDataSet)
 ON_CONTROL(LBN_DBLCLK, DataSetListId, LoadCurveDataSet)
 ON_BN_CLICKED(RepaintPlotId, RepaintCurvePlot)
@@ -166,9 +189,7 @@ BOOL Cwm_FUNCPLOTDlg::OnUserInit(int) {
 }
 
 void Cwm_FUNCPLOTDlg::LoadCurveDataSetNames() {
-  ListBoxEditorList names(*static_cast<CListBox*>(GetDlgItem(DataSetListId)));
-  MessageBoxEditorMessages messages(*this);
-  LoadEditorList(CurveDataSetEditor(), names, messages);
+  ListEditorWindow(*this, DataSetList).LoadList();
   auto* models = static_cast<CListBox*>(GetDlgItem(ModelListId));
   for (const std::string& text : CurveModelListTexts(LanguageCode == NorwegianLanguage)) models->AddString(text.c_str());
   models->SetCurSel(CurveModelListEntry(CurveFitModel));
@@ -236,42 +257,9 @@ void Cwm_FUNCPLOTDlg::RepaintCurvePlot() {
   InvalidateRect(&FullRepaintRegion, TRUE);
 }
 
-void Cwm_FUNCPLOTDlg::AddCurveDataSet(EditOperation operation) {
-  auto* listBox = static_cast<CListBox*>(GetDlgItem(DataSetListId));
-  ListBoxEditorList list(*listBox);
-  MessageBoxEditorMessages messages(*this);
-  std::string name = DialogItemText(*this, DataSetNameId, DataSetNameLimit);
-  std::vector<std::string> fields(CurveDataSetFieldCount);
-  fields[TitleField] = DialogItemText(*this, TitleFieldId, TextLimit);
-  fields[XAxisTextField] = DialogItemText(*this, XAxisFieldId, TextLimit);
-  fields[YAxisTextField] = DialogItemText(*this, YAxisFieldId, TextLimit);
-  fields[XMinField] = DialogItemText(*this, XMinFieldId, RangeTextLimit);
-  fields[XMaxField] = DialogItemText(*this, XMaxFieldId, RangeTextLimit);
-  fields[YMinField] = DialogItemText(*this, YMinFieldId, RangeTextLimit);
-  fields[YMaxField] = DialogItemText(*this, YMaxFieldId, RangeTextLimit);
-  fields[OptionFlagsField] = CurveOptionFlags(CurveFitHidePoints, CurveFitGrid, CurveFitFrame);
-  fields[ModelField] = std::to_string(CurveFitModel);
-  fields[DataField] = StoredCurveData(DialogItemText(*this, CurveDataFieldId, CurveDataTextLimit));
-  const std::string typed = DialogItemText(*this, DataSetNameId, DataSetNameLimit);
-  if (list.Count() == 0) {
-    EnsureOpeningSeparator(CurveDataSetEditor());
-    // What the file held before its opening separator is a record now, shown and kept behind the new one.
-    LoadEditorList(CurveDataSetEditor(), list, messages);
-    if (list.Count() > 0) operation = EditOperation::Before;
-  }
-  AddToTable(CurveDataSetEditor(), list, messages, operation, name, fields);
-  if (name != typed) SetDlgItemText(DataSetNameId, name.c_str());
-}
+void Cwm_FUNCPLOTDlg::EditDataSetList(UINT id) { ListEditorWindow(*this, DataSetList).OnButton(static_cast<int>(id)); }
 
-void Cwm_FUNCPLOTDlg::AddBefore() { AddCurveDataSet(EditOperation::Before); }
-void Cwm_FUNCPLOTDlg::AddAfter() { AddCurveDataSet(EditOperation::After); }
-void Cwm_FUNCPLOTDlg::ReplaceDataSet() { AddCurveDataSet(EditOperation::Replace); }
-
-void Cwm_FUNCPLOTDlg::DeleteDataSet() {
-  ListBoxEditorList list(*static_cast<CListBox*>(GetDlgItem(DataSetListId)));
-  MessageBoxEditorMessages messages(*this);
-  DeleteFromTable(CurveDataSetEditor(), list, messages);
-}
+void Cwm_FUNCPLOTDlg::DeleteDataSet() { ListEditorWindow(*this, DataSetList).Delete(); }
 
 void Cwm_FUNCPLOTDlg::LoadCurveDataSet() {
   const auto* listBox = static_cast<CListBox*>(GetDlgItem(DataSetListId));

@@ -6,7 +6,6 @@
 #include <array>
 #include <string>
 
-#include "engine/records/record_rewrite.h"
 #include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
@@ -62,9 +61,7 @@ class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
   afx_msg void TitleChanged();
   afx_msg void XAxisTextChanged();
   afx_msg void YAxisTextChanged();
-  afx_msg void AddBefore();
-  afx_msg void AddAfter();
-  afx_msg void ReplaceDataSet();
+  afx_msg void EditDataSetList(UINT id);
   afx_msg void DeleteDataSet();
   afx_msg void LoadCurveDataSet();
   afx_msg void RepaintCurvePlot();
@@ -79,8 +76,6 @@ class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
   void LoadCurveDataSetNames();
   void ToggleCurveOption(int& option);
   bool ReadAxisRanges();
-  void AddCurveDataSet(EditOperation operation);
-  void RewriteCurveDataFile(EditOperation operation);
   void RepaintText(int reason, const RECT& region);
   void ShowRange(int id, double value);
   void DrawPlot(CDC& dc);

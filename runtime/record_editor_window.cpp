@@ -2,6 +2,7 @@
 
 #include "runtime/dialog_item_text.h"
 #include "runtime/editor_list_box.h"
+#include "runtime/list_buttons.h"
 #include "engine/records/record_file.h"
 
 void RecordEditorWindow::LoadList() {
@@ -31,18 +32,17 @@ bool RecordEditorWindow::OnCommand(int id, int notification) {
     return true;
   }
   if (notification != BN_CLICKED) return false;
-  if (id == layout_.beforeId)
-    Add(EditOperation::Before);
-  else if (id == layout_.afterId)
-    Add(EditOperation::After);
-  else if (id == layout_.replaceId)
-    Add(EditOperation::Replace);
-  else if (id == layout_.deleteId)
-    Delete();
-  else if (layout_.eraseFieldsId != 0 && id == layout_.eraseFieldsId)
+  if (layout_.eraseFieldsId != 0 && id == layout_.eraseFieldsId) {
     EraseFields();
+    return true;
+  }
+  const ListButtons buttons{layout_.beforeId, layout_.afterId, layout_.replaceId, layout_.deleteId};
+  const std::optional<EditOperation> operation = buttons.Operation(id);
+  if (!operation) return false;
+  if (*operation == EditOperation::Delete)
+    Delete();
   else
-    return false;
+    Add(*operation);
   return true;
 }
 

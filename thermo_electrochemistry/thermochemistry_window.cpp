@@ -14,6 +14,7 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
+#include "runtime/list_editor_window.h"
 #include "thermo_electrochemistry/thermochemical_data_editor.h"
 
 int ThermoRecalcPending = 0;
@@ -35,6 +36,14 @@ constexpr std::size_t ShownEquationBeforeMissingData = 49;
 // The third column's names, by the value of ThermoColumnChoice; the second differs by language.
 constexpr std::array<const char*, 5> NorwegianColumns = {"Mol", "Masse(g)", "Delta Gf0 (kJ)", "S0 (J/K)", "Cp0 (J/K)"};
 constexpr const char* EnglishMassColumn = "Mass(g)";
+
+const ListEditorLayout EquationList{[]() -> const TableEditorConfig& { return ThermochemistryListEditor; },
+                                    ThermoEquationListId,
+                                    {ThermoBeforeId, ThermoAfterId, ThermoReplaceId, ThermoDeleteId},
+                                    {ThermoEquationFieldId, StoredEquationLimit},
+                                    nullptr,
+                                    nullptr,
+                                    false};
 
 std::string ValueOrUnknown(bool missing, double value, const char* unit) {
   return (missing ? std::string("?") : FormatNumberG(value)) + unit;
@@ -58,19 +67,14 @@ ON_CONTROL(LBN_DBLCLK, ThermoEquationListId, CalculateThermochemistry)
 ON_CONTROL(LBN_SELCHANGE, ThermoEquationListId, CopySelectedEquation)
 ON_CONTROL(CBN_SELCHANGE, ThermoColumnChoiceId, ChooseColumn)
 ON_WM_SETCURSOR()
-ON_BN_CLICKED(ThermoBeforeId, AddBefore)
-ON_BN_CLICKED(ThermoAfterId, AddAfter)
-ON_BN_CLICKED(ThermoReplaceId, ReplaceEquation)
-ON_BN_CLICKED(ThermoDeleteId, DeleteEquation)
+ON_LIST_EDITOR_BUTTONS(EquationList, EditEquationList)
 ON_BN_CLICKED(ThermoDataButtonId, OpenDataEditor)
 END_MESSAGE_MAP()
 
 BOOL Cwm_TERMODYNAMIKKDlg::OnUserInit(int) {
   ThermoRecalcPending = 0;
   m_equationField.LimitText(static_cast<int>(StoredEquationLimit));
-  ListBoxEditorList list(m_equations);
-  MessageBoxEditorMessages messages(*this);
-  LoadEditorList(ThermochemistryListEditor, list, messages);
+  ListEditorWindow(*this, EquationList).LoadList();
   const bool english = LanguageCode == EnglishLanguage;
   for (std::size_t column = 0; column < NorwegianColumns.size(); ++column)
     m_columnChoice.AddString(english && column == 1 ? EnglishMassColumn : NorwegianColumns[column]);
@@ -138,21 +142,8 @@ BOOL Cwm_TERMODYNAMIKKDlg::OnSetCursor(CWnd* window, UINT hitTest, UINT message)
   return Cwm_TERMODYNAMIKKBaseDlg::OnSetCursor(window, hitTest, message);
 }
 
-void Cwm_TERMODYNAMIKKDlg::AddEquationToList(EditOperation operation) {
-  ListBoxEditorList list(m_equations);
-  MessageBoxEditorMessages messages(*this);
-  std::string equation = DialogItemText(*this, ThermoEquationFieldId, StoredEquationLimit);
-  AddToTable(ThermochemistryListEditor, list, messages, operation, equation, {});
-}
-
-void Cwm_TERMODYNAMIKKDlg::AddBefore() { AddEquationToList(EditOperation::Before); }
-void Cwm_TERMODYNAMIKKDlg::AddAfter() { AddEquationToList(EditOperation::After); }
-void Cwm_TERMODYNAMIKKDlg::ReplaceEquation() { AddEquationToList(EditOperation::Replace); }
-
-void Cwm_TERMODYNAMIKKDlg::DeleteEquation() {
-  ListBoxEditorList list(m_equations);
-  MessageBoxEditorMessages messages(*this);
-  DeleteFromTable(ThermochemistryListEditor, list, messages);
+void Cwm_TERMODYNAMIKKDlg::EditEquationList(UINT id) {
+  ListEditorWindow(*this, EquationList).OnButton(static_cast<int>(id));
 }
 
 void Cwm_TERMODYNAMIKKDlg::OpenDataEditor() { OpenThermochemicalDataDialog(this); }

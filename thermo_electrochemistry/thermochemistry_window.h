@@ -6,7 +6,6 @@
 // file at every change.
 #include <string>
 
-#include "engine/records/record_rewrite.h"
 #include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
@@ -59,16 +58,10 @@ class Cwm_TERMODYNAMIKKDlg : public Cwm_TERMODYNAMIKKBaseDlg {
   afx_msg void CopySelectedEquation();
   afx_msg void ChooseColumn();
   afx_msg BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
-  afx_msg void AddBefore();
-  afx_msg void AddAfter();
-  afx_msg void ReplaceEquation();
-  afx_msg void DeleteEquation();
+  afx_msg void EditEquationList(UINT id);
   afx_msg void OpenDataEditor();
 
   DECLARE_MESSAGE_MAP()
-
- private:
-  void AddEquationToList(EditOperation operation);
 };
 
 int OpenThermochemistryDialog(CWnd* parent);

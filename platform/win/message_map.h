@@ -115,5 +115,7 @@
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
   TAVRIN_COMMAND_ENTRY(CN_UPDATE_COMMAND_UI, id, id, self->memberFxn(static_cast<CCmdUI*>(msg.extra));)
 #define ON_CONTROL(code, id, memberFxn) TAVRIN_COMMAND_ENTRY(code, id, id, self->memberFxn();)
+#define ON_CONTROL_RANGE(code, id, lastId, memberFxn) \
+  TAVRIN_COMMAND_ENTRY(code, id, lastId, self->memberFxn(LOWORD(msg.wParam));)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
