@@ -2,6 +2,7 @@
 
 #include "chemicals_database/database_group.h"
 #include "engine/formula/formula_information.h"
+#include "platform/controls/heading_spacing.h"
 #include "resources/formula_info_ids.h"
 #include "runtime/dialog_openers.h"
 #include "runtime/generated_setup.h"
@@ -10,6 +11,10 @@ ModelessInstance<Cwm_FORMELINFODlg> FormulaInfoWindow;
 
 void Cwm_FORMELINFOBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, FormelinfoSetup, {m_resultLabel, m_result, m_heading, m_composition, m_close});
+}
+
+void Cwm_FORMELINFOBaseDlg::ArrangeTexts() {
+  SpaceHeadingOverTabStops(m_hWnd, FormulaInfoHeadingId, FormulaInfoTableId, {0, 1, 3, 5});
 }
 
 BEGIN_MESSAGE_MAP(Cwm_FORMELINFODlg, Cwm_FORMELINFOBaseDlg)

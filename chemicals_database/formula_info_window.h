@@ -10,6 +10,7 @@
 class Cwm_FORMELINFOBaseDlg : public GeneratedDialog<CSimModelessDlg> {
  protected:
   void ApplyTemplateSetup() override;
+  void ArrangeTexts() override;
 
   CUserStatic m_resultLabel;
   CUserEdit m_result;

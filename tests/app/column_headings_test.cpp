@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "chemicals_database/database_group.h"
+#include "chemicals_database/formula_info_window.h"
 #include "periodic_table/element_properties_window.h"
 #include "periodic_table/periodic_table_window.h"
 #include "platform/gdi/display_scale.h"
@@ -18,6 +20,7 @@
 #include "resources/solubility_data_editor_ids.h"
 #include "resources/solubility_ids.h"
 #include "resources/element_properties_ids.h"
+#include "resources/formula_info_ids.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
 #include "tests/app/template_windows.h"
@@ -175,28 +178,48 @@ TEST_P(ColumnHeadingsTest, TheIsotopeTablesHeadingsStandOverTheirColumns) {
   driver.Pump();
 }
 
-// The molecular calculator's table writes each atom's symbol, count, mass and mass per cent at the
-// edit's tab stops 0, 1, 3 and 5.
+// The composition tables of the molecular calculator and the formula information write each atom's
+// symbol, count, mass and mass per cent at the edit's tab stops 0, 1, 3 and 5; each word group of
+// the heading starts over the first figures of its column.
+void ExpectHeadingsStartOverTabColumns(HWND window, int headingId, int tableId, int scale) {
+  const Surface picture = PaintedPicture(window);
+  const std::vector<Span> headings = InkRuns(picture, {GetDlgItem(window, headingId)}, HeadingGap * scale);
+  const std::vector<Span> columns = InkRuns(picture, {GetDlgItem(window, tableId)}, TableGap);
+  ASSERT_EQ(headings.size(), columns.size()) << "headings" << Describe(headings) << ", columns" << Describe(columns);
+  // A letter's ink may begin a pixel or two before the column's first digit.
+  const int bearing = 2 * scale;
+  for (size_t index = 0; index < headings.size(); ++index) {
+    EXPECT_GE(headings[index].first, columns[index].first - bearing)
+        << "heading " << index << " at" << Describe({headings[index]}) << ", its column at" << Describe({columns[index]});
+    EXPECT_LE(headings[index].first, columns[index].last)
+        << "heading " << index << " at" << Describe({headings[index]}) << ", its column at" << Describe({columns[index]});
+  }
+}
+
 TEST_P(ColumnHeadingsTest, TheMolecularCalculatorsHeadingsStartOverTheirColumns) {
   ASSERT_TRUE(Start());
   WithTemplateWindow(driver, Frame(), MolekylkalkulatorTemplateName,
-                     {[this] { driver.Type(molecular::MoleculeFormulaId, "H2SO4"); }, [this] { driver.Click(molecular::CalculateMoleculeId); },
+                     {[this] { driver.Type(molecular::MoleculeFormulaId, "H2SO4"); },
+                      [this] { driver.Click(molecular::CalculateMoleculeId); },
                       [this] {
-                        const HWND window = GetActiveWindow();
-                        const Surface picture = PaintedPicture(window);
-                        const std::vector<Span> headings =
-                            InkRuns(picture, {GetDlgItem(window, molecular::CompositionHeadingId)}, Scaled(HeadingGap));
-                        const std::vector<Span> columns =
-                            InkRuns(picture, {GetDlgItem(window, molecular::CompositionId)}, TableGap);
-                        ASSERT_EQ(headings.size(), columns.size())
-                            << "headings" << Describe(headings) << ", columns" << Describe(columns);
-                        // A letter's ink may begin a pixel or two before the column's first digit.
-                        const int bearing = Scaled(2);
-                        for (size_t index = 0; index < headings.size(); ++index) {
-                          EXPECT_GE(headings[index].first, columns[index].first - bearing) << "heading " << index;
-                          EXPECT_LE(headings[index].first, columns[index].last) << "heading " << index;
-                        }
+                        ExpectHeadingsStartOverTabColumns(GetActiveWindow(), molecular::CompositionHeadingId,
+                                                          molecular::CompositionId, GetParam().scale);
                       }});
+}
+
+// The formula information of the database record's formula, the window opened as the database
+// window opens it.
+TEST_P(ColumnHeadingsTest, TheFormulaInformationsHeadingsStartOverTheirColumns) {
+  ASSERT_TRUE(Start());
+  CurrentFormulaText = "C12H22O11";
+  ShowFormulaInfoWindow(Frame());
+  driver.Pump();
+  const HWND window = GetActiveWindow();
+  ASSERT_EQ(GetTemplateName(window), FormelinfoTemplateName);
+  ExpectHeadingsStartOverTabColumns(window, FormulaInfoHeadingId, FormulaInfoTableId, GetParam().scale);
+  DestroyWindow(window);
+  driver.Pump();
+  CurrentFormulaText.clear();
 }
 
 struct FieldHeadings {
