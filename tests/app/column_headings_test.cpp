@@ -1,14 +1,15 @@
-// The headings over the Fixedsys tables of the balancing window, the molecular calculator and the
-// element properties' isotope table, and the blank-spaced headings over the fields of the solution
-// windows and their editors, in both languages and at scales 1 and 2: measured in the painted window,
-// every heading stands over the column of values or the field it names.
+// The headings over the Fixedsys tables of the balancing window, the molecular calculator, the
+// formula information and the element properties' isotope table, and the blank-spaced headings over
+// the fields of the solution windows and their editors, the electrochemistry window's formula rows
+// and the curve fit's texts and ranges, in both languages and at scales 1 and 2: measured in the
+// painted window, every heading stands over the column of values or the field it names.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "chemicals_database/database_group.h"
-#include "chemicals_database/formula_info_window.h"
 #include "periodic_table/element_properties_window.h"
 #include "periodic_table/periodic_table_window.h"
 #include "platform/gdi/display_scale.h"
@@ -26,10 +27,17 @@
 #include "tests/app/template_windows.h"
 #include "calculators/balancing_window.h"
 
-// The balancing window and the molecular calculator both name their example buttons FirstExampleId.
+// The balancing window and the molecular calculator both name their example buttons FirstExampleId,
+// and the curve fit names its editing buttons as the balancing window does.
 namespace molecular {
 #include "resources/molecular_calculator_ids.h"
 }  // namespace molecular
+namespace curve_fit {
+#include "resources/curve_fit_ids.h"
+}  // namespace curve_fit
+namespace electrochemistry {
+#include "resources/electrochemistry_ids.h"
+}  // namespace electrochemistry
 
 namespace {
 
@@ -56,12 +64,12 @@ RECT ClientInPicture(HWND control) {
   return client;
 }
 
-// Which columns of the picture hold dark text pixels inside the controls.
-std::vector<bool> InkedColumns(const Surface& picture, const std::vector<HWND>& controls) {
+// Which columns of the picture hold dark text pixels inside the controls, above the row `below`.
+std::vector<bool> InkedColumns(const Surface& picture, const std::vector<HWND>& controls, int below) {
   std::vector<bool> inked(static_cast<size_t>(picture.Width()), false);
   for (HWND control : controls) {
     const RECT rect = ClientInPicture(control);
-    for (int y = rect.top + 1; y < rect.bottom - 1; ++y) {
+    for (int y = rect.top + 1; y < std::min<int>(rect.bottom - 1, below); ++y) {
       for (int x = rect.left + 1; x < rect.right - 1; ++x) {
         if (picture.Contains(x, y) && GetRValue(picture.Pixel(x, y)) < 96) inked[static_cast<size_t>(x)] = true;
       }
@@ -71,8 +79,9 @@ std::vector<bool> InkedColumns(const Surface& picture, const std::vector<HWND>& 
 }
 
 // The runs of inked columns, runs closer than `gap` pixels joined.
-std::vector<Span> InkRuns(const Surface& picture, const std::vector<HWND>& controls, int gap) {
-  const std::vector<bool> inked = InkedColumns(picture, controls);
+std::vector<Span> InkRuns(const Surface& picture, const std::vector<HWND>& controls, int gap,
+                          int below = std::numeric_limits<int>::max()) {
+  const std::vector<bool> inked = InkedColumns(picture, controls, below);
   std::vector<Span> runs;
   for (int x = 0; x < picture.Width(); ++x) {
     if (!inked[static_cast<size_t>(x)]) continue;
@@ -207,20 +216,19 @@ TEST_P(ColumnHeadingsTest, TheMolecularCalculatorsHeadingsStartOverTheirColumns)
                       }});
 }
 
-// The formula information of the database record's formula, the window opened as the database
-// window opens it.
+// The formula information of the database record's formula.
 TEST_P(ColumnHeadingsTest, TheFormulaInformationsHeadingsStartOverTheirColumns) {
   ASSERT_TRUE(Start());
   CurrentFormulaText = "C12H22O11";
-  ShowFormulaInfoWindow(Frame());
-  driver.Pump();
-  const HWND window = GetActiveWindow();
-  ASSERT_EQ(GetTemplateName(window), FormelinfoTemplateName);
-  ExpectHeadingsStartOverTabColumns(window, FormulaInfoHeadingId, FormulaInfoTableId, GetParam().scale);
-  DestroyWindow(window);
-  driver.Pump();
+  WithTemplateWindow(driver, Frame(), FormelinfoTemplateName, {[this] {
+                       ExpectHeadingsStartOverTabColumns(GetActiveWindow(), FormulaInfoHeadingId, FormulaInfoTableId,
+                                                         GetParam().scale);
+                     }});
   CurrentFormulaText.clear();
 }
+
+// A word group that names no field: the operators of a formula written over its fields, a label.
+constexpr int NoField = 0;
 
 struct FieldHeadings {
   const char* templateName;
@@ -235,6 +243,23 @@ const FieldHeadings FieldHeadingTable[] = {
      {SoludataFormulaId, SoludataCationId, SoludataAnionId, SoludataCrystalWaterId}},
     {SyrebaseTemplateName, AcidColumnHeadsId, {AcidFormulaId, AcidIonFieldId}},
     {SyrekonstTemplateName, SyrekonstColumnHeadsId, {SyrekonstFormulaId, SyrekonstIonId}},
+    // "G = -n * F *" and "G = R * T *" over the Gibbs energy, the electrons, Faraday's constant, the
+    // gas constant and the temperature.
+    {RedoksTemplateName,
+     electrochemistry::GibbsRowTextId,
+     {electrochemistry::GibbsEnergyFieldId, NoField, electrochemistry::ElectronsFieldId, NoField,
+      electrochemistry::ElectronsUnitId, NoField}},
+    {RedoksTemplateName,
+     electrochemistry::EquilibriumRowTextId,
+     {electrochemistry::EquilibriumGibbsFieldId, NoField, electrochemistry::GasConstantId, NoField,
+      electrochemistry::TemperatureFieldId, NoField}},
+    // The curve fit's group-box captions over the plot's texts and ranges.
+    {FuncplotTemplateName,
+     curve_fit::TextHeadingsId,
+     {NoField, curve_fit::TitleFieldId, curve_fit::XAxisFieldId, curve_fit::YAxisFieldId}},
+    {FuncplotTemplateName,
+     curve_fit::RangeHeadingsId,
+     {curve_fit::XMinFieldId, curve_fit::XMaxFieldId, curve_fit::YMinFieldId, curve_fit::YMaxFieldId}},
 };
 
 TEST_P(ColumnHeadingsTest, EachWordGroupOfAFieldHeadingStartsWithinTheFieldItNames) {
@@ -244,14 +269,22 @@ TEST_P(ColumnHeadingsTest, EachWordGroupOfAFieldHeadingStartsWithinTheFieldItNam
     WithTemplateWindow(driver, Frame(), row.templateName, {[&] {
                          const HWND window = GetActiveWindow();
                          const Surface picture = PaintedPicture(window);
+                         // A group box's caption is its ink above the fields it holds.
+                         int fieldsTop = std::numeric_limits<int>::max();
+                         for (int id : row.fieldIds) {
+                           if (id != NoField) fieldsTop = std::min<int>(fieldsTop, WindowInPicture(GetDlgItem(window, id)).top);
+                         }
                          const std::vector<Span> groups =
-                             InkRuns(picture, {GetDlgItem(window, row.headingId)}, Scaled(HeadingGap));
-                         ASSERT_EQ(groups.size(), row.fieldIds.size()) << "word groups" << Describe(groups);
+                             InkRuns(picture, {GetDlgItem(window, row.headingId)}, Scaled(HeadingGap), fieldsTop);
+                         ASSERT_EQ(groups.size(), row.fieldIds.size())
+                             << "heading " << row.headingId << ", word groups" << Describe(groups);
                          for (size_t index = 0; index < groups.size(); ++index) {
+                           if (row.fieldIds[index] == NoField) continue;
                            const RECT field = WindowInPicture(GetDlgItem(window, row.fieldIds[index]));
                            EXPECT_TRUE(groups[index].first >= field.left && groups[index].first < field.right)
-                               << "word group " << index << " starts at " << groups[index].first << ", its field "
-                               << row.fieldIds[index] << " spans [" << field.left << ", " << field.right << ")";
+                               << "heading " << row.headingId << ": word group " << index << " starts at "
+                               << groups[index].first << ", its field " << row.fieldIds[index] << " spans ["
+                               << field.left << ", " << field.right << ")";
                          }
                        }});
   }

@@ -4,6 +4,7 @@
 
 #include "app/tool_table.h"
 #include "calculators/names_formulas_editor.h"
+#include "chemicals_database/database_group.h"
 #include "periodic_table/element_properties_window.h"
 #include "periodic_table/property_graph_window.h"
 #include "resources/dialog_templates.h"
@@ -38,6 +39,7 @@ const std::vector<ChildWindow>& ChildWindows() {
          SpectralKind = H1SpectralKind;
          OpenNmrDataDialog(parent);
        }},
+      {FormelinfoTemplateName, [](CWnd* parent) { ShowFormulaInfoWindow(parent); }, true},
   };
   return windows;
 }
