@@ -39,6 +39,13 @@ ON_WM_NCACTIVATE()
 END_MESSAGE_MAP()
 
 BOOL Cwm_PeriodesystemetDlg::OnUserInit(int) {
+  // "Crystal structure" is wider than the room its radio has between the phase radio's column and
+  // the group 18 heading in the dialog face; the face of the group headings fits it there.
+  if (LanguageCode == EnglishLanguage) {
+    for (CUserButton& radio : m_propertyRadios) {
+      if (radio.GetDlgCtrlID() == CrystalStructureRadioId) UseFont(radio, HelvSmall.height, HelvSmall.weight);
+    }
+  }
   if (!IsPropertyRadio(PeriodicTableProperty)) PeriodicTableProperty = AtomicNumberRadioId;
   SendDlgItemMessage(PeriodicTableProperty, BM_SETCHECK, 1, 0);
   for (int Z = 1; Z <= PeriodicTableElements; ++Z) SetDlgItemText(ElementButtonBaseId + Z, ElementByNumber(Z).symbol);
