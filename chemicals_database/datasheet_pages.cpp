@@ -6,6 +6,7 @@
 
 #include "chemicals_database/model/datasheet_html.h"
 #include "platform/gdi/charset.h"
+#include "platform/services/file_pair_rewrite.h"
 #include "platform/services/files.h"
 
 namespace {
@@ -51,7 +52,8 @@ std::string Symbols(const ChemDbRecordBuffer& record) {
   return out;
 }
 
-std::string SheetPage(const ChemDbRecordBuffer& record, std::string_view safetyText, std::string_view stem) {
+std::string SheetPage(const ChemDbRecordBuffer& record, std::string_view safetyText,
+                      std::string_view technicalDataName) {
   const auto& slot = record.slots;
   std::string page = PageHead;
   page += "<BODY><TABLE BORDER CELLSPACING=\"1\"><TR><TD><SMALL>Datablad nr.";
@@ -70,7 +72,7 @@ std::string SheetPage(const ChemDbRecordBuffer& record, std::string_view safetyT
     page += HtmlText(SafetySection(safetyText, row.section));
   }
   page += "</TD></TR></TABLE><P><A HREF=\"";
-  page += std::string(stem) + "1.htm\">Tekniske data</A><P><P><P><P></BODY></HTML>";
+  page += HtmlText(technicalDataName) + "\">Tekniske data</A><P><P><P><P></BODY></HTML>";
   return page;
 }
 
@@ -91,7 +93,7 @@ std::string AtTemperature(std::string_view temperature) {
   return " ved " + HtmlText(temperature) + " <sup>o</sup>C";
 }
 
-std::string TechnicalDataPage(const ChemDbRecordBuffer& record, std::string_view stem) {
+std::string TechnicalDataPage(const ChemDbRecordBuffer& record, std::string_view sheetName) {
   const auto& slot = record.slots;
   const auto given = [&](int line) { return !slot[line].empty(); };
   const TechnicalRow rows[] = {
@@ -128,7 +130,7 @@ std::string TechnicalDataPage(const ChemDbRecordBuffer& record, std::string_view
     if (row.shown) page += row.value;
   }
   page += "</TD></TR></TABLE><P><A HREF=\"";
-  page += std::string(stem) + ".htm\">Tilbake</A></BODY></HTML>";
+  page += HtmlText(sheetName) + "\">Tilbake</A></BODY></HTML>";
   return page;
 }
 
@@ -155,18 +157,30 @@ std::string HazardSymbolName(std::string_view code) {
   return std::ranges::all_of(name, IsAsciiLetterOrDigit) ? name : std::string();
 }
 
+DatasheetFileNames DatasheetFileNamesOf(std::string_view stem) {
+  return {std::string(stem) + ".htm", std::string(stem) + "1.htm"};
+}
+
 DatasheetPages ComposeDatasheetPages(const ChemDbRecordBuffer& record, std::string_view safetyText,
-                                     std::string_view stem) {
-  return {Utf8FromCp1252(SheetPage(record, safetyText, stem)), Utf8FromCp1252(TechnicalDataPage(record, stem))};
+                                     const DatasheetFileNames& names) {
+  return {Utf8FromCp1252(SheetPage(record, safetyText, names.technicalData)),
+          Utf8FromCp1252(TechnicalDataPage(record, names.sheet))};
 }
 
 DatasheetResult WriteDatasheetPages(const ChemDbRecordBuffer& record, std::string_view safetyText,
                                    std::string_view stem) {
   if (!IsSafeDatasheetStem(stem)) return DatasheetResult::BadStem;
   if (!MakeDatasheetFolder()) return DatasheetResult::NotWritten;
-  const DatasheetPages pages = ComposeDatasheetPages(record, safetyText, stem);
+  // A page already there under another letter case is rewritten under its own name, and the links
+  // name the files as they stand: a file system that tells case apart finds nothing else.
   const std::string folder = std::string(DatasheetFolder) + "\\";
-  const bool written = platform::RewriteFileSafely(folder + std::string(stem) + ".htm", pages.sheet) &&
-                       platform::RewriteFileSafely(folder + std::string(stem) + "1.htm", pages.technicalData);
-  return written ? DatasheetResult::Written : DatasheetResult::NotWritten;
+  const DatasheetFileNames asTyped = DatasheetFileNamesOf(stem);
+  const auto sheetPath = platform::PathForWriting(folder + asTyped.sheet);
+  const auto technicalDataPath = platform::PathForWriting(folder + asTyped.technicalData);
+  if (!sheetPath || !technicalDataPath) return DatasheetResult::NotWritten;
+  const DatasheetPages pages = ComposeDatasheetPages(
+      record, safetyText, {sheetPath->filename().string(), technicalDataPath->filename().string()});
+  return platform::RewriteFilePairSafely(*sheetPath, pages.sheet, *technicalDataPath, pages.technicalData)
+             ? DatasheetResult::Written
+             : DatasheetResult::NotWritten;
 }

@@ -23,16 +23,24 @@ struct DatasheetPages {
   std::string technicalData;  // page 2
 };
 
+// The file names of the two pages, which each page's link names.
+struct DatasheetFileNames {
+  std::string sheet;          // the stem + ".htm"
+  std::string technicalData;  // the stem + "1.htm"
+};
+DatasheetFileNames DatasheetFileNamesOf(std::string_view stem);
+
 // Both pages, in UTF-8, for the record's slots and its safety text (in the program's character set).
 DatasheetPages ComposeDatasheetPages(const ChemDbRecordBuffer& record, std::string_view safetyText,
-                                     std::string_view stem);
+                                     const DatasheetFileNames& names);
 
 enum class DatasheetResult {
   Written,
   BadStem,     // nothing written
-  NotWritten,  // a page could not be written; a page already there is as it was
+  NotWritten,  // a page could not be written; both pages already there are as they were
 };
 
-// Writes both pages through the safe rewrite, making the folder when it is missing.
+// Writes both pages as one safe rewrite, making the folder when it is missing. A page already
+// there under another letter case keeps its name, and the links name the files as written.
 DatasheetResult WriteDatasheetPages(const ChemDbRecordBuffer& record, std::string_view safetyText,
                                    std::string_view stem);

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <optional>
 
 #include "tests/calculators/balancing_fixture.h"
+#include "tests/support/file_size_limit.h"
 #include "resources/balancing_ids.h"
 #include "engine/records/record_file.h"
 
@@ -219,27 +218,6 @@ TEST_F(BalanceWindowTest, SelectingAnEntryOnlyFillsTheEquationField) {
   EXPECT_EQ(states[0].selected, 1);
   EXPECT_EQ(results, std::vector<std::string>{""});
 }
-
-// Makes every file this process and its children write stop at a size, as a full disk would; root
-// is held to it as well. The signal for a write past the limit is ignored, so the write fails.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousSignal_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousSignal_)(int) = nullptr;
-};
 
 // A rewrite that cannot be written leaves the old file and the list as they were and says so.
 TEST_F(BalanceWindowTest, ARewriteThatCannotWriteLeavesFileAndListAsTheyWere) {

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "chemicals_database/model/datasheet_html.h"
 #include "tests/engine/test_support.h"
+#include "tests/support/file_size_limit.h"
 
 namespace {
 
@@ -92,8 +96,8 @@ TEST(DatasheetPages, SheetPageHoldsTheRecordEscapedAndLinksToTheTechnicalData) {
   record.slots[3] = "A<B & \"C\"";
   record.slots[171] = "F+";
   record.slots[169] = "N";
-  const DatasheetPages pages =
-      ComposeDatasheetPages(record, "instr|risk|safe|health\r\nline 2|fire|aid|prev|store|waste|other|", "abc");
+  const DatasheetPages pages = ComposeDatasheetPages(
+      record, "instr|risk|safe|health\r\nline 2|fire|aid|prev|store|waste|other|", DatasheetFileNamesOf("abc"));
   EXPECT_NE(pages.sheet.find("<META CHARSET=\"UTF-8\">"), std::string::npos);
   EXPECT_EQ(Cut(pages.sheet, "<BIG><BIG>", "</BIG>"), "A&lt;B &amp; &quot;C&quot;");
   EXPECT_EQ(SymbolCell(pages.sheet),
@@ -109,7 +113,7 @@ TEST(DatasheetPages, SheetPageHoldsTheRecordEscapedAndLinksToTheTechnicalData) {
 }
 
 TEST(DatasheetPages, ASheetWithoutSafetyTextOrSymbolsHasEmptyCells) {
-  const DatasheetPages pages = ComposeDatasheetPages(ChemDbRecordBuffer{}, "", "abc");
+  const DatasheetPages pages = ComposeDatasheetPages(ChemDbRecordBuffer{}, "", DatasheetFileNamesOf("abc"));
   EXPECT_EQ(SymbolCell(pages.sheet), "");
   for (const char* heading : {"R.-setninger", "Brannfare", "Destruering", "Annet"})
     EXPECT_EQ(Cut(pages.sheet, std::string(heading) + "</BIG></TD><TD>", "</TD>"), "") << heading;
@@ -121,7 +125,7 @@ TEST(DatasheetPages, TechnicalDataRowsTestTheirOwnValues) {
   record.slots[191] = "80.1";        // permittivity without its temperature
   record.slots[187] = "ppm";         // a norm's unit without the norm
   record.slots[184] = "lett l\xF8selig";
-  const DatasheetPages pages = ComposeDatasheetPages(record, "", "abc");
+  const DatasheetPages pages = ComposeDatasheetPages(record, "", DatasheetFileNamesOf("abc"));
   EXPECT_EQ(Cut(pages.technicalData, "Kokepunkt</BIG></TD><TD>", "</TD>"), " 100 <sup>o</sup>C");
   EXPECT_EQ(Cut(pages.technicalData, "Relativ permittivitet</BIG></TD><TD>", "</TD>"), "80.1");
   EXPECT_EQ(Cut(pages.technicalData, "Adm. norm</BIG></TD><TD>", "</TD>"), "");
@@ -131,7 +135,22 @@ TEST(DatasheetPages, TechnicalDataRowsTestTheirOwnValues) {
   EXPECT_EQ(rows, 22u);
 }
 
-class DatasheetFilesTest : public WorkFolderTest {};
+class DatasheetFilesTest : public WorkFolderTest {
+ protected:
+  // The names in the pages' folder, sorted.
+  static std::vector<std::string> Folder() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator("dats/htmfiles")) names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
+  }
+  static void WriteOldPages() {
+    fs::create_directories("dats/htmfiles");
+    WriteFile("dats/htmfiles/abc.htm", "old page 1");
+    WriteFile("dats/htmfiles/abc1.htm", "old page 2");
+  }
+  static std::string LinkOf(const std::string& page) { return Cut(page, "<A HREF=\"", "\""); }
+};
 
 TEST_F(DatasheetFilesTest, BothPagesAreWrittenAndAMissingFolderIsMade) {
   ASSERT_EQ(WriteDatasheetPages(SulphuricAcid(), "a|b|c|d|e|f|g|h|i|j|", "abc"), DatasheetResult::Written);
@@ -152,6 +171,66 @@ TEST_F(DatasheetFilesTest, APageThatCannotBeWrittenIsReported) {
   fs::permissions("dats/htmfiles/abc.htm", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_EQ(WriteDatasheetPages(SulphuricAcid(), "", "abc"), DatasheetResult::NotWritten);
   EXPECT_EQ(ReadFile("dats/htmfiles/abc.htm"), "old page");
+}
+
+// A page already there under another letter case is rewritten under its own name, and each page links
+// to the other by the name it has in the folder, since a file system that tells case apart finds no
+// other.
+TEST_F(DatasheetFilesTest, PagesLinkToTheFilesAsWrittenWhenTheStemDiffersInCase) {
+  struct Case {
+    std::vector<std::string> before;  // pages already in the folder
+    const char* stem;
+    std::vector<std::string> after;
+  };
+  const Case cases[] = {
+      {{"abc.htm", "abc1.htm"}, "ABC", {"abc.htm", "abc1.htm"}},
+      {{"abc.htm"}, "ABC", {"ABC1.htm", "abc.htm"}},
+      {{"ABC1.htm"}, "abc", {"ABC1.htm", "abc.htm"}},
+      {{}, "AbC", {"AbC.htm", "AbC1.htm"}},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all("dats");
+    fs::create_directories("dats/htmfiles");
+    for (const std::string& name : c.before) WriteFile("dats/htmfiles/" + name, "old");
+    ASSERT_EQ(WriteDatasheetPages(SulphuricAcid(), "", c.stem), DatasheetResult::Written) << c.stem;
+    ASSERT_EQ(Folder(), c.after) << c.stem;
+    const std::string sheetName = c.after[0].ends_with("1.htm") ? c.after[1] : c.after[0];
+    const std::string dataName = c.after[0].ends_with("1.htm") ? c.after[0] : c.after[1];
+    const std::string sheet = ReadFile("dats/htmfiles/" + sheetName);
+    const std::string data = ReadFile("dats/htmfiles/" + dataName);
+    EXPECT_NE(sheet.find("SVOVELSYRE"), std::string::npos) << c.stem;
+    EXPECT_NE(data.find("7664-93-9"), std::string::npos) << c.stem;
+    EXPECT_EQ(LinkOf(sheet), dataName) << c.stem;
+    EXPECT_EQ(LinkOf(data), sheetName) << c.stem;
+  }
+}
+
+// Page 1 is never new beside an old page 2: when page 2 cannot be written, neither page changes and
+// no new file is left in the folder.
+TEST_F(DatasheetFilesTest, WhenPageTwoCannotBeWrittenNeitherPageChanges) {
+  WriteOldPages();
+  fs::permissions("dats/htmfiles/abc1.htm", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(WriteDatasheetPages(SulphuricAcid(), "", "abc"), DatasheetResult::NotWritten);
+  EXPECT_EQ(ReadFile("dats/htmfiles/abc.htm"), "old page 1");
+  EXPECT_EQ(ReadFile("dats/htmfiles/abc1.htm"), "old page 2");
+  EXPECT_EQ(Folder(), (std::vector<std::string>{"abc.htm", "abc1.htm"}));
+}
+
+TEST_F(DatasheetFilesTest, AFullDiskWhilePageTwoIsWrittenChangesNeitherPage) {
+  WriteOldPages();
+  ChemDbRecordBuffer record = SulphuricAcid();
+  record.slots[194] = std::string(20000, 'x');  // "Annet" on page 2 makes it the larger page
+  const DatasheetPages pages = ComposeDatasheetPages(record, "", DatasheetFileNamesOf("abc"));
+  ASSERT_LT(pages.sheet.size() + 1000, pages.technicalData.size());
+  {
+    FileSizeLimit full(pages.sheet.size() + 1000);
+    EXPECT_EQ(WriteDatasheetPages(record, "", "abc"), DatasheetResult::NotWritten);
+  }
+  EXPECT_EQ(ReadFile("dats/htmfiles/abc.htm"), "old page 1");
+  EXPECT_EQ(ReadFile("dats/htmfiles/abc1.htm"), "old page 2");
+  EXPECT_EQ(Folder(), (std::vector<std::string>{"abc.htm", "abc1.htm"}));
+  ASSERT_EQ(WriteDatasheetPages(record, "", "abc"), DatasheetResult::Written);
+  EXPECT_EQ(ReadFile("dats/htmfiles/abc1.htm"), pages.technicalData);
 }
 
 }  // namespace
