@@ -14,6 +14,7 @@
 #include "resources/curve_fit_ids.h"
 #include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
+#include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
 #include "runtime/list_editor_window.h"
 #include "runtime/shell_dialogs.h"
@@ -273,9 +274,10 @@ void Cwm_FUNCPLOTDlg::LoadCurveDataSet() {
     SetDlgItemText(TitleFieldId, line(3).c_str());
     SetDlgItemText(XAxisFieldId, line(4).c_str());
     SetDlgItemText(YAxisFieldId, line(5).c_str());
+    const StoredCurveNumbers stored = ReadStoredCurveNumbers(record);
     const std::array<int, 4> rangeIds = {XMinFieldId, XMaxFieldId, YMinFieldId, YMaxFieldId};
-    for (int i = 0; i < 4; ++i) SetDlgItemText(rangeIds[i], line(6 + i).c_str());
-    State.axisRanges = {LeadingNumber(line(6)), LeadingNumber(line(7)), LeadingNumber(line(8)), LeadingNumber(line(9))};
+    for (int i = 0; i < 4; ++i) SetDlgItemText(rangeIds[i], stored.ranges ? line(6 + i).c_str() : "");
+    State.axisRanges = stored.ranges.value_or(CurveRanges{});
     State.shownRanges = State.axisRanges;
     const std::string flags = line(10);
     if (flags.size() >= 5) {
@@ -286,8 +288,10 @@ void Cwm_FUNCPLOTDlg::LoadCurveDataSet() {
         SendDlgItemMessage(options[i].second, BM_SETCHECK, static_cast<WPARAM>(*options[i].first), 0);
       }
     }
-    CurveFitModel = std::atoi(line(12).c_str());
+    if (stored.model) CurveFitModel = *stored.model;
     SetDlgItemText(CurveDataFieldId, ShownFieldText(line(13)).c_str());
+    if (stored.damaged)
+      MessageBoxEditorMessages(*this).Show(DamagedRecordsMessage(CurveDataSetEditor().fileName, {name}));
   }
   State.keepRanges = true;
   static_cast<CListBox*>(GetDlgItem(ModelListId))->SetCurSel(CurveModelListEntryOfDataSet(CurveFitModel));

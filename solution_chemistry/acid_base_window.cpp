@@ -123,7 +123,8 @@ void Cwm_SYREBASEDlg::LoadAcidBaseRecord() {
   if (selected >= 0) {
     std::string key;
     combo->GetLBText(selected, key);
-    const std::vector<std::string> record = FindEditorRecord(AcidBaseTable, key);
+    std::vector<std::string> record = FindEditorRecord(AcidBaseTable, key);
+    const bool damaged = EmptyDamagedNumbers(record);
     if (!record.empty()) {
       const std::pair<int, int> shown[] = {
           {FormulaLine, AcidFormulaId},         {EnglishNameLine, AcidEnglishNameId},
@@ -133,6 +134,7 @@ void Cwm_SYREBASEDlg::LoadAcidBaseRecord() {
       };
       for (const auto& [line, id] : shown) SetDlgItemText(id, RecordLine(record, line).c_str());
     }
+    if (damaged) ShowDissociationMessage(*this, DamagedRecordsMessage(AcidBaseTable.fileName, {key}));
   }
   Empty({AddedIonId, AddedConjugateId, PHInputId, IonInputId, ConjugateInputId});
   SetDlgItemText(InitialInputId, "1");

@@ -1,5 +1,6 @@
 #include "solution_chemistry/dissociation_tables.h"
 
+#include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
 
 namespace {
@@ -49,4 +50,14 @@ void RefillKeyCombo(CComboBox& combo, const TableEditorConfig& table) {
   combo.ResetContent();
   for (const auto& record : ReadRecordFile(table.fileName)) combo.AddString(RecordLine(record, FormulaLine).c_str());
   combo.SetWindowText(typed.c_str());
+}
+
+bool EmptyDamagedNumbers(std::vector<std::string>& record) {
+  bool damaged = false;
+  for (const int line : {ConstantLine, TemperatureLine}) {
+    if (line > static_cast<int>(record.size()) || !IsDamagedTableNumber(record[line - 1])) continue;
+    record[line - 1].clear();
+    damaged = true;
+  }
+  return damaged;
 }

@@ -4,6 +4,8 @@
 // nine lines: 1 formula (the key), 2 English name, 3 Norwegian name, 4 empty, 5 crystal water (the
 // salts only), 6 cation or H3O+/OH-, 7 anion or conjugate, 8 Ksp or K, 9 temperature in degrees C.
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "engine/records/table_editor.h"
 #include "platform/controls/ccombobox.h"
@@ -36,6 +38,10 @@ enum DissociationField : int {
 
 extern const TableEditorConfig SolubilityTable;
 extern const TableEditorConfig AcidBaseTable;
+
+// Empties the record's constant and temperature lines that hold no number, so that the window shows
+// them as missing; true when there was one.
+bool EmptyDamagedNumbers(std::vector<std::string>& record);
 
 // Fills the combo box's list with the table's keys in file order, keeping the text of its field.
 void RefillKeyCombo(CComboBox& combo, const TableEditorConfig& table);

@@ -179,7 +179,8 @@ void Cwm_SOLUPRODDlg::LoadSolubilityRecord() {
   if (selected >= 0) {
     std::string key;
     combo->GetLBText(selected, key);
-    const std::vector<std::string> record = FindEditorRecord(SolubilityTable, key);
+    std::vector<std::string> record = FindEditorRecord(SolubilityTable, key);
+    const bool damaged = EmptyDamagedNumbers(record);
     if (!record.empty()) {
       const std::pair<int, int> shown[] = {
           {FormulaLine, SaltFormulaId},      {EnglishNameLine, SaltEnglishNameId}, {NorwegianNameLine, SaltNorwegianNameId},
@@ -188,6 +189,7 @@ void Cwm_SOLUPRODDlg::LoadSolubilityRecord() {
       };
       for (const auto& [line, id] : shown) SetDlgItemText(id, RecordLine(record, line).c_str());
     }
+    if (damaged) ShowDissociationMessage(*this, DamagedRecordsMessage(SolubilityTable.fileName, {key}));
   }
   CalculateSolubility();
 }

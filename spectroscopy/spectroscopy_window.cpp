@@ -6,6 +6,7 @@
 
 #include "spectroscopy/model/spectral_interpretation.h"
 #include "spectroscopy/spectral_editor_tables.h"
+#include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
 #include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
@@ -13,6 +14,7 @@
 #include "resources/spectroscopy_ids.h"
 #include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
+#include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
 #include "runtime/record_editor_window.h"
 
@@ -144,7 +146,16 @@ void Cwm_MASSSPDlg::ShowSettingValues() {
 }
 
 void Cwm_MASSSPDlg::RunSpectralInterpretation() {
-  WaitCursor wait;
+  std::vector<DamagedSpectralTable> damagedTables;
+  {
+    WaitCursor wait;
+    ShowSpectralReport(damagedTables);
+  }
+  for (const DamagedSpectralTable& table : damagedTables)
+    MessageBoxEditorMessages(*this).Show(DamagedRecordsMessage(table.fileName, table.records));
+}
+
+void Cwm_MASSSPDlg::ShowSpectralReport(std::vector<DamagedSpectralTable>& damagedTables) {
   const std::string tolerance = DialogItemText(*this, MsToleranceId, ToleranceTextLimit);
   const std::string formula = DialogItemText(*this, ParentFormulaId, ParentFormulaTextLimit);
   const SpectralPeakLines peaks = {
@@ -152,7 +163,7 @@ void Cwm_MASSSPDlg::RunSpectralInterpretation() {
       DialogItemText(*this, H1PeaksId, FieldLimit), DialogItemText(*this, C13PeaksId, FieldLimit)};
   SetDlgItemText(ReportFieldId, "");
   const std::string report =
-      InterpretSpectra(tolerance, formula, peaks, {SpecMinCountIr, SpecMinCountH1, SpecMinCountC13});
+      InterpretSpectra(tolerance, formula, peaks, {SpecMinCountIr, SpecMinCountH1, SpecMinCountC13}, &damagedTables);
   SetDlgItemText(ReportFieldId, report.c_str());
 }
 
@@ -164,7 +175,14 @@ void Cwm_MASSSPDlg::ShowExperiment() {
   if (!record.empty()) {
     RecordEditorWindow(*this, ExperimentList(), ExperimentLayout).OnCommand(ExperimentListId, LBN_DBLCLK);
     SpecParentFormula = RecordLine(record, 2).substr(0, StoredParentFormulaLimit);
-    SpecMsTolerance = std::atoi(RecordLine(record, 3).c_str());
+    // A stored tolerance that is no number is shown as missing and the experiment is named.
+    const std::string tolerance = RecordLine(record, 3);
+    if (IsDamagedTableNumber(tolerance)) {
+      SetDlgItemText(MsToleranceId, "");
+      MessageBoxEditorMessages(*this).Show(DamagedRecordsMessage(Experiments.fileName, {name}));
+    } else {
+      SpecMsTolerance = std::atoi(tolerance.c_str());
+    }
   }
   RunSpectralInterpretation();
 }

@@ -3,9 +3,12 @@
 // the peaks of one experiment, its parent formula and MS tolerance, interpreted against the MS, IR and
 // NMR tables into a report; the store of named experiments in spectral.dat; and the way into the three
 // table editors.
+#include <vector>
+
 #include "runtime/generated_dialog.h"
 #include "runtime/sim_modal_dlg.h"
 #include "runtime/user_controls.h"
+#include "spectroscopy/model/spectral_interpretation.h"
 
 class Cwm_MASSSPBaseDlg : public GeneratedDialog<CSimModalDlg> {
  public:
@@ -45,6 +48,8 @@ class Cwm_MASSSPDlg : public Cwm_MASSSPBaseDlg {
 
  protected:
   afx_msg void RunSpectralInterpretation();
+  // The interpretation of the peaks into the report field, with the damaged tables it read.
+  void ShowSpectralReport(std::vector<DamagedSpectralTable>& damagedTables);
   afx_msg void ShowExperiment();
   afx_msg void ClearPeaks();
   afx_msg void ToggleIterate();

@@ -16,6 +16,7 @@
 #include "resources/electrochemistry_ids.h"
 #include "runtime/dialog_item_text.h"
 #include "runtime/dialog_openers.h"
+#include "runtime/editor_list_box.h"
 #include "runtime/generated_setup.h"
 #include "runtime/resource_message.h"
 #include "thermo_electrochemistry/model/half_reaction_text.h"
@@ -229,7 +230,11 @@ void Cwm_REDOKSDlg::SelectHalfReaction(CListBox& list, int equationId, int poten
   const std::vector<std::string> record = FindEditorRecord(RedoxDataEditor, entry);
   if (record.empty()) return;
   SetDlgItemText(equationId, RecordLine(record, HalfReactionLine).c_str());
-  SetDlgItemText(potentialId, RecordLine(record, PotentialLine).c_str());
+  // A stored potential that is no number is shown as missing, never added as 0 or an infinity.
+  const std::string potential = RecordLine(record, PotentialLine);
+  const bool damaged = IsDamagedTableNumber(potential);
+  SetDlgItemText(potentialId, damaged ? "" : potential.c_str());
+  if (damaged) MessageBoxEditorMessages(*this).Show(DamagedRecordsMessage(RedoxDataEditor.fileName, {entry}));
   if (SendDlgItemMessage(turnOnSelectionId, BM_GETCHECK) != BST_UNCHECKED) TurnHalfReaction(equationId, potentialId);
 }
 

@@ -1,7 +1,11 @@
 #include "calculators/model/curve_data_sets.h"
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
+#include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
 #include "engine/records/record_rewrite.h"
 #include "engine/settings/settings.h"
@@ -15,6 +19,8 @@ constexpr std::size_t TextFieldLimit = 251;
 constexpr std::size_t RangeFieldLimit = 37;
 constexpr std::size_t DataLineLimit = 7677;
 constexpr char LineBreakMark = '\a';
+constexpr int FirstRangeLine = 6;
+constexpr int ModelLine = 12;
 
 std::vector<RecordLineSource> CurveDataSetFrame() {
   std::vector<RecordLineSource> frame = {
@@ -78,4 +84,21 @@ std::string CurveOptionFlags(int hidePoints, int grid, int frame) {
 double LeadingNumber(std::string_view text) {
   const std::string copy(text);
   return std::strtod(copy.c_str(), nullptr);
+}
+
+StoredCurveNumbers ReadStoredCurveNumbers(const std::vector<std::string>& record) {
+  StoredCurveNumbers stored;
+  std::array<double, 4> ranges{};
+  bool rangesWhole = true;
+  for (int i = 0; i < 4; ++i) {
+    const std::optional<double> value = ReadStoredNumber(RecordLine(record, FirstRangeLine + i));
+    rangesWhole = rangesWhole && value.has_value();
+    if (value) ranges[static_cast<std::size_t>(i)] = *value;
+  }
+  if (rangesWhole) stored.ranges = CurveRanges{ranges[0], ranges[1], ranges[2], ranges[3]};
+  const std::optional<double> model = ReadStoredNumber(RecordLine(record, ModelLine));
+  if (model && *model == std::trunc(*model) && std::fabs(*model) <= std::numeric_limits<int>::max())
+    stored.model = static_cast<int>(*model);
+  stored.damaged = !stored.ranges || !stored.model;
+  return stored;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The named data sets of the curve-fit window: one record file a language, 19 lines a record, and
 // what goes into and comes out of a record's lines.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calculators/model/curve_scale.h"
 #include "engine/records/table_editor.h"
 
 // The record's fields as the editor's field indexes name them; the key is the data set's name.
@@ -39,3 +41,14 @@ std::string CurveOptionFlags(int hidePoints, int grid, int frame);
 
 // The number at the start of a text, leading blanks skipped; 0 when it does not start with one.
 double LeadingNumber(std::string_view text);
+
+// The numbers a data set's record stores: the four axis ranges (lines 6 to 9, an empty line
+// being 0) and the model code (line 12, an empty line being 0). A line that holds no number the
+// table can hold counts as missing and marks the record damaged: a damaged range leaves all four
+// to the data, a damaged model code leaves the model in force.
+struct StoredCurveNumbers {
+  std::optional<CurveRanges> ranges;
+  std::optional<int> model;
+  bool damaged = false;
+};
+StoredCurveNumbers ReadStoredCurveNumbers(const std::vector<std::string>& record);

@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <climits>
@@ -70,3 +71,10 @@ std::optional<double> ReadTableNumber(std::string_view text) {
   if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
+
+std::optional<double> ReadStoredNumber(std::string_view text) {
+  if (std::ranges::all_of(text, IsCSpace)) return 0.0;
+  return ReadTableNumber(text);
+}
+
+bool IsDamagedTableNumber(std::string_view text) { return !ReadStoredNumber(text); }

@@ -27,3 +27,11 @@ double ReadLeadingReal(std::string_view text);
 // anything else ("NaN", "1e999", "abc", "12,5", ""): the table cannot hold it,
 // and its readers count it as missing.
 std::optional<double> ReadTableNumber(std::string_view text);
+
+// A value line of a table in which an empty or blank line reads as 0: that 0 or the line's number;
+// empty when the line holds something else.
+std::optional<double> ReadStoredNumber(std::string_view text);
+
+// A value line of a table that holds more than blanks but no number the table can hold: the value
+// is damaged, and its readers count it as missing and name its record.
+bool IsDamagedTableNumber(std::string_view text);

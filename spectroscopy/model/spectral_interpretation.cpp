@@ -41,9 +41,9 @@ const char* SectionHeader(SpectralSection section) {
   }
 }
 
-SpectralTableRecords ReadTable(const char* name) {
+std::string TablePath(const char* name) {
   const std::string prefix = LanguageCode == NorwegianLanguage ? "no" : "en";
-  return ReadRecordFile(std::string(TableFolder) + prefix + name);
+  return std::string(TableFolder) + prefix + name;
 }
 
 // Every line ends in a blank or an asterisk before its line feed; that character becomes the
@@ -64,22 +64,25 @@ class SectionLookup {
         if (SpecIterate == 0)
           parent_ = ReadFragmentParent(parentFormula);
         else
-          table_ = ReadTable("msfrag.dat");
+          ReadTable("msfrag.dat", SpectralTableKind::MsFragments);
         break;
       case IrSection:
-        table_ = ReadTable("irdata.dat");
+        ReadTable("irdata.dat", SpectralTableKind::IrRanges);
         minimumCount_ = minimumCounts.ir;
         break;
       case H1Section:
-        table_ = ReadTable("hnmr.dat");
+        ReadTable("hnmr.dat", SpectralTableKind::NmrShifts);
         minimumCount_ = minimumCounts.h1;
         break;
       default:
-        table_ = ReadTable("cnmr.dat");
+        ReadTable("cnmr.dat", SpectralTableKind::NmrShifts);
         minimumCount_ = minimumCounts.c13;
         break;
     }
   }
+
+  // The table read, with the records that hold values which are no number.
+  const DamagedSpectralTable& Damaged() const { return damaged_; }
 
   std::string Result(float peak, const std::vector<float>& peaks) {
     switch (section_) {
@@ -95,11 +98,18 @@ class SectionLookup {
   }
 
  private:
+  void ReadTable(const char* name, SpectralTableKind kind) {
+    damaged_.fileName = TablePath(name);
+    table_ = ReadRecordFile(damaged_.fileName);
+    damaged_.records = DamagedSpectralRecords(table_, kind);
+  }
+
   SpectralSection section_;
   float tolerance_;
   IterationBudget& budget_;
   std::optional<FragmentParent> parent_;
   SpectralTableRecords table_;
+  DamagedSpectralTable damaged_;
   ReportedRecords reported_;
   int minimumCount_ = 1;
 };
@@ -107,7 +117,8 @@ class SectionLookup {
 }  // namespace
 
 std::string InterpretSpectra(std::string_view toleranceText, std::string_view parentFormula,
-                             const SpectralPeakLines& peakLines, const SpectralMinimumCounts& minimumCounts) {
+                             const SpectralPeakLines& peakLines, const SpectralMinimumCounts& minimumCounts,
+                             std::vector<DamagedSpectralTable>* damagedTables) {
   const float tolerance = static_cast<float>(std::atof(std::string(toleranceText).c_str()) * ElectronMassU);
   IterationBudget budget;
   std::string report;
@@ -125,6 +136,7 @@ std::string InterpretSpectra(std::string_view toleranceText, std::string_view pa
         if (text.size() + result.size() >= SectionLimit) break;
         text += result;
       }
+      if (damagedTables != nullptr && !lookup.Damaged().records.empty()) damagedTables->push_back(lookup.Damaged());
     }
     EndLinesWithCarriageReturns(text);
     if (report.size() + text.size() < ReportLimit)

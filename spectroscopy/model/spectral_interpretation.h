@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum SpectralSection { MsSection, IrSection, H1Section, C13Section, SpectralSectionCount };
 
@@ -18,7 +19,16 @@ struct SpectralMinimumCounts {
   int c13 = 1;
 };
 
+// A reference table read for the report that holds values which are no number, and the records (by
+// their first line) that hold them; the lookups counted those values as missing.
+struct DamagedSpectralTable {
+  std::string fileName;
+  std::vector<std::string> records;
+};
+
 // The report, lines ending in CR LF, each section under its header; empty when all four peak
-// lines are empty. Tables that cannot be read give their section no lines.
+// lines are empty. Tables that cannot be read give their section no lines. The damaged tables read
+// are added to damagedTables when it is given.
 std::string InterpretSpectra(std::string_view toleranceText, std::string_view parentFormula,
-                             const SpectralPeakLines& peakLines, const SpectralMinimumCounts& minimumCounts);
+                             const SpectralPeakLines& peakLines, const SpectralMinimumCounts& minimumCounts,
+                             std::vector<DamagedSpectralTable>* damagedTables = nullptr);

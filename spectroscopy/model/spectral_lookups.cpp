@@ -1,8 +1,9 @@
 #include "spectroscopy/model/spectral_lookups.h"
 
 #include <algorithm>
+#include <utility>
 #include <cctype>
-#include <cstdlib>
+#include <optional>
 
 #include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
@@ -16,8 +17,10 @@ constexpr std::size_t PeakWidth = 5;
 constexpr std::size_t FormulaColumn = 29;
 constexpr std::size_t TabWidth = 8;
 constexpr std::size_t DigitSearchLength = 40;
+constexpr int MsMassLine = 2;
 constexpr int IrRangeCount = 8;
 constexpr int IrFirstRangeLine = 4;
+constexpr int IrLastRangeLine = 19;
 constexpr int NmrToleranceLine = 3;
 constexpr int NmrFirstShiftLine = 4;
 constexpr int NmrLastShiftLine = 48;
@@ -27,8 +30,6 @@ std::string Padded(std::string text, std::size_t width) {
   if (text.size() < width) text.resize(width, ' ');
   return text;
 }
-
-double NumberOf(const std::string& line) { return std::atof(line.c_str()); }
 
 bool HoldsDigit(const std::string& line) {
   const std::size_t length = std::min(line.size(), DigitSearchLength);
@@ -69,8 +70,9 @@ std::string LookupMsFragments(const SpectralTableRecords& table, ReportedRecords
   const float high = peak + tolerance;
   for (std::size_t r = 0; r < table.size(); ++r) {
     const std::vector<std::string>& record = table[r];
-    const double mass = NumberOf(RecordLine(record, 2));
-    if (!Within(mass, low, high) || reported[r]) continue;
+    const std::optional<double> stored = ReadStoredNumber(RecordLine(record, MsMassLine));
+    if (!stored || !Within(*stored, low, high) || reported[r]) continue;
+    const double mass = *stored;
     reported[r] = true;
     std::string formula;
     if (showIsoFormula) {
@@ -98,9 +100,13 @@ std::string LookupIrRanges(const SpectralTableRecords& table, ReportedRecords& r
     std::vector<float> taken;
     for (int k = 0; k < IrRangeCount; ++k) {
       const std::string lowLine = RecordLine(record, IrFirstRangeLine + 2 * k);
+      const std::optional<double> storedLow = ReadStoredNumber(lowLine);
+      const std::optional<double> storedHigh = ReadStoredNumber(RecordLine(record, IrFirstRangeLine + 2 * k + 1));
+      // A range with an end that is no number is missing: it is not defined and takes no peak.
+      if (!storedLow || !storedHigh) continue;
       if (HoldsDigit(lowLine)) ++defined;
-      const double low = NumberOf(lowLine);
-      const double high = NumberOf(RecordLine(record, IrFirstRangeLine + 2 * k + 1));
+      const double low = *storedLow;
+      const double high = *storedHigh;
       if (std::ranges::any_of(taken, [&](float value) { return Within(value, low, high); })) continue;
       for (std::size_t j = 0; j < peaks.size(); ++j) {
         if (takenIndex[j] || !Within(peaks[j], low, high)) continue;
@@ -123,11 +129,14 @@ std::string LookupNmrShifts(const SpectralTableRecords& table, ReportedRecords& 
   std::string result;
   for (std::size_t r = 0; r < table.size(); ++r) {
     const std::vector<std::string>& record = table[r];
-    const double tolerance = NumberOf(RecordLine(record, NmrToleranceLine));
+    const std::optional<double> storedTolerance = ReadStoredNumber(RecordLine(record, NmrToleranceLine));
+    if (!storedTolerance) continue;
+    const double tolerance = *storedTolerance;
     std::vector<double> shifts;
     for (int line = NmrFirstShiftLine; line <= NmrLastShiftLine; ++line) {
       const std::string text = RecordLine(record, line);
-      if (HoldsDigit(text)) shifts.push_back(NumberOf(text));
+      const std::optional<double> shift = ReadStoredNumber(text);
+      if (shift && HoldsDigit(text)) shifts.push_back(*shift);
     }
     const auto near = [tolerance](double shift, double value) {
       return Within(shift, value - tolerance, value + tolerance);
@@ -146,4 +155,19 @@ std::string LookupNmrShifts(const SpectralTableRecords& table, ReportedRecords& 
     if (!AppendHitLine(result, peak, count, static_cast<int>(shifts.size()), RecordLine(record, 1))) return result;
   }
   return result;
+}
+
+std::vector<std::string> DamagedSpectralRecords(const SpectralTableRecords& table, SpectralTableKind kind) {
+  const auto [first, last] = kind == SpectralTableKind::MsFragments ? std::pair{MsMassLine, MsMassLine}
+                             : kind == SpectralTableKind::IrRanges  ? std::pair{IrFirstRangeLine, IrLastRangeLine}
+                                                                    : std::pair{NmrToleranceLine, NmrLastShiftLine};
+  std::vector<std::string> damaged;
+  for (const std::vector<std::string>& record : table) {
+    for (int line = first; line <= last; ++line) {
+      if (!IsDamagedTableNumber(RecordLine(record, line))) continue;
+      damaged.push_back(RecordLine(record, 1));
+      break;
+    }
+  }
+  return damaged;
 }

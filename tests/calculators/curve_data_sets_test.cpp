@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "engine/settings/settings.h"
 
 namespace {
@@ -31,6 +34,35 @@ TEST(CurveDataSetsTest, ARangeIsTheNumberAtTheStartOfItsText) {
   EXPECT_EQ(LeadingNumber("-4"), -4);
   EXPECT_EQ(LeadingNumber("max 4"), 0);
   EXPECT_EQ(LeadingNumber(""), 0);
+}
+
+// A stored range or model code that is no number counts as missing and marks the data set damaged;
+// an empty line is 0, as ever.
+TEST(CurveDataSetsTest, StoredNumbersThatAreNoNumbersCountAsMissing) {
+  const auto record = [](const std::string& xMax, const std::string& model) {
+    return std::vector<std::string>{"Set", "", "Title", "X", "Y", "0", xMax, "-1.5", "1E3", "00000", "", model, "1 2"};
+  };
+  const StoredCurveNumbers whole = ReadStoredCurveNumbers(record(" 6 ", "4"));
+  ASSERT_TRUE(whole.ranges);
+  EXPECT_EQ(*whole.ranges, (CurveRanges{0, 6, -1.5, 1000}));
+  EXPECT_EQ(whole.model, 4);
+  EXPECT_FALSE(whole.damaged);
+  const StoredCurveNumbers empty = ReadStoredCurveNumbers(record("", ""));
+  EXPECT_EQ(empty.ranges, (CurveRanges{0, 0, -1.5, 1000}));
+  EXPECT_EQ(empty.model, 0);
+  EXPECT_FALSE(empty.damaged);
+  for (const char* damaged : {"NaN", "1e999", "abc", "12,5", "inf", "6 units"}) {
+    const StoredCurveNumbers range = ReadStoredCurveNumbers(record(damaged, "4"));
+    EXPECT_FALSE(range.ranges) << damaged;
+    EXPECT_EQ(range.model, 4) << damaged;
+    EXPECT_TRUE(range.damaged) << damaged;
+    const StoredCurveNumbers model = ReadStoredCurveNumbers(record("6", damaged));
+    EXPECT_TRUE(model.ranges) << damaged;
+    EXPECT_FALSE(model.model) << damaged;
+    EXPECT_TRUE(model.damaged) << damaged;
+  }
+  for (const char* notAModel : {"4.5", "1E10"})
+    EXPECT_FALSE(ReadStoredCurveNumbers(record("6", notAModel)).model) << notAModel;
 }
 
 TEST(CurveDataSetsTest, EachLanguageHasItsOwnFile) {

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/settings/settings.h"
 #include "platform/gdi/gdi_api.h"
+#include "platform/win/control_constants.h"
 #include "platform/win/window_api.h"
 #include "resources/curve_fit_ids.h"
 #include "tests/support/tool_window_fixture.h"
@@ -83,6 +85,49 @@ TEST_F(CurvePlotTest, TheHiddenPrintOptionsButtonOpensThePrintOptions) {
                                 }});
   EXPECT_EQ(curveCaption, "CURVE FIT");
   EXPECT_EQ(optionsCaption, "PRINTOPT");
+}
+
+// A data set whose stored range is no number is fitted over ranges from its data, and one whose
+// model code is no number keeps the model in force; each time the message names the data set.
+TEST_F(CurvePlotTest, AStoredRangeOrModelThatIsNoNumberIsNamedAndNeverUsed) {
+  const auto dataSet = [](const std::string& xMax, const std::string& model) {
+    return "\\\nCalibration\n\nAbsorbance\nX\nY\n0\n" + xMax + "\n0\n99\n00000\n\n" + model +
+           "\n1 2.1\a2 3.9\a3 6.2\a4 7.8\a5 10.1\n\n\n\n\n\n\n\\\n";
+  };
+  const std::string message =
+      "DAMAGED TABLE\n\nA value in enplot.dat is no number\nand counts as missing for:\nCalibration";
+  for (const char* damaged : {"NaN", "1e999", "abc", "12,5"}) {
+    for (const bool inModel : {false, true}) {
+      CurveFitModel = CurveModelLine;
+      WriteTable("enplot.dat", inModel ? dataSet("6", damaged) : dataSet(damaged, "5"));
+      const std::size_t before = driver.MessageBoxes().size();
+      std::vector<std::string> shown;
+      InWindow(OpenCurveFitDialog,
+               {[&] { driver.Select(DataSetListId, 0); },
+                [&] {
+                  const HWND list = driver.FindControl(DataSetListId);
+                  SendMessage(GetParent(list), WM_COMMAND, MAKEWPARAM(DataSetListId, LBN_DBLCLK),
+                              reinterpret_cast<LPARAM>(list));
+                },
+                [&] {
+                  driver.Pump();
+                  shown = {Text(FunctionFieldId), Text(XMinFieldId), Text(XMaxFieldId), Text(YMaxFieldId)};
+                }});
+      const std::string where = std::string(damaged) + (inModel ? " as the model" : " as X max");
+      EXPECT_EQ(CurveFitModel, inModel ? CurveModelLine : 5) << where;
+      if (inModel) {
+        EXPECT_EQ(shown, (std::vector<std::string>{"Y = 0.05 + 1.99 * X", "0", "6", "99"})) << where;
+      } else {
+        EXPECT_FALSE(shown[0].empty()) << where;
+        EXPECT_NE(shown[2], damaged) << where;
+        EXPECT_NE(shown[3], "99") << where << ": the stored ranges are left to the data";
+      }
+      std::vector<std::string> boxes;
+      for (std::size_t i = before; i < driver.MessageBoxes().size(); ++i)
+        boxes.push_back(driver.MessageBoxes()[i].text);
+      EXPECT_EQ(boxes, std::vector<std::string>{message}) << where;
+    }
+  }
 }
 
 }  // namespace

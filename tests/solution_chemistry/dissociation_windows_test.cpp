@@ -340,4 +340,70 @@ TEST_F(DissociationWindowTest, WeakAcidBaseWindowLoadsARecordAtConcentrationOne)
   EXPECT_EQ(Boxes(), std::vector<std::string>{});
 }
 
+// A Ksp or K in the table that is no number is never calculated with: the window shows it as
+// missing, as an empty line, and names the record that holds it; a damaged temperature the same.
+const char* const DamagedValues[] = {"NaN", "1e999", "abc", "12,5"};
+
+std::string DamagedTableMessage(const std::string& file, const std::string& key) {
+  return "DAMAGED TABLE\n\nA value in " + file + " is no number\nand counts as missing for:\n" + key;
+}
+
+TEST_F(DissociationWindowTest, SolubilityWindowNamesASaltWhoseStoredNumbersAreNoNumbers) {
+  for (const char* damaged : DamagedValues) {
+    Dissociation barium = BariumSulfate;
+    barium.constant = damaged;
+    WriteTable(SaltTable, Table({SilverChloride, barium}));
+    const std::size_t before = Boxes().size();
+    std::vector<std::string> shown;
+    InWindow(OpenSolubilityProductDialog, {[&] { driver.Select(SaltFormulaId, 1); },
+                                           [&] {
+                                             shown = {Text(KspInputId), Text(ResultKspId), Text(SaltAmountId),
+                                                      Text(SymbolicCationId), Text(SaltTemperatureId)};
+                                           }});
+    EXPECT_EQ(shown, (std::vector<std::string>{"", "", "", "Ba+2", "25"})) << damaged;
+    EXPECT_EQ(Boxes(before), std::vector<std::string>{DamagedTableMessage("solprod.dat", "BaSO4")}) << damaged;
+  }
+  Dissociation silver = SilverChloride;
+  silver.temperature = "2 5";
+  WriteTable(SaltTable, Table({silver}));
+  const std::size_t before = Boxes().size();
+  std::vector<std::string> shown;
+  InWindow(OpenSolubilityProductDialog, {[&] { driver.Select(SaltFormulaId, 0); },
+                                         [&] {
+                                           shown = {Text(KspInputId), Text(ResultCationId), Text(SaltTemperatureId)};
+                                         }});
+  EXPECT_EQ(shown, (std::vector<std::string>{"1.77E-10", "1.33041E-05", ""}));
+  EXPECT_EQ(Boxes(before), std::vector<std::string>{DamagedTableMessage("solprod.dat", "AgCl")});
+}
+
+TEST_F(DissociationWindowTest, WeakAcidBaseWindowNamesAnAcidWhoseConstantIsNoNumber) {
+  for (const char* damaged : DamagedValues) {
+    Dissociation ammonia = Ammonia;
+    ammonia.constant = damaged;
+    WriteTable(AcidTable, Table({AceticAcid, ammonia}));
+    const std::size_t before = Boxes().size();
+    std::vector<std::string> shown;
+    InWindow(OpenWeakAcidBaseDialog,
+             {[&] { driver.Select(AcidFormulaId, 1); },
+              [&] {
+                shown = {Text(ConstantInputId), Text(ResultConstantId), Text(ResultPKId), Text(ResultPHId)};
+              }});
+    EXPECT_EQ(shown, (std::vector<std::string>{"", "", "", ""})) << damaged;
+    const std::vector<std::string> boxes = Boxes(before);
+    ASSERT_FALSE(boxes.empty()) << damaged;
+    EXPECT_EQ(boxes[0], DamagedTableMessage("acconst.dat", "NH3")) << damaged;
+  }
+}
+
+TEST_F(DissociationWindowTest, TheDamagedTableMessageInNorwegian) {
+  const Language norwegian(NorwegianLanguage);
+  Dissociation acetic = AceticAcid;
+  acetic.constant = "1e999";
+  WriteTable(AcidTable, Table({acetic}));
+  InWindow(OpenWeakAcidBaseDialog, {[&] { driver.Select(AcidFormulaId, 0); }});
+  ASSERT_FALSE(Boxes().empty());
+  EXPECT_EQ(Boxes()[0],
+            "SKADET TABELL\n\nEn verdi i acconst.dat er ikke et tall\nog regnes som manglende for:\nCH3COOH");
+}
+
 }  // namespace

@@ -193,4 +193,59 @@ TEST_F(InterpretSpectraTest, ASectionThatDoesNotFitStandsAsFourPoints) {
   EXPECT_LT(report.size(), 7990u);
 }
 
+// A stored value that is no number is missing: it never takes a peak as 0, the number its text
+// begins with, a NaN or an infinity, and the record that holds it is named.
+const char* const DamagedValues[] = {"NaN", "1e999", "abc", "12,5"};
+
+TEST(DamagedSpectralValues, AreMissingInEveryLookup) {
+  for (const char* damaged : DamagedValues) {
+    ReportedRecords reported;
+    // The mass "12,5" read from its start, "abc" as 0 and "1e999" as infinity each fell in a window.
+    const std::vector<Record> ms = {MsRecord("X", damaged, "broken"), MsRecord("CO", "28", "CO+")};
+    for (const float peak : {0.5f, 12.0f, 28.0f})
+      EXPECT_EQ(LookupMsFragments(ms, reported, peak, 1.0f, false), peak == 28.0f ? "28        CO+ \n" : "")
+          << damaged << " " << peak;
+    EXPECT_EQ(DamagedSpectralRecords(ms, SpectralTableKind::MsFragments), std::vector<std::string>{"X"}) << damaged;
+
+    // A range with an end that is no number takes no peak and is not counted as defined.
+    const std::vector<Record> ir = {IrRecord("ketone", {{"1700", "1750"}, {damaged, "3000"}}),
+                                    IrRecord("wide", {{"1000", damaged}})};
+    ReportedRecords irReported;
+    EXPECT_EQ(LookupIrRanges(ir, irReported, 1, 100, 1720, {1720, 12.5f, 2900}), "1720 (1/1)ketone \n") << damaged;
+    ReportedRecords again;
+    for (const float peak : {12.5f, 2900.0f, 5000.0f})
+      EXPECT_EQ(LookupIrRanges(ir, again, 1, 1, peak, {1720, 12.5f, 2900, 5000}), "") << damaged << " " << peak;
+    EXPECT_EQ(DamagedSpectralRecords(ir, SpectralTableKind::IrRanges), (std::vector<std::string>{"ketone", "wide"}))
+        << damaged;
+
+    // A tolerance that is no number leaves the record out; a shift that is no number is no shift.
+    const std::vector<Record> nmr = {NmrRecord("any", damaged, {"1.2"}), NmrRecord("ethyl", "0.1", {"1.2", damaged})};
+    ReportedRecords nmrReported;
+    EXPECT_EQ(LookupNmrShifts(nmr, nmrReported, 1, 100, 1.25f, {1.25f, 12.0f, 0.0f}), "1.25 (1/1)ethyl \n") << damaged;
+    EXPECT_EQ(DamagedSpectralRecords(nmr, SpectralTableKind::NmrShifts), (std::vector<std::string>{"any", "ethyl"}))
+        << damaged;
+  }
+  EXPECT_TRUE(
+      DamagedSpectralRecords({MsRecord("CO", " 28 ", "CO+"), MsRecord("empty", "", "")}, SpectralTableKind::MsFragments)
+          .empty());
+}
+
+// The interpretation names each damaged table it read with the records that hold the damage; a
+// table it did not read is not named.
+TEST_F(InterpretSpectraTest, NamesTheDamagedTablesItRead) {
+  WriteTable("enmsfrag.dat", {MsRecord("CO", "28", "CO+"), MsRecord("N2", "2 8", "N2+")});
+  WriteTable("enirdata.dat", {IrRecord("C=O stretch", {{"1700", "1750"}}), IrRecord("O-H", {{"3200", "NaN"}})});
+  WriteTable("enhnmr.dat", {NmrRecord("methyl", "1e999", {"0.9"})});
+  std::vector<DamagedSpectralTable> damaged;
+  const std::string report = InterpretSpectra("0", "", {"28", "1715 3300", "", ""}, {}, &damaged);
+  EXPECT_NE(report.find("28        CO+\r\n"), std::string::npos);
+  EXPECT_EQ(report.find("N2+"), std::string::npos);
+  EXPECT_EQ(report.find("O-H"), std::string::npos);
+  ASSERT_EQ(damaged.size(), 2u);
+  EXPECT_EQ(damaged[0].fileName, "dats\\datfiles\\atomdata\\enmsfrag.dat");
+  EXPECT_EQ(damaged[0].records, std::vector<std::string>{"N2"});
+  EXPECT_EQ(damaged[1].fileName, "dats\\datfiles\\atomdata\\enirdata.dat");
+  EXPECT_EQ(damaged[1].records, std::vector<std::string>{"O-H"});
+}
+
 }  // namespace

@@ -116,6 +116,34 @@ TEST_F(SpectroscopySession, ShippedExperimentsAreShownAndInterpreted) {
   }
 }
 
+// A stored experiment whose tolerance is no number shows it as missing, and a table whose range is no
+// number never takes a peak with it: a message names each damaged record, and the rest is interpreted.
+TEST_F(SpectroscopySession, StoredValuesThatAreNoNumbersAreNamedAndLeftOut) {
+  // The double click lands on the list's middle: every entry there is the damaged experiment.
+  std::string experiments = "\\\n";
+  for (int i = 0; i < 12; ++i) experiments += "Broken\nCO\n1e999\n\n28\n1715 3300\n" + std::string(13, '\n') + "\\\n";
+  std::ofstream(Table("spectral.dat"), std::ios::binary) << experiments;
+  std::ofstream(Table("enmsfrag.dat"), std::ios::binary) << "\\\nCO\n28\n\nCO+\n\n\n\n\n\n\\\n";
+  const std::string irRecords = "C=O stretch\n\n\n1700\n1750\n" + std::string(14, '\n') + "\\\n" +
+                                "O-H\n\n\n3200\nNaN\n" + std::string(14, '\n') + "\\\n";
+  std::ofstream(Table("enirdata.dat"), std::ios::binary) << "\\\n" + irRecords;
+  const SessionResult result = Run("44", {"1", "1", "50", "1", "1", "1", "600", ""},
+                                   Menu(SpectroscopyCommand) + DoubleClick(ExperimentListId) + Text(MsToleranceId) +
+                                       Text(ReportFieldId) + "key Escape\n");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(Value(result, "text", MsToleranceId), "");
+  const std::string report = Value(result, "text", ReportFieldId);
+  EXPECT_TRUE(Contains(report, "28        CO\\t\\t\\tCO+")) << report;
+  EXPECT_TRUE(Contains(report, "1715 (1/1)C=O stretch")) << report;
+  EXPECT_FALSE(Contains(report, "O-H")) << report;
+  EXPECT_EQ(result.LinesStartingWith("messagebox"),
+            (std::vector<std::string>{
+                "messagebox: TAVRIN: DAMAGED TABLE\\n\\nA value in spectral.dat is no number\\nand counts as "
+                "missing for:\\nBroken",
+                "messagebox: TAVRIN: DAMAGED TABLE\\n\\nA value in enirdata.dat is no number\\nand counts as "
+                "missing for:\\nO-H"}));
+}
+
 // Typed peaks and formula, calculated: the iteration finds CH3 in methane; the "Iterere" box
 // switches to the table lookup (no table here: the header alone) and back.
 TEST_F(SpectroscopySession, TypedPeaksAreCalculatedAndTheIterationToggles) {

@@ -478,4 +478,32 @@ TEST_F(ElectrochemistryTest, TheRedoxEditorsWidthsAndItsFirstAndLastRecord) {
   EXPECT_EQ(ReadTable("redox.dat"), "\\\n");
 }
 
+// A stored potential that is no number is shown as missing and named by its half reaction, turned
+// or not; it never reaches the cell potential as 0, a NaN or an infinity.
+TEST_F(ElectrochemistryTest, APotentialThatIsNoNumberIsNamedAndNeverAdded) {
+  RedoxTurnOnSelection = 1;
+  for (const char* damaged : {"NaN", "1e999", "abc", "12,5"}) {
+    WriteTable("redox.dat",
+               "\\\n" + RedoxRecord("Cu+2 + 2e- > Cu", "0.3419") + RedoxRecord("Zn+2 + 2e- > Zn", damaged));
+    const std::size_t before = driver.MessageBoxes().size();
+    std::vector<std::string> shown;
+    InElectrochemistry({[&] { driver.Select(RightHalfReactionListId, 0); },
+                        [&] { driver.Select(LeftHalfReactionListId, 1); }, [&] { driver.Click(CalculateCellId); },
+                        [&] {
+                          shown = {Text(LeftHalfReactionId), Text(LeftPotentialId), Text(RightPotentialId),
+                                   Text(CellReactionId), Text(CellPotentialId)};
+                        }});
+    EXPECT_EQ(shown[0], "Zn > Zn+2 + 2e-") << damaged;
+    EXPECT_EQ(shown[1], "") << damaged;
+    EXPECT_EQ(shown[2], "0.3419") << damaged;
+    EXPECT_EQ(shown[3], "Zn + Cu+2 = Zn+2 + Cu") << damaged;
+    EXPECT_EQ(shown[4], "0.3419") << damaged;
+    const std::vector<std::string> boxes = BoxTexts();
+    EXPECT_EQ(std::vector<std::string>(boxes.begin() + static_cast<long>(before), boxes.end()),
+              std::vector<std::string>{"DAMAGED TABLE\n\nA value in redox.dat is no number\nand counts as missing "
+                                       "for:\nZn+2 + 2e- > Zn"})
+        << damaged;
+  }
+}
+
 }  // namespace
