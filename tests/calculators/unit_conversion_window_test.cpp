@@ -203,7 +203,9 @@ TEST(UnitConversion, AbsoluteZeroConvertsFromEveryScale) {
     const auto converted = ConvertUnitText(field, typed);
     ASSERT_TRUE(converted.has_value()) << typed;
     for (const ConvertedField& shown : *converted) {
-      if (shown.id == KelvinFieldId) EXPECT_NEAR(std::stod(shown.text), 0.0, 1e-9) << typed;
+      if (shown.id == KelvinFieldId) {
+        EXPECT_NEAR(std::stod(shown.text), 0.0, 1e-9) << typed;
+      }
     }
   }
 }

@@ -163,7 +163,9 @@ TEST_F(ElectrochemistryTest, ANegativeAbsoluteTemperatureIsRefused) {
     EXPECT_EQ(shown, (std::vector<std::string>{c.shownTemperature, c.shownConstant})) << c.temperature << c.lnK;
     const std::vector<std::string> boxes = BoxTexts();
     EXPECT_EQ(boxes.size() - before, c.refused ? 1u : 0u) << c.temperature << c.lnK;
-    if (c.refused && boxes.size() > before) EXPECT_TRUE(boxes.back().starts_with("ILLEGAL NUMBER")) << boxes.back();
+    if (c.refused && boxes.size() > before) {
+      EXPECT_TRUE(boxes.back().starts_with("ILLEGAL NUMBER")) << boxes.back();
+    }
   }
 }
 
