@@ -331,8 +331,11 @@ void Cwm_REDOKSDlg::CalculateCellReaction() {
   std::string rightPotential = DialogItemText(*this, RightPotentialId, PotentialLimit);
   RemoveBlanks(leftPotential);
   RemoveBlanks(rightPotential);
+  // A half reaction without its potential beside one with it leaves the cell potential unknown: it is
+  // not the other potential alone.
+  const bool potentialMissing = (!left.empty() && leftPotential.empty()) || (!right.empty() && rightPotential.empty());
   std::optional<std::string> cellPotential = std::string();
-  if (!failed && !(leftPotential.empty() && rightPotential.empty()))
+  if (!failed && !(leftPotential.empty() && rightPotential.empty()) && !potentialMissing)
     cellPotential = CellPotentialText(leftPotential, rightPotential);
   SetDlgItemText(CellPotentialId, cellPotential.value_or("").c_str());
   SetDlgItemText(PotentialFieldId, cellPotential.value_or("").c_str());
