@@ -42,8 +42,8 @@ DialogTemplate SoludataTemplate() {
       StaticText("+", SoludataCrystalWaterPlusId, 295, 70, 8, 9),
       Field(SoludataCrystalWaterId, 304, 68, 86),
 
-      StaticText("L\xF8selighetsprodukt K", SoludataKspLabelId, 6, 98, 88, 9),
-      StaticText("sp", SoludataKspSubscriptId, 94, 102, 10, 8),
+      StaticText("L\xF8selighetsprodukt K", SoludataKspLabelId, 6, 98, 70, 9),
+      StaticText("sp", SoludataKspSubscriptId, 76, 102, 10, 8),
       Field(SoludataKspId, 106, 96, 86),
       StaticText("Temp.", SoludataTemperatureLabelId, 204, 98, 24, 9),
       StaticText("o", SoludataDegreeSignId, 229, 94, 6, 8),

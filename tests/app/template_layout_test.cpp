@@ -30,6 +30,7 @@ struct Exception {
 const std::vector<Exception> AfterTheCaption = {
     {"PERIODESYSTEMET", 627, "g/cm3: the blanks part the name from its unit"},
     {"PERSYSGRAF", 119, "g/cm3: the blanks part the name from its unit"},
+    {"SOLUDATA", 110, "Ksp: the blanks part the name from its symbol"},
 };
 
 // Texts wider than the rectangles their layouts give them, in the dialog face whose average letter

@@ -11,6 +11,8 @@
 #include "runtime/dialog_openers.h"
 #include "runtime/shell_dialogs.h"
 #include "runtime/sim_modal_dlg.h"
+#include "solution_chemistry/acid_base_constants_editor.h"
+#include "solution_chemistry/solubility_data_editor.h"
 #include "spectroscopy/spectral_editor_tables.h"
 
 namespace {
@@ -40,6 +42,8 @@ const std::vector<ChildWindow>& ChildWindows() {
          OpenNmrDataDialog(parent);
        }},
       {FormelinfoTemplateName, [](CWnd* parent) { ShowFormulaInfoWindow(parent); }, true},
+      {SoludataTemplateName, [](CWnd* parent) { OpenSolubilityDataDialog(parent); }},
+      {SyrekonstTemplateName, [](CWnd* parent) { OpenAcidBaseDataDialog(parent); }},
   };
   return windows;
 }
