@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <utility>
 #include <iterator>
@@ -23,17 +26,38 @@ bool HoldsBytesBeyondAscii(std::string_view text) {
 
 }  // namespace
 
+// Eight bytes at a time: a byte equal to LF or CR is a zero byte of the word XOR-ed with it, and
+// (x - 0x01...) & ~x marks the lowest zero byte of x exactly (borrows only mark bytes above it).
+std::size_t FindLineEnd(std::string_view text, std::size_t from) {
+  constexpr std::uint64_t Ones = 0x0101010101010101ULL;
+  constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
+  std::size_t at = from;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, text.data() + at, sizeof word);
+      const std::uint64_t lf = word ^ (Ones * '\n');
+      const std::uint64_t cr = word ^ (Ones * '\r');
+      const std::uint64_t ends = (((lf - Ones) & ~lf) | ((cr - Ones) & ~cr)) & HighBits;
+      if (ends != 0) return at + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+    }
+  }
+  for (; at < text.size(); ++at)
+    if (text[at] == '\n' || text[at] == '\r') return at;
+  return std::string_view::npos;
+}
+
 void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines, std::size_t most) {
   lines.clear();
   std::size_t start = 0;
   while (start < text.size() && lines.size() < most) {
-    const std::size_t end = text.find_first_of("\r\n", start);
+    const std::size_t end = FindLineEnd(text, start);
     if (end == std::string_view::npos) {
       lines.push_back(text.substr(start));
       break;
     }
     lines.push_back(text.substr(start, end - start));
-    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
   }
 }
 

@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// Where the first CR or LF at or after `from` is; npos when there is none.
+std::size_t FindLineEnd(std::string_view text, std::size_t from = 0);
+
 // The lines of a text: LF, CR LF and a lone CR each end a line; a last line
 // without a line end counts, and the text's final line end opens no empty line.
 std::vector<std::string> SplitLines(std::string_view text);

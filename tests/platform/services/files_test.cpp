@@ -110,6 +110,24 @@ TEST(SplitLines, LfCrLfAndALoneCrEachEndOneLine) {
   for (const auto& [text, lines] : cases) EXPECT_EQ(platform::SplitLines(text), lines) << testing::PrintToString(text);
 }
 
+// The line end is found in whatever byte of an eight-byte word it stands, beside bytes that differ
+// from LF and CR by one bit or by a borrow (0x0B, 0x0C, 0x0E, 0x8A, 0x8D, 0xFF).
+TEST(FindLineEnd, FindsTheFirstCrOrLfAtEveryPlaceOfAWord) {
+  for (const char end : {'\n', '\r'}) {
+    for (std::size_t at = 0; at < 20; ++at) {
+      for (const char filler : {'x', '\x0B', '\x0C', '\x0E', '\x8A', '\x8D', '\xFF', '\0'}) {
+        std::string text(24, filler);
+        text[at] = end;
+        text[at + 1] = end == '\n' ? '\r' : '\n';
+        EXPECT_EQ(platform::FindLineEnd(text), at) << at << " " << int(filler);
+        EXPECT_EQ(platform::FindLineEnd(text, at + 1), at + 1) << at << " " << int(filler);
+        EXPECT_EQ(platform::FindLineEnd(text, at + 2), std::string_view::npos) << at << " " << int(filler);
+        EXPECT_EQ(platform::FindLineEnd(std::string_view(text).substr(0, at)), std::string_view::npos);
+      }
+    }
+  }
+}
+
 TEST(ProgramText, Utf8WithLettersBeyondAsciiBecomesWindows1252AndEveryOtherFileStaysAsItIs) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"H2O\n", "H2O\n"},
