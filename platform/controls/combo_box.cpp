@@ -399,6 +399,7 @@ LRESULT ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
       return reinterpret_cast<LRESULT>(AskControlColours(combo, reinterpret_cast<HDC>(wParam), message));
     case EM_SETSEL: return state->edit != nullptr ? SendMessage(state->edit, message, wParam, lParam) : 0;
     case CB_ADDSTRING: return ChangeItems(combo, *state, LB_ADDSTRING, wParam, lParam);
+    case CB_ADDSTRINGS: return ChangeItems(combo, *state, LB_ADDSTRINGS, wParam, lParam);
     case CB_INSERTSTRING: return ChangeItems(combo, *state, LB_INSERTSTRING, wParam, lParam);
     case CB_DELETESTRING: return ChangeItems(combo, *state, LB_DELETESTRING, wParam, lParam);
     case CB_RESETCONTENT: ResetContent(combo, *state); return 0;

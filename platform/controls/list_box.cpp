@@ -5,6 +5,8 @@
 #include <climits>
 #include <cstring>
 #include <new>
+#include <string>
+#include <vector>
 
 #include "platform/gdi/cdc.h"
 #include "platform/controls/control_colours.h"
@@ -93,15 +95,21 @@ bool Notify(HWND list, const ListBoxState& state, UINT code) {
   return (Style(list) & LBS_NOTIFY) != 0 ? NotifyParent(list, code) : true;
 }
 
-LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
-  if (state.items.Size() >= MostItems) return LB_ERRSPACE;
+// The item in its place, without the repaint; false when there is no room for it.
+bool InsertItem(ListBoxState& state, int index, std::string text) {
+  if (state.items.Size() >= MostItems) return false;
   try {
-    state.items.Insert(static_cast<size_t>(index), ListItem{text == nullptr ? std::string() : std::string(text)});
+    state.items.Insert(static_cast<size_t>(index), ListItem{std::move(text)});
   } catch (const std::bad_alloc&) {
-    return LB_ERRSPACE;
+    return false;
   }
   if (state.selection >= index) ++state.selection;
   if (state.caretItem >= index) ++state.caretItem;
+  return true;
+}
+
+LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
+  if (!InsertItem(state, index, text == nullptr ? std::string() : std::string(text))) return LB_ERRSPACE;
   Refresh(list, state);
   return index;
 }
@@ -115,6 +123,48 @@ LRESULT AddString(HWND list, ListBoxState& state, LPCSTR text) {
         state.items.PartitionPoint([&](const ListItem& item) { return CompareIgnoringCase(added, item.text) >= 0; }));
   }
   return Insert(list, state, index, text);
+}
+
+// The texts in the order a sorted list gives them: by their letters, case ignored, equal ones in
+// their order. Each text's folded form is made once, so that the sort compares bytes.
+void SortIgnoringCase(std::vector<std::string>& texts) {
+  std::vector<std::string> folded(texts.size());
+  for (size_t index = 0; index < texts.size(); ++index) {
+    folded[index].resize(texts[index].size());
+    std::transform(texts[index].begin(), texts[index].end(), folded[index].begin(),
+                   [](char c) { return static_cast<char>(platform::LowerCase1252Table[static_cast<unsigned char>(c)]); });
+  }
+  std::vector<size_t> order(texts.size());
+  for (size_t index = 0; index < order.size(); ++index) order[index] = index;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return folded[a] < folded[b]; });
+  std::vector<std::string> sorted;
+  sorted.reserve(texts.size());
+  for (const size_t index : order) sorted.push_back(std::move(texts[index]));
+  texts = std::move(sorted);
+}
+
+// Each text placed as AddString places it (ending at a NUL, as a C string does), with one repaint:
+// a sorted list sorts the texts first, so that each one's place is after the one before, at the
+// end of a list that was empty.
+LRESULT AddStrings(HWND list, ListBoxState& state, std::vector<std::string>* texts) {
+  if (texts == nullptr) return LB_ERR;
+  for (std::string& text : *texts) text.resize(std::strlen(text.c_str()));
+  const bool sorted = (Style(list) & LBS_SORT) != 0;
+  if (sorted) SortIgnoringCase(*texts);
+  LRESULT result = 0;
+  for (std::string& text : *texts) {
+    int index = Count(state);
+    if (sorted && index > 0 && CompareIgnoringCase(text, state.items[static_cast<size_t>(index) - 1].text) < 0) {
+      index = static_cast<int>(
+          state.items.PartitionPoint([&](const ListItem& item) { return CompareIgnoringCase(text, item.text) >= 0; }));
+    }
+    if (!InsertItem(state, index, std::move(text))) {
+      result = LB_ERRSPACE;
+      break;
+    }
+  }
+  Refresh(list, state);
+  return result == LB_ERRSPACE ? result : Count(state);
 }
 
 LRESULT InsertString(HWND list, ListBoxState& state, WPARAM wParam, LPCSTR text) {
@@ -509,6 +559,7 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_VSCROLL: ScrollTo(list, *state, LOWORD(wParam), HIWORD(wParam)); return 0;
     case LB_ADDSTRING: return AddString(list, *state, text);
     case LB_INSERTSTRING: return InsertString(list, *state, wParam, text);
+    case LB_ADDSTRINGS: return AddStrings(list, *state, reinterpret_cast<std::vector<std::string>*>(lParam));
     case LB_DELETESTRING: return DeleteString(list, *state, wParam);
     case LB_RESETCONTENT: ResetContent(list, *state); return 0;
     case LB_GETCOUNT: return Count(*state);

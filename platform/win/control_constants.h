@@ -80,6 +80,9 @@ constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
 constexpr UINT LBN_SELCHANGE = 1;
 constexpr UINT LBN_DBLCLK = 2;
 constexpr UINT LBN_SELCANCEL = 3;
+// The window layer's own: many items in one step (wParam 0, lParam a std::vector<std::string>*
+// whose texts are moved into the list), each placed as LB_ADDSTRING places it; returns the count.
+constexpr UINT LB_ADDSTRINGS = 0x01C0;
 constexpr LRESULT LB_ERR = -1;
 constexpr LRESULT LB_ERRSPACE = -2;
 
@@ -102,6 +105,7 @@ constexpr UINT CB_SHOWDROPDOWN = 0x014F;
 constexpr UINT CB_GETDROPPEDCONTROLRECT = 0x0152;
 constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
 constexpr UINT CB_FINDSTRINGEXACT = 0x0158;
+constexpr UINT CB_ADDSTRINGS = 0x0170;  // as LB_ADDSTRINGS
 constexpr UINT CBN_SELCHANGE = 1;
 constexpr UINT CBN_SETFOCUS = 3;
 constexpr UINT CBN_DROPDOWN = 7;

@@ -216,6 +216,9 @@ TEST_F(ComboBoxTest, TheFieldIsSunkenWithADropButtonAndTheClassFormReachesItems)
   EXPECT_EQ(text, "Brom");
   EXPECT_EQ(combo.FindStringExact(-1, "argon"), 0);
   EXPECT_EQ(combo.GetDroppedState(), FALSE);
+  // Many texts in one step, sorted among the items as one by one.
+  EXPECT_EQ(combo.AddStrings({"natrium", "\xC6ter", "ARGON", "brom"}), 6);
+  EXPECT_EQ(Items(NamesId), (std::vector<std::string>{"Argon", "ARGON", "Brom", "brom", "natrium", "\xC6ter"}));
   combo.UnsubclassWindow();
 }
 

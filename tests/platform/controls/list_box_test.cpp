@@ -109,6 +109,42 @@ TEST_F(ListBoxTest, TheProgramsSelectionIsNotReportedAndOutOfRangeSelectsNothing
   EXPECT_EQ(Send(ListId, LB_GETCURSEL), LB_ERR);
 }
 
+// LB_ADDSTRINGS gives every list the items and order that adding its texts one by one gives: a
+// sorted list folds Æ, Ø, Å and the other letters, keeps letters that fold alike in the order
+// given, after those already there, and merges new texts among the old; a plain list appends.
+TEST_F(ListBoxTest, ManyTextsAddedInOneStepTakeThePlacesAddingEachGives) {
+  struct Case {
+    std::vector<std::string> before;
+    std::vector<std::string> added;
+  };
+  const Case cases[] = {
+      {{}, {"Ørret", "øre", "Æble", "aal", "Åse", "åker", "Zebra", "ØRE", "æble", "øre", "zebra"}},
+      {{"Kalium", "natrium", "Argon"}, {"argon", "ARGON", "Zink", "kalium", "Bor", "æter", "", "Argon"}},
+      {{"b", "d"}, {"e", "c", "a", "c", std::string("c\0z", 3)}},
+  };
+  for (const int id : {SortedId, ListId}) {
+    for (const Case& each : cases) {
+      Send(id, LB_RESETCONTENT);
+      Fill(id, each.before);
+      Fill(id, each.added);
+      const std::vector<std::string> oneByOne = Items(id);
+      Send(id, LB_RESETCONTENT);
+      Fill(id, each.before);
+      std::vector<std::string> added = each.added;
+      EXPECT_EQ(Send(id, LB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&added)),
+                static_cast<LRESULT>(each.before.size() + each.added.size()));
+      EXPECT_EQ(Items(id), oneByOne) << id << " " << each.added.front();
+    }
+  }
+  // The selection stays on its item while texts are placed before it.
+  Send(SortedId, LB_RESETCONTENT);
+  Fill(SortedId, {"m", "n"});
+  Send(SortedId, LB_SETCURSEL, 1);
+  std::vector<std::string> before = {"a", "b", "z"};
+  Send(SortedId, LB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&before));
+  EXPECT_EQ(Send(SortedId, LB_GETCURSEL), 3);
+}
+
 TEST_F(ListBoxTest, AClickSelectsAndReportsAndADoubleClickReportsTheChangeFirst) {
   Fill(ListId, {"H2O", "NaCl", "KCl", "HCl", "NH3", "CO2", "SO2", "NO2"});
   Fill(QuietId, {"H2O", "NaCl"});
