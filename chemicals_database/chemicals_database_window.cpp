@@ -176,8 +176,8 @@ void Cwm_KjemikaliedatabaseDlg::ShowMessage(const char* text) { ::MessageBox(m_h
 // Fills the name list; on opening, says once what of the database cannot be reached.
 void Cwm_KjemikaliedatabaseDlg::FillNameList(bool opening) {
   m_nameSearch.ResetContent();
-  const DatabaseNames database = ReadRecordNames(LanguageCode);
-  for (const std::string& name : database.names) m_nameSearch.AddString(name.c_str());
+  DatabaseNames database = ReadRecordNames(LanguageCode);
+  m_nameSearch.AddStrings(std::move(database.names));
   if (!opening) return;
   if (!database.listed) ShowMessage(NoDatabaseList);
   if (database.unreachable.empty()) return;

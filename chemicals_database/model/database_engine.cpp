@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chemicals_database/model/database_list.h"
+#include "chemicals_database/model/record_heads.h"
 #include "chemicals_database/model/record_index.h"
 #include "chemicals_database/model/record_match.h"
 #include "chemicals_database/model/record_prepare.h"
@@ -106,6 +107,18 @@ FileResult ScanRecords(const DatabaseFile& file, int first, const SearchCommand&
   return FileResult::NoHit;
 }
 
+// The same for a command that looks only at the records' heads, which the file's index holds.
+FileResult ScanHeads(const DatabaseFile& file, int first, const SearchCommand& command) {
+  std::vector<std::string_view> lines;
+  const std::size_t linesExamined = LinesExamined(command);
+  for (int record = first; record <= file.SeparatorCount(); ++record) {
+    if (GlobalTargetIn(file, record, record) != 0) return HitGlobalTarget(file, record);
+    platform::SplitLineViews(file.Head(record), lines, linesExamined);
+    if (MatchRecord(lines, command, SkDev, SkDef)) return LoadHit(file, record);
+  }
+  return FileResult::NoHit;
+}
+
 // The pass over one database file: finds the record the run loads, by the cursor and the command.
 FileResult ProcessDatabaseFile(const DatabaseFile& file, const SearchCommand& command, bool startFile) {
   auto& state = ChemDbState;
@@ -124,6 +137,7 @@ FileResult ProcessDatabaseFile(const DatabaseFile& file, const SearchCommand& co
       const int record = GlobalTargetIn(file, first, file.SeparatorCount());
       return record != 0 ? HitGlobalTarget(file, record) : FileResult::NoHit;
     }
+    if (LinesExamined(command) <= static_cast<std::size_t>(RecordHeadLines)) return ScanHeads(file, first, command);
     return ScanRecords(file, first, command);
   }
   return FileResult::NoHit;

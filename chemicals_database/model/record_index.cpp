@@ -10,13 +10,14 @@
 #include <map>
 #include <utility>
 
+#include "chemicals_database/model/record_heads.h"
 #include "platform/services/path_lookup.h"
 #include "platform/services/text_file.h"
 
 struct RecordOffsets {
   FileIdentity identity;
   std::vector<std::size_t> separators;
-  std::vector<std::string> names;
+  RecordHeads heads;
   bool terminated = false;
   bool utf8 = false;
   bool lineEndsOtherThanLf = false;
@@ -24,11 +25,9 @@ struct RecordOffsets {
 
 namespace {
 
-constexpr std::size_t ScanBlock = std::size_t{1} << 20;
+// Blocks that stay in the processor's cache while they are searched.
+constexpr std::size_t ScanBlock = std::size_t{1} << 18;
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr int NameLineNumber = 3;
-// How far from its backslash line a name that runs past its block is looked for.
-constexpr std::size_t NameReach = std::size_t{1} << 14;
 
 FileIdentity IdentityOf(const struct stat& status) {
   return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
@@ -50,14 +49,15 @@ bool ReadAt(int descriptor, std::size_t from, std::size_t to, std::string& bytes
 
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
-// Eight bytes at a time: a database of megabytes is mostly ASCII.
+// A database of megabytes is mostly ASCII: four words at a time are OR-ed and tested at once.
 bool HoldsBytesBeyondAscii(std::string_view text) {
   constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
+  constexpr std::size_t Word = sizeof(std::uint64_t);
   std::size_t at = 0;
-  for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, text.data() + at, sizeof word);
-    if ((word & HighBits) != 0) return true;
+  for (; at + 4 * Word <= text.size(); at += 4 * Word) {
+    std::uint64_t words[4];
+    std::memcpy(words, text.data() + at, sizeof words);
+    if (((words[0] | words[1]) | (words[2] | words[3])) & HighBits) return true;
   }
   return std::any_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
@@ -66,25 +66,9 @@ bool HoldsBytesBeyondAscii(std::string_view text) {
 // Where the line after the one that starts at `at` begins (a CR LF is one line end); npos when
 // the text ends before its line end.
 std::size_t NextLineStart(std::string_view text, std::size_t at) {
-  const std::size_t end = text.find_first_of("\r\n", at);
+  const std::size_t end = platform::FindLineEnd(text, at);
   if (end == std::string_view::npos) return end;
-  return end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-}
-
-// Line 3 of the record whose backslash line starts at `at`; false when the text ends before it
-// does (the name is then read on its own).
-bool NameAt(std::string_view text, std::size_t at, bool textEndsFile, std::string& name) {
-  name.clear();
-  std::size_t line = at;
-  for (int number = 1; number < NameLineNumber; ++number) {
-    line = NextLineStart(text, line);
-    if (line == std::string_view::npos) return textEndsFile;
-    if (line >= text.size() || text[line] == '\\') return textEndsFile || line < text.size();
-  }
-  const std::size_t end = text.find_first_of("\r\n", line);
-  if (end == std::string_view::npos && !textEndsFile) return false;
-  name = text.substr(line, end == std::string_view::npos ? std::string_view::npos : end - line);
-  return true;
+  return end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
 }
 
 // The block of the file from `at` that ends with a whole line: cut after its last line feed, or
@@ -113,7 +97,7 @@ class OffsetScan {
       std::size_t skipped = 0;
       if (at == 0 && text.starts_with(Utf8ByteOrderMark)) skipped = Utf8ByteOrderMark.size();
       CheckCharacters(text.substr(skipped));
-      FindSeparators(text, at, skipped, lineStart, at + text.size() >= size);
+      FindSeparators(text, at, skipped, lineStart);
       lineStart = IsLineEnd(text.back());
       at += text.size();
     }
@@ -129,45 +113,39 @@ class OffsetScan {
       utf8Possible_ = false;
   }
 
-  void FindSeparators(std::string_view text, std::size_t at, std::size_t skipped, bool lineStart, bool endsFile) {
+  // The backslash lines that start a line, and the records' bytes for their heads.
+  void FindSeparators(std::string_view text, std::size_t at, std::size_t skipped, bool lineStart) {
     if (!offsets_.lineEndsOtherThanLf && text.find('\r') != std::string_view::npos) offsets_.lineEndsOtherThanLf = true;
-    std::string name;
+    std::size_t recordBytes = skipped;
     for (std::size_t p = text.find('\\', skipped); p != std::string_view::npos; p = text.find('\\', p + 1)) {
       const bool startsLine = p == skipped ? (p > 0 || lineStart) : IsLineEnd(text[p - 1]);
       if (!startsLine) continue;
       offsets_.separators.push_back(at + p);
-      if (!NameAt(text, p, endsFile, name)) unresolved_.push_back(offsets_.names.size());
-      offsets_.names.push_back(name);
+      offsets_.heads.Take(text.substr(recordBytes, p - recordBytes));
+      offsets_.heads.Begin();
+      recordBytes = p;
     }
+    offsets_.heads.Take(text.substr(recordBytes));
   }
 
-  // Names that ran past the end of their block, the closing line, and the character set.
+  // The closing line and the character set.
   bool Finish() {
-    auto& separators = offsets_.separators;
+    offsets_.heads.End();
+    const auto& separators = offsets_.separators;
     const auto size = static_cast<std::size_t>(offsets_.identity.size);
-    std::string bytes;
-    for (const std::size_t record : unresolved_) {
-      const std::size_t next = record + 1 < separators.size() ? separators[record + 1] : size;
-      const std::size_t to = std::min(next, separators[record] + NameReach);
-      if (!ReadAt(descriptor_, separators[record], to, bytes)) return false;
-      NameAt(bytes, 0, true, offsets_.names[record]);
-    }
     if (!separators.empty()) {
+      std::string bytes;
       if (!ReadAt(descriptor_, separators.back(), size, bytes)) return false;
       const std::size_t next = NextLineStart(bytes, 0);
       offsets_.terminated = next == std::string_view::npos || next == bytes.size();
     }
     offsets_.utf8 = utf8Possible_ && beyondAscii_;
-    if (offsets_.utf8) {
-      for (auto& name : offsets_.names)
-        if (auto converted = platform::ProgramTextFromUtf8(name)) name = std::move(*converted);
-    }
+    if (offsets_.utf8) offsets_.heads.ConvertFromUtf8();
     return true;
   }
 
   int descriptor_;
   RecordOffsets& offsets_;
-  std::vector<std::size_t> unresolved_;
   bool utf8Possible_ = true;
   bool beyondAscii_ = false;
 };
@@ -247,7 +225,19 @@ std::size_t DatabaseFile::SeparatorOffset(int n) const {
 
 const FileIdentity& DatabaseFile::Identity() const { return offsets_->identity; }
 
-const std::vector<std::string>& DatabaseFile::Names() const { return offsets_->names; }
+std::string_view DatabaseFile::Head(int n) const {
+  return n >= 1 ? offsets_->heads.Head(static_cast<std::size_t>(n) - 1) : std::string_view{};
+}
+
+std::string_view DatabaseFile::Name(int n) const {
+  std::string_view head = Head(n);
+  for (int line = 1; line < NameLine; ++line) {
+    const std::size_t end = head.find('\n');
+    if (end == std::string_view::npos) return {};
+    head.remove_prefix(end + 1);
+  }
+  return head.substr(0, head.find('\n'));
+}
 
 bool DatabaseFile::NeedsWholeRewrite() const { return offsets_->utf8 || offsets_->lineEndsOtherThanLf; }
 

@@ -8,10 +8,11 @@
 #include <string_view>
 #include <vector>
 
-// A database file opened for reading, with the byte offsets of its backslash lines and the names
-// (line 3) of its records. Both are found in one pass over the file, kept between runs for each
-// file and found anew when the file's size, time or identity has changed, so a run jumps to a
-// record without reading the records before it. Line ends may be LF, CR LF or a lone CR; a file in
+// A database file opened for reading, with the byte offsets of its backslash lines and the heads
+// of its records (their first lines, which hold the names). Both are found in one pass over the
+// file, kept between runs for each file and found anew when the file's size, time or identity has
+// changed, so a run jumps to a record without reading the records before it, and a search of the
+// name lines reads no record from the file. Line ends may be LF, CR LF or a lone CR; a file in
 // UTF-8 is read as the program's character set, as every other table is.
 
 struct RecordOffsets;
@@ -53,8 +54,10 @@ class DatabaseFile {
   const FileIdentity& Identity() const;
   // The name it was opened by, as the program names it.
   const std::string& ProgramPath() const { return programPath_; }
-  // Line 3 of every record, in the program's character set (empty where a record has none).
-  const std::vector<std::string>& Names() const;
+  // The head of record n (from 1), as RecordHeads keeps it, in the program's character set.
+  std::string_view Head(int n) const;
+  // Line 3 of record n (empty where the record has none), cut as its head keeps it.
+  std::string_view Name(int n) const;
   // True when the file is UTF-8 or ends a line otherwise than with LF: a rewrite then writes the
   // whole file anew in the program's character set with LF line ends.
   bool NeedsWholeRewrite() const;

@@ -21,8 +21,10 @@ DatabaseNames ReadRecordNames(int languageCode) {
       continue;
     }
     if (IsEndFile(entry)) continue;
-    for (const std::string& name : file->Names())
-      if (!name.empty()) result.names.push_back(name.substr(0, NameListTextLimit));
+    for (int record = 1; record <= file->SeparatorCount(); ++record) {
+      const std::string_view name = file->Name(record);
+      if (!name.empty()) result.names.emplace_back(name.substr(0, NameListTextLimit));
+    }
   }
   return result;
 }

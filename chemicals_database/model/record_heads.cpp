@@ -1,0 +1,83 @@
+#include "chemicals_database/model/record_heads.h"
+
+#include <algorithm>
+
+#include "platform/services/text_file.h"
+
+namespace {
+
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The part of a line's bytes to keep after `taken` bytes of it were seen: up to LineKept in all,
+// not ending inside a UTF-8 character (at most three bytes given back for it).
+std::string_view KeptPart(std::string_view piece, std::size_t taken) {
+  if (taken >= RecordHeads::LineKept) return {};
+  const std::size_t room = RecordHeads::LineKept - taken;
+  if (piece.size() <= room) return piece;
+  std::size_t keep = room;
+  for (int back = 0; back < 3 && keep > 0 && IsUtf8Continuation(piece[keep]); ++back) --keep;
+  return piece.substr(0, keep);
+}
+
+}  // namespace
+
+void RecordHeads::Begin() {
+  End();
+  open_ = true;
+  line_ = 1;
+  lineTaken_ = 0;
+  afterCr_ = false;
+}
+
+void RecordHeads::Take(std::string_view bytes) {
+  std::size_t at = 0;
+  if (afterCr_ && !bytes.empty() && bytes.front() == '\n') at = 1;
+  afterCr_ = false;
+  while (line_ != 0 && at < bytes.size()) {
+    const std::size_t end = std::min(platform::FindLineEnd(bytes, at), bytes.size());
+    heads_ += KeptPart(bytes.substr(at, end - at), lineTaken_);
+    lineTaken_ += end - at;
+    if (end == bytes.size()) return;
+    EndLine();
+    at = end + 1;
+    if (bytes[end] == '\r') {
+      if (at == bytes.size()) afterCr_ = true;
+      else if (bytes[at] == '\n') ++at;
+    }
+  }
+}
+
+void RecordHeads::EndLine() {
+  heads_ += '\n';
+  lineTaken_ = 0;
+  line_ = line_ == RecordHeadLines ? 0 : line_ + 1;
+}
+
+void RecordHeads::End() {
+  if (!open_) return;
+  if (line_ != 0 && lineTaken_ > 0) EndLine();
+  ends_.push_back(heads_.size());
+  open_ = false;
+}
+
+void RecordHeads::ConvertFromUtf8() {
+  std::string converted;
+  converted.reserve(heads_.size());
+  std::size_t begin = 0;
+  for (std::size_t& end : ends_) {
+    const std::string_view head = std::string_view(heads_).substr(begin, end - begin);
+    begin = end;
+    if (auto text = platform::ProgramTextFromUtf8(head))
+      converted += *text;
+    else
+      converted += head;
+    end = converted.size();
+  }
+  heads_ = std::move(converted);
+}
+
+std::string_view RecordHeads::Head(std::size_t n) const {
+  if (n >= ends_.size()) return {};
+  const std::size_t begin = n == 0 ? 0 : ends_[n - 1];
+  return std::string_view(heads_).substr(begin, ends_[n] - begin);
+}
