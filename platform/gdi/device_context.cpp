@@ -1,5 +1,7 @@
 #include "platform/gdi/device_context.h"
 
+#include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 #include "platform/gdi/handle_end_watchers.h"
@@ -110,7 +112,13 @@ LOGFONT DeviceContext::CurrentLogFont() const {
 SIZE DeviceContext::TextExtent(const char* text, size_t length) const {
   const std::shared_ptr<SizedFont> font = CurrentFont();
   if (!font) return SIZE{};
-  return SIZE{font->TextWidth(text, length), font->Metrics().height};
+  const std::int64_t width = std::min<std::int64_t>(font->TextWidth(text, length), std::numeric_limits<LONG>::max());
+  return SIZE{static_cast<LONG>(width), font->Metrics().height};
+}
+
+std::int64_t DeviceContext::TextWidth(const char* text, size_t length) const {
+  const std::shared_ptr<SizedFont> font = CurrentFont();
+  return font ? font->TextWidth(text, length) : 0;
 }
 
 TEXTMETRIC DeviceContext::TextMetrics() const {

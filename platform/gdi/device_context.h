@@ -2,6 +2,7 @@
 // The device context behind an HDC: drawing state shared by every device, and the primitives a
 // device implements. The raster device draws into a Surface; other devices (a printer page) can
 // implement the same primitives.
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,7 +72,7 @@ class DeviceContext {
   virtual BOOL PatBlt(const RECT& rect, DWORD rop) = 0;
   virtual COLORREF SetPixel(int x, int y, COLORREF colour) = 0;
   virtual COLORREF GetPixel(int x, int y) const = 0;
-  virtual void TextRun(int x, int y, const char* text, size_t length) = 0;
+  virtual void TextRun(std::int64_t x, int y, const char* text, size_t length) = 0;
   virtual BOOL Transfer(const RECT& destination, DeviceContext* source, const RECT& sourceRect, DWORD rop) = 0;
   virtual int Caps(int index) const = 0;
   virtual int Escape(int escape, int inputSize, const void* input, void* output);
@@ -101,7 +102,9 @@ class DeviceContext {
   // Text measured in the selected font.
   std::shared_ptr<SizedFont> CurrentFont() const;
   LOGFONT CurrentLogFont() const;
+  // The extent's width stops at the largest a LONG holds; TextWidth gives it whole.
   SIZE TextExtent(const char* text, size_t length) const;
+  std::int64_t TextWidth(const char* text, size_t length) const;
   TEXTMETRIC TextMetrics() const;
 
  protected:

@@ -1,11 +1,19 @@
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "platform/gdi/gdi_api.h"
 
 namespace {
+
+LONG ClampToLong(std::int64_t value) {
+  return static_cast<LONG>(
+      std::clamp<std::int64_t>(value, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
+}
 
 struct TextLine {
   std::string text;
@@ -32,29 +40,29 @@ TextLine StripPrefixes(const std::string& raw, bool keep) {
 class Measurer {
  public:
   Measurer(DeviceContext& context, bool expandTabs) : context_(context), expandTabs_(expandTabs) {
-    tabWidth_ = 8 * std::max(1, static_cast<int>(context.TextMetrics().tmAveCharWidth));
+    tabWidth_ = 8 * std::max<std::int64_t>(1, context.TextMetrics().tmAveCharWidth);
   }
-  int Width(const std::string& text) const {
-    int width = 0;
+  std::int64_t Width(const std::string& text) const {
+    std::int64_t width = 0;
     size_t start = 0;
     while (start <= text.size()) {
       const size_t tab = expandTabs_ ? text.find('\t', start) : std::string::npos;
       const size_t end = tab == std::string::npos ? text.size() : tab;
-      width += context_.TextExtent(text.data() + start, end - start).cx;
+      width += context_.TextWidth(text.data() + start, end - start);
       if (tab == std::string::npos) break;
       width = (width / tabWidth_ + 1) * tabWidth_;
       start = tab + 1;
     }
     return width;
   }
-  void Draw(int x, int y, const std::string& text) const {
-    int offset = 0;
+  void Draw(std::int64_t x, int y, const std::string& text) const {
+    std::int64_t offset = 0;
     size_t start = 0;
     while (start <= text.size()) {
       const size_t tab = expandTabs_ ? text.find('\t', start) : std::string::npos;
       const size_t end = tab == std::string::npos ? text.size() : tab;
       context_.TextRun(x + offset, y, text.data() + start, end - start);
-      offset += context_.TextExtent(text.data() + start, end - start).cx;
+      offset += context_.TextWidth(text.data() + start, end - start);
       if (tab == std::string::npos) break;
       offset = (offset / tabWidth_ + 1) * tabWidth_;
       start = tab + 1;
@@ -64,7 +72,7 @@ class Measurer {
  private:
   DeviceContext& context_;
   bool expandTabs_;
-  int tabWidth_ = 64;
+  std::int64_t tabWidth_ = 64;
 };
 
 std::vector<std::string> SplitLines(const std::string& text, bool single) {
@@ -86,7 +94,7 @@ std::vector<std::string> SplitLines(const std::string& text, bool single) {
 }
 
 // Greedy breaking between words; the blank at a break is dropped, leading blanks of a paragraph stay.
-std::vector<TextLine> WrapLine(const TextLine& line, int width, const Measurer& measure) {
+std::vector<TextLine> WrapLine(const TextLine& line, std::int64_t width, const Measurer& measure) {
   std::vector<TextLine> out;
   const std::string& text = line.text;
   size_t start = 0;
@@ -140,7 +148,7 @@ int DrawText(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
   const std::string whole(text, length < 0 ? std::strlen(text) : static_cast<size_t>(length));
   const bool single = (format & DT_SINGLELINE) != 0;
   const Measurer measure(*context, (format & DT_EXPANDTABS) != 0);
-  const int width = rect->right - rect->left;
+  const std::int64_t width = std::int64_t{rect->right} - rect->left;
   std::vector<TextLine> lines;
   for (const std::string& raw : SplitLines(whole, single)) {
     TextLine line = StripPrefixes(raw, (format & DT_NOPREFIX) != 0);
@@ -152,32 +160,35 @@ int DrawText(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
   }
   const TEXTMETRIC metrics = context->TextMetrics();
   const int lineHeight = metrics.tmHeight;
-  const int totalHeight = lineHeight * static_cast<int>(lines.size());
+  const int totalHeight = static_cast<int>(
+      std::min<std::int64_t>(std::int64_t{lineHeight} * static_cast<std::int64_t>(lines.size()), INT_MAX));
   if ((format & DT_CALCRECT) != 0) {
-    int widest = 0;
+    std::int64_t widest = 0;
     for (const TextLine& line : lines) widest = std::max(widest, measure.Width(line.text));
-    rect->right = rect->left + widest;
-    rect->bottom = rect->top + totalHeight;
+    rect->right = ClampToLong(rect->left + widest);
+    rect->bottom = ClampToLong(std::int64_t{rect->top} + totalHeight);
     return totalHeight;
   }
   int y = rect->top;
   if (single && (format & DT_VCENTER) != 0) y = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
   if (single && (format & DT_BOTTOM) != 0) y = rect->bottom - lineHeight;
   const std::optional<Region> savedClip = context->ClipRegion();
-  if ((format & DT_NOCLIP) == 0) context->IntersectClip(*rect);
+  const bool clipped = (format & DT_NOCLIP) == 0;
+  if (clipped) context->IntersectClip(*rect);
   for (const TextLine& line : lines) {
-    const int lineWidth = measure.Width(line.text);
-    int x = rect->left;
+    if (clipped && y >= rect->bottom) break;
+    const std::int64_t lineWidth = measure.Width(line.text);
+    std::int64_t x = rect->left;
     if ((format & DT_CENTER) != 0) x = rect->left + (width - lineWidth) / 2;
     if ((format & DT_RIGHT) != 0) x = rect->right - lineWidth;
     measure.Draw(x, y, line.text);
     if (line.underlined >= 0) {
-      const int from = x + measure.Width(line.text.substr(0, static_cast<size_t>(line.underlined)));
-      const int to = x + measure.Width(line.text.substr(0, static_cast<size_t>(line.underlined) + 1));
+      const std::int64_t from = x + measure.Width(line.text.substr(0, static_cast<size_t>(line.underlined)));
+      const std::int64_t to = x + measure.Width(line.text.substr(0, static_cast<size_t>(line.underlined) + 1));
       const HPEN pen = CreatePen(PS_SOLID, 1, context->textColour);
       const HGDIOBJ previous = context->Select(pen);
       const int baseline = y + metrics.tmAscent + 1;
-      context->Line(POINT{from, baseline}, POINT{to, baseline});
+      context->Line(POINT{ClampToLong(from), baseline}, POINT{ClampToLong(to), baseline});
       context->Select(previous);
       DeleteObject(pen);
     }

@@ -279,8 +279,8 @@ const Glyph& SizedFont::GlyphOf(unsigned char character) {
   return glyph;
 }
 
-int SizedFont::TextWidth(const char* text, size_t length) {
-  int width = 0;
+std::int64_t SizedFont::TextWidth(const char* text, size_t length) {
+  std::int64_t width = 0;
   for (size_t index = 0; index < length; ++index) width += GlyphOf(static_cast<unsigned char>(text[index])).advance;
   return width;
 }

@@ -2,6 +2,7 @@
 // Fonts through fontconfig and FreeType: the program's face names mapped to installed faces,
 // sized as the LOGFONT asks, with metrics and rendered glyphs of Windows-1252 text.
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,7 +60,8 @@ class SizedFont {
 
   const FontMetrics& Metrics() const { return metrics_; }
   const Glyph& GlyphOf(unsigned char character);
-  int TextWidth(const char* text, size_t length);
+  // In a type no text of a file can overflow.
+  std::int64_t TextWidth(const char* text, size_t length);
 
  private:
   struct Impl;

@@ -249,7 +249,7 @@ COLORREF PrinterDevice::SetPixel(int x, int y, COLORREF colour) {
 
 COLORREF PrinterDevice::GetPixel(int, int) const { return static_cast<COLORREF>(-1); }
 
-void PrinterDevice::TextRun(int x, int y, const char* text, size_t length) {
+void PrinterDevice::TextRun(std::int64_t x, int y, const char* text, size_t length) {
   const LOGFONT logFont = CurrentLogFont();
   const std::shared_ptr<SizedFont> font = ResolveFont(logFont);
   Drawing draw(document_ ? document_->context.get() : nullptr, ClipRegion());
@@ -258,7 +258,7 @@ void PrinterDevice::TextRun(int x, int y, const char* text, size_t length) {
   const FontMetrics& metrics = font->Metrics();
   const SIZE extent = TextExtent(text, length);
   cairo_t* context = draw.Get();
-  Cairo()->translate(context, x, y);
+  Cairo()->translate(context, static_cast<double>(x), y);
   // Escapement in tenths of a degree, counter-clockwise on the page.
   Cairo()->rotate(context, -logFont.lfEscapement * std::numbers::pi / 1800.0);
   if (backgroundMode == OPAQUE) {

@@ -37,7 +37,7 @@ class PrinterDevice : public DeviceContext {
   BOOL PatBlt(const RECT& rect, DWORD rop) override;
   COLORREF SetPixel(int x, int y, COLORREF colour) override;
   COLORREF GetPixel(int x, int y) const override;
-  void TextRun(int x, int y, const char* text, size_t length) override;
+  void TextRun(std::int64_t x, int y, const char* text, size_t length) override;
   // Paper takes no block transfers: the device has no pixels to copy from or to.
   BOOL Transfer(const RECT& destination, DeviceContext* source, const RECT& sourceRect, DWORD rop) override;
   int Caps(int index) const override;

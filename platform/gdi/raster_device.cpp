@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/gdi/text_raster.h"
+
 namespace {
 
 const PenObject NullPen{PS_NULL, 1, 0};
@@ -35,19 +37,6 @@ COLORREF BrushColourAt(const BrushObject& brush, int x, int y, POINT origin) {
   const int px = ((x - origin.x) % pattern.Width() + pattern.Width()) % pattern.Width();
   const int py = ((y - origin.y) % pattern.Height() + pattern.Height()) % pattern.Height();
   return pattern.Pixel(px, py);
-}
-
-// The cells 0 <= c < count whose device coordinate base + step * c (step 1 or -1) lies in
-// [low, high).
-struct CellRange {
-  int first = 0;
-  int end = 0;
-};
-
-CellRange CellsLandingIn(int step, int base, int low, int high, int count) {
-  const int first = step > 0 ? low - base : base - high + 1;
-  const int end = step > 0 ? high - base : base - low + 1;
-  return CellRange{std::max(0, first), std::min(count, end)};
 }
 
 // The span of pixel centres inside an ellipse on one row, or nothing.
@@ -259,74 +248,61 @@ COLORREF RasterDevice::GetPixel(int x, int y) const {
   return target_->Pixel(deviceX, deviceY);
 }
 
-void RasterDevice::TextRun(int x, int y, const char* text, size_t length) {
+void RasterDevice::TextRun(std::int64_t x, int y, const char* text, size_t length) {
   const LOGFONT logFont = CurrentLogFont();
   const std::shared_ptr<SizedFont> font = ResolveFont(logFont);
-  if (!font || target_ == nullptr) return;
+  if (!font || target_ == nullptr || length == 0) return;
   // On a scaled screen the glyphs come from the face at the screen's size, each at its place in
   // the text's layout, which stays that of the font the program chose.
   const int scale = target_->Scale();
   const std::shared_ptr<SizedFont> glyphs = scale > 1 ? ResolveFont(logFont, scale) : font;
   if (!glyphs) return;
-  const FontMetrics& metrics = font->Metrics();
-  const int width = font->TextWidth(text, length) * scale;
-  const int height = metrics.height * scale;
-  if (width <= 0 || height <= 0) return;
-  std::vector<BYTE> mask(static_cast<size_t>(width) * height, 0);
-  int pen = 0;
-  for (size_t index = 0; index < length; ++index) {
-    const unsigned char character = static_cast<unsigned char>(text[index]);
-    const Glyph& glyph = glyphs->GlyphOf(character);
-    for (int row = 0; row < glyph.height; ++row) {
-      const int v = metrics.ascent * scale - glyph.top + row;
-      if (v < 0 || v >= height) continue;
-      for (int column = 0; column < glyph.width; ++column) {
-        const int u = pen * scale + glyph.left + column;
-        if (u < 0 || u >= width) continue;
-        BYTE& cell = mask[static_cast<size_t>(v) * width + u];
-        cell = std::max(cell, glyph.coverage[static_cast<size_t>(row) * glyph.width + column]);
-      }
-    }
-    pen += font->GlyphOf(character).advance;
-  }
-  const int thickness = metrics.lineThickness * scale;
-  auto rule = [&](int firstRow) {
-    for (int v = firstRow * scale; v < firstRow * scale + thickness && v < height; ++v) {
-      if (v >= 0)
-        std::fill(mask.begin() + static_cast<ptrdiff_t>(v) * width,
-                  mask.begin() + static_cast<ptrdiff_t>(v + 1) * width, 255);
-    }
-  };
-  if (logFont.lfUnderline) rule(std::min(metrics.height - metrics.lineThickness, metrics.ascent + metrics.underlinePosition));
-  if (logFont.lfStrikeOut) rule(metrics.ascent - metrics.ascent / 3);
-  // Escapement in tenths of a degree, in quarter turns counter-clockwise. A mask cell (u, v) lands
-  // on the device pixel (baseX + ux * u + vx * v, baseY + uy * u + vy * v).
+  // Escapement in tenths of a degree, in quarter turns counter-clockwise. A cell (u, v) of the run
+  // lands on the device pixel (baseX + ux * u + vx * v, baseY + uy * u + vy * v).
   const int quarter = (((logFont.lfEscapement + 450) / 900) % 4 + 4) % 4;
   static constexpr int Turns[4][4] = {{1, 0, 0, 1}, {0, 1, -1, 0}, {-1, 0, 0, -1}, {0, -1, 1, 0}};
   const auto [ux, vx, uy, vy] = Turns[quarter];
-  const int baseX = (x + origin_.x) * scale;
-  const int baseY = (y + origin_.y) * scale;
-  const bool opaque = backgroundMode == OPAQUE;
+  const std::int64_t baseX = (x + origin_.x) * scale;
+  const std::int64_t baseY = (std::int64_t{y} + origin_.y) * scale;
+  // The cells that land on a device rectangle, along the run and across it.
+  auto cellsOn = [&](const RECT& device) {
+    const CellSpan columns = ux != 0 ? CellsLandingIn(ux, baseX, device.left, device.right)
+                                     : CellsLandingIn(uy, baseY, device.top, device.bottom);
+    const CellSpan rows = vx != 0 ? CellsLandingIn(vx, baseX, device.left, device.right)
+                                  : CellsLandingIn(vy, baseY, device.top, device.bottom);
+    return std::pair{columns, rows};
+  };
+  auto onDevice = [scale](const RECT& area) {
+    return RECT{area.left * scale, area.top * scale, area.right * scale, area.bottom * scale};
+  };
   const RECT surfaceArea{0, 0, target_->Width(), target_->Height()};
+  RECT shown{};
+  const RECT clipBounds = effective_.Bounds();
+  if (!IntersectRect(&shown, &clipBounds, &surfaceArea)) return;
+  // Only the cells inside the clip's bounds are rastered: a run far longer than the surface costs
+  // what the surface shows of it.
+  const auto [columns, rows] = cellsOn(onDevice(shown));
+  const TextMask mask = RasterTextRun(*font, *glyphs, std::string_view(text, length),
+                                      TextRunStyle{scale, logFont.lfUnderline != 0, logFont.lfStrikeOut != 0},
+                                      columns, rows);
+  if (mask.columns.IsEmpty() || mask.rows.IsEmpty()) return;
+  const bool opaque = backgroundMode == OPAQUE;
   // The clip's rectangles do not overlap, so each device pixel is drawn once, from the one
-  // rectangle that holds it, and only the mask cells inside a rectangle are looked at.
+  // rectangle that holds it.
   for (const RECT& piece : effective_.Rects()) {
     RECT area;
     if (!IntersectRect(&area, &piece, &surfaceArea)) continue;
-    const RECT device{area.left * scale, area.top * scale, area.right * scale, area.bottom * scale};
-    const CellRange columns = CellsLandingIn(ux != 0 ? ux : uy, ux != 0 ? baseX : baseY,
-                                             ux != 0 ? device.left : device.top, ux != 0 ? device.right : device.bottom,
-                                             width);
-    const CellRange rows = CellsLandingIn(vx != 0 ? vx : vy, vx != 0 ? baseX : baseY,
-                                          vx != 0 ? device.left : device.top, vx != 0 ? device.right : device.bottom,
-                                          height);
-    for (int v = rows.first; v < rows.end; ++v) {
-      const BYTE* maskRow = mask.data() + static_cast<size_t>(v) * width;
-      for (int u = columns.first; u < columns.end; ++u) {
-        const int coverage = maskRow[u];
+    const auto [pieceColumns, pieceRows] = cellsOn(onDevice(area));
+    const std::int64_t firstColumn = std::max(pieceColumns.first, mask.columns.first);
+    const std::int64_t endColumn = std::min(pieceColumns.end, mask.columns.end);
+    const std::int64_t firstRow = std::max(pieceRows.first, mask.rows.first);
+    const std::int64_t endRow = std::min(pieceRows.end, mask.rows.end);
+    for (std::int64_t v = firstRow; v < endRow; ++v) {
+      for (std::int64_t u = firstColumn; u < endColumn; ++u) {
+        const int coverage = mask.At(u, v);
         if (coverage == 0 && !opaque) continue;
-        const int deviceX = baseX + ux * u + vx * v;
-        const int deviceY = baseY + uy * u + vy * v;
+        const int deviceX = static_cast<int>(baseX + ux * u + vx * v);
+        const int deviceY = static_cast<int>(baseY + uy * u + vy * v);
         COLORREF colour = opaque ? backgroundColour : target_->DevicePixel(deviceX, deviceY);
         if (coverage > 0) colour = coverage >= 255 ? textColour : Mix(colour, textColour, coverage);
         target_->SetDevicePixel(deviceX, deviceY, colour);
