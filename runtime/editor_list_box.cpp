@@ -32,6 +32,12 @@ bool ListBoxEditorList::Insert(int index, std::string_view text) {
   return listBox_.InsertString(index >= listBox_.GetCount() ? -1 : index, std::string(text).c_str()) >= 0;
 }
 
+// Unsorted, the list takes all the texts in one step and is repainted once.
+bool ListBoxEditorList::Append(std::vector<std::string> texts) {
+  if ((listBox_.GetStyle() & LBS_SORT) != 0) return EditorList::Append(std::move(texts));
+  return listBox_.SendMessage(LB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&texts)) >= 0;
+}
+
 void ListBoxEditorList::Remove(int index) { listBox_.DeleteString(index); }
 
 void ListBoxEditorList::Select(int index) { listBox_.SetCurSel(index); }

@@ -137,6 +137,10 @@ std::string DamagedRecordsMessage(std::string_view fileName, const std::vector<s
   return "DAMAGED TABLE\n\nA value in " + file + " is no number\nand counts as missing for:\n" + named;
 }
 
+bool EditorList::Append(std::vector<std::string> texts) {
+  return std::ranges::all_of(texts, [&](const std::string& text) { return Insert(Count(), text); });
+}
+
 void LoadEditorList(const TableEditorConfig& config, EditorList& list, EditorMessages& messages) {
   list.Clear();
   platform::FileLines file = platform::ReadFileLines(config.fileName);
@@ -150,8 +154,7 @@ void LoadEditorList(const TableEditorConfig& config, EditorList& list, EditorMes
   } else {
     for (const auto& record : RecordsOf(file.lines)) keys.push_back(RecordLine(record, config.keyLine));
   }
-  const bool listedAll =
-      std::ranges::all_of(keys, [&](const std::string& key) { return list.Insert(list.Count(), key); });
+  const bool listedAll = list.Append(std::move(keys));
   if (list.Count() > 0) list.Select(0);
   if (!listedAll) messages.Show(EditorMessageText(config, EditorMessage::ListFull));
 }

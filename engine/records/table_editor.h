@@ -24,6 +24,9 @@ class EditorList {
   virtual std::string Text(int index) const = 0;
   // Inserts before index; index Count() appends. False when the list has no room for it.
   virtual bool Insert(int index, std::string_view text) = 0;
+  // Appends the texts in their order, as Insert at Count() does each; false when the list has no
+  // room for all of them.
+  virtual bool Append(std::vector<std::string> texts);
   virtual void Remove(int index) = 0;
   virtual void Select(int index) = 0;
   virtual void Clear() = 0;

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <fstream>
 #include <utility>
-#include <iterator>
 
 #include "platform/gdi/charset.h"
 #include "platform/services/file_rewrite.h"
@@ -22,6 +21,20 @@ bool HoldsBytesBeyondAscii(std::string_view text) {
   for (char c : text)
     if (static_cast<unsigned char>(c) >= 0x80) return true;
   return false;
+}
+
+// The stream's bytes to its end: first as many as the file held when looked at, and one more so
+// that an unchanged file ends the first read; a file that grew since is read on.
+std::string ReadWhole(std::ifstream& file, std::size_t sizeSeen) {
+  std::string bytes;
+  std::size_t block = sizeSeen + 1;
+  for (; file; block = 64 * 1024) {
+    const std::size_t before = bytes.size();
+    bytes.resize(before + block);
+    file.read(bytes.data() + before, static_cast<std::streamsize>(block));
+    bytes.resize(before + static_cast<std::size_t>(file.gcount()));
+  }
+  return bytes;
 }
 
 }  // namespace
@@ -92,7 +105,7 @@ FileLines ReadFileLines(std::string_view programPath) {
     return result;
   }
   std::ifstream file(*path, std::ios::binary);
-  std::string bytes(std::istreambuf_iterator<char>(file), {});
+  std::string bytes = ReadWhole(file, static_cast<std::size_t>(status.st_size));
   if (!file.is_open() || file.bad()) {
     result.status = FileReadStatus::Unreadable;
     return result;
