@@ -77,7 +77,19 @@ void ListItems::Insert(size_t index, ListItem item) {
     size_ = 1;
     return;
   }
-  // At the end, the item joins the last block.
+  // At the end, the item joins the last block, or starts a block of its own where that one would
+  // be full: a list filled at its end keeps full blocks and touches no memory it does not fill.
+  if (index == size_ && blocks_.back().size() + 1 >= FullBlock) {
+    MakeRoomFor(blocks_, blocks_.size() + 1);
+    MakeRoomFor(sizeSums_, blocks_.size() + 2);
+    Block fresh;
+    fresh.reserve(FullBlock);
+    fresh.push_back(std::move(item));
+    blocks_.push_back(std::move(fresh));
+    RebuildSizeSums();
+    ++size_;
+    return;
+  }
   const auto [block, offset] = index == size_ ? std::pair{blocks_.size() - 1, blocks_.back().size()} : Locate(index);
   Block& target = blocks_[block];
   target.insert(target.begin() + static_cast<std::ptrdiff_t>(offset), std::move(item));

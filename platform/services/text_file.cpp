@@ -60,32 +60,49 @@ std::size_t FindLineEnd(std::string_view text, std::size_t from) {
   return std::string_view::npos;
 }
 
-void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines, std::size_t most) {
-  lines.clear();
+namespace {
+
+// Gives each of the text's lines to `take`, at most `most` of them.
+template <typename Take>
+void VisitLines(std::string_view text, std::size_t most, Take take) {
   std::size_t start = 0;
-  while (start < text.size() && lines.size() < most) {
+  for (std::size_t taken = 0; start < text.size() && taken < most; ++taken) {
     const std::size_t end = FindLineEnd(text, start);
     if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
+      take(text.substr(start));
       break;
     }
-    lines.push_back(text.substr(start, end - start));
+    take(text.substr(start, end - start));
     start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
   }
 }
 
+}  // namespace
+
+void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines, std::size_t most) {
+  lines.clear();
+  VisitLines(text, most, [&](std::string_view line) { lines.push_back(line); });
+}
+
+// Counted first, so that the lines are made once in memory of their final size: a file of a
+// million lines then takes no more fresh memory than its lines need.
 std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string_view> views;
-  SplitLineViews(text, views);
-  return {views.begin(), views.end()};
+  std::size_t count = 0;
+  VisitLines(text, std::string_view::npos, [&](std::string_view) { ++count; });
+  std::vector<std::string> lines;
+  lines.reserve(count);
+  VisitLines(text, std::string_view::npos, [&](std::string_view line) { lines.emplace_back(line); });
+  return lines;
 }
 
 std::optional<std::string> ProgramTextFromUtf8(std::string_view bytes) {
   return Cp1252BytesFromUtf8(std::string(bytes));
 }
 
-std::string ProgramText(std::string_view bytes) {
-  std::string text(bytes);
+std::string ProgramText(std::string_view bytes) { return ProgramText(std::string(bytes)); }
+
+std::string ProgramText(std::string&& bytes) {
+  std::string text = std::move(bytes);
   if (HoldsBytesBeyondAscii(text)) {
     const bool marked = text.starts_with(Utf8ByteOrderMark);
     if (auto converted = ProgramTextFromUtf8(marked ? text.substr(Utf8ByteOrderMark.size()) : text))
@@ -110,7 +127,7 @@ FileLines ReadFileLines(std::string_view programPath) {
     result.status = FileReadStatus::Unreadable;
     return result;
   }
-  result.lines = SplitLines(ProgramText(bytes));
+  result.lines = SplitLines(ProgramText(std::move(bytes)));
   result.status = (status.st_mode & 0222) == 0 ? FileReadStatus::ReadOnly : FileReadStatus::Read;
   return result;
 }

@@ -23,6 +23,8 @@ void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines,
 // taken byte for byte. NUL bytes are dropped, so that no reader cuts a line
 // short at one while another keeps it whole.
 std::string ProgramText(std::string_view bytes);
+// The same, in the bytes' own memory rather than a copy of them.
+std::string ProgramText(std::string&& bytes);
 // UTF-8 bytes in the program's character set, byte for byte the inverse of writing it as UTF-8;
 // empty when they are not valid UTF-8 or hold a character outside Windows-1252.
 std::optional<std::string> ProgramTextFromUtf8(std::string_view bytes);
