@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,14 @@ TextLine StripPrefixes(const std::string& raw, bool keep) {
 
 class Measurer {
  public:
-  Measurer(DeviceContext& context, bool expandTabs) : context_(context), expandTabs_(expandTabs) {
+  Measurer(DeviceContext& context, bool expandTabs)
+      : context_(context), font_(context.CurrentFont()), expandTabs_(expandTabs) {
     tabWidth_ = 8 * std::max<std::int64_t>(1, context.TextMetrics().tmAveCharWidth);
+  }
+  // The width of a text after one more character, for measuring a text as it is walked.
+  std::int64_t WidthAfter(std::int64_t width, char character) const {
+    if (expandTabs_ && character == '\t') return (width / tabWidth_ + 1) * tabWidth_;
+    return width + (font_ ? font_->GlyphOf(static_cast<unsigned char>(character)).advance : 0);
   }
   std::int64_t Width(const std::string& text) const {
     std::int64_t width = 0;
@@ -71,6 +78,7 @@ class Measurer {
 
  private:
   DeviceContext& context_;
+  std::shared_ptr<SizedFont> font_;
   bool expandTabs_;
   std::int64_t tabWidth_ = 64;
 };
@@ -99,16 +107,20 @@ std::vector<TextLine> WrapLine(const TextLine& line, std::int64_t width, const M
   const std::string& text = line.text;
   size_t start = 0;
   while (true) {
-    if (measure.Width(text.substr(start)) <= width) {
+    const size_t firstWord = text.find_first_not_of(' ', start);
+    // One walk from the line's start to where it stops fitting finds the last blank after its first
+    // word that the text before it fits to, so that a long text is wrapped in time linear in it.
+    size_t fit = std::string::npos;
+    std::int64_t used = 0;
+    size_t at = start;
+    for (; at < text.size(); ++at) {
+      if (text[at] == ' ' && firstWord != std::string::npos && at > firstWord) fit = at;
+      used = measure.WidthAfter(used, text[at]);
+      if (used > width) break;
+    }
+    if (at == text.size()) {
       out.push_back(TextLine{text.substr(start), -1});
       break;
-    }
-    const size_t firstWord = text.find_first_not_of(' ', start);
-    size_t fit = std::string::npos;
-    for (size_t blank = text.find(' ', start); blank != std::string::npos; blank = text.find(' ', blank + 1)) {
-      if (firstWord >= blank) continue;
-      if (measure.Width(text.substr(start, blank - start)) > width) break;
-      fit = blank;
     }
     if (fit == std::string::npos) {
       // A word wider than the rectangle is not broken; it ends at the next blank.

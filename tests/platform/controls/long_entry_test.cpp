@@ -1,5 +1,6 @@
 // A list box holding a 10 MB entry: repainting it, and measuring the entry, take memory in
-// proportion to the list's pixels, not to the entry's length, at one and two device pixels a pixel.
+// proportion to the list's pixels, not to the entry's length, at one and two device pixels a pixel;
+// a word-wrapping static with a long text wraps it in memory in proportion to the text.
 // The test's own operator new counts what is asked for while `counting` is set.
 #include <algorithm>
 #include <cstdlib>
@@ -108,5 +109,25 @@ TEST_P(LongEntryTest, MeasuringTheEntryTakesNoMemoryForItsWidth) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, LongEntryTest, ::testing::Values(1, 2),
                          [](const auto& info) { return "Scale" + std::to_string(info.param); });
+
+}  // namespace
+
+namespace {
+
+// 200 KB of words in a word-wrapping static: wrapping them into the field's lines takes memory in
+// proportion to the text, not to the text times its lines, and the field shows the first words.
+class LongStaticTest : public ControlsTest {};
+
+TEST_F(LongStaticTest, WrappingALongTextTakesMemoryInProportionToIt) {
+  std::string text;
+  while (text.size() < 200 * 1000) text += "Natrium kalium ";
+  Open({Item("STATIC", "", ListId, SS_LEFT, 4, 4, 100, 30)});
+  SetWindowText(Control(ListId), text.c_str());
+  const Allocations repaint = Counted([&] { UpdateAllWindows(); });
+  EXPECT_LT(repaint.total, 16 * text.size());
+  int ink = 0;
+  for (int x = 0; x < 100; ++x) ink += PixelAt(Control(ListId), x, 6) != PixelAt(Control(ListId), 0, 0) ? 1 : 0;
+  EXPECT_GT(ink, 10);
+}
 
 }  // namespace
