@@ -30,8 +30,9 @@ void RecordHeads::Begin() {
 }
 
 void RecordHeads::Take(std::string_view bytes) {
+  if (bytes.empty()) return;
   std::size_t at = 0;
-  if (afterCr_ && !bytes.empty() && bytes.front() == '\n') at = 1;
+  if (afterCr_ && bytes.front() == '\n') at = 1;
   afterCr_ = false;
   while (line_ != 0 && at < bytes.size()) {
     const std::size_t end = std::min(platform::FindLineEnd(bytes, at), bytes.size());

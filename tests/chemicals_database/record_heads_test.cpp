@@ -11,7 +11,7 @@
 namespace {
 
 // The heads of the records, each record's bytes given in two pieces cut at `cut` bytes into the
-// whole text (no cut when it is past the end).
+// whole text (no cut when it is past the end), with an empty piece between them.
 std::vector<std::string> HeadsOf(const std::vector<std::string>& records, std::size_t cut, bool utf8 = false) {
   RecordHeads heads;
   heads.Take("bytes before the first record\n");
@@ -20,6 +20,7 @@ std::vector<std::string> HeadsOf(const std::vector<std::string>& records, std::s
     heads.Begin();
     const std::size_t inside = cut > at ? std::min(cut - at, record.size()) : 0;
     heads.Take(std::string_view(record).substr(0, inside));
+    heads.Take({});
     heads.Take(std::string_view(record).substr(inside));
     at += record.size();
   }
