@@ -48,6 +48,23 @@ PhraseSave SavePhrases(const char* file, const std::vector<std::string>& shown,
   return platform::WriteFileLines(file, phrases) ? PhraseSave::Written : PhraseSave::WriteFailed;
 }
 
+// The list scrolls sideways across its widest phrase, and the list's text margin on both sides, so
+// that a phrase wider than the list can be read whole before it is chosen.
+void FitPhraseListExtent(CWnd& window, const std::vector<std::string>& phrases) {
+  const HWND list = ::GetDlgItem(window.m_hWnd, PhraseListId);
+  const HDC dc = GetDC(list);
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(list, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const std::string& phrase : phrases) {
+    SIZE size{};
+    GetTextExtentPoint32(dc, phrase.c_str(), static_cast<int>(phrase.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(list, dc);
+  SendMessage(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+}
+
 // A left-button press and release sent to the button, as a user's click.
 void ClickButton(CWnd& window, int buttonId) {
   window.SendDlgItemMessage(buttonId, WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -100,6 +117,7 @@ void Cwm_PLAKATDlg::LoadPhraseList() {
   for (const std::string& phrase : file.lines) {
     SendDlgItemMessage(PhraseListId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(phrase.c_str()));
   }
+  FitPhraseListExtent(*this, file.lines);
   if (file.status == platform::FileReadStatus::Unreadable) ShowMessage(ReadFailedMessage(category.file));
 }
 
@@ -178,7 +196,9 @@ void Cwm_PLAKATDlg::InsertPhrase(bool before) {
 
 void Cwm_PLAKATDlg::SavePhraseList(const std::vector<std::string>& shown) {
   const PhraseCategory& category = PhraseCategoryOf(QuickEditCategory);
-  switch (SavePhrases(category.file, shown, Phrases())) {
+  const std::vector<std::string> phrases = Phrases();
+  FitPhraseListExtent(*this, phrases);
+  switch (SavePhrases(category.file, shown, phrases)) {
     case PhraseSave::Written:
       return;
     case PhraseSave::Unreadable:  // reading the list again says so

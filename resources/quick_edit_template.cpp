@@ -44,7 +44,8 @@ DialogTemplate PlakatTemplate() {
   }
   const DialogItemTemplate rest[] = {
       Item("LISTBOX", "", PhraseListId,
-           Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_MULTIPLESEL, ListX, 4, ListWidth, 110),
+           Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_MULTIPLESEL, ListX, 4, ListWidth,
+           110),
       Item("EDIT", "", ComposedTextId,
            Shown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, ListX, 118,
            ListWidth, 60),

@@ -14,6 +14,16 @@ int FontLineHeight(HFONT font) {
   return std::max<int>(1, metrics.tmHeight);
 }
 
+int FontAverageWidth(HFONT font) {
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, ControlFont(font));
+  TEXTMETRIC metrics;
+  GetTextMetrics(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return std::max<int>(1, metrics.tmAveCharWidth);
+}
+
 EditMetrics MeasureFont(HFONT font) {
   EditMetrics measured;
   const HDC dc = GetDC(nullptr);

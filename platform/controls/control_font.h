@@ -7,5 +7,7 @@
 HFONT ControlFont(HFONT assigned);
 // The height of a line of text in the font, at least one pixel.
 int FontLineHeight(HFONT font);
+// The font's average character width, at least one pixel.
+int FontAverageWidth(HFONT font);
 // The advance of every character, the line height and the tab stops of the font.
 EditMetrics MeasureFont(HFONT font);

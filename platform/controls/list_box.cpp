@@ -29,6 +29,8 @@ struct ListBoxState : ScrollingState {
   int caretItem = -1;  // the item with the focus rectangle: the keyboard's place
   int topIndex = 0;
   int itemHeight = 1;
+  int horizontalExtent = 0;  // the width the items can be scrolled across, in pixels
+  int scrollX = 0;           // how far they are scrolled to the left
   HFONT font = nullptr;
   HWND combo = nullptr;   // the combo box whose drop-down list this is
   bool tracking = false;  // the mouse button went down on the list and holds the capture
@@ -68,13 +70,30 @@ int VisibleRows(HWND list, const ListBoxState& state) {
 
 int LastTopIndex(HWND list, const ListBoxState& state) { return std::max(0, Count(state) - VisibleRows(list, state)); }
 
+int ClientWidth(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  return static_cast<int>(client.right);
+}
+
+bool ScrollsSideways(HWND list) { return (Style(list) & WS_HSCROLL) != 0; }
+
+int LastScrollX(HWND list, const ListBoxState& state) {
+  return ScrollsSideways(list) ? std::max(0, state.horizontalExtent - ClientWidth(list)) : 0;
+}
+
 void UpdateScrollBar(HWND list, const ListBoxState& state) {
-  if ((Style(list) & WS_VSCROLL) == 0) return;
-  SetScrollBarState(list, SB_VERT, ScrollBarState{0, Count(state) - 1, VisibleRows(list, state), state.topIndex});
+  if ((Style(list) & WS_VSCROLL) != 0) {
+    SetScrollBarState(list, SB_VERT, ScrollBarState{0, Count(state) - 1, VisibleRows(list, state), state.topIndex});
+  }
+  if (ScrollsSideways(list)) {
+    SetScrollBarState(list, SB_HORZ, ScrollBarState{0, state.horizontalExtent - 1, ClientWidth(list), state.scrollX});
+  }
 }
 
 void Refresh(HWND list, ListBoxState& state) {
   state.topIndex = std::clamp(state.topIndex, 0, LastTopIndex(list, state));
+  state.scrollX = std::clamp(state.scrollX, 0, LastScrollX(list, state));
   InvalidateRect(list, nullptr, TRUE);
   UpdateScrollBar(list, state);
 }
@@ -308,6 +327,27 @@ void ScrollTo(HWND list, ListBoxState& state, UINT request, int thumb) {
   Refresh(list, state);
 }
 
+void ScrollSideways(HWND list, ListBoxState& state, UINT request, int thumb) {
+  const int step = FontAverageWidth(state.font);
+  switch (request) {
+    case SB_LINELEFT: state.scrollX -= step; break;
+    case SB_LINERIGHT: state.scrollX += step; break;
+    case SB_PAGELEFT: state.scrollX -= ClientWidth(list); break;
+    case SB_PAGERIGHT: state.scrollX += ClientWidth(list); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: state.scrollX = thumb; break;
+    case SB_LEFT: state.scrollX = 0; break;
+    case SB_RIGHT: state.scrollX = LastScrollX(list, state); break;
+    default: return;
+  }
+  Refresh(list, state);
+}
+
+void SetHorizontalExtent(HWND list, ListBoxState& state, WPARAM extent) {
+  state.horizontalExtent = static_cast<int>(std::min<WPARAM>(extent, INT_MAX));
+  Refresh(list, state);
+}
+
 // The item under a client point, or -1; above and below the list, the item just outside the view.
 int ItemAt(HWND list, const ListBoxState& state, POINT point, bool beyond) {
   RECT client{};
@@ -391,6 +431,11 @@ void DroppedMouse(HWND list, ListBoxState& state, UINT message, POINT point) {
 }
 
 void KeyDown(HWND list, ListBoxState& state, UINT key) {
+  // Left and right scroll a list that scrolls sideways.
+  if ((key == VK_LEFT || key == VK_RIGHT) && ScrollsSideways(list)) {
+    ScrollSideways(list, state, key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT, 0);
+    return;
+  }
   const int count = Count(state);
   if (count == 0) return;
   const int from = IsMultiple(list) ? state.caretItem : state.selection;
@@ -428,11 +473,11 @@ void Paint(HWND list, const ListBoxState& state) {
         dc->FillSolidRect(&row, look3d::Selection);
         const int mode = dc->SetBkMode(TRANSPARENT);
         dc->SetTextColor(look3d::SelectionText);
-        dc->TextOut(TextMargin, y, text);
+        dc->TextOut(TextMargin - state.scrollX, y, text);
         dc->SetBkMode(mode);
       } else {
         dc->SetTextColor(ink);
-        dc->TextOut(TextMargin, y, text);
+        dc->TextOut(TextMargin - state.scrollX, y, text);
       }
       if (focused && index == state.caretItem) dc->DrawFocusRect(&row);
     }
@@ -536,7 +581,9 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
       return code != HTNOWHERE ? code : DefWindowProc(list, message, wParam, lParam);
     }
     case WM_NCLBUTTONDOWN:
-      if (wParam == HTVSCROLL) BeginScrollTracking(list, SB_VERT, PointOf(lParam));
+      if (wParam == HTVSCROLL || wParam == HTHSCROLL) {
+        BeginScrollTracking(list, wParam == HTVSCROLL ? SB_VERT : SB_HORZ, PointOf(lParam));
+      }
       return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFONT: SetFont(list, *state, reinterpret_cast<HFONT>(wParam), lParam != 0); return 0;
@@ -557,6 +604,7 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED: CaptureLost(list, *state); return 0;
     case WM_KEYDOWN: KeyDown(list, *state, static_cast<UINT>(wParam)); return 0;
     case WM_VSCROLL: ScrollTo(list, *state, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_HSCROLL: ScrollSideways(list, *state, LOWORD(wParam), HIWORD(wParam)); return 0;
     case LB_ADDSTRING: return AddString(list, *state, text);
     case LB_INSERTSTRING: return InsertString(list, *state, wParam, text);
     case LB_ADDSTRINGS: return AddStrings(list, *state, reinterpret_cast<std::vector<std::string>*>(lParam));
@@ -575,6 +623,8 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case LB_SETTOPINDEX: return SetTopIndex(list, *state, wParam);
     case LB_GETITEMRECT: return GetItemRect(list, *state, wParam, lParam);
     case LB_GETITEMHEIGHT: return state->itemHeight;
+    case LB_GETHORIZONTALEXTENT: return state->horizontalExtent;
+    case LB_SETHORIZONTALEXTENT: SetHorizontalExtent(list, *state, wParam); return 0;
     default: return DefWindowProc(list, message, wParam, lParam);
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The list box: a column of text items with one or several selected, sorted or in the order the
-// program gives, a vertical scroll bar, the keyboard and the mouse, and the LBN_* notifications.
+// program gives, a vertical scroll bar, with WS_HSCROLL a horizontal one over the width the program
+// sets (LB_SETHORIZONTALEXTENT), the keyboard and the mouse, and the LBN_* notifications.
 // A combo box's drop-down list is the same control in a popup window of the class "COMBOLBOX":
 // it follows the pointer and reports to its combo box, LBN_SELCHANGE when the user chose an item
 // and LBN_SELCANCEL when the list was dismissed.

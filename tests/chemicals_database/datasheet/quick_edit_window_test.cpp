@@ -3,6 +3,7 @@
 #include "chemicals_database/model/database_engine.h"
 #include "chemicals_database/quick_edit_window.h"
 #include "engine/settings/settings.h"
+#include "platform/controls/scroll_bar.h"
 #include "platform/win/window_api.h"
 #include "resources/safety_sheet_ids.h"
 #include "resources/quick_edit_ids.h"
@@ -164,6 +165,46 @@ TEST_F(QuickEditorTest, APhraseFileIsWrittenOnlyOverWhatTheListShowed) {
   const std::string unread = "FILLESEFEIL\n\nListen kunne ikke leses fra\nDATS\\datfiles\\fastedit\\destruer.dat!";
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{changed, unread, unread}));
   EXPECT_TRUE(fs::is_directory(FastEditPath("destruer.dat") / "inside"));
+}
+
+// The width of the text in the list's font.
+int TextWidth(HWND list, const std::string& text) {
+  const HDC dc = GetDC(list);
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(list, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(list, dc);
+  return size.cx;
+}
+
+// A phrase wider than the list can be scrolled into view whole: the list's horizontal bar reaches
+// across the widest phrase of the category, also after a phrase is added or removed.
+TEST_F(QuickEditorTest, TheListScrollsSidewaysAcrossItsWidestPhrase) {
+  const std::string longer = "Oppbevares kj\xF8lig, t\xF8rt og godt ventilert, adskilt fra oksiderende stoffer og syrer.";
+  const std::string longest = longer + " Beholderen holdes tett lukket.";
+  WriteFastEdit("lagring.dat", "Kort.\n" + longer + "\n");
+  ASSERT_TRUE(driver.Click(StorageCategoryId));
+  const HWND list = GetDlgItem(editor, PhraseListId);
+  ASSERT_NE(GetWindowLong(list, GWL_STYLE) & static_cast<LONG>(WS_HSCROLL), 0);
+  RECT client{};
+  GetClientRect(list, &client);
+  ASSERT_GT(TextWidth(list, longer), client.right);
+  const auto extent = [&] { return static_cast<int>(SendMessage(list, LB_GETHORIZONTALEXTENT, 0, 0)); };
+  EXPECT_EQ(extent(), TextWidth(list, longer) + 4);
+
+  ASSERT_TRUE(driver.Select(PhraseListId, 1));
+  ASSERT_TRUE(driver.Type(NewPhraseFieldId, longest));
+  ASSERT_TRUE(driver.Click(InsertAfterId));
+  EXPECT_EQ(extent(), TextWidth(list, longest) + 4);
+  ASSERT_TRUE(driver.Select(PhraseListId, 2));
+  ASSERT_TRUE(driver.Click(RemovePhrasesId));
+  EXPECT_EQ(extent(), TextWidth(list, longer) + 4);
+  // The bar's last position shows the phrase's end.
+  int minimum = 0, maximum = 0;
+  GetScrollRange(list, SB_HORZ, &minimum, &maximum);
+  EXPECT_EQ(maximum, TextWidth(list, longer) + 3);
+  EXPECT_TRUE(MessageTexts().empty());
 }
 
 TEST_F(QuickEditorTest, TheEditorGoesWithTheSheet) {

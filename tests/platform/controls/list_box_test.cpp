@@ -14,6 +14,7 @@ constexpr int SortedId = 21;
 constexpr int MultipleId = 22;
 constexpr int QuietId = 23;
 constexpr int LooseId = 24;
+constexpr int WideId = 25;
 
 class ListBoxTest : public ControlsTest {
  protected:
@@ -25,6 +26,7 @@ class ListBoxTest : public ControlsTest {
              60),
         Item("LISTBOX", "", QuietId, WS_TABSTOP | WS_BORDER, 4, 70, 80, 40),
         Item("LISTBOX", "", LooseId, WS_TABSTOP | WS_BORDER | LBS_NOINTEGRALHEIGHT, 90, 70, 80, 40),
+        Item("LISTBOX", "", WideId, WS_TABSTOP | WS_BORDER | WS_HSCROLL | LBS_NOTIFY, 176, 70, 60, 40),
     });
   }
   void Fill(int id, const std::vector<std::string>& items) {
@@ -263,6 +265,74 @@ TEST_F(ListBoxTest, TheScrollBarReachesTheLastItemAndAClickSelectsWhatIsShown) {
   ASSERT_TRUE(driver.Select(ListId, 3));
   EXPECT_EQ(Send(ListId, LB_GETCURSEL), 3);
   EXPECT_EQ(Send(ListId, LB_GETTOPINDEX), 3);
+}
+
+// The last column of the first row that holds dark text pixels, or -1.
+int LastInkColumn(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  int last = -1;
+  for (int y = 0; y < static_cast<int>(SendMessage(list, LB_GETITEMHEIGHT, 0, 0)); ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      if (GetRValue(PixelAt(list, x, y)) < 96) last = std::max(last, x);
+    }
+  }
+  return last;
+}
+
+TEST_F(ListBoxTest, AHorizontalBarScrollsAcrossTheWidthTheProgramSetsSoTheEndOfALongItemShows) {
+  const std::string longest = "Unng\xE5 inn\xE5nding av damp og st\xF8v; bruk egnet \xE5ndedrettsvern";
+  Fill(WideId, {longest, "Kort"});
+  const HWND list = Control(WideId);
+  RECT client{};
+  GetClientRect(list, &client);
+  const int width = client.right;
+  // Without an extent the bar scrolls nothing.
+  EXPECT_EQ(Send(WideId, LB_GETHORIZONTALEXTENT), 0);
+  SetFocus(list);
+  ASSERT_TRUE(driver.Key("Right"));
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), 0);
+
+  const HDC dc = GetDC(list);
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(list, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  GetTextExtentPoint32(dc, longest.c_str(), static_cast<int>(longest.size()), &text);
+  TEXTMETRIC metrics{};
+  GetTextMetrics(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(list, dc);
+  const int extent = text.cx + 4;
+  ASSERT_GT(extent, width);
+  Send(WideId, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent));
+  EXPECT_EQ(Send(WideId, LB_GETHORIZONTALEXTENT), extent);
+  int minimum = -1, maximum = -1;
+  GetScrollRange(list, SB_HORZ, &minimum, &maximum);
+  EXPECT_EQ(minimum, 0);
+  EXPECT_EQ(maximum, extent - 1);
+
+  // The right arrow and the Right key scroll by an average letter, Left back.
+  RECT frame{};
+  GetWindowRect(list, &frame);
+  const int barY = frame.bottom - frame.top - 2 - 8;
+  driver.ClickAt(OnScreen(list, frame.right - frame.left - 2 - 8, barY));
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), metrics.tmAveCharWidth);
+  SetFocus(list);
+  ASSERT_TRUE(driver.Key("Right"));
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), 2 * metrics.tmAveCharWidth);
+  ASSERT_TRUE(driver.Key("Left"));
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), metrics.tmAveCharWidth);
+  EXPECT_EQ(Send(WideId, LB_GETCURSEL), LB_ERR) << "scrolling selects nothing";
+
+  // The thumb dragged past the bar's end shows the item's end where the text ends, two pixels of
+  // margin after the list's edge, scrolled by the difference of extent and width.
+  driver.DragAt(OnScreen(list, 2 + 16 + 3, barY), OnScreen(list, frame.right - frame.left + 200, barY));
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), extent - width);
+  UpdateAllWindows();
+  EXPECT_NEAR(LastInkColumn(list) + (extent - width), 2 + text.cx - 1, 2);
+
+  // A smaller extent brings the items back within it.
+  Send(WideId, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width / 2));
+  EXPECT_EQ(GetScrollPos(list, SB_HORZ), 0);
 }
 
 TEST_F(ListBoxTest, AListIsShortenedToWholeRowsUnlessItsStyleKeepsItsHeight) {
