@@ -261,7 +261,8 @@ void RasterDevice::TextRun(std::int64_t x, int y, const char* text, size_t lengt
   // lands on the device pixel (baseX + ux * u + vx * v, baseY + uy * u + vy * v).
   const int quarter = (((logFont.lfEscapement + 450) / 900) % 4 + 4) % 4;
   static constexpr int Turns[4][4] = {{1, 0, 0, 1}, {0, 1, -1, 0}, {-1, 0, 0, -1}, {0, -1, 1, 0}};
-  const auto [ux, vx, uy, vy] = Turns[quarter];
+  // Named one by one: clang before 16 cannot capture a structured binding in a lambda.
+  const int ux = Turns[quarter][0], vx = Turns[quarter][1], uy = Turns[quarter][2], vy = Turns[quarter][3];
   const std::int64_t baseX = (x + origin_.x) * scale;
   const std::int64_t baseY = (std::int64_t{y} + origin_.y) * scale;
   // The cells that land on a device rectangle, along the run and across it.
