@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/controls/control_font.h"
 #include "platform/gdi/gdi_api.h"
 #include "platform/win/win_constants.h"
 
@@ -30,16 +31,6 @@ int ClientLeftIn(HWND heading, HWND control) {
   ClientToScreen(control, &corner);
   ScreenToClient(heading, &corner);
   return corner.x;
-}
-
-int AverageCharacterWidth(HWND control) {
-  const HDC dc = GetDC(control);
-  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(control, WM_GETFONT, 0, 0)));
-  TEXTMETRIC metrics{};
-  GetTextMetrics(dc, &metrics);
-  SelectObject(dc, previous);
-  ReleaseDC(control, dc);
-  return metrics.tmAveCharWidth;
 }
 
 class GroupPlacer {
@@ -136,7 +127,7 @@ void SpaceHeadingOverTabStops(HWND dialog, int headingId, int tableId, const std
   const HWND heading = GetDlgItem(dialog, headingId);
   const HWND table = GetDlgItem(dialog, tableId);
   const int left = ClientLeftIn(heading, table) + EditTextMargin;
-  const int stop = 8 * AverageCharacterWidth(table);
+  const int stop = 8 * FontAverageWidth(reinterpret_cast<HFONT>(SendMessage(table, WM_GETFONT, 0, 0)));
   std::vector<int> starts;
   for (int tab : tabStops) starts.push_back(left + tab * stop);
   SpaceHeadingGroups(heading, starts);
