@@ -1,140 +1,36 @@
 #include "platform/services/file_rewrite.h"
 
-#include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
-#include <cerrno>
-#include <charconv>
 #include <cstdio>
-#include <string>
-#include <system_error>
 
 #include "platform/services/path_lookup.h"
+#include "platform/services/rewrite_steps.h"
 
 namespace platform {
-namespace {
-
-// Beyond this many links in a row the name is taken as it stands, and the rewrite replaces it.
-constexpr int MostLinksFollowed = 40;
-
-std::string TemporaryPrefix(const std::filesystem::path& target) { return "." + target.filename().string() + ".new-"; }
-
-std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target) {
-  static std::atomic<unsigned> counter{0};
-  std::string name = TemporaryPrefix(target) + std::to_string(getpid()) + "-" + std::to_string(counter++);
-  return target.parent_path() / name;
-}
-
-// The process id of a temporary file name "PID-N" after the prefix, or 0 when the name is no such.
-pid_t WriterOfTemporary(std::string_view rest) {
-  const std::size_t dash = rest.find('-');
-  if (dash == std::string_view::npos || dash == 0 || dash + 1 == rest.size()) return 0;
-  const std::string_view counter = rest.substr(dash + 1);
-  if (counter.find_first_not_of("0123456789") != std::string_view::npos) return 0;
-  pid_t process = 0;
-  const auto [end, error] = std::from_chars(rest.data(), rest.data() + dash, process);
-  if (error != std::errc() || end != rest.data() + dash || process <= 0) return 0;
-  return process;
-}
-
-bool ProcessIsGone(pid_t process) { return kill(process, 0) != 0 && errno == ESRCH; }
-
-// Temporary files of this target left by rewrites that were killed before their rename.
-void RemoveLeftoverTemporaries(const std::filesystem::path& target) {
-  const std::string prefix = TemporaryPrefix(target);
-  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
-    if (!name.starts_with(prefix)) continue;
-    const pid_t writer = WriterOfTemporary(std::string_view(name).substr(prefix.size()));
-    if (writer != 0 && writer != getpid() && ProcessIsGone(writer)) std::filesystem::remove(entry.path(), error);
-  }
-}
-
-// The file a chain of symbolic links leads to; the name itself when it is no link.
-std::filesystem::path LinkTarget(std::filesystem::path path) {
-  std::error_code error;
-  for (int followed = 0; followed < MostLinksFollowed && std::filesystem::is_symlink(path, error); ++followed) {
-    const std::filesystem::path next = std::filesystem::read_symlink(path, error);
-    if (error) break;
-    path = next.is_absolute() ? next : path.parent_path() / next;
-  }
-  return path;
-}
-
-bool WriteAll(int descriptor, std::string_view contents) {
-  while (!contents.empty()) {
-    ssize_t written = write(descriptor, contents.data(), contents.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    contents.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// Gives the new file the old one's owner and group, or its group alone, as far as this process
-// may; a file this process could not give them to stays the writer's own.
-void KeepOwner(int descriptor, const struct stat& existing) {
-  if (fchown(descriptor, existing.st_uid, existing.st_gid) != 0) (void)fchown(descriptor, -1, existing.st_gid);
-}
-
-// The rename is on disk only once the folder that holds the names is.
-void FlushFolder(const std::filesystem::path& target) {
-  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-  const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return;
-  fsync(descriptor);
-  close(descriptor);
-}
-
-// A write beyond a file-size limit fails with EFBIG like any other failed write, rather than
-// ending the program with SIGXFSZ before it can say so and remove its temporary file.
-void IgnoreFileSizeSignal() {
-  static const bool ignored = signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
-  (void)ignored;
-}
-
-}  // namespace
 
 bool RewriteFileSafely(std::string_view programPath, std::string_view contents) {
   return RewriteFileSafelyInPieces(programPath, [contents](const ContentSink& write) { return write(contents); });
 }
 
 bool RewriteFileSafelyInPieces(std::string_view programPath, const std::function<bool(const ContentSink&)>& writeContents) {
-  IgnoreFileSizeSignal();
+  rewrite::IgnoreFileSizeSignal();
   auto named = PathForWriting(programPath);
   if (!named) return false;
-  const std::filesystem::path target = LinkTarget(*named);
+  const std::filesystem::path target = rewrite::LinkTarget(*named);
   struct stat existing {};
   const bool exists = stat(target.c_str(), &existing) == 0;
   if (exists && (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0)) return false;
-  RemoveLeftoverTemporaries(target);
+  rewrite::RemoveLeftoverNewFiles(target);
 
-  const auto temporary = TemporaryNameBeside(target);
-  int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (descriptor < 0) return false;
-  bool failedWrite = false;
-  bool written = writeContents([descriptor, &failedWrite](std::string_view piece) {
-    failedWrite = failedWrite || !WriteAll(descriptor, piece);
-    return !failedWrite;
-  });
-  written = written && !failedWrite;
-  if (written && exists) {
-    KeepOwner(descriptor, existing);
-    written = fchmod(descriptor, existing.st_mode & 07777) == 0;
-  }
-  if (written) written = fsync(descriptor) == 0;
-  if (close(descriptor) != 0) written = false;
-  if (written) written = std::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!written) {
-    unlink(temporary.c_str());
+  const auto written = rewrite::WriteNewFileBeside(target, exists ? &existing : nullptr, writeContents);
+  if (!written) return false;
+  if (std::rename(written->c_str(), target.c_str()) != 0) {
+    unlink(written->c_str());
     return false;
   }
-  FlushFolder(target);
+  rewrite::FlushFolder(target);
   return true;
 }
 
