@@ -35,6 +35,8 @@ void RecordHeads::Take(std::string_view bytes) {
   if (afterCr_ && bytes.front() == '\n') at = 1;
   afterCr_ = false;
   while (line_ != 0 && at < bytes.size()) {
+    at = TakePlainLines(bytes, at);
+    if (line_ == 0 || at == bytes.size()) return;
     const std::size_t end = std::min(platform::FindLineEnd(bytes, at), bytes.size());
     heads_ += KeptPart(bytes.substr(at, end - at), lineTaken_);
     lineTaken_ += end - at;
@@ -48,6 +50,20 @@ void RecordHeads::Take(std::string_view bytes) {
   }
 }
 
+// Most heads are short lines ended by LF: those are kept as they stand, in one piece.
+std::size_t RecordHeads::TakePlainLines(std::string_view bytes, std::size_t at) {
+  if (lineTaken_ != 0) return at;
+  std::size_t end = at;
+  while (line_ != 0) {
+    const std::size_t lineEnd = platform::FindLineEnd(bytes, end);
+    if (lineEnd == std::string_view::npos || bytes[lineEnd] != '\n' || lineEnd - end > LineKept) break;
+    end = lineEnd + 1;
+    line_ = line_ == RecordHeadLines ? 0 : line_ + 1;
+  }
+  heads_.append(bytes.data() + at, end - at);
+  return end;
+}
+
 void RecordHeads::EndLine() {
   heads_ += '\n';
   lineTaken_ = 0;
@@ -59,6 +75,17 @@ void RecordHeads::End() {
   if (line_ != 0 && lineTaken_ > 0) EndLine();
   ends_.push_back(heads_.size());
   open_ = false;
+}
+
+void RecordHeads::Append(const RecordHeads& following) {
+  const std::size_t base = heads_.size();
+  heads_ += following.heads_;
+  for (const std::size_t end : following.ends_) ends_.push_back(base + end);
+}
+
+void RecordHeads::Reserve(std::size_t headCount, std::size_t bytes) {
+  ends_.reserve(headCount);
+  heads_.reserve(bytes);
 }
 
 void RecordHeads::ConvertFromUtf8() {

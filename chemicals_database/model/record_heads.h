@@ -27,6 +27,13 @@ class RecordHeads {
   void Take(std::string_view bytes);
   // The last record ended with the file.
   void End();
+  // True while the record last begun lacks lines of its head.
+  bool WantsMore() const { return open_ && line_ != 0; }
+  // The heads of the records that follow, gathered apart (both ended). Reserve makes room for
+  // heads of so many bytes in all, so that joining many costs one allocation.
+  void Append(const RecordHeads& following);
+  void Reserve(std::size_t headCount, std::size_t bytes);
+  std::size_t Bytes() const { return heads_.size(); }
   // In a UTF-8 file: every head in the program's character set.
   void ConvertFromUtf8();
 
@@ -35,6 +42,7 @@ class RecordHeads {
   std::string_view Head(std::size_t n) const;
 
  private:
+  std::size_t TakePlainLines(std::string_view bytes, std::size_t at);
   void EndLine();
 
   std::string heads_;

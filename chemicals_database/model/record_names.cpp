@@ -21,6 +21,7 @@ DatabaseNames ReadRecordNames(int languageCode) {
       continue;
     }
     if (IsEndFile(entry)) continue;
+    result.names.reserve(result.names.size() + static_cast<std::size_t>(file->SeparatorCount()));
     for (int record = 1; record <= file->SeparatorCount(); ++record) {
       const std::string_view name = file->Name(record);
       if (!name.empty()) result.names.emplace_back(name.substr(0, NameListTextLimit));

@@ -113,6 +113,15 @@ TEST_F(DatabaseFileForms, AUtf8FileIsReadConvertedAndWrittenBackInTheProgramsCha
   EXPECT_EQ(Names(), (std::vector<std::string>{name, "\xC6TER", "BENZENE", "DIOXANE"}));
 }
 
+// A line longer than the blocks the file is read in, its end cut inside a character, leaves the
+// file UTF-8: the character is checked whole.
+TEST_F(DatabaseFileForms, AUtf8LineLongerThanAReadBlockLeavesTheFileUtf8) {
+  const std::string name = "HYDROGENKLORID\xC6\xD8\xC5";
+  const std::string longLine = "x" + std::string(200000, '\xE9');
+  WriteFile("dats/first.dat", Utf8FromCp1252(DatabaseText({RecordText({{2, longLine}, {3, name}}), NamedRecord("BENZENE")})));
+  EXPECT_EQ(Names(), (std::vector<std::string>{name, "BENZENE", "DIOXANE"}));
+}
+
 // A Windows-1252 file whose letters happen to make no UTF-8 is taken byte for byte.
 TEST_F(DatabaseFileForms, AWindows1252FileIsTakenAsItStands) {
   WriteFile("dats/first.dat", DatabaseText({NamedRecord("\xC6TER"), NamedRecord("S\xD8LV")}));
