@@ -177,7 +177,7 @@ void Cwm_KjemikaliedatabaseDlg::ShowMessage(const char* text) { ::MessageBox(m_h
 void Cwm_KjemikaliedatabaseDlg::FillNameList(bool opening) {
   m_nameSearch.ResetContent();
   DatabaseNames database = ReadRecordNames(LanguageCode);
-  m_nameSearch.AddStrings(std::move(database.names));
+  m_nameSearch.AddStrings(database.names);
   if (!opening) return;
   if (!database.listed) ShowMessage(NoDatabaseList);
   if (database.unreachable.empty()) return;

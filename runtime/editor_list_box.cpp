@@ -33,8 +33,8 @@ bool ListBoxEditorList::Insert(int index, std::string_view text) {
 }
 
 // Unsorted, the list takes all the texts in one step and is repainted once.
-bool ListBoxEditorList::Append(std::vector<std::string> texts) {
-  if ((listBox_.GetStyle() & LBS_SORT) != 0) return EditorList::Append(std::move(texts));
+bool ListBoxEditorList::Append(std::span<const std::string_view> texts) {
+  if ((listBox_.GetStyle() & LBS_SORT) != 0) return EditorList::Append(texts);
   return listBox_.SendMessage(LB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&texts)) >= 0;
 }
 

@@ -12,7 +12,7 @@ class ListBoxEditorList final : public EditorList {
   int FindExact(std::string_view text) const override;
   std::string Text(int index) const override;
   bool Insert(int index, std::string_view text) override;
-  bool Append(std::vector<std::string> texts) override;
+  bool Append(std::span<const std::string_view> texts) override;
   void Remove(int index) override;
   void Select(int index) override;
   void Clear() override;

@@ -1,5 +1,6 @@
 // The balancing window opening on a list file of a million saved equations: the file read, every
-// line put into the window's list, and the window shown painted.
+// line put into the window's list, and the window shown painted. The first opening in a fresh
+// process, as a user meets it, runs first: the memory it takes is new to the process then.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -45,6 +46,11 @@ void OpenTheBalancingWindowOnAList(benchmark::State& state) {
   fs::current_path(previous);
   fs::remove_all(folder);
 }
+BENCHMARK(OpenTheBalancingWindowOnAList)
+    ->Name("FirstOpeningOfTheBalancingWindowOnAList")
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenTheBalancingWindowOnAList)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "engine/records/table_editor.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "engine/records/record_file.h"
@@ -95,6 +96,15 @@ EditResult ReportChangedElsewhere(const TableEditorConfig& config, EditorList& l
   return EditResult::ChangedElsewhere;
 }
 
+platform::FileReadStatus ListRecordKeys(const TableEditorConfig& config,
+                                        const std::function<bool(std::span<const std::string_view>)>& take) {
+  const platform::FileLines file = platform::ReadFileLines(config.fileName);
+  std::vector<std::string> keys;
+  for (const auto& record : RecordsOf(file.lines)) keys.push_back(RecordLine(record, config.keyLine));
+  take(std::vector<std::string_view>(keys.begin(), keys.end()));
+  return file.status;
+}
+
 }  // namespace
 
 std::string EditorMessageText(const TableEditorConfig& config, EditorMessage message) {
@@ -137,24 +147,24 @@ std::string DamagedRecordsMessage(std::string_view fileName, const std::vector<s
   return "DAMAGED TABLE\n\nA value in " + file + " is no number\nand counts as missing for:\n" + named;
 }
 
-bool EditorList::Append(std::vector<std::string> texts) {
-  return std::ranges::all_of(texts, [&](const std::string& text) { return Insert(Count(), text); });
+bool EditorList::Append(std::span<const std::string_view> texts) {
+  return std::ranges::all_of(texts, [&](std::string_view text) { return Insert(Count(), text); });
 }
 
 void LoadEditorList(const TableEditorConfig& config, EditorList& list, EditorMessages& messages) {
   list.Clear();
-  platform::FileLines file = platform::ReadFileLines(config.fileName);
-  if (file.status == platform::FileReadStatus::Unreadable) {
+  bool listedAll = true;
+  const auto listed = [&](std::span<const std::string_view> keys) { return listedAll = list.Append(keys); };
+  // A list file's lines go to the list a share at a time, straight from the file's pieces, so that
+  // a file of a million lines takes neither its whole text nor a string per line on the way.
+  const platform::FileReadStatus status = config.shape == TableShape::ListFile
+                                              ? platform::ReadFileLineShares(config.fileName, listed)
+                                              : ListRecordKeys(config, listed);
+  if (status == platform::FileReadStatus::Unreadable) {
+    list.Clear();
     messages.Show(EditorMessageText(config, EditorMessage::ReadFailed));
     return;
   }
-  std::vector<std::string> keys;
-  if (config.shape == TableShape::ListFile) {
-    keys = std::move(file.lines);
-  } else {
-    for (const auto& record : RecordsOf(file.lines)) keys.push_back(RecordLine(record, config.keyLine));
-  }
-  const bool listedAll = list.Append(std::move(keys));
   if (list.Count() > 0) list.Select(0);
   if (!listedAll) messages.Show(EditorMessageText(config, EditorMessage::ListFull));
 }

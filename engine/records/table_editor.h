@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,7 @@ class EditorList {
   virtual bool Insert(int index, std::string_view text) = 0;
   // Appends the texts in their order, as Insert at Count() does each; false when the list has no
   // room for all of them.
-  virtual bool Append(std::vector<std::string> texts);
+  virtual bool Append(std::span<const std::string_view> texts);
   virtual void Remove(int index) = 0;
   virtual void Select(int index) = 0;
   virtual void Clear() = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // The class form of the combo box.
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/win/cwnd.h"
@@ -24,8 +26,10 @@ class CComboBox : public CWnd {
   void GetLBText(int index, std::string& text) const;
   int AddString(LPCSTR text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
   // The texts as AddString adds them one by one, in one step; CB_ERRSPACE when not all found room.
-  int AddStrings(std::vector<std::string> texts) {
-    return static_cast<int>(SendMessage(CB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&texts)));
+  int AddStrings(const std::vector<std::string>& texts) {
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    const std::span<const std::string_view> added(views);
+    return static_cast<int>(SendMessage(CB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&added)));
   }
   int InsertString(int index, LPCSTR text) {
     return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));

@@ -5,7 +5,9 @@
 #include <climits>
 #include <cstring>
 #include <new>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/gdi/cdc.h"
@@ -48,7 +50,7 @@ POINT ToScreen(HWND list, POINT point) {
   return point;
 }
 
-int CompareIgnoringCase(const std::string& a, const std::string& b) {
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
   const size_t common = std::min(a.size(), b.size());
   for (size_t index = 0; index < common; ++index) {
     const int difference =
@@ -58,8 +60,13 @@ int CompareIgnoringCase(const std::string& a, const std::string& b) {
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+// Drawing takes an int length; a text longer than that is drawn as far as that reaches.
+int TextLength(std::string_view text) { return static_cast<int>(std::min<size_t>(text.size(), INT_MAX)); }
+
 bool IsSelected(HWND list, const ListBoxState& state, int index) {
-  return IsMultiple(list) ? state.items[static_cast<size_t>(index)].selected : state.selection == index;
+  return IsMultiple(list) ? state.items.Selected(static_cast<size_t>(index)) : state.selection == index;
 }
 
 int VisibleRows(HWND list, const ListBoxState& state) {
@@ -115,10 +122,10 @@ bool Notify(HWND list, const ListBoxState& state, UINT code) {
 }
 
 // The item in its place, without the repaint; false when there is no room for it.
-bool InsertItem(ListBoxState& state, int index, std::string text) {
+bool InsertItem(ListBoxState& state, int index, std::string_view text) {
   if (state.items.Size() >= MostItems) return false;
   try {
-    state.items.Insert(static_cast<size_t>(index), ListItem{std::move(text)});
+    state.items.Insert(static_cast<size_t>(index), text);
   } catch (const std::bad_alloc&) {
     return false;
   }
@@ -128,7 +135,7 @@ bool InsertItem(ListBoxState& state, int index, std::string text) {
 }
 
 LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
-  if (!InsertItem(state, index, text == nullptr ? std::string() : std::string(text))) return LB_ERRSPACE;
+  if (!InsertItem(state, index, text == nullptr ? std::string_view() : std::string_view(text))) return LB_ERRSPACE;
   Refresh(list, state);
   return index;
 }
@@ -137,16 +144,16 @@ LRESULT Insert(HWND list, ListBoxState& state, int index, LPCSTR text) {
 LRESULT AddString(HWND list, ListBoxState& state, LPCSTR text) {
   int index = Count(state);
   if ((Style(list) & LBS_SORT) != 0 && text != nullptr) {
-    const std::string added(text);
+    const std::string_view added(text);
     index = static_cast<int>(
-        state.items.PartitionPoint([&](const ListItem& item) { return CompareIgnoringCase(added, item.text) >= 0; }));
+        state.items.PartitionPoint([&](std::string_view item) { return CompareIgnoringCase(added, item) >= 0; }));
   }
   return Insert(list, state, index, text);
 }
 
 // The texts in the order a sorted list gives them: by their letters, case ignored, equal ones in
 // their order. Each text's folded form is made once, so that the sort compares bytes.
-void SortIgnoringCase(std::vector<std::string>& texts) {
+void SortIgnoringCase(std::vector<std::string_view>& texts) {
   std::vector<std::string> folded(texts.size());
   for (size_t index = 0; index < texts.size(); ++index) {
     folded[index].resize(texts[index].size());
@@ -156,28 +163,33 @@ void SortIgnoringCase(std::vector<std::string>& texts) {
   std::vector<size_t> order(texts.size());
   for (size_t index = 0; index < order.size(); ++index) order[index] = index;
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return folded[a] < folded[b]; });
-  std::vector<std::string> sorted;
+  std::vector<std::string_view> sorted;
   sorted.reserve(texts.size());
-  for (const size_t index : order) sorted.push_back(std::move(texts[index]));
+  for (const size_t index : order) sorted.push_back(texts[index]);
   texts = std::move(sorted);
 }
 
 // Each text placed as AddString places it (ending at a NUL, as a C string does), with one repaint:
 // a sorted list sorts the texts first, so that each one's place is after the one before, at the
 // end of a list that was empty.
-LRESULT AddStrings(HWND list, ListBoxState& state, std::vector<std::string>* texts) {
-  if (texts == nullptr) return LB_ERR;
-  for (std::string& text : *texts) text.resize(std::strlen(text.c_str()));
+LRESULT AddStrings(HWND list, ListBoxState& state, const std::span<const std::string_view>* given) {
+  if (given == nullptr) return LB_ERR;
   const bool sorted = (Style(list) & LBS_SORT) != 0;
-  if (sorted) SortIgnoringCase(*texts);
+  std::vector<std::string_view> sortedTexts;
+  if (sorted) {
+    sortedTexts.assign(given->begin(), given->end());
+    for (std::string_view& text : sortedTexts) text = UpToNul(text);
+    SortIgnoringCase(sortedTexts);
+  }
   LRESULT result = 0;
-  for (std::string& text : *texts) {
+  for (const std::string_view each : sorted ? std::span<const std::string_view>(sortedTexts) : *given) {
+    const std::string_view text = UpToNul(each);
     int index = Count(state);
-    if (sorted && index > 0 && CompareIgnoringCase(text, state.items[static_cast<size_t>(index) - 1].text) < 0) {
+    if (sorted && index > 0 && CompareIgnoringCase(text, state.items.Text(static_cast<size_t>(index) - 1)) < 0) {
       index = static_cast<int>(
-          state.items.PartitionPoint([&](const ListItem& item) { return CompareIgnoringCase(text, item.text) >= 0; }));
+          state.items.PartitionPoint([&](std::string_view item) { return CompareIgnoringCase(text, item) >= 0; }));
     }
-    if (!InsertItem(state, index, std::move(text))) {
+    if (!InsertItem(state, index, text)) {
       result = LB_ERRSPACE;
       break;
     }
@@ -219,7 +231,7 @@ LRESULT GetText(const ListBoxState& state, WPARAM wParam, LPARAM lParam) {
   const auto index = static_cast<LRESULT>(static_cast<int>(wParam));
   auto* buffer = reinterpret_cast<LPSTR>(lParam);
   if (!IsItem(state, index) || buffer == nullptr) return LB_ERR;
-  const std::string& text = state.items[static_cast<size_t>(index)].text;
+  const std::string_view text = state.items.Text(static_cast<size_t>(index));
   std::memcpy(buffer, text.data(), text.size());
   buffer[text.size()] = '\0';
   return static_cast<LRESULT>(text.size());
@@ -227,7 +239,7 @@ LRESULT GetText(const ListBoxState& state, WPARAM wParam, LPARAM lParam) {
 
 LRESULT GetTextLength(const ListBoxState& state, WPARAM wParam) {
   const auto index = static_cast<LRESULT>(static_cast<int>(wParam));
-  return IsItem(state, index) ? static_cast<LRESULT>(state.items[static_cast<size_t>(index)].text.size()) : LB_ERR;
+  return IsItem(state, index) ? static_cast<LRESULT>(state.items.Text(static_cast<size_t>(index)).size()) : LB_ERR;
 }
 
 // The program's choice: no notification. -1, or an index past the list, selects nothing.
@@ -259,9 +271,9 @@ LRESULT GetSelected(HWND list, const ListBoxState& state, WPARAM wParam) {
 LRESULT SetSelected(HWND list, ListBoxState& state, WPARAM select, LPARAM index) {
   if (!IsMultiple(list)) return LB_ERR;
   if (index == -1) {
-    state.items.ForEach([&](ListItem& item) { item.selected = select != 0; });
+    state.items.SelectAll(select != 0);
   } else if (IsItem(state, index)) {
-    state.items[static_cast<size_t>(index)].selected = select != 0;
+    state.items.Select(static_cast<size_t>(index), select != 0);
   } else {
     return LB_ERR;
   }
@@ -271,9 +283,7 @@ LRESULT SetSelected(HWND list, ListBoxState& state, WPARAM select, LPARAM index)
 
 LRESULT SelectedCount(HWND list, const ListBoxState& state) {
   if (!IsMultiple(list)) return LB_ERR;
-  LRESULT count = 0;
-  state.items.ForEach([&](const ListItem& item) { count += item.selected ? 1 : 0; });
-  return count;
+  return static_cast<LRESULT>(state.items.SelectedCount());
 }
 
 // The first item after `start` whose whole text equals `text`, letter case ignored, going on from
@@ -282,12 +292,12 @@ LRESULT FindStringExact(const ListBoxState& state, WPARAM wParam, LPARAM lParam)
   const auto* text = reinterpret_cast<LPCSTR>(lParam);
   const int count = Count(state);
   if (text == nullptr || count == 0) return LB_ERR;
-  const std::string wanted(text);
+  const std::string_view wanted(text);
   const auto start = static_cast<LRESULT>(static_cast<int>(wParam));
   const int first = IsItem(state, start) ? static_cast<int>(start) + 1 : 0;
   for (int step = 0; step < count; ++step) {
     const int index = (first + step) % count;
-    if (CompareIgnoringCase(state.items[static_cast<size_t>(index)].text, wanted) == 0) return index;
+    if (CompareIgnoringCase(state.items.Text(static_cast<size_t>(index)), wanted) == 0) return index;
   }
   return LB_ERR;
 }
@@ -363,7 +373,7 @@ int ItemAt(HWND list, const ListBoxState& state, POINT point, bool beyond) {
 // The user chose an item: a single selection moves to it, a multiple one turns it on or off.
 bool Choose(HWND list, ListBoxState& state, int index) {
   if (IsMultiple(list)) {
-    state.items[static_cast<size_t>(index)].selected = !state.items[static_cast<size_t>(index)].selected;
+    state.items.Select(static_cast<size_t>(index), !state.items.Selected(static_cast<size_t>(index)));
   } else {
     state.selection = index;
   }
@@ -468,16 +478,16 @@ void Paint(HWND list, const ListBoxState& state) {
     const bool focused = GetFocus() == list;
     for (int index = state.topIndex, y = 0; index < Count(state) && y < client.bottom; ++index, y += state.itemHeight) {
       const RECT row{0, y, client.right, y + state.itemHeight};
-      const std::string& text = state.items[static_cast<size_t>(index)].text;
+      const std::string_view text = state.items.Text(static_cast<size_t>(index));
       if (enabled && IsSelected(list, state, index)) {
         dc->FillSolidRect(&row, look3d::Selection);
         const int mode = dc->SetBkMode(TRANSPARENT);
         dc->SetTextColor(look3d::SelectionText);
-        dc->TextOut(TextMargin - state.scrollX, y, text);
+        dc->TextOut(TextMargin - state.scrollX, y, text.data(), TextLength(text));
         dc->SetBkMode(mode);
       } else {
         dc->SetTextColor(ink);
-        dc->TextOut(TextMargin - state.scrollX, y, text);
+        dc->TextOut(TextMargin - state.scrollX, y, text.data(), TextLength(text));
       }
       if (focused && index == state.caretItem) dc->DrawFocusRect(&row);
     }
@@ -607,7 +617,7 @@ LRESULT ListBoxWindowProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HSCROLL: ScrollSideways(list, *state, LOWORD(wParam), HIWORD(wParam)); return 0;
     case LB_ADDSTRING: return AddString(list, *state, text);
     case LB_INSERTSTRING: return InsertString(list, *state, wParam, text);
-    case LB_ADDSTRINGS: return AddStrings(list, *state, reinterpret_cast<std::vector<std::string>*>(lParam));
+    case LB_ADDSTRINGS: return AddStrings(list, *state, reinterpret_cast<const std::span<const std::string_view>*>(lParam));
     case LB_DELETESTRING: return DeleteString(list, *state, wParam);
     case LB_RESETCONTENT: ResetContent(list, *state); return 0;
     case LB_GETCOUNT: return Count(*state);

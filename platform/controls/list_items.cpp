@@ -5,8 +5,20 @@
 
 namespace {
 
-// A block this full is split in two halves.
-constexpr size_t FullBlock = 512;
+// A block with this many items, or this many text bytes in two items or more, is split in two.
+constexpr size_t FullBlockItems = 512;
+constexpr size_t FullBlockBytes = 64 * 1024;
+
+bool IsFull(const ListItemBlock& block) {
+  return block.Count() >= FullBlockItems || (block.Bytes() > FullBlockBytes && block.Count() >= 2);
+}
+
+// Whether an item added at the list's end would make its last block full, or make a block that
+// holds half its share of items already move its texts to a larger buffer.
+bool FillsUp(const ListItemBlock& block, std::string_view text) {
+  return block.Count() + 1 >= FullBlockItems || block.Bytes() + text.size() > FullBlockBytes ||
+         (block.Count() >= FullBlockItems / 2 && !block.HasRoomFor(text.size()));
+}
 
 size_t LowestBit(size_t value) { return value & (~value + 1); }
 
@@ -35,10 +47,11 @@ void ListItems::CountItemInBlock(size_t block, bool added) {
   }
 }
 
+// Within the capacity the callers made room for, so that it cannot fail.
 void ListItems::RebuildSizeSums() {
   sizeSums_.assign(blocks_.size() + 1, 0);
   for (size_t entry = 1; entry < sizeSums_.size(); ++entry) {
-    sizeSums_[entry] += blocks_[entry - 1].size();
+    sizeSums_[entry] += blocks_[entry - 1].Count();
     const size_t parent = entry + LowestBit(entry);
     if (parent < sizeSums_.size()) sizeSums_[parent] += sizeSums_[entry];
   }
@@ -58,71 +71,84 @@ std::pair<size_t, size_t> ListItems::Locate(size_t index) const {
   return {entry, rest};
 }
 
-ListItem& ListItems::operator[](size_t index) {
+std::string_view ListItems::Text(size_t index) const {
   const auto [block, offset] = Locate(index);
-  return blocks_[block][offset];
+  return blocks_[block].Text(offset);
 }
 
-const ListItem& ListItems::operator[](size_t index) const {
+bool ListItems::Selected(size_t index) const {
   const auto [block, offset] = Locate(index);
-  return blocks_[block][offset];
+  return blocks_[block].Selected(offset);
 }
 
-void ListItems::Insert(size_t index, ListItem item) {
-  if (blocks_.empty()) {
-    blocks_.reserve(1);
-    sizeSums_.reserve(2);
-    blocks_.push_back(Block{std::move(item)});
-    RebuildSizeSums();
-    size_ = 1;
+void ListItems::Select(size_t index, bool selected) {
+  const auto [block, offset] = Locate(index);
+  blocks_[block].Select(offset, selected);
+}
+
+void ListItems::SelectAll(bool selected) {
+  for (ListItemBlock& block : blocks_) block.SelectAll(selected);
+}
+
+size_t ListItems::SelectedCount() const {
+  size_t count = 0;
+  for (const ListItemBlock& block : blocks_) count += block.SelectedCount();
+  return count;
+}
+
+// A list filled at its end keeps full blocks, each given at once the room the one before it took.
+void ListItems::AppendInFreshBlock(std::string_view text) {
+  MakeRoomFor(blocks_, blocks_.size() + 1);
+  MakeRoomFor(sizeSums_, blocks_.size() + 2);
+  ListItemBlock fresh;
+  const size_t bytesBefore = blocks_.empty() ? 0 : std::min(blocks_.back().Bytes(), FullBlockBytes);
+  fresh.Reserve(blocks_.empty() ? 1 : FullBlockItems, std::max(bytesBefore, text.size()));
+  fresh.Insert(0, text);
+  blocks_.push_back(std::move(fresh));
+  RebuildSizeSums();
+  ++size_;
+}
+
+void ListItems::Insert(size_t index, std::string_view text) {
+  if (blocks_.empty() || (index == size_ && FillsUp(blocks_.back(), text))) {
+    AppendInFreshBlock(text);
     return;
   }
-  // At the end, the item joins the last block, or starts a block of its own where that one would
-  // be full: a list filled at its end keeps full blocks and touches no memory it does not fill.
-  if (index == size_ && blocks_.back().size() + 1 >= FullBlock) {
-    MakeRoomFor(blocks_, blocks_.size() + 1);
-    MakeRoomFor(sizeSums_, blocks_.size() + 2);
-    Block fresh;
-    fresh.reserve(FullBlock);
-    fresh.push_back(std::move(item));
-    blocks_.push_back(std::move(fresh));
-    RebuildSizeSums();
-    ++size_;
-    return;
-  }
-  const auto [block, offset] = index == size_ ? std::pair{blocks_.size() - 1, blocks_.back().size()} : Locate(index);
-  Block& target = blocks_[block];
-  target.insert(target.begin() + static_cast<std::ptrdiff_t>(offset), std::move(item));
+  auto [block, offset] = index == size_ ? std::pair{blocks_.size() - 1, blocks_.back().Count()} : Locate(index);
+  // Between two blocks the item goes to the end of the first, so that no long text at the
+  // second one's start is moved for it.
+  if (offset == 0 && block > 0) offset = blocks_[--block].Count();
+  blocks_[block].Insert(offset, text);
   CountItemInBlock(block, true);
   ++size_;
   SplitIfFull(block);
 }
 
-// Without the memory for a split the block stays whole and merely fuller: the items are right either way.
+// Without the memory for a split the block stays whole and merely fuller: the items are right
+// either way. Each half is split again while it is still full.
 void ListItems::SplitIfFull(size_t block) {
-  if (blocks_[block].size() < FullBlock) return;
+  ListItemBlock& full = blocks_[block];
+  if (!IsFull(full)) return;
   try {
     MakeRoomFor(blocks_, blocks_.size() + 1);
     MakeRoomFor(sizeSums_, blocks_.size() + 2);
-    Block& full = blocks_[block];
-    const auto middle = full.begin() + static_cast<std::ptrdiff_t>(full.size() / 2);
-    Block tail;
-    tail.reserve(static_cast<size_t>(full.end() - middle));
-    tail.assign(std::make_move_iterator(middle), std::make_move_iterator(full.end()));
-    full.erase(middle, full.end());
-    blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(tail));
+    ListItemBlock& splitting = blocks_[block];
+    const size_t point = splitting.Count() >= FullBlockItems ? splitting.Count() / 2 : splitting.HalfBytesPoint();
+    blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, splitting.SplitOff(point));
   } catch (const std::bad_alloc&) {
     return;
   }
   RebuildSizeSums();
+  SplitIfFull(block + 1);
+  SplitIfFull(block);
 }
 
 void ListItems::Erase(size_t index) {
   const auto [block, offset] = Locate(index);
-  Block& target = blocks_[block];
-  target.erase(target.begin() + static_cast<std::ptrdiff_t>(offset));
+  ListItemBlock& target = blocks_[block];
+  target.Erase(offset);
   --size_;
-  if (target.empty()) {
+  if (target.Count() == 0) {
     blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
     RebuildSizeSums();
   } else {

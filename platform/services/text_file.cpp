@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -22,6 +23,8 @@ bool HoldsBytesBeyondAscii(std::string_view text) {
     if (static_cast<unsigned char>(c) >= 0x80) return true;
   return false;
 }
+
+constexpr std::size_t LinesPerShare = 16 * 1024;
 
 // The stream's bytes to its end: first as many as the file held when looked at, and one more so
 // that an unchanged file ends the first read; a file that grew since is read on.
@@ -62,26 +65,28 @@ std::size_t FindLineEnd(std::string_view text, std::size_t from) {
 
 namespace {
 
-// Gives each of the text's lines to `take`, at most `most` of them.
+// Gives each of the text's lines to `take`, at most `most` of them; returns where the lines not
+// taken start.
 template <typename Take>
-void VisitLines(std::string_view text, std::size_t most, Take take) {
+std::size_t VisitLines(std::string_view text, std::size_t most, Take take) {
   std::size_t start = 0;
   for (std::size_t taken = 0; start < text.size() && taken < most; ++taken) {
     const std::size_t end = FindLineEnd(text, start);
     if (end == std::string_view::npos) {
       take(text.substr(start));
-      break;
+      return text.size();
     }
     take(text.substr(start, end - start));
     start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
   }
+  return start;
 }
 
 }  // namespace
 
-void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines, std::size_t most) {
+std::string_view SplitLineViews(std::string_view text, std::vector<std::string_view>& lines, std::size_t most) {
   lines.clear();
-  VisitLines(text, most, [&](std::string_view line) { lines.push_back(line); });
+  return text.substr(VisitLines(text, most, [&](std::string_view line) { lines.push_back(line); }));
 }
 
 // Counted first, so that the lines are made once in memory of their final size: a file of a
@@ -112,24 +117,116 @@ std::string ProgramText(std::string&& bytes) {
   return text;
 }
 
-FileLines ReadFileLines(std::string_view programPath) {
-  FileLines result;
+namespace {
+
+// A data file opened for reading, with the status a whole read of it has unless reading fails.
+struct OpenedFile {
+  FileReadStatus status = FileReadStatus::Missing;
+  std::ifstream stream;
+  std::size_t sizeSeen = 0;
+};
+
+OpenedFile OpenDataFile(std::string_view programPath) {
+  OpenedFile file;
   auto path = FindExistingPath(programPath);
-  if (!path) return result;
+  if (!path) return file;
   struct stat status {};
   if (stat(path->c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    file.status = FileReadStatus::Unreadable;
+    return file;
+  }
+  file.stream.open(*path, std::ios::binary);
+  file.status = !file.stream.is_open()             ? FileReadStatus::Unreadable
+                : (status.st_mode & 0222) == 0 ? FileReadStatus::ReadOnly
+                                               : FileReadStatus::Read;
+  file.sizeSeen = static_cast<std::size_t>(status.st_size);
+  return file;
+}
+
+// Appends the stream's next piece to `bytes`; false when it has no more.
+bool ReadPiece(std::ifstream& stream, std::string& bytes) {
+  const std::size_t before = bytes.size();
+  bytes.resize(before + LinePieceBytes);
+  stream.read(bytes.data() + before, static_cast<std::streamsize>(LinePieceBytes));
+  bytes.resize(before + static_cast<std::size_t>(stream.gcount()));
+  return static_cast<bool>(stream);
+}
+
+bool ReadsAsAscii(std::ifstream& stream) {
+  std::string piece;
+  for (bool more = true; more;) {
+    piece.clear();
+    more = ReadPiece(stream, piece);
+    if (HoldsBytesBeyondAscii(piece)) return false;
+  }
+  return true;
+}
+
+bool GiveLines(std::string_view text, std::vector<std::string_view>& lines,
+               const std::function<bool(std::span<const std::string_view>)>& take) {
+  for (std::string_view rest = text; !rest.empty();) {
+    rest = SplitLineViews(rest, lines, LinesPerShare);
+    if (!take(lines)) return false;
+  }
+  return true;
+}
+
+// How much of `pending` holds whole lines: up to its last line end, where a CR at its very end may
+// yet have its LF in the next piece. Before `from` it holds no line end but such a CR, which goes
+// with the next one found.
+std::size_t WholeLinesIn(std::string_view pending, std::size_t from) {
+  const std::size_t known = pending.size() - (pending.ends_with('\r') ? 1 : 0);
+  if (from >= known) return 0;
+  const std::size_t lastEnd = pending.substr(from, known - from).find_last_of("\r\n");
+  return lastEnd == std::string_view::npos ? 0 : from + lastEnd + 1;
+}
+
+}  // namespace
+
+FileText ReadFileText(std::string_view programPath) {
+  OpenedFile file = OpenDataFile(programPath);
+  FileText result{file.status, {}};
+  if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::Unreadable) return result;
+  std::string bytes = ReadWhole(file.stream, file.sizeSeen);
+  if (file.stream.bad()) {
     result.status = FileReadStatus::Unreadable;
     return result;
   }
-  std::ifstream file(*path, std::ios::binary);
-  std::string bytes = ReadWhole(file, static_cast<std::size_t>(status.st_size));
-  if (!file.is_open() || file.bad()) {
-    result.status = FileReadStatus::Unreadable;
-    return result;
-  }
-  result.lines = SplitLines(ProgramText(std::move(bytes)));
-  result.status = (status.st_mode & 0222) == 0 ? FileReadStatus::ReadOnly : FileReadStatus::Read;
+  result.text = ProgramText(std::move(bytes));
   return result;
+}
+
+// ASCII text needs no converting, and dropping its NUL bytes piece by piece drops the same ones.
+FileReadStatus ReadFileLineShares(std::string_view programPath,
+                                  const std::function<bool(std::span<const std::string_view>)>& take) {
+  OpenedFile file = OpenDataFile(programPath);
+  if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::Unreadable) return file.status;
+  const bool ascii = ReadsAsAscii(file.stream);
+  if (file.stream.bad()) return FileReadStatus::Unreadable;
+  file.stream.clear();
+  file.stream.seekg(0);
+  std::vector<std::string_view> lines;
+  if (!ascii) {
+    const std::string text = ProgramText(ReadWhole(file.stream, file.sizeSeen));
+    if (file.stream.bad()) return FileReadStatus::Unreadable;
+    GiveLines(text, lines, take);
+    return file.status;
+  }
+  std::string pending;
+  for (bool more = true, taking = true; more && taking;) {
+    const std::size_t before = pending.size();
+    more = ReadPiece(file.stream, pending);
+    pending.erase(std::remove(pending.begin() + static_cast<std::ptrdiff_t>(before), pending.end(), '\0'), pending.end());
+    const std::size_t whole = more ? WholeLinesIn(pending, before) : pending.size();
+    taking = GiveLines(std::string_view(pending).substr(0, whole), lines, take);
+    pending.erase(0, whole);
+  }
+  return file.stream.bad() ? FileReadStatus::Unreadable : file.status;
+}
+
+FileLines ReadFileLines(std::string_view programPath) {
+  const FileText file = ReadFileText(programPath);
+  return FileLines{file.status, SplitLines(file.text)};
 }
 
 bool WriteFileLines(std::string_view programPath, const std::vector<std::string>& lines) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,8 +16,9 @@ std::size_t FindLineEnd(std::string_view text, std::size_t from = 0);
 // without a line end counts, and the text's final line end opens no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 // The same lines as views into the text, into `lines` (emptied first); at most `most` of them.
-void SplitLineViews(std::string_view text, std::vector<std::string_view>& lines,
-                    std::size_t most = std::string_view::npos);
+// Returns the text after them, whose lines are the rest.
+std::string_view SplitLineViews(std::string_view text, std::vector<std::string_view>& lines,
+                                std::size_t most = std::string_view::npos);
 
 // A data file's bytes as text in the program's character set, Windows-1252: a
 // file that is valid UTF-8 with characters beyond ASCII, every one of them in
@@ -42,9 +45,23 @@ struct FileLines {
   std::vector<std::string> lines;  // whole, without their line ends; filled when Read or ReadOnly
 };
 
-// Every line of a data file named as the program names it, as ProgramText and
-// SplitLines make them.
+struct FileText {
+  FileReadStatus status = FileReadStatus::Missing;
+  std::string text;  // as ProgramText makes it; filled when Read or ReadOnly
+};
+
+// A data file named as the program names it, whole, as ProgramText makes it.
+FileText ReadFileText(std::string_view programPath);
+// Every line of that file, as SplitLines makes them.
 FileLines ReadFileLines(std::string_view programPath);
+// The same lines given to `take` a share at a time, in their order, until it returns false. A file
+// of plain ASCII is read in pieces, so that its text is never whole in memory; any other is read
+// whole, since it may need converting. The status is that of ReadFileText; a file that cannot be
+// read on to its end is Unreadable, some of its lines then already given.
+FileReadStatus ReadFileLineShares(std::string_view programPath,
+                                  const std::function<bool(std::span<const std::string_view>)>& take);
+// The size of the pieces ReadFileLineShares reads.
+constexpr std::size_t LinePieceBytes = 1024 * 1024;
 
 // Replaces a data file with these lines, each followed by LF, through
 // RewriteFileSafely (false when that refuses). The text is written in

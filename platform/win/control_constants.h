@@ -82,8 +82,8 @@ constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
 constexpr UINT LBN_SELCHANGE = 1;
 constexpr UINT LBN_DBLCLK = 2;
 constexpr UINT LBN_SELCANCEL = 3;
-// The window layer's own: many items in one step (wParam 0, lParam a std::vector<std::string>*
-// whose texts are moved into the list), each placed as LB_ADDSTRING places it; returns the count.
+// The window layer's own: many items in one step (wParam 0, lParam a const std::span<const std::string_view>*
+// whose texts are copied into the list), each placed as LB_ADDSTRING places it; returns the count.
 constexpr UINT LB_ADDSTRINGS = 0x01C0;
 constexpr LRESULT LB_ERR = -1;
 constexpr LRESULT LB_ERRSPACE = -2;

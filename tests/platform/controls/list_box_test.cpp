@@ -2,6 +2,10 @@
 #include "tests/platform/controls/controls_fixture.h"
 #include "platform/controls/scroll_bar.h"
 
+#include <span>
+#include <string_view>
+#include <vector>
+
 namespace {
 
 using controls_test::ControlsTest;
@@ -132,7 +136,8 @@ TEST_F(ListBoxTest, ManyTextsAddedInOneStepTakeThePlacesAddingEachGives) {
       const std::vector<std::string> oneByOne = Items(id);
       Send(id, LB_RESETCONTENT);
       Fill(id, each.before);
-      std::vector<std::string> added = each.added;
+      const std::vector<std::string_view> views(each.added.begin(), each.added.end());
+      const std::span<const std::string_view> added(views);
       EXPECT_EQ(Send(id, LB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&added)),
                 static_cast<LRESULT>(each.before.size() + each.added.size()));
       EXPECT_EQ(Items(id), oneByOne) << id << " " << each.added.front();
@@ -142,7 +147,8 @@ TEST_F(ListBoxTest, ManyTextsAddedInOneStepTakeThePlacesAddingEachGives) {
   Send(SortedId, LB_RESETCONTENT);
   Fill(SortedId, {"m", "n"});
   Send(SortedId, LB_SETCURSEL, 1);
-  std::vector<std::string> before = {"a", "b", "z"};
+  const std::vector<std::string_view> views = {"a", "b", "z"};
+  const std::span<const std::string_view> before(views);
   Send(SortedId, LB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&before));
   EXPECT_EQ(Send(SortedId, LB_GETCURSEL), 3);
 }

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -177,6 +179,72 @@ TEST_F(TextFileReading, AReadOnlyFileIsReadAndMarkedMissingAndFolderAreTold) {
   EXPECT_TRUE(platform::ReadFileLines("absent.dat").lines.empty());
   fs::create_directories("folder.dat");
   EXPECT_EQ(platform::ReadFileLines("folder.dat").status, platform::FileReadStatus::Unreadable);
+}
+
+std::vector<std::string> LinesInShares(std::string_view path, platform::FileReadStatus& status, int& shares) {
+  std::vector<std::string> lines;
+  shares = 0;
+  status = platform::ReadFileLineShares(path, [&](std::span<const std::string_view> share) {
+    ++shares;
+    lines.insert(lines.end(), share.begin(), share.end());
+    return true;
+  });
+  return lines;
+}
+
+// Read in pieces, a file gives the lines and status a whole read gives, wherever its line ends,
+// NULs and long lines meet the pieces' borders; a file with bytes beyond ASCII is converted alike.
+TEST_F(TextFileReading, LinesReadInPiecesAreTheLinesOfAWholeRead) {
+  const size_t piece = platform::LinePieceBytes;
+  const std::string upToBorder(piece - 1, 'x');
+  std::string manyLines;
+  for (int line = 0; line < 50'000; ++line) manyLines += "C" + std::to_string(line) + "H4\n";
+  const std::string cases[] = {
+      upToBorder + "\r\nb\n",                         // CR LF across the border
+      upToBorder + "\rc",                              // a lone CR last in its piece
+      upToBorder + "\r\n\r\r",                          // CR LF, then CRs at the file's end
+      upToBorder + "\r" + std::string("\0\nd", 3),     // a NUL between CR and LF across the border
+      upToBorder + std::string("\0", 1) + "\r\ne",      // a NUL last in its piece
+      std::string(piece - 1, 'y') + "\n",              // a file of exactly one piece
+      std::string(2 * piece, 'z'),                     // two pieces and no line end
+      "a\n" + std::string(piece * 5 / 2, 'w') + "\nlast\r\n",
+      "",
+      "\n",
+      "\r\n\r\n\n",
+      manyLines,
+      "S\xC3\xB8lv\r" + upToBorder + "\nbl\xC3\xA5",     // UTF-8: converted
+      upToBorder + "\nbl\xE5\r\nH2O",                     // Windows-1252: as it is
+  };
+  for (const std::string& contents : cases) {
+    Write("table.dat", contents);
+    platform::FileReadStatus status{};
+    int shares = 0;
+    const std::vector<std::string> lines = LinesInShares("TABLE.dat", status, shares);
+    const platform::FileLines whole = platform::ReadFileLines("TABLE.dat");
+    EXPECT_EQ(status, whole.status);
+    ASSERT_EQ(lines.size(), whole.lines.size()) << testing::PrintToString(contents.substr(0, 40));
+    EXPECT_TRUE(lines == whole.lines) << testing::PrintToString(contents.substr(0, 40));
+    if (contents == manyLines) {
+      EXPECT_GT(shares, 1);
+    }
+  }
+
+  // The reading stops when the share's taker says so.
+  Write("table.dat", manyLines);
+  int shares = 0;
+  platform::ReadFileLineShares("table.dat", [&](std::span<const std::string_view>) { return ++shares < 2; });
+  EXPECT_EQ(shares, 2);
+
+  platform::FileReadStatus status{};
+  EXPECT_TRUE(LinesInShares("absent.dat", status, shares).empty());
+  EXPECT_EQ(status, platform::FileReadStatus::Missing);
+  fs::create_directories("folder.dat");
+  EXPECT_TRUE(LinesInShares("folder.dat", status, shares).empty());
+  EXPECT_EQ(status, platform::FileReadStatus::Unreadable);
+  Write("locked.dat", "a\r\nb");
+  fs::permissions("locked.dat", fs::perms::owner_read);
+  EXPECT_EQ(LinesInShares("locked.dat", status, shares), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(status, platform::FileReadStatus::ReadOnly);
 }
 
 // What is written reads back as the lines given, also where Windows-1252 bytes would pass for
