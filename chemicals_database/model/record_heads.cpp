@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chemicals_database/model/parallel_parts.h"
 #include "platform/services/text_file.h"
 
 namespace {
@@ -77,15 +78,28 @@ void RecordHeads::End() {
   open_ = false;
 }
 
-void RecordHeads::Append(const RecordHeads& following) {
-  const std::size_t base = heads_.size();
-  heads_ += following.heads_;
-  for (const std::size_t end : following.ends_) ends_.push_back(base + end);
-}
-
-void RecordHeads::Reserve(std::size_t headCount, std::size_t bytes) {
-  ends_.reserve(headCount);
-  heads_.reserve(bytes);
+RecordHeads RecordHeads::Joined(std::vector<RecordHeads>&& parts) {
+  if (parts.size() == 1) return std::move(parts.front());
+  std::vector<std::size_t> firstBytes;
+  std::vector<std::size_t> firstHeads;
+  std::size_t bytes = 0;
+  std::size_t heads = 0;
+  for (const RecordHeads& part : parts) {
+    firstBytes.push_back(bytes);
+    firstHeads.push_back(heads);
+    bytes += part.heads_.size();
+    heads += part.ends_.size();
+  }
+  RecordHeads joined;
+  joined.heads_.resize(bytes);
+  joined.ends_.resize(heads);
+  DoPartsInParallel(parts.size(), 0, [&](std::size_t n) {
+    const RecordHeads& part = parts[n];
+    std::copy(part.heads_.begin(), part.heads_.end(), joined.heads_.begin() + static_cast<std::ptrdiff_t>(firstBytes[n]));
+    std::transform(part.ends_.begin(), part.ends_.end(), joined.ends_.begin() + static_cast<std::ptrdiff_t>(firstHeads[n]),
+                   [&](std::size_t end) { return firstBytes[n] + end; });
+  });
+  return joined;
 }
 
 void RecordHeads::ConvertFromUtf8() {

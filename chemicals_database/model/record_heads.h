@@ -29,11 +29,8 @@ class RecordHeads {
   void End();
   // True while the record last begun lacks lines of its head.
   bool WantsMore() const { return open_ && line_ != 0; }
-  // The heads of the records that follow, gathered apart (both ended). Reserve makes room for
-  // heads of so many bytes in all, so that joining many costs one allocation.
-  void Append(const RecordHeads& following);
-  void Reserve(std::size_t headCount, std::size_t bytes);
-  std::size_t Bytes() const { return heads_.size(); }
+  // Heads gathered apart (each ended), in their order, as one: copied into place by several threads.
+  static RecordHeads Joined(std::vector<RecordHeads>&& parts);
   // In a UTF-8 file: every head in the program's character set.
   void ConvertFromUtf8();
 

@@ -1,11 +1,30 @@
 #include "chemicals_database/model/record_names.h"
 
+#include <algorithm>
+
 #include "chemicals_database/model/database_list.h"
+#include "chemicals_database/model/parallel_parts.h"
 #include "chemicals_database/model/record_index.h"
 
 namespace {
 
 constexpr std::size_t NameListTextLimit = 255;
+// Records whose names one thread copies at a time: a file of a few thousand records is one part.
+constexpr std::size_t NamesPerPart = 16384;
+
+// The file's names after `names`, left in their places by several threads, empty ones then dropped.
+void AddNames(const DatabaseFile& file, std::vector<std::string>& names) {
+  const std::size_t first = names.size();
+  const auto count = static_cast<std::size_t>(file.SeparatorCount());
+  names.resize(first + count);
+  DoPartsInParallel((count + NamesPerPart - 1) / NamesPerPart, 0, [&](std::size_t part) {
+    for (std::size_t record = part * NamesPerPart; record < std::min(count, (part + 1) * NamesPerPart); ++record)
+      names[first + record] = file.Name(static_cast<int>(record) + 1).substr(0, NameListTextLimit);
+  });
+  names.erase(std::remove_if(names.begin() + static_cast<std::ptrdiff_t>(first), names.end(),
+                             [](const std::string& name) { return name.empty(); }),
+              names.end());
+}
 
 }  // namespace
 
@@ -21,11 +40,7 @@ DatabaseNames ReadRecordNames(int languageCode) {
       continue;
     }
     if (IsEndFile(entry)) continue;
-    result.names.reserve(result.names.size() + static_cast<std::size_t>(file->SeparatorCount()));
-    for (int record = 1; record <= file->SeparatorCount(); ++record) {
-      const std::string_view name = file->Name(record);
-      if (!name.empty()) result.names.emplace_back(name.substr(0, NameListTextLimit));
-    }
+    AddNames(*file, result.names);
   }
   return result;
 }

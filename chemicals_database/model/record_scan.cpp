@@ -3,21 +3,17 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <exception>
-#include <system_error>
-#include <thread>
 
+#include "chemicals_database/model/parallel_parts.h"
 #include "platform/services/text_file.h"
 
 namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t SmallestBlock = 16;
-constexpr unsigned MostThreads = 8;
 
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
@@ -61,13 +57,12 @@ struct ChunkFindings {
   bool beyondAscii = false;
   bool notUtf8 = false;
   bool readFailed = false;
-  std::exception_ptr failure;
 };
 
 class ChunkScanner {
  public:
-  ChunkScanner(int descriptor, std::size_t size, std::size_t blockBytes)
-      : descriptor_(descriptor), size_(size), blockBytes_(blockBytes) {}
+  ChunkScanner(int descriptor, std::size_t size, std::size_t blockBytes, std::string& block)
+      : descriptor_(descriptor), size_(size), blockBytes_(blockBytes), block_(block) {}
 
   // The chunk from..to: its lines run from the first line start at or after `from` to the first
   // one at or after `to`, so that neighbouring chunks share their border without looking at each
@@ -180,37 +175,19 @@ class ChunkScanner {
   int descriptor_;
   std::size_t size_;
   std::size_t blockBytes_;
-  std::string block_;
+  std::string& block_;
   ChunkFindings* found_ = nullptr;
 };
 
 std::vector<ChunkFindings> ScanChunks(int descriptor, std::size_t size, const ScanCuts& cuts) {
   const std::size_t chunkBytes = std::max<std::size_t>(cuts.chunkBytes, 1);
   const std::size_t blockBytes = std::max(cuts.blockBytes, SmallestBlock);
-  const std::size_t chunks = size / chunkBytes + (size % chunkBytes != 0 ? 1 : 0);
-  std::vector<ChunkFindings> found(chunks);
-  std::atomic<std::size_t> next{0};
-  const auto scanChunks = [&] {
-    ChunkScanner scanner(descriptor, size, blockBytes);
-    for (std::size_t chunk = next++; chunk < chunks; chunk = next++) {
-      try {
-        scanner.Scan(chunk * chunkBytes, std::min(size, (chunk + 1) * chunkBytes), found[chunk]);
-      } catch (...) {
-        found[chunk].failure = std::current_exception();
-      }
-    }
-  };
-  const unsigned threads = cuts.threads != 0 ? cuts.threads : std::clamp(std::thread::hardware_concurrency(), 1U, MostThreads);
-  std::vector<std::jthread> helpers;
-  for (std::size_t helper = 1; helper < std::min<std::size_t>(threads, chunks); ++helper) {
-    try {
-      helpers.emplace_back(scanChunks);
-    } catch (const std::system_error&) {
-      break;  // fewer threads do the same work
-    }
-  }
-  scanChunks();
-  helpers.clear();
+  std::vector<ChunkFindings> found(size / chunkBytes + (size % chunkBytes != 0 ? 1 : 0));
+  DoPartsInParallel(found.size(), cuts.threads, [&](std::size_t chunk) {
+    thread_local std::string block;  // one buffer for all the chunks a thread scans
+    ChunkScanner(descriptor, size, blockBytes, block)
+        .Scan(chunk * chunkBytes, std::min(size, (chunk + 1) * chunkBytes), found[chunk]);
+  });
   return found;
 }
 
@@ -248,22 +225,21 @@ std::optional<RecordScan> ScanRecordFile(int descriptor, std::size_t size, const
   bool utf8Possible = true;
   bool beyondAscii = false;
   std::size_t separators = 0;
-  std::size_t headBytes = 0;
   for (const ChunkFindings& chunk : chunks) {
-    if (chunk.failure) std::rethrow_exception(chunk.failure);
     if (chunk.readFailed) return std::nullopt;
     separators += chunk.separators.size();
-    headBytes += chunk.heads.Bytes();
   }
   scan.separators.reserve(separators);
-  scan.heads.Reserve(separators, headBytes);
-  for (const ChunkFindings& chunk : chunks) {
+  std::vector<RecordHeads> heads;
+  heads.reserve(chunks.size());
+  for (ChunkFindings& chunk : chunks) {
     scan.separators.insert(scan.separators.end(), chunk.separators.begin(), chunk.separators.end());
-    scan.heads.Append(chunk.heads);
+    heads.push_back(std::move(chunk.heads));
     scan.lineEndsOtherThanLf = scan.lineEndsOtherThanLf || chunk.holdsCr;
     utf8Possible = utf8Possible && !chunk.notUtf8;
     beyondAscii = beyondAscii || chunk.beyondAscii;
   }
+  scan.heads = RecordHeads::Joined(std::move(heads));
   if (!scan.separators.empty()) {
     std::string bytes;
     if (!ReadBytesAt(descriptor, scan.separators.back(), size, bytes)) return std::nullopt;

@@ -24,7 +24,7 @@ struct RecordScan {
 struct ScanCuts {
   std::size_t chunkBytes = std::size_t{1} << 22;
   std::size_t blockBytes = std::size_t{1} << 18;  // stays in the processor's cache while it is scanned
-  unsigned threads = 0;                           // 0: as many as the machine has cores, at most eight
+  unsigned threads = 0;                           // as DoPartsInParallel takes it
 };
 
 // The file of `size` bytes open as `descriptor`; empty when it cannot all be read.

@@ -25,6 +25,23 @@ TEST_F(RecordNamesTest, LineThreeOfEveryRecordOfTheListedFilesButTheEndFiles) {
   EXPECT_EQ(ReadRecordNames(44).names, std::vector<std::string>{"WATER"});
 }
 
+// Files large enough that their names are gathered by several threads, each file's names after
+// those of the file before, every seventh record nameless.
+TEST_F(RecordNamesTest, ManyRecordsInSeveralFilesKeepTheirOrder) {
+  WriteList({"dats\\first.dat", "dats\\second.dat"});
+  std::vector<std::string> expected;
+  for (const std::string file : {"first", "second"}) {
+    std::string text;
+    for (int number = 1; number <= 40000; ++number) {
+      const std::string name = number % 7 == 0 ? "" : file + " " + std::to_string(number);
+      text += "\\\n\n" + name + "\n";
+      if (!name.empty()) expected.push_back(name);
+    }
+    WriteFile("dats/" + file + ".dat", text + "\\\n");
+  }
+  EXPECT_EQ(ReadRecordNames(47).names, expected);
+}
+
 TEST_F(RecordNamesTest, NoListGivesNoNames) { EXPECT_TRUE(ReadRecordNames(47).names.empty()); }
 
 }  // namespace
