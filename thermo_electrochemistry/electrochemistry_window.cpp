@@ -253,8 +253,15 @@ void Cwm_REDOKSDlg::TurnHalfReaction(int equationId, int potentialId) {
     SetDlgItemText(CellReactionId, TurnHint);
     return;
   }
+  // A potential that is no number is neither turned nor replaced; the half reaction stays as well.
+  const std::optional<std::string> potential =
+      NegatedPotential(DialogItemText(*this, potentialId, TurnedPotentialLimit));
+  if (!potential) {
+    ShowIllegalNumberError();
+    return;
+  }
   SetDlgItemText(equationId, turned->c_str());
-  SetDlgItemText(potentialId, NegatedPotential(DialogItemText(*this, potentialId, TurnedPotentialLimit)).c_str());
+  SetDlgItemText(potentialId, potential->c_str());
 }
 
 void Cwm_REDOKSDlg::TurnLeftHalfReaction() { TurnHalfReaction(LeftHalfReactionId, LeftPotentialId); }
@@ -273,7 +280,19 @@ void Cwm_REDOKSDlg::ToggleCombineIntoWater() {
   CalculateCellReaction();
 }
 
+// Both potential fields hold a number or nothing.
+bool Cwm_REDOKSDlg::TypedPotentialsAreNumbers() {
+  return PotentialValue(DialogItemText(*this, LeftPotentialId, PotentialLimit)).has_value() &&
+         PotentialValue(DialogItemText(*this, RightPotentialId, PotentialLimit)).has_value();
+}
+
+// A typed potential that is no number is said before anything is calculated: the window keeps
+// what it shows.
 void Cwm_REDOKSDlg::CalculateCellReaction() {
+  if (!TypedPotentialsAreNumbers()) {
+    ShowIllegalNumberError();
+    return;
+  }
   WaitCursor wait;
   std::string left = DialogItemText(*this, LeftHalfReactionId, JoinedHalfReactionLimit);
   std::string right = DialogItemText(*this, RightHalfReactionId, JoinedHalfReactionLimit);
@@ -360,8 +379,9 @@ void Cwm_REDOKSDlg::ShowNumberRangeError() {
                MessageCaption, MB_OK);
 }
 
-// No temperature lies below absolute zero, typed or solved for.
-void Cwm_REDOKSDlg::ShowIllegalTemperatureError() {
+// A typed number the window cannot take: a potential that is no number, a temperature below
+// absolute zero (typed or solved for).
+void Cwm_REDOKSDlg::ShowIllegalNumberError() {
   ::MessageBox(m_hWnd,
                LanguageCode == NorwegianLanguage
                    ? "TALLFEIL\n\nTAVRIN har registrert ugyldige tall\neller feilaktig bruk av tallfelt!"
@@ -402,7 +422,7 @@ void Cwm_REDOKSDlg::SolveEquilibriumRelation() {
   SolverField lnK{LnKFieldId};
   const int status = ReadSolverFields(*this, {&temperature, &gibbs, &lnK});
   if (temperature.value < 0) {
-    ShowIllegalTemperatureError();
+    ShowIllegalNumberError();
     return;
   }
   if (status < 2) {
@@ -418,7 +438,7 @@ void Cwm_REDOKSDlg::SolveEquilibriumRelation() {
         result = gibbs.value / (lnK.value * GasConstant);
       }
       if (unknown == &temperature && result < 0) {
-        ShowIllegalTemperatureError();
+        ShowIllegalNumberError();
         return;
       }
       inRange = std::isfinite(result);

@@ -104,7 +104,8 @@ class Cwm_REDOKSDlg : public Cwm_REDOKSBaseDlg {
   void SelectHalfReaction(CListBox& list, int equationId, int potentialId, int turnOnSelectionId);
   void TurnHalfReaction(int equationId, int potentialId);
   void ShowCalculationError();
-  void ShowIllegalTemperatureError();
+  bool TypedPotentialsAreNumbers();
+  void ShowIllegalNumberError();
   void ShowNumberRangeError();
 };
 

@@ -236,6 +236,59 @@ TEST_F(ElectrochemistryTest, TurningAHalfReactionAndItsPotential) {
             (std::vector<std::string>{"Cu+2 + 2e-  > Cu", "3.4E-1", "", "Cu+2 + 2e- = Cu", "+0.5", "..... > ....."}));
 }
 
+// A typed potential that is no finite number gets the illegal-number message in the window's
+// language, at a calculation and at a turn: nothing is calculated or turned, and every field keeps
+// what it showed, the typed text too.
+TEST_F(ElectrochemistryTest, ATypedPotentialThatIsNoNumberIsRefused) {
+  struct Case {
+    const char* typed;
+    int language;
+    const char* message;
+  };
+  const char* english = "ILLEGAL NUMBER\n\nIllegal number or erroneous\nuse of number field!";
+  const char* norwegian = "TALLFEIL\n\nTAVRIN har registrert ugyldige tall\neller feilaktig bruk av tallfelt!";
+  const Case cases[] = {
+      {"abc", EnglishLanguage, english},    {"1e999", EnglishLanguage, english}, {"-1e999", EnglishLanguage, english},
+      {"nan", EnglishLanguage, english},    {"inf", EnglishLanguage, english},   {"12,5", EnglishLanguage, english},
+      {"1.09V", EnglishLanguage, english},  {"abc", NorwegianLanguage, norwegian},
+  };
+  const auto shown = [this] {
+    return std::vector<std::string>{Text(LeftHalfReactionId),  Text(LeftPotentialId), Text(RightHalfReactionId),
+                                    Text(RightPotentialId),    Text(CellReactionId),  Text(CellPotentialId),
+                                    Text(PotentialFieldId)};
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const Language language(c.language);
+    const std::size_t before = driver.MessageBoxes().size();
+    std::vector<std::string> afterCalculation;
+    std::vector<std::string> afterTurn;
+    InElectrochemistry({[&] {
+                          Put(LeftHalfReactionId, "Br2 + 2e- > 2Br-");
+                          Put(LeftPotentialId, "1.09");
+                          Put(RightHalfReactionId, "Cu > Cu+2 + 2e- ");
+                          Put(RightPotentialId, "-0.34");
+                          driver.Click(CalculateCellId);
+                        },
+                        [&] {
+                          Put(RightPotentialId, c.typed);
+                          driver.Click(CalculateCellId);
+                        },
+                        [&] {
+                          afterCalculation = shown();
+                          driver.Click(TurnRightId);
+                        },
+                        [&] { afterTurn = shown(); }});
+    const std::vector<std::string> unchanged = {
+        "Br2 + 2e- > 2Br-", "1.09", "Cu > Cu+2 + 2e- ", c.typed, "Br2 + Cu = 2Br- + Cu+2", "0.75", "0.75"};
+    EXPECT_EQ(afterCalculation, unchanged);
+    EXPECT_EQ(afterTurn, unchanged);
+    const std::vector<std::string> boxes = BoxTexts();
+    EXPECT_EQ(std::vector<std::string>(boxes.begin() + static_cast<long>(before), boxes.end()),
+              (std::vector<std::string>{c.message, c.message}));
+  }
+}
+
 // The solver rows: a field holding 0 counts as empty; anything but one empty field and two numbers
 // gets the message in the window's language; with all three equilibrium fields filled K is shown
 // first.

@@ -42,6 +42,28 @@ TEST(HalfReactionText, TurningNegatesThePotential) {
   for (const Case& c : cases) EXPECT_EQ(NegatedPotential(c.given), c.negated) << c.given;
 }
 
+// A typed potential is the whole text as one finite number, its blanks dropped, an empty text 0;
+// anything else is no potential, and neither turns nor adds up to a cell potential.
+TEST(HalfReactionText, APotentialIsOneFiniteNumberOrNothing) {
+  struct Case {
+    const char* typed;
+    std::optional<double> value;
+  };
+  const Case cases[] = {
+      {"abc", std::nullopt},   {"1e999", std::nullopt}, {"-1e999", std::nullopt}, {"nan", std::nullopt},
+      {"inf", std::nullopt},   {"12,5", std::nullopt},  {"1.09V", std::nullopt},  {"0x1p3", std::nullopt},
+      {" 12 5", 125.0},        {"", 0.0},               {"   ", 0.0},             {"-0.34", -0.34},
+      {"1.5E-3", 1.5E-3},      {"+0.5", 0.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("potential \"") + c.typed + "\"");
+    EXPECT_EQ(PotentialValue(c.typed), c.value);
+    EXPECT_EQ(NegatedPotential(c.typed).has_value(), c.value.has_value());
+    EXPECT_EQ(CellPotentialText(c.typed, "0.5").has_value(), c.value.has_value());
+    EXPECT_EQ(CellPotentialText("0.5", c.typed).has_value(), c.value.has_value());
+  }
+}
+
 // The sum is cut, not rounded, after as many decimals as the input with the most. The Daniell cell
 // from the table's potentials: 0.3419 + 0.7618 = 1.1037 V.
 TEST(HalfReactionText, CellPotentialKeepsTheInputsDecimals) {

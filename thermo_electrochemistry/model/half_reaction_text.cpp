@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/numbers/number_text.h"
+#include "engine/numbers/typed_number.h"
 #include "engine/textutil.h"
 
 namespace {
@@ -36,17 +37,28 @@ std::optional<std::string> TurnedHalfReaction(std::string_view equation) {
   return turned;
 }
 
-std::string NegatedPotential(std::string potential) {
+std::optional<double> PotentialValue(std::string potential) {
   RemoveBlanks(potential);
+  if (potential.empty()) return 0.0;
+  return TypedNumber(potential);
+}
+
+std::optional<std::string> NegatedPotential(std::string potential) {
+  RemoveBlanks(potential);
+  const std::optional<double> read = PotentialValue(potential);
+  if (!read) return std::nullopt;
   if (potential.empty()) return potential;
-  const double value = ReadLeadingReal(potential);
+  const double value = *read;
   if (value == 0.0) return "0";
   if (potential.front() == '-' || potential.front() == '+') potential.erase(0, 1);
   return value > 0.0 ? "-" + potential : potential;
 }
 
 std::optional<std::string> CellPotentialText(const std::string& left, const std::string& right) {
-  const double sum = ReadLeadingReal(left) + ReadLeadingReal(right);
+  const std::optional<double> leftValue = PotentialValue(left);
+  const std::optional<double> rightValue = PotentialValue(right);
+  if (!leftValue || !rightValue) return std::nullopt;
+  const double sum = *leftValue + *rightValue;
   if (!std::isfinite(sum)) return std::nullopt;
   std::string text = FormatNumberFixed(sum);
   const std::size_t point = text.find('.');
