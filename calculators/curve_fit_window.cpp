@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "engine/numbers/number_text.h"
 #include "engine/records/record_file.h"
+#include "engine/records/table_editor.h"
 #include "engine/settings/settings.h"
 #include "platform/gdi/gdi_wrappers.h"
 #include "platform/printing/print_dialog.h"
@@ -200,27 +204,41 @@ void Cwm_FUNCPLOTDlg::LoadCurveDataSetNames() {
   State.keepRanges = false;
 }
 
-// Reads the four range fields into the ranges the next fit is given; true when one differs from
-// what was last shown.
-bool Cwm_FUNCPLOTDlg::ReadAxisRanges() {
-  State.axisRanges = {LeadingNumber(DialogItemText(*this, XMinFieldId, RangeTextLimit)),
-                      LeadingNumber(DialogItemText(*this, XMaxFieldId, RangeTextLimit)),
-                      LeadingNumber(DialogItemText(*this, YMinFieldId, RangeTextLimit)),
-                      LeadingNumber(DialogItemText(*this, YMaxFieldId, RangeTextLimit))};
-  return !(State.axisRanges == State.shownRanges);
+// Reads the four range fields into the ranges the next fit is given and says whether one differs
+// from what was last shown. A field that holds no number is named in the illegal-number message;
+// the ranges in force and every field stay as they are.
+Cwm_FUNCPLOTDlg::RangeReading Cwm_FUNCPLOTDlg::ReadAxisRanges() {
+  const std::array<std::pair<int, const char*>, 4> fields = {
+      {{XMinFieldId, "X min"}, {XMaxFieldId, "X max"}, {YMinFieldId, "Y min"}, {YMaxFieldId, "Y max"}}};
+  std::array<double, 4> values{};
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::optional<double> value = TypedRangeValue(DialogItemText(*this, fields[i].first, RangeTextLimit));
+    if (!value) {
+      const std::string text =
+          EditorMessageText(CurveDataSetEditor(), EditorMessage::IllegalNumber) + "\n\n" + fields[i].second;
+      MessageBox(text.c_str(), "TAVRIN", MB_OK);
+      return RangeReading::Refused;
+    }
+    values[i] = *value;
+  }
+  State.axisRanges = {values[0], values[1], values[2], values[3]};
+  return State.axisRanges == State.shownRanges ? RangeReading::Unchanged : RangeReading::Changed;
 }
 
 void Cwm_FUNCPLOTDlg::ApplyAxisRanges() {
-  State.keepRanges = ReadAxisRanges();
+  const RangeReading reading = ReadAxisRanges();
+  if (reading == RangeReading::Refused) return;
+  State.keepRanges = reading == RangeReading::Changed;
   RepaintCurvePlot();
 }
 
+// The option follows its check box; the plot is fitted again only with ranges it can use.
 void Cwm_FUNCPLOTDlg::ToggleCurveOption(int& option) {
-  const bool rangeChanged = ReadAxisRanges();
+  const RangeReading reading = ReadAxisRanges();
   option = option == 1 ? 0 : 1;
-  if (rangeChanged)
+  if (reading == RangeReading::Changed)
     ApplyAxisRanges();
-  else
+  else if (reading == RangeReading::Unchanged)
     RepaintCurvePlot();
 }
 
@@ -229,12 +247,12 @@ void Cwm_FUNCPLOTDlg::ToggleGrid() { ToggleCurveOption(CurveFitGrid); }
 void Cwm_FUNCPLOTDlg::ToggleFrame() { ToggleCurveOption(CurveFitFrame); }
 
 void Cwm_FUNCPLOTDlg::SelectFitModel() {
-  const bool rangeChanged = ReadAxisRanges();
+  const RangeReading reading = ReadAxisRanges();
   const int selected = static_cast<CListBox*>(GetDlgItem(ModelListId))->GetCurSel();
   if (const auto model = CurveModelOfListEntry(selected)) CurveFitModel = *model;
-  if (rangeChanged)
+  if (reading == RangeReading::Changed)
     ApplyAxisRanges();
-  else
+  else if (reading == RangeReading::Unchanged)
     RepaintCurvePlot();
 }
 
@@ -372,7 +390,7 @@ void Cwm_FUNCPLOTDlg::DrawPlot(CDC& dc) {
   for (std::size_t i = 0; i < ranges.size(); ++i) {
     const std::string text = FormatNumberG(ranges[i].second);
     SetDlgItemText(ranges[i].first, text.c_str());
-    shown[i] = LeadingNumber(text);
+    shown[i] = TypedRangeValue(text).value_or(ranges[i].second);
   }
   State.shownRanges = {shown[0], shown[1], shown[2], shown[3]};
   dc.SelectObject(&widePen);

@@ -75,7 +75,9 @@ class Cwm_FUNCPLOTDlg : public Cwm_FUNCPLOTBaseDlg {
  private:
   void LoadCurveDataSetNames();
   void ToggleCurveOption(int& option);
-  bool ReadAxisRanges();
+  // What reading the four range fields found.
+  enum class RangeReading { Unchanged, Changed, Refused };
+  RangeReading ReadAxisRanges();
   void RepaintText(int reason, const RECT& region);
   void ShowRange(int id, double value);
   void DrawPlot(CDC& dc);

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "engine/numbers/number_text.h"
+#include "engine/numbers/typed_number.h"
 #include "engine/records/record_file.h"
 #include "engine/records/record_rewrite.h"
 #include "engine/settings/settings.h"
@@ -81,9 +81,9 @@ std::string CurveOptionFlags(int hidePoints, int grid, int frame) {
   return {flag(hidePoints), flag(grid), flag(frame), '0', '0'};
 }
 
-double LeadingNumber(std::string_view text) {
-  const std::string copy(text);
-  return std::strtod(copy.c_str(), nullptr);
+std::optional<double> TypedRangeValue(std::string_view text) {
+  if (text.find_first_not_of(' ') == std::string_view::npos) return 0.0;
+  return TypedNumber(std::string(text));
 }
 
 StoredCurveNumbers ReadStoredCurveNumbers(const std::vector<std::string>& record) {

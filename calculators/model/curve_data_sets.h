@@ -39,8 +39,10 @@ std::string StoredCurveData(std::string_view shown);
 // Five characters, '1' or '0': hide points, grid, frame, then two zeros.
 std::string CurveOptionFlags(int hidePoints, int grid, int frame);
 
-// The number at the start of a text, leading blanks skipped; 0 when it does not start with one.
-double LeadingNumber(std::string_view text);
+// A range as typed into its field: the whole text, blanks dropped, read as one finite number; an
+// empty or blank field is 0, as an empty stored range is. None for anything else ("abc", "12,5",
+// "1e999", "nan").
+std::optional<double> TypedRangeValue(std::string_view text);
 
 // The numbers a data set's record stores: the four axis ranges (lines 6 to 9, an empty line
 // being 0) and the model code (line 12, an empty line being 0). A line that holds no number the

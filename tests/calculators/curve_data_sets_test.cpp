@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,11 +30,18 @@ TEST(CurveDataSetsTest, OptionFlagsAreFiveCharacters) {
   EXPECT_EQ(CurveOptionFlags(0, 1, 2), "01000") << "only 1 sets a flag";
 }
 
-TEST(CurveDataSetsTest, ARangeIsTheNumberAtTheStartOfItsText) {
-  EXPECT_EQ(LeadingNumber("  2.5E3 units"), 2500);
-  EXPECT_EQ(LeadingNumber("-4"), -4);
-  EXPECT_EQ(LeadingNumber("max 4"), 0);
-  EXPECT_EQ(LeadingNumber(""), 0);
+// A typed range is its whole text as one finite number, blanks dropped; an empty field is 0.
+TEST(CurveDataSetsTest, ATypedRangeIsOneFiniteNumberOrNone) {
+  const struct {
+    const char* typed;
+    std::optional<double> value;
+  } cases[] = {
+      {"abc", std::nullopt},   {"1e999", std::nullopt},        {"-1e999", std::nullopt}, {"nan", std::nullopt},
+      {"inf", std::nullopt},   {"12,5", std::nullopt},         {"max 4", std::nullopt},  {"2.5E3 units", std::nullopt},
+      {"1.2.3", std::nullopt}, {" 12 5", 125.0},               {"", 0.0},                {"   ", 0.0},
+      {"-4", -4.0},            {"  2.5E3 ", 2500.0},           {"1.5E-07", 1.5E-07},     {"0", 0.0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TypedRangeValue(c.typed), c.value) << '"' << c.typed << '"';
 }
 
 // A stored range or model code that is no number counts as missing and marks the data set damaged;

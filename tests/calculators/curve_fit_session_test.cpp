@@ -252,6 +252,53 @@ TEST_F(CurveFitSessionTest, RefusedDataKeepsTheResultsAndSaysWhy) {
   }
 }
 
+// A typed range that is no finite number is named in the illegal-number message, at "Beregn" and at
+// an option's click: nothing is fitted again, the typed text stays, and the other ranges and the
+// function keep what the last fit showed. An ordinary range is taken as before.
+TEST_F(CurveFitSessionTest, ATypedRangeThatIsNoNumberIsRefusedAndKept) {
+  const std::string english = "ILLEGAL NUMBER\\n\\nIllegal number or erroneous\\nuse of number field!\\n\\n";
+  const std::string norwegian =
+      "TALLFEIL\\n\\nTAVRIN har registrert ugyldige tall\\neller feilaktig bruk av tallfelt!\\n\\n";
+  const struct {
+    const char* language;
+    int field;
+    const char* typed;
+    std::string message;  // empty: the range is taken
+  } cases[] = {
+      {"44", XMaxFieldId, "abc", english + "X max"},    {"44", YMinFieldId, "1e999", english + "Y min"},
+      {"44", XMinFieldId, "-1e999", english + "X min"}, {"44", XMaxFieldId, "12,5", english + "X max"},
+      {"44", YMaxFieldId, "inf", english + "Y max"},    {"47", YMaxFieldId, "nan", norwegian + "Y max"},
+      {"44", XMaxFieldId, "12.5", ""},
+  };
+  const int rangeIds[] = {XMinFieldId, XMaxFieldId, YMinFieldId, YMaxFieldId};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.typed);
+    std::string readAll;
+    for (int id : rangeIds) readAll += Text(id);
+    readAll += Text(FunctionFieldId);
+    const SessionResult result =
+        Run(c.language, Menu(CurveFitCommand) + Type(CurveDataFieldId, LineData) + Select(ModelListId, LineModelIndex) +
+                            readAll + Type(c.field, c.typed) + Click(CalculateFitId) + Click(GridId) + readAll +
+                            "key Escape\n");
+    ASSERT_EQ(result.exitCode, 0);
+    const std::vector<std::string> boxes = result.LinesStartingWith("messagebox");
+    if (c.message.empty()) {
+      EXPECT_TRUE(boxes.empty()) << Joined(result);
+      EXPECT_EQ(result.Count(TextLine(c.field, c.typed)), 1) << Joined(result);
+      continue;
+    }
+    EXPECT_EQ(boxes, std::vector<std::string>(2, "messagebox: TAVRIN: " + c.message)) << Joined(result);
+    EXPECT_EQ(result.Count(TextLine(c.field, c.typed)), 1) << Joined(result);
+    for (int id : rangeIds) {
+      if (id == c.field) continue;
+      const std::vector<std::string> shown = result.LinesStartingWith("text " + std::to_string(id) + ":");
+      ASSERT_EQ(shown.size(), 2u) << id;
+      EXPECT_EQ(shown[0], shown[1]) << id;
+    }
+    EXPECT_EQ(result.Count(TextLine(FunctionFieldId, "Y = 0.05 + 1.99 * X")), 2) << Joined(result);
+  }
+}
+
 // The settings as shipped choose the best fit: "Beregn" on typed data shows a fitted function.
 TEST_F(CurveFitSessionTest, TheShippedSettingsFitTheBestModel) {
   fs::copy_file(fs::path(TAVRIN_SOURCE_DIR) / "dats" / "tavrpar.dat", folder.SettingsPath(),
