@@ -1,6 +1,8 @@
 #include "spectroscopy/spectroscopy_window.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -145,7 +147,12 @@ void Cwm_MASSSPDlg::ShowSettingValues() {
   SetDlgItemText(MinimumCountC13Id, NumberText(SpecMinCountC13).c_str());
 }
 
+// A tolerance that is no number is said and nothing is interpreted: the report and the fields stay.
 void Cwm_MASSSPDlg::RunSpectralInterpretation() {
+  if (!MsToleranceValue(DialogItemText(*this, MsToleranceId, ToleranceTextLimit))) {
+    MessageBox(EditorMessageText(Experiments, EditorMessage::IllegalNumber).c_str(), "TAVRIN", MB_OK);
+    return;
+  }
   std::vector<DamagedSpectralTable> damagedTables;
   {
     WaitCursor wait;
@@ -222,7 +229,14 @@ void Cwm_MASSSPDlg::StoreCount(int id, int& value, int least) {
 void Cwm_MASSSPDlg::StoreMinimumCountIr() { StoreCount(MinimumCountIrId, SpecMinCountIr, 1); }
 void Cwm_MASSSPDlg::StoreMinimumCountH1() { StoreCount(MinimumCountH1Id, SpecMinCountH1, 1); }
 void Cwm_MASSSPDlg::StoreMinimumCountC13() { StoreCount(MinimumCountC13Id, SpecMinCountC13, 1); }
-void Cwm_MASSSPDlg::StoreMsTolerance() { StoreCount(MsToleranceId, SpecMsTolerance, 0); }
+// The tolerance's whole number, held at 0 and shown as stored. A text that is no number is neither
+// stored nor replaced: the interpretation that reads it says so.
+void Cwm_MASSSPDlg::StoreMsTolerance() {
+  const std::optional<double> value = MsToleranceValue(DialogItemText(*this, MsToleranceId, NumberFieldLimit));
+  if (!value) return;
+  SpecMsTolerance = std::max(0, static_cast<int>(*value));
+  SetDlgItemText(MsToleranceId, NumberText(SpecMsTolerance).c_str());
+}
 
 void Cwm_MASSSPDlg::StoreParentFormula() {
   SpecParentFormula = DialogItemText(*this, ParentFormulaId, TypedParentFormulaLimit);

@@ -1,11 +1,13 @@
 #include "spectroscopy/model/spectral_interpretation.h"
 
-#include <cstdlib>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "spectroscopy/model/ms_iteration.h"
 #include "spectroscopy/model/spectral_lookups.h"
 #include "spectroscopy/model/spectral_peaks.h"
+#include "engine/numbers/typed_number.h"
 #include "engine/records/record_file.h"
 #include "engine/settings/settings.h"
 
@@ -116,10 +118,18 @@ class SectionLookup {
 
 }  // namespace
 
+std::optional<double> MsToleranceValue(std::string_view text) {
+  if (text.find_first_not_of(' ') == std::string_view::npos) return 0.0;
+  const std::optional<double> value = TypedNumber(std::string(text), SinglePrecisionLimits);
+  if (!value || std::fabs(*value) > std::numeric_limits<int>::max()) return std::nullopt;
+  return value;
+}
+
 std::string InterpretSpectra(std::string_view toleranceText, std::string_view parentFormula,
                              const SpectralPeakLines& peakLines, const SpectralMinimumCounts& minimumCounts,
                              std::vector<DamagedSpectralTable>* damagedTables) {
-  const float tolerance = static_cast<float>(std::atof(std::string(toleranceText).c_str()) * ElectronMassU);
+  const std::optional<double> toleranceValue = MsToleranceValue(toleranceText);
+  const float tolerance = static_cast<float>(toleranceValue.value_or(0) * ElectronMassU);
   IterationBudget budget;
   std::string report;
   for (int s = 0; s < SpectralSectionCount; ++s) {
@@ -127,7 +137,8 @@ std::string InterpretSpectra(std::string_view toleranceText, std::string_view pa
     const std::string& line = peakLines[section];
     std::string text;
     if (!line.empty()) text = SectionHeader(section);
-    const std::vector<float> peaks = ReadPeakList(line, section == MsSection || section == IrSection);
+    std::vector<float> peaks = ReadPeakList(line, section == MsSection || section == IrSection);
+    if (section == MsSection && !toleranceValue) peaks.clear();
     if (!peaks.empty()) {
       SectionLookup lookup(section, parentFormula, tolerance, minimumCounts, budget);
       for (const float peak : peaks) {

@@ -4,6 +4,7 @@
 // 1H and 13C shifts by the shift lists of the NMR tables. The options come from the settings
 // values SpecIterate, SpecShowIsoFormula and SpecHitPercent, the language from LanguageCode.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +27,14 @@ struct DamagedSpectralTable {
   std::vector<std::string> records;
 };
 
+// The MS tolerance as typed, in electron masses: the whole text, blanks dropped, read as one finite
+// number within the range of the whole number the settings keep of it; an empty or blank text is
+// 0. None for anything else ("abc", "12,5", "1e999", "nan").
+std::optional<double> MsToleranceValue(std::string_view text);
+
 // The report, lines ending in CR LF, each section under its header; empty when all four peak
-// lines are empty. Tables that cannot be read give their section no lines. The damaged tables read
+// lines are empty. A tolerance text that is no tolerance (MsToleranceValue) leaves the MS section
+// its header alone. Tables that cannot be read give their section no lines. The damaged tables read
 // are added to damagedTables when it is given.
 std::string InterpretSpectra(std::string_view toleranceText, std::string_view parentFormula,
                              const SpectralPeakLines& peakLines, const SpectralMinimumCounts& minimumCounts,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,35 @@ TEST_F(InterpretSpectraTest, SectionsUnderTheirHeadersWithCarriageReturns) {
             "CM-1******IR-ASSIGNMENT*****************************************************\r\n"
             "1715 (1/1)C=O stretch\r\n"
             "PPM*******H[1]-ASSIGNMENT***************************************************\r\n");
+}
+
+// A typed tolerance is one finite number, blanks dropped, within the whole number the settings keep;
+// an empty text is 0.
+TEST(MsTolerance, IsOneFiniteNumberOrNone) {
+  const struct {
+    const char* typed;
+    std::optional<double> value;
+  } cases[] = {
+      {"abc", std::nullopt}, {"1e999", std::nullopt}, {"-1e999", std::nullopt}, {"nan", std::nullopt},
+      {"inf", std::nullopt}, {"12,5", std::nullopt},  {"1e30", std::nullopt},   {"20 u", std::nullopt},
+      {" 12 5", 125.0},      {"", 0.0},               {"  ", 0.0},              {"2.5", 2.5},
+      {"-2", -2.0},          {"1E3", 1000.0},         {"2147483647", 2147483647.0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MsToleranceValue(c.typed), c.value) << '"' << c.typed << '"';
+}
+
+// A tolerance that is no number finds no MS line, neither as 0 nor as an infinity; the other
+// sections are read as ever.
+TEST_F(InterpretSpectraTest, AToleranceThatIsNoNumberLeavesTheMsSectionItsHeader) {
+  WriteTable("enmsfrag.dat", {MsRecord("CO", "28", "CO+")});
+  WriteTable("enirdata.dat", {IrRecord("C=O stretch", {{"1700", "1750"}})});
+  for (const char* tolerance : {"abc", "1e999", "inf", "nan", "12,5"}) {
+    EXPECT_EQ(InterpretSpectra(tolerance, "", {"28", "1715", "", ""}, {}),
+              "MASS******MS-ASSIGNMENT*****************************************************\r\n"
+              "CM-1******IR-ASSIGNMENT*****************************************************\r\n"
+              "1715 (1/1)C=O stretch\r\n")
+        << tolerance;
+  }
 }
 
 TEST_F(InterpretSpectraTest, IterationHeaderAndNorwegianHeaders) {

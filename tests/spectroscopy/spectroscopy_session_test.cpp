@@ -208,6 +208,49 @@ TEST_F(SpectroscopySession, FieldsAreCheckedWhenTheyLoseTheFocus) {
                           }));
 }
 
+// A typed tolerance that is no number the setting can hold stays in its field when the field loses
+// the focus and is not stored; the interpretation that reads it gets the illegal-number message and
+// leaves the report as it was. An ordinary tolerance is still taken, blanks dropped.
+TEST_F(SpectroscopySession, ATypedToleranceThatIsNoNumberIsRefusedAndKept) {
+  const std::string english = "ILLEGAL NUMBER\\n\\nIllegal number or erroneous\\nuse of number field!";
+  const std::string norwegian = "TALLFEIL\\n\\nTAVRIN har registrert ugyldige tall\\neller feilaktig bruk av tallfelt!";
+  const struct {
+    const char* language;
+    const char* typed;
+    const char* shown;    // after the field lost the focus
+    std::string message;  // empty: the tolerance is taken
+  } cases[] = {
+      {"44", "abc", "abc", english},   {"44", "1e999", "1e999", english}, {"44", "-1e999", "-1e999", english},
+      {"44", "nan", "nan", english},   {"44", "inf", "inf", english},     {"44", "12,5", "12,5", english},
+      {"44", "1e30", "1e30", english}, {"47", "abc", "abc", norwegian},   {"44", " 2 5", "25", ""},
+  };
+  const std::string reportLine = "text " + std::to_string(ReportFieldId) + ": ";
+  const std::string toleranceLine = "text " + std::to_string(MsToleranceId) + ": ";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " \"" + c.typed + "\"");
+    const SessionResult result =
+        Run(c.language, {"0", "0", "0", "0", "0", "0", "0", ""},
+            Menu(SpectroscopyCommand) + Type(ParentFormulaId, "CH4") + Type(MsToleranceId, "20") +
+                Type(MsPeaksId, "15.0348") + Click(CalculateId) + Text(ReportFieldId) + Type(MsToleranceId, c.typed) +
+                Click(ExperimentNameId) + Text(MsToleranceId) + Click(CalculateId) + Text(ReportFieldId) +
+                Text(MsToleranceId) + "key Escape\n" + Menu(SpectroscopyCommand) + Text(MsToleranceId));
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> boxes = result.LinesStartingWith("messagebox");
+    const std::vector<std::string> reports = result.LinesStartingWith(reportLine);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[0].find("CH3"), std::string::npos) << reports[0];
+    if (c.message.empty()) {
+      EXPECT_TRUE(boxes.empty());
+      EXPECT_EQ(result.LinesStartingWith(toleranceLine), std::vector<std::string>(3, toleranceLine + c.shown));
+      continue;
+    }
+    EXPECT_EQ(boxes, std::vector<std::string>{"messagebox: TAVRIN: " + c.message});
+    EXPECT_EQ(reports[1], reports[0]);
+    EXPECT_EQ(result.LinesStartingWith(toleranceLine),
+              (std::vector<std::string>{toleranceLine + c.shown, toleranceLine + c.shown, toleranceLine + "20"}));
+  }
+}
+
 // Experiments stored Before, After and in place of the selected one, a duplicate refused, one
 // deleted: the list and spectral.dat, which was missing, keep in step.
 TEST_F(SpectroscopySession, ExperimentsAreStoredReplacedAndDeleted) {
