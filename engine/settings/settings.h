@@ -59,13 +59,14 @@ extern int PrintPointsX;
 
 // Reads "dats\tavrpar.dat" into the values, also when the file is marked
 // read-only; a missing file leaves them all as they are. Numbers beyond a
-// value's type are held at its ends, then CheckSettingValues.
+// value's type are held at its ends (a NaN or an infinity, "1e999" too, is
+// none), then CheckSettingValues.
 void LoadSettings();
 
 // Puts back the default of every value the program cannot work with: a
 // LanguageCode other than 44 and 47, a BalMid below 1 (above BalMidLimit it is
 // held there), a BalMin below 1 or above BalMid, a RedoxTurnOnSelection or
-// RedoxBalanceOptions outside 0 to 3, an SkDev that is no number.
+// RedoxBalanceOptions outside 0 to 3, an SkDev that is no finite number.
 void CheckSettingValues();
 
 // Writes every value, checked as above, to "dats\tavrpar.dat", replacing the

@@ -83,10 +83,11 @@ const std::array<ValueLine, 39> ValueLines = {{
     {70, &PrintPointsX},
 }};
 
+// A finite number beyond the float range is held at its ends; NaN and the infinities stay what they
+// are, for CheckSettingValues to put the default back.
 float ToFloatRange(double value) {
-  if (value > FLT_MAX) return FLT_MAX;
-  if (value < -FLT_MAX) return -FLT_MAX;
-  return static_cast<float>(value);
+  if (!std::isfinite(value)) return static_cast<float>(value);
+  return static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
 void SetFromLine(const SettingValue& value, const std::string& text) {
@@ -139,7 +140,7 @@ void CheckSettingValues() {
   for (int* option : {&RedoxTurnOnSelection, &RedoxBalanceOptions}) {
     if (*option < 0 || *option > MostRedoxOption) *option = 0;
   }
-  if (std::isnan(SkDev)) SkDev = DefaultSkDev;
+  if (!std::isfinite(SkDev)) SkDev = DefaultSkDev;
 }
 
 bool SaveSettings() {

@@ -261,9 +261,13 @@ TEST_F(Settings, ValuesOutsideTheirSetFallBackToTheirDefaults) {
   }
 }
 
+// A NaN or an infinity, written or overflowing, falls back to the default; a finite number beyond
+// the float range is held at its end; the line's leading number is read as ever.
 TEST_F(Settings, SkDevIsAFiniteNumber) {
   const std::vector<std::pair<std::string, float>> cases = {
-      {"nan", DefaultSkDev}, {"-nan", DefaultSkDev}, {"inf", FLT_MAX}, {"-1e300", -FLT_MAX}, {"0.5", 0.5f}};
+      {"nan", DefaultSkDev},   {"-nan", DefaultSkDev},   {"inf", DefaultSkDev}, {"-inf", DefaultSkDev},
+      {"infinity", DefaultSkDev}, {"1e999", DefaultSkDev}, {"-1e999", DefaultSkDev}, {"-1e300", -FLT_MAX},
+      {"1e300", FLT_MAX},      {"0.5", 0.5f},            {"2.25 ", 2.25f}};
   for (const auto& [text, expected] : cases) {
     SettingsSnapshot restore;
     auto lines = DefaultLines;
