@@ -182,13 +182,14 @@ void Cwm_MASSSPDlg::ShowExperiment() {
   if (!record.empty()) {
     RecordEditorWindow(*this, ExperimentList(), ExperimentLayout).OnCommand(ExperimentListId, LBN_DBLCLK);
     SpecParentFormula = RecordLine(record, 2).substr(0, StoredParentFormulaLimit);
-    // A stored tolerance that is no number is shown as missing and the experiment is named.
+    // A stored tolerance that is no number is shown as missing and the experiment is named; one
+    // beyond the whole number kept is shown and left to the interpretation to refuse.
     const std::string tolerance = RecordLine(record, 3);
     if (IsDamagedTableNumber(tolerance)) {
       SetDlgItemText(MsToleranceId, "");
       MessageBoxEditorMessages(*this).Show(DamagedRecordsMessage(Experiments.fileName, {name}));
-    } else {
-      SpecMsTolerance = std::atoi(tolerance.c_str());
+    } else if (const std::optional<double> value = MsToleranceValue(tolerance)) {
+      SpecMsTolerance = static_cast<int>(*value);
     }
   }
   RunSpectralInterpretation();

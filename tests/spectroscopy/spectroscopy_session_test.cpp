@@ -144,6 +144,31 @@ TEST_F(SpectroscopySession, StoredValuesThatAreNoNumbersAreNamedAndLeftOut) {
                 "missing for:\\nO-H"}));
 }
 
+// A stored tolerance is kept as the whole number of its value, exponent and all; one beyond what the
+// setting holds leaves the setting and gets the illegal-number message from the interpretation.
+TEST_F(SpectroscopySession, AShownExperimentsToleranceIsReadWhole) {
+  const struct {
+    const char* stored;
+    const char* kept;
+    std::size_t boxes;
+  } cases[] = {{"1E3", "1000", 0}, {"2.5", "2", 0}, {"1e30", "600", 1}};
+  for (const auto& c : cases) {
+    std::string experiments = "\\\n";
+    for (int i = 0; i < 12; ++i)
+      experiments += std::string("Stored\nCO\n") + c.stored + "\n\n28\n\n" + std::string(13, '\n') + "\\\n";
+    std::ofstream(Table("spectral.dat"), std::ios::binary) << experiments;
+    const SessionResult result =
+        Run("44", {"1", "1", "50", "1", "1", "1", "600", ""},
+            Menu(SpectroscopyCommand) + DoubleClick(ExperimentListId) + Text(MsToleranceId) + "key Escape\n" +
+                Menu(SpectroscopyCommand) + Text(MsToleranceId));
+    EXPECT_EQ(result.exitCode, 0);
+    const std::vector<std::string> tolerances = result.LinesStartingWith(TextLine(MsToleranceId, ""));
+    EXPECT_EQ(tolerances, (std::vector<std::string>{TextLine(MsToleranceId, c.stored), TextLine(MsToleranceId, c.kept)}))
+        << c.stored;
+    EXPECT_EQ(result.LinesStartingWith("messagebox").size(), c.boxes) << c.stored;
+  }
+}
+
 // Typed peaks and formula, calculated: the iteration finds CH3 in methane; the "Iterere" box
 // switches to the table lookup (no table here: the header alone) and back.
 TEST_F(SpectroscopySession, TypedPeaksAreCalculatedAndTheIterationToggles) {
