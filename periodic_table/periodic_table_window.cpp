@@ -1,5 +1,9 @@
 #include "periodic_table/periodic_table_window.h"
 
+#include <optional>
+#include <vector>
+
+#include "platform/controls/heading_spacing.h"
 #include "runtime/dialog_openers.h"
 #include "periodic_table/element_properties_window.h"
 #include "runtime/generated_setup.h"
@@ -24,10 +28,44 @@ constexpr DialogText Superscripts[] = {
     {ConductivityMillionId, "6"}, {AtomicVolumeCubeId, "3"},
 };
 
+// A heading of group numbers and the element columns its numbers name, from the left.
+struct GroupHeading {
+  int id;
+  int firstColumn;
+  int lastColumn;
+};
+
+constexpr GroupHeading GroupHeadings[] = {
+    {Group1LabelId, 1, 1},       {Group2LabelId, 2, 2},   {Groups3To12LabelId, 3, 12},
+    {Groups13To17LabelId, 13, 17}, {Group18LabelId, 18, 18},
+};
+
+// The middle of an element column in the heading's client pixels. Period 4 fills all 18 columns,
+// its element in column c being Z = 18 + c.
+int ColumnMiddleIn(HWND dialog, HWND heading, int column) {
+  RECT button{};
+  GetWindowRect(GetDlgItem(dialog, ElementButtonBaseId + 18 + column), &button);
+  POINT middle{(button.left + button.right) / 2, button.top};
+  ScreenToClient(heading, &middle);
+  return middle.x;
+}
+
 }  // namespace
 
 void Cwm_PeriodesystemetBaseDlg::ApplyTemplateSetup() {
   ApplyGeneratedSetup(*this, PeriodesystemetSetup, {m_valueBoxes, m_propertyRadios, m_statics});
+}
+
+// Each group number stands centred over its element column, measured in the headings' own font.
+void Cwm_PeriodesystemetBaseDlg::ArrangeTexts() {
+  for (const GroupHeading& group : GroupHeadings) {
+    const HWND heading = ::GetDlgItem(m_hWnd, group.id);
+    std::vector<std::optional<int>> middles;
+    for (int column = group.firstColumn; column <= group.lastColumn; ++column) {
+      middles.push_back(ColumnMiddleIn(m_hWnd, heading, column));
+    }
+    CentreHeadingWords(heading, middles);
+  }
 }
 
 BEGIN_MESSAGE_MAP(Cwm_PeriodesystemetDlg, Cwm_PeriodesystemetBaseDlg)

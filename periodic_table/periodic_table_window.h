@@ -20,6 +20,7 @@ class Cwm_PeriodesystemetBaseDlg : public GeneratedDialog<CSimModalDlg> {
 
  protected:
   void ApplyTemplateSetup() override;
+  void ArrangeTexts() override;
 
   std::array<CUserEdit, PeriodicTableElements> m_valueBoxes;
   std::array<CUserButton, PropertyRadioCount> m_propertyRadios;

@@ -98,7 +98,7 @@ DialogTemplate PeriodesystemetTemplate() {
       StaticText(" 2/IIA", Group2LabelId, 23, 70, 17, 8),
       StaticText(" 3/IIIB  4/IVB   5/VB   6/VIB  7/VIIB  8/VIII  9/VIII 10/VIII  11/IB  12/IIB", Groups3To12LabelId, 42,
                  118, 198, 8),
-      StaticText("13/IIIA 14/IVA 15/VA 16/VIA17/VIIA", Groups13To17LabelId, 239, 70, 102, 8),
+      StaticText("13/IIIA 14/IVA 15/VA 16/VIA 17/VIIA", Groups13To17LabelId, 239, 70, 102, 8),
       StaticText("18/VIIIA", Group18LabelId, 339, 46, 23, 8),
       StaticText("Lantanoidene ->", LanthanidesLabelId, 21, 227, 55, 8),
       StaticText("Actinoidene   ->", ActinidesLabelId, 22, 250, 54, 8),

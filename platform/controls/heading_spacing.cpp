@@ -13,12 +13,14 @@ namespace {
 // The edit's text stands this many pixels inside its client area.
 constexpr int EditTextMargin = 2;
 constexpr size_t GroupGap = 3;
+constexpr size_t WordGap = 1;
 
-std::vector<std::string> WordGroups(const std::string& text) {
+// The parts of the text that stand `gap` blanks or more apart.
+std::vector<std::string> WordGroups(const std::string& text, size_t gap) {
   std::vector<std::string> groups;
   size_t at = text.find_first_not_of(' ');
   while (at != std::string::npos) {
-    size_t end = text.find(std::string(GroupGap, ' '), at);
+    size_t end = text.find(std::string(gap, ' '), at);
     if (end == std::string::npos) end = text.find_last_not_of(' ') + 1;
     groups.push_back(text.substr(at, end - at));
     at = text.find_first_not_of(' ', end);
@@ -51,15 +53,15 @@ class GroupPlacer {
     return static_cast<int>(size.cx);
   }
 
-  // The groups joined, each after at least three blanks, with blanks added before group i while
+  // The groups joined, each after at least `gap` blanks, with blanks added before group i while
   // that brings it nearer its place: its start at or right of starts[i], or its middle at
   // centres[i] + shift. `worstMiss` is the farthest a middle ends from its place.
-  std::string Join(const std::vector<std::string>& groups, const std::vector<int>& starts,
+  std::string Join(const std::vector<std::string>& groups, size_t gap, const std::vector<int>& starts,
                    const std::vector<std::optional<int>>& centres, int shift, double& worstMiss) const {
     std::string spaced;
     worstMiss = 0;
     for (size_t index = 0; index < groups.size(); ++index) {
-      if (index > 0) spaced += std::string(GroupGap, ' ');
+      if (index > 0) spaced += std::string(gap, ' ');
       if (index < starts.size()) {
         while (Width(spaced) < starts[index]) spaced += ' ';
       } else if (index < centres.size() && centres[index].has_value()) {
@@ -81,39 +83,52 @@ class GroupPlacer {
   HGDIOBJ previous_ = nullptr;
 };
 
-}  // namespace
-
-void SpaceHeadingGroups(HWND heading, const std::vector<int>& groupStarts) {
-  const std::vector<std::string> groups = WordGroups(GetWindowTextString(heading));
-  double worstMiss = 0;
-  const std::string spaced = GroupPlacer(heading).Join(groups, groupStarts, {}, 0, worstMiss);
-  SetWindowText(heading, spaced.c_str());
-}
-
-void CentreHeadingGroups(HWND heading, const std::vector<std::optional<int>>& groupCentres) {
-  const std::vector<std::string> groups = WordGroups(GetWindowTextString(heading));
+// Centres the groups, at least `gap` blanks apart, on their places; the heading moves left by the
+// best shift and widens to its spaced text, so that no group wraps out of its one line.
+void CentreGroups(HWND heading, size_t gap, const std::vector<std::optional<int>>& groupCentres) {
+  const std::vector<std::string> groups = WordGroups(GetWindowTextString(heading), gap);
   std::string best;
   int bestShift = 0;
+  int textWidth = 0;
   {
     const GroupPlacer placer(heading);
     double bestMiss = 0;
     for (int shift = 0; shift < std::max(1, placer.Width(" ")); ++shift) {
       double worstMiss = 0;
-      std::string spaced = placer.Join(groups, {}, groupCentres, shift, worstMiss);
+      std::string spaced = placer.Join(groups, gap, {}, groupCentres, shift, worstMiss);
       if (shift == 0 || worstMiss < bestMiss) {
         best = std::move(spaced);
         bestMiss = worstMiss;
         bestShift = shift;
       }
     }
+    textWidth = placer.Width(best);
   }
   SetWindowText(heading, best.c_str());
-  if (bestShift == 0) return;
   RECT rect{};
   GetWindowRect(heading, &rect);
+  const int width = std::max<int>(rect.right - rect.left, textWidth);
+  if (bestShift == 0 && width == rect.right - rect.left) return;
   POINT corner{rect.left, rect.top};
   ScreenToClient(GetParent(heading), &corner);
-  MoveWindow(heading, corner.x - bestShift, corner.y, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+  MoveWindow(heading, corner.x - bestShift, corner.y, width, rect.bottom - rect.top, TRUE);
+}
+
+}  // namespace
+
+void SpaceHeadingGroups(HWND heading, const std::vector<int>& groupStarts) {
+  const std::vector<std::string> groups = WordGroups(GetWindowTextString(heading), GroupGap);
+  double worstMiss = 0;
+  const std::string spaced = GroupPlacer(heading).Join(groups, GroupGap, groupStarts, {}, 0, worstMiss);
+  SetWindowText(heading, spaced.c_str());
+}
+
+void CentreHeadingGroups(HWND heading, const std::vector<std::optional<int>>& groupCentres) {
+  CentreGroups(heading, GroupGap, groupCentres);
+}
+
+void CentreHeadingWords(HWND heading, const std::vector<std::optional<int>>& wordCentres) {
+  CentreGroups(heading, WordGap, wordCentres);
 }
 
 void SpaceHeadingOverFields(HWND dialog, int headingId, const std::vector<int>& fieldIds) {

@@ -1,8 +1,9 @@
 // The headings over the Fixedsys tables of the balancing window, the molecular calculator, the
 // formula information and the element properties' isotope table, and the blank-spaced headings over
 // the fields of the solution windows and their editors, the electrochemistry window's formula rows
-// and the curve fit's texts and ranges, in both languages and at scales 1 and 2: measured in the
-// painted window, every heading stands over the column of values or the field it names.
+// and the curve fit's texts and ranges, and the periodic table's group numbers, in both languages and
+// at scales 1 and 2: measured in the painted window, every heading stands over the column of values
+// or the field it names.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,7 @@
 #include "resources/solubility_ids.h"
 #include "resources/element_properties_ids.h"
 #include "resources/formula_info_ids.h"
+#include "resources/periodic_table_ids.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/control_ink.h"
 #include "tests/app/template_windows.h"
@@ -288,6 +290,49 @@ TEST_P(ColumnHeadingsTest, EachWordGroupOfAFieldHeadingStartsWithinTheFieldItNam
                          }
                        }});
   }
+}
+
+// The periodic table's headings of group numbers and the element columns they name, from the left.
+struct GroupNumbers {
+  int headingId;
+  int firstColumn;
+  int lastColumn;
+};
+
+const GroupNumbers GroupNumberTable[] = {
+    {Group1LabelId, 1, 1},         {Group2LabelId, 2, 2},   {Groups3To12LabelId, 3, 12},
+    {Groups13To17LabelId, 13, 17}, {Group18LabelId, 18, 18},
+};
+
+// Each group number stands as its own run of ink, clear of its neighbours, its middle over the middle
+// of its element column (the period 4 element of column c is Z = 18 + c).
+TEST_P(ColumnHeadingsTest, EachGroupNumberOfThePeriodicTableIsCentredOverItsColumn) {
+  ASSERT_TRUE(Start());
+  WithTemplateWindow(driver, Frame(), PeriodesystemetTemplateName, {[this] {
+                       const HWND window = GetActiveWindow();
+                       const Surface picture = PaintedPicture(window);
+                       // Pixels (of the window, at every scale): the letters of a number stand at most two
+                       // apart, two numbers four or more; a middle may miss its column's by a blank.
+                       constexpr int numberGap = 4;
+                       constexpr int blank = 3;
+                       for (const GroupNumbers& row : GroupNumberTable) {
+                         const std::vector<Span> numbers =
+                             InkRuns(picture, {GetDlgItem(window, row.headingId)}, numberGap);
+                         if (numbers.size() != static_cast<size_t>(row.lastColumn - row.firstColumn + 1)) {
+                           ADD_FAILURE() << "heading " << row.headingId << " of the groups " << row.firstColumn
+                                         << " to " << row.lastColumn << ", numbers" << Describe(numbers);
+                           continue;
+                         }
+                         for (int column = row.firstColumn; column <= row.lastColumn; ++column) {
+                           const Span& number = numbers[static_cast<size_t>(column - row.firstColumn)];
+                           const RECT button = WindowInPicture(GetDlgItem(window, ElementButtonBaseId + 18 + column));
+                           const double middle = (number.first + number.last + 1) / 2.0;
+                           EXPECT_NEAR(middle, (button.left + button.right) / 2.0, blank)
+                               << "group " << column << " at" << Describe({number}) << ", its column at ["
+                               << button.left << ", " << button.right << ")";
+                         }
+                       }
+                     }});
 }
 
 // The indicator chart's ruler has a black tick at every pH unit from 0 to 14; the figure of each
