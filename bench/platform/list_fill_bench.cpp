@@ -1,8 +1,11 @@
 // Filling a list box with 10,000 and with 1,000,000 items in each way a window does it: while it is shown or before,
-// appended, inserted at the front or sorted in, each fill followed by the repaint that shows it.
+// appended, inserted at the front or sorted in, one by one or all in one step (as a window filling
+// its list from a table does), each fill followed by the repaint that shows it.
 #include <benchmark/benchmark.h>
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/win/cdialog.h"
@@ -11,7 +14,7 @@
 namespace {
 
 constexpr int ListId = 101;
-enum class Fill { Append, InsertAtFront, Sorted };
+enum class Fill { Append, InsertAtFront, Sorted, SortedInOneStep };
 
 DialogTemplate ListWindow(DWORD listStyle) {
   DialogItemTemplate list;
@@ -43,6 +46,12 @@ std::vector<std::string> ItemTexts(int count) {
 }
 
 void FillList(HWND list, Fill fill, const std::vector<std::string>& texts) {
+  if (fill == Fill::SortedInOneStep) {
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    const std::span<const std::string_view> added(views);
+    SendMessage(list, LB_ADDSTRINGS, 0, reinterpret_cast<LPARAM>(&added));
+    return;
+  }
   for (const std::string& text : texts) {
     const auto item = reinterpret_cast<LPARAM>(text.c_str());
     if (fill == Fill::InsertAtFront) {
@@ -57,7 +66,7 @@ void FillList(HWND list, Fill fill, const std::vector<std::string>& texts) {
 // window already on the screen, as a window that reads its items after it appeared.
 void FillAList(benchmark::State& state, Fill fill, bool shownFirst) {
   TestDriver driver;
-  Resources().AddDialog("LIST", ListWindow(fill == Fill::Sorted ? LBS_SORT : 0));
+  Resources().AddDialog("LIST", ListWindow(fill == Fill::Sorted || fill == Fill::SortedInOneStep ? LBS_SORT : 0));
   const std::vector<std::string> texts = ItemTexts(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
@@ -86,5 +95,7 @@ BENCHMARK_CAPTURE(FillAList, InsertedAtTheFrontWhileShown, Fill::InsertAtFront, 
     ->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FillAList, SortedInWhileShown, Fill::Sorted, true)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FillAList, SortedInBeforeShown, Fill::Sorted, false)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillAList, SortedInOneStepBeforeShown, Fill::SortedInOneStep, false)
+    ->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

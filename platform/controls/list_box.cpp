@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/cdc.h"
@@ -152,21 +153,24 @@ LRESULT AddString(HWND list, ListBoxState& state, LPCSTR text) {
 }
 
 // The texts in the order a sorted list gives them: by their letters, case ignored, equal ones in
-// their order. Each text's folded form is made once, so that the sort compares bytes.
+// their order. Each text is paired with its folded form, made once into one buffer, so that the
+// sort compares bytes.
 void SortIgnoringCase(std::vector<std::string_view>& texts) {
-  std::vector<std::string> folded(texts.size());
-  for (size_t index = 0; index < texts.size(); ++index) {
-    folded[index].resize(texts[index].size());
-    std::transform(texts[index].begin(), texts[index].end(), folded[index].begin(),
-                   [](char c) { return static_cast<char>(platform::LowerCase1252Table[static_cast<unsigned char>(c)]); });
+  size_t bytes = 0;
+  for (const std::string_view text : texts) bytes += text.size();
+  std::string folded;
+  folded.reserve(bytes);
+  for (const std::string_view text : texts)
+    for (const char c : text) folded += static_cast<char>(platform::LowerCase1252Table[static_cast<unsigned char>(c)]);
+  std::vector<std::pair<std::string_view, std::string_view>> keyed;  // folded form, text
+  keyed.reserve(texts.size());
+  size_t begin = 0;
+  for (const std::string_view text : texts) {
+    keyed.emplace_back(std::string_view(folded).substr(begin, text.size()), text);
+    begin += text.size();
   }
-  std::vector<size_t> order(texts.size());
-  for (size_t index = 0; index < order.size(); ++index) order[index] = index;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return folded[a] < folded[b]; });
-  std::vector<std::string_view> sorted;
-  sorted.reserve(texts.size());
-  for (const size_t index : order) sorted.push_back(texts[index]);
-  texts = std::move(sorted);
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t index = 0; index < texts.size(); ++index) texts[index] = keyed[index].second;
 }
 
 // Each text placed as AddString places it (ending at a NUL, as a C string does), with one repaint:
@@ -181,11 +185,13 @@ LRESULT AddStrings(HWND list, ListBoxState& state, const std::span<const std::st
     for (std::string_view& text : sortedTexts) text = UpToNul(text);
     SortIgnoringCase(sortedTexts);
   }
+  // Sorted texts given to an empty list keep their order there: each one's place is at the end.
+  const bool merging = sorted && Count(state) > 0;
   LRESULT result = 0;
   for (const std::string_view each : sorted ? std::span<const std::string_view>(sortedTexts) : *given) {
     const std::string_view text = UpToNul(each);
     int index = Count(state);
-    if (sorted && index > 0 && CompareIgnoringCase(text, state.items.Text(static_cast<size_t>(index) - 1)) < 0) {
+    if (merging && CompareIgnoringCase(text, state.items.Text(static_cast<size_t>(index) - 1)) < 0) {
       index = static_cast<int>(
           state.items.PartitionPoint([&](std::string_view item) { return CompareIgnoringCase(text, item) >= 0; }));
     }
