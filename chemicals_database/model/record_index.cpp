@@ -19,8 +19,6 @@ struct RecordOffsets {
 
 namespace {
 
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
-
 FileIdentity IdentityOf(const struct stat& status) {
   return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
           static_cast<std::int64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtim.tv_sec),
@@ -125,14 +123,14 @@ bool DatabaseFile::Read(std::size_t from, std::size_t to, std::string& bytes) co
 bool DatabaseFile::ReadText(std::size_t from, std::size_t to, std::string& text) const {
   if (!Read(from, to, text)) return false;
   if (offsets_->scan.utf8) {
-    if (from == 0 && text.starts_with(Utf8ByteOrderMark)) text.erase(0, Utf8ByteOrderMark.size());
+    if (from == 0 && text.starts_with(platform::Utf8ByteOrderMark)) text.erase(0, platform::Utf8ByteOrderMark.size());
     if (auto converted = platform::ProgramTextFromUtf8(text)) text = std::move(*converted);
   }
   return true;
 }
 
 std::string_view DatabaseFile::ProgramText(std::string_view recordBytes, std::string& converted) const {
-  if (!offsets_->scan.utf8 || !HoldsBytesBeyondAscii(recordBytes)) return recordBytes;
+  if (!offsets_->scan.utf8 || !platform::HoldsBytesBeyondAscii(recordBytes)) return recordBytes;
   auto text = platform::ProgramTextFromUtf8(recordBytes);
   if (!text) return recordBytes;
   converted = std::move(*text);

@@ -4,15 +4,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
-#include <cstring>
 
 #include "chemicals_database/model/parallel_parts.h"
 #include "platform/services/text_file.h"
 
 namespace {
 
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t SmallestBlock = 16;
 
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
@@ -115,7 +112,8 @@ class ChunkScanner {
       } else {
         text = text.substr(0, WholeLinesLength(text));
       }
-      const std::size_t skipped = at == 0 && text.starts_with(Utf8ByteOrderMark) ? Utf8ByteOrderMark.size() : 0;
+      const std::size_t skipped =
+          at == 0 && text.starts_with(platform::Utf8ByteOrderMark) ? platform::Utf8ByteOrderMark.size() : 0;
       CheckCharacters(text.substr(skipped));
       if (!found_->holdsCr && text.find('\r') != std::string_view::npos) found_->holdsCr = true;
       FindSeparators(text, at, skipped, lineStart);
@@ -126,7 +124,7 @@ class ChunkScanner {
   }
 
   void CheckCharacters(std::string_view text) {
-    if (found_->notUtf8 || !HoldsBytesBeyondAscii(text)) return;
+    if (found_->notUtf8 || !platform::HoldsBytesBeyondAscii(text)) return;
     if (platform::ProgramTextFromUtf8(text))
       found_->beyondAscii = true;
     else
@@ -203,20 +201,6 @@ bool ReadBytesAt(int descriptor, std::size_t from, std::size_t to, std::string& 
     done += static_cast<std::size_t>(got);
   }
   return true;
-}
-
-// A database of megabytes is mostly ASCII: four words at a time are OR-ed and tested at once.
-bool HoldsBytesBeyondAscii(std::string_view text) {
-  constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
-  constexpr std::size_t Word = sizeof(std::uint64_t);
-  std::size_t at = 0;
-  for (; at + 4 * Word <= text.size(); at += 4 * Word) {
-    std::uint64_t words[4];
-    std::memcpy(words, text.data() + at, sizeof words);
-    if (((words[0] | words[1]) | (words[2] | words[3])) & HighBits) return true;
-  }
-  return std::any_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 std::optional<RecordScan> ScanRecordFile(int descriptor, std::size_t size, const ScanCuts& cuts) {

@@ -33,4 +33,3 @@ std::optional<RecordScan> ScanRecordFile(int descriptor, std::size_t size, const
 // The bytes from..to of the file; false when they cannot all be read.
 bool ReadBytesAt(int descriptor, std::size_t from, std::size_t to, std::string& bytes);
 
-bool HoldsBytesBeyondAscii(std::string_view text);

@@ -16,14 +16,6 @@
 namespace platform {
 namespace {
 
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
-
-bool HoldsBytesBeyondAscii(std::string_view text) {
-  for (char c : text)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
-}
-
 constexpr std::size_t LinesPerShare = 16 * 1024;
 
 // The stream's bytes to its end: first as many as the file held when looked at, and one more so
@@ -41,6 +33,20 @@ std::string ReadWhole(std::ifstream& file, std::size_t sizeSeen) {
 }
 
 }  // namespace
+
+// Data files of megabytes are mostly ASCII: four words at a time are OR-ed and tested at once.
+bool HoldsBytesBeyondAscii(std::string_view text) {
+  constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
+  constexpr std::size_t Word = sizeof(std::uint64_t);
+  std::size_t at = 0;
+  for (; at + 4 * Word <= text.size(); at += 4 * Word) {
+    std::uint64_t words[4];
+    std::memcpy(words, text.data() + at, sizeof words);
+    if (((words[0] | words[1]) | (words[2] | words[3])) & HighBits) return true;
+  }
+  return std::any_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
 
 // Eight bytes at a time: a byte equal to LF or CR is a zero byte of the word XOR-ed with it, and
 // (x - 0x01...) & ~x marks the lowest zero byte of x exactly (borrows only mark bytes above it).
@@ -171,6 +177,13 @@ bool GiveLines(std::string_view text, std::vector<std::string_view>& lines,
   return true;
 }
 
+// The whole file, its stream standing at its start, as ProgramText makes it; empty when reading fails.
+std::optional<std::string> ReadWholeText(OpenedFile& file) {
+  std::string bytes = ReadWhole(file.stream, file.sizeSeen);
+  if (file.stream.bad()) return std::nullopt;
+  return ProgramText(std::move(bytes));
+}
+
 // How much of `pending` holds whole lines: up to its last line end, where a CR at its very end may
 // yet have its LF in the next piece. Before `from` it holds no line end but such a CR, which goes
 // with the next one found.
@@ -183,19 +196,6 @@ std::size_t WholeLinesIn(std::string_view pending, std::size_t from) {
 
 }  // namespace
 
-FileText ReadFileText(std::string_view programPath) {
-  OpenedFile file = OpenDataFile(programPath);
-  FileText result{file.status, {}};
-  if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::Unreadable) return result;
-  std::string bytes = ReadWhole(file.stream, file.sizeSeen);
-  if (file.stream.bad()) {
-    result.status = FileReadStatus::Unreadable;
-    return result;
-  }
-  result.text = ProgramText(std::move(bytes));
-  return result;
-}
-
 // ASCII text needs no converting, and dropping its NUL bytes piece by piece drops the same ones.
 FileReadStatus ReadFileLineShares(std::string_view programPath,
                                   const std::function<bool(std::span<const std::string_view>)>& take) {
@@ -207,9 +207,9 @@ FileReadStatus ReadFileLineShares(std::string_view programPath,
   file.stream.seekg(0);
   std::vector<std::string_view> lines;
   if (!ascii) {
-    const std::string text = ProgramText(ReadWhole(file.stream, file.sizeSeen));
-    if (file.stream.bad()) return FileReadStatus::Unreadable;
-    GiveLines(text, lines, take);
+    const std::optional<std::string> text = ReadWholeText(file);
+    if (!text) return FileReadStatus::Unreadable;
+    GiveLines(*text, lines, take);
     return file.status;
   }
   std::string pending;
@@ -225,8 +225,11 @@ FileReadStatus ReadFileLineShares(std::string_view programPath,
 }
 
 FileLines ReadFileLines(std::string_view programPath) {
-  const FileText file = ReadFileText(programPath);
-  return FileLines{file.status, SplitLines(file.text)};
+  OpenedFile file = OpenDataFile(programPath);
+  if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::Unreadable) return {file.status, {}};
+  const std::optional<std::string> text = ReadWholeText(file);
+  if (!text) return {FileReadStatus::Unreadable, {}};
+  return {file.status, SplitLines(*text)};
 }
 
 bool WriteFileLines(std::string_view programPath, const std::vector<std::string>& lines) {

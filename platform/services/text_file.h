@@ -20,6 +20,11 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::string_view SplitLineViews(std::string_view text, std::vector<std::string_view>& lines,
                                 std::size_t most = std::string_view::npos);
 
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Whether any byte of the text is beyond ASCII (0x80 and up).
+bool HoldsBytesBeyondAscii(std::string_view text);
+
 // A data file's bytes as text in the program's character set, Windows-1252: a
 // file that is valid UTF-8 with characters beyond ASCII, every one of them in
 // Windows-1252 (a leading byte-order mark dropped), is converted; any other is
@@ -45,18 +50,12 @@ struct FileLines {
   std::vector<std::string> lines;  // whole, without their line ends; filled when Read or ReadOnly
 };
 
-struct FileText {
-  FileReadStatus status = FileReadStatus::Missing;
-  std::string text;  // as ProgramText makes it; filled when Read or ReadOnly
-};
-
-// A data file named as the program names it, whole, as ProgramText makes it.
-FileText ReadFileText(std::string_view programPath);
-// Every line of that file, as SplitLines makes them.
+// Every line of a data file named as the program names it, as ProgramText and
+// SplitLines make them.
 FileLines ReadFileLines(std::string_view programPath);
 // The same lines given to `take` a share at a time, in their order, until it returns false. A file
 // of plain ASCII is read in pieces, so that its text is never whole in memory; any other is read
-// whole, since it may need converting. The status is that of ReadFileText; a file that cannot be
+// whole, since it may need converting. The status is that of ReadFileLines; a file that cannot be
 // read on to its end is Unreadable, some of its lines then already given.
 FileReadStatus ReadFileLineShares(std::string_view programPath,
                                   const std::function<bool(std::span<const std::string_view>)>& take);
