@@ -82,8 +82,7 @@ std::string CurveOptionFlags(int hidePoints, int grid, int frame) {
 }
 
 std::optional<double> TypedRangeValue(std::string_view text) {
-  if (text.find_first_not_of(' ') == std::string_view::npos) return 0.0;
-  return TypedNumber(std::string(text));
+  return TypedNumberOrZero(std::string(text));
 }
 
 StoredCurveNumbers ReadStoredCurveNumbers(const std::vector<std::string>& record) {

@@ -1,6 +1,7 @@
 #include "engine/numbers/typed_number.h"
 
 #include <cstdint>
+#include <utility>
 
 std::optional<double> TypedNumber(std::string text, int limits) {
   std::string numberText;
@@ -11,4 +12,9 @@ std::optional<double> TypedNumber(std::string text, int limits) {
   if (ParseNumberText(text, limits, numberText, WholeNumberMode, nextChar, intClass, position, value) != ValidNumber)
     return std::nullopt;
   return value;
+}
+
+std::optional<double> TypedNumberOrZero(std::string text, int limits) {
+  if (text.find_first_not_of(' ') == std::string::npos) return 0.0;
+  return TypedNumber(std::move(text), limits);
 }

@@ -119,8 +119,7 @@ class SectionLookup {
 }  // namespace
 
 std::optional<double> MsToleranceValue(std::string_view text) {
-  if (text.find_first_not_of(' ') == std::string_view::npos) return 0.0;
-  const std::optional<double> value = TypedNumber(std::string(text), SinglePrecisionLimits);
+  const std::optional<double> value = TypedNumberOrZero(std::string(text), SinglePrecisionLimits);
   if (!value || std::fabs(*value) > std::numeric_limits<int>::max()) return std::nullopt;
   return value;
 }

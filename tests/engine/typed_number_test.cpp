@@ -34,4 +34,19 @@ TEST(TypedNumber, ReadsTheWholeTextOrNothing) {
   }
 }
 
+// A field that may be left empty: blank is 0, anything else as TypedNumber reads it.
+TEST(TypedNumber, AnEmptyFieldCountsAsZeroWhereItMayBeLeftEmpty) {
+  const TypedCase cases[] = {
+      {"", DoublePrecisionLimits, 0.0},
+      {"   ", DoublePrecisionLimits, 0.0},
+      {" 1 2 ", DoublePrecisionLimits, 12.0},
+      {"abc", DoublePrecisionLimits, std::nullopt},
+      {"1E300", SinglePrecisionLimits, std::nullopt},
+  };
+  for (const TypedCase& c : cases) {
+    SCOPED_TRACE("text \"" + c.text + "\"");
+    EXPECT_EQ(TypedNumberOrZero(c.text, c.limits), c.value);
+  }
+}
+
 }  // namespace

@@ -37,11 +37,7 @@ std::optional<std::string> TurnedHalfReaction(std::string_view equation) {
   return turned;
 }
 
-std::optional<double> PotentialValue(std::string potential) {
-  RemoveBlanks(potential);
-  if (potential.empty()) return 0.0;
-  return TypedNumber(potential);
-}
+std::optional<double> PotentialValue(std::string potential) { return TypedNumberOrZero(std::move(potential)); }
 
 std::optional<std::string> NegatedPotential(std::string potential) {
   RemoveBlanks(potential);
