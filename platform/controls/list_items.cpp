@@ -127,12 +127,11 @@ void ListItems::Insert(size_t index, std::string_view text) {
 // Without the memory for a split the block stays whole and merely fuller: the items are right
 // either way. Each half is split again while it is still full.
 void ListItems::SplitIfFull(size_t block) {
-  ListItemBlock& full = blocks_[block];
-  if (!IsFull(full)) return;
+  if (!IsFull(blocks_[block])) return;
   try {
     MakeRoomFor(blocks_, blocks_.size() + 1);
     MakeRoomFor(sizeSums_, blocks_.size() + 2);
-    ListItemBlock& splitting = blocks_[block];
+    ListItemBlock& splitting = blocks_[block];  // taken once the room is made, which may move the blocks
     const size_t point = splitting.Count() >= FullBlockItems ? splitting.Count() / 2 : splitting.HalfBytesPoint();
     blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, splitting.SplitOff(point));
   } catch (const std::bad_alloc&) {
